@@ -1,0 +1,11 @@
+#pragma once
+// The library's exported interface for host modules.
+#include "platform/base/SModuleState.h"
+#include "platform/base/SVersionNumber.h"
+
+#define RPT_EXPORT __attribute__((visibility("default")))
+
+// The library's module state; never null.
+RPT_EXPORT SModuleState* SRptGetModuleState();
+// The library's version (9.0.0.438); null while the library is not started.
+RPT_EXPORT const SVersionNumber* RptGetVersionNumber();

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "platform/base/SModuleState.h"
+#include "platform/base/SString.h"
+
+TEST(SStringFormat, FormatsTheConversionsTheLibraryUses) {
+    SString s;
+    s.Format("%s::SetAttribute(dispid = 0x%0.8X, ...)\n (%s)", "SRptParaMem", static_cast<int32_t>(-1), "x");
+    EXPECT_EQ(s, "SRptParaMem::SetAttribute(dispid = 0xFFFFFFFF, ...)\n (x)");
+    s.Format("%ld", static_cast<int32_t>(E_FAIL));
+    EXPECT_EQ(s, "-2147467259");
+    s.Format("%d%%", 50);
+    EXPECT_EQ(s, "50%");
+    s.Format("[%5s|%-4d|%03d|%.2f|%c]", "ab", 7, 5, 3.14159, 'z');
+    EXPECT_EQ(s, "[   ab|7   |005|3.14|z]");
+    s.Format("%s and %s", SString("one"));
+    EXPECT_EQ(s, "one and ");  // a missing argument formats as nothing
+    s.Format("%u %x %lu", 4000000000u, 255, static_cast<uint32_t>(0x80030019));
+    EXPECT_EQ(s, "4000000000 ff 2147680281");
+    s.Format("%*d|%-*s|", 4, 1, 3, "a");
+    EXPECT_EQ(s, "   1|a  |");
+}
+
+TEST(SStringFormat, StringIdLoadsTheFormatFromTheCurrentModule) {
+    SModuleState module(MakeGUID("{00000001-0000-0000-0000-000000000000}"));
+    module.AddString(7001, "%s\nFile not found.");
+    {
+        SModuleStateGuard guard(&module);
+        SString s;
+        s.Format(7001u, "a.txt");
+        EXPECT_EQ(s, "a.txt\nFile not found.");
+        EXPECT_TRUE(s.LoadString(7001));
+        EXPECT_FALSE(s.LoadString(7002, "fallback"));
+        EXPECT_EQ(s, "fallback");
+    }
+    EXPECT_NE(&SModuleState::GetCurrent(), &module);
+}
+
+TEST(SString, SearchAndExtraction) {
+    SString s("Title Font Name");
+    EXPECT_EQ(s.Find(' '), 5);
+    EXPECT_EQ(s.Find("Font"), 6);
+    EXPECT_EQ(s.Find("Size"), -1);
+    EXPECT_EQ(s.Find('e', 100), -1);
+    EXPECT_EQ(s.ReverseFind(' '), 10);
+    EXPECT_EQ(s.Left(5), "Title");
+    EXPECT_EQ(s.Left(99), s);
+    EXPECT_EQ(s.Mid(6, 4), "Font");
+    EXPECT_EQ(s.Mid(11), "Name");
+    EXPECT_EQ(s.Mid(-3, 2), "Ti");
+    EXPECT_EQ(s.Right(4), "Name");
+    EXPECT_EQ(SString("first\r\nsecond").FirstLine(), "first");
+    EXPECT_EQ(SString("  x y \t").Trim(), "x y");
+    EXPECT_EQ(SString("a.b.c").Replace(".", "::"), 2);
+    EXPECT_EQ(SString("abc").CompareNoCase("ABC"), 0);
+    EXPECT_LT(SString("abc").CompareNoCase("ABD"), 0);
+}
+
+TEST(SString, ToIntReadsSignAndLeadingDigitsOnly) {
+    EXPECT_EQ(SString("42").ToInt(), 42);
+    EXPECT_EQ(SString("  -17abc").ToInt(), -17);
+    EXPECT_EQ(SString("+8").ToInt(), 8);
+    EXPECT_EQ(SString("abc").ToInt(), 0);
+    EXPECT_EQ(SString("").ToInt(), 0);
+    EXPECT_EQ(SString("-").ToInt(), 0);
+    EXPECT_EQ(SString("99999999999").ToInt(), INT32_MAX);
+}
+
+TEST(SString, Utf8LimitsNeverCutASequence) {
+    SString s("caf\xC3\xA9s");  // "cafés"
+    EXPECT_EQ(s.GetCharCount(), 5);
+    EXPECT_EQ(s.LeftChars(4), "caf\xC3\xA9");
+    EXPECT_EQ(s.LeftChars(3), "caf");
+    std::u16string wide = s.ToU16();
+    EXPECT_EQ(wide.size(), 5u);
+    EXPECT_EQ(wide[3], u'\u00E9');
+    EXPECT_EQ(SString::FromU16(wide), s);
+    EXPECT_EQ(SString::FromU16(u"\U0001F600").GetLength(), 4);
+    EXPECT_EQ(SString("\xFF").ToU16(), u"\uFFFD");
+}

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "platform/repo/SRepTypeLibManager.h"
+#include "rpt/module/SRptStartup.h"
+#include "varod9/RptApi.h"
+
+namespace {
+std::vector<std::string> TraceOf(const char* verb) {
+    std::vector<std::string> objects;
+    SString prefix = SString(verb) + " ";
+    for (const SString& line : SRptStartup::GetTrace())
+        if (line.Left(prefix.GetLength()) == prefix) objects.push_back(line.Mid(prefix.GetLength()).str());
+    return objects;
+}
+}  // namespace
+
+TEST(SRptStartup, BuildsEveryObjectOnceInOrderAndTearsDownInReverse) {
+    SRptStartup::ProcessDetach();
+    SRptStartup::ClearTrace();
+    SRptStartup::ProcessAttach(nullptr);
+    const std::vector<std::string> built = TraceOf("construct");
+    const std::vector<std::string> expected = {"module state", "version", "screen device context",
+                                               "symbol library module state", "static string"};
+    EXPECT_EQ(built, expected);
+    EXPECT_TRUE(TraceOf("destroy").empty());
+
+    SRptStartup::ClearTrace();
+    SRptStartup::ProcessDetach();
+    // Objects without an exit handler (the version, the cached module state) are not destroyed.
+    const std::vector<std::string> destroyed = TraceOf("destroy");
+    const std::vector<std::string> reverse = {"static string", "screen device context", "module state"};
+    EXPECT_EQ(destroyed, reverse);
+    EXPECT_EQ(SRptStartup::GetVersion(), nullptr);
+    EXPECT_EQ(SRptStartup::GetScreenDC(), nullptr);
+
+    SRptStartup::ProcessAttach(nullptr);  // the library can be started again
+    EXPECT_NE(SRptStartup::GetScreenDC(), nullptr);
+}
+
+TEST(SRptStartup, StaticObjectsHoldTheirValues) {
+    const SVersionNumber* version = RptGetVersionNumber();
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->GetText(), "9.0.0.438");
+    EXPECT_EQ(version->GetPatchNumber(), 0u);
+    EXPECT_EQ(version->GetBuildNumber(), 438u);
+    EXPECT_EQ(SVersionNumber().GetBuildNumber(), 0u);
+    ASSERT_NE(SRptStartup::GetStaticString(), nullptr);
+    EXPECT_EQ(*SRptStartup::GetStaticString(), "Scripting,DlgAbort");
+    EXPECT_NE(SRptStartup::GetSymModuleState(), nullptr);
+    EXPECT_EQ(SRptGetModuleState()->GetModuleGuid(), MakeGUID("{A552E368-E3AD-452B-A703-9A2199B008D9}"));
+}
+
+TEST(SRptStartup, ModuleStateIsTheSameObjectBeforeAndAfterTheEntryFunction) {
+    SRptStartup::ProcessDetach();
+    SModuleState* before = SRptGetModuleState();
+    ASSERT_NE(before, nullptr);
+    RawDllMainHook(nullptr, DLL_PROCESS_ATTACH, nullptr);
+    SRptStartup::StaticInit();
+    EXPECT_EQ(SRptGetModuleState(), before);
+    EXPECT_EQ(DllMain(nullptr, DLL_PROCESS_ATTACH, nullptr), 1);
+    EXPECT_EQ(SRptGetModuleState(), before);
+    EXPECT_TRUE(SRptStartup::GetModuleState().IsInitialised());
+}
+
+TEST(SRptStartup, EntryFunctionSucceedsForEveryReason) {
+    EXPECT_EQ(DllMain(nullptr, DLL_THREAD_ATTACH, nullptr), 1);
+    EXPECT_EQ(DllMain(nullptr, DLL_THREAD_DETACH, nullptr), 1);
+    EXPECT_TRUE(SRptStartup::GetModuleState().IsInitialised());
+    EXPECT_EQ(DllMain(nullptr, DLL_PROCESS_DETACH, nullptr), 1);
+    EXPECT_FALSE(SRptStartup::GetModuleState().IsInitialised());
+    EXPECT_EQ(DllMain(nullptr, DLL_PROCESS_ATTACH, nullptr), 1);
+    EXPECT_EQ(RawDllMainHook(nullptr, DLL_PROCESS_DETACH, nullptr), 1);
+}
+
+TEST(SRptStartup, AttachRegistersTheMetamodelResource) {
+    SRepTypeLibManager* manager = GetTypeLibManager();
+    manager->Reset();
+    DllMain(nullptr, DLL_PROCESS_ATTACH, nullptr);
+    ASSERT_EQ(manager->GetRegistrations().size(), 1u);
+    const SRepTypeLibRegistration& registration = manager->GetRegistrations()[0];
+    EXPECT_EQ(registration.moduleState, SRptGetModuleState());
+    EXPECT_EQ(registration.resourceId, 1000u);
+    EXPECT_EQ(registration.language, 0);
+    EXPECT_EQ(registration.resourceType, "METADATA");
+}
