@@ -1,5 +1,6 @@
 #pragma once
 // The one string type: UTF-8 text (the platform's multibyte encoding), value semantics.
+#include <compare>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -56,7 +57,9 @@ public:
     friend bool operator==(const SString& a, const char* b) { return a.m_text == (b ? b : ""); }
     friend bool operator!=(const SString& a, const SString& b) { return a.m_text != b.m_text; }
     friend bool operator!=(const SString& a, const char* b) { return !(a == b); }
-    friend bool operator<(const SString& a, const SString& b) { return a.m_text < b.m_text; }
+    // Defined so that ordered containers never fall back on comparing the converted pointers.
+    friend std::strong_ordering operator<=>(const SString& a, const SString& b) { return a.m_text <=> b.m_text; }
+    friend std::strong_ordering operator<=>(const SString& a, const char* b) { return a.m_text <=> std::string_view(b ? b : ""); }
     int Compare(const char* other) const;
     // ASCII case-insensitive.
     int CompareNoCase(const char* other) const;

@@ -3,6 +3,8 @@
 #include "platform/base/SModuleState.h"
 #include "platform/base/SString.h"
 
+#include <map>
+
 TEST(SStringFormat, FormatsTheConversionsTheLibraryUses) {
     SString s;
     s.Format("%s::SetAttribute(dispid = 0x%0.8X, ...)\n (%s)", "SRptParaMem", static_cast<int32_t>(-1), "x");
@@ -77,4 +79,15 @@ TEST(SString, Utf8LimitsNeverCutASequence) {
     EXPECT_EQ(SString::FromU16(wide), s);
     EXPECT_EQ(SString::FromU16(u"\U0001F600").GetLength(), 4);
     EXPECT_EQ(SString("\xFF").ToU16(), u"\uFFFD");
+}
+
+TEST(SString, OrdersByTextInsideCompositeKeys) {
+    // Pairs compare through the three-way operator; it must compare the texts, never the
+    // addresses the strings convert to.
+    std::map<std::pair<int, SString>, int> map;
+    map[{1, SString("b")}] = 1;
+    SString again("b");
+    EXPECT_EQ(map.count({1, again}), 1u);
+    EXPECT_LT(std::make_pair(1, SString("a")), std::make_pair(1, SString("b")));
+    EXPECT_TRUE(SString("abc") < "abd");
 }
