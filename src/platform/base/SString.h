@@ -1,5 +1,6 @@
 #pragma once
 // The one string type: UTF-8 text (the platform's multibyte encoding), value semantics.
+#include <compare>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -57,6 +58,9 @@ public:
     friend bool operator!=(const SString& a, const SString& b) { return a.m_text != b.m_text; }
     friend bool operator!=(const SString& a, const char* b) { return !(a == b); }
     friend bool operator<(const SString& a, const SString& b) { return a.m_text < b.m_text; }
+    // Without it, std::pair and std::tuple keys would order through the conversion to
+    // const char*, comparing the addresses of the texts instead of the texts.
+    friend std::strong_ordering operator<=>(const SString& a, const SString& b) { return a.m_text <=> b.m_text; }
     int Compare(const char* other) const;
     // ASCII case-insensitive.
     int CompareNoCase(const char* other) const;

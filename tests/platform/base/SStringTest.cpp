@@ -78,3 +78,21 @@ TEST(SString, Utf8LimitsNeverCutASequence) {
     EXPECT_EQ(SString::FromU16(u"\U0001F600").GetLength(), 4);
     EXPECT_EQ(SString("\xFF").ToU16(), u"\uFFFD");
 }
+
+TEST(SString, KeysOfPairsOrderByText) {
+    // Equal texts in different buffers must be the same key.
+    const std::pair<SString, uint32_t> a{SString("METADATA"), 1000}, b{SString("METADATA"), 1000};
+    EXPECT_EQ(a, b);
+    EXPECT_FALSE(a < b || b < a);
+    EXPECT_LT(std::make_pair(SString("A"), 2), std::make_pair(SString("B"), 1));
+
+    static const uint8_t bytes[] = {1, 2, 3};
+    SModuleState module;
+    module.AddResource("METADATA", 1000, bytes, sizeof bytes);
+    const uint8_t* data = nullptr;
+    size_t size = 0;
+    ASSERT_TRUE(module.FindResource(SString("META") + "DATA", 1000, &data, &size));
+    EXPECT_EQ(data, bytes);
+    EXPECT_EQ(size, 3u);
+    EXPECT_FALSE(module.FindResource("METADATA", 1001, nullptr, nullptr));
+}
