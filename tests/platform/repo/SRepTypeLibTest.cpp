@@ -42,14 +42,14 @@ HRESULT RegisterWithFreshManager(const std::vector<uint8_t>& bytes, SRepTypeLibM
 // A small type library written by hand: classes without members, each with at most one base.
 class TinyLibrary {
 public:
-    struct ClassSpec {
+    struct ClassDef {
         const char* name;
         GUID classId;
         const char* baseName;  // null: no base
         GUID baseClassId;
     };
 
-    static std::vector<uint8_t> Build(const std::vector<ClassSpec>& classes) {
+    static std::vector<uint8_t> Build(const std::vector<ClassDef>& classes) {
         TinyLibrary lib;
         lib.U32(SRepTypeLibFormat::kMagic);
         for (int i = 0; i < 28; ++i) lib.U8(0);
@@ -60,7 +60,7 @@ public:
         for (int i = 0; i < 4; ++i) lib.U32(0);
         lib.U32(0);  // no referenced library
         lib.U32(static_cast<uint32_t>(classes.size()));
-        for (const ClassSpec& c : classes) {
+        for (const ClassDef& c : classes) {
             lib.Guid(SRepTypeLibFormat::kClassRecord);
             lib.U8(2);
             lib.Str(c.name);
@@ -330,7 +330,7 @@ TEST(SRepTypeLibManager, BindsBasesAcrossTheLibraryAndRefusesUnsoundOnes) {
         EXPECT_EQ(manager.FindMetaClass(kTinyA)->GetBaseClass(), manager.FindMetaClass(kTinyB));
         EXPECT_TRUE(manager.FindMetaClassByName("Tst::A")->IsKindOf(objectBase));
     }
-    const std::vector<std::pair<const char*, std::vector<TinyLibrary::ClassSpec>>> unsound = {
+    const std::vector<std::pair<const char*, std::vector<TinyLibrary::ClassDef>>> unsound = {
         {"cycle", {{"A", kTinyA, "Tst::B", kTinyB}, {"B", kTinyB, "Tst::A", kTinyA}}},
         {"own base", {{"A", kTinyA, "Tst::A", kTinyA}}},
         {"name of one class, GUID of another", {{"A", kTinyA, "Tst::B", objectBase}, {"B", kTinyB, nullptr, {}}}},
