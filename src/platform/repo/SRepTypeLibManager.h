@@ -1,11 +1,20 @@
 #pragma once
-// The repository framework's type-library manager: modules register their metamodel resource
-// with it. (The parse of the resource and the metaclasses come with the repository layer.)
+// The repository framework's type-library manager: modules register their metamodel resource with
+// it, and from then on it answers the metaclass of a class GUID or name. The framework's own
+// classes (the object base and the external-session class) are registered when it is built, so
+// that a library can name them as bases and element classes. A library registers once; its
+// metaclasses live as long as the manager, which is never the case for a failed registration:
+// that registers nothing at all.
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "platform/base/SModuleState.h"
+#include "platform/repo/SRepMetaClass.h"
+#include "platform/repo/SRepTypeLib.h"
 
+// One call of RegisterTypeLibResource as it was made, with its result.
 struct SRepTypeLibRegistration {
     SModuleState* moduleState = nullptr;
     uint32_t resourceId = 0;
@@ -16,15 +25,51 @@ struct SRepTypeLibRegistration {
 
 class SRepTypeLibManager {
 public:
-    // Registers the resource (type, id) of the module state's resource table.
-    virtual HRESULT RegisterTypeLib(SModuleState* moduleState, uint32_t resourceId, int32_t language,
-                                    const char* resourceType);
-    virtual ~SRepTypeLibManager() = default;
+    // The framework's own type library and the GUIDs of its classes.
+    static constexpr GUID kRepositoryLibraryId = MakeGUID("{2B975AA0-A490-11D1-A8B7-006097355D43}");
+    static constexpr GUID CLSID_SRepObjectBase = MakeGUID("{362D41EA-9D82-11D1-8E5D-444553540000}");
+    static constexpr GUID CLSID_SRepSessionExtern = MakeGUID("{362D41ED-9D82-11D1-8E5D-444553540000}");
+
+    SRepTypeLibManager();
+    SRepTypeLibManager(const SRepTypeLibManager&) = delete;
+    SRepTypeLibManager& operator=(const SRepTypeLibManager&) = delete;
+
+    // Registers the type library held as resource (type, id) in the module state's resource
+    // table. S_OK; S_FALSE when that library is registered already; E_INVALIDARG without a module
+    // state or type, E_FAIL when the resource is missing or its classes cannot be bound (a base
+    // that is not registered or whose name and GUID disagree, a class GUID or name that is taken),
+    // E_IOFAILURE when the bytes do not parse exactly. Every call is recorded.
+    virtual HRESULT RegisterTypeLibResource(SModuleState* moduleState, uint32_t resourceId, int32_t language,
+                                            const char* resourceType);
+    virtual ~SRepTypeLibManager();
+
+    // Registers a type library from its bytes, with the results above.
+    HRESULT RegisterTypeLib(const uint8_t* data, size_t size);
+
+    // The metaclass of a class GUID: S_OK with it, S_FALSE with null when no library declares
+    // the class, E_POINTER for a null out-pointer.
+    virtual HRESULT FindMetaClass(const GUID& classId, const SRepMetaClass** metaClass) const;
+    const SRepMetaClass* FindMetaClass(const GUID& classId) const;
+    // By qualified name ("Rpt::SRptPara") or by code name alone (the first registered class of
+    // that name); null when there is none.
+    const SRepMetaClass* FindMetaClassByName(const SString& name) const;
+    const SRepTypeLib* FindTypeLib(const GUID& libraryId) const;
 
     const std::vector<SRepTypeLibRegistration>& GetRegistrations() const { return m_registrations; }
-    void Reset() { m_registrations.clear(); }
+    void ClearRegistrations() { m_registrations.clear(); }
 
 private:
+    HRESULT LoadAndRegister(SModuleState* moduleState, uint32_t resourceId, const char* resourceType);
+    HRESULT Register(std::unique_ptr<SRepTypeLib> library);
+    HRESULT BindBases(SRepTypeLib& library) const;
+    bool HasBaseCycle(const SRepTypeLib& library) const;
+    void Commit(std::unique_ptr<SRepTypeLib> library);
+    void RegisterRepositoryLibrary();
+
+    std::vector<std::unique_ptr<SRepTypeLib>> m_libraries;
+    std::vector<const SRepMetaClass*> m_classes;  // in registration order
+    std::map<GUID, const SRepMetaClass*> m_classesById;
+    std::map<SString, const SRepMetaClass*> m_classesByQualifiedName;
     std::vector<SRepTypeLibRegistration> m_registrations;
 };
 

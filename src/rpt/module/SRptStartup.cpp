@@ -186,7 +186,7 @@ int32_t DllMain(void* instance, uint32_t reason, void*) {
         state.Init(instance, kObjectMap);
         // The metamodel's registration result is not examined: start-up never fails here.
         if (SRepTypeLibManager* manager = GetTypeLibManager())
-            manager->RegisterTypeLib(&state, 1000, 0, "METADATA");
+            manager->RegisterTypeLibResource(&state, 1000, 0, "METADATA");
     } else if (reason == DLL_PROCESS_DETACH) {
         state.Term();
     }

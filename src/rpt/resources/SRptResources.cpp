@@ -1,7 +1,10 @@
 #include "rpt/resources/SRptResources.h"
 
+#include "rpt/resources/SRptMetadata.h"
 #include "rpt/resources/SRptStringTable.h"
 
 void SRptResources::Install(SModuleState& state) {
     SRptStringTable::Install(state);
+    state.AddResource(SRptMetadata::kResourceType, SRptMetadata::kResourceId, SRptMetadata::GetData(),
+                      SRptMetadata::GetSize());
 }

@@ -90,4 +90,14 @@ TEST(SString, OrdersByTextInsideCompositeKeys) {
     EXPECT_EQ(map.count({1, again}), 1u);
     EXPECT_LT(std::make_pair(1, SString("a")), std::make_pair(1, SString("b")));
     EXPECT_TRUE(SString("abc") < "abd");
+
+    static const uint8_t bytes[] = {1, 2, 3};
+    SModuleState module;
+    module.AddResource("METADATA", 1000, bytes, sizeof bytes);
+    const uint8_t* data = nullptr;
+    size_t size = 0;
+    ASSERT_TRUE(module.FindResource(SString("META") + "DATA", 1000, &data, &size));
+    EXPECT_EQ(data, bytes);
+    EXPECT_EQ(size, 3u);
+    EXPECT_FALSE(module.FindResource("METADATA", 1001, nullptr, nullptr));
 }

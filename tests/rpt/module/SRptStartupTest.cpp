@@ -74,7 +74,7 @@ TEST(SRptStartup, EntryFunctionSucceedsForEveryReason) {
 
 TEST(SRptStartup, AttachRegistersTheMetamodelResource) {
     SRepTypeLibManager* manager = GetTypeLibManager();
-    manager->Reset();
+    manager->ClearRegistrations();
     DllMain(nullptr, DLL_PROCESS_ATTACH, nullptr);
     ASSERT_EQ(manager->GetRegistrations().size(), 1u);
     const SRepTypeLibRegistration& registration = manager->GetRegistrations()[0];
@@ -82,4 +82,6 @@ TEST(SRptStartup, AttachRegistersTheMetamodelResource) {
     EXPECT_EQ(registration.resourceId, 1000u);
     EXPECT_EQ(registration.language, 0);
     EXPECT_EQ(registration.resourceType, "METADATA");
+    // Start-up registered the library already; registering again adds nothing.
+    EXPECT_EQ(registration.result, S_FALSE);
 }

@@ -1,0 +1,15 @@
+#include "platform/repo/SRepMetaAttribute.h"
+
+#include "platform/repo/SRepTypeLibFormat.h"
+
+SRepMetaAttribute::SRepMetaAttribute(Record record)
+    : SRepMetaMember(std::move(record.codeName), std::move(record.displayName), record.id),
+      m_w(record.w),
+      m_stringId(record.stringId),
+      m_typeWord(record.typeWord),
+      m_flags(record.flags),
+      m_default(std::move(record.defaultValue)) {}
+
+bool SRepMetaAttribute::IsComputed() const {
+    return (m_flags & SRepTypeLibFormat::kAttributeComputed) != 0;
+}
