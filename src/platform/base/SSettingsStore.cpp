@@ -1,5 +1,23 @@
 #include "platform/base/SSettingsStore.h"
 
+#include <new>
+
+#include "platform/base/SEIOException.h"
+#include "platform/base/SInputFile.h"
+#include "platform/base/SOutputBufferStream.h"
+#include "platform/base/SOutputFile.h"
+#include "platform/base/SSettingsFile.h"
+
+namespace {
+HRESULT FromIOFailure(const SEIOException& e) {
+    switch (e.GetCause()) {
+        case SEIOException::fileNotFound: return STG_E_FILENOTFOUND;
+        case SEIOException::badFormat: return E_INVALIDARG;
+        default: return E_IOFAILURE;
+    }
+}
+}  // namespace
+
 SSettingsStore& SSettingsStore::Get() {
     static SSettingsStore store;
     return store;
@@ -45,4 +63,56 @@ bool SSettingsStore::DeleteValue(HKEY root, const SString& key, const SString& n
 
 void SSettingsStore::Clear() {
     m_keys.clear();
+}
+
+HRESULT SSettingsStore::LoadFromText(std::string_view text) {
+    try {
+        return SSettingsFile::Parse(text, m_keys);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT SSettingsStore::LoadFromStream(SInputStream& in) {
+    std::string text;
+    try {
+        text = in.ReadAll(SSettingsFile::kMaxBytes);
+    } catch (const SEIOException& e) {
+        return FromIOFailure(e);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+    return LoadFromText(text);
+}
+
+HRESULT SSettingsStore::LoadFromFile(const SString& path) {
+    try {
+        SInputFile file(path);
+        HRESULT hr = LoadFromStream(file);
+        file.Close();
+        return hr;
+    } catch (const SEIOException& e) {
+        return FromIOFailure(e);
+    }
+}
+
+HRESULT SSettingsStore::SaveToStream(SOutputStream& out) const {
+    return SSettingsFile::Write(m_keys, out);
+}
+
+HRESULT SSettingsStore::SaveToFile(const SString& path) const {
+    try {
+        SOutputFile file(path, 1);
+        SOutputBufferStream buffer(file);
+        HRESULT hr = SaveToStream(buffer);
+        // A refused store leaves the previous file alone: the new one is dropped unsaved.
+        if (FAILED(hr)) return hr;
+        buffer.Close();
+        file.Close();
+        return S_OK;
+    } catch (const SEIOException&) {
+        return E_IOFAILURE;
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
 }

@@ -4,8 +4,13 @@
 // distinct from one that is empty. The store lives in memory; the host may back it by a file.
 #include <cstdint>
 #include <map>
+#include <string_view>
 
 #include "platform/base/SString.h"
+#include "platform/com/HRESULT.h"
+
+class SInputStream;
+class SOutputStream;
 
 using HKEY = uint32_t;
 inline constexpr HKEY HKEY_CURRENT_USER = 0x80000001u;
@@ -18,6 +23,8 @@ struct SSettingsValue {
     uint32_t type = REG_SZ;
     SString text;
     int32_t number = 0;
+
+    friend bool operator==(const SSettingsValue&, const SSettingsValue&) = default;
 };
 
 class SSettingsStore {
@@ -38,6 +45,20 @@ public:
     // Keys are compared without regard to ASCII case or the separator ('\' or '/'), as the
     // registry does.
     static SString NormaliseKey(const SString& key);
+
+    // File backing (the form is SSettingsFile's). Loading replaces the whole store, both roots,
+    // and answers S_OK; STG_E_FILENOTFOUND for a missing file, E_IOFAILURE for one that cannot
+    // be read, E_INVALIDARG for one that is malformed, cut short or too large. On any failure
+    // the store is left as it was.
+    HRESULT LoadFromFile(const SString& path);
+    HRESULT LoadFromStream(SInputStream& in);
+    HRESULT LoadFromText(std::string_view text);
+    // Saving writes a new file and replaces the old one only once it is complete (SOutputFile):
+    // S_OK, or E_IOFAILURE with the previous file intact. E_INVALIDARG for a value of a type the
+    // form cannot hold, with nothing written.
+    HRESULT SaveToFile(const SString& path) const;
+    // Throws SEIOException when the stream fails.
+    HRESULT SaveToStream(SOutputStream& out) const;
 
     using Values = std::map<SString, SSettingsValue>;
     using Keys = std::map<std::pair<HKEY, SString>, Values>;

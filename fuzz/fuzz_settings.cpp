@@ -1,0 +1,29 @@
+// Reads arbitrary bytes as a settings file. Whatever is accepted must survive a save and a second
+// load unchanged; whatever is refused must leave the store as it was.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "platform/base/SOutputStringStream.h"
+#include "platform/base/SSettingsStore.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string_view text(reinterpret_cast<const char*>(data), size);
+    SSettingsStore store;
+    SSettingsValue marker;
+    marker.text = "before";
+    store.WriteValue(HKEY_CURRENT_USER, "fuzz", "marker", marker);
+    SSettingsStore::Keys before = store.GetKeys();
+
+    if (FAILED(store.LoadFromText(text))) {
+        if (store.GetKeys() != before) std::abort();
+        return 0;
+    }
+    SOutputStringStream saved;
+    if (FAILED(store.SaveToStream(saved))) std::abort();
+    SSettingsStore again;
+    if (again.LoadFromText(saved.GetString().view()) != S_OK) std::abort();
+    if (again.GetKeys() != store.GetKeys()) std::abort();
+    return 0;
+}

@@ -1,0 +1,167 @@
+#include "platform/base/SFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+#include <string>
+
+namespace {
+bool StatPath(const SString& path, struct stat& info) {
+    return !path.IsEmpty() && ::stat(path.c_str(), &info) == 0;
+}
+
+// Random letters for unique names; collisions are resolved by exclusive creation.
+std::string RandomTail() {
+    static std::mt19937_64 generator{std::random_device{}()};
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string tail;
+    for (int i = 0; i < 8; ++i) tail += letters[generator() % (sizeof letters - 1)];
+    return tail;
+}
+}  // namespace
+
+SEIOException::Cause SFile::CauseOf(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return SEIOException::fileNotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+        case ETXTBSY:
+            return SEIOException::accessDenied;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return SEIOException::diskFull;
+        default:
+            return SEIOException::generic;
+    }
+}
+
+void SFile::ThrowError(int error, const char* action, const SString& path) {
+    SString message;
+    message.Format("Cannot %s '%s': %s", action, path, std::strerror(error));
+    throw SEIOException(message, CauseOf(error), path);
+}
+
+bool SFile::Exists(const SString& path) {
+    struct stat info;
+    return StatPath(path, info);
+}
+
+bool SFile::IsDirectory(const SString& path) {
+    struct stat info;
+    return StatPath(path, info) && S_ISDIR(info.st_mode);
+}
+
+bool SFile::IsReadOnly(const SString& path) {
+    struct stat info;
+    return StatPath(path, info) && (info.st_mode & 0222) == 0;
+}
+
+int64_t SFile::GetSize(const SString& path) {
+    struct stat info;
+    if (path.IsEmpty()) ThrowError(ENOENT, "examine", path);
+    if (::stat(path.c_str(), &info) != 0) ThrowError(errno, "examine", path);
+    return static_cast<int64_t>(info.st_size);
+}
+
+void SFile::Remove(const SString& path) {
+    if (::unlink(path.c_str()) != 0) ThrowError(errno, "remove", path);
+}
+
+void SFile::Rename(const SString& from, const SString& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) ThrowError(errno, "rename to", to);
+}
+
+void SFile::CreateDirectory(const SString& path) {
+    if (::mkdir(path.c_str(), 0777) != 0) ThrowError(errno, "create the folder", path);
+}
+
+SString SFile::GetCurrentDirectory() {
+    std::string buffer(256, '\0');
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE || buffer.size() > (1u << 20)) ThrowError(errno, "read the current folder", ".");
+        buffer.resize(buffer.size() * 2);
+    }
+    buffer.resize(std::strlen(buffer.c_str()));
+    return SString(buffer);
+}
+
+int SFile::OpenUnique(const SString& folder, const SString& prefix, SString& path) {
+    SString base = folder;
+    if (!base.IsEmpty() && base[base.GetLength() - 1] != '/') base += '/';
+    for (int attempt = 0;; ++attempt) {
+        path = base + prefix + SString(RandomTail());
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST || attempt >= 100) return fd;
+    }
+}
+
+SString SFile::GetTempName(const SString& folder, const SString& prefix) {
+    SString path;
+    int fd = OpenUnique(folder, prefix, path);
+    if (fd < 0) ThrowError(errno, "create a file in", folder);
+    if (::close(fd) != 0) {
+        int error = errno;
+        ::unlink(path.c_str());
+        ThrowError(error, "create", path);
+    }
+    return path;
+}
+
+SString SFile::GetFolder(const SString& path) {
+    int32_t slash = path.ReverseFind('/');
+    return slash < 0 ? SString() : path.Left(slash + 1);
+}
+
+SString SFile::GetFileName(const SString& path) {
+    return path.Mid(path.ReverseFind('/') + 1);
+}
+
+SString SFile::GetBaseName(const SString& path) {
+    SString name = GetFileName(path);
+    int32_t dot = name.ReverseFind('.');
+    // A leading dot names a hidden file; it does not begin an extension.
+    return dot > 0 ? name.Left(dot) : name;
+}
+
+SString SFile::GetExtension(const SString& path) {
+    SString name = GetFileName(path);
+    int32_t dot = name.ReverseFind('.');
+    return dot > 0 ? name.Mid(dot + 1) : SString();
+}
+
+SString SFile::MakeFilename(const SString& folder, const SString& baseName, const SString& extension) {
+    SString path = folder;
+    if (!path.IsEmpty() && path[path.GetLength() - 1] != '/') path += '/';
+    path += baseName;
+    if (!extension.IsEmpty()) path += "." + extension;
+    return path;
+}
+
+SString SFile::PathToURL(const SString& path) {
+    SString absolute = path;
+    if (absolute.IsEmpty() || absolute[0] != '/') absolute = GetCurrentDirectory() + "/" + path;
+    static const char hex[] = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (char c : absolute.str()) {
+        unsigned char u = static_cast<unsigned char>(c);
+        bool plain = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
+                     std::strchr("/-._~", u) != nullptr;
+        if (plain && u != 0) {
+            url += c;
+        } else {
+            url += '%';
+            url += hex[u >> 4];
+            url += hex[u & 15];
+        }
+    }
+    return SString(url);
+}

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "platform/base/SOutputStringStream.h"
+#include "platform/base/SSettingsStore.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+class SSettingsFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/varod9-settings-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+        m_path = SString((m_dir / "settings.ini").string());
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    static void Put(SSettingsStore& store, HKEY root, const char* key, const char* name, const SString& text) {
+        SSettingsValue value;
+        value.text = text;
+        store.WriteValue(root, key, name, value);
+    }
+    static void Put(SSettingsStore& store, HKEY root, const char* key, const char* name, int32_t number) {
+        SSettingsValue value;
+        value.type = REG_DWORD;
+        value.number = number;
+        store.WriteValue(root, key, name, value);
+    }
+    // A store with a bit of everything the form must carry.
+    static SSettingsStore Sample() {
+        SSettingsStore store;
+        const char* report = "Software\\Report Editor\\DisplayPreferences\\Report";
+        Put(store, HKEY_CURRENT_USER, report, "Text Font Name", SString("Arial"));
+        Put(store, HKEY_CURRENT_USER, report, "Empty", SString());
+        Put(store, HKEY_CURRENT_USER, report, "Title Font Style", 0);
+        Put(store, HKEY_CURRENT_USER, report, "Min", INT32_MIN);
+        Put(store, HKEY_CURRENT_USER, report, "Quote \"and\" \\ =", SString("line\r\nnext\ttab \xC3\xA9\xE2\x82\xAC"));
+        Put(store, HKEY_CURRENT_USER, report, "Bytes", SString(std::string("\x01\x7F\xFF\xC3", 4)));
+        Put(store, HKEY_LOCAL_MACHINE, "Software\\Report Editor\\Paths", "ReportTemplates", SString("./"));
+        store.CreateKey(HKEY_LOCAL_MACHINE, "Software\\Report Editor\\Empty Key");
+        store.CreateKey(0x80000003u, "Users");
+        return store;
+    }
+    static std::string Saved(const SSettingsStore& store) {
+        SOutputStringStream out;
+        EXPECT_EQ(store.SaveToStream(out), S_OK);
+        return out.GetString().str();
+    }
+    std::string FileBytes() const {
+        std::ifstream in(m_path.c_str(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path m_dir;
+    SString m_path;
+};
+}  // namespace
+
+TEST_F(SSettingsFileTest, RoundTripThroughAFileKeepsEveryValue) {
+    SSettingsStore store = Sample();
+    ASSERT_EQ(store.SaveToFile(m_path), S_OK);
+    SSettingsStore loaded;
+    Put(loaded, HKEY_CURRENT_USER, "Stale", "Gone", SString("x"));  // replaced by the load
+    ASSERT_EQ(loaded.LoadFromFile(m_path), S_OK);
+    EXPECT_EQ(loaded.GetKeys(), store.GetKeys());
+
+    SSettingsValue value;
+    EXPECT_TRUE(loaded.ReadValue(HKEY_CURRENT_USER, "software/report editor/displaypreferences/report", "Empty", value));
+    EXPECT_EQ(value.type, REG_SZ);
+    EXPECT_EQ(value.text, "");  // an empty text is there ...
+    EXPECT_FALSE(loaded.ReadValue(HKEY_CURRENT_USER, "software/report editor/displaypreferences/report", "Missing", value));
+    EXPECT_TRUE(loaded.ReadValue(HKEY_CURRENT_USER, "software/report editor/displaypreferences/report", "Title Font Style", value));
+    EXPECT_EQ(value.type, REG_DWORD);  // ... and so is a 0 number
+    EXPECT_EQ(value.number, 0);
+    EXPECT_TRUE(loaded.KeyExists(HKEY_LOCAL_MACHINE, "Software\\Report Editor\\Empty Key"));
+    EXPECT_FALSE(loaded.KeyExists(HKEY_CURRENT_USER, "Stale"));
+}
+
+TEST_F(SSettingsFileTest, TheFileIsReadableUtf8Text) {
+    SSettingsStore store;
+    Put(store, HKEY_CURRENT_USER, "A\\B", "Name", SString("caf\xC3\xA9 \"1\"\n"));
+    Put(store, HKEY_CURRENT_USER, "A\\B", "Count", -5);
+    store.CreateKey(HKEY_LOCAL_MACHINE, "C");
+    EXPECT_EQ(Saved(store),
+              "varod9 settings 1\n"
+              "key HKEY_CURRENT_USER \"a\\\\b\"\n"
+              "number \"Count\" -5\n"
+              "text \"Name\" \"caf\xC3\xA9 \\\"1\\\"\\n\"\n"
+              "key HKEY_LOCAL_MACHINE \"c\"\n"
+              "end\n");
+    EXPECT_EQ(Saved(Sample()).find('\r'), std::string::npos);  // control bytes are escaped
+}
+
+TEST_F(SSettingsFileTest, TruncatedFilesAreRefusedAndTheStoreIsUnchanged) {
+    std::string text = Saved(Sample());
+    SSettingsStore store;
+    Put(store, HKEY_CURRENT_USER, "Kept", "Value", SString("before"));
+    SSettingsStore::Keys before = store.GetKeys();
+    // Every cut that loses the closing line is refused; only the final line break may go.
+    for (size_t size = 0; size + 1 < text.size(); ++size) {
+        ASSERT_EQ(store.LoadFromText(std::string_view(text).substr(0, size)), E_INVALIDARG) << size;
+        ASSERT_EQ(store.GetKeys(), before);
+    }
+    EXPECT_EQ(store.LoadFromText(std::string_view(text).substr(0, text.size() - 1)), S_OK);
+}
+
+TEST_F(SSettingsFileTest, GarbledFilesAreRefused) {
+    const std::string head = "varod9 settings 1\nkey HKEY_CURRENT_USER \"k\"\n";
+    const char* garbled[] = {
+        "varod9 settings 2\nend\n",
+        "end\n",
+        "varod9 settings 1\ntext \"before\" \"any key\"\nend\n",
+        "varod9 settings 1\nkey HKEY_CLASSES_ROOT \"k\"\nend\n",
+    };
+    const char* lines[] = {
+        "text \"a\" \"unterminated\n",
+        "text \"a\" \"bad \\q escape\"\n",
+        "text \"a\" \"short \\x4\"\n",
+        "text \"a\" \"raw\ttab\"\n",
+        "text \"a\" \"bad \xC3 utf-8\"\n",
+        "text \"a\"\"glued\"\n",
+        "text \"a\" \"b\" extra\n",
+        "number \"n\" 2147483648\n",
+        "number \"n\" 12a\n",
+        "number \"n\" +1\n",
+        "value \"n\" 1\n",
+        "end\ntext \"after\" \"end\"\n",
+    };
+    SSettingsStore store = Sample();
+    SSettingsStore::Keys before = store.GetKeys();
+    for (const char* text : garbled) EXPECT_EQ(store.LoadFromText(text), E_INVALIDARG) << text;
+    for (const char* line : lines) EXPECT_EQ(store.LoadFromText(head + line + "end\n"), E_INVALIDARG) << line;
+    EXPECT_EQ(store.GetKeys(), before);
+    // Blank lines, comments and CR LF line ends are fine.
+    EXPECT_EQ(store.LoadFromText(head + "\r\n# note\r\nnumber \"n\" -2147483648\r\nend\r\n"), S_OK);
+}
+
+TEST_F(SSettingsFileTest, FileFailuresGiveTheirCodesAndChangeNothing) {
+    SSettingsStore store = Sample();
+    SSettingsStore::Keys before = store.GetKeys();
+    EXPECT_EQ(store.LoadFromFile(m_path), STG_E_FILENOTFOUND);
+    EXPECT_EQ(store.LoadFromFile(SString(m_dir.string())), E_IOFAILURE);  // a folder cannot be read
+    std::ofstream(m_path.c_str()) << "varod9 settings 1\nkey";
+    EXPECT_EQ(store.LoadFromFile(m_path), E_INVALIDARG);
+    EXPECT_EQ(store.GetKeys(), before);
+
+    EXPECT_EQ(store.SaveToFile(SString((m_dir / "missing" / "settings.ini").string())), E_IOFAILURE);
+    // A value the form cannot hold stops the save before the previous file is touched.
+    SSettingsValue binary;
+    binary.type = 3;
+    store.WriteValue(HKEY_CURRENT_USER, "k", "binary", binary);
+    EXPECT_EQ(store.SaveToFile(m_path), E_INVALIDARG);
+    EXPECT_EQ(FileBytes(), "varod9 settings 1\nkey");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
