@@ -1,11 +1,9 @@
 #pragma once
-// The device context of the whole screen. The drawing back end comes with the graphics layer;
-// until then it only knows its resolution.
-#include <cstdint>
+// The library's device context of the whole screen, built once at start-up; the font and
+// paragraph metrics measure on it when no other device context is given.
+#include "platform/gdi/SWindowDC.h"
 
-class SScreenDC {
+class SScreenDC : public SWindowDC {
 public:
     SScreenDC() = default;
-    int32_t GetLogPixelsX() const { return 96; }
-    int32_t GetLogPixelsY() const { return 96; }
 };

@@ -1,0 +1,122 @@
+#pragma once
+// A device context: the mapping from logical to device coordinates, the selected font, the text
+// settings, and measuring and drawing through a back end (SDCBackEnd.h). Fonts are realised by
+// the process's font engine when they are first measured or drawn with, at the character height
+// that the current mapping gives in whole device pixels; metrics and extents are then converted
+// back to logical units. Without a back end every query answers 0 or false.
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "platform/base/SString.h"
+#include "platform/gdi/GdiDefs.h"
+#include "platform/gdi/SDCBackEnd.h"
+#include "platform/gdi/TEXTMETRICA.h"
+
+class SFontEngine;
+class SFontOld;
+class SLogicalFont;
+
+class SDC {
+public:
+    SDC();
+    explicit SDC(std::unique_ptr<SDCBackEnd> backEnd);
+    SDC(const SDC&) = delete;
+    SDC& operator=(const SDC&) = delete;
+    virtual ~SDC();
+
+    // The back end; a device context owns the one attached to it.
+    bool Attach(std::unique_ptr<SDCBackEnd> backEnd);  // false when one is attached already
+    std::unique_ptr<SDCBackEnd> Detach();
+    SDCBackEnd* GetBackEnd() const { return m_backEnd.get(); }
+
+    int32_t GetDeviceCaps(int32_t index) const;
+
+    // Mapping: device = (logical - window origin) × viewport extent / window extent + viewport
+    // origin, rounded. The metric and English modes fix the extents from the device's resolution
+    // (y grows upwards); their extents can only be changed in MM_ISOTROPIC and MM_ANISOTROPIC.
+    int32_t GetMapMode() const { return m_mapMode; }
+    // The previous mode, or 0 for an unknown mode (nothing changes).
+    int32_t SetMapMode(int32_t mode);
+    SIZE GetWindowExt() const { return m_windowExt; }
+    SIZE GetViewportExt() const { return m_viewportExt; }
+    // The previous extent; {0, 0} when refused (a zero extent). Ignored in the fixed modes.
+    SIZE SetWindowExt(int32_t cx, int32_t cy);
+    SIZE SetWindowExt(SIZE size) { return SetWindowExt(size.cx, size.cy); }
+    SIZE SetViewportExt(int32_t cx, int32_t cy);
+    SIZE SetViewportExt(SIZE size) { return SetViewportExt(size.cx, size.cy); }
+    POINT GetWindowOrg() const { return m_windowOrg; }
+    POINT GetViewportOrg() const { return m_viewportOrg; }
+    POINT SetWindowOrg(int32_t x, int32_t y);
+    POINT SetViewportOrg(int32_t x, int32_t y);
+    void LPtoDP(POINT* points, int32_t count = 1) const;
+    void DPtoLP(POINT* points, int32_t count = 1) const;
+
+    // Fonts. A new context has the stock SYSTEM_FONT selected. Selecting returns the previous
+    // font, or null (and changes nothing) for a handle that is not a live font. The context keeps
+    // what it selected: deleting the handle afterwards does not change what it measures.
+    HFONT SelectFont(HFONT font);
+    HFONT SelectFont(const SFontOld* font);
+    HGDIOBJ SelectObject(HGDIOBJ object);
+    HFONT GetCurrentFont() const { return m_fontHandle; }
+    bool GetTextMetrics(TEXTMETRICA* metrics) const;
+    // cx the width of UTF-8 text, cy tmHeight, both logical.
+    bool GetTextExtentPoint32(std::string_view text, SIZE* size) const;
+    SIZE GetTextExtent(std::string_view text) const;
+    // The face the engine chose for the selected font; its length in bytes, 0 on failure.
+    int32_t GetTextFace(SString* face) const;
+
+    // Text drawing.
+    COLORREF GetTextColor() const { return m_textColour; }
+    COLORREF SetTextColor(COLORREF colour);
+    COLORREF GetBkColor() const { return m_bkColour; }
+    COLORREF SetBkColor(COLORREF colour);
+    int32_t GetBkMode() const { return m_bkMode; }
+    int32_t SetBkMode(int32_t mode);  // previous, 0 for an unknown mode
+    uint32_t GetTextAlign() const { return m_textAlign; }
+    uint32_t SetTextAlign(uint32_t align);
+    // Draws UTF-8 text at a logical point placed by the text alignment; with OPAQUE the text's
+    // cell is filled with the background colour first.
+    bool TextOut(int32_t x, int32_t y, std::string_view text);
+    // Fills a logical rectangle.
+    bool FillSolidRect(const RECT& rect, COLORREF colour);
+    // The colour at a logical point, CLR_INVALID when the back end keeps no pixels there.
+    COLORREF GetPixel(int32_t x, int32_t y) const;
+
+private:
+    void SetFixedExtents();
+    void AdjustIsotropic();
+    bool IsScalable() const { return m_mapMode == MM_ISOTROPIC || m_mapMode == MM_ANISOTROPIC; }
+    int32_t ToDeviceX(int32_t x) const;
+    int32_t ToDeviceY(int32_t y) const;
+    int32_t ToLogicalX(int32_t x) const;
+    int32_t ToLogicalY(int32_t y) const;
+    // Lengths (no origin, no sign) between the two spaces.
+    int32_t LengthToDeviceY(int64_t length) const;
+    int32_t LengthToLogicalX(int32_t length) const;
+    int32_t LengthToLogicalY(int32_t length) const;
+    // The selected font realised for this device and mapping; null when it cannot be.
+    const SRealisedFont* Realise() const;
+
+    std::unique_ptr<SDCBackEnd> m_backEnd;
+    int32_t m_mapMode = MM_TEXT;
+    POINT m_windowOrg;
+    POINT m_viewportOrg;
+    SIZE m_windowExt{1, 1};
+    SIZE m_viewportExt{1, 1};
+
+    HFONT m_fontHandle = nullptr;
+    std::shared_ptr<const SLogicalFont> m_font;
+    COLORREF m_textColour = RGB(0, 0, 0);
+    COLORREF m_bkColour = RGB(255, 255, 255);
+    int32_t m_bkMode = OPAQUE;
+    uint32_t m_textAlign = TA_LEFT | TA_TOP;
+
+    // The realisation of m_font, and what it was made for.
+    mutable std::shared_ptr<const SRealisedFont> m_realised;
+    mutable std::shared_ptr<const SLogicalFont> m_realisedFont;
+    mutable std::shared_ptr<SFontEngine> m_realisedEngine;
+    mutable int32_t m_realisedHeight = 0;
+    mutable int32_t m_realisedPixelsX = 0;
+    mutable int32_t m_realisedPixelsY = 0;
+};

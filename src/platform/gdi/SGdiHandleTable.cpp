@@ -1,0 +1,119 @@
+#include "platform/gdi/SGdiHandleTable.h"
+
+#include <cstring>
+
+#include "platform/gdi/SLogicalFont.h"
+
+namespace {
+
+// The stock fonts: a face-less request that the font engine answers with its sans-serif face.
+LOGFONTA StockFont(int32_t height, int32_t weight) {
+    LOGFONTA font;
+    font.lfHeight = height;
+    font.lfWeight = weight;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    return font;
+}
+
+std::shared_ptr<const SGdiResource> MakeStockObject(int32_t index) {
+    switch (index) {
+    case SYSTEM_FONT:
+        return std::make_shared<SLogicalFont>(StockFont(16, FW_BOLD));
+    case DEFAULT_GUI_FONT:
+        return std::make_shared<SLogicalFont>(StockFont(-11, FW_NORMAL));
+    default:
+        return nullptr;
+    }
+}
+
+// A name that someone else cut inside its last character loses the unfinished character.
+std::string_view WithoutCutTail(std::string_view name) {
+    for (size_t back = 1; back <= 4 && back <= name.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(name[name.size() - back]);
+        if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: look further back
+        const size_t needed = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return needed > back ? name.substr(0, name.size() - back) : name;
+    }
+    return name;
+}
+
+}  // namespace
+
+SGdiHandleTable& SGdiHandleTable::Get() {
+    static SGdiHandleTable table;
+    return table;
+}
+
+HGDIOBJ SGdiHandleTable::Add(std::shared_ptr<const SGdiResource> resource) {
+    if (!resource) return nullptr;
+    const uintptr_t number = m_next++;
+    m_objects.emplace(number, std::move(resource));
+    return ToHandle(number);
+}
+
+std::shared_ptr<const SGdiResource> SGdiHandleTable::Find(HGDIOBJ handle) const {
+    const uintptr_t number = ToNumber(handle);
+    auto object = m_objects.find(number);
+    if (object != m_objects.end()) return object->second;
+    auto stock = m_stock.find(number);
+    return stock != m_stock.end() ? stock->second : nullptr;
+}
+
+bool SGdiHandleTable::Remove(HGDIOBJ handle) {
+    return m_objects.erase(ToNumber(handle)) != 0;
+}
+
+HGDIOBJ SGdiHandleTable::GetStockObject(int32_t index) {
+    if (index < 0 || static_cast<uintptr_t>(index) >= kFirstHandle - kStockBase) return nullptr;
+    const uintptr_t number = kStockBase + static_cast<uintptr_t>(index);
+    if (!m_stock.count(number)) {
+        std::shared_ptr<const SGdiResource> object = MakeStockObject(index);
+        if (!object) return nullptr;
+        m_stock.emplace(number, std::move(object));
+    }
+    return ToHandle(number);
+}
+
+bool SGdiHandleTable::IsStockObject(HGDIOBJ handle) const {
+    return m_stock.count(ToNumber(handle)) != 0;
+}
+
+size_t SGdiHandleTable::GetCount() const {
+    return m_objects.size();
+}
+
+HFONT CreateFontIndirectA(const LOGFONTA* logFont) {
+    if (!logFont) return nullptr;
+    // The face name is cut again, so that a record from outside without its terminating zero,
+    // or with a character cut at the end of the field, still gives a name that fits and ends on
+    // a whole character.
+    LOGFONTA font = *logFont;
+    const SString name = logFont->GetFaceName();
+    font.SetFaceName(WithoutCutTail(name.view()));
+    return static_cast<HFONT>(SGdiHandleTable::Get().Add(std::make_shared<SLogicalFont>(font)));
+}
+
+bool DeleteObject(HGDIOBJ handle) {
+    return SGdiHandleTable::Get().Remove(handle);
+}
+
+HGDIOBJ GetStockObject(int32_t index) {
+    return SGdiHandleTable::Get().GetStockObject(index);
+}
+
+uint32_t GetObjectType(HGDIOBJ handle) {
+    std::shared_ptr<const SGdiResource> object = SGdiHandleTable::Get().Find(handle);
+    return object ? object->GetObjectType() : 0;
+}
+
+int32_t GetObjectA(HGDIOBJ handle, int32_t bufferSize, void* buffer) {
+    std::shared_ptr<const SGdiResource> object = SGdiHandleTable::Get().Find(handle);
+    if (!object || object->GetObjectType() != OBJ_FONT) return 0;
+    const int32_t size = static_cast<int32_t>(sizeof(LOGFONTA));
+    if (!buffer) return size;
+    if (bufferSize < size) return 0;
+    const LOGFONTA& font = static_cast<const SLogicalFont&>(*object).GetLogFont();
+    std::memcpy(buffer, &font, sizeof(font));
+    return size;
+}

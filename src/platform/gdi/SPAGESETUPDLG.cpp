@@ -1,0 +1,4 @@
+#include "platform/gdi/SPAGESETUPDLG.h"
+
+constinit const SPAGESETUPDLG SPAGESETUPDLG::m_Default = {
+    PSD_MARGINS | PSD_INHUNDREDTHSOFMILLIMETERS, {21000, 29700}, {0, 0, 0, 0}, {2500, 2500, 2500, 2500}};

@@ -1,0 +1,88 @@
+#pragma once
+// The library's printer: a virtual printer whose name, resolution and page set-up live in the
+// settings store, under the user's key RegistryKey(). Lengths are hundredths of a millimetre;
+// the page size is the paper as the page is oriented (wider than high in landscape).
+//
+// The setters store what they are given, in any order, as a template loads its page set-up into
+// the cache; only values read from the settings store are checked, and the device capabilities
+// keep the printable area at least one dot whatever the values. Dialogs that edit the set-up
+// come with the interaction layer.
+#include <cstdint>
+
+#include "platform/base/SString.h"
+#include "platform/gdi/GdiDefs.h"
+#include "platform/gdi/SDeviceCaps.h"
+#include "platform/gdi/SPAGESETUPDLG.h"
+
+class SRegistry;
+
+class SPrinterCache {
+public:
+    // The application root followed by "Printer".
+    static SString RegistryKey();
+    static const char* const kDefaultPrinterName;
+    static constexpr int32_t kDefaultResolution = 600;
+    // Limits of the values accepted from the settings store.
+    static constexpr int32_t kMinResolution = 72;
+    static constexpr int32_t kMaxResolution = 4800;
+    static constexpr int32_t kMaxPaperLength = 1000000;  // 10 m
+
+    // `cacheSize` and `defaults` are kept as given; the defaults are the page set-up before the
+    // settings store is read. Reads the settings store.
+    SPrinterCache(int32_t cacheSize, const SPAGESETUPDLG& defaults);
+
+    int32_t GetCacheSize() const { return m_cacheSize; }
+    const SPAGESETUPDLG& GetDefaults() const { return m_defaults; }
+
+    // Back to the defaults, then the values the settings store holds, each group (name,
+    // resolution, paper, orientation, margins, minimum margins) kept at its default when what
+    // is stored is missing or makes no page.
+    void LoadSettings();
+    void ResetToDefaults();
+    // Writes every value; false when the store refused one.
+    bool SaveSettings() const;
+
+    RECT GetMargins() const { return m_margins; }
+    void SetMargins(const RECT& margins) { m_margins = margins; }
+    RECT GetMinMargins() const { return m_minMargins; }
+    void SetMinMargins(const RECT& margins) { m_minMargins = margins; }
+    POINT GetPageSize() const { return m_pageSize; }
+    // Also names the paper: the code of a known paper of that size either way, else DMPAPER_USER.
+    void SetPageSize(const POINT& size);
+    // DMORIENT_PORTRAIT or DMORIENT_LANDSCAPE (0 would mean the printer has none to report).
+    int32_t GetOrientation() const { return m_orientation; }
+    // Turns the page size to match; false (nothing changes) for another value.
+    bool SetOrientation(int32_t orientation);
+    // DMPAPER_A4 ... (0 would mean the printer has none to report).
+    int32_t GetPaperSize() const { return m_paperSize; }
+    // A known paper also sets the page size, in the current orientation; another positive code
+    // is kept as it is and leaves the size alone; false for 0 or less.
+    bool SetPaperSize(int32_t paper);
+
+    const SString& GetPrinterName() const { return m_printerName; }
+    bool SetPrinterName(const SString& name);  // false for an empty name
+    // Dots per inch, both ways.
+    int32_t GetResolution() const { return m_resolution; }
+    bool SetResolution(int32_t dotsPerInch);  // false outside kMinResolution to kMaxResolution
+
+    // The printer's capabilities for a device context: the paper in dots, the printable area
+    // inside the minimum margins and its offset.
+    SDeviceCaps GetDeviceCaps() const;
+
+    // The portrait size of a known paper; false for another code.
+    static bool GetPaperDimensions(int32_t paper, POINT* size);
+
+private:
+    void ReadPaper(const SRegistry& key);
+    void ReadMargins(const SRegistry& key, const char* prefix, RECT* margins) const;
+
+    int32_t m_cacheSize;
+    SPAGESETUPDLG m_defaults;
+    SString m_printerName;
+    int32_t m_resolution = kDefaultResolution;
+    POINT m_pageSize;
+    int32_t m_orientation = DMORIENT_PORTRAIT;
+    int32_t m_paperSize = DMPAPER_A4;
+    RECT m_margins;
+    RECT m_minMargins;
+};
