@@ -1,8 +1,5 @@
 #include "platform/base/SUserRegistry.h"
 
-const SString SUserRegistry::sApplicationRoot = "Software\\Report Editor\\";
-const SString SUserRegistry::sApplicationPaths = "Software\\Report Editor\\Paths\\";
-const SString SUserRegistry::sApplicationGeneral = "Software\\Report Editor\\General\\";
 
 bool SUserRegistry::CopyHKLM(const SString& key, const SString& name) {
     SSettingsStore& store = SSettingsStore::Get();

@@ -46,7 +46,7 @@ int32_t Dots(int32_t hundredthsOfMillimetre, int32_t dotsPerInch) {
 }  // namespace
 
 SString SPrinterCache::RegistryKey() {
-    return SUserRegistry::sApplicationRoot + "Printer";
+    return SString(SUserRegistry::sApplicationRoot) + "Printer";
 }
 
 SPrinterCache::SPrinterCache(int32_t cacheSize, const SPAGESETUPDLG& defaults)

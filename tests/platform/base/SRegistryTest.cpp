@@ -7,7 +7,7 @@ class SRegistryTest : public testing::Test {
 protected:
     void SetUp() override { SSettingsStore::Get().Clear(); }
     void TearDown() override { SSettingsStore::Get().Clear(); }
-    const SString key = SUserRegistry::sApplicationRoot + "DisplayPreferences\\Report";
+    const SString key = SString(SUserRegistry::sApplicationRoot) + "DisplayPreferences\\Report";
 };
 }  // namespace
 
