@@ -1,6 +1,7 @@
 #pragma once
 // Smart interface pointer: holds one reference, assigns by QueryInterface, releases on
 // destruction. Using an empty one throws E_POINTER.
+#include <memory>
 #include <utility>
 
 #include "platform/com/IUnknown.h"
@@ -23,11 +24,11 @@ public:
     }
 
     SComWrap& operator=(const SComWrap& other) {
-        if (this != &other) Reset(other.m_p);
+        if (this != std::addressof(other)) Reset(other.m_p);
         return *this;
     }
     SComWrap& operator=(SComWrap&& other) noexcept {
-        if (this != &other) {
+        if (this != std::addressof(other)) {
             I* old = std::exchange(m_p, std::exchange(other.m_p, nullptr));
             if (old) old->Release();
         }
