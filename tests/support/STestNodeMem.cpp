@@ -1,5 +1,7 @@
 #include "support/STestNodeMem.h"
 
+#include <utility>
+
 #include "platform/repo/SRepObjectBaseRegistry.h"
 
 STestNodeMem::STestNodeMem(const STestNodeMem& source)

@@ -98,7 +98,20 @@ public:
     }
     static const GUID& GetIID() { return *piid; }
 
+    // Object identity: two interface pointers of one object need not be equal, their IUnknown
+    // faces are. Both empty counts as equal.
+    bool IsEqualObject(IUnknown* other) const {
+        if (!m_p || !other) return !m_p && !other;
+        return Identity(static_cast<IUnknown*>(m_p)) == Identity(other);
+    }
+
 private:
+    static const void* Identity(IUnknown* p) {
+        void* face = nullptr;
+        if (FAILED(p->QueryInterface(IUnknown::iid, &face)) || !face) return p;
+        static_cast<IUnknown*>(face)->Release();
+        return face;
+    }
     I* Deref() const {
         if (!m_p) SComThrow(E_POINTER);
         return m_p;

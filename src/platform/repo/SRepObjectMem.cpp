@@ -55,8 +55,8 @@ HRESULT SRepObjectMem::QueryInterface(const GUID& riid, void** out) {
 
 void* SRepObjectMem::InternalQueryInterface(const GUID& riid) {
     // IUnknown always gives the same pointer, that of the repository object face.
-    if (riid == ISRepObject::iid || riid == IID_ISRepObjectBase || riid == IUnknown::iid)
-        return static_cast<ISRepObject*>(this);
+    if (riid == IUnknown::iid) return static_cast<IUnknown*>(static_cast<ISRepObject*>(this));
+    if (riid == ISRepObject::iid || riid == IID_ISRepObjectBase) return static_cast<ISRepObject*>(this);
     if (riid == ISRepDispatch::iid) return static_cast<ISRepDispatch*>(this);
     return nullptr;
 }

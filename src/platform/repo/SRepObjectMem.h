@@ -10,6 +10,12 @@
 // owning collection (Items 0x02000151 -> Parent 0x02800151) and through SREP_COL_OWNER.
 // Collections hold their objects with a reference; the links back to owners and containers are
 // not references, so a tree never keeps itself alive.
+//
+// Faces: the repository object face is a virtual base shared with the class interfaces, the
+// dispatch face (and any face a class adds, such as the initialisation face) a base of its own,
+// each with its own IUnknown part. A pointer to the object is therefore converted to IUnknown
+// through one of its interfaces (static_cast<ISRepObject*>(object) first), and two interface
+// pointers are compared as objects with SComWrap::IsEqualObject, not by their values.
 #include <cstdint>
 #include <map>
 #include <utility>

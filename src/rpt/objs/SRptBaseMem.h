@@ -8,7 +8,24 @@
 //   SRptXImpl     : SRptXMem, virtual ISRptX                - the operations of ISRptX
 //   SRptXRegistry : SRepStaticRegistry<SRptXRegistry>      - class GUID, editor map, factory
 // and its concrete objects are SRepComObject<SRptXImpl> (the factory, the deleting destruction
-// and the live-object count come from there).
+// and the live-object count come from there). What each class writes:
+//   - its class GUID and attribute ids; its interface ISRptX : virtual ISRptBase (or the base
+//     class's interface), with `iid` and `using BaseInterface = ...`, in include/varod9/;
+//   - SRptXMem: the data members; a constructor from a session and a protected copy
+//     constructor; the eight operations of the attribute protocol, Get/Set/Default through the
+//     class's SRptAttributeGuard (a switch on its own ids, `default:` passing to the base class);
+//     ClassIsKindOf and ClassHasCollection answering completely; FinalConstruct ending with
+//     SRptXRegistry::MarkClassInitialised();
+//   - SRptXImpl: `using Registry = SRptXRegistry;`, the interface's operations (stored
+//     attributes through Get_T/Set_T), OnInitialize when it has one, and
+//     SREP_QUERY_CLASS_INTERFACE(ISRptX, SRptXMem);
+//   - SRptXRegistry: its attrEditorMap chained to the base class's, and a constructor passing
+//     the class GUID, the map, SRepComObject<SRptXImpl>::Factory (nullptr when abstract), the two
+//     class tests, 1 and SRptGetModuleState() (and UseAllocator for the allocator-backed classes);
+//     then a row in rpt/objs/SRptRegistries.cpp.
+// A class that adds a face of its own besides its class interface (a side interface deriving
+// from IUnknown) forwards QueryInterface, AddRef and Release as SRptBaseImpl does and answers the
+// face in its InternalQueryInterface.
 #include <cstdint>
 
 #include "platform/repo/ISRepObjectInit.h"
