@@ -1,6 +1,7 @@
 #pragma once
 // Smart interface pointer: holds one reference, assigns by QueryInterface, releases on
 // destruction. Using an empty one throws E_POINTER.
+#include <memory>
 #include <utility>
 
 #include "platform/com/IUnknown.h"
@@ -23,11 +24,11 @@ public:
     }
 
     SComWrap& operator=(const SComWrap& other) {
-        if (this != &other) Reset(other.m_p);
+        if (this != std::addressof(other)) Reset(other.m_p);
         return *this;
     }
     SComWrap& operator=(SComWrap&& other) noexcept {
-        if (this != &other) {
+        if (this != std::addressof(other)) {
             I* old = std::exchange(m_p, std::exchange(other.m_p, nullptr));
             if (old) old->Release();
         }
@@ -97,7 +98,20 @@ public:
     }
     static const GUID& GetIID() { return *piid; }
 
+    // Object identity: two interface pointers of one object need not be equal, their IUnknown
+    // faces are. Both empty counts as equal.
+    bool IsEqualObject(IUnknown* other) const {
+        if (!m_p || !other) return !m_p && !other;
+        return Identity(static_cast<IUnknown*>(m_p)) == Identity(other);
+    }
+
 private:
+    static const void* Identity(IUnknown* p) {
+        void* face = nullptr;
+        if (FAILED(p->QueryInterface(IUnknown::iid, &face)) || !face) return p;
+        static_cast<IUnknown*>(face)->Release();
+        return face;
+    }
     I* Deref() const {
         if (!m_p) SComThrow(E_POINTER);
         return m_p;

@@ -5,6 +5,7 @@
 
 #include "platform/host/SSymModuleState.h"
 #include "platform/repo/SRepTypeLibManager.h"
+#include "rpt/objs/SRptRegistries.h"
 #include "rpt/resources/SRptResources.h"
 #include "varod9/RptApi.h"
 
@@ -91,6 +92,7 @@ const Initialiser kInitialisers[] = {
     {"screen device context", ConstructScreenDC, DestroyScreenDC},
     {"symbol library module state", ConstructSymModuleState, nullptr},
     {"static string", ConstructStaticString, DestroyStaticString},
+    {"registries", SRptRegistries::Construct, SRptRegistries::Destroy},
 };
 
 }  // namespace

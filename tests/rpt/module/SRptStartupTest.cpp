@@ -20,7 +20,7 @@ TEST(SRptStartup, BuildsEveryObjectOnceInOrderAndTearsDownInReverse) {
     SRptStartup::ProcessAttach(nullptr);
     const std::vector<std::string> built = TraceOf("construct");
     const std::vector<std::string> expected = {"module state", "version", "screen device context",
-                                               "symbol library module state", "static string"};
+                                               "symbol library module state", "static string", "registries"};
     EXPECT_EQ(built, expected);
     EXPECT_TRUE(TraceOf("destroy").empty());
 
@@ -28,7 +28,8 @@ TEST(SRptStartup, BuildsEveryObjectOnceInOrderAndTearsDownInReverse) {
     SRptStartup::ProcessDetach();
     // Objects without an exit handler (the version, the cached module state) are not destroyed.
     const std::vector<std::string> destroyed = TraceOf("destroy");
-    const std::vector<std::string> reverse = {"static string", "screen device context", "module state"};
+    const std::vector<std::string> reverse = {"registries", "static string", "screen device context",
+                                              "module state"};
     EXPECT_EQ(destroyed, reverse);
     EXPECT_EQ(SRptStartup::GetVersion(), nullptr);
     EXPECT_EQ(SRptStartup::GetScreenDC(), nullptr);

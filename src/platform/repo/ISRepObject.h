@@ -1,0 +1,78 @@
+#pragma once
+// The repository object protocol: every repository object answers it, and every report interface
+// is IUnknown, then this protocol, then the class's own operations. Attributes are read and
+// written by a 32-bit id as SRepVariant values; collections are reached by id.
+#include <cstdint>
+
+#include "platform/base/SString.h"
+#include "platform/com/IUnknown.h"
+
+class SRepVariant;
+class SRepObjectMap;
+struct ISRepSession;
+struct ISRepClassCol;
+struct ISRepObjSink;
+
+// The protocol's own failures: an id that no class in the chain knows, and a value of the wrong type.
+inline constexpr HRESULT DISP_E_MEMBERNOTFOUND = static_cast<HRESULT>(0x80020003u);
+inline constexpr HRESULT DISP_E_TYPEMISMATCH = static_cast<HRESULT>(0x80020005u);
+
+// Attribute ids: 0x0100NNNN the framework's attributes, 0x0400NNNN its collections, 0x0200CCNN the
+// report classes'. The inverse end of a collection is its id with this bit set (Items 0x02000151,
+// Parent 0x02800151).
+inline constexpr int32_t SREP_INVERSE_BIT = 0x00800000;
+// Every object's owner end: the object that owns it, whatever the collection.
+inline constexpr int32_t SREP_COL_OWNER = 0x0480019F;
+
+// Duplicate flags: copy the owned collections too, object by object.
+inline constexpr uint32_t SREP_DUPLICATE_DEEP = 0x00000001;
+
+struct ISRepObject : IUnknown {
+    static constexpr GUID iid = MakeGUID("{96381B60-1253-11D1-83D9-444553540000}");
+
+    // Attribute protocol. Every class answers its own ids and passes the others to its base class.
+    virtual HRESULT GetAttribute(int32_t id, SRepVariant* value) = 0;
+    virtual HRESULT SetAttribute(int32_t id, const SRepVariant& value) = 0;
+    virtual bool IsKindOf(const GUID& clsid) const = 0;
+    virtual bool HasAttribute(int32_t id) const = 0;
+    virtual bool HasCollection(int32_t id) const = 0;
+    virtual uint32_t GetAttributeFlags(int32_t id) const = 0;
+    virtual uint32_t GetAttributeType(int32_t id) const = 0;
+    virtual HRESULT GetAttributeDefault(int32_t id, SRepVariant* value) = 0;
+
+    // Identity and session.
+    virtual GUID GetClassID() const = 0;
+    virtual HRESULT GetSession(ISRepSession** session) = 0;
+
+    // Collections and object references. GetObjectA gives element 0 of a collection (or the object
+    // of an object-valued attribute); SetObject makes `object` its only element.
+    virtual HRESULT GetCollection(int32_t id, ISRepClassCol** collection) = 0;
+    virtual HRESULT GetObjectA(int32_t id, ISRepObject** object) = 0;
+    virtual HRESULT SetObject(int32_t id, ISRepObject* object) = 0;
+
+    // Creates an object of a registered class in this object's session, answering `riid`; with a
+    // collection id it is inserted there at `position` (-1 appends); with `initialise` its
+    // OnInitialize runs once, with this object as the parent.
+    virtual HRESULT CreateObject(const GUID& clsid, void** out, const GUID& riid, int32_t collectionId = 0,
+                                 int32_t position = -1, bool initialise = true) = 0;
+    // An independent copy in `session` (this object's when null); SREP_DUPLICATE_DEEP copies the
+    // owned collections through the factories as well. No OnInitialize runs. `map` (optional)
+    // receives every source and its copy.
+    virtual HRESULT Duplicate(ISRepSession* session, uint32_t flags, SRepObjectMap* map, ISRepObject** copy) = 0;
+    // Removes the object from every collection and deletes what it owns.
+    virtual HRESULT Delete() = 0;
+
+    // Notifications: the sink hears of the kinds in `mask` (ISRepObjSink.h) until it is withdrawn.
+    virtual HRESULT Advise(uint32_t mask, ISRepObjSink* sink) = 0;
+    virtual HRESULT Unadvise(ISRepObjSink* sink) = 0;
+
+    // Who made the object and when (seconds since 1970).
+    virtual HRESULT SetSysCreationInfo(const SString& user, int32_t time) = 0;
+
+protected:
+    ~ISRepObject() = default;
+};
+
+inline constexpr IID IID_ISRepObject = ISRepObject::iid;
+// A second face of the repository object that every report object answers with its class interface.
+inline constexpr IID IID_ISRepObjectBase = MakeGUID("{96381B6F-1253-11D1-83D9-444553540000}");

@@ -1,0 +1,16 @@
+#pragma once
+// The initialisation face of a repository object: the framework calls it once on an object it has
+// just created into a collection, with the object that holds the collection.
+#include "platform/com/IUnknown.h"
+
+struct ISRepObject;
+
+struct ISRepObjectInit : IUnknown {
+    static constexpr GUID iid = MakeGUID("{96381B61-1253-11D1-83D9-444553540000}");
+    // First call: runs the class's OnInitialize with `parent` (null allowed) and returns its result.
+    // Every later call does nothing and returns S_FALSE.
+    virtual HRESULT InitObject(ISRepObject* parent) = 0;
+
+protected:
+    ~ISRepObjectInit() = default;
+};

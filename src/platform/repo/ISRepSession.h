@@ -1,0 +1,35 @@
+#pragma once
+// A repository session: one document's objects. Its model collection holds the document's top
+// objects; closing the session deletes them. Objects hold a reference on their session, so a
+// session with objects in its model lives until it is closed.
+#include <cstdint>
+
+#include "platform/base/SString.h"
+#include "platform/com/IUnknown.h"
+
+struct ISRepClassCol;
+
+struct ISRepSession : IUnknown {
+    static constexpr GUID iid = MakeGUID("{E9C7AF74-0505-40BD-9C13-CB55CE805456}");
+
+    virtual HRESULT GetName(SString* name) = 0;
+    virtual HRESULT SetName(const SString& name) = 0;
+    // The name of the form the document is read and written in ("XML", "Binary" ...).
+    virtual HRESULT GetFormatName(SString* format) = 0;
+    virtual HRESULT SetFormatName(const SString& format) = 0;
+    // Creates an object of a registered class in this session, outside any collection; with
+    // `initialise` its OnInitialize runs once with no parent.
+    virtual HRESULT CreateObject(const GUID& clsid, void** out, const GUID& riid, bool initialise = true) = 0;
+    // Deletes the model's objects; afterwards the session creates nothing. S_FALSE when closed already.
+    virtual HRESULT Close() = 0;
+    // S_OK while open, S_FALSE once closed.
+    virtual HRESULT IsOpen() = 0;
+    virtual HRESULT GetObjects(ISRepClassCol** model) = 0;
+    // The model's first object, answering `riid`; S_FALSE and null when the model is empty.
+    virtual HRESULT GetRootObject(const GUID& riid, void** out) = 0;
+    virtual HRESULT GetPathName(SString* path) = 0;
+    virtual HRESULT SetPathName(const SString& path) = 0;
+
+protected:
+    ~ISRepSession() = default;
+};

@@ -1,0 +1,18 @@
+#pragma once
+// The root of every class's in-memory half: built in a session (null allowed) or as a copy of
+// an object of the same class; the factory attaches the session and then runs FinalConstruct,
+// the first step of every class's set-up.
+#include "platform/repo/SRepObjectBaseMem.h"
+
+class SRepObjectBaseImpl : public SRepObjectBaseMem {
+public:
+    // Holds `session` (null allowed) with a reference, letting the previous one go.
+    HRESULT SetSession(ISRepSession* session);
+    // The class's set-up after its session is attached; a failure makes the factory delete the
+    // object and return the code. Overrides call their base's first.
+    virtual HRESULT FinalConstruct();
+
+protected:
+    explicit SRepObjectBaseImpl(ISRepSession* session);
+    SRepObjectBaseImpl(const SRepObjectBaseImpl& source) : SRepObjectBaseMem(source) {}
+};

@@ -1,0 +1,128 @@
+#include "platform/repo/SRepSession.h"
+
+#include "platform/base/SExceptionResult.h"
+#include "platform/repo/SRepObjectMem.h"
+#include "platform/repo/SRepRegistry.h"
+
+HRESULT SRepSession::Create(const SString& name, ISRepSession** session) {
+    if (!session) return E_POINTER;
+    *session = nullptr;
+    return SExceptionResult::Guard([&]() -> HRESULT {
+        SComWrap<ISRepSession> made;
+        made.Reset(new SRepSession(name));
+        static_cast<SRepSession*>(made.Get())->m_model = SRepClassCol::Create(nullptr, 0, SRepClassCol::Kind::Model);
+        *session = made.Detach();
+        return S_OK;
+    });
+}
+
+SRepSession::~SRepSession() {
+    // Objects in the model hold the session, so it can only go once the model is empty; the
+    // collection may still be held elsewhere and must not point at objects it no longer keeps.
+    if (m_model) m_model->Detach();
+}
+
+HRESULT SRepSession::QueryInterface(const GUID& riid, void** out) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (riid == ISRepSession::iid || riid == IUnknown::iid) {
+        *out = static_cast<ISRepSession*>(this);
+        AddRef();
+        return S_OK;
+    }
+    return E_NOINTERFACE;
+}
+
+uint32_t SRepSession::AddRef() {
+    return static_cast<uint32_t>(++m_refCount);
+}
+
+uint32_t SRepSession::Release() {
+    if (--m_refCount == 0) {
+        m_refCount = 0x7FFFFFFF;
+        delete this;
+        return 0;
+    }
+    return static_cast<uint32_t>(m_refCount);
+}
+
+HRESULT SRepSession::GetName(SString* name) {
+    if (!name) return E_POINTER;
+    *name = m_name;
+    return S_OK;
+}
+
+HRESULT SRepSession::SetName(const SString& name) {
+    m_name = name;
+    return S_OK;
+}
+
+HRESULT SRepSession::GetFormatName(SString* format) {
+    if (!format) return E_POINTER;
+    *format = m_formatName;
+    return S_OK;
+}
+
+HRESULT SRepSession::SetFormatName(const SString& format) {
+    m_formatName = format;
+    return S_OK;
+}
+
+HRESULT SRepSession::GetPathName(SString* path) {
+    if (!path) return E_POINTER;
+    *path = m_pathName;
+    return S_OK;
+}
+
+HRESULT SRepSession::SetPathName(const SString& path) {
+    m_pathName = path;
+    return S_OK;
+}
+
+HRESULT SRepSession::CreateObject(const GUID& clsid, void** out, const GUID& riid, bool initialise) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (!m_open) return E_UNEXPECTED;
+    return SExceptionResult::Guard([&]() -> HRESULT {
+        SComWrap<ISRepObject> created;
+        HRESULT hr = SRepRegistry::CreateObject(clsid, this, &created);
+        if (FAILED(hr)) return hr;
+        if (initialise) {
+            hr = SRepObjectMem::RunInitialisation(created.Get(), nullptr);
+            if (FAILED(hr)) {
+                created->Delete();
+                return hr;
+            }
+        }
+        hr = created->QueryInterface(riid, out);
+        if (FAILED(hr)) created->Delete();
+        return FAILED(hr) ? hr : S_OK;
+    });
+}
+
+HRESULT SRepSession::Close() {
+    if (!m_open) return S_FALSE;
+    m_open = false;
+    SComWrap<ISRepSession> keepAlive(this);
+    // Deleting the model's objects lets go of their references on the session.
+    return m_model->DeleteAll();
+}
+
+HRESULT SRepSession::IsOpen() {
+    return m_open ? S_OK : S_FALSE;
+}
+
+HRESULT SRepSession::GetObjects(ISRepClassCol** model) {
+    if (!model) return E_POINTER;
+    *model = m_model.Get();
+    m_model->AddRef();
+    return S_OK;
+}
+
+HRESULT SRepSession::GetRootObject(const GUID& riid, void** out) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    SRepObjectMem* root = m_model->At(0);
+    if (!root) return S_FALSE;
+    return root->QueryInterface(riid, out);
+}
