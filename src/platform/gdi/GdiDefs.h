@@ -4,24 +4,13 @@
 // 32-bit word, as the system's own records have them.
 #include <cstdint>
 
-struct POINT {
-    int32_t x = 0;
-    int32_t y = 0;
-    friend bool operator==(const POINT&, const POINT&) = default;
-};
+#include "platform/base/POINT.h"
+#include "platform/base/RECT.h"
 
 struct SIZE {
     int32_t cx = 0;
     int32_t cy = 0;
     friend bool operator==(const SIZE&, const SIZE&) = default;
-};
-
-struct RECT {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-    friend bool operator==(const RECT&, const RECT&) = default;
 };
 
 // 0x00BBGGRR.
