@@ -5,6 +5,7 @@
 
 #include "platform/host/SSymModuleState.h"
 #include "platform/repo/SRepTypeLibManager.h"
+#include "rpt/module/SRptFont.h"
 #include "rpt/objs/SRptRegistries.h"
 #include "rpt/resources/SRptResources.h"
 #include "varod9/RptApi.h"
@@ -90,6 +91,7 @@ const Initialiser kInitialisers[] = {
     {"module state", ConstructModuleState, DestroyModuleState},
     {"version", ConstructVersion, nullptr},
     {"screen device context", ConstructScreenDC, DestroyScreenDC},
+    {"report font tables", SRptFont::ConstructTables, SRptFont::DestroyTables},
     {"symbol library module state", ConstructSymModuleState, nullptr},
     {"static string", ConstructStaticString, DestroyStaticString},
     {"registries", SRptRegistries::Construct, SRptRegistries::Destroy},

@@ -3,6 +3,13 @@
 #include <iterator>
 
 #include "rpt/objs/SRptBaseMem.h"
+#include "rpt/objs/SRptParaContainerMem.h"
+#include "rpt/objs/SRptParaFooterMem.h"
+#include "rpt/objs/SRptParaHeaderMem.h"
+#include "rpt/objs/SRptParaItemMem.h"
+#include "rpt/objs/SRptParaMem.h"
+#include "rpt/objs/SRptParaTitleMem.h"
+#include "rpt/objs/SRptTabulationMem.h"
 
 namespace {
 
@@ -20,6 +27,13 @@ constexpr RegistryRow Row() {
 // derive from them.
 constexpr RegistryRow kRegistries[] = {
     Row<SRptBaseRegistry>(),
+    Row<SRptParaContainerRegistry>(),
+    Row<SRptParaRegistry>(),
+    Row<SRptParaFooterRegistry>(),
+    Row<SRptParaHeaderRegistry>(),
+    Row<SRptParaItemRegistry>(),
+    Row<SRptParaTitleRegistry>(),
+    Row<SRptTabulationRegistry>(),
 };
 
 }  // namespace

@@ -1,0 +1,14 @@
+#pragma once
+// The header paragraph: a paragraph format in every respect, told apart by its class alone, so that
+// a container and a template file keep what each of its paragraphs formats.
+#include "varod9/ISRptPara.h"
+
+struct ISRptParaHeader : virtual ISRptPara {
+    static constexpr GUID iid = MakeGUID("{E5E95723-B72F-11D1-8898-00A02455633B}");
+    using BaseInterface = ISRptPara;
+
+protected:
+    ~ISRptParaHeader() = default;
+};
+
+inline constexpr IID IID_ISRptParaHeader = ISRptParaHeader::iid;

@@ -1,0 +1,58 @@
+#pragma once
+// SRptParaContainer: the abstract report class that owns an ordered list of paragraph formats
+// (Paragraphs) and gives the default answers about them: the paragraph at a position, no box,
+// "Text Paragraph <position>" as name and no report font kind. The report and every report item
+// derive from it and answer for the positions they know, falling back on these answers.
+// Abstract: nothing is made of it alone.
+#include <cstdint>
+
+#include "rpt/objs/SRptBaseMem.h"
+#include "varod9/ISRptParaContainer.h"
+
+inline constexpr GUID CLSID_SRptParaContainer = MakeGUID("{A6BAC8D3-B730-11D1-8898-00A02455633B}");
+
+// The name of a paragraph that its container does not name itself, followed by its position.
+inline constexpr uint32_t IDS_RPT_TEXT_PARAGRAPH = 5193;
+
+class SRptParaContainerRegistry;
+
+class SRptParaContainerMem : public SRptBaseImpl {
+public:
+    HRESULT GetAttribute(int32_t id, SRepVariant* value) override;
+    HRESULT SetAttribute(int32_t id, const SRepVariant& value) override;
+    bool IsKindOf(const GUID& clsid) const override { return ClassIsKindOf(clsid); }
+    bool HasAttribute(int32_t id) const override;
+    bool HasCollection(int32_t id) const override { return ClassHasCollection(id); }
+    uint32_t GetAttributeFlags(int32_t id) const override;
+    uint32_t GetAttributeType(int32_t id) const override;
+    HRESULT GetAttributeDefault(int32_t id, SRepVariant* value) override;
+    HRESULT FinalConstruct() override;
+
+    static bool ClassIsKindOf(const GUID& clsid);
+    static bool ClassHasCollection(int32_t id);
+
+protected:
+    explicit SRptParaContainerMem(ISRepSession* session) : SRptBaseImpl(session) {}
+    SRptParaContainerMem(const SRptParaContainerMem& source) : SRptBaseImpl(source) {}
+};
+
+class SRptParaContainerImpl : public SRptParaContainerMem, public virtual ISRptParaContainer {
+public:
+    SRepClassColPtr Paragraphs() override;
+    HRESULT GetParaAtPos(int32_t nPos, ISRptPara** pPara) override;
+    HRESULT IsParaSupportBox(int32_t nPos) override;
+    SString GetParaName(ISRptPara* pPara) override;
+    int32_t GetParaFontID(ISRptPara* pPara) const override;
+
+    SREP_QUERY_CLASS_INTERFACE(ISRptParaContainer, SRptParaContainerMem)
+
+protected:
+    explicit SRptParaContainerImpl(ISRepSession* session) : SRptParaContainerMem(session) {}
+    SRptParaContainerImpl(const SRptParaContainerImpl& source) : SRptParaContainerMem(source) {}
+};
+
+class SRptParaContainerRegistry : public SRepStaticRegistry<SRptParaContainerRegistry> {
+public:
+    SRptParaContainerRegistry();
+    static const SAttrEditorMap attrEditorMap;
+};

@@ -1,0 +1,64 @@
+#pragma once
+// SRptTabulation: one tab stop of a paragraph, its position (HIMETRIC) and alignment. The
+// paragraph owns its stops in its Tabs collection and keeps them sorted (SRptParaImpl).
+#include <cstdint>
+
+#include "platform/repo/SRepComObject.h"
+#include "rpt/objs/SRptBaseMem.h"
+#include "varod9/ISRptTabulation.h"
+#include "varod9/RptTabPos.h"
+
+inline constexpr GUID CLSID_SRptTabulation = MakeGUID("{A6BAC8FA-B730-11D1-8898-00A02455633B}");
+
+class SRptTabulationRegistry;
+
+class SRptTabulationMem : public SRptBaseImpl {
+public:
+    HRESULT GetAttribute(int32_t id, SRepVariant* value) override;
+    HRESULT SetAttribute(int32_t id, const SRepVariant& value) override;
+    bool IsKindOf(const GUID& clsid) const override { return ClassIsKindOf(clsid); }
+    bool HasAttribute(int32_t id) const override;
+    bool HasCollection(int32_t id) const override { return ClassHasCollection(id); }
+    uint32_t GetAttributeFlags(int32_t id) const override;
+    uint32_t GetAttributeType(int32_t id) const override;
+    HRESULT GetAttributeDefault(int32_t id, SRepVariant* value) override;
+    HRESULT FinalConstruct() override;
+
+    static bool ClassIsKindOf(const GUID& clsid);
+    static bool ClassHasCollection(int32_t id);
+
+    // The computed ParentPara, which the interface half answers.
+    virtual SComWrap<ISRepObject> GetParentPara() = 0;
+
+protected:
+    explicit SRptTabulationMem(ISRepSession* session) : SRptBaseImpl(session) {}
+    SRptTabulationMem(const SRptTabulationMem& source) = default;
+
+    int32_t m_position = 0;
+    int32_t m_alignment = RPT_TABPOS_ALIGNMENT_DEFAULT;
+};
+
+class SRptTabulationImpl : public SRptTabulationMem, public virtual ISRptTabulation {
+public:
+    using Registry = SRptTabulationRegistry;
+
+    int32_t GetPosition() override { return Get_INT(RPTTAB_POSITION, m_position); }
+    HRESULT PutPosition(int32_t position) override { return Set_INT(RPTTAB_POSITION, position, m_position); }
+    int32_t GetAlignment() override { return Get_INT(RPTTAB_ALIGNMENT, m_alignment); }
+    HRESULT PutAlignment(int32_t alignment) override { return Set_INT(RPTTAB_ALIGNMENT, alignment, m_alignment); }
+    // Always empty: the owner is reached through ParaFromTabPos.
+    SComWrap<ISRepObject> GetParentPara() override { return {}; }
+    SRepClassColPtr ParaFromTabPos() override { return GetCollection(RPTTAB_PARAFROMTABPOS); }
+
+    SREP_QUERY_CLASS_INTERFACE(ISRptTabulation, SRptTabulationMem)
+
+protected:
+    explicit SRptTabulationImpl(ISRepSession* session) : SRptTabulationMem(session) {}
+    SRptTabulationImpl(const SRptTabulationImpl& source) : SRptTabulationMem(source) {}
+};
+
+class SRptTabulationRegistry : public SRepStaticRegistry<SRptTabulationRegistry> {
+public:
+    SRptTabulationRegistry();
+    static const SAttrEditorMap attrEditorMap;
+};
