@@ -173,6 +173,10 @@ public:
     HRESULT AddTab(const RPTTABPOS& tab);
     HRESULT SortTabs();
 
+    // The screen font: the paragraph's font in HIMETRIC units, made on first use and owned by
+    // the paragraph until a font attribute changes; null when it cannot be made.
+    SFontOld* GetTmpFont();
+
     // A paragraph created into a container starts without a box.
     HRESULT OnInitialize(ISRepObject* parent) override;
 
@@ -188,9 +192,6 @@ protected:
     // label and text paragraphs are kept in step.
     HRESULT OnUpdateAttribute(int32_t id) override;
 
-    // The screen font: the paragraph's font in HIMETRIC units, made on first use; null when it
-    // cannot be made.
-    SFontOld* GetTmpFont();
 
 private:
     // The tab stop at an index (E_INVALIDARG outside the collection).
