@@ -639,10 +639,10 @@ bool SRptParaImpl::GetFormParagraphs(SComWrap<ISRptPara>& label, SComWrap<ISRptP
     if (!form) return false;
     SComWrap<ISRptParaContainer> container;
     container = static_cast<IUnknown*>(owner.Get());
+    // While the form is still making its paragraphs there is nothing to keep in step yet.
     container->GetParaAtPos(1, &label);
     container->GetParaAtPos(2, &text);
-    if (!label || !text) throw SECOMException(E_POINTER);
-    return true;
+    return label && text;
 }
 
 bool SRptParaImpl::IsSyncing(ISRptPara* para) {

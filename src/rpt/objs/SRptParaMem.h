@@ -201,7 +201,8 @@ private:
     // Replaces the first stop at the record's position by the record.
     void ReplaceTab(const RPTTABPOS& tab);
     void DropTmpFont();
-    // The label and text paragraphs (positions 1 and 2) of the owner when it is a form.
+    // The label and text paragraphs (positions 1 and 2) of the owner when it is a form that
+    // has both.
     bool GetFormParagraphs(SComWrap<ISRptPara>& label, SComWrap<ISRptPara>& text);
     void KeepFormBoxInStep();
     void KeepFormBorderSpacingInStep();
