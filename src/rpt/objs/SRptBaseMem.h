@@ -35,6 +35,21 @@
 #include "platform/repo/SRepStaticRegistry.h"
 #include "varod9/ISRptBase.h"
 
+// The attribute protocol that the in-memory half of every report class declares, with the
+// class's answers without an object (the registry's kind and collection tests).
+#define SRPT_ATTRIBUTE_PROTOCOL                                                      \
+    HRESULT GetAttribute(int32_t id, SRepVariant* value) override;                   \
+    HRESULT SetAttribute(int32_t id, const SRepVariant& value) override;             \
+    bool IsKindOf(const GUID& clsid) const override { return ClassIsKindOf(clsid); } \
+    bool HasAttribute(int32_t id) const override;                                    \
+    bool HasCollection(int32_t id) const override { return ClassHasCollection(id); } \
+    uint32_t GetAttributeFlags(int32_t id) const override;                           \
+    uint32_t GetAttributeType(int32_t id) const override;                            \
+    HRESULT GetAttributeDefault(int32_t id, SRepVariant* value) override;            \
+    HRESULT FinalConstruct() override;                                               \
+    static bool ClassIsKindOf(const GUID& clsid);                                    \
+    static bool ClassHasCollection(int32_t id);
+
 inline constexpr GUID CLSID_SRptBase = MakeGUID("{A6BAC8D0-B730-11D1-8898-00A02455633B}");
 
 class SRptBaseMem : public SRepObjectBaseImpl {
