@@ -58,6 +58,10 @@ private:
     std::map<std::pair<SString, uint32_t>, std::pair<const uint8_t*, size_t>> m_resources;
 };
 
+// A module's resource handle: the module state whose tables hold the module's resources. Host
+// modules hand theirs in with their item descriptions so that their own strings can be loaded.
+using HINSTANCE = SModuleState*;
+
 // Makes a module state current for a scope and restores the previous one on every path.
 class SModuleStateGuard {
 public:
