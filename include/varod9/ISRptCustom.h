@@ -5,7 +5,7 @@
 // resources.
 #include <cstdint>
 
-#include "platform/base/SModuleState.h"
+#include "platform/base/HINSTANCE.h"
 #include "platform/base/SString.h"
 #include "varod9/ISRptGrpMember.h"
 

@@ -80,7 +80,8 @@ struct ISRptItem : virtual ISRptParaContainer {
     virtual HRESULT GetRegisteredItem(ISRptItem** pItem) = 0;
     // Holds another registered item (null: none) and takes its label from it.
     virtual HRESULT SetRegisteredItem(ISRptItem* pRegItem) = 0;
-    // The item's node in an editor's browser, made by the item's kind.
+    // The item's node in an editor's browser, made by the item's kind. E_POINTER for a null
+    // out-pointer.
     virtual HRESULT CreateBrowserNode(ISBrowserView* pBrowser, uint32_t nIsDraggable, ISBrowserNode* pParent,
                                       ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
                                       SRptBrowserNodeItem** pBrowserNodeItem) = 0;

@@ -6,7 +6,7 @@
 // references of its own.
 #include <cstdint>
 
-#include "platform/base/SModuleState.h"
+#include "platform/base/HINSTANCE.h"
 #include "platform/base/SString.h"
 #include "platform/com/IUnknown.h"
 

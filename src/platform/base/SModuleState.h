@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/base/HINSTANCE.h"
 #include "platform/base/SString.h"
 #include "platform/com/IUnknown.h"
 
@@ -57,10 +58,6 @@ private:
     std::map<uint32_t, SString> m_strings;
     std::map<std::pair<SString, uint32_t>, std::pair<const uint8_t*, size_t>> m_resources;
 };
-
-// A module's resource handle: the module state whose tables hold the module's resources. Host
-// modules hand theirs in with their item descriptions so that their own strings can be loaded.
-using HINSTANCE = SModuleState*;
 
 // Makes a module state current for a scope and restores the previous one on every path.
 class SModuleStateGuard {

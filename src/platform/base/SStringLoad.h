@@ -3,7 +3,7 @@
 // module current.
 #include <cstdint>
 
-#include "platform/base/SModuleState.h"
+#include "platform/base/HINSTANCE.h"
 #include "platform/base/SString.h"
 
 // String `id` of the module whose handle is `instance`; `defaultText` when the module has no such

@@ -276,6 +276,8 @@ HRESULT SRptItemImpl::GetTblCtsEntry(RPTTBLCTSENTRY* pEntry) {
 HRESULT SRptItemImpl::CreateBrowserNode(ISBrowserView* pBrowser, uint32_t nIsDraggable, ISBrowserNode* pParent,
                                         ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
                                         SRptBrowserNodeItem** pBrowserNodeItem) {
+    // Every kind hands its node out through this pointer.
+    if (!pBrowserNodeItem) return E_POINTER;
     return OnCreateBrowserNode(pBrowser, nIsDraggable, pParent, pPrevious, dispid, bIsTemplateEditor,
                                pBrowserNodeItem);
 }
