@@ -58,8 +58,6 @@ protected:
     // A copy belongs to the same group.
     SRptGrpMemberImpl(const SRptGrpMemberImpl& source) : SRptGrpMemberMem(source), m_parentGroup(source.m_parentGroup) {}
 
-    const SComWrap<ISRptGroup>& ParentGroup() const { return m_parentGroup; }
-
 private:
     void HoldParentGroup(ISRptGroup* group);
 

@@ -143,8 +143,6 @@ protected:
     // The class's stock paragraphs: none for the item.
     HRESULT SetupParagraphs() { return S_OK; }
 
-    const SComWrap<ISRptItem>& RegisteredItem() const { return m_registeredItem; }
-
 private:
     // The object that owns this item through the repository's owner end (null when free).
     HRESULT GetOwnerObject(SComWrap<ISRepObject>& owner);
