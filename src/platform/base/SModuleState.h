@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/base/HINSTANCE.h"
 #include "platform/base/SString.h"
 #include "platform/com/IUnknown.h"
 

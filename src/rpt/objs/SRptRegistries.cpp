@@ -3,6 +3,10 @@
 #include <iterator>
 
 #include "rpt/objs/SRptBaseMem.h"
+#include "rpt/objs/SRptCustomMem.h"
+#include "rpt/objs/SRptFieldMem.h"
+#include "rpt/objs/SRptGrpMemberMem.h"
+#include "rpt/objs/SRptItemMem.h"
 #include "rpt/objs/SRptParaContainerMem.h"
 #include "rpt/objs/SRptParaFooterMem.h"
 #include "rpt/objs/SRptParaHeaderMem.h"
@@ -34,6 +38,10 @@ constexpr RegistryRow kRegistries[] = {
     Row<SRptParaItemRegistry>(),
     Row<SRptParaTitleRegistry>(),
     Row<SRptTabulationRegistry>(),
+    Row<SRptItemRegistry>(),
+    Row<SRptGrpMemberRegistry>(),
+    Row<SRptCustomRegistry>(),
+    Row<SRptFieldRegistry>(),
 };
 
 }  // namespace

@@ -1,0 +1,76 @@
+#pragma once
+// SRptField: a text variable that a host module registers (the model's name, its author ...), so
+// that report texts, headers and footers can show a value only the module knows. The field
+// carries a fixed value, or hands the question to the module's value provider.
+#include <cstdint>
+
+#include "platform/base/SString.h"
+#include "platform/repo/SRepComObject.h"
+#include "rpt/objs/SRptBaseMem.h"
+#include "varod9/ISRptField.h"
+#include "varod9/ISRptFieldProcs.h"
+
+inline constexpr GUID CLSID_SRptField = MakeGUID("{A6BAC8D4-B730-11D1-8898-00A02455633B}");
+
+class SRptFieldRegistry;
+
+class SRptFieldMem : public SRptBaseImpl {
+public:
+    HRESULT GetAttribute(int32_t id, SRepVariant* value) override;
+    HRESULT SetAttribute(int32_t id, const SRepVariant& value) override;
+    bool IsKindOf(const GUID& clsid) const override { return ClassIsKindOf(clsid); }
+    bool HasAttribute(int32_t id) const override;
+    bool HasCollection(int32_t id) const override { return ClassHasCollection(id); }
+    uint32_t GetAttributeFlags(int32_t id) const override;
+    uint32_t GetAttributeType(int32_t id) const override;
+    HRESULT GetAttributeDefault(int32_t id, SRepVariant* value) override;
+    HRESULT FinalConstruct() override;
+
+    static bool ClassIsKindOf(const GUID& clsid);
+    static bool ClassHasCollection(int32_t id);
+
+protected:
+    explicit SRptFieldMem(ISRepSession* session) : SRptBaseImpl(session) {}
+    SRptFieldMem(const SRptFieldMem& source) = default;
+
+    SString m_moduleID;
+    SString m_fieldName;
+    SString m_descr;
+    SString m_value;
+    int32_t m_presenceFlag = 0;
+};
+
+class SRptFieldImpl : public SRptFieldMem, public virtual ISRptField {
+public:
+    using Registry = SRptFieldRegistry;
+
+    SString GetModuleID() override { return Get_TEXT(RPTFIELD_MODULEID, m_moduleID); }
+    HRESULT PutModuleID(const SString& value) override { return Set_TEXT(RPTFIELD_MODULEID, value, m_moduleID); }
+    SString GetFieldName() override { return Get_TEXT(RPTFIELD_FIELDNAME, m_fieldName); }
+    HRESULT PutFieldName(const SString& value) override { return Set_TEXT(RPTFIELD_FIELDNAME, value, m_fieldName); }
+    SString GetDescr() override { return Get_TEXT(RPTFIELD_DESCR, m_descr); }
+    HRESULT PutDescr(const SString& value) override { return Set_TEXT(RPTFIELD_DESCR, value, m_descr); }
+    SString GetValue() override { return Get_TEXT(RPTFIELD_VALUE, m_value); }
+    HRESULT PutValue(const SString& value) override { return Set_TEXT(RPTFIELD_VALUE, value, m_value); }
+    int32_t GetPresenceFlag() override { return Get_INT(RPTFIELD_PRESENCEFLAG, m_presenceFlag); }
+    HRESULT PutPresenceFlag(int32_t value) override { return Set_INT(RPTFIELD_PRESENCEFLAG, value, m_presenceFlag); }
+
+    HRESULT ConstructWithFieldDef(const RPTFIELDDEF* pFieldDef) override;
+    HRESULT GetFieldVal(ISRptReport* pReport, ISRptGenerationClient* pGenerationClient, SString& sOut) override;
+
+    SREP_QUERY_CLASS_INTERFACE(ISRptField, SRptFieldMem)
+
+protected:
+    explicit SRptFieldImpl(ISRepSession* session) : SRptFieldMem(session) {}
+    // A copy has no value provider: it answers with its fixed value.
+    SRptFieldImpl(const SRptFieldImpl& source) : SRptFieldMem(source) {}
+
+private:
+    SComWrap<ISRptFieldProcs> m_fieldProcs;
+};
+
+class SRptFieldRegistry : public SRepStaticRegistry<SRptFieldRegistry> {
+public:
+    SRptFieldRegistry();
+    static const SAttrEditorMap attrEditorMap;
+};

@@ -1,0 +1,198 @@
+#pragma once
+// Small concrete report items for the tests of the item base classes, written as item kinds are:
+//   SRptTestItem      a group member; whether it is a container is a switch; it records the
+//                     calls of its browser-node, command and after-adding seams
+//   SRptTestCustom    a custom item that is also a group (answers ISRptGroup), a container
+//   SRptTestTemplate  a container that counts as a template by class (SRepIsKindOf with the
+//                     template's class GUID) and answers ISRptTemplate; its report is its owner
+//   SRptTestReport    a report that owns templates (Templates) and answers the title of a path
+//                     from a table the test fills
+// Each has a class GUID of its own; SRptTestItemClasses builds and removes their registries.
+#include <cstdint>
+#include <map>
+
+#include "platform/repo/SRepComObject.h"
+#include "rpt/objs/SRptCustomMem.h"
+#include "rpt/objs/SRptGrpMemberMem.h"
+#include "rpt/objs/SRptItemMem.h"
+#include "varod9/ISRptGroup.h"
+#include "varod9/ISRptReport.h"
+#include "varod9/ISRptTemplate.h"
+
+inline constexpr GUID CLSID_SRptTestItem = MakeGUID("{B05595D6-6ACD-4581-BF8F-191F3BD5A1DE}");
+inline constexpr GUID CLSID_SRptTestCustom = MakeGUID("{4E933DD7-B623-4876-9289-547E464EBF25}");
+inline constexpr GUID CLSID_SRptTestTemplate = MakeGUID("{08392F99-C855-43A5-BE8A-95DA70122259}");
+inline constexpr GUID CLSID_SRptTestReport = MakeGUID("{34B192F8-D02F-40EE-8B37-92D7633F7FA0}");
+
+// The report's templates, owned.
+inline constexpr int32_t TESTREPORT_TEMPLATES = 0x02006550;
+// The one command the test items offer and handle.
+inline constexpr uint32_t TESTITEM_COMMAND = 45006;
+// What the test items' browser-node seam answers.
+inline constexpr HRESULT TESTITEM_NODE_RESULT = 0x00000007;
+
+class SRptTestItemRegistry;
+class SRptTestCustomRegistry;
+class SRptTestTemplateRegistry;
+class SRptTestReportRegistry;
+
+// ---- SRptTestItem ----
+
+class SRptTestItemImpl : public SRptGrpMemberImpl {
+public:
+    using Registry = SRptTestItemRegistry;
+
+    bool IsKindOf(const GUID& clsid) const override { return ClassIsKindOf(clsid); }
+    static bool ClassIsKindOf(const GUID& clsid) {
+        return clsid == CLSID_SRptTestItem || SRptGrpMemberMem::ClassIsKindOf(clsid);
+    }
+    HRESULT IsItemSupportCommand(uint32_t nID) override { return nID == TESTITEM_COMMAND ? S_OK : S_FALSE; }
+    HRESULT PostAddTemplateItem() override;
+
+    // The test item behind an interface pointer; null for another class.
+    static SRptTestItemImpl* From(IUnknown* object);
+
+    // Switches and records.
+    bool container = false;
+    SString availablePrefix;  // put before the label in the available items
+    HRESULT postAddResult = S_OK;
+    int32_t postAddCount = 0;
+    struct NodeCall {
+        ISBrowserView* browser = nullptr;
+        uint32_t draggable = 0;
+        ISBrowserNode* parent = nullptr;
+        ISBrowserNode* previous = nullptr;
+        int32_t dispid = 0;
+        bool templateEditor = false;
+        SRptBrowserNodeItem** out = nullptr;
+    } lastNodeCall;
+    int32_t nodeCalls = 0;
+    uint32_t lastCommand = 0;
+    int32_t lastSelectionSize = -1;
+    SWnd* lastCommandWindow = nullptr;
+
+protected:
+    explicit SRptTestItemImpl(ISRepSession* session) : SRptGrpMemberImpl(session) {}
+    SRptTestItemImpl(const SRptTestItemImpl& source) : SRptGrpMemberImpl(source), container(source.container) {}
+
+    bool IsContainer() override { return container; }
+    SString ComputeLabelInAvailable() override { return availablePrefix + GetLabel(); }
+    HRESULT OnCreateBrowserNode(ISBrowserView* pBrowser, uint32_t nIsDraggable, ISBrowserNode* pParent,
+                                ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
+                                SRptBrowserNodeItem** pBrowserNodeItem) override;
+    HRESULT OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems,
+                                 SWnd* pParentWnd) override;
+};
+
+class SRptTestItemRegistry : public SRepStaticRegistry<SRptTestItemRegistry> {
+public:
+    SRptTestItemRegistry();
+    static const SAttrEditorMap attrEditorMap;
+};
+
+// ---- SRptTestCustom ----
+
+class SRptTestCustomImpl : public SRptCustomImpl, public virtual ISRptGroup {
+public:
+    using Registry = SRptTestCustomRegistry;
+
+    bool IsKindOf(const GUID& clsid) const override { return ClassIsKindOf(clsid); }
+    static bool ClassIsKindOf(const GUID& clsid) {
+        return clsid == CLSID_SRptTestCustom || SRptCustomMem::ClassIsKindOf(clsid);
+    }
+    HRESULT IsItemSupportCommand(uint32_t) override { return S_FALSE; }
+
+    SREP_QUERY_CLASS_INTERFACE(ISRptGroup, SRptCustomMem)
+
+protected:
+    explicit SRptTestCustomImpl(ISRepSession* session) : SRptCustomImpl(session) {}
+    SRptTestCustomImpl(const SRptTestCustomImpl& source) : SRptCustomImpl(source) {}
+
+    bool IsContainer() override { return true; }
+    HRESULT OnCreateBrowserNode(ISBrowserView*, uint32_t, ISBrowserNode*, ISBrowserNode*, int32_t, bool,
+                                SRptBrowserNodeItem**) override {
+        return E_NOTIMPL;
+    }
+    HRESULT OnHandlePopupCommand(uint32_t, const SComTable<ISRepObject>&, SWnd*) override { return S_FALSE; }
+};
+
+class SRptTestCustomRegistry : public SRepStaticRegistry<SRptTestCustomRegistry> {
+public:
+    SRptTestCustomRegistry();
+    static const SAttrEditorMap attrEditorMap;
+};
+
+// ---- SRptTestTemplate ----
+
+class SRptTestTemplateImpl : public SRptItemImpl, public virtual ISRptTemplate {
+public:
+    using Registry = SRptTestTemplateRegistry;
+
+    bool IsKindOf(const GUID& clsid) const override { return ClassIsKindOf(clsid); }
+    static bool ClassIsKindOf(const GUID& clsid) {
+        return clsid == CLSID_SRptTestTemplate || clsid == CLSID_SRptTemplate || SRptItemMem::ClassIsKindOf(clsid);
+    }
+    HRESULT IsItemSupportCommand(uint32_t) override { return S_FALSE; }
+    ISRepObject* GetParentReport() override;
+
+    SREP_QUERY_CLASS_INTERFACE(ISRptTemplate, SRptItemImpl)
+
+protected:
+    explicit SRptTestTemplateImpl(ISRepSession* session) : SRptItemImpl(session) {}
+    SRptTestTemplateImpl(const SRptTestTemplateImpl& source) : SRptItemImpl(source) {}
+
+    bool IsContainer() override { return true; }
+    HRESULT OnCreateBrowserNode(ISBrowserView*, uint32_t, ISBrowserNode*, ISBrowserNode*, int32_t, bool,
+                                SRptBrowserNodeItem**) override {
+        return E_NOTIMPL;
+    }
+    HRESULT OnHandlePopupCommand(uint32_t, const SComTable<ISRepObject>&, SWnd*) override { return S_FALSE; }
+};
+
+class SRptTestTemplateRegistry : public SRepStaticRegistry<SRptTestTemplateRegistry> {
+public:
+    SRptTestTemplateRegistry();
+    static const SAttrEditorMap attrEditorMap;
+};
+
+// ---- SRptTestReport ----
+
+class SRptTestReportImpl : public SRptParaContainerImpl, public virtual ISRptReport {
+public:
+    using Registry = SRptTestReportRegistry;
+
+    bool IsKindOf(const GUID& clsid) const override { return ClassIsKindOf(clsid); }
+    bool HasCollection(int32_t id) const override { return ClassHasCollection(id); }
+    static bool ClassIsKindOf(const GUID& clsid) {
+        return clsid == CLSID_SRptTestReport || SRptParaContainerMem::ClassIsKindOf(clsid);
+    }
+    static bool ClassHasCollection(int32_t id) {
+        return id == TESTREPORT_TEMPLATES || SRptParaContainerMem::ClassHasCollection(id);
+    }
+    // The title of a path from `titles`; empty for a path it does not have.
+    SString GetTitleFromPath(SString sTitlePath) override;
+
+    std::map<SString, SString> titles;
+    int32_t titleRequests = 0;
+
+    SREP_QUERY_CLASS_INTERFACE(ISRptReport, SRptParaContainerImpl)
+
+protected:
+    explicit SRptTestReportImpl(ISRepSession* session) : SRptParaContainerImpl(session) {}
+    SRptTestReportImpl(const SRptTestReportImpl& source) : SRptParaContainerImpl(source) {}
+};
+
+class SRptTestReportRegistry : public SRepStaticRegistry<SRptTestReportRegistry> {
+public:
+    SRptTestReportRegistry();
+    static const SAttrEditorMap attrEditorMap;
+};
+
+// Builds the four registries for a test and removes them again.
+class SRptTestItemClasses {
+public:
+    SRptTestItemClasses();
+    ~SRptTestItemClasses();
+    SRptTestItemClasses(const SRptTestItemClasses&) = delete;
+    SRptTestItemClasses& operator=(const SRptTestItemClasses&) = delete;
+};
