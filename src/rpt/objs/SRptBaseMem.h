@@ -54,19 +54,7 @@ inline constexpr GUID CLSID_SRptBase = MakeGUID("{A6BAC8D0-B730-11D1-8898-00A024
 
 class SRptBaseMem : public SRepObjectBaseImpl {
 public:
-    HRESULT GetAttribute(int32_t id, SRepVariant* value) override;
-    HRESULT SetAttribute(int32_t id, const SRepVariant& value) override;
-    bool IsKindOf(const GUID& clsid) const override { return ClassIsKindOf(clsid); }
-    bool HasAttribute(int32_t id) const override;
-    bool HasCollection(int32_t id) const override { return ClassHasCollection(id); }
-    uint32_t GetAttributeFlags(int32_t id) const override;
-    uint32_t GetAttributeType(int32_t id) const override;
-    HRESULT GetAttributeDefault(int32_t id, SRepVariant* value) override;
-    HRESULT FinalConstruct() override;
-
-    // The class's answers without an object (the registry's kind and collection tests).
-    static bool ClassIsKindOf(const GUID& clsid);
-    static bool ClassHasCollection(int32_t id);
+    SRPT_ATTRIBUTE_PROTOCOL
 
 protected:
     explicit SRptBaseMem(ISRepSession* session) : SRepObjectBaseImpl(session) {}

@@ -17,18 +17,7 @@ class SRptCustomRegistry;
 
 class SRptCustomMem : public SRptGrpMemberImpl {
 public:
-    HRESULT GetAttribute(int32_t id, SRepVariant* value) override;
-    HRESULT SetAttribute(int32_t id, const SRepVariant& value) override;
-    bool IsKindOf(const GUID& clsid) const override { return ClassIsKindOf(clsid); }
-    bool HasAttribute(int32_t id) const override;
-    bool HasCollection(int32_t id) const override { return ClassHasCollection(id); }
-    uint32_t GetAttributeFlags(int32_t id) const override;
-    uint32_t GetAttributeType(int32_t id) const override;
-    HRESULT GetAttributeDefault(int32_t id, SRepVariant* value) override;
-    HRESULT FinalConstruct() override;
-
-    static bool ClassIsKindOf(const GUID& clsid);
-    static bool ClassHasCollection(int32_t id);
+    SRPT_ATTRIBUTE_PROTOCOL
 
     // The computed attributes, which the interface half answers.
     virtual SString GetDispTitle() = 0;
