@@ -15,7 +15,6 @@
 //     }
 #include <cstdint>
 #include <new>
-#include <source_location>
 #include <utility>
 
 #include "platform/base/SECOMException.h"
@@ -34,22 +33,22 @@ public:
 
     template <class F>
     HRESULT Get(int32_t id, SRepVariant* value, F&& body,
-                std::source_location where = std::source_location::current()) const {
+                int32_t line = __builtin_LINE()) const {
         if (id == -1) return E_FAIL;
         if (!value) return E_POINTER;
-        return Run("%s::GetAttribute(dispid = 0x%0.8X, ...)\n (%s)", id, std::forward<F>(body), where);
+        return Run("%s::GetAttribute(dispid = 0x%0.8X, ...)\n (%s)", id, std::forward<F>(body), line);
     }
     template <class F>
-    HRESULT Set(int32_t id, F&& body, std::source_location where = std::source_location::current()) const {
+    HRESULT Set(int32_t id, F&& body, int32_t line = __builtin_LINE()) const {
         if (id == -1) return E_FAIL;
-        return Run("%s::SetAttribute(dispid = 0x%0.8X, ...)\n (%s)", id, std::forward<F>(body), where);
+        return Run("%s::SetAttribute(dispid = 0x%0.8X, ...)\n (%s)", id, std::forward<F>(body), line);
     }
     template <class F>
     HRESULT Default(int32_t id, SRepVariant* value, F&& body,
-                    std::source_location where = std::source_location::current()) const {
+                    int32_t line = __builtin_LINE()) const {
         if (id == -1) return E_FAIL;
         if (!value) return E_POINTER;
-        return Run("%s::GetAttributeDefault(dispid = 0x%0.8X, ...)\n (%s)", id, std::forward<F>(body), where);
+        return Run("%s::GetAttributeDefault(dispid = 0x%0.8X, ...)\n (%s)", id, std::forward<F>(body), line);
     }
 
     const char* GetSourceFile() const { return m_sourceFile; }
@@ -57,35 +56,35 @@ public:
 
 private:
     template <class F>
-    HRESULT Run(const char* format, int32_t id, F&& body, const std::source_location& where) const {
+    HRESULT Run(const char* format, int32_t id, F&& body, int32_t line) const {
         try {
             return std::forward<F>(body)();
         } catch (const SEIOAbortedException& e) {
-            Report(format, id, e.GetFullText(), where);
+            Report(format, id, e.GetFullText(), line);
             return E_ABORT;
         } catch (const SEIOException& e) {
-            Report(format, id, e.GetFullText(), where);
+            Report(format, id, e.GetFullText(), line);
             return E_IOFAILURE;
         } catch (const SECOMException& e) {
-            Report(format, id, e.GetFullText(), where);
+            Report(format, id, e.GetFullText(), line);
             return e.GetHResult();
         } catch (const SException& e) {
-            Report(format, id, e.GetFullText(), where);
+            Report(format, id, e.GetFullText(), line);
             return E_UNEXPECTED;
         } catch (const STargetedException& e) {
             if (e.HasTarget()) throw;
-            Report(format, id, "unknow", where);
+            Report(format, id, "unknow", line);
             return E_UNEXPECTED;
         } catch (const std::bad_alloc&) {
             // The language's allocation failure is the library's SEOutOfMemory.
-            Report(format, id, "SEOutOfMemory", where);
+            Report(format, id, "SEOutOfMemory", line);
             return E_OUTOFMEMORY;
         } catch (...) {
-            Report(format, id, "unknow", where);
+            Report(format, id, "unknow", line);
             return E_UNEXPECTED;
         }
     }
-    void Report(const char* format, int32_t id, const SString& text, const std::source_location& where) const;
+    void Report(const char* format, int32_t id, const SString& text, int32_t line) const;
 
     const char* m_sourceFile;
     const char* m_className;
