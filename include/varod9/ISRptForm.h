@@ -1,13 +1,12 @@
 #pragma once
-// The form's interface, as far as the paragraphs need it: a paragraph asks its owner for it to
-// know that the owner is a form, whose label and text paragraphs (positions 1 and 2) keep their
-// box and text-to-border spacing in step. The form's own operations, and its place below the
-// table's interface, come with the form item itself.
-#include "varod9/ISRptParaContainer.h"
+// A form: a table laid out as a card, whose rows are identified by their keyword cells. Its
+// paragraphs at positions 1 (labels) and 2 (texts) keep their box and text-to-border spacing in
+// step, which a paragraph learns by asking its owner for this interface.
+#include "varod9/ISRptTable.h"
 
-struct ISRptForm : virtual ISRptParaContainer {
+struct ISRptForm : virtual ISRptTable {
     static constexpr GUID iid = MakeGUID("{E5E95710-B72F-11D1-8898-00A02455633B}");
-    using BaseInterface = ISRptParaContainer;
+    using BaseInterface = ISRptTable;
 
 protected:
     ~ISRptForm() = default;

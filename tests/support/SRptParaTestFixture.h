@@ -38,11 +38,10 @@ protected:
         EXPECT_EQ(session->CreateObject(clsid, reinterpret_cast<void**>(&para), I::iid, initialise), S_OK);
         return para;
     }
-    SComWrap<ISRptParaContainer> MakeContainer() {
+    // A container of a class, free: the test container unless said otherwise.
+    SComWrap<ISRptParaContainer> MakeContainer(const GUID& clsid = CLSID_SRptTestParaContainer) {
         SComWrap<ISRptParaContainer> container;
-        EXPECT_EQ(session->CreateObject(CLSID_SRptTestParaContainer, reinterpret_cast<void**>(&container),
-                                        ISRptParaContainer::iid),
-                  S_OK);
+        EXPECT_EQ(session->CreateObject(clsid, reinterpret_cast<void**>(&container), ISRptParaContainer::iid), S_OK);
         return container;
     }
     // A paragraph created into the container's Paragraphs (initialised, as containers make them).

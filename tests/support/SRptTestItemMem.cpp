@@ -42,12 +42,12 @@ SRptTestItemRegistry::SRptTestItemRegistry()
 
 // ---- SRptTestCustom ----
 
-const SAttrEditorMap SRptTestCustomRegistry::attrEditorMap = {&SRptCustomRegistry::attrEditorMap,
+const SAttrEditorMap SRptTestCustomRegistry::attrEditorMap = {&SRptGroupRegistry::attrEditorMap,
                                                               SREP_NO_ATTR_EDITORS};
 
 SRptTestCustomRegistry::SRptTestCustomRegistry()
     : SRepStaticRegistry(CLSID_SRptTestCustom, &attrEditorMap, &SRepComObject<SRptTestCustomImpl>::Factory,
-                         &SRptTestCustomImpl::ClassIsKindOf, &SRptCustomMem::ClassHasCollection, 1,
+                         &SRptTestCustomImpl::ClassIsKindOf, &SRptGroupMem::ClassHasCollection, 1,
                          SRptGetModuleState()) {}
 
 // ---- SRptTestTemplate ----

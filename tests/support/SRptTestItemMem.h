@@ -2,7 +2,7 @@
 // Small concrete report items for the tests of the item base classes, written as item kinds are:
 //   SRptTestItem      a group member; whether it is a container is a switch; it records the
 //                     calls of its browser-node, command and after-adding seams
-//   SRptTestCustom    a custom item that is also a group (answers ISRptGroup), a container
+//   SRptTestCustom    a custom item that is a group (on the group base), so a container
 //   SRptTestTemplate  a container that counts as a template by class (SRepIsKindOf with the
 //                     template's class GUID) and answers ISRptTemplate; its report is its owner
 //   SRptTestReport    a report that owns templates (Templates) and answers the title of a path
@@ -13,6 +13,7 @@
 
 #include "platform/repo/SRepComObject.h"
 #include "rpt/objs/SRptCustomMem.h"
+#include "rpt/objs/SRptGroupMem.h"
 #include "rpt/objs/SRptGrpMemberMem.h"
 #include "rpt/objs/SRptItemMem.h"
 #include "varod9/ISRptGroup.h"
@@ -92,23 +93,20 @@ public:
 
 // ---- SRptTestCustom ----
 
-class SRptTestCustomImpl : public SRptCustomImpl, public virtual ISRptGroup {
+class SRptTestCustomImpl : public SRptGroupImpl {
 public:
     using Registry = SRptTestCustomRegistry;
 
     bool IsKindOf(const GUID& clsid) const override { return ClassIsKindOf(clsid); }
     static bool ClassIsKindOf(const GUID& clsid) {
-        return clsid == CLSID_SRptTestCustom || SRptCustomMem::ClassIsKindOf(clsid);
+        return clsid == CLSID_SRptTestCustom || SRptGroupMem::ClassIsKindOf(clsid);
     }
     HRESULT IsItemSupportCommand(uint32_t) override { return S_FALSE; }
 
-    SREP_QUERY_CLASS_INTERFACE(ISRptGroup, SRptCustomMem)
-
 protected:
-    explicit SRptTestCustomImpl(ISRepSession* session) : SRptCustomImpl(session) {}
-    SRptTestCustomImpl(const SRptTestCustomImpl& source) : SRptCustomImpl(source) {}
+    explicit SRptTestCustomImpl(ISRepSession* session) : SRptGroupImpl(session) {}
+    SRptTestCustomImpl(const SRptTestCustomImpl& source) : SRptGroupImpl(source) {}
 
-    bool IsContainer() override { return true; }
     HRESULT OnCreateBrowserNode(ISBrowserView*, uint32_t, ISBrowserNode*, ISBrowserNode*, int32_t, bool,
                                 SRptBrowserNodeItem**) override {
         return E_NOTIMPL;

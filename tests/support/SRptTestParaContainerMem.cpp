@@ -14,11 +14,6 @@ bool SRptTestParaContainerImpl::ClassIsKindOf(const GUID& clsid) {
     return clsid == CLSID_SRptTestParaContainer || SRptParaContainerMem::ClassIsKindOf(clsid);
 }
 
-void* SRptTestParaContainerImpl::InternalQueryInterface(const GUID& riid) {
-    if (riid == ISRptForm::iid) return actsAsForm ? static_cast<ISRptForm*>(this) : nullptr;
-    return SRptParaContainerImpl::InternalQueryInterface(riid);
-}
-
 const SAttrEditorMap SRptTestParaContainerRegistry::attrEditorMap = {&SRptParaContainerRegistry::attrEditorMap,
                                                                      SREP_NO_ATTR_EDITORS};
 

@@ -1,18 +1,16 @@
 #pragma once
-// A concrete paragraph container for the tests: the container's default answers, and two
-// switches per object: answering the form's interface (so that its paragraphs at positions 1 and
-// 2 keep their box and border spacing in step), and failing the look-up of its Paragraphs.
+// A concrete paragraph container for the tests: the container's default answers, and a switch
+// per object that fails the look-up of its Paragraphs.
 #include <cstdint>
 
 #include "platform/repo/SRepComObject.h"
 #include "rpt/objs/SRptParaContainerMem.h"
-#include "varod9/ISRptForm.h"
 
 inline constexpr GUID CLSID_SRptTestParaContainer = MakeGUID("{5D3A1C70-2B8E-4F6A-9C41-7E0D2A9B6F13}");
 
 class SRptTestParaContainerRegistry;
 
-class SRptTestParaContainerImpl : public SRptParaContainerImpl, public virtual ISRptForm {
+class SRptTestParaContainerImpl : public SRptParaContainerImpl {
 public:
     using Registry = SRptTestParaContainerRegistry;
 
@@ -22,13 +20,11 @@ public:
 
     static bool ClassIsKindOf(const GUID& clsid);
 
-    bool actsAsForm = false;
     HRESULT failParagraphs = S_OK;
 
 protected:
     explicit SRptTestParaContainerImpl(ISRepSession* session) : SRptParaContainerImpl(session) {}
     SRptTestParaContainerImpl(const SRptTestParaContainerImpl& source) : SRptParaContainerImpl(source) {}
-    void* InternalQueryInterface(const GUID& riid) override;
 };
 
 class SRptTestParaContainerRegistry : public SRepStaticRegistry<SRptTestParaContainerRegistry> {

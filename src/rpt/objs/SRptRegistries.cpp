@@ -5,6 +5,20 @@
 #include "rpt/objs/SRptBaseMem.h"
 #include "rpt/objs/SRptCustomMem.h"
 #include "rpt/objs/SRptFieldMem.h"
+#include "rpt/objs/SRptFolderMem.h"
+#include "rpt/objs/SRptFormCellMem.h"
+#include "rpt/objs/SRptFormMem.h"
+#include "rpt/objs/SRptFormRowMem.h"
+#include "rpt/objs/SRptGroupMem.h"
+#include "rpt/objs/SRptGrpTextMem.h"
+#include "rpt/objs/SRptGrpTitleMem.h"
+#include "rpt/objs/SRptListCellMem.h"
+#include "rpt/objs/SRptListMem.h"
+#include "rpt/objs/SRptListRowMem.h"
+#include "rpt/objs/SRptTableCellMem.h"
+#include "rpt/objs/SRptTableMem.h"
+#include "rpt/objs/SRptTableRowMem.h"
+#include "rpt/objs/SRptUserGraphicMem.h"
 #include "rpt/objs/SRptGrpMemberMem.h"
 #include "rpt/objs/SRptItemMem.h"
 #include "rpt/objs/SRptParaContainerMem.h"
@@ -42,6 +56,21 @@ constexpr RegistryRow kRegistries[] = {
     Row<SRptGrpMemberRegistry>(),
     Row<SRptCustomRegistry>(),
     Row<SRptFieldRegistry>(),
+    // Groups, tables with their rows and cells, and the other module items.
+    Row<SRptGroupRegistry>(),
+    Row<SRptFolderRegistry>(),
+    Row<SRptGrpTitleRegistry>(),
+    Row<SRptGrpTextRegistry>(),
+    Row<SRptUserGraphicRegistry>(),
+    Row<SRptTableRegistry>(),
+    Row<SRptFormRegistry>(),
+    Row<SRptListRegistry>(),
+    Row<SRptTableRowRegistry>(),
+    Row<SRptFormRowRegistry>(),
+    Row<SRptListRowRegistry>(),
+    Row<SRptTableCellRegistry>(),
+    Row<SRptFormCellRegistry>(),
+    Row<SRptListCellRegistry>(),
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SGdiHandleTable.h"
 #include "platform/gdi/SImageBackEnd.h"
+#include "rpt/objs/SRptFormMem.h"
 #include "support/SRptParaTestFixture.h"
 #include "support/STestFontEngineScope.h"
 
@@ -147,8 +148,7 @@ TEST_F(SRptParaFont, TheLineDistanceFollowsTheSpacingType) {
 // ---- forms keep their label and text paragraphs in step ----
 
 TEST_F(SRptParaFont, InAFormTheTextParagraphFollowsTheLabelsBox) {
-    SComWrap<ISRptParaContainer> form = MakeContainer();
-    Container(form.Get())->actsAsForm = true;  // while it makes its paragraphs, too
+    SComWrap<ISRptParaContainer> form = MakeContainer(CLSID_SRptForm);
     AddPara(form.Get());
     SComWrap<ISRptPara> label = AddPara(form.Get());
     SComWrap<ISRptPara> text = AddPara(form.Get());
@@ -158,21 +158,29 @@ TEST_F(SRptParaFont, InAFormTheTextParagraphFollowsTheLabelsBox) {
     EXPECT_EQ(text->GetBoxWidth(), 40);
     text->PutBox(false);  // not the other way round
     EXPECT_TRUE(label->GetBox());
+
+    // No other container keeps them in step.
+    SComWrap<ISRptParaContainer> plain = MakeContainer();
+    AddPara(plain.Get());
+    SComWrap<ISRptPara> first = AddPara(plain.Get());
+    SComWrap<ISRptPara> second = AddPara(plain.Get());
+    first->PutBox(true);
+    first->PutSpTxtBorderTop(10);
+    EXPECT_FALSE(second->GetBox());
+    EXPECT_EQ(second->GetSpTxtBorderTop(), 35);
 }
 
 TEST_F(SRptParaFont, InAFormTheBorderSpacingIsSharedBothWays) {
-    SComWrap<ISRptParaContainer> form = MakeContainer();
+    SComWrap<ISRptParaContainer> form = MakeContainer(CLSID_SRptForm);
     SComWrap<ISRptPara> title = AddPara(form.Get());
     SComWrap<ISRptPara> label = AddPara(form.Get());
-    SComWrap<ISRptPara> text = AddPara(form.Get());
-    // Out of step before the container is a form; no other container keeps them in step.
-    label->PutBox(true);
+    // Out of step while the form has no text paragraph yet: there is nothing to keep in step.
     label->PutSpTxtBorderTop(10);
     label->PutSpTxtBorderBottom(20);
+    SComWrap<ISRptPara> text = AddPara(form.Get());
     text->PutSpTxtBorderRight(70);
-    EXPECT_FALSE(text->GetBox());
-    Container(form.Get())->actsAsForm = true;
 
+    // The other paragraph takes all four values of the one that changes.
     text->PutSpTxtBorderLeft(200);
     for (ISRptPara* para : {label.Get(), text.Get()}) {
         EXPECT_EQ(para->GetSpTxtBorderTop(), 35);

@@ -1,0 +1,3 @@
+#include "rpt/editor/SRptAttrEditorTableCellWidth.h"
+
+const SClassInfo SRptAttrEditorTableCellWidth::classInfo = {"SRptAttrEditorTableCellWidth", nullptr};

@@ -1,0 +1,110 @@
+#pragma once
+// SRptTableCell: one cell of a table row, as the host module declared a field or column: the
+// module's string id and default text, the text loaded for it, the module's own id of the field,
+// the width (positive: fixed; negative: percent of what the fixed cells leave; 0: none), keyword
+// and title switches, three layout words and whether it is shown (a new cell is not). Its name is
+// computed: the title that the report gives for its title path (ResPath), else its default text.
+// It owns no paragraph: its table's paragraph 1 formats title cells, paragraph 2 the others.
+#include <cstdint>
+
+#include "platform/base/SString.h"
+#include "platform/repo/SRepComObject.h"
+#include "rpt/objs/SRptBaseMem.h"
+#include "varod9/ISRptTableCell.h"
+
+inline constexpr GUID CLSID_SRptTableCell = MakeGUID("{A6BAC8F3-B730-11D1-8898-00A02455633B}");
+
+class SRptTableCellRegistry;
+
+class SRptTableCellMem : public SRptBaseImpl {
+public:
+    SRPT_ATTRIBUTE_PROTOCOL
+
+    // The computed attributes, which the interface half answers; the attribute protocol writes
+    // the path through the put, so that an unchanged path is announced no more than by the put.
+    virtual SString GetDispName() = 0;
+    virtual SString GetResPath() = 0;
+    virtual HRESULT PutResPath(const SString& value) = 0;
+
+protected:
+    explicit SRptTableCellMem(ISRepSession* session) : SRptBaseImpl(session) {}
+    SRptTableCellMem(const SRptTableCellMem& source) = default;
+
+    int32_t m_cellResID = 0;
+    SString m_defaultText;
+    SString m_textFromRes;
+    int32_t m_cellID = 0;
+    int16_t m_width = 0;
+    bool m_keyword = false;
+    bool m_title = false;
+    int16_t m_vertAlign = RPTTABLECELL_VALIGN_DEFAULT;
+    int16_t m_border = RPTTABLECELL_BORDER_DEFAULT;
+    int16_t m_borderWidth = RPTTABLECELL_BORDERWIDTH_DEFAULT;
+    bool m_enabled = false;
+};
+
+class SRptTableCellImpl : public SRptTableCellMem, public virtual ISRptTableCell {
+public:
+    using Registry = SRptTableCellRegistry;
+
+    int32_t GetCellResID() override { return Get_INT(RPTTABLECELL_CELLRESID, m_cellResID); }
+    HRESULT PutCellResID(int32_t value) override { return Set_INT(RPTTABLECELL_CELLRESID, value, m_cellResID); }
+    SString GetDefaultText() override { return Get_TEXT(RPTTABLECELL_DEFAULTTEXT, m_defaultText); }
+    HRESULT PutDefaultText(const SString& value) override {
+        return Set_TEXT(RPTTABLECELL_DEFAULTTEXT, value, m_defaultText);
+    }
+    SString GetTextFromRes() override { return Get_TEXT(RPTTABLECELL_TEXTFROMRES, m_textFromRes); }
+    HRESULT PutTextFromRes(const SString& value) override {
+        return Set_TEXT(RPTTABLECELL_TEXTFROMRES, value, m_textFromRes);
+    }
+    int32_t GetCellID() override { return Get_INT(RPTTABLECELL_CELLID, m_cellID); }
+    HRESULT PutCellID(int32_t value) override { return Set_INT(RPTTABLECELL_CELLID, value, m_cellID); }
+    int16_t GetWidth() override { return Get_SHORT(RPTTABLECELL_WIDTH, m_width); }
+    HRESULT PutWidth(int16_t value) override { return Set_SHORT(RPTTABLECELL_WIDTH, value, m_width); }
+    bool GetKeyword() override { return Get_BOOL(RPTTABLECELL_KEYWORD, m_keyword); }
+    HRESULT PutKeyword(bool value) override { return Set_BOOL(RPTTABLECELL_KEYWORD, value, m_keyword); }
+    bool GetTitle() override { return Get_BOOL(RPTTABLECELL_TITLE, m_title); }
+    HRESULT PutTitle(bool value) override { return Set_BOOL(RPTTABLECELL_TITLE, value, m_title); }
+    int16_t GetVertAlign() override { return Get_SHORT(RPTTABLECELL_VERTALIGN, m_vertAlign); }
+    HRESULT PutVertAlign(int16_t value) override { return Set_SHORT(RPTTABLECELL_VERTALIGN, value, m_vertAlign); }
+    int16_t GetBorder() override { return Get_SHORT(RPTTABLECELL_BORDER, m_border); }
+    HRESULT PutBorder(int16_t value) override { return Set_SHORT(RPTTABLECELL_BORDER, value, m_border); }
+    int16_t GetBorderWidth() override { return Get_SHORT(RPTTABLECELL_BORDERWIDTH, m_borderWidth); }
+    HRESULT PutBorderWidth(int16_t value) override {
+        return Set_SHORT(RPTTABLECELL_BORDERWIDTH, value, m_borderWidth);
+    }
+    bool GetEnabled() override { return Get_BOOL(RPTTABLECELL_ENABLED, m_enabled); }
+    HRESULT PutEnabled(bool value) override { return Set_BOOL(RPTTABLECELL_ENABLED, value, m_enabled); }
+
+    SString GetDispName() override;
+    SString GetResPath() override { return m_resPath; }
+    HRESULT PutResPath(const SString& value) override;
+
+    HRESULT GetRow(ISRptTableRow** pTableRow) override;
+    HRESULT GetPara(ISRptPara** pPara) override;
+    // S_FALSE for null; building a cell from its description is not there yet: E_NOTIMPL,
+    // nothing changed.
+    HRESULT ConstructWithCellDef(const RPTTABLECELLDEF* pCellDef, HINSTANCE hResInst) override;
+
+    SRepClassColPtr RowFromCell() override { return GetCollection(RPTTABLECELL_ROWFROMCELL); }
+
+    SREP_QUERY_CLASS_INTERFACE(ISRptTableCell, SRptTableCellMem)
+
+protected:
+    explicit SRptTableCellImpl(ISRepSession* session) : SRptTableCellMem(session) {}
+    // A copy keeps the title path.
+    SRptTableCellImpl(const SRptTableCellImpl& source) : SRptTableCellMem(source), m_resPath(source.m_resPath) {}
+
+private:
+    // The title that the report of the cell's template gives for a path; empty when the cell is
+    // in no row, table, template or report.
+    SString TitleFromReport(const SString& path);
+
+    SString m_resPath;
+};
+
+class SRptTableCellRegistry : public SRepStaticRegistry<SRptTableCellRegistry> {
+public:
+    SRptTableCellRegistry();
+    static const SAttrEditorMap attrEditorMap;
+};

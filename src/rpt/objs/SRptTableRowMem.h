@@ -1,0 +1,82 @@
+#pragma once
+// SRptTableRow: one row of a table item. It stores the row's layout (height and its type, left
+// indent, whether it may break across pages, alignment, space between cells, heading or footing
+// row, shown or not), owns its cells (Cells) and sees its table through TableFromRow. It counts
+// its cells and computes the widths of the enabled ones for a paragraph width. A row is no report
+// item: no paragraphs, label, browser node or commands.
+#include <cstdint>
+
+#include "platform/repo/SRepComObject.h"
+#include "rpt/objs/SRptBaseMem.h"
+#include "varod9/ISRptTableRow.h"
+
+inline constexpr GUID CLSID_SRptTableRow = MakeGUID("{A6BAC8F4-B730-11D1-8898-00A02455633B}");
+
+class SRptTableRowRegistry;
+
+class SRptTableRowMem : public SRptBaseImpl {
+public:
+    SRPT_ATTRIBUTE_PROTOCOL
+
+protected:
+    explicit SRptTableRowMem(ISRepSession* session) : SRptBaseImpl(session) {}
+    SRptTableRowMem(const SRptTableRowMem& source) = default;
+
+    int16_t m_heightType = RPTTABLEROW_HEIGHTTYPE_DEFAULT;
+    int32_t m_height = 0;
+    int32_t m_left = 0;
+    bool m_rowBreak = false;
+    int16_t m_alignment = RPTTABLEROW_ALIGNMENT_DEFAULT;
+    int16_t m_spBetweenCells = RPTTABLEROW_SPBETWEENCELLS_DEFAULT;
+    bool m_headingRow = false;
+    bool m_footingRow = false;
+    bool m_enabled = true;
+};
+
+class SRptTableRowImpl : public SRptTableRowMem, public virtual ISRptTableRow {
+public:
+    using Registry = SRptTableRowRegistry;
+
+    int16_t GetHeightType() override { return Get_SHORT(RPTTABLEROW_HEIGHTTYPE, m_heightType); }
+    HRESULT PutHeightType(int16_t value) override { return Set_SHORT(RPTTABLEROW_HEIGHTTYPE, value, m_heightType); }
+    int32_t GetHeight() override { return Get_INT(RPTTABLEROW_HEIGHT, m_height); }
+    HRESULT PutHeight(int32_t value) override { return Set_INT(RPTTABLEROW_HEIGHT, value, m_height); }
+    int32_t GetLeft() override { return Get_INT(RPTTABLEROW_LEFT, m_left); }
+    HRESULT PutLeft(int32_t value) override { return Set_INT(RPTTABLEROW_LEFT, value, m_left); }
+    bool GetRowBreak() override { return Get_BOOL(RPTTABLEROW_ROWBREAK, m_rowBreak); }
+    HRESULT PutRowBreak(bool value) override { return Set_BOOL(RPTTABLEROW_ROWBREAK, value, m_rowBreak); }
+    int16_t GetAlignment() override { return Get_SHORT(RPTTABLEROW_ALIGNMENT, m_alignment); }
+    HRESULT PutAlignment(int16_t value) override { return Set_SHORT(RPTTABLEROW_ALIGNMENT, value, m_alignment); }
+    int16_t GetSpBetweenCells() override { return Get_SHORT(RPTTABLEROW_SPBETWEENCELLS, m_spBetweenCells); }
+    HRESULT PutSpBetweenCells(int16_t value) override {
+        return Set_SHORT(RPTTABLEROW_SPBETWEENCELLS, value, m_spBetweenCells);
+    }
+    bool GetHeadingRow() override { return Get_BOOL(RPTTABLEROW_HEADINGROW, m_headingRow); }
+    HRESULT PutHeadingRow(bool value) override { return Set_BOOL(RPTTABLEROW_HEADINGROW, value, m_headingRow); }
+    bool GetFootingRow() override { return Get_BOOL(RPTTABLEROW_FOOTINGROW, m_footingRow); }
+    HRESULT PutFootingRow(bool value) override { return Set_BOOL(RPTTABLEROW_FOOTINGROW, value, m_footingRow); }
+    bool GetEnabled() override { return Get_BOOL(RPTTABLEROW_ENABLED, m_enabled); }
+    HRESULT PutEnabled(bool value) override { return Set_BOOL(RPTTABLEROW_ENABLED, value, m_enabled); }
+
+    int32_t GetNbCells() override;
+    HRESULT GetCellsWidths(int32_t nParaWidth, int32_t* nWidths) override;
+    HRESULT GetTable(ISRptTable** pTable) override;
+    // S_FALSE for null; building a row from its description is not there yet: E_NOTIMPL,
+    // nothing changed.
+    HRESULT ConstructWithRowDef(const RPTTABLEROWDEF* pRowDef) override;
+
+    SRepClassColPtr Cells() override { return GetCollection(RPTTABLEROW_CELLS); }
+    SRepClassColPtr TableFromRow() override { return GetCollection(RPTTABLEROW_TABLEFROMROW); }
+
+    SREP_QUERY_CLASS_INTERFACE(ISRptTableRow, SRptTableRowMem)
+
+protected:
+    explicit SRptTableRowImpl(ISRepSession* session) : SRptTableRowMem(session) {}
+    SRptTableRowImpl(const SRptTableRowImpl& source) : SRptTableRowMem(source) {}
+};
+
+class SRptTableRowRegistry : public SRepStaticRegistry<SRptTableRowRegistry> {
+public:
+    SRptTableRowRegistry();
+    static const SAttrEditorMap attrEditorMap;
+};
