@@ -5,8 +5,11 @@
 #include "rpt/objs/SRptBaseMem.h"
 #include "rpt/objs/SRptCustomMem.h"
 #include "rpt/objs/SRptFieldMem.h"
+#include "rpt/objs/SRptFileMem.h"
+#include "rpt/objs/SRptGraphicFileMem.h"
 #include "rpt/objs/SRptGrpMemberMem.h"
 #include "rpt/objs/SRptItemMem.h"
+#include "rpt/objs/SRptPageBreakMem.h"
 #include "rpt/objs/SRptParaContainerMem.h"
 #include "rpt/objs/SRptParaFooterMem.h"
 #include "rpt/objs/SRptParaHeaderMem.h"
@@ -14,6 +17,10 @@
 #include "rpt/objs/SRptParaMem.h"
 #include "rpt/objs/SRptParaTitleMem.h"
 #include "rpt/objs/SRptTabulationMem.h"
+#include "rpt/objs/SRptTblCtsMem.h"
+#include "rpt/objs/SRptTextFileMem.h"
+#include "rpt/objs/SRptTextMem.h"
+#include "rpt/objs/SRptTitleMem.h"
 
 namespace {
 
@@ -42,6 +49,14 @@ constexpr RegistryRow kRegistries[] = {
     Row<SRptGrpMemberRegistry>(),
     Row<SRptCustomRegistry>(),
     Row<SRptFieldRegistry>(),
+    // The text, title, page break, file and table of contents items.
+    Row<SRptFileRegistry>(),
+    Row<SRptGraphicFileRegistry>(),
+    Row<SRptTextFileRegistry>(),
+    Row<SRptTextRegistry>(),
+    Row<SRptTitleRegistry>(),
+    Row<SRptPageBreakRegistry>(),
+    Row<SRptTblCtsRegistry>(),
 };
 
 }  // namespace

@@ -19,10 +19,10 @@ TEST(SRptStartup, BuildsEveryObjectOnceInOrderAndTearsDownInReverse) {
     SRptStartup::ClearTrace();
     SRptStartup::ProcessAttach(nullptr);
     const std::vector<std::string> built = TraceOf("construct");
-    const std::vector<std::string> expected = {"module state",       "version",
+    const std::vector<std::string> expected = {"module state",          "version",
                                                "screen device context", "report font tables",
-                                               "symbol library module state", "static string",
-                                               "registries"};
+                                               "globals container",     "symbol library module state",
+                                               "static string",         "registries"};
     EXPECT_EQ(built, expected);
     EXPECT_TRUE(TraceOf("destroy").empty());
 
@@ -30,11 +30,12 @@ TEST(SRptStartup, BuildsEveryObjectOnceInOrderAndTearsDownInReverse) {
     SRptStartup::ProcessDetach();
     // Objects without an exit handler (the version, the cached module state) are not destroyed.
     const std::vector<std::string> destroyed = TraceOf("destroy");
-    const std::vector<std::string> reverse = {"registries", "static string", "report font tables",
-                                              "screen device context", "module state"};
+    const std::vector<std::string> reverse = {"registries",         "static string",         "globals container",
+                                              "report font tables", "screen device context", "module state"};
     EXPECT_EQ(destroyed, reverse);
     EXPECT_EQ(SRptStartup::GetVersion(), nullptr);
     EXPECT_EQ(SRptStartup::GetScreenDC(), nullptr);
+    EXPECT_EQ(GetRptGlobalsContainer(), nullptr);
 
     SRptStartup::ProcessAttach(nullptr);  // the library can be started again
     EXPECT_NE(SRptStartup::GetScreenDC(), nullptr);
