@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/repo/SRepTypeLibManager.h"
+#include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/module/SRptStartup.h"
 #include "varod9/RptApi.h"
 
@@ -52,6 +53,21 @@ TEST(SRptStartup, StaticObjectsHoldTheirValues) {
     EXPECT_EQ(*SRptStartup::GetStaticString(), "Scripting,DlgAbort");
     EXPECT_NE(SRptStartup::GetSymModuleState(), nullptr);
     EXPECT_EQ(SRptGetModuleState()->GetModuleGuid(), MakeGUID("{A552E368-E3AD-452B-A703-9A2199B008D9}"));
+}
+
+TEST(SRptStartup, TheGlobalsContainerHoldsThePrinterCacheBuiltFromTheDefaultPageSetUp) {
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    ASSERT_NE(globals, nullptr);
+    SPrinterCache* printer = globals->GetPrinterCache();
+    ASSERT_NE(printer, nullptr);
+    EXPECT_EQ(printer->GetCacheSize(), 8);
+    const SPAGESETUPDLG& defaults = printer->GetDefaults();
+    EXPECT_EQ(defaults.ptPaperSize.x, SPAGESETUPDLG::m_Default.ptPaperSize.x);
+    EXPECT_EQ(defaults.ptPaperSize.y, SPAGESETUPDLG::m_Default.ptPaperSize.y);
+    EXPECT_EQ(defaults.rtMargin.left, SPAGESETUPDLG::m_Default.rtMargin.left);
+    // One container for the life of the library: a second construction keeps it.
+    SRptGlobalsContainer::Construct();
+    EXPECT_EQ(GetRptGlobalsContainer(), globals);
 }
 
 TEST(SRptStartup, ModuleStateIsTheSameObjectBeforeAndAfterTheEntryFunction) {
