@@ -10,10 +10,74 @@
 #include "platform/base/SSettingsStore.h"
 #include "platform/ui/SScriptedInteraction.h"
 #include "rpt/module/SRptFont.h"
+#include "rpt/objs/SRptItemEditor.h"
 #include "support/SRptItemTestFixture.h"
 #include "varod9/ISRptReport.h"
 #include "varod9/ISRptTemplate.h"
 #include "varod9/RptItemDef.h"
+
+// The editor's part as a recorder: what each call was given, and the module state current in it.
+// Its browser nodes are tokens that nobody looks into; its text editor answers `editAnswer`,
+// setting the text to `editedText` on OK.
+struct STestItemEditor final : SRptItemEditor {
+    SRptBrowserNodeItem* NewBrowserNode(SRptBrowserNodeKind kind, ISBrowserView*, bool isTemplateEditor) override {
+        nodeKind = kind;
+        nodeInTemplateEditor = isTemplateEditor;
+        return makeNoNode ? nullptr : reinterpret_cast<SRptBrowserNodeItem*>(&token);
+    }
+    void BindBrowserNode(SRptBrowserNodeItem* node, ISRepObject* item, uint32_t draggable, ISBrowserNode* parent,
+                         ISBrowserNode*, int32_t dispid) override {
+        bound = {node, item, draggable, parent, dispid};
+    }
+    void RunFormatDialog(const SComTable<ISRepObject>& objects, int32_t flag, uint32_t dialogId) override {
+        dialog = {objects.GetSize(), flag, dialogId};
+        current = &SModuleState::GetCurrent();
+    }
+    void RunLevelFormatDialog(const SComTable<ISRepObject>& objects, int32_t flag) override {
+        RunFormatDialog(objects, flag, IDD_RPT_FORMAT_LEVELS);
+    }
+    int32_t RunTextEditDialog(ISRptItem* item, SRptTextEdit& edit) override {
+        editedItem = item;
+        seen = edit;
+        current = &SModuleState::GetCurrent();
+        if (editAnswer == IDOK) edit.text = editedText;
+        return editAnswer;
+    }
+
+    int token = 0;
+    bool makeNoNode = false;
+    SRptBrowserNodeKind nodeKind{};
+    bool nodeInTemplateEditor = false;
+    struct {
+        SRptBrowserNodeItem* node;
+        ISRepObject* item;
+        uint32_t draggable;
+        ISBrowserNode* parent;
+        int32_t dispid;
+    } bound{};
+    struct {
+        int32_t objects;
+        int32_t flag;
+        uint32_t id;
+    } dialog{0, -1, 0};
+    ISRptItem* editedItem = nullptr;
+    SRptTextEdit seen;
+    int32_t editAnswer = IDCANCEL;
+    SString editedText;
+    SModuleState* current = nullptr;
+};
+
+// Installs an editor for a scope.
+class STestItemEditorScope {
+public:
+    explicit STestItemEditorScope(SRptItemEditor* editor) : m_previous(SRptItemEditor::Install(editor)) {}
+    ~STestItemEditorScope() { SRptItemEditor::Install(m_previous); }
+    STestItemEditorScope(const STestItemEditorScope&) = delete;
+    STestItemEditorScope& operator=(const STestItemEditorScope&) = delete;
+
+private:
+    SRptItemEditor* m_previous;
+};
 
 class SRptItemKindTestFixture : public SRptItemTestFixture {
 protected:

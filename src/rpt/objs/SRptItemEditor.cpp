@@ -53,13 +53,19 @@ HRESULT SRptItemEditor::CreateBrowserNode(SRptBrowserNodeKind kind, ISRepObject*
 }
 
 void SRptItemEditor::FormatDialog(const SComTable<ISRepObject>& objects, int32_t flag, uint32_t dialogId) {
-    if (gEditor) return gEditor->RunFormatDialog(objects, flag, dialogId);
+    if (gEditor) {
+        gEditor->RunFormatDialog(objects, flag, dialogId);
+        return;
+    }
     // The sheet edits the paragraphs itself; without it there is nothing to read back.
     AskDialog("Format", dialogId);
 }
 
 void SRptItemEditor::LevelFormatDialog(const SComTable<ISRepObject>& objects, int32_t flag) {
-    if (gEditor) return gEditor->RunLevelFormatDialog(objects, flag);
+    if (gEditor) {
+        gEditor->RunLevelFormatDialog(objects, flag);
+        return;
+    }
     const SAnswer answer = AskDialog("Format", IDD_RPT_FORMAT_LEVELS);
     if (answer.button != IDOK || objects.IsEmpty()) return;
     const SString* levels = ControlValue(answer, IDC_RPT_FORMAT_LEVELS);
