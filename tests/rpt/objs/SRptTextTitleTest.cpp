@@ -11,9 +11,9 @@ namespace {
 
 using SRptTextTitle = SRptItemKindTestFixture;
 
-SString Repeat(const char* piece, int32_t times) {
+SString Repeat(const char* unit, int32_t times) {
     SString text;
-    for (int32_t i = 0; i < times; ++i) text += piece;
+    for (int32_t i = 0; i < times; ++i) text += unit;
     return text;
 }
 
