@@ -1,7 +1,10 @@
 #pragma once
 // A report: its templates, its available items and its generation. Declared here as far as the
-// items use it: a custom item asks the report for the title that a title path stands for; the
-// report's own operations come with the report class.
+// items use it: a custom item asks the report for the title that a title path stands for, a table
+// of contents for the report's title of its kind; the report's own operations come with the
+// report class.
+#include <cstdint>
+
 #include "platform/base/SString.h"
 #include "varod9/ISRptParaContainer.h"
 
@@ -11,6 +14,8 @@ struct ISRptReport : virtual ISRptParaContainer {
 
     // The title text that the host gives for a title path; empty for none.
     virtual SString GetTitleFromPath(SString sTitlePath) = 0;
+    // The report's title for a kind of item (0: the table of contents); empty for none.
+    virtual SString GetExTitle(uint32_t nItemType) = 0;
 
 protected:
     ~ISRptReport() = default;

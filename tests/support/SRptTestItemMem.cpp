@@ -75,6 +75,11 @@ SString SRptTestReportImpl::GetTitleFromPath(SString sTitlePath) {
     return it == titles.end() ? SString() : it->second;
 }
 
+SString SRptTestReportImpl::GetExTitle(uint32_t nItemType) {
+    auto it = exTitles.find(nItemType);
+    return it == exTitles.end() ? SString() : it->second;
+}
+
 const SAttrEditorMap SRptTestReportRegistry::attrEditorMap = {&SRptParaContainerRegistry::attrEditorMap,
                                                               SREP_NO_ATTR_EDITORS};
 

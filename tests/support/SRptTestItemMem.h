@@ -6,7 +6,7 @@
 //   SRptTestTemplate  a container that counts as a template by class (SRepIsKindOf with the
 //                     template's class GUID) and answers ISRptTemplate; its report is its owner
 //   SRptTestReport    a report that owns templates (Templates) and answers the title of a path
-//                     from a table the test fills
+//                     and the title of a kind of item from tables the test fills
 // Each has a class GUID of its own; SRptTestItemClasses builds and removes their registries.
 #include <cstdint>
 #include <map>
@@ -169,9 +169,12 @@ public:
     }
     // The title of a path from `titles`; empty for a path it does not have.
     SString GetTitleFromPath(SString sTitlePath) override;
+    // The title of a kind of item from `exTitles`; empty for a kind it does not have.
+    SString GetExTitle(uint32_t nItemType) override;
 
     std::map<SString, SString> titles;
     int32_t titleRequests = 0;
+    std::map<uint32_t, SString> exTitles;
 
     SREP_QUERY_CLASS_INTERFACE(ISRptReport, SRptParaContainerImpl)
 

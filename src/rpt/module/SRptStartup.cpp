@@ -6,6 +6,7 @@
 #include "platform/host/SSymModuleState.h"
 #include "platform/repo/SRepTypeLibManager.h"
 #include "rpt/module/SRptFont.h"
+#include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/objs/SRptRegistries.h"
 #include "rpt/resources/SRptResources.h"
 #include "varod9/RptApi.h"
@@ -92,6 +93,7 @@ const Initialiser kInitialisers[] = {
     {"version", ConstructVersion, nullptr},
     {"screen device context", ConstructScreenDC, DestroyScreenDC},
     {"report font tables", SRptFont::ConstructTables, SRptFont::DestroyTables},
+    {"globals container", SRptGlobalsContainer::Construct, SRptGlobalsContainer::Destroy},
     {"symbol library module state", ConstructSymModuleState, nullptr},
     {"static string", ConstructStaticString, DestroyStaticString},
     {"registries", SRptRegistries::Construct, SRptRegistries::Destroy},

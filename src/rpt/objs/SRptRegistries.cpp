@@ -19,8 +19,11 @@
 #include "rpt/objs/SRptTableMem.h"
 #include "rpt/objs/SRptTableRowMem.h"
 #include "rpt/objs/SRptUserGraphicMem.h"
+#include "rpt/objs/SRptFileMem.h"
+#include "rpt/objs/SRptGraphicFileMem.h"
 #include "rpt/objs/SRptGrpMemberMem.h"
 #include "rpt/objs/SRptItemMem.h"
+#include "rpt/objs/SRptPageBreakMem.h"
 #include "rpt/objs/SRptParaContainerMem.h"
 #include "rpt/objs/SRptParaFooterMem.h"
 #include "rpt/objs/SRptParaHeaderMem.h"
@@ -28,6 +31,10 @@
 #include "rpt/objs/SRptParaMem.h"
 #include "rpt/objs/SRptParaTitleMem.h"
 #include "rpt/objs/SRptTabulationMem.h"
+#include "rpt/objs/SRptTblCtsMem.h"
+#include "rpt/objs/SRptTextFileMem.h"
+#include "rpt/objs/SRptTextMem.h"
+#include "rpt/objs/SRptTitleMem.h"
 
 namespace {
 
@@ -71,6 +78,14 @@ constexpr RegistryRow kRegistries[] = {
     Row<SRptTableCellRegistry>(),
     Row<SRptFormCellRegistry>(),
     Row<SRptListCellRegistry>(),
+    // The text, title, page break, file and table of contents items.
+    Row<SRptFileRegistry>(),
+    Row<SRptGraphicFileRegistry>(),
+    Row<SRptTextFileRegistry>(),
+    Row<SRptTextRegistry>(),
+    Row<SRptTitleRegistry>(),
+    Row<SRptPageBreakRegistry>(),
+    Row<SRptTblCtsRegistry>(),
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/repo/SRepTypeLibManager.h"
+#include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/module/SRptStartup.h"
 #include "varod9/RptApi.h"
 
@@ -19,10 +20,10 @@ TEST(SRptStartup, BuildsEveryObjectOnceInOrderAndTearsDownInReverse) {
     SRptStartup::ClearTrace();
     SRptStartup::ProcessAttach(nullptr);
     const std::vector<std::string> built = TraceOf("construct");
-    const std::vector<std::string> expected = {"module state",       "version",
+    const std::vector<std::string> expected = {"module state",          "version",
                                                "screen device context", "report font tables",
-                                               "symbol library module state", "static string",
-                                               "registries"};
+                                               "globals container",     "symbol library module state",
+                                               "static string",         "registries"};
     EXPECT_EQ(built, expected);
     EXPECT_TRUE(TraceOf("destroy").empty());
 
@@ -30,11 +31,12 @@ TEST(SRptStartup, BuildsEveryObjectOnceInOrderAndTearsDownInReverse) {
     SRptStartup::ProcessDetach();
     // Objects without an exit handler (the version, the cached module state) are not destroyed.
     const std::vector<std::string> destroyed = TraceOf("destroy");
-    const std::vector<std::string> reverse = {"registries", "static string", "report font tables",
-                                              "screen device context", "module state"};
+    const std::vector<std::string> reverse = {"registries",         "static string",         "globals container",
+                                              "report font tables", "screen device context", "module state"};
     EXPECT_EQ(destroyed, reverse);
     EXPECT_EQ(SRptStartup::GetVersion(), nullptr);
     EXPECT_EQ(SRptStartup::GetScreenDC(), nullptr);
+    EXPECT_EQ(GetRptGlobalsContainer(), nullptr);
 
     SRptStartup::ProcessAttach(nullptr);  // the library can be started again
     EXPECT_NE(SRptStartup::GetScreenDC(), nullptr);
@@ -51,6 +53,21 @@ TEST(SRptStartup, StaticObjectsHoldTheirValues) {
     EXPECT_EQ(*SRptStartup::GetStaticString(), "Scripting,DlgAbort");
     EXPECT_NE(SRptStartup::GetSymModuleState(), nullptr);
     EXPECT_EQ(SRptGetModuleState()->GetModuleGuid(), MakeGUID("{A552E368-E3AD-452B-A703-9A2199B008D9}"));
+}
+
+TEST(SRptStartup, TheGlobalsContainerHoldsThePrinterCacheBuiltFromTheDefaultPageSetUp) {
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    ASSERT_NE(globals, nullptr);
+    SPrinterCache* printer = globals->GetPrinterCache();
+    ASSERT_NE(printer, nullptr);
+    EXPECT_EQ(printer->GetCacheSize(), 8);
+    const SPAGESETUPDLG& defaults = printer->GetDefaults();
+    EXPECT_EQ(defaults.ptPaperSize.x, SPAGESETUPDLG::m_Default.ptPaperSize.x);
+    EXPECT_EQ(defaults.ptPaperSize.y, SPAGESETUPDLG::m_Default.ptPaperSize.y);
+    EXPECT_EQ(defaults.rtMargin.left, SPAGESETUPDLG::m_Default.rtMargin.left);
+    // One container for the life of the library: a second construction keeps it.
+    SRptGlobalsContainer::Construct();
+    EXPECT_EQ(GetRptGlobalsContainer(), globals);
 }
 
 TEST(SRptStartup, ModuleStateIsTheSameObjectBeforeAndAfterTheEntryFunction) {
