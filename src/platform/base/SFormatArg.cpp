@@ -5,7 +5,7 @@
 
 namespace {
 
-struct Spec {
+struct Directive {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -55,44 +55,47 @@ uint64_t AsUnsigned(const SFormatArg& a) {
     return static_cast<uint64_t>(AsSigned(a));
 }
 
-std::string BuildSpec(const Spec& spec, const char* length) {
-    std::string out = "%" + spec.flags;
-    if (spec.width >= 0) out += std::to_string(spec.width);
-    if (spec.precision >= 0) out += "." + std::to_string(spec.precision);
+std::string BuildDirective(const Directive& directive, const char* length) {
+    std::string out = "%" + directive.flags;
+    if (directive.width >= 0) out += std::to_string(directive.width);
+    if (directive.precision >= 0) {
+        out += '.';
+        out += std::to_string(directive.precision);
+    }
     out += length;
-    out += spec.conversion;
+    out += directive.conversion;
     return out;
 }
 
 template <class T>
-void Append(std::string& out, const std::string& spec, T value) {
+void Append(std::string& out, const std::string& directive, T value) {
     char small[128];
-    int n = std::snprintf(small, sizeof small, spec.c_str(), value);
+    int n = std::snprintf(small, sizeof small, directive.c_str(), value);
     if (n < 0) return;
     if (static_cast<size_t>(n) < sizeof small) {
         out.append(small, static_cast<size_t>(n));
         return;
     }
     std::string big(static_cast<size_t>(n) + 1, '\0');
-    std::snprintf(big.data(), big.size(), spec.c_str(), value);
+    std::snprintf(big.data(), big.size(), directive.c_str(), value);
     out.append(big.data(), static_cast<size_t>(n));
 }
 
-void FormatOne(std::string& out, Spec spec, const SFormatArg* a) {
+void FormatOne(std::string& out, Directive directive, const SFormatArg* a) {
     if (!a) return;
-    switch (spec.conversion) {
+    switch (directive.conversion) {
         case 'd':
         case 'i':
-            Append(out, BuildSpec(spec, "ll"), static_cast<long long>(AsSigned(*a)));
+            Append(out, BuildDirective(directive, "ll"), static_cast<long long>(AsSigned(*a)));
             break;
         case 'u':
         case 'x':
         case 'X':
         case 'o':
-            Append(out, BuildSpec(spec, "ll"), static_cast<unsigned long long>(AsUnsigned(*a)));
+            Append(out, BuildDirective(directive, "ll"), static_cast<unsigned long long>(AsUnsigned(*a)));
             break;
         case 'c':
-            Append(out, BuildSpec(spec, ""), static_cast<int>(AsSigned(*a)));
+            Append(out, BuildDirective(directive, ""), static_cast<int>(AsSigned(*a)));
             break;
         case 'f':
         case 'F':
@@ -101,16 +104,16 @@ void FormatOne(std::string& out, Spec spec, const SFormatArg* a) {
         case 'g':
         case 'G': {
             double d = a->kind == SFormatArg::Kind::Double ? a->d : static_cast<double>(AsSigned(*a));
-            Append(out, BuildSpec(spec, ""), d);
+            Append(out, BuildDirective(directive, ""), d);
             break;
         }
         case 's': {
             const char* s = a->kind == SFormatArg::Kind::Text && a->s ? a->s : "";
-            Append(out, BuildSpec(spec, ""), s);
+            Append(out, BuildDirective(directive, ""), s);
             break;
         }
         case 'p':
-            Append(out, BuildSpec(spec, ""), a->kind == SFormatArg::Kind::Pointer ? a->p : nullptr);
+            Append(out, BuildDirective(directive, ""), a->kind == SFormatArg::Kind::Pointer ? a->p : nullptr);
             break;
         default:
             break;
@@ -137,28 +140,28 @@ std::string SFormatV(std::string_view format, const SFormatArg* args, size_t cou
             ++i;
             continue;
         }
-        Spec spec;
-        while (i < format.size() && std::strchr("-+ #0", format[i])) spec.flags += format[i++];
+        Directive directive;
+        while (i < format.size() && std::strchr("-+ #0", format[i])) directive.flags += format[i++];
         if (i < format.size() && format[i] == '*') {
-            spec.width = reader.NextInt();
-            if (spec.width < 0) {
-                spec.flags += '-';
-                spec.width = -spec.width;
+            directive.width = reader.NextInt();
+            if (directive.width < 0) {
+                directive.flags += '-';
+                directive.width = -directive.width;
             }
             ++i;
         } else {
             while (i < format.size() && format[i] >= '0' && format[i] <= '9')
-                spec.width = (spec.width < 0 ? 0 : spec.width * 10) + (format[i++] - '0');
+                directive.width = (directive.width < 0 ? 0 : directive.width * 10) + (format[i++] - '0');
         }
         if (i < format.size() && format[i] == '.') {
             ++i;
-            spec.precision = 0;
+            directive.precision = 0;
             if (i < format.size() && format[i] == '*') {
-                spec.precision = reader.NextInt();
+                directive.precision = reader.NextInt();
                 ++i;
             } else {
                 while (i < format.size() && format[i] >= '0' && format[i] <= '9')
-                    spec.precision = spec.precision * 10 + (format[i++] - '0');
+                    directive.precision = directive.precision * 10 + (format[i++] - '0');
             }
         }
         while (i < format.size() && std::strchr("hlLqjztI", format[i])) {
@@ -169,15 +172,15 @@ std::string SFormatV(std::string_view format, const SFormatArg* args, size_t cou
             ++i;
         }
         if (i >= format.size()) break;
-        spec.conversion = format[i++];
-        if (spec.precision >= 0 && std::strchr("diuxXo", spec.conversion)) {
+        directive.conversion = format[i++];
+        if (directive.precision >= 0 && std::strchr("diuxXo", directive.conversion)) {
             // printf ignores the '0' flag once a precision is given; keep that rule explicit.
             std::string flags;
-            for (char f : spec.flags)
+            for (char f : directive.flags)
                 if (f != '0') flags += f;
-            spec.flags = flags;
+            directive.flags = flags;
         }
-        FormatOne(out, spec, reader.Next());
+        FormatOne(out, directive, reader.Next());
     }
     return out;
 }
