@@ -213,17 +213,19 @@ HRESULT SRepObjectMem::CreateObject(const GUID& clsid, void** out, const GUID& r
             if (SUCCEEDED(hr)) hr = collection->Insert(position, created.Get());
             if (FAILED(hr)) return hr;
         }
-        if (initialise) {
-            hr = RunInitialisation(created.Get(), this);
-            if (FAILED(hr)) {
-                created->Delete();
-                return hr;
-            }
-        }
-        hr = created->QueryInterface(riid, out);
-        if (FAILED(hr)) created->Delete();
-        return FAILED(hr) ? hr : S_OK;
+        return HandOutCreated(created.Get(), initialise ? this : nullptr, initialise, riid, out);
     });
+}
+
+HRESULT SRepObjectMem::HandOutCreated(ISRepObject* created, ISRepObject* parent, bool initialise, const GUID& riid,
+                                      void** out) {
+    HRESULT hr = initialise ? RunInitialisation(created, parent) : S_OK;
+    if (SUCCEEDED(hr)) hr = created->QueryInterface(riid, out);
+    if (FAILED(hr)) {
+        created->Delete();
+        return hr;
+    }
+    return S_OK;
 }
 
 HRESULT SRepObjectMem::Duplicate(ISRepSession* session, uint32_t flags, SRepObjectMap* map, ISRepObject** copy) {

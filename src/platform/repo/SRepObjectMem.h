@@ -88,6 +88,10 @@ public:
     // Runs a new object's OnInitialize through its initialisation face (objects without one need
     // none); the face itself makes sure that it runs once only.
     static HRESULT RunInitialisation(ISRepObject* created, ISRepObject* parent);
+    // The last steps of every creation: the initialisation when asked for, then the requested
+    // interface into `out`; a failure deletes the new object, so nothing half-made remains.
+    static HRESULT HandOutCreated(ISRepObject* created, ISRepObject* parent, bool initialise, const GUID& riid,
+                                  void** out);
     // The implementation behind an interface pointer; null for objects of another kind.
     static SRepObjectMem* FromObject(ISRepObject* object);
     static const SRepObjectMem* FromObject(const ISRepObject* object);

@@ -87,16 +87,7 @@ HRESULT SRepSession::CreateObject(const GUID& clsid, void** out, const GUID& rii
         SComWrap<ISRepObject> created;
         HRESULT hr = SRepRegistry::CreateObject(clsid, this, &created);
         if (FAILED(hr)) return hr;
-        if (initialise) {
-            hr = SRepObjectMem::RunInitialisation(created.Get(), nullptr);
-            if (FAILED(hr)) {
-                created->Delete();
-                return hr;
-            }
-        }
-        hr = created->QueryInterface(riid, out);
-        if (FAILED(hr)) created->Delete();
-        return FAILED(hr) ? hr : S_OK;
+        return SRepObjectMem::HandOutCreated(created.Get(), nullptr, initialise, riid, out);
     });
 }
 
