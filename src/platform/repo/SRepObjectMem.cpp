@@ -213,7 +213,7 @@ HRESULT SRepObjectMem::CreateObject(const GUID& clsid, void** out, const GUID& r
             if (SUCCEEDED(hr)) hr = collection->Insert(position, created.Get());
             if (FAILED(hr)) return hr;
         }
-        return HandOutCreated(created.Get(), initialise ? this : nullptr, initialise, riid, out);
+        return HandOutCreated(created.Get(), this, initialise, riid, out);
     });
 }
 
