@@ -570,9 +570,10 @@ SFontOldPtr SRptParaImpl::GetFont(SDC* dc) {
         logFont = *cached;
     } else {
         // The face the mapper chose for the screen font gives the family, pitch and character set.
-        const TEXTMETRICA metrics = MeasureFont(*screen, *font);
-        if (!SRptFont::GetMetricsFromHandle(font->GetSafeHandle()))
-            SRptFont::AddMetricsForHandle(font->GetSafeHandle(), metrics);
+        // It is measured in HIMETRIC, as the metrics kept for the handle are, so that what this
+        // measure leaves in the cache is what GetTextMetricsHimetric would have put there.
+        TEXTMETRICA metrics;
+        GetTextMetricsHimetric(screen, &metrics);
         const int32_t family = metrics.tmPitchAndFamily & 0xF0;
         const int32_t pitch = (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) ? VARIABLE_PITCH : FIXED_PITCH;
         const SRptFontDesc desc(m_fontName, m_fontHeight, m_fontStyle, family, pitch, metrics.tmCharSet);

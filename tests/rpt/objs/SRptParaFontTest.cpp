@@ -122,6 +122,21 @@ TEST_F(SRptParaFont, MetricsAreInHimetricAndTheMappingIsLeftAsItWas) {
     EXPECT_EQ(para->GetTextMetricsHimetric(nullptr, nullptr), E_INVALIDARG);
 }
 
+TEST_F(SRptParaFont, AskingForADeviceFontFirstLeavesTheHimetricMetricsRight) {
+    SComWrap<ISRptPara> measured = MakePara();
+    TEXTMETRICA expected;
+    ASSERT_EQ(measured->GetTextMetricsHimetric(nullptr, &expected), S_OK);
+    ASSERT_EQ(expected.tmHeight, 423);
+    // The device font measures the screen font for its face; what it measured is kept for the
+    // metrics, so it must be in HIMETRIC too, not in the screen's pixels.
+    SComWrap<ISRptPara> para = MakePara();
+    para->GetFont(nullptr);
+    TEXTMETRICA metrics;
+    ASSERT_EQ(para->GetTextMetricsHimetric(nullptr, &metrics), S_OK);
+    EXPECT_EQ(metrics, expected);
+    EXPECT_EQ(para->GetSpBetweenHimetric(nullptr), measured->GetSpBetweenHimetric(nullptr));
+}
+
 TEST_F(SRptParaFont, TheLineDistanceFollowsTheSpacingType) {
     SComWrap<ISRptPara> para = MakePara();
     para->PutSpType(RPT_PARA_SPTYPE_EXACT);
