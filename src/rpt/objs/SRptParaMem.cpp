@@ -73,13 +73,14 @@ private:
     SIZE m_viewport;
 };
 
-// Metrics of a font selected into a device context, the context's font put back afterwards.
-TEXTMETRICA MeasureFont(SDC& dc, const SFontOld& font) {
-    TEXTMETRICA metrics;
+// Metrics of a font selected into a device context, the context's font put back afterwards;
+// false (the metrics left alone) when the font could not be selected or measured there.
+bool MeasureFont(SDC& dc, const SFontOld& font, TEXTMETRICA* metrics) {
     const HFONT previous = dc.SelectFont(&font);
-    dc.GetTextMetrics(&metrics);
-    if (previous) dc.SelectFont(previous);
-    return metrics;
+    if (!previous) return false;
+    const bool measured = dc.GetTextMetrics(metrics);
+    dc.SelectFont(previous);
+    return measured;
 }
 
 }  // namespace
@@ -594,8 +595,9 @@ HRESULT SRptParaImpl::GetTextMetricsHimetric(SDC* dc, TEXTMETRICA* lptm) {
     dc->SetMapMode(MM_HIMETRIC);
     if (const TEXTMETRICA* cached = SRptFont::GetMetricsFromHandle(font->GetSafeHandle())) {
         *lptm = *cached;
-    } else {
-        *lptm = MeasureFont(*dc, *font);
+    } else if (MeasureFont(*dc, *font, lptm)) {
+        // Only what was really measured is kept: a device that cannot measure must not leave
+        // empty metrics for every device after it.
         SRptFont::AddMetricsForHandle(font->GetSafeHandle(), *lptm);
     }
     return S_OK;

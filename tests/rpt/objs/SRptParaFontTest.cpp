@@ -137,6 +137,19 @@ TEST_F(SRptParaFont, AskingForADeviceFontFirstLeavesTheHimetricMetricsRight) {
     EXPECT_EQ(para->GetSpBetweenHimetric(nullptr), measured->GetSpBetweenHimetric(nullptr));
 }
 
+TEST_F(SRptParaFont, ADeviceThatCannotMeasureLeavesNothingBehind) {
+    SComWrap<ISRptPara> para = MakePara();
+    SDC blind;  // no surface: it measures nothing
+    TEXTMETRICA metrics;
+    metrics.tmHeight = 99;
+    EXPECT_EQ(para->GetTextMetricsHimetric(&blind, &metrics), S_OK);
+    EXPECT_EQ(metrics, TEXTMETRICA{});
+    EXPECT_EQ(SRptFont::GetMetricsFromHandle(ScreenHandleOf(para.Get())), nullptr);
+    // The next device that can measure gets the paragraph's metrics, not the failure.
+    ASSERT_EQ(para->GetTextMetricsHimetric(nullptr, &metrics), S_OK);
+    EXPECT_EQ(metrics.tmHeight, 423);
+}
+
 TEST_F(SRptParaFont, TheLineDistanceFollowsTheSpacingType) {
     SComWrap<ISRptPara> para = MakePara();
     para->PutSpType(RPT_PARA_SPTYPE_EXACT);
