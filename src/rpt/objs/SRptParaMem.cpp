@@ -610,7 +610,11 @@ int32_t SRptParaImpl::GetSpBetweenHimetric(SDC* dc) {
             TEXTMETRICA metrics;
             GetTextMetricsHimetric(dc, &metrics);
             const int64_t line = int64_t(metrics.tmHeight) + MulDiv(metrics.tmExternalLeading, 75, 100);
-            return static_cast<int32_t>(m_spBetween * line / 100);
+            // A huge font at a huge percentage goes beyond 32 bits: the devices get the largest
+            // distance rather than one wrapped round to a negative number.
+            const int64_t distance = m_spBetween * line / 100;
+            return static_cast<int32_t>(std::clamp<int64_t>(distance, std::numeric_limits<int32_t>::min(),
+                                                            std::numeric_limits<int32_t>::max()));
         }
         default: return 0;
     }

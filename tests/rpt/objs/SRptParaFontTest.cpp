@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/gdi/MulDiv.h"
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SGdiHandleTable.h"
 #include "platform/gdi/SImageBackEnd.h"
@@ -171,6 +172,17 @@ TEST_F(SRptParaFont, TheLineDistanceFollowsTheSpacingType) {
     para->PutFontHeight(11);
     // 11 points are 15 pixels: height 19 (503), external leading 1 (26, three quarters 20).
     EXPECT_EQ(para->GetSpBetweenHimetric(nullptr), 150 * (503 + 20) / 100);
+
+    // The largest font and spacing a template can hold give a distance beyond 32 bits: it is
+    // kept at the largest one, never wrapped round to a small or negative distance.
+    para->PutFontHeight(INT32_MAX);
+    para->PutSpBetween(INT16_MAX);
+    para->GetTextMetricsHimetric(nullptr, &metrics);
+    const int64_t line = int64_t(metrics.tmHeight) + MulDiv(metrics.tmExternalLeading, 75, 100);
+    ASSERT_GT(INT16_MAX * line / 100, INT32_MAX);
+    EXPECT_EQ(para->GetSpBetweenHimetric(nullptr), INT32_MAX);
+    para->PutSpBetween(INT16_MIN);
+    EXPECT_EQ(para->GetSpBetweenHimetric(nullptr), INT32_MIN);
 }
 
 // ---- forms keep their label and text paragraphs in step ----
