@@ -17,7 +17,7 @@ inline constexpr int32_t RPT_TABPOS_OP_REMOVEALL = 3;  // remove every stop
 
 struct RPTTABPOS {
     int32_t position = 0;   // HIMETRIC
-    int16_t alignment = 0;  // RPT_TABPOS_ALIGN_...
+    int16_t alignment = RPT_TABPOS_ALIGNMENT_DEFAULT;  // RPT_TABPOS_ALIGN_...
 };
 
 struct SRptTabPosOp {

@@ -73,13 +73,14 @@ private:
     SIZE m_viewport;
 };
 
-// Metrics of a font selected into a device context, the context's font put back afterwards.
-TEXTMETRICA MeasureFont(SDC& dc, const SFontOld& font) {
-    TEXTMETRICA metrics;
+// Metrics of a font selected into a device context, the context's font put back afterwards;
+// false (the metrics left alone) when the font could not be selected or measured there.
+bool MeasureFont(SDC& dc, const SFontOld& font, TEXTMETRICA* metrics) {
     const HFONT previous = dc.SelectFont(&font);
-    dc.GetTextMetrics(&metrics);
-    if (previous) dc.SelectFont(previous);
-    return metrics;
+    if (!previous) return false;
+    const bool measured = dc.GetTextMetrics(metrics);
+    dc.SelectFont(previous);
+    return measured;
 }
 
 }  // namespace
@@ -570,9 +571,10 @@ SFontOldPtr SRptParaImpl::GetFont(SDC* dc) {
         logFont = *cached;
     } else {
         // The face the mapper chose for the screen font gives the family, pitch and character set.
-        const TEXTMETRICA metrics = MeasureFont(*screen, *font);
-        if (!SRptFont::GetMetricsFromHandle(font->GetSafeHandle()))
-            SRptFont::AddMetricsForHandle(font->GetSafeHandle(), metrics);
+        // It is measured in HIMETRIC, as the metrics kept for the handle are, so that what this
+        // measure leaves in the cache is what GetTextMetricsHimetric would have put there.
+        TEXTMETRICA metrics;
+        GetTextMetricsHimetric(screen, &metrics);
         const int32_t family = metrics.tmPitchAndFamily & 0xF0;
         const int32_t pitch = (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) ? VARIABLE_PITCH : FIXED_PITCH;
         const SRptFontDesc desc(m_fontName, m_fontHeight, m_fontStyle, family, pitch, metrics.tmCharSet);
@@ -593,8 +595,9 @@ HRESULT SRptParaImpl::GetTextMetricsHimetric(SDC* dc, TEXTMETRICA* lptm) {
     dc->SetMapMode(MM_HIMETRIC);
     if (const TEXTMETRICA* cached = SRptFont::GetMetricsFromHandle(font->GetSafeHandle())) {
         *lptm = *cached;
-    } else {
-        *lptm = MeasureFont(*dc, *font);
+    } else if (MeasureFont(*dc, *font, lptm)) {
+        // Only what was really measured is kept: a device that cannot measure must not leave
+        // empty metrics for every device after it.
         SRptFont::AddMetricsForHandle(font->GetSafeHandle(), *lptm);
     }
     return S_OK;
@@ -607,7 +610,11 @@ int32_t SRptParaImpl::GetSpBetweenHimetric(SDC* dc) {
             TEXTMETRICA metrics;
             GetTextMetricsHimetric(dc, &metrics);
             const int64_t line = int64_t(metrics.tmHeight) + MulDiv(metrics.tmExternalLeading, 75, 100);
-            return static_cast<int32_t>(m_spBetween * line / 100);
+            // A huge font at a huge percentage goes beyond 32 bits: the devices get the largest
+            // distance rather than one wrapped round to a negative number.
+            const int64_t distance = m_spBetween * line / 100;
+            return static_cast<int32_t>(std::clamp<int64_t>(distance, std::numeric_limits<int32_t>::min(),
+                                                            std::numeric_limits<int32_t>::max()));
         }
         default: return 0;
     }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/gdi/MulDiv.h"
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SGdiHandleTable.h"
 #include "platform/gdi/SImageBackEnd.h"
@@ -122,6 +123,34 @@ TEST_F(SRptParaFont, MetricsAreInHimetricAndTheMappingIsLeftAsItWas) {
     EXPECT_EQ(para->GetTextMetricsHimetric(nullptr, nullptr), E_INVALIDARG);
 }
 
+TEST_F(SRptParaFont, AskingForADeviceFontFirstLeavesTheHimetricMetricsRight) {
+    SComWrap<ISRptPara> measured = MakePara();
+    TEXTMETRICA expected;
+    ASSERT_EQ(measured->GetTextMetricsHimetric(nullptr, &expected), S_OK);
+    ASSERT_EQ(expected.tmHeight, 423);
+    // The device font measures the screen font for its face; what it measured is kept for the
+    // metrics, so it must be in HIMETRIC too, not in the screen's pixels.
+    SComWrap<ISRptPara> para = MakePara();
+    para->GetFont(nullptr);
+    TEXTMETRICA metrics;
+    ASSERT_EQ(para->GetTextMetricsHimetric(nullptr, &metrics), S_OK);
+    EXPECT_EQ(metrics, expected);
+    EXPECT_EQ(para->GetSpBetweenHimetric(nullptr), measured->GetSpBetweenHimetric(nullptr));
+}
+
+TEST_F(SRptParaFont, ADeviceThatCannotMeasureLeavesNothingBehind) {
+    SComWrap<ISRptPara> para = MakePara();
+    SDC blind;  // no surface: it measures nothing
+    TEXTMETRICA metrics;
+    metrics.tmHeight = 99;
+    EXPECT_EQ(para->GetTextMetricsHimetric(&blind, &metrics), S_OK);
+    EXPECT_EQ(metrics, TEXTMETRICA{});
+    EXPECT_EQ(SRptFont::GetMetricsFromHandle(ScreenHandleOf(para.Get())), nullptr);
+    // The next device that can measure gets the paragraph's metrics, not the failure.
+    ASSERT_EQ(para->GetTextMetricsHimetric(nullptr, &metrics), S_OK);
+    EXPECT_EQ(metrics.tmHeight, 423);
+}
+
 TEST_F(SRptParaFont, TheLineDistanceFollowsTheSpacingType) {
     SComWrap<ISRptPara> para = MakePara();
     para->PutSpType(RPT_PARA_SPTYPE_EXACT);
@@ -143,6 +172,17 @@ TEST_F(SRptParaFont, TheLineDistanceFollowsTheSpacingType) {
     para->PutFontHeight(11);
     // 11 points are 15 pixels: height 19 (503), external leading 1 (26, three quarters 20).
     EXPECT_EQ(para->GetSpBetweenHimetric(nullptr), 150 * (503 + 20) / 100);
+
+    // The largest font and spacing a template can hold give a distance beyond 32 bits: it is
+    // kept at the largest one, never wrapped round to a small or negative distance.
+    para->PutFontHeight(INT32_MAX);
+    para->PutSpBetween(INT16_MAX);
+    para->GetTextMetricsHimetric(nullptr, &metrics);
+    const int64_t line = int64_t(metrics.tmHeight) + MulDiv(metrics.tmExternalLeading, 75, 100);
+    ASSERT_GT(INT16_MAX * line / 100, INT32_MAX);
+    EXPECT_EQ(para->GetSpBetweenHimetric(nullptr), INT32_MAX);
+    para->PutSpBetween(INT16_MIN);
+    EXPECT_EQ(para->GetSpBetweenHimetric(nullptr), INT32_MIN);
 }
 
 // ---- forms keep their label and text paragraphs in step ----

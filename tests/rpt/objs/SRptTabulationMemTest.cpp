@@ -77,6 +77,11 @@ TEST_F(SRptTabulation, SetTabsReplacesEveryStopAndSorts) {
     EXPECT_EQ(para->SetTabs(0, nullptr), S_OK);
     EXPECT_EQ(para->GetNbTabs(), 0);
     EXPECT_EQ(para->SetTabs(2, nullptr), E_POINTER);
+    // A record given only its position is a left-aligned stop, as a new tab stop is.
+    RPTTABPOS positioned;
+    positioned.position = 900;
+    EXPECT_EQ(para->SetTabs(1, &positioned), S_OK);
+    EXPECT_EQ(StopsOf(para.Get()), (Stops{{900, RPT_TABPOS_ALIGN_LEFT}}));
 }
 
 TEST_F(SRptTabulation, AddTabsReplacesTheStopAtEachPosition) {
