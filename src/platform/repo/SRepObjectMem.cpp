@@ -213,7 +213,9 @@ HRESULT SRepObjectMem::CreateObject(const GUID& clsid, void** out, const GUID& r
             if (SUCCEEDED(hr)) hr = collection->Insert(position, created.Get());
             if (FAILED(hr)) return hr;
         }
-        return HandOutCreated(created.Get(), initialise ? this : nullptr, initialise, riid, out);
+        ISRepObject* parent = nullptr;
+        if (initialise) parent = this;
+        return HandOutCreated(created.Get(), parent, initialise, riid, out);
     });
 }
 
