@@ -39,13 +39,21 @@ public:
     static inline void (*fault)() = nullptr;
     static inline HRESULT failNextFinalConstruct = S_OK;
     static inline int32_t countAtLastDestruction = 0;
+    // The destructor takes a reference and gives it back, as a stray call during teardown does.
+    static inline bool strayReferenceWhileDestroyed = false;
     int32_t initCount = 0;
     ISRepObject* initParent = nullptr;
 
 protected:
     explicit SRptTestSampleMem(ISRepSession* session) : SRptBaseImpl(session), m_label("sample") {}
     SRptTestSampleMem(const SRptTestSampleMem& source);
-    ~SRptTestSampleMem() override { countAtLastDestruction = GetRefCount(); }
+    ~SRptTestSampleMem() override {
+        if (strayReferenceWhileDestroyed) {
+            AddRef();
+            Release();
+        }
+        countAtLastDestruction = GetRefCount();
+    }
 
     SString m_label;
     int32_t m_count = 0;

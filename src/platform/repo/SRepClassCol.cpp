@@ -108,7 +108,8 @@ HRESULT SRepClassCol::GetPos(ISRepObject* object, int32_t* position) {
 HRESULT SRepClassCol::GetOwner(ISRepObject** owner) {
     if (!owner) return E_POINTER;
     *owner = nullptr;
-    if (m_owner) {
+    // An owner that is going away is not handed out: it would be held past its destruction.
+    if (m_owner && !m_detached) {
         ISRepObject* face = m_owner;
         face->AddRef();
         *owner = face;

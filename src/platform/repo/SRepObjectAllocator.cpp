@@ -67,5 +67,11 @@ void SRepObjectAllocator::Free(void* memory) noexcept {
     *static_cast<void**>(memory) = m_freeList;
     m_freeList = memory;
     SREP_POISON(static_cast<std::byte*>(memory) + sizeof(void*), m_slotSize - sizeof(void*));
-    --m_liveCount;
+    if (--m_liveCount == 0 && m_abandoned) delete this;
+}
+
+void SRepObjectAllocator::Abandon(std::unique_ptr<SRepObjectAllocator> allocator) noexcept {
+    if (!allocator || allocator->m_liveCount == 0) return;
+    allocator->m_abandoned = true;
+    allocator.release();
 }

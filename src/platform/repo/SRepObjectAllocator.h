@@ -1,7 +1,9 @@
 #pragma once
 // Memory for the objects of one class, taken from the system a block of several objects at a
-// time and reused as objects come and go. Blocks are given back when the allocator goes (at
-// unload, when no object of the class is left).
+// time and reused as objects come and go. Blocks are given back when the allocator goes; an
+// allocator let go by its owner while objects of the class still live (shut-down destroys the
+// registries before the globals container releases what it holds) stays until the last of them
+// has given its memory back.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -21,6 +23,9 @@ public:
     void* Allocate(size_t size) noexcept;
     // Gives back memory from Allocate (null does nothing).
     void Free(void* memory) noexcept;
+    // The owner's end of an allocator: destroyed now when no object uses its memory, otherwise
+    // when the last one is freed.
+    static void Abandon(std::unique_ptr<SRepObjectAllocator> allocator) noexcept;
 
     size_t GetObjectSize() const { return m_objectSize; }
     int32_t GetObjectsPerBlock() const { return m_objectsPerBlock; }
@@ -38,4 +43,5 @@ private:
     std::vector<std::unique_ptr<std::byte[]>> m_blocks;
     void* m_freeList = nullptr;
     int32_t m_liveCount = 0;
+    bool m_abandoned = false;
 };

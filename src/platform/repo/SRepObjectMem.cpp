@@ -62,7 +62,7 @@ void* SRepObjectMem::InternalQueryInterface(const GUID& riid) {
 }
 
 uint32_t SRepObjectMem::AddRef() {
-    return static_cast<uint32_t>(++m_refCount);
+    return ++m_refCount;
 }
 
 uint32_t SRepObjectMem::Release() {
@@ -70,7 +70,7 @@ uint32_t SRepObjectMem::Release() {
         FinalDelete();
         return 0;
     }
-    return static_cast<uint32_t>(m_refCount);
+    return m_refCount;
 }
 
 // ---- attribute protocol: the empty answers ----

@@ -99,7 +99,7 @@ public:
     SRepObjectMem* GetOwner() const { return m_owner; }
     int32_t GetOwnerCollectionID() const { return m_ownerCollection; }
     bool IsDeleted() const { return m_deleted; }
-    int32_t GetRefCount() const { return m_refCount; }
+    int32_t GetRefCount() const { return static_cast<int32_t>(m_refCount); }
 
 protected:
     SRepObjectMem();
@@ -136,7 +136,9 @@ private:
     SRepClassCol* FindOrCreateCollection(int32_t id);
     HRESULT DuplicateInto(ISRepSession* session, uint32_t flags, SRepObjectMap& map, SComWrap<ISRepObject>& copy);
 
-    int32_t m_refCount = 0;
+    // Wraps as the system's counter does: a stray reference taken and given back on an object
+    // under destruction (0x7FFFFFFF) passes through 0x80000000 and back without deleting it.
+    uint32_t m_refCount = 0;
     GUID m_clsid{};
     SRepObjectAllocator* m_allocator = nullptr;
     SModuleState* m_liveCounter = nullptr;

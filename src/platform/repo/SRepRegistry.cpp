@@ -2,6 +2,7 @@
 
 #include <map>
 #include <new>
+#include <utility>
 
 #include "platform/repo/SRepObjectMem.h"
 
@@ -32,6 +33,7 @@ SRepRegistry::~SRepRegistry() {
     auto& registries = Registries();
     auto it = registries.find(m_clsid);
     if (it != registries.end() && it->second == this) registries.erase(it);
+    SRepObjectAllocator::Abandon(std::move(m_allocator));
 }
 
 bool SRepRegistry::IsKindOf(const GUID& clsid) const {
@@ -39,7 +41,8 @@ bool SRepRegistry::IsKindOf(const GUID& clsid) const {
 }
 
 void SRepRegistry::UseAllocator(size_t objectSize, int32_t objectsPerBlock, const char* className) {
-    m_allocator = std::make_unique<SRepObjectAllocator>(objectSize, objectsPerBlock, className);
+    auto fresh = std::make_unique<SRepObjectAllocator>(objectSize, objectsPerBlock, className);
+    SRepObjectAllocator::Abandon(std::exchange(m_allocator, std::move(fresh)));
 }
 
 void* SRepRegistry::AllocateObject(size_t size) const noexcept {

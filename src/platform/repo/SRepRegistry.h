@@ -46,8 +46,7 @@ public:
     void SetClassInitialised() { m_classInitialised = true; }
 
     // The class's objects come from an allocator of their own (built here, so that it exists
-    // before any object and goes with the registry: every object of the class must be gone by
-    // the time the library shuts down).
+    // before any object; it goes with the registry, or after it with the class's last object).
     void UseAllocator(size_t objectSize, int32_t objectsPerBlock, const char* className);
     SRepObjectAllocator* GetAllocator() const { return m_allocator.get(); }
     // Memory for one object: from the allocator, or from the system; null when there is none.

@@ -47,6 +47,25 @@ std::vector<std::string> Walk(ISRepClassCol* collection, F step) {
     return met;
 }
 
+// Hears of every element that leaves a collection and keeps the owner the collection shows then.
+class OwnerAskingSink : public ISRepColSink {
+public:
+    HRESULT QueryInterface(const GUID&, void** out) override {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    uint32_t AddRef() override { return 1; }
+    uint32_t Release() override { return 1; }
+    HRESULT OnInsert(ISRepClassCol*, int32_t, ISRepObject*) override { return S_OK; }
+    HRESULT OnRemove(ISRepClassCol* collection, int32_t, ISRepObject*) override {
+        SComWrap<ISRepObject> owner;
+        collection->GetOwner(&owner);
+        owners.push_back(owner);
+        return S_OK;
+    }
+    std::vector<SComWrap<ISRepObject>> owners;
+};
+
 }  // namespace
 
 TEST_F(Collection, InsertAtAPositionOrAppendAndRefuseBadPositions) {
@@ -171,4 +190,15 @@ TEST_F(Collection, ACollectionOutlivingItsOwnerIsEmptyAndRefusesChanges) {
     SComWrap<ISRepObject> owner;
     EXPECT_EQ(orphan->GetOwner(&owner), S_OK);
     EXPECT_TRUE(owner.IsEmpty());
+}
+
+TEST_F(Collection, AnOwnerGoingAwayIsNotShownToThoseHearingOfItsCollectionEmptying) {
+    OwnerAskingSink sink;
+    ASSERT_EQ(items->Advise(&sink), S_OK);
+    items = SRepClassColPtr();
+    root.Clear();
+    // The sink kept what it was shown: an owner under destruction would now be dangling.
+    ASSERT_EQ(sink.owners.size(), 4u);
+    for (const SComWrap<ISRepObject>& owner : sink.owners) EXPECT_TRUE(owner.IsEmpty());
+    EXPECT_EQ(Live(), baseline);
 }

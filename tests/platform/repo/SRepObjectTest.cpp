@@ -65,6 +65,24 @@ TEST_F(SRepObject, FactoryCountsLiveObjectsAndReusesAllocatorBlocks) {
     EXPECT_EQ(registry->GetAllocator()->GetBlockCount(), 2);
 }
 
+TEST_F(SRepObject, ObjectsOutlivingTheirRegistryGiveTheirMemoryBackSafely) {
+    // Shut-down lets go of the registries before the globals container releases what it holds:
+    // objects of a class may outlive its registry and its allocator's owner.
+    SComWrap<ISTestNode> first = Node("first");
+    SComWrap<ISTestNode> second = Node("second");
+    STestNodeRegistry::Destroy();
+    EXPECT_EQ(first->GetName(), "first");
+    first.Clear();
+    EXPECT_EQ(second->GetName(), "second");
+    EXPECT_EQ(Live(), baseline + 1);
+    STestNodeRegistry::Construct();  // a new start-up: a fresh allocator for new objects
+    SComWrap<ISTestNode> fresh = Node("fresh");
+    EXPECT_EQ(STestNodeRegistry::Get()->GetAllocator()->GetLiveCount(), 1);
+    second.Clear();
+    EXPECT_EQ(STestNodeRegistry::Get()->GetAllocator()->GetLiveCount(), 1);
+    EXPECT_EQ(Live(), baseline + 1);
+}
+
 TEST_F(SRepObject, FailingFinalConstructLeavesNothingAlive) {
     STestNodeMem::failNextFinalConstruct = E_INVALIDARG;
     SComWrap<ISTestNode> node;

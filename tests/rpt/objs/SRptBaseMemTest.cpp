@@ -215,6 +215,15 @@ TEST_F(SRptBase, FactoryCountsObjectsAndAFailingFinalConstructLeavesNone) {
     EXPECT_EQ(SRepComObject<SRptTestSampleImpl>::Factory(nullptr, session.Get(), nullptr), E_POINTER);
 }
 
+TEST_F(SRptBase, AStrayReferenceDuringDestructionDeletesNothingTwice) {
+    SRptTestSampleMem::strayReferenceWhileDestroyed = true;
+    Make().Clear();
+    SRptTestSampleMem::strayReferenceWhileDestroyed = false;
+    EXPECT_EQ(SRptTestSampleMem::countAtLastDestruction, 0x7FFFFFFF);
+    EXPECT_EQ(SRptGetModuleState()->LockCount(), live);
+    EXPECT_EQ(SRptTestSampleRegistry::Get()->GetAllocator()->GetLiveCount(), 0);
+}
+
 TEST_F(SRptBase, QueryInterfaceAnswersTheChainWithOneIdentity) {
     SComWrap<ISRptTestSample> sample = Make();
     SComWrap<IUnknown> unknown;
