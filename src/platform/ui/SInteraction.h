@@ -28,7 +28,7 @@ struct SPrompt {
     SString defaultExtension;
     uint32_t flags = 0;
     SString filter;
-    // Opening a file: the parameters handed to the program.
+    // Opening a program: what it is handed, one argument however it reads.
     SString parameters;
 };
 

@@ -1,7 +1,8 @@
 #pragma once
-// Opening a file with the desktop's program for an action ("open"). It goes through the
-// interaction script; the file is passed as one argument, never through a command line. The
-// result is greater than 32 on success, as the shell answers.
+// Opening a file with the desktop's program for an action ("open"), or a program with its
+// parameters. It goes through the interaction script; the file and the parameters are each passed
+// as one argument, never through a command line. The result is greater than 32 on success, as
+// the shell answers.
 #include <cstdint>
 
 #include "platform/ui/SWnd.h"

@@ -156,7 +156,7 @@ HRESULT SRptFileImpl::SelectFile() {
     return hr;
 }
 
-HRESULT SRptFileImpl::EditFile() {
+HRESULT SRptFileImpl::EditFile(const char* program) {
     SComWrap<ISRptPara> para;
     const HRESULT hr = GetParaAtPos(0, &para);
     if (FAILED(hr)) return hr;
@@ -168,9 +168,13 @@ HRESULT SRptFileImpl::EditFile() {
         ReportMissingFile(path);
         return S_OK;
     }
-    // The file itself is what the shell opens, as one argument: no command line is built from it.
-    // Whether the program started is the desktop's business; the user sees it either way.
-    ShellExecuteA(nullptr, "open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // The file goes to the shell as one argument, the file to open or the program's: no command
+    // line is built from it. Whether the program started is the desktop's business; the user sees
+    // it either way.
+    if (program)
+        ShellExecuteA(nullptr, "open", program, file.c_str(), nullptr, SW_SHOWNORMAL);
+    else
+        ShellExecuteA(nullptr, "open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return S_OK;
 }
 

@@ -2,7 +2,7 @@
 // SRptFile: the abstract base of the items that bring an outside file into a report (the graphic
 // and text file items). It holds the file's path and asks the user for a file when a copy is
 // added to a template without one (ISRptAddToContents): the chosen file must exist. Its Edit
-// command opens the file with the desktop's program. Nothing is made of it alone.
+// command opens the file with a program. Nothing is made of it alone.
 //
 // What a kind of file gives: its file dialog (CreateFileDialog), its paragraph's name and font,
 // its browser node and its commands, built on SelectFile and EditFile.
@@ -80,9 +80,10 @@ protected:
 
     // The dialog in which the user picks a file of the kind.
     virtual std::unique_ptr<SFileDlg> CreateFileDialog() = 0;
-    // Opens the file with the desktop's program for it; a file that is not there is reported to
-    // the user instead. S_OK, or the failure of reaching the item's paragraph.
-    HRESULT EditFile();
+    // Opens the file with the desktop's program for it, or in `program` as its one argument; a
+    // file that is not there is reported to the user instead. S_OK, or the failure of reaching the
+    // item's paragraph.
+    HRESULT EditFile(const char* program = nullptr);
     // `nameId` for the paragraph at position 0, the container's name for any other.
     SString NameOfParagraph(ISRptPara* pPara, uint32_t nameId);
 

@@ -44,6 +44,8 @@ HRESULT SRptItemEditor::CreateBrowserNode(SRptBrowserNodeKind kind, ISRepObject*
                                           ISBrowserNode* parent, ISBrowserNode* previous, int32_t dispid,
                                           bool isTemplateEditor, SRptBrowserNodeItem** node) {
     if (!node) return E_POINTER;
+    // A caller that goes on after a failure finds no node rather than what it held before.
+    *node = nullptr;
     if (!gEditor) return E_NOTIMPL;
     SRptBrowserNodeItem* made = gEditor->NewBrowserNode(kind, browser, isTemplateEditor);
     if (!made) return E_OUTOFMEMORY;

@@ -89,8 +89,8 @@ public:
     static SRptItemEditor* GetInstalled();
 
     // What the item kinds call. A node: E_POINTER for a null out-pointer, E_NOTIMPL without an
-    // editor, E_OUTOFMEMORY when the editor made none, else the node bound to `item` (with the
-    // drag value 2, whatever the browser asked for) and S_OK.
+    // editor, E_OUTOFMEMORY when the editor made none (both with a null node), else the node bound
+    // to `item` (with the drag value 2, whatever the browser asked for) and S_OK.
     static HRESULT CreateBrowserNode(SRptBrowserNodeKind kind, ISRepObject* item, ISBrowserView* browser,
                                      ISBrowserNode* parent, ISBrowserNode* previous, int32_t dispid,
                                      bool isTemplateEditor, SRptBrowserNodeItem** node);

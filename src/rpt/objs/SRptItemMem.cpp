@@ -74,10 +74,11 @@ HRESULT SRptItemMem::GetAttributeDefault(int32_t id, SRepVariant* value) {
             case RPTITEM_ITEMID:
             case RPTITEM_MODULEID:
             case RPTITEM_LABEL: value->SetText(SString()); return S_OK;
-            // The computed attributes have no default: an empty value of their type.
-            case RPTITEM_CONTAINER: value->SetBool(false); return E_NOTIMPL;
+            // The computed ones too have defaults: what an item that is no container and has no
+            // label answers.
+            case RPTITEM_CONTAINER: value->SetBool(false); return S_OK;
             case RPTITEM_LABELINAVAILABLE:
-            case RPTITEM_LABELINTEMPLATE: value->SetText(SString()); return E_NOTIMPL;
+            case RPTITEM_LABELINTEMPLATE: value->SetText(SString()); return S_OK;
             default: return SRptParaContainerImpl::GetAttributeDefault(id, value);
         }
     });

@@ -94,7 +94,7 @@ HRESULT SRptTextFileImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISR
     SModuleStateGuard state(SRptGetModuleState());
     switch (nId) {
         case ID_RPT_ITEM_FORMAT: SRptItemEditor::FormatDialog(selectedItems, 0, IDD_RPT_FORMAT); return S_OK;
-        case ID_RPT_ITEM_EDIT: return EditFile();
+        case ID_RPT_ITEM_EDIT: return EditFile(RPT_TEXT_FILE_EDITOR);
         // The user has seen how the choice ended; the command itself is done either way.
         case ID_RPT_TEXTFILE_SELECT: SelectFile(); return S_OK;
         default: return S_FALSE;

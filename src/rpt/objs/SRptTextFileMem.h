@@ -1,6 +1,6 @@
 #pragma once
 // SRptTextFile: a text file (plain text or RTF) whose content a report takes in. The user chooses
-// the file and opens it with the desktop's program; its paragraph is in the Text File font.
+// the file and opens it in the text editor; its paragraph is in the Text File font.
 #include <cstdint>
 #include <memory>
 
@@ -13,6 +13,8 @@ inline constexpr GUID CLSID_SRptTextFile = MakeGUID("{A6BAC8F8-B730-11D1-8898-00
 // The paragraph's name, and what the file dialog offers.
 inline constexpr uint32_t IDS_RPT_TEXT_FILE = 5166;
 inline constexpr uint32_t IDS_RPT_TEXT_FILE_FILTER = 5280;
+// The program that Edit opens a text file in, the file being its one argument.
+inline constexpr const char* RPT_TEXT_FILE_EDITOR = "notepad.exe";
 
 class SRptTextFileRegistry;
 

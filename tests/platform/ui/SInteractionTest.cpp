@@ -41,11 +41,16 @@ TEST_F(InteractionTest, FileDialogAnswersAPathOrCancels) {
 }
 
 TEST_F(InteractionTest, OpeningAFileReportsTheShellsAnswer) {
-    script.ExpectOpen("/tmp/a b.rtf", true).ExpectOpen("/tmp/x.htm", false);
+    script.ExpectOpen("/tmp/a b.rtf", true).ExpectOpen("/tmp/x.htm", false).ExpectOpen("editor", true);
     EXPECT_GT(ShellExecuteA(nullptr, "open", "/tmp/a b.rtf", nullptr, nullptr, SW_SHOWNORMAL), 32);
     EXPECT_LE(ShellExecuteA(nullptr, "open", "/tmp/x.htm", nullptr, nullptr, SW_SHOWNORMAL), 32);
+    EXPECT_GT(ShellExecuteA(nullptr, "open", "editor", "/tmp/a b; c.txt", nullptr, SW_SHOWNORMAL), 32);
     EXPECT_EQ(Transcript()[0].caption, "open");
     EXPECT_EQ(Transcript()[0].text, "/tmp/a b.rtf");
+    EXPECT_TRUE(Transcript()[0].parameters.IsEmpty());
+    // A program's parameters reach the script whole, as the one argument they are.
+    EXPECT_EQ(Transcript()[2].text, "editor");
+    EXPECT_EQ(Transcript()[2].parameters, "/tmp/a b; c.txt");
 }
 
 TEST(SScriptedInteraction, UnscriptedOrMismatchedPromptsAreRecordedAndCancelled) {

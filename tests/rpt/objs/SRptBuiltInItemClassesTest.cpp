@@ -254,10 +254,13 @@ TEST_F(SRptBuiltInItemClasses, BrowserNodesComeFromTheEditorBoundToTheirItem) {
     STestItemEditor editor;
     for (const auto& [clsid, kind] : kinds) {
         SComWrap<ISRptItem> item = Make(clsid);
-        SRptBrowserNodeItem* node = nullptr;
-        // Without the editor no node can be made; a null out-pointer is refused first.
+        // Without the editor no node can be made, and the caller is left with none; a null
+        // out-pointer is refused first.
+        auto* stale = reinterpret_cast<SRptBrowserNodeItem*>(&editor);
+        SRptBrowserNodeItem* node = stale;
         EXPECT_EQ(item->CreateBrowserNode(nullptr, 1, parent, nullptr, 7, true, nullptr), E_POINTER);
         EXPECT_EQ(item->CreateBrowserNode(nullptr, 1, parent, nullptr, 7, true, &node), E_NOTIMPL);
+        EXPECT_EQ(node, nullptr);
 
         STestItemEditorScope scope(&editor);
         EXPECT_EQ(item->CreateBrowserNode(nullptr, 1, parent, nullptr, 7, true, &node), S_OK);
@@ -274,7 +277,7 @@ TEST_F(SRptBuiltInItemClasses, BrowserNodesComeFromTheEditorBoundToTheirItem) {
     STestItemEditorScope scope(&editor);
     editor.makeNoNode = true;
     editor.bound.node = nullptr;
-    SRptBrowserNodeItem* node = nullptr;
+    auto* node = reinterpret_cast<SRptBrowserNodeItem*>(&editor);
     EXPECT_EQ(Make(CLSID_SRptText)->CreateBrowserNode(nullptr, 0, parent, nullptr, 7, false, &node), E_OUTOFMEMORY);
     EXPECT_EQ(node, nullptr);
     EXPECT_EQ(editor.bound.node, nullptr);

@@ -161,7 +161,7 @@ TEST_F(SRptFileItems, SelectFileReplacesTheFileOnlyWithAnExistingOne) {
     EXPECT_EQ(graphic->GetAbsPath(), first);
 }
 
-TEST_F(SRptFileItems, EditIsOfferedInATemplateOnlyAndOpensTheFileItself) {
+TEST_F(SRptFileItems, EditIsOfferedInATemplateOnlyAndOpensTheFile) {
     SComWrap<ISRptGraphicFile> available = Build<ISRptGraphicFile>(CLSID_SRptGraphicFile);
     EXPECT_EQ(available->IsItemSupportCommand(ID_RPT_ITEM_EDIT), S_FALSE);
     SComWrap<ISRptGraphicFile> graphic = BuildInTemplate<ISRptGraphicFile>(CLSID_SRptGraphicFile);
@@ -169,22 +169,22 @@ TEST_F(SRptFileItems, EditIsOfferedInATemplateOnlyAndOpensTheFileItself) {
     EXPECT_EQ(graphic->IsItemSupportCommand(ID_RPT_ITEM_EDIT), S_OK);
     EXPECT_EQ(text->IsItemSupportCommand(ID_RPT_ITEM_EDIT), S_OK);
 
-    // The path goes to the shell as the one file to open, unaltered, blanks, quotes and
-    // semicolons included; no program and no parameters are built from it.
+    // The path goes to the shell unaltered, blanks, quotes and semicolons included: a picture
+    // as the one file to open, a text as the one argument of the text editor.
     const SString picture = MakeFile("my picture; \"$(x)\" 'a'.bmp");
-    const SString notes = MakeFile("-notes.txt");
+    const SString notes = MakeFile("my notes; \"$(x)\".txt");
     graphic->PutAbsPath(picture);
     text->PutAbsPath(notes);
-    script.ExpectOpen(picture).ExpectOpen(notes, false);
+    SAnswer failed;
+    script.ExpectOpen(picture).Expect(SPrompt::Open, RPT_TEXT_FILE_EDITOR, failed);
     EXPECT_EQ(graphic->HandlePopupCommand(ID_RPT_ITEM_EDIT, Selection(graphic.Get()), nullptr), S_OK);
     EXPECT_EQ(text->HandlePopupCommand(ID_RPT_ITEM_EDIT, Selection(text.Get()), nullptr), S_OK);
     ASSERT_EQ(Transcript().size(), 2u);
-    for (const SPrompt& open : Transcript()) {
-        EXPECT_EQ(open.caption, "open");
-        EXPECT_TRUE(open.parameters.IsEmpty());
-    }
+    for (const SPrompt& open : Transcript()) EXPECT_EQ(open.caption, "open");
     EXPECT_EQ(Transcript()[0].text, picture);
-    EXPECT_EQ(Transcript()[1].text, notes);
+    EXPECT_TRUE(Transcript()[0].parameters.IsEmpty());
+    EXPECT_EQ(Transcript()[1].text, "notepad.exe");
+    EXPECT_EQ(Transcript()[1].parameters, notes);
 
     // A file that is not there, or a folder, is not opened: the user is told instead.
     const SString missing = Missing("gone.txt");
@@ -204,10 +204,12 @@ TEST_F(SRptFileItems, ARelativePathIsOpenedAsTheWorkingFoldersFile) {
     SComWrap<ISRptTextFile> text = BuildInTemplate<ISRptTextFile>(CLSID_SRptTextFile);
     text->PutAbsPath("-rf notes.txt");
     const SString resolved = SString(fs::current_path().string()) + "/-rf notes.txt";
-    script.ExpectOpen(resolved);
+    SAnswer opened;
+    opened.succeeded = true;
+    script.Expect(SPrompt::Open, RPT_TEXT_FILE_EDITOR, opened);
     EXPECT_EQ(text->HandlePopupCommand(ID_RPT_ITEM_EDIT, Selection(text.Get()), nullptr), S_OK);
     ASSERT_EQ(Transcript().size(), 1u);
-    EXPECT_EQ(Transcript()[0].text, resolved);
+    EXPECT_EQ(Transcript()[0].parameters, resolved);
     // The item keeps the path as the user gave it.
     EXPECT_EQ(text->GetAbsPath(), "-rf notes.txt");
     fs::current_path(previous);

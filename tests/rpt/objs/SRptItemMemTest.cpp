@@ -107,8 +107,16 @@ TEST_F(SRptItem, TheAttributeProtocolAnswersTheItemsIds) {
 
     ASSERT_EQ(item->GetAttributeDefault(RPTITEM_IMAGE, &value), S_OK);
     EXPECT_EQ(value.GetType(), SREP_VT_INT);
-    EXPECT_EQ(item->GetAttributeDefault(RPTITEM_LABELINTEMPLATE, &value), E_NOTIMPL);
-    EXPECT_EQ(value.GetType(), SREP_VT_TEXT);
+    // The computed ones have defaults of their own, whatever the item answers at the moment.
+    ASSERT_EQ(item->GetAttributeDefault(RPTITEM_CONTAINER, &value), S_OK);
+    EXPECT_EQ(value.GetType(), SREP_VT_BOOL);
+    EXPECT_FALSE(value.GetBool());
+    for (int32_t id : {RPTITEM_LABELINAVAILABLE, RPTITEM_LABELINTEMPLATE}) {
+        value.SetText("stale");
+        ASSERT_EQ(item->GetAttributeDefault(id, &value), S_OK) << std::hex << id;
+        EXPECT_EQ(value.GetType(), SREP_VT_TEXT);
+        EXPECT_TRUE(value.GetText().IsEmpty());
+    }
     EXPECT_EQ(item->GetAttribute(-1, &value), E_FAIL);
     EXPECT_TRUE(SExceptionDialog::GetReports().empty());
 
