@@ -2,8 +2,9 @@
 
 namespace {
 std::vector<SExceptionReport>& Reports() {
-    static std::vector<SExceptionReport> reports;
-    return reports;
+    // Never destroyed: the library's unload may run after the process's exit handlers.
+    static std::vector<SExceptionReport>* reports = new std::vector<SExceptionReport>();
+    return *reports;
 }
 }  // namespace
 

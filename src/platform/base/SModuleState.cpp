@@ -41,8 +41,9 @@ bool SModuleState::FindResource(const SString& type, uint32_t id, const uint8_t*
 }
 
 SModuleState& SModuleState::GetProcessState() {
-    static SModuleState process;
-    return process;
+    // Never destroyed: the library's unload may run after the process's exit handlers.
+    static SModuleState* process = new SModuleState();
+    return *process;
 }
 
 SModuleState& SModuleState::GetCurrent() {

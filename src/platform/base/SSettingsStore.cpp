@@ -19,8 +19,9 @@ HRESULT FromIOFailure(const SEIOException& e) {
 }  // namespace
 
 SSettingsStore& SSettingsStore::Get() {
-    static SSettingsStore store;
-    return store;
+    // Never destroyed: the library's unload may run after the process's exit handlers.
+    static SSettingsStore* store = new SSettingsStore();
+    return *store;
 }
 
 SString SSettingsStore::NormaliseKey(const SString& key) {

@@ -11,8 +11,9 @@
 namespace {
 
 std::shared_ptr<SFontEngine>& CurrentEngine() {
-    static std::shared_ptr<SFontEngine> engine;
-    return engine;
+    // Never destroyed: the library's unload may run after the process's exit handlers.
+    static std::shared_ptr<SFontEngine>* engine = new std::shared_ptr<SFontEngine>();
+    return *engine;
 }
 
 }  // namespace

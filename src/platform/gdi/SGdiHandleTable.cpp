@@ -41,8 +41,9 @@ std::string_view WithoutCutTail(std::string_view name) {
 }  // namespace
 
 SGdiHandleTable& SGdiHandleTable::Get() {
-    static SGdiHandleTable table;
-    return table;
+    // Never destroyed: the library's unload may run after the process's exit handlers.
+    static SGdiHandleTable* table = new SGdiHandleTable();
+    return *table;
 }
 
 HGDIOBJ SGdiHandleTable::Add(std::shared_ptr<const SGdiResource> resource) {

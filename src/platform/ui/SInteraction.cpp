@@ -8,8 +8,9 @@ struct State {
     std::vector<SPrompt> transcript;
 };
 State& TheState() {
-    static State state;
-    return state;
+    // Never destroyed: the library's unload may run after the process's exit handlers.
+    static State* state = new State();
+    return *state;
 }
 }  // namespace
 

@@ -100,8 +100,9 @@ struct Tables {
 };
 
 std::optional<Tables>& TheTables() {
-    static std::optional<Tables> tables;
-    return tables;
+    // Never destroyed: the library's unload may run after the process's exit handlers.
+    static std::optional<Tables>* tables = new std::optional<Tables>();
+    return *tables;
 }
 
 Tables* GetTables() {

@@ -7,8 +7,9 @@
 namespace {
 
 std::optional<SRptGlobalsContainer>& TheContainer() {
-    static std::optional<SRptGlobalsContainer> container;
-    return container;
+    // Never destroyed: the library's unload may run after the process's exit handlers.
+    static std::optional<SRptGlobalsContainer>* container = new std::optional<SRptGlobalsContainer>();
+    return *container;
 }
 
 }  // namespace
