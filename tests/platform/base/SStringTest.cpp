@@ -4,6 +4,7 @@
 #include "platform/base/SString.h"
 
 #include <map>
+#include <string>
 
 TEST(SStringFormat, FormatsTheConversionsTheLibraryUses) {
     SString s;
@@ -21,6 +22,33 @@ TEST(SStringFormat, FormatsTheConversionsTheLibraryUses) {
     EXPECT_EQ(s, "4000000000 ff 2147680281");
     s.Format("%*d|%-*s|", 4, 1, 3, "a");
     EXPECT_EQ(s, "   1|a  |");
+}
+
+TEST(SStringFormat, FieldWidthsAndPrecisionsAreBounded) {
+    // A format from a string table or a computed '*' argument may ask for any field size; the
+    // text made for one directive stays within a bound instead of overflowing or growing without end.
+    const size_t bound = 4096;
+    std::string wide = SFormatText("%99999999999d|", 7);
+    EXPECT_LE(wide.size(), bound + 1);
+    EXPECT_EQ(wide.substr(wide.size() - 2), "7|");
+    std::string precise = SFormatText("%.99999999999d|", 7);
+    EXPECT_LE(precise.size(), bound + 1);
+    EXPECT_EQ(precise.substr(precise.size() - 2), "7|");
+    EXPECT_LE(SFormatText("%2000000000d", 7).size(), bound);
+    EXPECT_LE(SFormatText("%.2000000000f", 1.5).size(), bound + 2);
+
+    // '*' takes its value from the arguments: the most negative width left-justifies without
+    // overflowing, and an unsigned or floating value beyond 32 bits is held to the bound.
+    std::string left = SFormatText("%*d|", INT32_MIN, 5);
+    EXPECT_LE(left.size(), bound + 1);
+    EXPECT_EQ(left.substr(0, 2), "5 ");
+    EXPECT_LE(SFormatText("%*d", 4000000000u, 5).size(), bound);
+    EXPECT_LE(SFormatText("%*d", 1e300, 5).size(), bound);
+    EXPECT_EQ(SFormatText("%.*d", -1e300, 5), "5");  // a negative precision counts as none
+
+    // A long text is not cut by a generous precision: the bound is on padding, not on the text.
+    std::string text(10000, 'x');
+    EXPECT_EQ(SFormatText("%.*s", 20000, text.c_str()), text);
 }
 
 TEST(SStringFormat, StringIdLoadsTheFormatFromTheCurrentModule) {
