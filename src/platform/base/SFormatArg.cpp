@@ -43,11 +43,20 @@ private:
     size_t m_next = 0;
 };
 
+// A double as the nearest 64-bit integer: converting one beyond that range, or NaN, has no
+// defined result.
+int64_t Saturated(double d) {
+    if (std::isnan(d)) return 0;
+    if (d >= 9223372036854775808.0) return INT64_MAX;
+    if (d < -9223372036854775808.0) return INT64_MIN;
+    return static_cast<int64_t>(d);
+}
+
 int64_t AsSigned(const SFormatArg& a) {
     switch (a.kind) {
         case SFormatArg::Kind::Signed: return a.i;
         case SFormatArg::Kind::Unsigned: return static_cast<int64_t>(a.u);
-        case SFormatArg::Kind::Double: return static_cast<int64_t>(a.d);
+        case SFormatArg::Kind::Double: return Saturated(a.d);
         case SFormatArg::Kind::Pointer: return static_cast<int64_t>(reinterpret_cast<uintptr_t>(a.p));
         case SFormatArg::Kind::Text: return 0;
     }

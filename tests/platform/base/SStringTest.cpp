@@ -3,6 +3,7 @@
 #include "platform/base/SModuleState.h"
 #include "platform/base/SString.h"
 
+#include <cmath>
 #include <map>
 #include <string>
 
@@ -49,6 +50,13 @@ TEST(SStringFormat, FieldWidthsAndPrecisionsAreBounded) {
     // A long text is not cut by a generous precision: the bound is on padding, not on the text.
     std::string text(10000, 'x');
     EXPECT_EQ(SFormatText("%.*s", 20000, text.c_str()), text);
+}
+
+TEST(SStringFormat, FloatingValuesUnderIntegerConversionsSaturate) {
+    // A double beyond 64 bits has no integer value; it formats as the nearest one, and NaN as 0.
+    EXPECT_EQ(SFormatText("%d|%d|%d", 1e300, -1e300, 2.9), "9223372036854775807|-9223372036854775808|2");
+    EXPECT_EQ(SFormatText("%d|%x", std::nan(""), std::nan("")), "0|0");
+    EXPECT_EQ(SFormatText("%c", 65.0), "A");
 }
 
 TEST(SStringFormat, StringIdLoadsTheFormatFromTheCurrentModule) {
