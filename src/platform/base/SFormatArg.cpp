@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -76,6 +75,12 @@ uint64_t AsUnsigned(const SFormatArg& a) {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// Whether `c` is one of `set`. Unlike strchr, a zero byte is in no set: a format held by length
+// may carry one, and it must never become part of the directive handed to the C library.
+bool IsOneOf(char c, std::string_view set) {
+    return set.find(c) != std::string_view::npos;
 }
 
 // The decimal count at `i` (a width or a precision), held to the 32-bit range.
@@ -174,7 +179,7 @@ std::string SFormatV(std::string_view format, const SFormatArg* args, size_t cou
             continue;
         }
         Directive directive;
-        while (i < format.size() && std::strchr("-+ #0", format[i])) directive.flags += format[i++];
+        while (i < format.size() && IsOneOf(format[i], "-+ #0")) directive.flags += format[i++];
         int64_t width = -1;
         if (i < format.size() && format[i] == '*') {
             width = reader.NextInt();
@@ -198,7 +203,7 @@ std::string SFormatV(std::string_view format, const SFormatArg* args, size_t cou
         }
         directive.width = static_cast<int>(std::min<int64_t>(width, kMaxField));
         directive.precision = static_cast<int>(precision);
-        while (i < format.size() && std::strchr("hlLqjztI", format[i])) {
+        while (i < format.size() && IsOneOf(format[i], "hlLqjztI")) {
             // "I64" and "I32" length prefixes of the platform the formats were written for.
             if (format[i] == 'I' && i + 2 < format.size() &&
                 (format.substr(i + 1, 2) == "64" || format.substr(i + 1, 2) == "32"))
@@ -207,7 +212,7 @@ std::string SFormatV(std::string_view format, const SFormatArg* args, size_t cou
         }
         if (i >= format.size()) break;
         directive.conversion = format[i++];
-        if (directive.precision >= 0 && std::strchr("diuxXo", directive.conversion)) {
+        if (directive.precision >= 0 && IsOneOf(directive.conversion, "diuxXo")) {
             // printf ignores the '0' flag once a precision is given; keep that rule explicit.
             std::string flags;
             for (char f : directive.flags)

@@ -59,6 +59,18 @@ TEST(SStringFormat, FloatingValuesUnderIntegerConversionsSaturate) {
     EXPECT_EQ(SFormatText("%c", 65.0), "A");
 }
 
+TEST(SStringFormat, OddDirectivesFormatNothingAndNeverReachTheCLibraryMalformed) {
+    EXPECT_EQ(SFormatText("100%", 1), "100");
+    EXPECT_EQ(SFormatText("a%-", 1), "a");
+    EXPECT_EQ(SFormatText("a%.*s|%d"), "a|");  // missing arguments format as nothing
+    EXPECT_EQ(SFormatText("%n|%k", 1, 2), "|");  // unknown conversions take their argument
+    // A zero byte in a format held by length is a character like any other: inside a directive
+    // it is an unknown conversion, never a flag or a length modifier of the directive.
+    EXPECT_EQ(SFormatText(std::string_view("<%\0" "5d>", 6), 7), "<5d>");
+    EXPECT_EQ(SFormatText(std::string_view("<%l\0d>", 6), 7), "<d>");
+    EXPECT_EQ(SFormatText(std::string_view("a\0b", 3)), std::string("a\0b", 3));
+}
+
 TEST(SStringFormat, StringIdLoadsTheFormatFromTheCurrentModule) {
     SModuleState module(MakeGUID("{00000001-0000-0000-0000-000000000000}"));
     module.AddString(7001, "%s\nFile not found.");
