@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+
+#include "platform/base/SUtf8.h"
 
 namespace {
 
@@ -147,7 +150,16 @@ void FormatOne(std::string& out, Directive directive, const SFormatArg* a) {
         }
         case 's': {
             const char* s = a->kind == SFormatArg::Kind::Text && a->s ? a->s : "";
-            Append(out, BuildDirective(directive, ""), s);
+            if (directive.precision < 0) {
+                Append(out, BuildDirective(directive, ""), s);
+                break;
+            }
+            // The precision counts bytes, but the text is UTF-8: the limit keeps whole characters.
+            // A few bytes past it are looked at, so that a character straddling it is seen whole.
+            size_t limit = static_cast<size_t>(directive.precision);
+            std::string kept = SUtf8::TruncateBytes(std::string_view(s, strnlen(s, limit + 4)), limit);
+            directive.precision = -1;
+            Append(out, BuildDirective(directive, ""), kept.c_str());
             break;
         }
         case 'p':

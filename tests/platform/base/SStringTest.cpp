@@ -71,6 +71,15 @@ TEST(SStringFormat, OddDirectivesFormatNothingAndNeverReachTheCLibraryMalformed)
     EXPECT_EQ(SFormatText(std::string_view("a\0b", 3)), std::string("a\0b", 3));
 }
 
+TEST(SStringFormat, APrecisionOnATextNeverCutsACharacter) {
+    const char* cafe = "caf\xC3\xA9";  // the last character takes two bytes
+    EXPECT_EQ(SFormatText("%.4s|", cafe), "caf|");
+    EXPECT_EQ(SFormatText("%.5s|", cafe), "caf\xC3\xA9|");
+    EXPECT_EQ(SFormatText("[%5.4s]", cafe), "[  caf]");
+    EXPECT_EQ(SFormatText("%.*s", 1, "\xF0\x9F\x98\x80x"), "");
+    EXPECT_EQ(SFormatText("%.2s", "a\xFF" "b"), "a\xFF");  // a byte of no character is one of its own
+}
+
 TEST(SStringFormat, StringIdLoadsTheFormatFromTheCurrentModule) {
     SModuleState module(MakeGUID("{00000001-0000-0000-0000-000000000000}"));
     module.AddString(7001, "%s\nFile not found.");
