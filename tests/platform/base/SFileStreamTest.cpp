@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,8 +7,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -84,6 +87,19 @@ TEST_F(SFileStreamTest, OpeningFailuresThrowWithCauseAndName) {
     EXPECT_EQ(CauseOf([&] { SOutputFile file(SString(m_dir.string())); }), SEIOException::accessDenied);
     EXPECT_EQ(CauseOf([&] { SFile::Remove(missing); }), SEIOException::fileNotFound);
     EXPECT_TRUE(Entries().empty());  // nothing was created on the way
+}
+
+TEST_F(SFileStreamTest, OpeningAPipeForReadingIsRefusedWithoutWaitingForAWriter) {
+    // A settings path may name anything; a pipe with nobody writing to it must not hang the reader.
+    SString pipe = PathOf("settings.ini");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    auto opening = std::async(std::launch::async, [&] {
+        return CauseOf([&] { SInputFile file(pipe); });
+    });
+    bool finished = opening.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    if (!finished) ::close(::open(pipe.c_str(), O_WRONLY));  // lets the waiting open return
+    EXPECT_TRUE(finished);
+    EXPECT_NE(opening.get(), SEIOException::fileNotFound);
 }
 
 TEST_F(SFileStreamTest, ACommittedSaveReplacesTheFileAndKeepsItsPermissions) {
