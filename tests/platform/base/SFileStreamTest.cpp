@@ -121,6 +121,28 @@ TEST_F(SFileStreamTest, ACommittedSaveReplacesTheFileAndKeepsItsPermissions) {
     EXPECT_EQ(Entries(), std::vector<std::string>{"report.rtf"});
 }
 
+TEST_F(SFileStreamTest, ATargetWhoseNameJustFitsCanBeSaved) {
+    // The temporary file beside the target is named after it; a target name at the folder's
+    // limit must still leave room for that name, multibyte names included.
+    long limit = ::pathconf(m_dir.c_str(), _PC_NAME_MAX);
+    ASSERT_GT(limit, 16);
+    std::string wide = "x";  // three-byte characters up to the limit, then ASCII to fill it exactly
+    while (wide.size() + 3 <= static_cast<size_t>(limit) - 4) wide += "\xE2\x82\xAC";
+    wide += std::string(static_cast<size_t>(limit) - 4 - wide.size(), 'x');
+    for (const std::string& name : {std::string(static_cast<size_t>(limit) - 4, 'a') + ".rtf", wide + ".rtf"}) {
+        ASSERT_EQ(name.size(), static_cast<size_t>(limit));
+        SString path = PathOf(name.c_str());
+        SOutputFile file(path);
+        file.WriteString("whole");
+        SString temporary = SFile::GetFileName(file.GetTempPath());
+        EXPECT_EQ(SString::FromU16(temporary.ToU16()), temporary);  // no character cut in two
+        file.Close();
+        EXPECT_EQ(ReadFile(path), "whole");
+        EXPECT_EQ(Entries(), std::vector<std::string>{name});
+        SFile::Remove(path);
+    }
+}
+
 TEST_F(SFileStreamTest, AFailedSaveLeavesThePreviousFileIntactAndNoTemporary) {
     SString path = PathOf("report.rtf");
     std::string previous = Pattern(20000);
