@@ -1,10 +1,13 @@
 // Reads arbitrary bytes as a settings file. Whatever is accepted must survive a save and a second
-// load unchanged; whatever is refused must leave the store as it was.
+// load unchanged; whatever is refused must leave the store as it was. Read through a small buffer
+// over a stream, the same bytes must give the same answer.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/base/SInputBufferStream.h"
+#include "platform/base/SInputStringStream.h"
 #include "platform/base/SOutputStringStream.h"
 #include "platform/base/SSettingsStore.h"
 
@@ -16,7 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     store.WriteValue(HKEY_CURRENT_USER, "fuzz", "marker", marker);
     SSettingsStore::Keys before = store.GetKeys();
 
-    if (FAILED(store.LoadFromText(text))) {
+    HRESULT hr = store.LoadFromText(text);
+
+    SInputStringStream source{SString(text)};
+    SInputBufferStream buffered(source, 1 + size % 7);
+    SSettingsStore streamed;
+    if (streamed.LoadFromStream(buffered) != hr) std::abort();
+    if (SUCCEEDED(hr) && streamed.GetKeys() != store.GetKeys()) std::abort();
+
+    if (FAILED(hr)) {
         if (store.GetKeys() != before) std::abort();
         return 0;
     }

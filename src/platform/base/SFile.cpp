@@ -5,22 +5,36 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <random>
 #include <string>
+
+#include "platform/base/SUtf8.h"
 
 namespace {
 bool StatPath(const SString& path, struct stat& info) {
     return !path.IsEmpty() && ::stat(path.c_str(), &info) == 0;
 }
 
+constexpr size_t kTailLength = 8;
+
 // Random letters for unique names; collisions are resolved by exclusive creation.
 std::string RandomTail() {
     static std::mt19937_64 generator{std::random_device{}()};
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::string tail;
-    for (int i = 0; i < 8; ++i) tail += letters[generator() % (sizeof letters - 1)];
+    for (size_t i = 0; i < kTailLength; ++i) tail += letters[generator() % (sizeof letters - 1)];
     return tail;
+}
+
+// As much of `prefix` as leaves room for the unique tail within the folder's limit on a name,
+// cut between characters: a temporary named after a target whose own name just fits must fit too.
+SString FittingPrefix(const SString& folder, const SString& prefix) {
+    long limit = ::pathconf(folder.IsEmpty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    if (limit <= 0) limit = NAME_MAX;
+    size_t room = static_cast<size_t>(limit) > kTailLength ? static_cast<size_t>(limit) - kTailLength : 0;
+    return SString(SUtf8::TruncateBytes(prefix.view(), room));
 }
 }  // namespace
 
@@ -97,8 +111,9 @@ SString SFile::GetCurrentDirectory() {
 int SFile::OpenUnique(const SString& folder, const SString& prefix, SString& path) {
     SString base = folder;
     if (!base.IsEmpty() && base[base.GetLength() - 1] != '/') base += '/';
+    SString head = FittingPrefix(base, prefix);
     for (int attempt = 0;; ++attempt) {
-        path = base + prefix + SString(RandomTail());
+        path = base + head + SString(RandomTail());
         int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST || attempt >= 100) return fd;
     }

@@ -49,7 +49,8 @@ public:
 
     // Creates a new file named `folder` + `prefix` + a unique tail, open for writing with the
     // permissions that the process gives new files; answers its descriptor and sets `path`, or
-    // -1 with errno set.
+    // -1 with errno set. A prefix too long for the folder's limit on a name is cut to fit, never
+    // inside a character.
     static int OpenUnique(const SString& folder, const SString& prefix, SString& path);
     // Throws SEIOException for the failure `error` (an errno value) of `action` on `path`.
     [[noreturn]] static void ThrowError(int error, const char* action, const SString& path);

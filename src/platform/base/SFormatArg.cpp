@@ -1,9 +1,18 @@
 #include "platform/base/SFormatArg.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
+#include "platform/base/SUtf8.h"
+
 namespace {
+
+// The widest field and the longest numeric precision one directive may ask for. printf pads to
+// any size it is told; a format read from a string table, or a width computed into a '*'
+// argument, must not make one directive allocate without end.
+constexpr int kMaxField = 4096;
 
 struct Directive {
     std::string flags;
@@ -16,13 +25,16 @@ class ArgReader {
 public:
     ArgReader(const SFormatArg* args, size_t count) : m_args(args), m_count(count) {}
     const SFormatArg* Next() { return m_next < m_count ? &m_args[m_next++] : nullptr; }
-    int NextInt() {
+    // A '*' width or precision, held to the 32-bit range whatever the argument's type.
+    int64_t NextInt() {
         const SFormatArg* a = Next();
         if (!a) return 0;
         switch (a->kind) {
-            case SFormatArg::Kind::Signed: return static_cast<int>(a->i);
-            case SFormatArg::Kind::Unsigned: return static_cast<int>(a->u);
-            case SFormatArg::Kind::Double: return static_cast<int>(a->d);
+            case SFormatArg::Kind::Signed: return std::clamp<int64_t>(a->i, INT32_MIN, INT32_MAX);
+            case SFormatArg::Kind::Unsigned: return static_cast<int64_t>(std::min<uint64_t>(a->u, INT32_MAX));
+            case SFormatArg::Kind::Double:
+                if (std::isnan(a->d)) return 0;
+                return static_cast<int64_t>(std::clamp<double>(a->d, INT32_MIN, INT32_MAX));
             default: return 0;
         }
     }
@@ -33,11 +45,20 @@ private:
     size_t m_next = 0;
 };
 
+// A double as the nearest 64-bit integer: converting one beyond that range, or NaN, has no
+// defined result.
+int64_t Saturated(double d) {
+    if (std::isnan(d)) return 0;
+    if (d >= 9223372036854775808.0) return INT64_MAX;
+    if (d < -9223372036854775808.0) return INT64_MIN;
+    return static_cast<int64_t>(d);
+}
+
 int64_t AsSigned(const SFormatArg& a) {
     switch (a.kind) {
         case SFormatArg::Kind::Signed: return a.i;
         case SFormatArg::Kind::Unsigned: return static_cast<int64_t>(a.u);
-        case SFormatArg::Kind::Double: return static_cast<int64_t>(a.d);
+        case SFormatArg::Kind::Double: return Saturated(a.d);
         case SFormatArg::Kind::Pointer: return static_cast<int64_t>(reinterpret_cast<uintptr_t>(a.p));
         case SFormatArg::Kind::Text: return 0;
     }
@@ -53,6 +74,24 @@ uint64_t AsUnsigned(const SFormatArg& a) {
     }
     if (a.kind == SFormatArg::Kind::Unsigned) return a.u;
     return static_cast<uint64_t>(AsSigned(a));
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Whether `c` is one of `set`. Unlike strchr, a zero byte is in no set: a format held by length
+// may carry one, and it must never become part of the directive handed to the C library.
+bool IsOneOf(char c, std::string_view set) {
+    return set.find(c) != std::string_view::npos;
+}
+
+// The decimal count at `i` (a width or a precision), held to the 32-bit range.
+int64_t ReadCount(std::string_view format, size_t& i) {
+    int64_t value = 0;
+    for (; i < format.size() && IsDigit(format[i]); ++i)
+        value = std::min<int64_t>(value * 10 + (format[i] - '0'), INT32_MAX);
+    return value;
 }
 
 std::string BuildDirective(const Directive& directive, const char* length) {
@@ -83,6 +122,8 @@ void Append(std::string& out, const std::string& directive, T value) {
 
 void FormatOne(std::string& out, Directive directive, const SFormatArg* a) {
     if (!a) return;
+    // A precision pads numbers with digits; on a text it only limits, so it may stay as given.
+    if (directive.conversion != 's') directive.precision = std::min(directive.precision, kMaxField);
     switch (directive.conversion) {
         case 'd':
         case 'i':
@@ -109,7 +150,16 @@ void FormatOne(std::string& out, Directive directive, const SFormatArg* a) {
         }
         case 's': {
             const char* s = a->kind == SFormatArg::Kind::Text && a->s ? a->s : "";
-            Append(out, BuildDirective(directive, ""), s);
+            if (directive.precision < 0) {
+                Append(out, BuildDirective(directive, ""), s);
+                break;
+            }
+            // The precision counts bytes, but the text is UTF-8: the limit keeps whole characters.
+            // A few bytes past it are looked at, so that a character straddling it is seen whole.
+            size_t limit = static_cast<size_t>(directive.precision);
+            std::string kept = SUtf8::TruncateBytes(std::string_view(s, strnlen(s, limit + 4)), limit);
+            directive.precision = -1;
+            Append(out, BuildDirective(directive, ""), kept.c_str());
             break;
         }
         case 'p':
@@ -141,30 +191,31 @@ std::string SFormatV(std::string_view format, const SFormatArg* args, size_t cou
             continue;
         }
         Directive directive;
-        while (i < format.size() && std::strchr("-+ #0", format[i])) directive.flags += format[i++];
+        while (i < format.size() && IsOneOf(format[i], "-+ #0")) directive.flags += format[i++];
+        int64_t width = -1;
         if (i < format.size() && format[i] == '*') {
-            directive.width = reader.NextInt();
-            if (directive.width < 0) {
+            width = reader.NextInt();
+            if (width < 0) {
                 directive.flags += '-';
-                directive.width = -directive.width;
+                width = -width;
             }
             ++i;
-        } else {
-            while (i < format.size() && format[i] >= '0' && format[i] <= '9')
-                directive.width = (directive.width < 0 ? 0 : directive.width * 10) + (format[i++] - '0');
+        } else if (i < format.size() && IsDigit(format[i])) {
+            width = ReadCount(format, i);
         }
+        int64_t precision = -1;
         if (i < format.size() && format[i] == '.') {
             ++i;
-            directive.precision = 0;
             if (i < format.size() && format[i] == '*') {
-                directive.precision = reader.NextInt();
+                precision = reader.NextInt();
                 ++i;
             } else {
-                while (i < format.size() && format[i] >= '0' && format[i] <= '9')
-                    directive.precision = directive.precision * 10 + (format[i++] - '0');
+                precision = ReadCount(format, i);
             }
         }
-        while (i < format.size() && std::strchr("hlLqjztI", format[i])) {
+        directive.width = static_cast<int>(std::min<int64_t>(width, kMaxField));
+        directive.precision = static_cast<int>(precision);
+        while (i < format.size() && IsOneOf(format[i], "hlLqjztI")) {
             // "I64" and "I32" length prefixes of the platform the formats were written for.
             if (format[i] == 'I' && i + 2 < format.size() &&
                 (format.substr(i + 1, 2) == "64" || format.substr(i + 1, 2) == "32"))
@@ -173,7 +224,7 @@ std::string SFormatV(std::string_view format, const SFormatArg* args, size_t cou
         }
         if (i >= format.size()) break;
         directive.conversion = format[i++];
-        if (directive.precision >= 0 && std::strchr("diuxXo", directive.conversion)) {
+        if (directive.precision >= 0 && IsOneOf(directive.conversion, "diuxXo")) {
             // printf ignores the '0' flag once a precision is given; keep that rule explicit.
             std::string flags;
             for (char f : directive.flags)

@@ -10,10 +10,16 @@
 
 SInputFile::SInputFile(const SString& path) : m_path(path) {
     if (path.IsEmpty()) SFile::ThrowError(ENOENT, "open", path);
-    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a pipe waits for a writer before the check below can refuse it.
+    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (m_fd < 0) SFile::ThrowError(errno, "open", path);
     struct stat info;
     int error = ::fstat(m_fd, &info) != 0 ? errno : (S_ISDIR(info.st_mode) ? EISDIR : (S_ISREG(info.st_mode) ? 0 : EINVAL));
+    // A plain file reads the same either way; the flag is dropped so that reads stay plain reads.
+    if (!error) {
+        int flags = ::fcntl(m_fd, F_GETFL);
+        if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0) error = errno;
+    }
     if (error) {
         ::close(m_fd);
         m_fd = -1;

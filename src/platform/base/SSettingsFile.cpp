@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "platform/base/SOutputStream.h"
 #include "platform/base/SUtf8.h"
@@ -166,27 +165,33 @@ int32_t ParseNumber(std::string_view word) {
     return static_cast<int32_t>(value);
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
+// The lines of a text, one at a time, without their LF or CR LF ends. They are walked in place
+// rather than gathered, so that a file of many short lines costs nothing per line.
+class LineWalker {
+public:
+    explicit LineWalker(std::string_view text) : m_text(text) {}
+    bool Next(std::string_view& line) {
+        if (m_start >= m_text.size()) return false;
+        size_t end = m_text.find('\n', m_start);
+        if (end == std::string_view::npos) end = m_text.size();
+        line = m_text.substr(m_start, end - m_start);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        start = end + 1;
+        m_start = end + 1;
+        return true;
     }
-    return lines;
-}
+
+private:
+    std::string_view m_text;
+    size_t m_start = 0;
+};
 
 void ParseLines(std::string_view text, SSettingsStore::Keys& keys) {
-    std::vector<std::string_view> lines = SplitLines(text);
-    if (lines.empty() || lines[0] != kHeader) throw Malformed();
+    LineWalker lines(text);
+    std::string_view line;
+    if (!lines.Next(line) || line != kHeader) throw Malformed();
     SSettingsStore::Values* current = nullptr;
     bool ended = false;
-    for (size_t i = 1; i < lines.size(); ++i) {
-        std::string_view line = lines[i];
+    while (lines.Next(line)) {
         LineReader reader(line);
         if (reader.AtEnd() || line[0] == '#') continue;
         if (ended) throw Malformed();

@@ -47,8 +47,12 @@ STime STime::FromUnixTime(int64_t seconds) {
     std::time_t t = static_cast<std::time_t>(seconds);
     std::tm local{};
     if (!::localtime_r(&t, &local)) throw SException("STime out of range");
+    // The C library's year counts from 1900 and may fill its int: add in 64 bits, then refuse
+    // what no STime can hold.
+    int64_t year = int64_t{local.tm_year} + 1900;
+    if (year < 1 || year > 9999) throw SException("STime out of range");
     // A leap second is shown as the last second of its minute.
-    return STime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+    return STime(static_cast<int32_t>(year), local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
                  local.tm_sec > 59 ? 59 : local.tm_sec);
 }
 

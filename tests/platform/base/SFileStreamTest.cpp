@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,8 +7,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -86,6 +89,19 @@ TEST_F(SFileStreamTest, OpeningFailuresThrowWithCauseAndName) {
     EXPECT_TRUE(Entries().empty());  // nothing was created on the way
 }
 
+TEST_F(SFileStreamTest, OpeningAPipeForReadingIsRefusedWithoutWaitingForAWriter) {
+    // A settings path may name anything; a pipe with nobody writing to it must not hang the reader.
+    SString pipe = PathOf("settings.ini");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    auto opening = std::async(std::launch::async, [&] {
+        return CauseOf([&] { SInputFile file(pipe); });
+    });
+    bool finished = opening.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    if (!finished) ::close(::open(pipe.c_str(), O_WRONLY));  // lets the waiting open return
+    EXPECT_TRUE(finished);
+    EXPECT_NE(opening.get(), SEIOException::fileNotFound);
+}
+
 TEST_F(SFileStreamTest, ACommittedSaveReplacesTheFileAndKeepsItsPermissions) {
     SString path = PathOf("report.rtf");
     WriteFile(path, "old contents");
@@ -103,6 +119,28 @@ TEST_F(SFileStreamTest, ACommittedSaveReplacesTheFileAndKeepsItsPermissions) {
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
     EXPECT_EQ(Entries(), std::vector<std::string>{"report.rtf"});
+}
+
+TEST_F(SFileStreamTest, ATargetWhoseNameJustFitsCanBeSaved) {
+    // The temporary file beside the target is named after it; a target name at the folder's
+    // limit must still leave room for that name, multibyte names included.
+    long limit = ::pathconf(m_dir.c_str(), _PC_NAME_MAX);
+    ASSERT_GT(limit, 16);
+    std::string wide = "x";  // three-byte characters up to the limit, then ASCII to fill it exactly
+    while (wide.size() + 3 <= static_cast<size_t>(limit) - 4) wide += "\xE2\x82\xAC";
+    wide += std::string(static_cast<size_t>(limit) - 4 - wide.size(), 'x');
+    for (const std::string& name : {std::string(static_cast<size_t>(limit) - 4, 'a') + ".rtf", wide + ".rtf"}) {
+        ASSERT_EQ(name.size(), static_cast<size_t>(limit));
+        SString path = PathOf(name.c_str());
+        SOutputFile file(path);
+        file.WriteString("whole");
+        SString temporary = SFile::GetFileName(file.GetTempPath());
+        EXPECT_EQ(SString::FromU16(temporary.ToU16()), temporary);  // no character cut in two
+        file.Close();
+        EXPECT_EQ(ReadFile(path), "whole");
+        EXPECT_EQ(Entries(), std::vector<std::string>{name});
+        SFile::Remove(path);
+    }
 }
 
 TEST_F(SFileStreamTest, AFailedSaveLeavesThePreviousFileIntactAndNoTemporary) {

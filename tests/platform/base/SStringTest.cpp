@@ -3,7 +3,9 @@
 #include "platform/base/SModuleState.h"
 #include "platform/base/SString.h"
 
+#include <cmath>
 #include <map>
+#include <string>
 
 TEST(SStringFormat, FormatsTheConversionsTheLibraryUses) {
     SString s;
@@ -21,6 +23,61 @@ TEST(SStringFormat, FormatsTheConversionsTheLibraryUses) {
     EXPECT_EQ(s, "4000000000 ff 2147680281");
     s.Format("%*d|%-*s|", 4, 1, 3, "a");
     EXPECT_EQ(s, "   1|a  |");
+}
+
+TEST(SStringFormat, FieldWidthsAndPrecisionsAreBounded) {
+    // A format from a string table or a computed '*' argument may ask for any field size; the
+    // text made for one directive stays within a bound instead of overflowing or growing without end.
+    const size_t bound = 4096;
+    std::string wide = SFormatText("%99999999999d|", 7);
+    EXPECT_LE(wide.size(), bound + 1);
+    EXPECT_EQ(wide.substr(wide.size() - 2), "7|");
+    std::string precise = SFormatText("%.99999999999d|", 7);
+    EXPECT_LE(precise.size(), bound + 1);
+    EXPECT_EQ(precise.substr(precise.size() - 2), "7|");
+    EXPECT_LE(SFormatText("%2000000000d", 7).size(), bound);
+    EXPECT_LE(SFormatText("%.2000000000f", 1.5).size(), bound + 2);
+
+    // '*' takes its value from the arguments: the most negative width left-justifies without
+    // overflowing, and an unsigned or floating value beyond 32 bits is held to the bound.
+    std::string left = SFormatText("%*d|", INT32_MIN, 5);
+    EXPECT_LE(left.size(), bound + 1);
+    EXPECT_EQ(left.substr(0, 2), "5 ");
+    EXPECT_LE(SFormatText("%*d", 4000000000u, 5).size(), bound);
+    EXPECT_LE(SFormatText("%*d", 1e300, 5).size(), bound);
+    EXPECT_EQ(SFormatText("%.*d", -1e300, 5), "5");  // a negative precision counts as none
+
+    // A long text is not cut by a generous precision: the bound is on padding, not on the text.
+    std::string text(10000, 'x');
+    EXPECT_EQ(SFormatText("%.*s", 20000, text.c_str()), text);
+}
+
+TEST(SStringFormat, FloatingValuesUnderIntegerConversionsSaturate) {
+    // A double beyond 64 bits has no integer value; it formats as the nearest one, and NaN as 0.
+    EXPECT_EQ(SFormatText("%d|%d|%d", 1e300, -1e300, 2.9), "9223372036854775807|-9223372036854775808|2");
+    EXPECT_EQ(SFormatText("%d|%x", std::nan(""), std::nan("")), "0|0");
+    EXPECT_EQ(SFormatText("%c", 65.0), "A");
+}
+
+TEST(SStringFormat, OddDirectivesFormatNothingAndNeverReachTheCLibraryMalformed) {
+    EXPECT_EQ(SFormatText("100%", 1), "100");
+    EXPECT_EQ(SFormatText("a%-", 1), "a");
+    EXPECT_EQ(SFormatText("a%.*s|%d"), "a|");  // missing arguments format as nothing
+    EXPECT_EQ(SFormatText("%n|%k", 1, 2), "|");  // unknown conversions take their argument
+    // A zero byte in a format held by length is a character like any other: inside a directive
+    // it is an unknown conversion, never a flag or a length modifier of the directive.
+    EXPECT_EQ(SFormatText(std::string_view("<%\0" "5d>", 6), 7), "<5d>");
+    EXPECT_EQ(SFormatText(std::string_view("<%l\0d>", 6), 7), "<d>");
+    EXPECT_EQ(SFormatText(std::string_view("a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(SStringFormat, APrecisionOnATextNeverCutsACharacter) {
+    const char* cafe = "caf\xC3\xA9";  // the last character takes two bytes
+    EXPECT_EQ(SFormatText("%.4s|", cafe), "caf|");
+    EXPECT_EQ(SFormatText("%.5s|", cafe), "caf\xC3\xA9|");
+    EXPECT_EQ(SFormatText("[%5.4s]", cafe), "[  caf]");
+    EXPECT_EQ(SFormatText("%.*s", 1, "\xF0\x9F\x98\x80x"), "");
+    EXPECT_EQ(SFormatText("%.2s", "a\xFF" "b"), "a\xFF");  // a byte of no character is one of its own
 }
 
 TEST(SStringFormat, StringIdLoadsTheFormatFromTheCurrentModule) {

@@ -27,6 +27,13 @@ TEST(STimeTest, OutOfRangeFieldsAreRefused) {
     EXPECT_THROW(STime(2024, 1, 1, 24, 0, 0), SException);
     EXPECT_THROW(STime(2024, 1, 1, 0, 60, 0), SException);
     EXPECT_NO_THROW(STime(2000, 2, 29, 23, 59, 59));
+
+    // Seconds whose year the C library can still name, but only just within its int, are
+    // refused like any other year beyond 9999 rather than overflowing on the way.
+    EXPECT_THROW(STime::FromUnixTime((int64_t{INT32_MAX} - 1000) * 31556952), SException);
+    EXPECT_THROW(STime::FromUnixTime(INT64_MAX), SException);
+    EXPECT_THROW(STime::FromUnixTime(INT64_MIN), SException);
+    EXPECT_EQ(STime::FromUnixTime(86400 * 400).GetYear(), 1971);
 }
 
 TEST(SClockTest, TestsCanFixTheTimeAndClearIt) {
