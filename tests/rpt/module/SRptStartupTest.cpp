@@ -4,6 +4,9 @@
 #include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/module/SRptStartup.h"
 #include "varod9/RptApi.h"
+#include "varod9/SAnyDIDHelper.h"
+
+#include <type_traits>
 
 namespace {
 std::vector<std::string> TraceOf(const char* verb) {
@@ -104,4 +107,21 @@ TEST(SRptStartup, AttachRegistersTheMetamodelResource) {
     EXPECT_EQ(registration.resourceType, "METADATA");
     // Start-up registered the library already; registering again adds nothing.
     EXPECT_EQ(registration.result, S_FALSE);
+}
+
+TEST(SAnyDIDHelper, IsAnAbstractHelperWithoutData) {
+    static_assert(std::is_abstract_v<SAnyDIDHelper>);
+    static_assert(std::has_virtual_destructor_v<SAnyDIDHelper>);
+    static_assert(!std::is_default_constructible_v<SAnyDIDHelper>);  // only derived classes make one
+    struct Helper : SAnyDIDHelper {
+        void First() override { ++calls; }
+        void Second() override {}
+        void Third() override {}
+        int calls = 0;
+    };
+    Helper a;
+    a.First();
+    Helper b(a);  // the helper part copies nothing; the derived part copies its own
+    EXPECT_EQ(b.calls, 1);
+    EXPECT_EQ(sizeof(SAnyDIDHelper), sizeof(void*));  // nothing but the table of operations
 }
