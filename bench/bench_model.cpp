@@ -8,7 +8,7 @@
 #include "platform/repo/SRepTypeLibReader.h"
 #include "platform/repo/SRepVariant.h"
 #include "rpt/module/SRptStartup.h"
-#include "rpt/objs/SRptParaMem.h"
+#include "rpt/objs/paras/SRptParaMem.h"
 #include "rpt/resources/SRptMetadata.h"
 
 namespace {

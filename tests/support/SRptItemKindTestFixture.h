@@ -10,7 +10,7 @@
 #include "platform/base/SSettingsStore.h"
 #include "platform/ui/SScriptedInteraction.h"
 #include "rpt/module/SRptFont.h"
-#include "rpt/objs/SRptItemEditor.h"
+#include "rpt/objs/items/SRptItemEditor.h"
 #include "support/SRptItemTestFixture.h"
 #include "varod9/ISRptReport.h"
 #include "varod9/ISRptTemplate.h"

@@ -8,7 +8,7 @@
 #include "platform/base/SSettingsStore.h"
 #include "platform/repo/SRepSession.h"
 #include "rpt/module/SRptFont.h"
-#include "rpt/objs/SRptParaMem.h"
+#include "rpt/objs/paras/SRptParaMem.h"
 #include "support/SRptTestParaContainerMem.h"
 #include "varod9/RptApi.h"
 

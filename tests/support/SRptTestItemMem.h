@@ -12,10 +12,10 @@
 #include <map>
 
 #include "platform/repo/SRepComObject.h"
-#include "rpt/objs/SRptCustomMem.h"
-#include "rpt/objs/SRptGroupMem.h"
-#include "rpt/objs/SRptGrpMemberMem.h"
-#include "rpt/objs/SRptItemMem.h"
+#include "rpt/objs/items/SRptCustomMem.h"
+#include "rpt/objs/items/SRptGroupMem.h"
+#include "rpt/objs/items/SRptGrpMemberMem.h"
+#include "rpt/objs/items/SRptItemMem.h"
 #include "varod9/ISRptGroup.h"
 #include "varod9/ISRptReport.h"
 #include "varod9/ISRptTemplate.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "platform/repo/SRepComObject.h"
-#include "rpt/objs/SRptParaContainerMem.h"
+#include "rpt/objs/paras/SRptParaContainerMem.h"
 
 inline constexpr GUID CLSID_SRptTestParaContainer = MakeGUID("{5D3A1C70-2B8E-4F6A-9C41-7E0D2A9B6F13}");
 

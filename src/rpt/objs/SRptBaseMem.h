@@ -3,7 +3,8 @@
 // repository object base, the initialisation face with its once-only rule, and the class's
 // registry. Abstract: nothing is made of it alone.
 //
-// A report class X is three classes in one file pair, rpt/objs/SRptXMem.h/.cpp:
+// A report class X is three classes in one file pair, rpt/objs/<family>/SRptXMem.h/.cpp
+// (paras, items, tables: the folder of its family):
 //   SRptXMem      : SRptBaseImpl (or its base class's Impl) - data, constructors, attribute protocol
 //   SRptXImpl     : SRptXMem, virtual ISRptX                - the operations of ISRptX
 //   SRptXRegistry : SRepStaticRegistry<SRptXRegistry>      - class GUID, editor map, factory

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "rpt/objs/SRptParaFooterMem.h"
-#include "rpt/objs/SRptParaHeaderMem.h"
-#include "rpt/objs/SRptParaItemMem.h"
-#include "rpt/objs/SRptParaTitleMem.h"
-#include "rpt/objs/SRptTabulationMem.h"
+#include "rpt/objs/paras/SRptParaFooterMem.h"
+#include "rpt/objs/paras/SRptParaHeaderMem.h"
+#include "rpt/objs/paras/SRptParaItemMem.h"
+#include "rpt/objs/paras/SRptParaTitleMem.h"
+#include "rpt/objs/paras/SRptTabulationMem.h"
 #include "support/RptMetaclassCheck.h"
 #include "support/SRptParaTestFixture.h"
 

@@ -1,0 +1,96 @@
+#include "rpt/objs/items/SRptItemEditor.h"
+
+#include "platform/ui/SInteraction.h"
+#include "varod9/ISRptItem.h"
+#include "varod9/ISRptTblCts.h"
+
+namespace {
+
+// Every item node is bound with this value in place of the browser's drag flag.
+constexpr uint32_t kNodeDragValue = 2;
+// The levels a table of contents can list.
+constexpr int32_t kMinLevels = 1;
+constexpr int32_t kMaxLevels = 9;
+
+SRptItemEditor* gEditor = nullptr;
+
+// A dialog without the editor: the prompt itself, answered by the interaction script.
+SAnswer AskDialog(const char* caption, uint32_t dialogId) {
+    SPrompt prompt;
+    prompt.kind = SPrompt::Dialog;
+    prompt.caption = caption;
+    prompt.text = SString::FromInt(dialogId);
+    return SInteraction::Ask(prompt);
+}
+
+const SString* ControlValue(const SAnswer& answer, int32_t controlId) {
+    auto it = answer.controlValues.find(controlId);
+    return it == answer.controlValues.end() ? nullptr : &it->second;
+}
+
+}  // namespace
+
+SRptItemEditor* SRptItemEditor::Install(SRptItemEditor* editor) {
+    SRptItemEditor* previous = gEditor;
+    gEditor = editor;
+    return previous;
+}
+
+SRptItemEditor* SRptItemEditor::GetInstalled() {
+    return gEditor;
+}
+
+HRESULT SRptItemEditor::CreateBrowserNode(SRptBrowserNodeKind kind, ISRepObject* item, ISBrowserView* browser,
+                                          ISBrowserNode* parent, ISBrowserNode* previous, int32_t dispid,
+                                          bool isTemplateEditor, SRptBrowserNodeItem** node) {
+    if (!node) return E_POINTER;
+    // A caller that goes on after a failure finds no node rather than what it held before.
+    *node = nullptr;
+    if (!gEditor) return E_NOTIMPL;
+    SRptBrowserNodeItem* made = gEditor->NewBrowserNode(kind, browser, isTemplateEditor);
+    if (!made) return E_OUTOFMEMORY;
+    gEditor->BindBrowserNode(made, item, kNodeDragValue, parent, previous, dispid);
+    *node = made;
+    return S_OK;
+}
+
+void SRptItemEditor::FormatDialog(const SComTable<ISRepObject>& objects, int32_t flag, uint32_t dialogId) {
+    if (gEditor) {
+        gEditor->RunFormatDialog(objects, flag, dialogId);
+        return;
+    }
+    // The sheet edits the paragraphs itself; without it there is nothing to read back.
+    AskDialog("Format", dialogId);
+}
+
+void SRptItemEditor::LevelFormatDialog(const SComTable<ISRepObject>& objects, int32_t flag) {
+    if (gEditor) {
+        gEditor->RunLevelFormatDialog(objects, flag);
+        return;
+    }
+    const SAnswer answer = AskDialog("Format", IDD_RPT_FORMAT_LEVELS);
+    if (answer.button != IDOK || objects.IsEmpty()) return;
+    const SString* levels = ControlValue(answer, IDC_RPT_FORMAT_LEVELS);
+    if (!levels) return;
+    const int32_t count = levels->ToInt();
+    if (count < kMinLevels || count > kMaxLevels) return;
+    // The sheet's current object is the first of the selection.
+    SComWrap<ISRptTblCts> contents;
+    contents = static_cast<IUnknown*>(objects.GetAt(0));
+    if (contents) contents->PutNbParagraphs(count);
+}
+
+int32_t SRptItemEditor::TextEditDialog(ISRptItem* item, SRptTextEdit& edit) {
+    if (gEditor) return gEditor->RunTextEditDialog(item, edit);
+    const SAnswer answer = AskDialog("Editor", IDD_RPT_TEXT_EDITOR);
+    if (answer.button != IDOK) return IDCANCEL;
+    const SString* text = ControlValue(answer, IDC_RPT_TEXT_EDITOR_TEXT);
+    const SString* checked = ControlValue(answer, IDC_RPT_TEXT_EDITOR_USERDEF);
+    edit.text = text ? *text : edit.InitialText();
+    // The check box is shown only when there is a default to choose instead; hidden, it is clear.
+    if (!edit.enableUserDefined)
+        edit.userDefined = 0;
+    else if (checked)
+        edit.userDefined = checked->ToInt() != 0 ? 1 : 0;
+    return IDOK;
+}

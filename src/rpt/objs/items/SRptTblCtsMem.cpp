@@ -1,0 +1,251 @@
+#include "rpt/objs/items/SRptTblCtsMem.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "platform/base/SECOMException.h"
+#include "platform/repo/SRepVariant.h"
+#include "platform/ui/SInteraction.h"
+#include "rpt/module/SRptFont.h"
+#include "rpt/module/SRptGlobalsContainer.h"
+#include "rpt/objs/SRptAttributeGuard.h"
+#include "rpt/objs/items/SRptItemEditor.h"
+#include "rpt/objs/items/SRptItemParagraphs.h"
+#include "rpt/objs/paras/SRptParaItemMem.h"
+#include "rpt/objs/paras/SRptParaTitleMem.h"
+#include "varod9/ISRptReport.h"
+#include "varod9/ISRptTemplate.h"
+#include "varod9/RptApi.h"
+
+namespace {
+
+constexpr SRptAttributeGuard kGuard("RPT\\Objs\\SRptTblCtsMem", "SRptTblCtsMem");
+
+constexpr uint32_t kStoredFlags = 0x8;
+constexpr uint32_t kComputedFlags = 0x421;
+
+// The report font kind of the paragraph at a position: the title's, then one per level.
+int32_t FontKindAt(int32_t position) {
+    return SRptFont::RPT_FONT_TOC_TITLE + position;
+}
+
+}  // namespace
+
+// ---- SRptTblCtsMem: the attribute protocol ----
+
+HRESULT SRptTblCtsMem::GetAttribute(int32_t id, SRepVariant* value) {
+    return kGuard.Get(id, value, [&]() -> HRESULT {
+        switch (id) {
+            case RPTTBLCTS_TITLE: value->SetText(m_title); return S_OK;
+            case RPTTBLCTS_NBPARAGRAPHS: value->SetInt(m_nbParagraphs); return S_OK;
+            case RPTTBLCTS_USERDEFINED: value->SetBool(m_userDefined); return S_OK;
+            case RPTTBLCTS_DISPTITLE: value->SetText(GetDispTitle()); return S_OK;
+            case RPTTBLCTS_EXDEFTITLE: value->SetText(GetExDefTitle()); return S_OK;
+            default: return SRptItemImpl::GetAttribute(id, value);
+        }
+    });
+}
+
+HRESULT SRptTblCtsMem::SetAttribute(int32_t id, const SRepVariant& value) {
+    return kGuard.Set(id, [&]() -> HRESULT {
+        switch (id) {
+            case RPTTBLCTS_TITLE: return VSet_TEXT(id, value, m_title);
+            case RPTTBLCTS_NBPARAGRAPHS: return VSet_INT(id, value, m_nbParagraphs);
+            case RPTTBLCTS_USERDEFINED: return VSet_BOOL(id, value, m_userDefined);
+            // DispTitle and ExDefTitle are read-only: they go on to classes that do not know them.
+            default: return SRptItemImpl::SetAttribute(id, value);
+        }
+    });
+}
+
+HRESULT SRptTblCtsMem::GetAttributeDefault(int32_t id, SRepVariant* value) {
+    return kGuard.Default(id, value, [&]() -> HRESULT {
+        switch (id) {
+            case RPTTBLCTS_TITLE: value->SetText(RPT_TBLCTS_DEFAULT_TITLE); return S_OK;
+            case RPTTBLCTS_NBPARAGRAPHS: value->SetInt(RPT_TBLCTS_DEFAULT_LEVELS); return S_OK;
+            case RPTTBLCTS_USERDEFINED: value->SetBool(false); return S_OK;
+            // The computed attributes have no default: an empty value of their type.
+            case RPTTBLCTS_DISPTITLE:
+            case RPTTBLCTS_EXDEFTITLE: value->SetText(SString()); return E_NOTIMPL;
+            default: return SRptItemImpl::GetAttributeDefault(id, value);
+        }
+    });
+}
+
+uint32_t SRptTblCtsMem::GetAttributeFlags(int32_t id) const {
+    switch (id) {
+        case -1:
+        case RPTTBLCTS_TITLE:
+        case RPTTBLCTS_NBPARAGRAPHS: return 0;
+        case RPTTBLCTS_USERDEFINED: return kStoredFlags;
+        case RPTTBLCTS_DISPTITLE:
+        case RPTTBLCTS_EXDEFTITLE: return kComputedFlags;
+        default: return SRptItemImpl::GetAttributeFlags(id);
+    }
+}
+
+uint32_t SRptTblCtsMem::GetAttributeType(int32_t id) const {
+    switch (id) {
+        case -1: return 0;
+        case RPTTBLCTS_NBPARAGRAPHS: return SREP_VT_INT;
+        case RPTTBLCTS_USERDEFINED: return SREP_VT_BOOL;
+        case RPTTBLCTS_TITLE:
+        case RPTTBLCTS_DISPTITLE:
+        case RPTTBLCTS_EXDEFTITLE: return SREP_VT_TEXT;
+        default: return SRptItemImpl::GetAttributeType(id);
+    }
+}
+
+bool SRptTblCtsMem::HasAttribute(int32_t id) const {
+    switch (id) {
+        case RPTTBLCTS_TITLE:
+        case RPTTBLCTS_NBPARAGRAPHS:
+        case RPTTBLCTS_USERDEFINED:
+        case RPTTBLCTS_DISPTITLE:
+        case RPTTBLCTS_EXDEFTITLE: return true;
+        default: return SRptItemMem::HasAttribute(id);
+    }
+}
+
+bool SRptTblCtsMem::ClassIsKindOf(const GUID& clsid) {
+    return clsid == CLSID_SRptTblCts || SRptItemMem::ClassIsKindOf(clsid);
+}
+
+bool SRptTblCtsMem::ClassHasCollection(int32_t id) {
+    return SRptItemMem::ClassHasCollection(id);
+}
+
+HRESULT SRptTblCtsMem::FinalConstruct() {
+    HRESULT hr = SRptItemImpl::FinalConstruct();
+    if (FAILED(hr)) return hr;
+    SRptTblCtsRegistry::MarkClassInitialised();
+    return S_OK;
+}
+
+// ---- SRptTblCtsImpl: titles ----
+
+SString SRptTblCtsImpl::GetDispTitle() {
+    return GetUserDefined() ? GetTitle() : GetExDefTitle();
+}
+
+SString SRptTblCtsImpl::GetExDefTitle() {
+    // Only a report knows its title for a table of contents, so only an item in a template of a
+    // report has one.
+    SComWrap<ISRptTemplate> reportTemplate;
+    GetTemplate(&reportTemplate);
+    if (!reportTemplate) return SString();
+    SComWrap<ISRptReport> report;
+    report = static_cast<IUnknown*>(reportTemplate->GetParentReport());
+    if (!report) return SString();
+    return report->GetExTitle(RPT_TBLCTS_ITEM_TYPE);
+}
+
+// ---- SRptTblCtsImpl: construction and paragraphs ----
+
+HRESULT SRptTblCtsImpl::ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) {
+    if (!pItemDef) return E_POINTER;
+    SRptItemImpl::ConstructWithItemDef(pItemDef);
+    SModuleStateGuard state(SRptGetModuleState());
+    PutTitle(SRptLoadString(IDS_RPT_TABLE_OF_CONTENTS, RPT_TBLCTS_DEFAULT_TITLE));
+    HRESULT hr = SRptCreateParagraph(this, CLSID_SRptParaTitle, 0);
+    if (FAILED(hr)) return hr;
+    for (int32_t position = 1; position < RPT_TBLCTS_PARAGRAPHS; ++position) {
+        hr = SRptCreateParagraph(this, CLSID_SRptParaItem, position);
+        if (FAILED(hr)) return hr;
+    }
+    hr = SetupParagraphs();
+    return FAILED(hr) ? hr : S_OK;
+}
+
+HRESULT SRptTblCtsImpl::SetupParagraphs() {
+    const HRESULT result = SRptItemImpl::SetupParagraphs();
+    std::array<SComWrap<ISRptPara>, RPT_TBLCTS_PARAGRAPHS> paras;
+    for (int32_t position = 0; position < RPT_TBLCTS_PARAGRAPHS; ++position) {
+        const HRESULT hr = GetParaAtPos(position, &paras[position]);
+        if (FAILED(hr)) return hr;
+    }
+    for (int32_t position = 0; position < RPT_TBLCTS_PARAGRAPHS; ++position) {
+        if (!paras[position]) throw SECOMException(E_POINTER);
+        paras[position]->ConstructStockPara(static_cast<uint32_t>(FontKindAt(position)));
+    }
+    for (int32_t level = 1; level <= RPT_TBLCTS_LEVELS; ++level) paras[level]->PutFillTabs(true);
+    for (int32_t level = 1; level <= RPT_TBLCTS_LEVELS; ++level)
+        paras[level]->PutLeft(static_cast<int16_t>(RPT_TBLCTS_LEVEL_INDENT * (level - 1)));
+    // The page numbers stand right-aligned at the right margin of the printed page.
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    if (SPrinterCache* printer = globals ? globals->GetPrinterCache() : nullptr) {
+        const RECT margins = printer->GetMargins();
+        const POINT page = printer->GetPageSize();
+        const int64_t width = int64_t{page.x} - margins.left - margins.right;
+        RPTTABPOS tab;
+        tab.position = static_cast<int32_t>(std::clamp<int64_t>(width, std::numeric_limits<int32_t>::min(),
+                                                                std::numeric_limits<int32_t>::max()));
+        tab.alignment = RPT_TABPOS_ALIGN_RIGHT;
+        for (int32_t level = 1; level <= RPT_TBLCTS_LEVELS; ++level) paras[level]->SetTabs(1, &tab);
+    }
+    return result;
+}
+
+SString SRptTblCtsImpl::GetParaName(ISRptPara* pPara) {
+    int32_t position = -1;
+    if (!SRptGetParaPosition(this, pPara, &position)) return SString();
+    if (position == 0) return SRptLoadString(IDS_RPT_TOC_TITLE);
+    if (position >= 1 && position <= RPT_TBLCTS_LEVELS)
+        return SRptLoadString(IDS_RPT_TOC_LEVEL_1 + static_cast<uint32_t>(position - 1));
+    return SRptItemImpl::GetParaName(pPara);
+}
+
+int32_t SRptTblCtsImpl::GetParaFontID(ISRptPara* pPara) const {
+    int32_t position = -1;
+    SRptGetParaPosition(this, pPara, &position);
+    return position >= 0 && position < RPT_TBLCTS_PARAGRAPHS ? FontKindAt(position) : -1;
+}
+
+// ---- SRptTblCtsImpl: browser node and commands ----
+
+HRESULT SRptTblCtsImpl::OnCreateBrowserNode(ISBrowserView* pBrowser, uint32_t, ISBrowserNode* pParent,
+                                            ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
+                                            SRptBrowserNodeItem** pBrowserNodeItem) {
+    return SRptItemEditor::CreateBrowserNode(SRptBrowserNodeKind::TblCts, this, pBrowser, pParent, pPrevious, dispid,
+                                             bIsTemplateEditor, pBrowserNodeItem);
+}
+
+HRESULT SRptTblCtsImpl::IsItemSupportCommand(uint32_t nID) {
+    return nID == ID_RPT_ITEM_FORMAT || nID == ID_RPT_ITEM_EDIT ? S_OK : S_FALSE;
+}
+
+HRESULT SRptTblCtsImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems, SWnd*) {
+    SModuleStateGuard state(SRptGetModuleState());
+    switch (nId) {
+        case ID_RPT_ITEM_FORMAT: SRptItemEditor::LevelFormatDialog(selectedItems, 0); return S_OK;
+        case ID_RPT_ITEM_EDIT: return EditTitle();
+        default: return S_FALSE;
+    }
+}
+
+HRESULT SRptTblCtsImpl::EditTitle() {
+    SRptTextEdit edit;
+    edit.defaultText = GetExDefTitle();
+    edit.text = GetDispTitle();
+    edit.userDefined = GetUserDefined() ? 1 : 0;
+    // The report's title may be replaced by the user's own; the fields may not be inserted.
+    edit.enableInsert = 0;
+    edit.enableUserDefined = 1;
+    if (SRptItemEditor::TextEditDialog(this, edit) == IDOK) {
+        PutTitle(edit.text);
+        PutUserDefined(edit.userDefined != 0);
+    }
+    return S_OK;
+}
+
+// ---- SRptTblCtsRegistry ----
+
+const SAttrEditorMap SRptTblCtsRegistry::attrEditorMap = {&SRptItemRegistry::attrEditorMap, SREP_NO_ATTR_EDITORS};
+
+SRptTblCtsRegistry::SRptTblCtsRegistry()
+    : SRepStaticRegistry(CLSID_SRptTblCts, &attrEditorMap, &SRepComObject<SRptTblCtsImpl>::Factory,
+                         &SRptTblCtsMem::ClassIsKindOf, &SRptTblCtsMem::ClassHasCollection, 1,
+                         SRptGetModuleState()) {
+    UseAllocator(sizeof(SRepComObject<SRptTblCtsImpl>), 10, "SRptTblCts");
+}

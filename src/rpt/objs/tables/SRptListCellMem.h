@@ -1,0 +1,45 @@
+#pragma once
+// SRptListCell: a cell of a list row, a column of the list when in its first row. The module says
+// whether the column may serve as a sort key (Sortable); the user says whether it does (Sorted).
+// Nothing here ties the two together.
+#include "platform/repo/SRepComObject.h"
+#include "rpt/objs/tables/SRptTableCellMem.h"
+#include "varod9/ISRptListCell.h"
+
+inline constexpr GUID CLSID_SRptListCell = MakeGUID("{A6BAC8E6-B730-11D1-8898-00A02455633B}");
+
+class SRptListCellRegistry;
+
+class SRptListCellMem : public SRptTableCellImpl {
+public:
+    SRPT_ATTRIBUTE_PROTOCOL
+
+protected:
+    explicit SRptListCellMem(ISRepSession* session) : SRptTableCellImpl(session) {}
+    SRptListCellMem(const SRptListCellMem& source) = default;
+
+    bool m_sortable = false;
+    bool m_sorted = false;
+};
+
+class SRptListCellImpl : public SRptListCellMem, public virtual ISRptListCell {
+public:
+    using Registry = SRptListCellRegistry;
+
+    bool GetSortable() override { return Get_BOOL(RPTLISTCELL_SORTABLE, m_sortable); }
+    HRESULT PutSortable(bool value) override { return Set_BOOL(RPTLISTCELL_SORTABLE, value, m_sortable); }
+    bool GetSorted() override { return Get_BOOL(RPTLISTCELL_SORTED, m_sorted); }
+    HRESULT PutSorted(bool value) override { return Set_BOOL(RPTLISTCELL_SORTED, value, m_sorted); }
+
+    SREP_QUERY_CLASS_INTERFACE(ISRptListCell, SRptListCellMem)
+
+protected:
+    explicit SRptListCellImpl(ISRepSession* session) : SRptListCellMem(session) {}
+    SRptListCellImpl(const SRptListCellImpl& source) : SRptListCellMem(source) {}
+};
+
+class SRptListCellRegistry : public SRepStaticRegistry<SRptListCellRegistry> {
+public:
+    SRptListCellRegistry();
+    static const SAttrEditorMap attrEditorMap;
+};
