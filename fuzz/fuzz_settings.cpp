@@ -1,6 +1,6 @@
 // Reads arbitrary bytes as a settings file. Whatever is accepted must survive a save and a second
-// load unchanged; whatever is refused must leave the store as it was. Read through a small buffer
-// over a stream, the same bytes must give the same answer.
+// load unchanged; whatever is refused must leave the store as it was and name a place within the
+// input. Read through a small buffer over a stream, the same bytes must give the same answer.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +9,7 @@
 #include "platform/base/SInputBufferStream.h"
 #include "platform/base/SInputStringStream.h"
 #include "platform/base/SOutputStringStream.h"
+#include "platform/base/SSettingsFile.h"
 #include "platform/base/SSettingsStore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -19,12 +20,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     store.WriteValue(HKEY_CURRENT_USER, "fuzz", "marker", marker);
     SSettingsStore::Keys before = store.GetKeys();
 
-    HRESULT hr = store.LoadFromText(text);
+    SReadResult where;
+    HRESULT hr = store.LoadFromText(text, &where);
+    if (where.code != hr) std::abort();
+    if (FAILED(hr) && size <= SSettingsFile::kMaxBytes &&
+        (where.offset > size || where.line == 0 || where.column == 0 || where.column > where.offset + 1))
+        std::abort();
 
     SInputStringStream source{SString(text)};
     SInputBufferStream buffered(source, 1 + size % 7);
     SSettingsStore streamed;
-    if (streamed.LoadFromStream(buffered) != hr) std::abort();
+    SReadResult streamedWhere;
+    if (streamed.LoadFromStream(buffered, &streamedWhere) != hr) std::abort();
+    if (streamedWhere.offset != where.offset || streamedWhere.line != where.line ||
+        streamedWhere.column != where.column)
+        std::abort();
     if (SUCCEEDED(hr) && streamed.GetKeys() != store.GetKeys()) std::abort();
 
     if (FAILED(hr)) {

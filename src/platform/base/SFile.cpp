@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -18,13 +19,17 @@ bool StatPath(const SString& path, struct stat& info) {
 }
 
 constexpr size_t kTailLength = 8;
+constexpr char kTailLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+
+SString WithSlash(const SString& folder) {
+    return folder.IsEmpty() || folder[folder.GetLength() - 1] == '/' ? folder : folder + "/";
+}
 
 // Random letters for unique names; collisions are resolved by exclusive creation.
 std::string RandomTail() {
     static std::mt19937_64 generator{std::random_device{}()};
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::string tail;
-    for (size_t i = 0; i < kTailLength; ++i) tail += letters[generator() % (sizeof letters - 1)];
+    for (size_t i = 0; i < kTailLength; ++i) tail += kTailLetters[generator() % (sizeof kTailLetters - 1)];
     return tail;
 }
 
@@ -108,15 +113,32 @@ SString SFile::GetCurrentDirectory() {
     return SString(buffer);
 }
 
-int SFile::OpenUnique(const SString& folder, const SString& prefix, SString& path) {
-    SString base = folder;
-    if (!base.IsEmpty() && base[base.GetLength() - 1] != '/') base += '/';
-    SString head = FittingPrefix(base, prefix);
+int SFile::MakeUnique(const SString& folder, const SString& prefix, SString& path,
+                      const std::function<int(const SString&)>& make) {
+    SString base = WithSlash(folder);
+    SString head = UniqueHead(folder, prefix);
     for (int attempt = 0;; ++attempt) {
         path = base + head + SString(RandomTail());
-        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST || attempt >= 100) return fd;
+        int result = make(path);
+        if (result >= 0 || errno != EEXIST || attempt >= 100) return result;
     }
+}
+
+int SFile::OpenUnique(const SString& folder, const SString& prefix, SString& path, uint32_t mode) {
+    return MakeUnique(folder, prefix, path, [mode](const SString& candidate) {
+        return ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
+    });
+}
+
+SString SFile::UniqueHead(const SString& folder, const SString& prefix) {
+    return FittingPrefix(WithSlash(folder), prefix);
+}
+
+bool SFile::HasUniqueTail(const SString& head, std::string_view name) {
+    if (name.size() != static_cast<size_t>(head.GetLength()) + kTailLength || !name.starts_with(head.view()))
+        return false;
+    return std::all_of(name.end() - kTailLength, name.end(),
+                       [](char c) { return c != '\0' && std::strchr(kTailLetters, c) != nullptr; });
 }
 
 SString SFile::GetTempName(const SString& folder, const SString& prefix) {
@@ -154,9 +176,7 @@ SString SFile::GetExtension(const SString& path) {
 }
 
 SString SFile::MakeFilename(const SString& folder, const SString& baseName, const SString& extension) {
-    SString path = folder;
-    if (!path.IsEmpty() && path[path.GetLength() - 1] != '/') path += '/';
-    path += baseName;
+    SString path = WithSlash(folder) + baseName;
     if (!extension.IsEmpty()) path += "." + extension;
     return path;
 }

@@ -3,6 +3,8 @@
 // Questions (Exists, IsDirectory ...) answer false when the path cannot be examined; actions
 // (Remove, Rename, GetTempName ...) throw SEIOException with the cause and the path.
 #include <cstdint>
+#include <functional>
+#include <string_view>
 
 #include "platform/base/SEIOException.h"
 #include "platform/base/SString.h"
@@ -47,11 +49,19 @@ public:
     // "file://" and the absolute path, with the bytes that a URL may not hold percent-encoded.
     static SString PathToURL(const SString& path);
 
-    // Creates a new file named `folder` + `prefix` + a unique tail, open for writing with the
-    // permissions that the process gives new files; answers its descriptor and sets `path`, or
-    // -1 with errno set. A prefix too long for the folder's limit on a name is cut to fit, never
-    // inside a character.
-    static int OpenUnique(const SString& folder, const SString& prefix, SString& path);
+    // Creates a new file named `folder` + `prefix` + a unique tail, open for reading and writing
+    // with `mode` under the process's umask; answers its descriptor and sets `path`, or -1 with
+    // errno set. A prefix too long for the folder's limit on a name is cut to fit, never inside
+    // a character.
+    static int OpenUnique(const SString& folder, const SString& prefix, SString& path, uint32_t mode = 0666);
+    // The naming of OpenUnique for any way of making a name: calls `make` with candidate paths
+    // until it answers something other than -1 with errno EEXIST (or gives up), and answers that.
+    static int MakeUnique(const SString& folder, const SString& prefix, SString& path,
+                          const std::function<int(const SString&)>& make);
+    // The names that MakeUnique makes for `prefix` in `folder` are this head and a unique tail;
+    // HasUniqueTail says whether a name of the folder is one of them.
+    static SString UniqueHead(const SString& folder, const SString& prefix);
+    static bool HasUniqueTail(const SString& head, std::string_view name);
     // Throws SEIOException for the failure `error` (an errno value) of `action` on `path`.
     [[noreturn]] static void ThrowError(int error, const char* action, const SString& path);
     static SEIOException::Cause CauseOf(int error);

@@ -1,53 +1,143 @@
 #include "platform/base/SOutputFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
+#include <string>
 
 #include "platform/base/SFile.h"
 
+bool SOutputFile::sUnnamedFiles = true;
+int SOutputFile::sFolderSyncError = 0;
+
 namespace {
-// The file that a save must replace: a symbolic link is followed, so that saving through it
-// updates the file it points to instead of turning the link into a file.
-SString ResolveTarget(const SString& path) {
-    struct stat info;
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved) return path;
-    SString target(resolved);
-    std::free(resolved);
-    return target;
+// As many links as the system itself follows before it gives up on a loop.
+constexpr int kMaxLinks = 40;
+
+const char* FolderName(const SString& folder) {
+    return folder.IsEmpty() ? "." : folder.c_str();
 }
 
-void SyncFolder(const SString& folder) {
-    int fd = ::open(folder.IsEmpty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    // Makes the rename itself durable; some file systems cannot, and the rename has happened.
-    ::fsync(fd);
-    ::close(fd);
+// The file that a save must replace: symbolic links are followed, so that saving through one
+// updates the file it names instead of turning the link into a file, and creates that file
+// when the link names nothing yet.
+SString ResolveTarget(const SString& path) {
+    SString target = path;
+    for (int hops = 0; hops < kMaxLinks; ++hops) {
+        struct stat info;
+        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return target;
+        std::string link(PATH_MAX, '\0');
+        ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
+        if (length < 0) SFile::ThrowError(errno, "follow the link", path);
+        if (static_cast<size_t>(length) >= link.size()) SFile::ThrowError(ENAMETOOLONG, "follow the link", path);
+        link.resize(static_cast<size_t>(length));
+        target = !link.empty() && link[0] == '/' ? SString(link) : SFile::GetFolder(target) + SString(link);
+    }
+    SFile::ThrowError(ELOOP, "follow the link", path);
+}
+
+// The new file's names beside the target: hidden, and named after it.
+SString TemporaryPrefix(const SString& target) {
+    return "." + SFile::GetFileName(target) + ".";
+}
+
+// Removes the files that saves of `target` which died part-way left beside it. A save that is
+// alive holds a lock on its file, so a file that can be locked has nobody left to finish it.
+void RemoveStaleFiles(const SString& target) {
+    SString folder = SFile::GetFolder(target);
+    SString head = SFile::UniqueHead(folder, TemporaryPrefix(target));
+    DIR* dir = ::opendir(FolderName(folder));
+    // A folder that cannot be listed is reported by the creation that follows, if at all.
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!SFile::HasUniqueTail(head, entry->d_name)) continue;
+        int fd = ::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0) continue;
+        struct stat info;
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
+// Writes all of `count` bytes at `offset`, or at the file's position for a negative offset;
+// answers 0 or the errno value of the failure.
+int PutAll(int fd, const char* data, size_t count, int64_t offset) {
+    for (size_t done = 0; done < count;) {
+        ssize_t put = offset < 0 ? ::write(fd, data + done, count - done)
+                                 : ::pwrite(fd, data + done, count - done, static_cast<off_t>(offset + done));
+        if (put < 0 && errno == EINTR) continue;
+        if (put < 0) return errno;
+        done += static_cast<size_t>(put);
+    }
+    return 0;
 }
 }  // namespace
 
-SOutputFile::SOutputFile(const SString& path, int32_t) : m_path(path), m_targetPath(ResolveTarget(path)) {
+SOutputFile::SOutputFile(const SString& path, int32_t) : m_path(path) {
     if (path.IsEmpty()) SFile::ThrowError(ENOENT, "create", path);
-    if (SFile::IsDirectory(m_targetPath)) SFile::ThrowError(EISDIR, "create", path);
-    // A read-only file is not to be written, even though its folder would allow replacing it.
-    if (SFile::IsReadOnly(m_targetPath)) SFile::ThrowError(EACCES, "write", path);
-    m_fd = SFile::OpenUnique(SFile::GetFolder(m_targetPath), "." + SFile::GetFileName(m_targetPath) + ".", m_tempPath);
-    if (m_fd < 0) {
-        int error = errno;
-        // Reported under the name the caller knows, not the temporary one.
-        m_tempPath.Empty();
-        SFile::ThrowError(error, "create", m_path);
-    }
+    SetBufferSize(kDefaultBufferSize);
+    m_targetPath = ResolveTarget(path);
+    CheckTarget();
+    OpenTemporary();
 }
 
 SOutputFile::~SOutputFile() {
     if (!m_committed) Abort();
+}
+
+void SOutputFile::CheckTarget() {
+    struct stat info;
+    if (::stat(m_targetPath.c_str(), &info) != 0) {
+        if (errno != ENOENT) SFile::ThrowError(errno, "create", m_path);
+        return;
+    }
+    if (S_ISDIR(info.st_mode)) SFile::ThrowError(EISDIR, "create", m_path);
+    // A pipe, a device or a socket replaced by a file would break whatever uses it.
+    if (!S_ISREG(info.st_mode)) {
+        SString message;
+        message.Format("Cannot write '%s': it is not a regular file", m_path);
+        throw SEIOException(message, SEIOException::accessDenied, m_path);
+    }
+    // A read-only file is not to be written, even though its folder would allow replacing it.
+    if ((info.st_mode & 0222) == 0) SFile::ThrowError(EACCES, "write", m_path);
+    m_replacing = true;
+    m_mode = info.st_mode & 07777;
+}
+
+void SOutputFile::OpenTemporary() {
+    SString folder = SFile::GetFolder(m_targetPath);
+    if (!OpenUnnamed(folder)) {
+        RemoveStaleFiles(m_targetPath);
+        m_fd = SFile::OpenUnique(folder, TemporaryPrefix(m_targetPath), m_tempPath, m_mode);
+        if (m_fd < 0) {
+            int error = errno;
+            // Reported under the name the caller knows, not the temporary one.
+            m_tempPath.Empty();
+            SFile::ThrowError(error, "create", m_path);
+        }
+    }
+    // The umask may have taken away bits that the target has; none is ever added to them.
+    if (m_replacing && ::fchmod(m_fd, static_cast<mode_t>(m_mode)) != 0) Fail(errno, "keep the permissions of");
+    // Marks the file as in use, so that the clean-up of another save of the target leaves it be.
+    ::flock(m_fd, LOCK_EX | LOCK_NB);
+}
+
+bool SOutputFile::OpenUnnamed(const SString& folder) {
+    // The file is given its name at the commit through its entry in /proc.
+    if (!sUnnamedFiles || ::access("/proc/self/fd", X_OK) != 0) return false;
+    m_fd = ::open(FolderName(folder), O_TMPFILE | O_RDWR | O_CLOEXEC, static_cast<mode_t>(m_mode));
+    if (m_fd >= 0) return true;
+    // A file system without unnamed files answers one of these.
+    if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return false;
+    SFile::ThrowError(errno, "create", m_path);
 }
 
 void SOutputFile::Fail(int error, const char* action) {
@@ -55,52 +145,94 @@ void SOutputFile::Fail(int error, const char* action) {
     SFile::ThrowError(error, action, m_path);
 }
 
-void SOutputFile::CheckWritable() {
-    if (m_committed || m_fd < 0) SFile::ThrowError(EBADF, "write", m_path);
+void SOutputFile::CheckOpen() const {
+    if (m_fd < 0) SFile::ThrowError(EBADF, "write", m_path);
 }
 
-void SOutputFile::Write(const void* data, size_t count) {
-    CheckWritable();
-    const char* in = static_cast<const char*>(data);
-    size_t done = 0;
-    while (done < count) {
-        ssize_t put = ::write(m_fd, in + done, count - done);
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            // A half-written file must never become the target: the save is over.
-            Fail(errno, "write");
-        }
-        done += static_cast<size_t>(put);
+void SOutputFile::WriteImpl(const void* data, size_t count) {
+    CheckOpen();
+    // A half-written file must never become the target: the save is over.
+    if (int error = PutAll(m_fd, static_cast<const char*>(data), count, -1)) Fail(error, "write");
+}
+
+void SOutputFile::PatchImpl(int64_t offset, const void* data, size_t count) {
+    CheckOpen();
+    if (int error = PutAll(m_fd, static_cast<const char*>(data), count, offset)) Fail(error, "write");
+}
+
+void SOutputFile::ReadImpl(int64_t offset, void* buffer, size_t count) {
+    CheckOpen();
+    char* out = static_cast<char*>(buffer);
+    for (size_t done = 0; done < count;) {
+        ssize_t got = ::pread(m_fd, out + done, count - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) SFile::ThrowError(errno, "read back", m_path);
+        // Shorter than what was written: the file has been cut behind the stream's back.
+        if (got == 0) SFile::ThrowError(EIO, "read back", m_path);
+        done += static_cast<size_t>(got);
     }
-    m_position += static_cast<int64_t>(count);
 }
 
 void SOutputFile::Flush() {
-    CheckWritable();
+    CheckOpen();
+    FlushBuffer();
 }
 
 void SOutputFile::Commit() {
     if (m_committed) return;
-    CheckWritable();
-    struct stat previous;
-    if (::stat(m_targetPath.c_str(), &previous) == 0 && ::fchmod(m_fd, previous.st_mode & 07777) != 0)
-        Fail(errno, "keep the permissions of");
+    CheckOpen();
+    FlushBuffer();
+    // Writing takes the set-user and set-group bits away; the new file gets them back.
+    if (m_replacing && ::fchmod(m_fd, static_cast<mode_t>(m_mode)) != 0) Fail(errno, "keep the permissions of");
     if (::fsync(m_fd) != 0) Fail(errno, "write");
+    PutInPlace();
+    m_committed = true;
+    MarkClosed();
     int fd = m_fd;
     m_fd = -1;
-    if (::close(fd) != 0) Fail(errno, "write");
+    // Closed only now: until the rename, the lock kept a named file safe from other saves' clean-up.
+    if (::close(fd) != 0) SFile::ThrowError(errno, "write", m_path);
+    SyncFolder();
+}
+
+void SOutputFile::PutInPlace() {
+    if (m_tempPath.IsEmpty()) {
+        SString self = "/proc/self/fd/" + SString::FromInt(m_fd);
+        auto link = [&self](const SString& name) {
+            return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+        };
+        // A new target takes the file's name directly: there is nothing to replace.
+        if (!m_replacing) {
+            if (link(m_targetPath) == 0) return;
+            if (errno != EEXIST) Fail(errno, "create");
+        }
+        if (SFile::MakeUnique(SFile::GetFolder(m_targetPath), TemporaryPrefix(m_targetPath), m_tempPath, link) != 0) {
+            int error = errno;
+            m_tempPath.Empty();
+            Fail(error, "create");
+        }
+    }
     if (::rename(m_tempPath.c_str(), m_targetPath.c_str()) != 0) Fail(errno, "replace");
-    m_committed = true;
-    SyncFolder(SFile::GetFolder(m_targetPath));
+}
+
+void SOutputFile::SyncFolder() {
+    // Makes the rename itself durable.
+    int fd = ::open(FolderName(SFile::GetFolder(m_targetPath)), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int error = fd < 0 ? errno : (::fsync(fd) != 0 ? errno : sFolderSyncError);
+    if (fd >= 0) ::close(fd);
+    // A file system that cannot sync a folder at all says so; there the rename is all there is.
+    if (error == EINVAL || error == EOPNOTSUPP) return;
+    if (error != 0) SFile::ThrowError(error, "sync the folder of", m_path);
 }
 
 void SOutputFile::Abort() {
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
-    }
+    MarkClosed();
     if (!m_committed && !m_tempPath.IsEmpty()) {
         ::unlink(m_tempPath.c_str());
         m_tempPath.Empty();
+    }
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
     }
 }

@@ -1,40 +1,68 @@
 #pragma once
-// A file being written, as a stream. The bytes go to a new temporary file in the target's
-// folder; Close (or Commit) flushes it to disk and renames it over the target in one step, so
-// the target is either its previous self or the complete new file, never a mixture. Destroyed
-// without a successful Close (an exception on the way), it removes the temporary file and
-// leaves the target as it was. A folder or a read-only file is refused as the target, as the
-// system refuses to open them for writing. Every failure throws SEIOException with the target's path.
-#include "platform/base/SOutputStream.h"
+// A file being written, as a stream, buffered (8192 bytes). The bytes go to a new file in the
+// target's folder, unnamed where the file system allows it; Close (or Commit) flushes it to disk
+// and puts it in the target's place in one step, so the target is either its previous self or
+// the complete new file, never a mixture. Until then what was written can be read back and
+// patched in place (SPatchableOutputStream). Destroyed without a successful Close (an exception
+// on the way), it drops the new file and leaves the target as it was; a save killed part-way
+// leaves nothing either: an unnamed file vanishes with the process, and where the file system
+// needs a named one, the next save of the same target removes what a dead save left.
+//
+// The new file carries the target's permissions from its creation (a new target: the usual mode
+// under the umask), so that no content is ever more readable than the file it will become.
+// Saving through a symbolic link writes the file it names, creating it when it does not exist,
+// and keeps the link. A folder, a read-only file and anything but a regular file (a pipe, a
+// device, a socket) are refused as the target and left alone. Every failure throws
+// SEIOException with the target's path.
+#include "platform/base/SPatchableOutputStream.h"
 
-class SOutputFile : public SOutputStream {
+class SOutputFile : public SPatchableOutputStream {
 public:
     // `create` is the class library's creation flag; the file is always written whole.
     explicit SOutputFile(const SString& path, int32_t create = 1);
     ~SOutputFile() override;
 
-    void Write(const void* data, size_t count) override;
     void Flush() override;
     void Close() override { Commit(); }
-    int64_t GetPosition() const override { return m_position; }
     SString GetName() const override { return m_path; }
 
-    // Makes the written file the target. A second call does nothing.
+    // Makes the written file the target. A second call does nothing. A failure before the file
+    // has taken the target's place leaves the target as it was; a failure to make the change
+    // durable afterwards (the folder's sync) is reported too, with IsCommitted true.
     void Commit();
-    // Drops what was written: removes the temporary file, the target stays as it was.
+    // Drops what was written: removes the new file, the target stays as it was.
     void Abort();
     bool IsCommitted() const { return m_committed; }
     const SString& GetPath() const { return m_path; }
+    // The new file's name in the target's folder; empty while it has none (an unnamed file
+    // gets one only for the moment of the commit).
     const SString& GetTempPath() const { return m_tempPath; }
+
+protected:
+    void WriteImpl(const void* data, size_t count) override;
+    void PatchImpl(int64_t offset, const void* data, size_t count) override;
+    void ReadImpl(int64_t offset, void* buffer, size_t count) override;
 
 private:
     [[noreturn]] void Fail(int error, const char* action);
-    void CheckWritable();
+    void CheckOpen() const;
+    void CheckTarget();
+    void OpenTemporary();
+    bool OpenUnnamed(const SString& folder);
+    void PutInPlace();
+    void SyncFolder();
 
     SString m_path;        // the name the caller gave
     SString m_targetPath;  // the file actually replaced (a link's target)
     SString m_tempPath;
     int m_fd = -1;
-    int64_t m_position = 0;
+    uint32_t m_mode = 0666;    // the permissions the new file carries
+    bool m_replacing = false;  // the target existed when the save began
     bool m_committed = false;
+
+    // Tests switch these to reach what this machine's file system never does: saving without
+    // unnamed files, and a folder whose sync fails (an errno value; 0 for none).
+    friend class SOutputFileTestAccess;
+    static bool sUnnamedFiles;
+    static int sFolderSyncError;
 };

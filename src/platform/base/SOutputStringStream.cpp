@@ -1,41 +1,35 @@
 #include "platform/base/SOutputStringStream.h"
 
-#include "platform/base/SEIOException.h"
+#include "platform/base/SException.h"
 
-namespace {
-constexpr size_t kChunk = 0x2000;
+// In memory the text itself is the buffer; in front of another stream the bytes are gathered
+// so that the sink sees few large writes.
+SOutputStringStream::SOutputStringStream(SOutputStream& sink) : m_sink(&sink) {
+    SetBufferSize(kDefaultBufferSize);
 }
 
-SOutputStringStream::SOutputStringStream(SOutputStream& sink) : m_sink(&sink) {}
-
 SOutputStringStream::SOutputStringStream(std::unique_ptr<SOutputStream> sink)
-    : m_owned(std::move(sink)), m_sink(m_owned.get()) {}
+    : m_owned(std::move(sink)), m_sink(m_owned.get()) {
+    if (m_sink) SetBufferSize(kDefaultBufferSize);
+}
 
-void SOutputStringStream::Write(const void* data, size_t count) {
-    if (m_closed) throw SEIOException("Write to a closed stream", SEIOException::generic, GetName());
-    if (count == 0) return;
-    m_text.append(static_cast<const char*>(data), count);
-    m_position += static_cast<int64_t>(count);
-    if (m_sink && m_text.size() >= kChunk) {
-        m_sink->Write(m_text.data(), m_text.size());
-        m_text.clear();
-    }
+void SOutputStringStream::WriteImpl(const void* data, size_t count) {
+    if (m_sink)
+        m_sink->Write(data, count);
+    else
+        m_text.append(static_cast<const char*>(data), count);
 }
 
 void SOutputStringStream::Flush() {
-    if (!m_sink) return;
-    if (!m_text.empty()) {
-        m_sink->Write(m_text.data(), m_text.size());
-        m_text.clear();
-    }
-    m_sink->Flush();
+    FlushBuffer();
+    if (m_sink) m_sink->Flush();
 }
 
 void SOutputStringStream::Close() {
-    if (m_closed) return;
+    if (IsClosed()) return;
     Flush();
     if (m_owned) m_owned->Close();
-    m_closed = true;
+    MarkClosed();
 }
 
 SString SOutputStringStream::GetString() const {

@@ -14,19 +14,18 @@ public:
     explicit SOutputStringStream(SOutputStream& sink);
     explicit SOutputStringStream(std::unique_ptr<SOutputStream> sink);
 
-    void Write(const void* data, size_t count) override;
     void Flush() override;
     void Close() override;
-    int64_t GetPosition() const override { return m_position; }
     SString GetName() const override { return m_sink ? m_sink->GetName() : SString(); }
 
     // What was written to a stream in memory.
     SString GetString() const;
 
+protected:
+    void WriteImpl(const void* data, size_t count) override;
+
 private:
     std::unique_ptr<SOutputStream> m_owned;
     SOutputStream* m_sink = nullptr;
     std::string m_text;
-    int64_t m_position = 0;
-    bool m_closed = false;
 };

@@ -1,10 +1,10 @@
 #include "platform/base/SSettingsStore.h"
 
+#include <algorithm>
 #include <new>
 
 #include "platform/base/SEIOException.h"
 #include "platform/base/SInputFile.h"
-#include "platform/base/SOutputBufferStream.h"
 #include "platform/base/SOutputFile.h"
 #include "platform/base/SSettingsFile.h"
 
@@ -15,6 +15,12 @@ HRESULT FromIOFailure(const SEIOException& e) {
         case SEIOException::badFormat: return E_INVALIDARG;
         default: return E_IOFAILURE;
     }
+}
+
+// A read that failed before the text was whole: the code, and how far it got.
+HRESULT Refused(HRESULT code, uint64_t offset, SReadResult* result) {
+    if (result) *result = SReadResult{code, offset};
+    return code;
 }
 }  // namespace
 
@@ -30,6 +36,13 @@ SString SSettingsStore::NormaliseKey(const SString& key) {
     normal.TrimRight("\\");
     normal.TrimLeft("\\");
     return normal.MakeLower();
+}
+
+bool SSettingsStore::NameLess::operator()(const SString& a, const SString& b) const {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::lexicographical_compare(
+        a.view().begin(), a.view().end(), b.view().begin(), b.view().end(),
+        [&](char x, char y) { return static_cast<unsigned char>(lower(x)) < static_cast<unsigned char>(lower(y)); });
 }
 
 bool SSettingsStore::KeyExists(HKEY root, const SString& key) const {
@@ -66,34 +79,40 @@ void SSettingsStore::Clear() {
     m_keys.clear();
 }
 
-HRESULT SSettingsStore::LoadFromText(std::string_view text) {
+HRESULT SSettingsStore::LoadFromText(std::string_view text, SReadResult* result) {
+    SReadResult read;
     try {
-        return SSettingsFile::Parse(text, m_keys);
+        read = SSettingsFile::Parse(text, m_keys);
     } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
+        read.code = E_OUTOFMEMORY;
     }
+    if (result) *result = read;
+    return read.code;
 }
 
-HRESULT SSettingsStore::LoadFromStream(SInputStream& in) {
+HRESULT SSettingsStore::LoadFromStream(SInputStream& in, SReadResult* result) {
     std::string text;
     try {
         text = in.ReadAll(SSettingsFile::kMaxBytes);
+        // A stream that fails as it closes may not have given all it had.
+        in.Close();
     } catch (const SEIOException& e) {
-        return FromIOFailure(e);
+        HRESULT code = FromIOFailure(e);
+        // Too large: refused at the first byte past the limit, as a text in memory is.
+        uint64_t offset = code == E_INVALIDARG ? SSettingsFile::kMaxBytes : static_cast<uint64_t>(in.GetPosition());
+        return Refused(code, offset, result);
     } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
+        return Refused(E_OUTOFMEMORY, static_cast<uint64_t>(in.GetPosition()), result);
     }
-    return LoadFromText(text);
+    return LoadFromText(text, result);
 }
 
-HRESULT SSettingsStore::LoadFromFile(const SString& path) {
+HRESULT SSettingsStore::LoadFromFile(const SString& path, SReadResult* result) {
     try {
         SInputFile file(path);
-        HRESULT hr = LoadFromStream(file);
-        file.Close();
-        return hr;
+        return LoadFromStream(file, result);
     } catch (const SEIOException& e) {
-        return FromIOFailure(e);
+        return Refused(FromIOFailure(e), 0, result);
     }
 }
 
@@ -104,11 +123,9 @@ HRESULT SSettingsStore::SaveToStream(SOutputStream& out) const {
 HRESULT SSettingsStore::SaveToFile(const SString& path) const {
     try {
         SOutputFile file(path, 1);
-        SOutputBufferStream buffer(file);
-        HRESULT hr = SaveToStream(buffer);
+        HRESULT hr = SaveToStream(file);
         // A refused store leaves the previous file alone: the new one is dropped unsaved.
         if (FAILED(hr)) return hr;
-        buffer.Close();
         file.Close();
         return S_OK;
     } catch (const SEIOException&) {

@@ -6,6 +6,7 @@
 #include <map>
 #include <string_view>
 
+#include "platform/base/SReadResult.h"
 #include "platform/base/SString.h"
 #include "platform/com/HRESULT.h"
 
@@ -49,18 +50,26 @@ public:
     // File backing (the form is SSettingsFile's). Loading replaces the whole store, both roots,
     // and answers S_OK; STG_E_FILENOTFOUND for a missing file, E_IOFAILURE for one that cannot
     // be read, E_INVALIDARG for one that is malformed, cut short or too large. On any failure
-    // the store is left as it was.
-    HRESULT LoadFromFile(const SString& path);
-    HRESULT LoadFromStream(SInputStream& in);
-    HRESULT LoadFromText(std::string_view text);
+    // the store is left as it was. `result` (may be null) receives the code and, for a
+    // malformed text, where it went wrong. A stream is read to its end and closed; the store
+    // changes only once it has been closed without error.
+    HRESULT LoadFromFile(const SString& path, SReadResult* result = nullptr);
+    HRESULT LoadFromStream(SInputStream& in, SReadResult* result = nullptr);
+    HRESULT LoadFromText(std::string_view text, SReadResult* result = nullptr);
     // Saving writes a new file and replaces the old one only once it is complete (SOutputFile):
-    // S_OK, or E_IOFAILURE with the previous file intact. E_INVALIDARG for a value of a type the
-    // form cannot hold, with nothing written.
+    // S_OK, or E_IOFAILURE with the previous file intact. E_INVALIDARG for a value the form
+    // cannot hold (a type other than text and number, a name holding a zero byte), with
+    // nothing written.
     HRESULT SaveToFile(const SString& path) const;
     // Throws SEIOException when the stream fails.
     HRESULT SaveToStream(SOutputStream& out) const;
 
-    using Values = std::map<SString, SSettingsValue>;
+    // Value names compare without regard to ASCII case, as key names do; a value keeps the
+    // spelling of the name it was first written under.
+    struct NameLess {
+        bool operator()(const SString& a, const SString& b) const;
+    };
+    using Values = std::map<SString, SSettingsValue, NameLess>;
     using Keys = std::map<std::pair<HKEY, SString>, Values>;
     const Keys& GetKeys() const { return m_keys; }
     Keys& GetKeys() { return m_keys; }

@@ -25,51 +25,26 @@
 #include "platform/base/SOutputBufferStream.h"
 #include "platform/base/SOutputFile.h"
 #include "platform/base/SOutputStringStream.h"
+#include "SEIOExceptionCause.h"
+#include "support/STestTempFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 class SFileStreamTest : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/varod9-files-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    SString PathOf(const char* name) const { return SString((m_dir / name).string()); }
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_dir)) names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    static void WriteFile(const SString& path, const std::string& bytes) {
-        std::ofstream(path.c_str(), std::ios::binary) << bytes;
-    }
-    static std::string ReadFile(const SString& path) {
-        std::ifstream in(path.c_str(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    SString PathOf(const char* name) const { return m_folder.PathOf(name); }
+    std::vector<std::string> Entries() const { return m_folder.Entries(); }
+    static void WriteFile(const SString& path, const std::string& bytes) { STestTempFolder::WriteFile(path, bytes); }
+    static std::string ReadFile(const SString& path) { return STestTempFolder::ReadFile(path); }
     static std::string Pattern(size_t size) {
         std::string bytes(size, '\0');
         for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
         return bytes;
     }
 
-    fs::path m_dir;
+    STestTempFolder m_folder;
 };
-
-SEIOException::Cause CauseOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const SEIOException& e) {
-        return e.GetCause();
-    }
-    ADD_FAILURE() << "no SEIOException";
-    return SEIOException::generic;
-}
 }  // namespace
 
 TEST_F(SFileStreamTest, OpeningFailuresThrowWithCauseAndName) {
@@ -82,9 +57,9 @@ TEST_F(SFileStreamTest, OpeningFailuresThrowWithCauseAndName) {
         EXPECT_EQ(e.GetFileName(), missing);
         EXPECT_NE(e.GetFullText().Find("missing.rtp"), -1);
     }
-    EXPECT_NE(CauseOf([&] { SInputFile folder(SString(m_dir.string())); }), SEIOException::fileNotFound);
+    EXPECT_NE(CauseOf([&] { SInputFile folder(m_folder.GetPath()); }), SEIOException::fileNotFound);
     EXPECT_EQ(CauseOf([&] { SOutputFile file(PathOf("no-such-folder/out.rtf")); }), SEIOException::fileNotFound);
-    EXPECT_EQ(CauseOf([&] { SOutputFile file(SString(m_dir.string())); }), SEIOException::accessDenied);
+    EXPECT_EQ(CauseOf([&] { SOutputFile file(m_folder.GetPath()); }), SEIOException::accessDenied);
     EXPECT_EQ(CauseOf([&] { SFile::Remove(missing); }), SEIOException::fileNotFound);
     EXPECT_TRUE(Entries().empty());  // nothing was created on the way
 }
@@ -119,28 +94,6 @@ TEST_F(SFileStreamTest, ACommittedSaveReplacesTheFileAndKeepsItsPermissions) {
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
     EXPECT_EQ(Entries(), std::vector<std::string>{"report.rtf"});
-}
-
-TEST_F(SFileStreamTest, ATargetWhoseNameJustFitsCanBeSaved) {
-    // The temporary file beside the target is named after it; a target name at the folder's
-    // limit must still leave room for that name, multibyte names included.
-    long limit = ::pathconf(m_dir.c_str(), _PC_NAME_MAX);
-    ASSERT_GT(limit, 16);
-    std::string wide = "x";  // three-byte characters up to the limit, then ASCII to fill it exactly
-    while (wide.size() + 3 <= static_cast<size_t>(limit) - 4) wide += "\xE2\x82\xAC";
-    wide += std::string(static_cast<size_t>(limit) - 4 - wide.size(), 'x');
-    for (const std::string& name : {std::string(static_cast<size_t>(limit) - 4, 'a') + ".rtf", wide + ".rtf"}) {
-        ASSERT_EQ(name.size(), static_cast<size_t>(limit));
-        SString path = PathOf(name.c_str());
-        SOutputFile file(path);
-        file.WriteString("whole");
-        SString temporary = SFile::GetFileName(file.GetTempPath());
-        EXPECT_EQ(SString::FromU16(temporary.ToU16()), temporary);  // no character cut in two
-        file.Close();
-        EXPECT_EQ(ReadFile(path), "whole");
-        EXPECT_EQ(Entries(), std::vector<std::string>{name});
-        SFile::Remove(path);
-    }
 }
 
 TEST_F(SFileStreamTest, AFailedSaveLeavesThePreviousFileIntactAndNoTemporary) {
@@ -297,13 +250,14 @@ namespace {
 // Records the size of every write that reaches it.
 class RecordingSink : public SOutputStream {
 public:
-    void Write(const void* data, size_t count) override {
+    std::vector<size_t> sizes;
+    std::string bytes;
+
+protected:
+    void WriteImpl(const void* data, size_t count) override {
         sizes.push_back(count);
         bytes.append(static_cast<const char*>(data), count);
     }
-    int64_t GetPosition() const override { return static_cast<int64_t>(bytes.size()); }
-    std::vector<size_t> sizes;
-    std::string bytes;
 };
 }  // namespace
 
@@ -318,6 +272,48 @@ TEST(SOutputBufferStreamTest, SmallWritesReachTheSinkInFullBuffers) {
     EXPECT_EQ(sink.sizes, (std::vector<size_t>{8192, 8, 10000}));
     buffer.Close();
     EXPECT_EQ(sink.bytes, std::string(8200, 'x') + big);
+}
+
+TEST(SOutputBufferStreamTest, TheBufferDeliversOnlyWhatItCannotHold) {
+    RecordingSink sink;
+    {
+        SOutputBufferStream buffer(sink, 8);
+        buffer.Write("12345678", 8);  // exactly full: still held
+        EXPECT_TRUE(sink.sizes.empty());
+        EXPECT_EQ(buffer.GetPosition(), 8);  // held bytes count as written
+        buffer.Write("", 0);
+        buffer.WriteByte('9');
+        EXPECT_EQ(sink.sizes, std::vector<size_t>{8});
+        buffer.Flush();
+        EXPECT_EQ(sink.sizes, (std::vector<size_t>{8, 1}));
+        buffer.Write("abc", 3);  // never flushed: dropped with the buffer
+    }
+    EXPECT_EQ(sink.bytes, "123456789");
+
+    SOutputBufferStream closed(sink, 8);
+    closed.Write("xy", 2);
+    closed.Close();
+    EXPECT_EQ(sink.bytes, "123456789xy");
+    EXPECT_THROW(closed.Write("z", 1), SEIOException);
+    EXPECT_THROW(closed.Write("", 0), SEIOException);
+    EXPECT_EQ(sink.bytes, "123456789xy");
+}
+
+TEST(SOutputStringStreamTest, OverAnotherStreamTheTextArrivesInOrderAndWhole) {
+    RecordingSink sink;
+    SOutputStringStream text(sink);
+    std::string expected;
+    for (int i = 0; i < 3000; ++i) {
+        std::string piece = "{\\f" + std::to_string(i) + " Arial;}";
+        text << SString(piece);
+        expected += piece;
+    }
+    EXPECT_EQ(text.GetPosition(), static_cast<int64_t>(expected.size()));
+    text.Close();
+    EXPECT_EQ(sink.bytes, expected);
+    // A few large writes, not one per piece.
+    EXPECT_LE(sink.sizes.size(), expected.size() / 8192 + 1);
+    EXPECT_THROW(text << SString("late"), SEIOException);
 }
 
 TEST_F(SFileStreamTest, LinesEndWithLfCrLfOrCrEvenAcrossBufferEdges) {
@@ -349,11 +345,11 @@ TEST_F(SFileStreamTest, PathHelpers) {
     EXPECT_EQ(SFile::MakeFilename("/reports/out/", "btnhome", "jpg"), "/reports/out/btnhome.jpg");
     EXPECT_EQ(SFile::PathToURL("/a b/caf\xC3\xA9.rtp"), "file:///a%20b/caf%C3%A9.rtp");
 
-    SString first = SFile::GetTempName(SString(m_dir.string()), "rpt");
-    SString second = SFile::GetTempName(SString(m_dir.string()), "rpt");
+    SString first = SFile::GetTempName(m_folder.GetPath(), "rpt");
+    SString second = SFile::GetTempName(m_folder.GetPath(), "rpt");
     EXPECT_NE(first, second);
     EXPECT_TRUE(SFile::Exists(first));
-    EXPECT_EQ(SFile::GetFolder(first), SString(m_dir.string() + "/"));
+    EXPECT_EQ(SFile::GetFolder(first), m_folder.GetPath() + "/");
     SFile::Rename(first, second);
     EXPECT_FALSE(SFile::Exists(first));
     EXPECT_EQ(Entries().size(), 1u);

@@ -43,6 +43,19 @@ TEST_F(SRegistryTest, NumbersAndTextsReadEitherWay) {
     EXPECT_EQ(type, REG_DWORD);
 }
 
+TEST_F(SRegistryTest, ValueNamesMatchWhateverTheirAsciiCase) {
+    SRegistry writer(HKEY_CURRENT_USER, key, 1);
+    writer.WriteProfile("Title Font Size", 12);
+    writer.WriteProfile("TITLE FONT SIZE", 14);  // the same value, not a second one
+    SRegistry reader(HKEY_CURRENT_USER, key, 0);
+    int32_t size = 0;
+    EXPECT_TRUE(reader.GetProfile("title font size", &size, 10));
+    EXPECT_EQ(size, 14);
+    EXPECT_TRUE(writer.DeleteProfile("Title font Size"));
+    EXPECT_FALSE(reader.GetProfile("Title Font Size", &size, 10));
+    EXPECT_EQ(size, 10);
+}
+
 TEST_F(SRegistryTest, ReadOnlyKeysAndRootsAreSeparate) {
     SRegistry missing(HKEY_CURRENT_USER, key, 0);
     EXPECT_FALSE(missing.IsOpen());

@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <atomic>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
+#include "platform/base/SEIOException.h"
+#include "platform/base/SInputStringStream.h"
 #include "platform/base/SOutputStringStream.h"
 #include "platform/base/SSettingsStore.h"
-
-namespace fs = std::filesystem;
+#include "support/STestTempFolder.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer runtime's allocation hooks (declared here: not every compiler ships the header).
@@ -31,13 +29,6 @@ void OnFree(const volatile void*) {}
 namespace {
 class SSettingsFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/varod9-settings-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-        m_path = SString((m_dir / "settings.ini").string());
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
 
     static void Put(SSettingsStore& store, HKEY root, const char* key, const char* name, const SString& text) {
         SSettingsValue value;
@@ -70,13 +61,10 @@ protected:
         EXPECT_EQ(store.SaveToStream(out), S_OK);
         return out.GetString().str();
     }
-    std::string FileBytes() const {
-        std::ifstream in(m_path.c_str(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string FileBytes() const { return STestTempFolder::ReadFile(m_path); }
 
-    fs::path m_dir;
-    SString m_path;
+    STestTempFolder m_folder;
+    const SString m_path = m_folder.PathOf("settings.ini");
 };
 }  // namespace
 
@@ -163,19 +151,19 @@ TEST_F(SSettingsFileTest, FileFailuresGiveTheirCodesAndChangeNothing) {
     SSettingsStore store = Sample();
     SSettingsStore::Keys before = store.GetKeys();
     EXPECT_EQ(store.LoadFromFile(m_path), STG_E_FILENOTFOUND);
-    EXPECT_EQ(store.LoadFromFile(SString(m_dir.string())), E_IOFAILURE);  // a folder cannot be read
+    EXPECT_EQ(store.LoadFromFile(m_folder.GetPath()), E_IOFAILURE);  // a folder cannot be read
     std::ofstream(m_path.c_str()) << "varod9 settings 1\nkey";
     EXPECT_EQ(store.LoadFromFile(m_path), E_INVALIDARG);
     EXPECT_EQ(store.GetKeys(), before);
 
-    EXPECT_EQ(store.SaveToFile(SString((m_dir / "missing" / "settings.ini").string())), E_IOFAILURE);
+    EXPECT_EQ(store.SaveToFile(m_folder.PathOf("missing/settings.ini")), E_IOFAILURE);
     // A value the form cannot hold stops the save before the previous file is touched.
     SSettingsValue binary;
     binary.type = 3;
     store.WriteValue(HKEY_CURRENT_USER, "k", "binary", binary);
     EXPECT_EQ(store.SaveToFile(m_path), E_INVALIDARG);
     EXPECT_EQ(FileBytes(), "varod9 settings 1\nkey");
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(m_folder.Entries().size(), 1u);
 }
 
 TEST_F(SSettingsFileTest, ReadingAllocatesForWhatItKeepsNotForEachLine) {
@@ -196,4 +184,116 @@ TEST_F(SSettingsFileTest, ReadingAllocatesForWhatItKeepsNotForEachLine) {
     EXPECT_TRUE(store.KeyExists(HKEY_CURRENT_USER, "k"));
     EXPECT_LT(g_largest.load(), text.size() / 16);
 #endif
+}
+
+namespace {
+// A text whose stream fails as it is closed, as a file on a failing disk may.
+class FailingCloseStream : public SInputStringStream {
+public:
+    using SInputStringStream::SInputStringStream;
+    void Close() override { throw SEIOException("Cannot close", SEIOException::generic, "settings.ini"); }
+};
+}  // namespace
+
+TEST_F(SSettingsFileTest, ALoadWhoseInputFailsToCloseChangesNothing) {
+    SSettingsStore store = Sample();
+    SSettingsStore::Keys before = store.GetKeys();
+    FailingCloseStream in{SString("varod9 settings 1\nkey HKEY_CURRENT_USER \"other\"\nend\n")};
+    SReadResult result;
+    EXPECT_EQ(store.LoadFromStream(in, &result), E_IOFAILURE);
+    EXPECT_EQ(result.code, E_IOFAILURE);
+    EXPECT_EQ(result.line, 0u);  // nothing wrong with the text itself
+    EXPECT_EQ(store.GetKeys(), before);
+}
+
+TEST_F(SSettingsFileTest, ValueNamesIgnoreAsciiCaseAndKeepTheirFirstSpelling) {
+    SSettingsStore store;
+    const char* key = "Software\\Report Editor\\DisplayPreferences\\Report";
+    Put(store, HKEY_CURRENT_USER, key, "Text Font Name", SString("Arial"));
+    Put(store, HKEY_CURRENT_USER, key, "TEXT FONT NAME", SString("Courier New"));
+    SSettingsValue value;
+    ASSERT_TRUE(store.ReadValue(HKEY_CURRENT_USER, key, "text font name", value));
+    EXPECT_EQ(value.text, "Courier New");
+    const SSettingsStore::Values& values = store.GetKeys().begin()->second;
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values.begin()->first, "Text Font Name");
+    // Only ASCII letters fold: "É" and "é" stay two names.
+    Put(store, HKEY_CURRENT_USER, key, "\xC3\x89", SString("upper"));
+    Put(store, HKEY_CURRENT_USER, key, "\xC3\xA9", SString("lower"));
+    EXPECT_EQ(store.GetKeys().begin()->second.size(), 3u);
+    EXPECT_TRUE(store.DeleteValue(HKEY_CURRENT_USER, key, "Text FONT Name"));
+    EXPECT_FALSE(store.ReadValue(HKEY_CURRENT_USER, key, "Text Font Name", value));
+
+    // In a file, a later line with the same name in another case replaces the value.
+    ASSERT_EQ(store.LoadFromText("varod9 settings 1\nkey HKEY_CURRENT_USER \"k\"\n"
+                                 "text \"Name\" \"first\"\ntext \"NAME\" \"second\"\nend\n"),
+              S_OK);
+    ASSERT_EQ(store.GetKeys().begin()->second.size(), 1u);
+    ASSERT_TRUE(store.ReadValue(HKEY_CURRENT_USER, "K", "name", value));
+    EXPECT_EQ(value.text, "second");
+}
+
+TEST_F(SSettingsFileTest, AZeroByteIsRefusedInAValueNameButKeptInAText) {
+    const std::string head = "varod9 settings 1\nkey HKEY_CURRENT_USER \"k\"\n";
+    SSettingsStore store;
+    EXPECT_EQ(store.LoadFromText(head + "text \"a\\x00b\" \"v\"\nend\n"), E_INVALIDARG);
+    ASSERT_EQ(store.LoadFromText(head + "text \"a\" \"x\\x00y\"\nend\n"), S_OK);
+    SSettingsValue value;
+    ASSERT_TRUE(store.ReadValue(HKEY_CURRENT_USER, "k", "a", value));
+    EXPECT_EQ(value.text.view(), std::string_view("x\0y", 3));
+
+    // A name that could not be read back is not written either, and the previous file stays.
+    ASSERT_EQ(store.SaveToFile(m_path), S_OK);
+    std::string previous = FileBytes();
+    store.WriteValue(HKEY_CURRENT_USER, "k", SString(std::string("a\0b", 3)), value);
+    SOutputStringStream out;
+    EXPECT_EQ(store.SaveToStream(out), E_INVALIDARG);
+    EXPECT_EQ(out.GetString(), "");
+    EXPECT_EQ(store.SaveToFile(m_path), E_INVALIDARG);
+    EXPECT_EQ(FileBytes(), previous);
+}
+
+TEST_F(SSettingsFileTest, ARefusedTextSaysWhereItWentWrong) {
+    const std::string head = "varod9 settings 1\nkey HKEY_CURRENT_USER \"k\"\n";
+    struct Case {
+        std::string text;
+        uint32_t line;
+        uint32_t column;
+    };
+    const Case cases[] = {
+        {"varod9 settings 2\nend\n", 1, 1},
+        {head + "number \"n\" 12a\nend\n", 3, 12},                // the number
+        {head + "text \"a\" \"bad \\q escape\"\nend\n", 3, 15},   // the escape
+        {head + "text \"a\" \"b\" extra\nend\n", 3, 14},          // what follows the line's end
+        {head + "\tvalue \"n\" 1\r\nend\r\n", 3, 2},              // the unknown word
+        {head + "key HKEY_CLASSES_ROOT \"k\"\nend\n", 3, 5},      // the root
+        {head + "text \"a\\x00b\" \"v\"\nend\n", 3, 6},           // the name
+        {"varod9 settings 1\ntext \"a\" \"b\"\nend\n", 2, 1},     // a value before any key
+        {head + "end\n\nend\n", 5, 1},                            // something after the end
+        {head + "number \"n\" 1\n", 4, 1},                        // cut short: the line after the last
+    };
+    SSettingsStore store;
+    for (const Case& c : cases) {
+        SReadResult result;
+        EXPECT_EQ(store.LoadFromText(c.text, &result), E_INVALIDARG) << c.text;
+        EXPECT_EQ(result.code, E_INVALIDARG);
+        EXPECT_EQ(result.line, c.line) << c.text;
+        EXPECT_EQ(result.column, c.column) << c.text;
+        // The offset names the same byte.
+        size_t offset = 0;
+        for (uint32_t line = 1; line < c.line; ++line) offset = c.text.find('\n', offset) + 1;
+        EXPECT_EQ(result.offset, offset + c.column - 1) << c.text;
+    }
+
+    // Through a file, and for a file that cannot be read at all.
+    STestTempFolder::WriteFile(m_path, head + "number \"n\" 12a\nend\n");
+    SReadResult result;
+    EXPECT_EQ(store.LoadFromFile(m_path, &result), E_INVALIDARG);
+    EXPECT_EQ(result.line, 3u);
+    EXPECT_EQ(result.column, 12u);
+    EXPECT_EQ(store.LoadFromFile(m_folder.PathOf("missing.ini"), &result), STG_E_FILENOTFOUND);
+    EXPECT_EQ(result.code, STG_E_FILENOTFOUND);
+    EXPECT_EQ(result.line, 0u);
+    EXPECT_EQ(store.LoadFromText(head + "end\n", &result), S_OK);
+    EXPECT_EQ(result.code, S_OK);
 }
