@@ -18,12 +18,12 @@ const std::string& Text(uint8_t which) {
     return texts[which % (sizeof texts / sizeof texts[0])];
 }
 
-// One argument from nine bytes: a kind, then a 64-bit value.
+// One argument from nine bytes: a kind, then a 64-bit value (its low half for a 32-bit kind).
 SFormatArg MakeArg(const uint8_t* bytes) {
     uint64_t bits = 0;
     std::memcpy(&bits, bytes + 1, sizeof bits);
     SFormatArg a;
-    switch (bytes[0] % 6) {
+    switch (bytes[0] % 8) {
         case 0: a = SFormatArg::From(static_cast<int64_t>(bits)); break;
         case 1: a = SFormatArg::From(bits); break;
         case 2: {
@@ -34,6 +34,8 @@ SFormatArg MakeArg(const uint8_t* bytes) {
         }
         case 3: a = SFormatArg::From(Text(static_cast<uint8_t>(bits)).c_str()); break;
         case 4: a = SFormatArg::From(static_cast<const char*>(nullptr)); break;
+        case 5: a = SFormatArg::From(static_cast<int32_t>(static_cast<uint32_t>(bits))); break;
+        case 6: a = SFormatArg::From(static_cast<uint32_t>(bits)); break;
         default: a = SFormatArg::From(reinterpret_cast<const void*>(static_cast<uintptr_t>(bits))); break;
     }
     return a;

@@ -54,10 +54,13 @@ int64_t Saturated(double d) {
     return static_cast<int64_t>(d);
 }
 
+// An integer argument as a signed conversion reads it: its bit pattern at its own width, so that
+// a 32-bit unsigned value with the top bit set is negative under "%d" as it is under printf.
 int64_t AsSigned(const SFormatArg& a) {
     switch (a.kind) {
         case SFormatArg::Kind::Signed: return a.i;
-        case SFormatArg::Kind::Unsigned: return static_cast<int64_t>(a.u);
+        case SFormatArg::Kind::Unsigned:
+            return a.wide ? static_cast<int64_t>(a.u) : static_cast<int32_t>(static_cast<uint32_t>(a.u));
         case SFormatArg::Kind::Double: return Saturated(a.d);
         case SFormatArg::Kind::Pointer: return static_cast<int64_t>(reinterpret_cast<uintptr_t>(a.p));
         case SFormatArg::Kind::Text: return 0;
@@ -65,13 +68,12 @@ int64_t AsSigned(const SFormatArg& a) {
     return 0;
 }
 
-// Unsigned conversions of a negative 32-bit value show its 32-bit pattern, as the platform the
-// formats were written for does ("%0.8X" of an HRESULT gives 80004005).
+// Unsigned conversions of a negative value show its pattern at the argument's width: 32 bits for
+// a 32-bit value, as the platform the formats were written for does ("%0.8X" of an HRESULT gives
+// 80004005), and 64 bits for a 64-bit one.
 uint64_t AsUnsigned(const SFormatArg& a) {
-    if (a.kind == SFormatArg::Kind::Signed) {
-        if (a.i < 0 && a.i >= INT32_MIN) return static_cast<uint32_t>(static_cast<int32_t>(a.i));
-        return static_cast<uint64_t>(a.i);
-    }
+    if (a.kind == SFormatArg::Kind::Signed)
+        return a.wide ? static_cast<uint64_t>(a.i) : static_cast<uint32_t>(static_cast<int32_t>(a.i));
     if (a.kind == SFormatArg::Kind::Unsigned) return a.u;
     return static_cast<uint64_t>(AsSigned(a));
 }

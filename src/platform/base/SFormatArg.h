@@ -1,6 +1,7 @@
 #pragma once
-// Type-safe printf-style formatting. Arguments are captured with their real types, so a
-// "%ld" or "%d" written for a 32-bit value formats correctly whatever the argument's width.
+// Type-safe printf-style formatting. Arguments are captured with their real types and widths, so a
+// "%ld" or "%d" written for a 32-bit value formats correctly whatever the length modifier says,
+// and a 64-bit value keeps all its bits.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,6 +12,9 @@ class SString;
 struct SFormatArg {
     enum class Kind { Signed, Unsigned, Double, Text, Pointer };
     Kind kind = Kind::Signed;
+    // An integer wider than 32 bits. Narrower ones are promoted to 32 bits, as a variadic call
+    // promotes them, so that their bit pattern under an unsigned conversion is the 32-bit one.
+    bool wide = false;
     int64_t i = 0;
     uint64_t u = 0;
     double d = 0;
@@ -26,12 +30,15 @@ struct SFormatArg {
             a.i = value ? 1 : 0;
         } else if constexpr (std::is_enum_v<U>) {
             a.kind = Kind::Signed;
+            a.wide = sizeof(U) > sizeof(int32_t);
             a.i = static_cast<int64_t>(value);
         } else if constexpr (std::is_integral_v<U> && std::is_signed_v<U>) {
             a.kind = Kind::Signed;
+            a.wide = sizeof(U) > sizeof(int32_t);
             a.i = value;
         } else if constexpr (std::is_integral_v<U>) {
             a.kind = Kind::Unsigned;
+            a.wide = sizeof(U) > sizeof(int32_t);
             a.u = value;
         } else if constexpr (std::is_floating_point_v<U>) {
             a.kind = Kind::Double;
@@ -56,8 +63,8 @@ struct SFormatArg {
 };
 
 // Formats `format` with the arguments: the printf conversions d i u x X o c s p f e g %, with
-// flags, width and precision (also '*'); length modifiers are accepted and ignored. A missing
-// argument formats as nothing; a wrong kind is converted.
+// flags, width and precision (also '*'); length modifiers are accepted and ignored, since each
+// argument carries its own width. A missing argument formats as nothing; a wrong kind is converted.
 std::string SFormatV(std::string_view format, const SFormatArg* args, size_t count);
 
 template <class... Args>

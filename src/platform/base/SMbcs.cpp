@@ -18,16 +18,10 @@ const char* Bytes(const unsigned char* text) {
     return reinterpret_cast<const char*>(text);
 }
 
-// Length in bytes of the character at `pos`; an ill-formed byte is a character of its own.
-size_t CharLength(std::string_view text, size_t pos) {
-    size_t n = SUtf8::SequenceLength(text, pos);
-    return n ? n : 1;
-}
-
 // The first `count` characters of `text`.
 std::string_view Prefix(std::string_view text, size_t count) {
     size_t pos = 0;
-    for (size_t chars = 0; pos < text.size() && chars < count; ++chars) pos += CharLength(text, pos);
+    for (size_t chars = 0; pos < text.size() && chars < count; ++chars) pos += SUtf8::CharLength(text, pos);
     return text.substr(0, pos);
 }
 
@@ -84,7 +78,7 @@ const char* FindSub(const char* text, const char* sub) {
     std::string_view view(text);
     std::string_view needle = View(sub);
     if (needle.empty()) return text;
-    for (size_t pos = 0; pos + needle.size() <= view.size(); pos += CharLength(view, pos)) {
+    for (size_t pos = 0; pos + needle.size() <= view.size(); pos += SUtf8::CharLength(view, pos)) {
         if (view.compare(pos, needle.size(), needle) == 0) return text + pos;
     }
     return nullptr;

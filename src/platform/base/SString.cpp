@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <ostream>
 
 #include "platform/base/SException.h"
 #include "platform/base/SModuleState.h"
@@ -33,6 +34,10 @@ void SString::SetAt(int32_t index, char c) {
 int SString::Compare(const char* other) const {
     int r = std::strcmp(m_text.c_str(), other ? other : "");
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
+
+std::ostream& operator<<(std::ostream& out, const SString& s) {
+    return out << s.m_text;
 }
 
 int SString::CompareNoCase(const char* other) const {
@@ -130,15 +135,33 @@ SString& SString::Trim() {
     return TrimRight().TrimLeft();
 }
 
+// The set is a text of whole characters: a character is trimmed only when it equals one of them,
+// so that a set character's lead byte never takes away part of another character that shares it.
 SString& SString::TrimLeft(const char* chars) {
-    size_t pos = m_text.find_first_not_of(chars ? chars : "");
-    m_text.erase(0, pos == std::string::npos ? m_text.size() : pos);
+    const std::string_view set = chars ? chars : "";
+    const std::string_view text = m_text;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t n = SUtf8::CharLength(text, pos);
+        if (!SUtf8::SetHoldsChar(set, text.substr(pos, n))) break;
+        pos += n;
+    }
+    m_text.erase(0, pos);
     return *this;
 }
 
 SString& SString::TrimRight(const char* chars) {
-    size_t pos = m_text.find_last_not_of(chars ? chars : "");
-    m_text.erase(pos == std::string::npos ? 0 : pos + 1);
+    const std::string_view set = chars ? chars : "";
+    const std::string_view text = m_text;
+    // Characters are walked from the front, since an ill-formed byte cannot be told backwards from
+    // a sequence's tail; the text is kept up to the end of the last character not in the set.
+    size_t keep = 0;
+    for (size_t pos = 0; pos < text.size();) {
+        size_t n = SUtf8::CharLength(text, pos);
+        if (!SUtf8::SetHoldsChar(set, text.substr(pos, n))) keep = pos + n;
+        pos += n;
+    }
+    m_text.erase(keep);
     return *this;
 }
 

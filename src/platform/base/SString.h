@@ -2,6 +2,7 @@
 // The one string type: UTF-8 text (the platform's multibyte encoding), value semantics.
 #include <compare>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -63,6 +64,8 @@ public:
     int Compare(const char* other) const;
     // ASCII case-insensitive.
     int CompareNoCase(const char* other) const;
+    // Writes the text itself (not the address it converts to), for diagnostics and test output.
+    friend std::ostream& operator<<(std::ostream& out, const SString& s);
 
     // printf-style formatting; with a string id the format is loaded from the current module
     // state's string table first.

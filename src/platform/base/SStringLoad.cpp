@@ -3,8 +3,7 @@
 #include "platform/base/SModuleState.h"
 
 SString SStringLoad(uint32_t id, const char* defaultText, HINSTANCE instance) {
-    if (instance) {
-        if (const SString* found = instance->FindString(id)) return *found;
-    }
+    const SModuleState& module = instance ? *instance : SModuleState::GetCurrent();
+    if (const SString* found = module.FindString(id)) return *found;
     return SString(defaultText);
 }

@@ -29,29 +29,37 @@ size_t SUtf8::SequenceLength(std::string_view text, size_t pos) {
     return length;
 }
 
+size_t SUtf8::CharLength(std::string_view text, size_t pos) {
+    if (pos >= text.size()) return 0;
+    size_t n = SequenceLength(text, pos);
+    return n ? n : 1;
+}
+
+bool SUtf8::SetHoldsChar(std::string_view set, std::string_view c) {
+    for (size_t pos = 0; pos < set.size();) {
+        size_t n = CharLength(set, pos);
+        if (set.substr(pos, n) == c) return true;
+        pos += n;
+    }
+    return false;
+}
+
 size_t SUtf8::CountChars(std::string_view text) {
     size_t count = 0;
-    for (size_t pos = 0; pos < text.size(); ++count) {
-        size_t n = SequenceLength(text, pos);
-        pos += n ? n : 1;
-    }
+    for (size_t pos = 0; pos < text.size(); ++count) pos += CharLength(text, pos);
     return count;
 }
 
 std::string SUtf8::Truncate(std::string_view text, size_t maxChars) {
     size_t pos = 0;
-    for (size_t chars = 0; pos < text.size() && chars < maxChars; ++chars) {
-        size_t n = SequenceLength(text, pos);
-        pos += n ? n : 1;
-    }
+    for (size_t chars = 0; pos < text.size() && chars < maxChars; ++chars) pos += CharLength(text, pos);
     return std::string(text.substr(0, pos));
 }
 
 std::string SUtf8::TruncateBytes(std::string_view text, size_t maxBytes) {
     size_t pos = 0;
     while (pos < text.size()) {
-        size_t n = SequenceLength(text, pos);
-        if (!n) n = 1;
+        size_t n = CharLength(text, pos);
         if (pos + n > maxBytes) break;
         pos += n;
     }

@@ -9,6 +9,11 @@ class SUtf8 {
 public:
     // Length in bytes of the well-formed sequence at `pos`, or 0 when it is ill-formed.
     static size_t SequenceLength(std::string_view text, size_t pos);
+    // Length in bytes of the character at `pos`: a byte that begins no well-formed sequence is a
+    // character of its own. 0 only at or past the end.
+    static size_t CharLength(std::string_view text, size_t pos);
+    // Whether `set` holds the character `c` (a whole character's bytes) as one of its characters.
+    static bool SetHoldsChar(std::string_view set, std::string_view c);
     // Number of characters; an ill-formed byte counts as one character.
     static size_t CountChars(std::string_view text);
     // The longest prefix of at most `maxChars` characters.

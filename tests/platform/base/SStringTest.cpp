@@ -2,6 +2,7 @@
 
 #include "platform/base/SModuleState.h"
 #include "platform/base/SString.h"
+#include "platform/base/SStringLoad.h"
 
 #include <cmath>
 #include <map>
@@ -113,6 +114,8 @@ TEST(SString, SearchAndExtraction) {
     EXPECT_EQ(SString("a.b.c").Replace(".", "::"), 2);
     EXPECT_EQ(SString("abc").CompareNoCase("ABC"), 0);
     EXPECT_LT(SString("abc").CompareNoCase("ABD"), 0);
+    // Test output shows the text, not the address it converts to.
+    EXPECT_EQ(testing::PrintToString(SString("Title")), "Title");
 }
 
 TEST(SString, ToIntReadsSignAndLeadingDigitsOnly) {
@@ -157,4 +160,57 @@ TEST(SString, OrdersByTextInsideCompositeKeys) {
     EXPECT_EQ(data, bytes);
     EXPECT_EQ(size, 3u);
     EXPECT_FALSE(module.FindResource("METADATA", 1001, nullptr, nullptr));
+}
+
+TEST(SStringFormat, EachArgumentKeepsItsOwnWidth) {
+    // A 64-bit value formats with all its bits, whatever the conversion.
+    EXPECT_EQ(SFormatText("%llx", static_cast<int64_t>(-1)), "ffffffffffffffff");
+    EXPECT_EQ(SFormatText("%llu", static_cast<int64_t>(-2)), "18446744073709551614");
+    EXPECT_EQ(SFormatText("%I64X", static_cast<int64_t>(INT32_MIN)), "FFFFFFFF80000000");
+    EXPECT_EQ(SFormatText("%lld", static_cast<uint64_t>(-1)), "-1");
+    EXPECT_EQ(SFormatText("%llu", static_cast<uint64_t>(1) << 63), "9223372036854775808");
+    // A 32-bit value keeps its 32-bit pattern, and narrower ones are promoted to 32 bits.
+    EXPECT_EQ(SFormatText("%X|%u", static_cast<int32_t>(-1), static_cast<int32_t>(-2)), "FFFFFFFF|4294967294");
+    EXPECT_EQ(SFormatText("%0.8X", static_cast<int32_t>(0x80004005)), "80004005");
+    EXPECT_EQ(SFormatText("%d", static_cast<uint32_t>(0xFFFFFFFF)), "-1");
+    EXPECT_EQ(SFormatText("%x|%d", static_cast<int16_t>(-1), static_cast<uint16_t>(65535)), "ffffffff|65535");
+}
+
+TEST(SString, TrimWithASetRemovesWholeCharactersOnly) {
+    // "é" is C3 A9 and "è" is C3 A8: they share their lead byte, which must not be trimmed alone.
+    SString left("\xC3\xA8x");
+    EXPECT_EQ(left.TrimLeft("\xC3\xA9"), "\xC3\xA8x");
+    SString right("x\xC3\xA8");
+    EXPECT_EQ(right.TrimRight("\xC3\xA9"), "x\xC3\xA8");
+    EXPECT_EQ(SString("\xC3\xA9\xC3\xA9x\xC3\xA9").TrimLeft("\xC3\xA9"), "x\xC3\xA9");
+    EXPECT_EQ(SString("\xC3\xA9x\xC3\xA9\xE2\x82\xAC").TrimRight("\xE2\x82\xAC\xC3\xA9"), "\xC3\xA9x");
+    // ASCII sets behave as before: the settings store trims its key separators this way.
+    EXPECT_EQ(SString("\\\\Software\\Key\\").TrimLeft("\\"), "Software\\Key\\");
+    EXPECT_EQ(SString("\\\\Software\\Key\\").TrimRight("\\"), "\\\\Software\\Key");
+    EXPECT_EQ(SString("--").TrimLeft("-"), "");
+    EXPECT_EQ(SString("--").TrimRight("-"), "");
+    EXPECT_EQ(SString("ab").TrimLeft(""), "ab");
+    EXPECT_EQ(SString("ab").TrimRight(nullptr), "ab");
+    // A byte of no character is a character of its own, on either side.
+    EXPECT_EQ(SString("\xFF" "a\xFF").TrimLeft("\xFF").TrimRight("\xFF"), "a");
+    EXPECT_EQ(SString("a\xC3").TrimRight("\xC3\xA9"), "a\xC3");
+}
+
+TEST(SStringLoad, ANullInstanceLoadsFromTheCurrentModule) {
+    SModuleState module(MakeGUID("{00000002-0000-0000-0000-000000000000}"));
+    module.AddString(5029, "Title");
+    module.AddString(5030, "Table of contents");
+    SModuleState other;
+    other.AddString(5029, "Other title");
+    {
+        SModuleStateGuard guard(&module);
+        EXPECT_EQ(SStringLoad(5030, "fallback", nullptr), "Table of contents");
+        EXPECT_EQ(SStringLoad(5031, "Text paragraph", nullptr), "Text paragraph");
+        // A named instance is read whatever module is current.
+        EXPECT_EQ(SStringLoad(5029, "fallback", &other), "Other title");
+        EXPECT_EQ(SStringLoad(5030, "fallback", &other), "fallback");
+    }
+    SModuleState empty;
+    SModuleStateGuard guard(&empty);
+    EXPECT_EQ(SStringLoad(5030, nullptr, nullptr), "");
 }
