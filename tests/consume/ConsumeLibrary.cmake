@@ -1,0 +1,93 @@
+# Installs the library from a build tree into a scratch prefix, then builds the host program in
+# host/ three ways (find_package and pkg-config against the installed library, add_subdirectory of
+# the source tree), runs each and checks what it prints.
+#   cmake -DSOURCE_DIR=<library source> -DBUILD_DIR=<library build> -DHOST_DIR=<host/>
+#         -DWORK_DIR=<scratch> -DGENERATOR=<generator> [-DMAKE_PROGRAM=<program>]
+#         [-DC_COMPILER=<cc>] [-DCXX_COMPILER=<c++>] [-DSANITIZE=ON|OFF] -P ConsumeLibrary.cmake
+# The scratch folder keeps the same place from run to run, so that ccache finds the library's
+# objects of the previous run.
+cmake_minimum_required(VERSION 3.20)
+
+foreach(required SOURCE_DIR BUILD_DIR HOST_DIR WORK_DIR GENERATOR)
+  if(NOT DEFINED ${required})
+    message(FATAL_ERROR "ConsumeLibrary: ${required} is not given")
+  endif()
+endforeach()
+
+# What the host prints when it has loaded and started the library (version 9.0.0.438) and used
+# its exported classes.
+set(EXPECTED_OUTPUT
+  "report library 9.0.0.438"
+  "library module state ready"
+  "item title Orders by customer"
+  "item default title Orders"
+  "empty interface pointer refused"
+  "helper First Second Third")
+
+cmake_host_system_information(RESULT jobs QUERY NUMBER_OF_LOGICAL_CORES)
+
+function(run step)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${step} failed (${result}):\n${output}")
+  endif()
+endfunction()
+
+file(REMOVE_RECURSE ${WORK_DIR})
+set(prefix ${WORK_DIR}/prefix)
+run("Installing the library" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+
+file(GLOB_RECURSE pc_files ${prefix}/varod9.pc)
+list(LENGTH pc_files pc_count)
+if(NOT pc_count EQUAL 1)
+  message(FATAL_ERROR "The install has ${pc_count} pkg-config files for varod9: ${pc_files}")
+endif()
+get_filename_component(pc_dir ${pc_files} DIRECTORY)
+
+set(common_args -G ${GENERATOR})
+if(MAKE_PROGRAM)
+  list(APPEND common_args -DCMAKE_MAKE_PROGRAM=${MAKE_PROGRAM})
+endif()
+if(C_COMPILER)
+  list(APPEND common_args -DCMAKE_C_COMPILER=${C_COMPILER})
+endif()
+if(CXX_COMPILER)
+  list(APPEND common_args -DCMAKE_CXX_COMPILER=${CXX_COMPILER})
+endif()
+# A program that loads a sanitized library must carry the sanitizers' runtime itself.
+set(installed_args)
+if(SANITIZE)
+  list(APPEND installed_args "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer"
+    "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined")
+endif()
+
+foreach(way package pkgconfig subdirectory)
+  set(host_build ${WORK_DIR}/${way})
+  if(way STREQUAL "package")
+    set(configure ${CMAKE_COMMAND} ${common_args} ${installed_args} -DCMAKE_PREFIX_PATH=${prefix}
+      -DVAROD9_PUBLIC_HEADERS=${prefix}/include/varod9/varod9)
+  elseif(way STREQUAL "pkgconfig")
+    # Only pkg-config's own search path leads to the library.
+    set(configure ${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${pc_dir}
+      ${CMAKE_COMMAND} ${common_args} ${installed_args} -DPKG_CONFIG_USE_CMAKE_PREFIX_PATH=OFF
+      -DVAROD9_PUBLIC_HEADERS=${prefix}/include/varod9/varod9)
+  else()
+    # The library is built again here: without its tests and sanitizers, and without debug
+    # information, so that it builds quickly and ccache can serve it from any folder.
+    set(configure ${CMAKE_COMMAND} ${common_args} -DCMAKE_BUILD_TYPE= -DVAROD9_TESTS=OFF -DVAROD9_SANITIZE=OFF
+      -DVAROD9_SOURCE_DIR=${SOURCE_DIR} -DVAROD9_PUBLIC_HEADERS=${SOURCE_DIR}/include/varod9)
+  endif()
+  run("Configuring the host (${way})" ${configure} -DVAROD9_CONSUME=${way} -S ${HOST_DIR} -B ${host_build})
+  run("Building the host (${way})" ${CMAKE_COMMAND} --build ${host_build} -j ${jobs})
+
+  execute_process(COMMAND ${host_build}/varod9_host
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+  string(REGEX REPLACE "\n$" "" output "${output}")
+  string(REPLACE "\n" ";" lines "${output}")
+  if(NOT result EQUAL 0 OR NOT lines STREQUAL EXPECTED_OUTPUT OR NOT errors STREQUAL "")
+    string(REPLACE ";" "\n" expected "${EXPECTED_OUTPUT}")
+    message(FATAL_ERROR "The host (${way}) ended with ${result}.\nIt printed:\n${output}\n"
+      "Expected:\n${expected}\nOn its error stream:\n${errors}")
+  endif()
+  message("host (${way}): ${output}")
+endforeach()
