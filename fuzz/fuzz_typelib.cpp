@@ -1,6 +1,7 @@
 // Arbitrary bytes as a module's type-library resource: the reader must refuse what does not parse
-// without crashing or allocating beyond the input, and whatever a registration accepts must answer
-// its look-ups through the base chains the manager bound.
+// without crashing or allocating beyond the input, pointing inside the input where it went wrong,
+// and whatever a registration accepts must answer its look-ups through the base chains the
+// manager bound.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -10,7 +11,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::unique_ptr<SRepTypeLib> read;
-    if (FAILED(SRepTypeLibReader(data, size).Read(read))) return 0;
+    const SReadResult result = SRepTypeLibReader(data, size).Read(read);
+    if (FAILED(result.code)) {
+        if (read || result.offset > size) __builtin_trap();  // a refusal keeps nothing, points inside
+        return 0;
+    }
 
     SModuleState module;
     module.AddResource("METADATA", 1000, data, size);

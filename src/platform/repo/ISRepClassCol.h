@@ -13,23 +13,23 @@ struct ISRepColSink;
 struct ISRepClassCol : IUnknown {
     static constexpr GUID iid = MakeGUID("{96381B6A-1253-11D1-83D9-444553540000}");
 
-    virtual HRESULT GetCount(int32_t* count) = 0;
+    virtual HRESULT GetCount(int32_t* count) noexcept = 0;
     // The object at a position with a reference; S_FALSE and null outside the collection.
-    virtual HRESULT Item(int32_t position, ISRepObject** object) = 0;
+    virtual HRESULT Item(int32_t position, ISRepObject** object) noexcept = 0;
     // The position of an object; S_FALSE and -1 when it is not in the collection.
-    virtual HRESULT GetPos(ISRepObject* object, int32_t* position) = 0;
+    virtual HRESULT GetPos(ISRepObject* object, int32_t* position) noexcept = 0;
     // Inserts at a position from 0 to the count; -1 appends.
-    virtual HRESULT Insert(int32_t position, ISRepObject* object) = 0;
+    virtual HRESULT Insert(int32_t position, ISRepObject* object) noexcept = 0;
     // Takes the object at a position out without deleting it.
-    virtual HRESULT Remove(int32_t position) = 0;
+    virtual HRESULT Remove(int32_t position) noexcept = 0;
     // Deletes the objects the collection owns and takes the others out.
-    virtual HRESULT DeleteAll() = 0;
+    virtual HRESULT DeleteAll() noexcept = 0;
     // Takes every object out without deleting any.
-    virtual HRESULT ClearAll() = 0;
-    virtual HRESULT Advise(ISRepColSink* sink) = 0;
-    virtual HRESULT Unadvise(ISRepColSink* sink) = 0;
+    virtual HRESULT ClearAll() noexcept = 0;
+    virtual HRESULT Advise(ISRepColSink* sink) noexcept = 0;
+    virtual HRESULT Unadvise(ISRepColSink* sink) noexcept = 0;
     // The object the collection belongs to (null for a session's model) and the collection's id.
-    virtual HRESULT GetOwner(ISRepObject** owner) = 0;
+    virtual HRESULT GetOwner(ISRepObject** owner) noexcept = 0;
     virtual int32_t GetCollectionID() = 0;
 
 protected:

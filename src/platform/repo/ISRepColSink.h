@@ -1,6 +1,7 @@
 #pragma once
 // What an advised party (an iterator, a browser) hears about one collection: each element that
-// comes in or goes out, with its position.
+// comes in or goes out, with its position. The collection catches what a sink throws: the change
+// has happened either way.
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"

@@ -7,16 +7,16 @@
 
 struct ISRepDispatch : IUnknown {
     static constexpr GUID iid = IID_IDispatch;
-    virtual HRESULT GetTypeInfoCount(uint32_t* count) = 0;
-    virtual HRESULT GetTypeInfo(uint32_t index, uint32_t locale, void** typeInfo) = 0;
+    virtual HRESULT GetTypeInfoCount(uint32_t* count) noexcept = 0;
+    virtual HRESULT GetTypeInfo(uint32_t index, uint32_t locale, void** typeInfo) noexcept = 0;
     virtual HRESULT GetIDsOfNames(const GUID& riid, const char16_t* const* names, uint32_t count, uint32_t locale,
-                                  int32_t* ids) = 0;
+                                  int32_t* ids) noexcept = 0;
     virtual HRESULT Invoke(int32_t id, const GUID& riid, uint32_t locale, uint16_t flags, void* params, void* result,
-                           void* exceptionInfo, uint32_t* argumentError) = 0;
-    virtual HRESULT LockObject() = 0;
-    virtual HRESULT UnlockObject() = 0;
+                           void* exceptionInfo, uint32_t* argumentError) noexcept = 0;
+    virtual HRESULT LockObject() noexcept = 0;
+    virtual HRESULT UnlockObject() noexcept = 0;
     // S_OK while locked, S_FALSE otherwise.
-    virtual HRESULT IsObjectLocked() = 0;
+    virtual HRESULT IsObjectLocked() noexcept = 0;
 
 protected:
     ~ISRepDispatch() = default;

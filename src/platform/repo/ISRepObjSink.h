@@ -1,5 +1,6 @@
 #pragma once
-// What an advised party hears about one repository object.
+// What an advised party hears about one repository object. The object catches what a sink
+// throws: the change or deletion has happened either way.
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"

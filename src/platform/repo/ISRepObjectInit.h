@@ -8,8 +8,8 @@ struct ISRepObject;
 struct ISRepObjectInit : IUnknown {
     static constexpr GUID iid = MakeGUID("{96381B61-1253-11D1-83D9-444553540000}");
     // First call: runs the class's OnInitialize with `parent` (null allowed) and returns its result.
-    // Every later call does nothing and returns S_FALSE.
-    virtual HRESULT InitObject(ISRepObject* parent) = 0;
+    // Every later call does nothing and returns S_FALSE. What OnInitialize throws becomes its code.
+    virtual HRESULT InitObject(ISRepObject* parent) noexcept = 0;
 
 protected:
     ~ISRepObjectInit() = default;

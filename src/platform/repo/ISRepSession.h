@@ -12,23 +12,24 @@ struct ISRepClassCol;
 struct ISRepSession : IUnknown {
     static constexpr GUID iid = MakeGUID("{E9C7AF74-0505-40BD-9C13-CB55CE805456}");
 
-    virtual HRESULT GetName(SString* name) = 0;
-    virtual HRESULT SetName(const SString& name) = 0;
+    virtual HRESULT GetName(SString* name) noexcept = 0;
+    virtual HRESULT SetName(const SString& name) noexcept = 0;
     // The name of the form the document is read and written in ("XML", "Binary" ...).
-    virtual HRESULT GetFormatName(SString* format) = 0;
-    virtual HRESULT SetFormatName(const SString& format) = 0;
+    virtual HRESULT GetFormatName(SString* format) noexcept = 0;
+    virtual HRESULT SetFormatName(const SString& format) noexcept = 0;
     // Creates an object of a registered class in this session, outside any collection; with
     // `initialise` its OnInitialize runs once with no parent.
-    virtual HRESULT CreateObject(const GUID& clsid, void** out, const GUID& riid, bool initialise = true) = 0;
+    virtual HRESULT CreateObject(const GUID& clsid, void** out, const GUID& riid,
+                                 bool initialise = true) noexcept = 0;
     // Deletes the model's objects; afterwards the session creates nothing. S_FALSE when closed already.
-    virtual HRESULT Close() = 0;
+    virtual HRESULT Close() noexcept = 0;
     // S_OK while open, S_FALSE once closed.
-    virtual HRESULT IsOpen() = 0;
-    virtual HRESULT GetObjects(ISRepClassCol** model) = 0;
+    virtual HRESULT IsOpen() noexcept = 0;
+    virtual HRESULT GetObjects(ISRepClassCol** model) noexcept = 0;
     // The model's first object, answering `riid`; S_FALSE and null when the model is empty.
-    virtual HRESULT GetRootObject(const GUID& riid, void** out) = 0;
-    virtual HRESULT GetPathName(SString* path) = 0;
-    virtual HRESULT SetPathName(const SString& path) = 0;
+    virtual HRESULT GetRootObject(const GUID& riid, void** out) noexcept = 0;
+    virtual HRESULT GetPathName(SString* path) noexcept = 0;
+    virtual HRESULT SetPathName(const SString& path) noexcept = 0;
 
 protected:
     ~ISRepSession() = default;

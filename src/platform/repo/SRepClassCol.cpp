@@ -82,13 +82,13 @@ bool SRepClassCol::Owns(const SRepObjectMem* element) const {
     return false;
 }
 
-HRESULT SRepClassCol::GetCount(int32_t* count) {
+HRESULT SRepClassCol::GetCount(int32_t* count) noexcept {
     if (!count) return E_POINTER;
     *count = Count();
     return S_OK;
 }
 
-HRESULT SRepClassCol::Item(int32_t position, ISRepObject** object) {
+HRESULT SRepClassCol::Item(int32_t position, ISRepObject** object) noexcept {
     if (!object) return E_POINTER;
     *object = nullptr;
     SRepObjectMem* element = At(position);
@@ -99,13 +99,13 @@ HRESULT SRepClassCol::Item(int32_t position, ISRepObject** object) {
     return S_OK;
 }
 
-HRESULT SRepClassCol::GetPos(ISRepObject* object, int32_t* position) {
+HRESULT SRepClassCol::GetPos(ISRepObject* object, int32_t* position) noexcept {
     if (!position) return E_POINTER;
     *position = Find(SRepObjectMem::FromObject(object));
     return *position >= 0 ? S_OK : S_FALSE;
 }
 
-HRESULT SRepClassCol::GetOwner(ISRepObject** owner) {
+HRESULT SRepClassCol::GetOwner(ISRepObject** owner) noexcept {
     if (!owner) return E_POINTER;
     *owner = nullptr;
     // An owner that is going away is not handed out: it would be held past its destruction.
@@ -125,7 +125,7 @@ HRESULT SRepClassCol::CheckChangeable() const {
     return S_OK;
 }
 
-HRESULT SRepClassCol::Insert(int32_t position, ISRepObject* object) {
+HRESULT SRepClassCol::Insert(int32_t position, ISRepObject* object) noexcept {
     if (!object) return E_POINTER;
     SRepObjectMem* mem = SRepObjectMem::FromObject(object);
     if (!mem) return E_INVALIDARG;
@@ -193,7 +193,7 @@ void SRepClassCol::RemoveMember(SRepObjectMem* object) {
     if (position >= 0) RemoveAt(position, true);
 }
 
-HRESULT SRepClassCol::Remove(int32_t position) {
+HRESULT SRepClassCol::Remove(int32_t position) noexcept {
     if (HRESULT hr = CheckChangeable(); FAILED(hr)) return hr;
     if (position < 0 || position >= Count()) return E_INVALIDARG;
     SComWrap<SRepClassCol> keepAlive(this);
@@ -201,14 +201,14 @@ HRESULT SRepClassCol::Remove(int32_t position) {
     return S_OK;
 }
 
-HRESULT SRepClassCol::ClearAll() {
+HRESULT SRepClassCol::ClearAll() noexcept {
     if (HRESULT hr = CheckChangeable(); FAILED(hr)) return hr;
     SComWrap<SRepClassCol> keepAlive(this);
     while (!m_entries.empty()) RemoveAt(Count() - 1, true);
     return S_OK;
 }
 
-HRESULT SRepClassCol::DeleteAll() {
+HRESULT SRepClassCol::DeleteAll() noexcept {
     if (HRESULT hr = CheckChangeable(); FAILED(hr)) return hr;
     SComWrap<SRepClassCol> keepAlive(this);
     return SExceptionResult::Guard([&]() -> HRESULT {
@@ -232,7 +232,7 @@ void SRepClassCol::Detach() {
 
 // ---- notifications ----
 
-HRESULT SRepClassCol::Advise(ISRepColSink* sink) {
+HRESULT SRepClassCol::Advise(ISRepColSink* sink) noexcept {
     if (!sink) return E_POINTER;
     return SExceptionResult::Guard([&]() -> HRESULT {
         m_sinks.emplace_back(sink);
@@ -240,7 +240,7 @@ HRESULT SRepClassCol::Advise(ISRepColSink* sink) {
     });
 }
 
-HRESULT SRepClassCol::Unadvise(ISRepColSink* sink) {
+HRESULT SRepClassCol::Unadvise(ISRepColSink* sink) noexcept {
     for (auto it = m_sinks.begin(); it != m_sinks.end(); ++it) {
         if (it->Get() == sink) {
             m_sinks.erase(it);

@@ -24,16 +24,16 @@ public:
     uint32_t AddRef() override;
     uint32_t Release() override;
 
-    HRESULT GetCount(int32_t* count) override;
-    HRESULT Item(int32_t position, ISRepObject** object) override;
-    HRESULT GetPos(ISRepObject* object, int32_t* position) override;
-    HRESULT Insert(int32_t position, ISRepObject* object) override;
-    HRESULT Remove(int32_t position) override;
-    HRESULT DeleteAll() override;
-    HRESULT ClearAll() override;
-    HRESULT Advise(ISRepColSink* sink) override;
-    HRESULT Unadvise(ISRepColSink* sink) override;
-    HRESULT GetOwner(ISRepObject** owner) override;
+    HRESULT GetCount(int32_t* count) noexcept override;
+    HRESULT Item(int32_t position, ISRepObject** object) noexcept override;
+    HRESULT GetPos(ISRepObject* object, int32_t* position) noexcept override;
+    HRESULT Insert(int32_t position, ISRepObject* object) noexcept override;
+    HRESULT Remove(int32_t position) noexcept override;
+    HRESULT DeleteAll() noexcept override;
+    HRESULT ClearAll() noexcept override;
+    HRESULT Advise(ISRepColSink* sink) noexcept override;
+    HRESULT Unadvise(ISRepColSink* sink) noexcept override;
+    HRESULT GetOwner(ISRepObject** owner) noexcept override;
     int32_t GetCollectionID() override { return m_id; }
 
     // Framework side.

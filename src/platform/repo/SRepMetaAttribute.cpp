@@ -8,7 +8,12 @@ SRepMetaAttribute::SRepMetaAttribute(Record record)
       m_stringId(record.stringId),
       m_typeWord(record.typeWord),
       m_flags(record.flags),
-      m_default(std::move(record.defaultValue)) {}
+      m_default(std::move(record.defaultValue)),
+      m_objectReference(record.objectReference) {}
+
+uint32_t SRepMetaAttribute::GetAttributeType() const {
+    return (m_typeWord >> 8) | (m_objectReference ? SRepTypeLibFormat::kObjectReferenceType : 0u);
+}
 
 bool SRepMetaAttribute::IsComputed() const {
     return (m_flags & SRepTypeLibFormat::kAttributeComputed) != 0;

@@ -109,7 +109,7 @@ HRESULT SRepObjectMem::GetAttributeDefault(int32_t, SRepVariant* value) {
 
 // ---- session, collections, object references ----
 
-HRESULT SRepObjectMem::GetSession(ISRepSession** session) {
+HRESULT SRepObjectMem::GetSession(ISRepSession** session) noexcept {
     if (!session) return E_POINTER;
     return m_session.CopyTo(session);
 }
@@ -123,7 +123,7 @@ SRepClassCol* SRepObjectMem::FindOrCreateCollection(int32_t id) {
     return slot.Get();
 }
 
-HRESULT SRepObjectMem::GetCollection(int32_t id, ISRepClassCol** collection) {
+HRESULT SRepObjectMem::GetCollection(int32_t id, ISRepClassCol** collection) noexcept {
     if (!collection) return E_POINTER;
     *collection = nullptr;
     if (id == -1) return E_FAIL;
@@ -136,7 +136,7 @@ HRESULT SRepObjectMem::GetCollection(int32_t id, ISRepClassCol** collection) {
     });
 }
 
-HRESULT SRepObjectMem::GetObjectA(int32_t id, ISRepObject** object) {
+HRESULT SRepObjectMem::GetObjectA(int32_t id, ISRepObject** object) noexcept {
     if (!object) return E_POINTER;
     *object = nullptr;
     if (HasCollection(id)) {
@@ -159,7 +159,7 @@ HRESULT SRepObjectMem::GetObjectA(int32_t id, ISRepObject** object) {
     });
 }
 
-HRESULT SRepObjectMem::SetObject(int32_t id, ISRepObject* object) {
+HRESULT SRepObjectMem::SetObject(int32_t id, ISRepObject* object) noexcept {
     if (HasCollection(id)) {
         SComWrap<ISRepClassCol> collection;
         HRESULT hr = GetCollection(id, &collection);
@@ -196,7 +196,7 @@ HRESULT SRepObjectMem::RunInitialisation(ISRepObject* created, ISRepObject* pare
 }
 
 HRESULT SRepObjectMem::CreateObject(const GUID& clsid, void** out, const GUID& riid, int32_t collectionId,
-                                    int32_t position, bool initialise) {
+                                    int32_t position, bool initialise) noexcept {
     if (!out) return E_POINTER;
     *out = nullptr;
     return SExceptionResult::Guard([&]() -> HRESULT {
@@ -228,7 +228,8 @@ HRESULT SRepObjectMem::HandOutCreated(ISRepObject* created, ISRepObject* parent,
     return S_OK;
 }
 
-HRESULT SRepObjectMem::Duplicate(ISRepSession* session, uint32_t flags, SRepObjectMap* map, ISRepObject** copy) {
+HRESULT SRepObjectMem::Duplicate(ISRepSession* session, uint32_t flags, SRepObjectMap* map,
+                                 ISRepObject** copy) noexcept {
     if (!copy) return E_POINTER;
     *copy = nullptr;
     return SExceptionResult::Guard([&]() -> HRESULT {
@@ -288,7 +289,7 @@ HRESULT SRepObjectMem::DuplicateInto(ISRepSession* session, uint32_t flags, SRep
     return S_OK;
 }
 
-HRESULT SRepObjectMem::Delete() {
+HRESULT SRepObjectMem::Delete() noexcept {
     if (m_deleted) return S_FALSE;
     m_deleted = true;
     SComWrap<ISRepObject> keepAlive(this);
@@ -306,7 +307,7 @@ HRESULT SRepObjectMem::Delete() {
 
 // ---- notifications ----
 
-HRESULT SRepObjectMem::Advise(uint32_t mask, ISRepObjSink* sink) {
+HRESULT SRepObjectMem::Advise(uint32_t mask, ISRepObjSink* sink) noexcept {
     if (!sink) return E_POINTER;
     return SExceptionResult::Guard([&]() -> HRESULT {
         m_sinks.emplace_back(mask, SComWrap<ISRepObjSink>(sink));
@@ -314,7 +315,7 @@ HRESULT SRepObjectMem::Advise(uint32_t mask, ISRepObjSink* sink) {
     });
 }
 
-HRESULT SRepObjectMem::Unadvise(ISRepObjSink* sink) {
+HRESULT SRepObjectMem::Unadvise(ISRepObjSink* sink) noexcept {
     for (auto it = m_sinks.begin(); it != m_sinks.end(); ++it) {
         if (it->second.Get() == sink) {
             m_sinks.erase(it);
@@ -359,36 +360,36 @@ HRESULT SRepObjectMem::OnCollectionInsert(int32_t, ISRepObject*, int32_t) {
 
 // ---- dispatch face ----
 
-HRESULT SRepObjectMem::GetTypeInfoCount(uint32_t* count) {
+HRESULT SRepObjectMem::GetTypeInfoCount(uint32_t* count) noexcept {
     if (!count) return E_POINTER;
     *count = 0;
     return S_OK;
 }
 
-HRESULT SRepObjectMem::GetTypeInfo(uint32_t, uint32_t, void** typeInfo) {
+HRESULT SRepObjectMem::GetTypeInfo(uint32_t, uint32_t, void** typeInfo) noexcept {
     if (typeInfo) *typeInfo = nullptr;
     return E_NOTIMPL;
 }
 
-HRESULT SRepObjectMem::GetIDsOfNames(const GUID&, const char16_t* const*, uint32_t, uint32_t, int32_t*) {
+HRESULT SRepObjectMem::GetIDsOfNames(const GUID&, const char16_t* const*, uint32_t, uint32_t, int32_t*) noexcept {
     return E_NOTIMPL;
 }
 
-HRESULT SRepObjectMem::Invoke(int32_t, const GUID&, uint32_t, uint16_t, void*, void*, void*, uint32_t*) {
+HRESULT SRepObjectMem::Invoke(int32_t, const GUID&, uint32_t, uint16_t, void*, void*, void*, uint32_t*) noexcept {
     return E_NOTIMPL;
 }
 
-HRESULT SRepObjectMem::LockObject() {
+HRESULT SRepObjectMem::LockObject() noexcept {
     ++m_lockCount;
     return S_OK;
 }
 
-HRESULT SRepObjectMem::UnlockObject() {
+HRESULT SRepObjectMem::UnlockObject() noexcept {
     if (m_lockCount == 0) return S_FALSE;
     --m_lockCount;
     return S_OK;
 }
 
-HRESULT SRepObjectMem::IsObjectLocked() {
+HRESULT SRepObjectMem::IsObjectLocked() noexcept {
     return m_lockCount > 0 ? S_OK : S_FALSE;
 }

@@ -51,27 +51,27 @@ public:
     HRESULT GetAttributeDefault(int32_t id, SRepVariant* value) override;
 
     GUID GetClassID() const override { return m_clsid; }
-    HRESULT GetSession(ISRepSession** session) override;
-    HRESULT GetCollection(int32_t id, ISRepClassCol** collection) override;
-    HRESULT GetObjectA(int32_t id, ISRepObject** object) override;
-    HRESULT SetObject(int32_t id, ISRepObject* object) override;
+    HRESULT GetSession(ISRepSession** session) noexcept override;
+    HRESULT GetCollection(int32_t id, ISRepClassCol** collection) noexcept override;
+    HRESULT GetObjectA(int32_t id, ISRepObject** object) noexcept override;
+    HRESULT SetObject(int32_t id, ISRepObject* object) noexcept override;
     HRESULT CreateObject(const GUID& clsid, void** out, const GUID& riid, int32_t collectionId = 0,
-                         int32_t position = -1, bool initialise = true) override;
-    HRESULT Duplicate(ISRepSession* session, uint32_t flags, SRepObjectMap* map, ISRepObject** copy) override;
-    HRESULT Delete() override;
-    HRESULT Advise(uint32_t mask, ISRepObjSink* sink) override;
-    HRESULT Unadvise(ISRepObjSink* sink) override;
+                         int32_t position = -1, bool initialise = true) noexcept override;
+    HRESULT Duplicate(ISRepSession* session, uint32_t flags, SRepObjectMap* map, ISRepObject** copy) noexcept override;
+    HRESULT Delete() noexcept override;
+    HRESULT Advise(uint32_t mask, ISRepObjSink* sink) noexcept override;
+    HRESULT Unadvise(ISRepObjSink* sink) noexcept override;
 
     // Dispatch face: no type information; the lock is a count.
-    HRESULT GetTypeInfoCount(uint32_t* count) override;
-    HRESULT GetTypeInfo(uint32_t index, uint32_t locale, void** typeInfo) override;
+    HRESULT GetTypeInfoCount(uint32_t* count) noexcept override;
+    HRESULT GetTypeInfo(uint32_t index, uint32_t locale, void** typeInfo) noexcept override;
     HRESULT GetIDsOfNames(const GUID& riid, const char16_t* const* names, uint32_t count, uint32_t locale,
-                          int32_t* ids) override;
+                          int32_t* ids) noexcept override;
     HRESULT Invoke(int32_t id, const GUID& riid, uint32_t locale, uint16_t flags, void* params, void* result,
-                   void* exceptionInfo, uint32_t* argumentError) override;
-    HRESULT LockObject() override;
-    HRESULT UnlockObject() override;
-    HRESULT IsObjectLocked() override;
+                   void* exceptionInfo, uint32_t* argumentError) noexcept override;
+    HRESULT LockObject() noexcept override;
+    HRESULT UnlockObject() noexcept override;
+    HRESULT IsObjectLocked() noexcept override;
 
     // Framework hooks, overridden by classes that react (each override ends with the base's).
     // S_OK when an object of the class can be created here (into `collectionId`, 0 for none).

@@ -4,6 +4,18 @@
 #include "platform/repo/SRepObjectMem.h"
 #include "platform/repo/SRepRegistry.h"
 
+namespace {
+
+// Copies a text; a copy that cannot be made leaves the target as it was and gives its code.
+HRESULT Keep(const SString& from, SString& to) noexcept {
+    return SExceptionResult::Guard([&]() -> HRESULT {
+        to = from;
+        return S_OK;
+    });
+}
+
+}  // namespace
+
 HRESULT SRepSession::Create(const SString& name, ISRepSession** session) {
     if (!session) return E_POINTER;
     *session = nullptr;
@@ -46,40 +58,34 @@ uint32_t SRepSession::Release() {
     return static_cast<uint32_t>(m_refCount);
 }
 
-HRESULT SRepSession::GetName(SString* name) {
+HRESULT SRepSession::GetName(SString* name) noexcept {
     if (!name) return E_POINTER;
-    *name = m_name;
-    return S_OK;
+    return Keep(m_name, *name);
 }
 
-HRESULT SRepSession::SetName(const SString& name) {
-    m_name = name;
-    return S_OK;
+HRESULT SRepSession::SetName(const SString& name) noexcept {
+    return Keep(name, m_name);
 }
 
-HRESULT SRepSession::GetFormatName(SString* format) {
+HRESULT SRepSession::GetFormatName(SString* format) noexcept {
     if (!format) return E_POINTER;
-    *format = m_formatName;
-    return S_OK;
+    return Keep(m_formatName, *format);
 }
 
-HRESULT SRepSession::SetFormatName(const SString& format) {
-    m_formatName = format;
-    return S_OK;
+HRESULT SRepSession::SetFormatName(const SString& format) noexcept {
+    return Keep(format, m_formatName);
 }
 
-HRESULT SRepSession::GetPathName(SString* path) {
+HRESULT SRepSession::GetPathName(SString* path) noexcept {
     if (!path) return E_POINTER;
-    *path = m_pathName;
-    return S_OK;
+    return Keep(m_pathName, *path);
 }
 
-HRESULT SRepSession::SetPathName(const SString& path) {
-    m_pathName = path;
-    return S_OK;
+HRESULT SRepSession::SetPathName(const SString& path) noexcept {
+    return Keep(path, m_pathName);
 }
 
-HRESULT SRepSession::CreateObject(const GUID& clsid, void** out, const GUID& riid, bool initialise) {
+HRESULT SRepSession::CreateObject(const GUID& clsid, void** out, const GUID& riid, bool initialise) noexcept {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (!m_open) return E_UNEXPECTED;
@@ -91,7 +97,7 @@ HRESULT SRepSession::CreateObject(const GUID& clsid, void** out, const GUID& rii
     });
 }
 
-HRESULT SRepSession::Close() {
+HRESULT SRepSession::Close() noexcept {
     if (!m_open) return S_FALSE;
     m_open = false;
     SComWrap<ISRepSession> keepAlive(this);
@@ -99,18 +105,18 @@ HRESULT SRepSession::Close() {
     return m_model->DeleteAll();
 }
 
-HRESULT SRepSession::IsOpen() {
+HRESULT SRepSession::IsOpen() noexcept {
     return m_open ? S_OK : S_FALSE;
 }
 
-HRESULT SRepSession::GetObjects(ISRepClassCol** model) {
+HRESULT SRepSession::GetObjects(ISRepClassCol** model) noexcept {
     if (!model) return E_POINTER;
     *model = m_model.Get();
     m_model->AddRef();
     return S_OK;
 }
 
-HRESULT SRepSession::GetRootObject(const GUID& riid, void** out) {
+HRESULT SRepSession::GetRootObject(const GUID& riid, void** out) noexcept {
     if (!out) return E_POINTER;
     *out = nullptr;
     SRepObjectMem* root = m_model->At(0);

@@ -15,17 +15,17 @@ public:
     uint32_t AddRef() override;
     uint32_t Release() override;
 
-    HRESULT GetName(SString* name) override;
-    HRESULT SetName(const SString& name) override;
-    HRESULT GetFormatName(SString* format) override;
-    HRESULT SetFormatName(const SString& format) override;
-    HRESULT CreateObject(const GUID& clsid, void** out, const GUID& riid, bool initialise = true) override;
-    HRESULT Close() override;
-    HRESULT IsOpen() override;
-    HRESULT GetObjects(ISRepClassCol** model) override;
-    HRESULT GetRootObject(const GUID& riid, void** out) override;
-    HRESULT GetPathName(SString* path) override;
-    HRESULT SetPathName(const SString& path) override;
+    HRESULT GetName(SString* name) noexcept override;
+    HRESULT SetName(const SString& name) noexcept override;
+    HRESULT GetFormatName(SString* format) noexcept override;
+    HRESULT SetFormatName(const SString& format) noexcept override;
+    HRESULT CreateObject(const GUID& clsid, void** out, const GUID& riid, bool initialise = true) noexcept override;
+    HRESULT Close() noexcept override;
+    HRESULT IsOpen() noexcept override;
+    HRESULT GetObjects(ISRepClassCol** model) noexcept override;
+    HRESULT GetRootObject(const GUID& riid, void** out) noexcept override;
+    HRESULT GetPathName(SString* path) noexcept override;
+    HRESULT SetPathName(const SString& path) noexcept override;
 
 private:
     explicit SRepSession(const SString& name) : m_name(name) {}

@@ -23,6 +23,9 @@ struct SRepTypeLibFormat {
     // Closes the fixed part of a collection record.
     static constexpr uint32_t kCollectionTerminator = 0xFFFFFFFF;
 
+    // An attribute's type word as the objects answer it is the record's shifted right by 8 bits;
+    // this bit marks a reference to another object.
+    static constexpr uint32_t kObjectReferenceType = 0x80000000;
     // Attribute flags: the value is produced by the class's get operation, not stored.
     static constexpr uint32_t kAttributeComputed = 0x40000;
     // Collection flags: the element class GUID follows the record.

@@ -1,13 +1,13 @@
 #pragma once
 // The repository framework's type-library manager: modules register their metamodel resource with
 // it, and from then on it answers the metaclass of a class GUID or name. The framework's own
-// classes (the object base and the external-session class) are registered when it is built, so
-// that a library can name them as bases and element classes. A library registers once; its
-// metaclasses live as long as the manager, which is never the case for a failed registration:
-// that registers nothing at all.
+// classes (the root, the object base with the attributes every object has, and the
+// external-session class) are registered when it is built, so that a library can name them as
+// bases and element classes. A library registers once; its metaclasses live as long as the
+// manager, which is never the case for a failed registration: that registers nothing at all.
 #include <cstdint>
-#include <map>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/base/SModuleState.h"
@@ -21,12 +21,16 @@ struct SRepTypeLibRegistration {
     int32_t language = 0;
     SString resourceType;
     HRESULT result = S_OK;
+    // For bytes that did not read: the offset of the first record or field that went wrong.
+    uint64_t errorOffset = 0;
 };
 
 class SRepTypeLibManager {
 public:
-    // The framework's own type library and the GUIDs of its classes.
+    // The framework's own type library and the GUIDs of its classes: the root of every repository
+    // class, the object base class on it, and the external-session class.
     static constexpr GUID kRepositoryLibraryId = MakeGUID("{2B975AA0-A490-11D1-A8B7-006097355D43}");
+    static constexpr GUID CLSID_SRepObject = MakeGUID("{362D41E0-9D82-11D1-8E5D-444553540000}");
     static constexpr GUID CLSID_SRepObjectBase = MakeGUID("{362D41EA-9D82-11D1-8E5D-444553540000}");
     static constexpr GUID CLSID_SRepSessionExtern = MakeGUID("{362D41ED-9D82-11D1-8E5D-444553540000}");
 
@@ -37,8 +41,10 @@ public:
     // Registers the type library held as resource (type, id) in the module state's resource
     // table. S_OK; S_FALSE when that library is registered already; E_INVALIDARG without a module
     // state or type, E_FAIL when the resource is missing or its classes cannot be bound (a base
-    // that is not registered or whose name and GUID disagree, a class GUID or name that is taken),
-    // E_IOFAILURE when the bytes do not parse exactly. Every call is recorded.
+    // that is not registered or whose name and GUID disagree, a chain of bases that loops, a class
+    // GUID or name that is taken), E_IOFAILURE when the bytes do not parse exactly or are more
+    // than SRepTypeLibReader::kMaxTypeLibSize (16 MiB). Every call is recorded. The time taken
+    // grows in proportion to the library's size.
     virtual HRESULT RegisterTypeLibResource(SModuleState* moduleState, uint32_t resourceId, int32_t language,
                                             const char* resourceType);
     virtual ~SRepTypeLibManager();
@@ -59,17 +65,21 @@ public:
     void ClearRegistrations() { m_registrations.clear(); }
 
 private:
-    HRESULT LoadAndRegister(SModuleState* moduleState, uint32_t resourceId, const char* resourceType);
+    using ClassesById = std::unordered_map<GUID, const SRepMetaClass*>;
+
+    HRESULT LoadAndRegister(SModuleState* moduleState, uint32_t resourceId, const char* resourceType,
+                            uint64_t* errorOffset);
+    HRESULT ReadAndRegister(const uint8_t* data, size_t size, uint64_t* errorOffset);
     HRESULT Register(std::unique_ptr<SRepTypeLib> library);
-    HRESULT BindBases(SRepTypeLib& library) const;
-    bool HasBaseCycle(const SRepTypeLib& library) const;
+    HRESULT BindBases(SRepTypeLib& library, const ClassesById& ownClasses) const;
+    static bool HasBaseCycle(const SRepTypeLib& library);
     void Commit(std::unique_ptr<SRepTypeLib> library);
     void RegisterRepositoryLibrary();
 
     std::vector<std::unique_ptr<SRepTypeLib>> m_libraries;
-    std::vector<const SRepMetaClass*> m_classes;  // in registration order
-    std::map<GUID, const SRepMetaClass*> m_classesById;
-    std::map<SString, const SRepMetaClass*> m_classesByQualifiedName;
+    ClassesById m_classesById;
+    std::unordered_map<SString, const SRepMetaClass*> m_classesByQualifiedName;
+    std::unordered_map<SString, const SRepMetaClass*> m_classesByCodeName;  // the first registered
     std::vector<SRepTypeLibRegistration> m_registrations;
 };
 

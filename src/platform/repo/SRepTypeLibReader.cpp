@@ -5,16 +5,17 @@
 #include "platform/base/SEIOException.h"
 #include "platform/repo/SRepTypeLibFormat.h"
 
-HRESULT SRepTypeLibReader::Read(std::unique_ptr<SRepTypeLib>& library) {
+SReadResult SRepTypeLibReader::Read(std::unique_ptr<SRepTypeLib>& library) {
     library.reset();
-    m_offset = 0;
+    m_offset = m_fieldStart = m_errorOffset = 0;
+    if (m_size > kMaxTypeLibSize) return {E_IOFAILURE, kMaxTypeLibSize, 0, 0};
     try {
         library = ReadTypeLib();
-        return S_OK;
+        return {S_OK, 0, 0, 0};
     } catch (const SEIOException&) {
-        return E_IOFAILURE;
+        return {E_IOFAILURE, m_errorOffset, 0, 0};
     } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
+        return {E_OUTOFMEMORY, m_offset, 0, 0};
     }
 }
 
@@ -37,7 +38,7 @@ std::unique_ptr<SRepTypeLib> SRepTypeLibReader::ReadTypeLib() {
     for (uint32_t i = 0; i < classCount; ++i) ReadClass(*library);
 
     Expect(ReadU32() == 0, "bad trailer");
-    Expect(m_offset == m_size, "bytes after the trailer");
+    ExpectAt(m_offset == m_size, "bytes after the trailer", m_offset);
     return library;
 }
 
@@ -65,20 +66,23 @@ void SRepTypeLibReader::ReadClass(SRepTypeLib& library) {
 
 void SRepTypeLibReader::ReadMember(SRepMetaClass& metaClass) {
     const GUID kind = ReadGUID();
+    Expect(kind == SRepTypeLibFormat::kAttributeRecord || kind == SRepTypeLibFormat::kCollectionRecord ||
+               kind == SRepTypeLibFormat::kMethodRecord,
+           "unknown member record kind");
     SString codeName, displayName;
     ReadNames(codeName, displayName);
-    // An id declared twice by one class would make its look-up ambiguous.
+    // An id declared twice by one class would make its look-up ambiguous. The id is the first
+    // field after the names in every member layout.
+    const size_t idOffset = m_offset;
     if (kind == SRepTypeLibFormat::kAttributeRecord)
-        Expect(metaClass.AddAttribute(ReadAttribute(std::move(codeName), std::move(displayName))),
-               "attribute id declared twice");
+        ExpectAt(metaClass.AddAttribute(ReadAttribute(std::move(codeName), std::move(displayName))),
+                 "attribute id declared twice", idOffset);
     else if (kind == SRepTypeLibFormat::kCollectionRecord)
-        Expect(metaClass.AddCollection(ReadCollection(std::move(codeName), std::move(displayName))),
-               "collection id declared twice");
-    else if (kind == SRepTypeLibFormat::kMethodRecord)
-        Expect(metaClass.AddMethod(ReadMethod(std::move(codeName), std::move(displayName))),
-               "method id declared twice");
+        ExpectAt(metaClass.AddCollection(ReadCollection(std::move(codeName), std::move(displayName))),
+                 "collection id declared twice", idOffset);
     else
-        Expect(false, "unknown member record kind");
+        ExpectAt(metaClass.AddMethod(ReadMethod(std::move(codeName), std::move(displayName))),
+                 "method id declared twice", idOffset);
 }
 
 SRepMetaAttribute SRepTypeLibReader::ReadAttribute(SString codeName, SString displayName) {
@@ -154,11 +158,21 @@ void SRepTypeLibReader::ExpectKind(const GUID& kind) {
 }
 
 void SRepTypeLibReader::Expect(bool condition, const char* what) {
-    if (!condition) throw SEIOException(what, SEIOException::badFormat);
+    ExpectAt(condition, what, m_fieldStart);
+}
+
+void SRepTypeLibReader::ExpectAt(bool condition, const char* what, size_t offset) {
+    if (condition) return;
+    m_errorOffset = offset;
+    throw SEIOException(what, SEIOException::badFormat);
 }
 
 const uint8_t* SRepTypeLibReader::Take(size_t count) {
-    if (count > m_size - m_offset) throw SEIOException("type library ends early", SEIOException::endOfFile);
+    m_fieldStart = m_offset;
+    if (count > m_size - m_offset) {
+        m_errorOffset = m_offset;
+        throw SEIOException("type library ends early", SEIOException::endOfFile);
+    }
     const uint8_t* bytes = m_data + m_offset;
     m_offset += count;
     return bytes;
@@ -184,10 +198,12 @@ GUID SRepTypeLibReader::ReadGUID() {
 
 SString SRepTypeLibReader::ReadString() {
     // A length byte counting the terminating 0, then the text and the 0; a 0 inside would cut
-    // the name short wherever it is used as C text.
+    // the name short wherever it is used as C text. The string is one field, from its length byte.
+    const size_t start = m_offset;
     const uint8_t length = ReadU8();
-    Expect(length >= 1, "string without its terminator");
+    ExpectAt(length >= 1, "string without its terminator", start);
     const uint8_t* text = Take(length);
+    m_fieldStart = start;
     Expect(text[length - 1] == 0, "string not terminated");
     for (uint8_t i = 0; i + 1 < length; ++i) Expect(text[i] != 0, "0 inside a string");
     return SString(reinterpret_cast<const char*>(text), length - 1u);

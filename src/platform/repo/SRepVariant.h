@@ -1,8 +1,9 @@
 #pragma once
-// A tagged attribute value. The type word says what it holds: 0x20000 short, 0x30000 int,
-// 0x40000 bool, 0x9xxxx CHAR (text of at most xxxx characters, 0x900FE: 254), 0xA0000 text,
-// 0xE0000 point, 0xF0000 rectangle, 0x80030000 object reference, 0x80040000 collection;
-// 0x70000 date (seconds since 1970) and 0xB0000 object id. 0 is empty.
+// A tagged attribute value. The type word says what it holds: the type code in bits 16-23, the
+// length of a CHAR in bits 0-15, bit 31 for a reference to an object or a collection.
+// 0x10000 object id, 0x20000 short, 0x30000 int, 0x40000 bool, 0x80000 date (seconds since
+// 1970), 0x9xxxx CHAR (text of at most xxxx characters, 0x900FE: 254), 0xA0000 text, 0xE0000
+// point, 0xF0000 rectangle, 0x80030000 object reference, 0x80040000 collection. 0 is empty.
 #include <cstdint>
 
 #include "platform/base/POINT.h"
@@ -14,14 +15,14 @@ struct ISRepObject;
 struct ISRepClassCol;
 
 inline constexpr uint32_t SREP_VT_EMPTY = 0;
+inline constexpr uint32_t SREP_VT_OID = 0x00010000;
 inline constexpr uint32_t SREP_VT_SHORT = 0x00020000;
 inline constexpr uint32_t SREP_VT_INT = 0x00030000;
 inline constexpr uint32_t SREP_VT_BOOL = 0x00040000;
-inline constexpr uint32_t SREP_VT_DATE = 0x00070000;
+inline constexpr uint32_t SREP_VT_DATE = 0x00080000;
 inline constexpr uint32_t SREP_VT_CHAR = 0x00090000;  // or'ed with the maximum length
 inline constexpr uint32_t SREP_VT_CHAR254 = 0x000900FE;
 inline constexpr uint32_t SREP_VT_TEXT = 0x000A0000;
-inline constexpr uint32_t SREP_VT_OID = 0x000B0000;
 inline constexpr uint32_t SREP_VT_POINT = 0x000E0000;
 inline constexpr uint32_t SREP_VT_RECT = 0x000F0000;
 inline constexpr uint32_t SREP_VT_OBJECT = 0x80030000;

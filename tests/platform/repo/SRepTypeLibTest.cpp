@@ -5,10 +5,13 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/repo/SRepTypeLibFormat.h"
 #include "platform/repo/SRepTypeLibManager.h"
+#include "platform/repo/SRepTypeLibReader.h"
+#include "platform/repo/SRepTypeLibWriter.h"
 #include "rpt/resources/SRptMetadata.h"
 #include "varod9/RptApi.h"
 
@@ -39,65 +42,96 @@ HRESULT RegisterWithFreshManager(const std::vector<uint8_t>& bytes, SRepTypeLibM
     return manager.RegisterTypeLibResource(&module, 1000, 0, "METADATA");
 }
 
-// A small type library written by hand: classes without members, each with at most one base.
-class TinyLibrary {
-public:
-    struct ClassDef {
-        const char* name;
-        GUID classId;
-        const char* baseName;  // null: no base
-        GUID baseClassId;
-    };
-
-    static std::vector<uint8_t> Build(const std::vector<ClassDef>& classes) {
-        TinyLibrary lib;
-        lib.U32(SRepTypeLibFormat::kMagic);
-        for (int i = 0; i < 28; ++i) lib.U8(0);
-        lib.U8(3);
-        lib.Str("Tst");
-        lib.Str("Tiny");
-        lib.Guid(MakeGUID("{11111111-2222-3333-4444-555555555555}"));
-        for (int i = 0; i < 4; ++i) lib.U32(0);
-        lib.U32(0);  // no referenced library
-        lib.U32(static_cast<uint32_t>(classes.size()));
-        for (const ClassDef& c : classes) {
-            lib.Guid(SRepTypeLibFormat::kClassRecord);
-            lib.U8(2);
-            lib.Str(c.name);
-            lib.Str(c.name);
-            lib.U32(0x0C400);
-            lib.Guid(c.classId);
-            for (int i = 0; i < 3; ++i) lib.U32(0);
-            lib.U32(c.baseName ? 1 : 0);
-            if (c.baseName) {
-                lib.Str(c.baseName);
-                lib.Guid(c.baseClassId);
-            }
-            lib.U32(0);  // members
-        }
-        lib.U32(0);
-        return lib.m_bytes;
-    }
-
-private:
-    void U8(uint8_t v) { m_bytes.push_back(v); }
-    void U32(uint32_t v) {
-        for (int s = 0; s < 32; s += 8) U8(static_cast<uint8_t>(v >> s));
-    }
-    void Guid(const GUID& g) {
-        uint8_t b[16];
-        GUIDToBytes(g, b);
-        m_bytes.insert(m_bytes.end(), b, b + 16);
-    }
-    void Str(const char* s) {
-        U8(static_cast<uint8_t>(std::strlen(s) + 1));
-        m_bytes.insert(m_bytes.end(), s, s + std::strlen(s) + 1);
-    }
-    std::vector<uint8_t> m_bytes;
+// A small type library: classes without members, each with at most one base.
+struct TinyClass {
+    const char* name;
+    GUID classId;
+    const char* baseName;  // null: no base
+    GUID baseClassId;
 };
+
+void WriteTinyHeader(SRepTypeLibWriter& writer, uint32_t classCount) {
+    SRepTypeLibWriter::Header header;
+    header.nameSpace = "Tst";
+    header.name = "Tiny";
+    header.libraryId = MakeGUID("{11111111-2222-3333-4444-555555555555}");
+    writer.WriteHeader(header, classCount);
+}
+
+std::vector<uint8_t> TinyLibrary(const std::vector<TinyClass>& classes) {
+    SRepTypeLibWriter writer;
+    WriteTinyHeader(writer, static_cast<uint32_t>(classes.size()));
+    for (const TinyClass& c : classes) {
+        SRepTypeLibWriter::Class record;
+        record.codeName = record.displayName = c.name;
+        record.flags = 0x0C400;
+        record.classId = c.classId;
+        if (c.baseName) {
+            record.baseName = c.baseName;
+            record.baseClassId = c.baseClassId;
+        }
+        writer.WriteClass(record, 0);
+    }
+    writer.WriteTrailer();
+    return writer.TakeBytes();
+}
+
+// Class n of a generated library: "C<n>", with one attribute "A<n>" of id 0x02100000 + n.
+GUID GeneratedClass(uint32_t n) {
+    GUID guid = MakeGUID("{00000000-5EED-4C1A-8000-000000000000}");
+    guid.Data1 = n;
+    return guid;
+}
+
+std::string GeneratedName(uint32_t n) {
+    return "C" + std::to_string(n);
+}
+
+// `count` classes, class n on the class `baseOf(n)` of the library, or on the repository object
+// base for a negative answer.
+std::vector<uint8_t> GeneratedLibrary(uint32_t count, const std::function<int64_t(uint32_t)>& baseOf) {
+    SRepTypeLibWriter writer;
+    WriteTinyHeader(writer, count);
+    for (uint32_t n = 0; n < count; ++n) {
+        const std::string name = GeneratedName(n);
+        const int64_t base = baseOf(n);
+        const std::string baseName = base < 0 ? "Rep::SRepObjectBase" : "Tst::" + GeneratedName(uint32_t(base));
+        SRepTypeLibWriter::Class record;
+        record.codeName = record.displayName = name;
+        record.classId = GeneratedClass(n);
+        record.baseName = baseName;
+        record.baseClassId = base < 0 ? SRepTypeLibManager::CLSID_SRepObjectBase : GeneratedClass(uint32_t(base));
+        writer.WriteClass(record, 1);
+        const std::string attributeName = "A" + std::to_string(n);
+        SRepTypeLibWriter::Attribute attribute;
+        attribute.codeName = attribute.displayName = attributeName;
+        attribute.id = 0x02100000 + n;
+        attribute.typeWord = 0x03000000;
+        writer.WriteAttribute(attribute);
+    }
+    writer.WriteTrailer();
+    return writer.TakeBytes();
+}
+
+// Each class on the one before it, the first on the repository object base.
+std::vector<uint8_t> ChainLibrary(uint32_t count) {
+    return GeneratedLibrary(count, [](uint32_t n) { return int64_t(n) - 1; });
+}
 
 constexpr GUID kTinyA = MakeGUID("{AAAAAAAA-0000-0000-0000-000000000001}");
 constexpr GUID kTinyB = MakeGUID("{AAAAAAAA-0000-0000-0000-000000000002}");
+
+// The head of a library of one class, "Tst::A" on the repository object base, whose
+// `memberCount` members the caller writes next.
+void WriteOneClass(SRepTypeLibWriter& writer, uint32_t memberCount) {
+    WriteTinyHeader(writer, 1);
+    SRepTypeLibWriter::Class record;
+    record.codeName = record.displayName = "A";
+    record.classId = kTinyA;
+    record.baseName = "Rep::SRepObjectBase";
+    record.baseClassId = SRepTypeLibManager::CLSID_SRepObjectBase;
+    writer.WriteClass(record, memberCount);
+}
 
 }  // namespace
 
@@ -117,7 +151,8 @@ TEST(SRepTypeLibManager, StartUpRegistersEveryReportClassWithItsBase) {
         EXPECT_EQ(c.GetBaseClass()->GetClassId(), c.GetBaseClassId());
     }
     EXPECT_EQ(Class("SRptBase").GetBaseClass(), manager->FindMetaClass(SRepTypeLibManager::CLSID_SRepObjectBase));
-    EXPECT_EQ(Class("Rep::SRepObjectBase").GetBaseClass(), nullptr);
+    EXPECT_EQ(Class("Rep::SRepObjectBase").GetBaseClass(), &Class("Rep::SRepObject"));
+    EXPECT_EQ(Class("Rep::SRepObject").GetBaseClass(), nullptr);
     EXPECT_EQ(manager->FindMetaClass(ReportClass(0xE9)), &Class("SRptPara"));
     EXPECT_EQ(manager->FindMetaClass(ReportClass(0xFA)), &Class("Rpt::SRptTabulation"));
     EXPECT_EQ(Class("SRptListRow").GetBaseClass(), &Class("SRptTableRow"));
@@ -312,12 +347,160 @@ TEST(SRepTypeLibManager, RefusesCorruptedCopiesOfTheResourceWhole) {
     }
 }
 
-TEST(SRepTypeLibManager, RefusesEveryTruncation) {
+TEST(SRepTypeLibManager, RefusesEveryTruncationAndTellsWhereItRanOut) {
     const std::vector<uint8_t> bytes = Resource();
     SRepTypeLibManager manager;
-    for (size_t size = 0; size < bytes.size(); size += (size < 300 || size > bytes.size() - 300) ? 1 : 97)
+    for (size_t size = 0; size < bytes.size(); size += (size < 300 || size > bytes.size() - 300) ? 1 : 97) {
         ASSERT_EQ(manager.RegisterTypeLib(bytes.data(), size), E_IOFAILURE) << size;
+        std::unique_ptr<SRepTypeLib> library;
+        const SReadResult read = SRepTypeLibReader(bytes.data(), size).Read(library);
+        ASSERT_EQ(read.code, E_IOFAILURE) << size;
+        ASSERT_LE(read.offset, size);
+        EXPECT_EQ(library, nullptr);
+    }
     EXPECT_EQ(manager.FindTypeLib(kReportLibraryId), nullptr);
+
+    // The field that runs past the end: the class count at 100 in the header of 104 bytes; the
+    // trailer in the last 4 of 33,313.
+    std::unique_ptr<SRepTypeLib> library;
+    EXPECT_EQ(SRepTypeLibReader(bytes.data(), 102).Read(library).offset, 100u);
+    EXPECT_EQ(SRepTypeLibReader(bytes.data(), 33312).Read(library).offset, 33309u);
+}
+
+TEST(SRepTypeLibReader, TellsWhereTheFirstBadRecordOrFieldBegins) {
+    const std::vector<std::tuple<const char*, std::function<void(std::vector<uint8_t>&)>, uint64_t>> corruptions = {
+        {"magic", [](auto& b) { b[0] = 0; }, 0},
+        {"namespace without its 0", [](auto& b) { b[37] = 'x'; }, 33},
+        {"attribute kind where the first class is due", [](auto& b) { b[104] = 0xE7; }, 104},
+        // The member record read where the second class begins, right after the first.
+        {"member count of SRptBase", [](auto& b) { b[221] = 1; }, 225},
+        // One class more: its record would begin at the trailer and runs past the end.
+        {"class count + 1", [](auto& b) { b[100] += 1; }, 33309},
+        {"trailing byte", [](auto& b) { b.push_back(0); }, 33313},
+        {"trailer not 0", [](auto& b) { b.back() = 1; }, 33309},
+    };
+    for (const auto& [what, corrupt, offset] : corruptions) {
+        std::vector<uint8_t> bytes = Resource();
+        corrupt(bytes);
+        std::unique_ptr<SRepTypeLib> library;
+        const SReadResult read = SRepTypeLibReader(bytes.data(), bytes.size()).Read(library);
+        EXPECT_EQ(read.code, E_IOFAILURE) << what;
+        EXPECT_EQ(read.offset, offset) << what;
+        EXPECT_EQ(read.line, 0u) << what;  // bytes have no lines
+
+        // The registration's record keeps the offset.
+        SRepTypeLibManager manager;
+        EXPECT_EQ(RegisterWithFreshManager(bytes, manager), E_IOFAILURE) << what;
+        ASSERT_EQ(manager.GetRegistrations().size(), 1u);
+        EXPECT_EQ(manager.GetRegistrations()[0].errorOffset, offset) << what;
+    }
+}
+
+TEST(SRepTypeLibReader, TellsTheIdOfAMemberDeclaredTwice) {
+    SRepTypeLibWriter writer;
+    WriteOneClass(writer, 2);
+    SRepTypeLibWriter::Attribute attribute;
+    attribute.codeName = attribute.displayName = "X";
+    attribute.id = 0x02100000;
+    writer.WriteAttribute(attribute);
+    const size_t second = writer.GetBytes().size();
+    writer.WriteAttribute(attribute);
+    writer.WriteTrailer();
+    const std::vector<uint8_t> bytes = writer.TakeBytes();
+    std::unique_ptr<SRepTypeLib> library;
+    const SReadResult read = SRepTypeLibReader(bytes.data(), bytes.size()).Read(library);
+    EXPECT_EQ(read.code, E_IOFAILURE);
+    // Kind 16, mark 1, two names of 3 bytes each: the id follows.
+    EXPECT_EQ(read.offset, second + 16 + 1 + 3 + 3);
+}
+
+TEST(SRepTypeLibManager, RegistersAChainOfTwentyThousandClasses) {
+    constexpr uint32_t kCount = 20000;
+    const std::vector<uint8_t> bytes = ChainLibrary(kCount);
+    SRepTypeLibManager manager;
+    ASSERT_EQ(manager.RegisterTypeLib(bytes.data(), bytes.size()), S_OK);
+
+    for (uint32_t n = 0; n < kCount; ++n) {
+        const SRepMetaClass* metaClass = manager.FindMetaClass(GeneratedClass(n));
+        ASSERT_NE(metaClass, nullptr) << n;
+        ASSERT_EQ(metaClass->GetCodeName(), SString(GeneratedName(n))) << n;
+        ASSERT_EQ(manager.FindMetaClassByName(SString(GeneratedName(n))), metaClass) << n;
+        ASSERT_EQ(manager.FindMetaClassByName(SString("Tst::" + GeneratedName(n))), metaClass) << n;
+        ASSERT_EQ(metaClass->GetBaseClass(), n == 0 ? manager.FindMetaClass(SRepTypeLibManager::CLSID_SRepObjectBase)
+                                                    : manager.FindMetaClass(GeneratedClass(n - 1)))
+            << n;
+    }
+
+    // From the deepest class the chain runs through every class to the repository's root.
+    const SRepMetaClass* deepest = manager.FindMetaClass(GeneratedClass(kCount - 1));
+    uint32_t length = 0;
+    for (const SRepMetaClass* c = deepest; c; c = c->GetBaseClass()) ++length;
+    EXPECT_EQ(length, kCount + 2);
+    EXPECT_TRUE(deepest->IsKindOf(GeneratedClass(0)));
+    EXPECT_TRUE(deepest->IsKindOf(SRepTypeLibManager::CLSID_SRepObject));
+    EXPECT_FALSE(manager.FindMetaClass(GeneratedClass(0))->IsKindOf(GeneratedClass(1)));
+
+    // Members of every class of the chain, by id and by name, the repository's own included.
+    const SRepMetaAttribute* first = deepest->FindAttribute(0x02100000);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->GetOwner(), manager.FindMetaClass(GeneratedClass(0)));
+    EXPECT_EQ(deepest->FindAttributeByName("A0"), first);
+    EXPECT_EQ(deepest->FindAttribute(0x02100000 + kCount - 1)->GetCodeName(), SString("A" + std::to_string(kCount - 1)));
+    EXPECT_EQ(deepest->GetAttributeType(0x02100000 + kCount / 2), 0x00030000u);
+    EXPECT_EQ(deepest->FindAttribute(0x02100000 + kCount), nullptr);
+    ASSERT_NE(deepest->FindAttributeByName("OID"), nullptr);
+    EXPECT_EQ(deepest->FindAttributeByName("OID")->GetId(), 0x01000001u);
+    EXPECT_EQ(deepest->GetAttributeType(0x0100000A), 0x80030000u);
+}
+
+TEST(SRepTypeLibManager, RefusesALoopAmongGeneratedClasses) {
+    const std::vector<std::pair<const char*, std::function<int64_t(uint32_t)>>> loops = {
+        // Class 0 on the last one: the whole library is one ring.
+        {"ring", [](uint32_t n) { return n == 0 ? int64_t(1999) : int64_t(n) - 1; }},
+        // A sound chain from 0 to 999, and a ring from 1000 to 1999.
+        {"ring after a chain", [](uint32_t n) { return n == 1000 ? int64_t(1999) : int64_t(n) - 1; }},
+        // A chain whose last class stands on itself, reached from every other.
+        {"own base at the end", [](uint32_t n) { return n == 1999 ? int64_t(1999) : int64_t(n) + 1; }},
+    };
+    for (const auto& [what, baseOf] : loops) {
+        const std::vector<uint8_t> bytes = GeneratedLibrary(2000, baseOf);
+        SRepTypeLibManager manager;
+        EXPECT_EQ(manager.RegisterTypeLib(bytes.data(), bytes.size()), E_FAIL) << what;
+        EXPECT_EQ(manager.FindMetaClass(GeneratedClass(0)), nullptr) << what;
+        EXPECT_EQ(manager.FindMetaClassByName("C0"), nullptr) << what;
+    }
+    // Many classes on shared bases, in any order, are no loop: a tree whose classes name bases
+    // that come later in the library.
+    const std::vector<uint8_t> tree =
+        GeneratedLibrary(2000, [](uint32_t n) { return n == 1999 ? int64_t(-1) : int64_t(1999 - (1999 - n) / 2); });
+    SRepTypeLibManager manager;
+    ASSERT_EQ(manager.RegisterTypeLib(tree.data(), tree.size()), S_OK);
+    EXPECT_TRUE(manager.FindMetaClass(GeneratedClass(0))->IsKindOf(GeneratedClass(1999)));
+}
+
+TEST(SRepTypeLibManager, RefusesALibraryOfMoreThanSixteenMiB) {
+    // One class with more attributes of the longest names than fit into 16 MiB.
+    const std::string longName(254, 'n');
+    constexpr uint32_t kAttributes = 20700;  // of 814 bytes each
+    SRepTypeLibWriter writer;
+    WriteOneClass(writer, kAttributes);
+    SRepTypeLibWriter::Attribute attribute;
+    attribute.codeName = attribute.displayName = attribute.defaultValue = longName;
+    for (uint32_t n = 0; n < kAttributes; ++n) {
+        attribute.id = 0x02100000 + n;
+        writer.WriteAttribute(attribute);
+    }
+    writer.WriteTrailer();
+    const std::vector<uint8_t> bytes = writer.TakeBytes();
+    ASSERT_GT(bytes.size(), size_t{16} << 20);
+
+    std::unique_ptr<SRepTypeLib> library;
+    const SReadResult read = SRepTypeLibReader(bytes.data(), bytes.size()).Read(library);
+    EXPECT_EQ(read.code, E_IOFAILURE);
+    EXPECT_EQ(read.offset, uint64_t{16} << 20);
+    SRepTypeLibManager manager;
+    EXPECT_EQ(RegisterWithFreshManager(bytes, manager), E_IOFAILURE);
+    EXPECT_EQ(manager.FindMetaClass(kTinyA), nullptr);
 }
 
 TEST(SRepTypeLibManager, BindsBasesAcrossTheLibraryAndRefusesUnsoundOnes) {
@@ -325,12 +508,12 @@ TEST(SRepTypeLibManager, BindsBasesAcrossTheLibraryAndRefusesUnsoundOnes) {
     {
         // A base may come after the class that names it.
         SRepTypeLibManager manager;
-        auto bytes = TinyLibrary::Build({{"A", kTinyA, "Tst::B", kTinyB}, {"B", kTinyB, "Rep::SRepObjectBase", objectBase}});
+        auto bytes = TinyLibrary({{"A", kTinyA, "Tst::B", kTinyB}, {"B", kTinyB, "Rep::SRepObjectBase", objectBase}});
         ASSERT_EQ(manager.RegisterTypeLib(bytes.data(), bytes.size()), S_OK);
         EXPECT_EQ(manager.FindMetaClass(kTinyA)->GetBaseClass(), manager.FindMetaClass(kTinyB));
         EXPECT_TRUE(manager.FindMetaClassByName("Tst::A")->IsKindOf(objectBase));
     }
-    const std::vector<std::pair<const char*, std::vector<TinyLibrary::ClassDef>>> unsound = {
+    const std::vector<std::pair<const char*, std::vector<TinyClass>>> unsound = {
         {"cycle", {{"A", kTinyA, "Tst::B", kTinyB}, {"B", kTinyB, "Tst::A", kTinyA}}},
         {"own base", {{"A", kTinyA, "Tst::A", kTinyA}}},
         {"name of one class, GUID of another", {{"A", kTinyA, "Tst::B", objectBase}, {"B", kTinyB, nullptr, {}}}},
@@ -341,9 +524,83 @@ TEST(SRepTypeLibManager, BindsBasesAcrossTheLibraryAndRefusesUnsoundOnes) {
     };
     for (const auto& [what, classes] : unsound) {
         SRepTypeLibManager manager;
-        auto bytes = TinyLibrary::Build(classes);
+        auto bytes = TinyLibrary(classes);
         EXPECT_EQ(manager.RegisterTypeLib(bytes.data(), bytes.size()), E_FAIL) << what;
         EXPECT_EQ(manager.FindMetaClass(kTinyA), nullptr) << what;
         EXPECT_EQ(manager.FindMetaClassByName("Tst::A"), nullptr) << what;
     }
+}
+
+TEST(SRepTypeLibWriter, WritesTheReportLibrarysHeaderAndFirstClassByteForByte) {
+    const GUID references[] = {MakeGUID("{2B975AA0-A490-11D1-A8B7-006097355D43}")};
+    SRepTypeLibWriter::Header header;
+    header.nameSpace = "Rpt";
+    header.name = "VeDuzadi";
+    header.libraryId = kReportLibraryId;
+    header.formatByte = 3;
+    header.headerWords[0] = 0x00000198;
+    header.headerWords[1] = 0x00FF00FF;
+    header.headerWords[2] = 0x00020001;
+    header.references = references;
+    SRepTypeLibWriter writer;
+    writer.WriteHeader(header, 36);
+    ASSERT_EQ(writer.GetBytes().size(), 104u);
+
+    SRepTypeLibWriter::Class base;
+    base.codeName = "SRptBase";
+    base.displayName = "ReportBaseClass";
+    base.flags = 0x0C001;
+    base.classId = ReportClass(0xD0);
+    base.stringId = 5098;
+    base.baseName = "Rep::SRepObjectBase";
+    base.baseClassId = SRepTypeLibManager::CLSID_SRepObjectBase;
+    writer.WriteClass(base, 0);
+    const std::vector<uint8_t> resource = Resource();
+    EXPECT_EQ(writer.GetBytes(), std::vector<uint8_t>(resource.begin(), resource.begin() + 225));
+}
+
+TEST(SRepTypeLibWriter, EveryRecordKindReadsBackAsWritten) {
+    SRepTypeLibWriter writer;
+    WriteOneClass(writer, 4);
+    writer.WriteAttribute({"Size", "TheSize", 0x02100001, -4, 7, 0x09005000, 0x40100, "80"});
+    writer.WriteCollection({"Parts", "TheParts", 0x02100002, 1, 8, 0x30308000, 0, 0x100, kTinyB});  // no element class
+    writer.WriteCollection({"Whole", "", 0x02900002, 0, 0, 0xB0308000, 0x188000, 0, kTinyA});
+    writer.WriteMethod({"Count", "CountParts", 0x02100003, 0x03000000, 0x500, "INT", "nParts"}, 2);
+    writer.WriteParameter({"pFilter", false, "const SString &"});
+    writer.WriteParameter({"pCount", true, "INT *"});
+    writer.WriteTrailer();
+    const std::vector<uint8_t> bytes = writer.TakeBytes();
+
+    SRepTypeLibManager manager;
+    ASSERT_EQ(manager.RegisterTypeLib(bytes.data(), bytes.size()), S_OK);
+    const SRepMetaClass* a = manager.FindMetaClass(kTinyA);
+    ASSERT_NE(a, nullptr);
+    const SRepMetaAttribute* size = a->FindAttributeByName("Size");
+    ASSERT_NE(size, nullptr);
+    EXPECT_EQ(size->GetDisplayName(), "TheSize");
+    EXPECT_EQ(size->GetW(), -4);
+    EXPECT_EQ(size->GetStringId(), 7u);
+    EXPECT_EQ(size->GetAttributeType(), 0x00090050u);
+    EXPECT_EQ(size->GetAttributeFlags(), 0x401u);
+    EXPECT_EQ(size->GetDefaultValue(), "80");
+    const SRepMetaCollection* parts = a->FindCollection(0x02100002);
+    ASSERT_NE(parts, nullptr);
+    EXPECT_EQ(parts->GetW(), 1);
+    EXPECT_FALSE(parts->HasElementClass());
+    EXPECT_EQ(parts->GetEndWord(), 0x100u);
+    const SRepMetaCollection* whole = a->FindCollectionByName("Whole");
+    ASSERT_NE(whole, nullptr);
+    EXPECT_TRUE(whole->IsInverseEnd());
+    EXPECT_EQ(whole->GetElementClassId(), kTinyA);
+    const SRepMetaMethod* count = a->FindMethod(0x02100003);
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count->GetReturnTypeWord(), 0x03000000u);
+    EXPECT_EQ(count->GetReturnTypeText(), "INT");
+    EXPECT_EQ(count->GetReturnName(), "nParts");
+    ASSERT_EQ(count->GetParameters().size(), 2u);
+    EXPECT_EQ(count->GetParameters()[0].GetName(), "pFilter");
+    EXPECT_TRUE(count->GetParameters()[0].IsIn());
+    EXPECT_EQ(count->GetParameters()[1].GetTypeText(), "INT *");
+    EXPECT_TRUE(count->GetParameters()[1].IsOut());
+    EXPECT_FALSE(count->GetParameters()[1].IsIn());
 }

@@ -29,6 +29,14 @@ TEST(SRepVariant, EachSetterTagsItsTypeWord) {
     EXPECT_EQ(v.GetRECT(), (RECT{1, 2, 3, 4}));
     EXPECT_EQ(v.GetText(), "");  // a rectangle has no text
     EXPECT_EQ(v.GetInt(), 0);
+    const GUID oid = MakeGUID("{0C1A2B3C-4D5E-4F60-8172-839405162738}");
+    v.SetOID(oid);
+    EXPECT_EQ(v.GetType(), 0x10000u);
+    EXPECT_EQ(v.GetOID(), oid);
+    v.SetDATE(86400);  // a date is no number
+    EXPECT_EQ(v.GetInt(), 0);
+    EXPECT_EQ(v.GetType(), 0x80000u);
+    EXPECT_EQ(v.GetDATE(), 86400);
 }
 
 TEST(SRepVariant, CharKeeps254CharactersWithoutCuttingASequence) {

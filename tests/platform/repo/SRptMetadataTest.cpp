@@ -27,7 +27,7 @@ uint32_t U32At(const uint8_t* bytes, size_t offset) {
 const SRepTypeLib& Library() {
     static std::unique_ptr<SRepTypeLib> library = [] {
         std::unique_ptr<SRepTypeLib> read;
-        EXPECT_EQ(SRepTypeLibReader(SRptMetadata::GetData(), SRptMetadata::GetSize()).Read(read), S_OK);
+        EXPECT_EQ(SRepTypeLibReader(SRptMetadata::GetData(), SRptMetadata::GetSize()).Read(read).code, S_OK);
         return read;
     }();
     return *library;
@@ -85,7 +85,7 @@ TEST(SRptMetadata, HeaderAndFirstRecordStandAtTheirOffsets) {
 TEST(SRptMetadata, ParsesByItsCountsExactlyToTheLastByte) {
     SRepTypeLibReader reader(SRptMetadata::GetData(), SRptMetadata::GetSize());
     std::unique_ptr<SRepTypeLib> library;
-    ASSERT_EQ(reader.Read(library), S_OK);
+    ASSERT_EQ(reader.Read(library).code, S_OK);
     EXPECT_EQ(reader.GetOffset(), 33313u);
     EXPECT_EQ(library->GetNamespace(), "Rpt");
     EXPECT_EQ(library->GetName(), "VeDuzadi");
