@@ -18,6 +18,7 @@ protected:
         SSettingsStore::Get().Clear();
         SRptFont::DestroyTables();
         SRptFont::ConstructTables();
+        ForgetKeptDefaults();
         SRptTestParaContainerRegistry::Construct();
         live = SRptGetModuleState()->LockCount();
         ASSERT_EQ(SRepSession::Create("report", &session), S_OK);
@@ -28,7 +29,14 @@ protected:
         session.Clear();
         EXPECT_EQ(SRptGetModuleState()->LockCount(), live) << "report objects left alive";
         SRptTestParaContainerRegistry::Destroy();
+        ForgetKeptDefaults();
         SSettingsStore::Get().Clear();
+    }
+    // The paragraph class keeps the defaults it reported first for the life of its registry: a
+    // registry made anew forgets what an earlier test's fonts gave.
+    static void ForgetKeptDefaults() {
+        SRptParaRegistry::Destroy();
+        SRptParaRegistry::Construct();
     }
 
     // A paragraph of a class made in the session, outside any container.

@@ -86,7 +86,7 @@ ValueNames NamesFor(const char* prefix) {
 
 struct Tables {
     std::map<std::pair<void*, int32_t>, LOGFONTA> logFonts;  // (handle, logical resolution)
-    std::map<void*, TEXTMETRICA> metrics;
+    std::map<std::pair<void*, int32_t>, TEXTMETRICA> metrics;  // (handle, device resolution)
     std::array<FontRow, SRptFont::kFontKindCount> fonts;
     std::array<ValueNames, SRptFont::kFontKindCount> valueNames;
     int32_t loaded = 0;
@@ -270,21 +270,22 @@ void SRptFont::AddLogFontForHandle(void* handle, LOGFONTA logFont, SDC* dc) {
     tables->logFonts.insert_or_assign({handle, resolution}, logFont);
 }
 
-const TEXTMETRICA* SRptFont::GetMetricsFromHandle(void* handle) {
+const TEXTMETRICA* SRptFont::GetMetricsFromHandle(void* handle, SDC* dc) {
     Tables* tables = GetTables();
     if (!tables) return nullptr;
-    auto it = tables->metrics.find(handle);
+    auto it = tables->metrics.find({handle, GetDevicePixelsPerInch(dc)});
     return it == tables->metrics.end() ? nullptr : &it->second;
 }
 
-void SRptFont::AddMetricsForHandle(void* handle, TEXTMETRICA metrics) {
-    if (Tables* tables = GetTables()) tables->metrics.insert_or_assign(handle, metrics);
+void SRptFont::AddMetricsForHandle(void* handle, TEXTMETRICA metrics, SDC* dc) {
+    if (Tables* tables = GetTables()) tables->metrics.insert_or_assign({handle, GetDevicePixelsPerInch(dc)}, metrics);
 }
 
 void SRptFont::ForgetHandle(void* handle) {
     Tables* tables = GetTables();
     if (!tables) return;
-    tables->metrics.erase(handle);
+    auto& metrics = tables->metrics;
+    metrics.erase(metrics.lower_bound({handle, INT32_MIN}), metrics.upper_bound({handle, INT32_MAX}));
     auto& logFonts = tables->logFonts;
     logFonts.erase(logFonts.lower_bound({handle, INT32_MIN}), logFonts.upper_bound({handle, INT32_MAX}));
 }
@@ -310,6 +311,12 @@ int32_t SRptFont::GetLogPixelsPerInch(SDC* dc) {
     const int32_t viewport = Magnitude(dc->GetViewportExt().cy);
     const int32_t result = MulDiv(dc->GetDeviceCaps(LOGPIXELSY), window, viewport);
     return result < 0 ? 0 : result;
+}
+
+int32_t SRptFont::GetDevicePixelsPerInch(SDC* dc) {
+    std::optional<SWindowDC> ownScreen;
+    if (!dc) dc = GetScreenDC(ownScreen);
+    return dc->GetDeviceCaps(LOGPIXELSY);
 }
 
 // ---- start-up and shut-down ----

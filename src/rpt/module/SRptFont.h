@@ -84,9 +84,13 @@ public:
     // library's screen). A returned pointer stays valid until its entry is replaced or removed.
     static const LOGFONTA* GetLogFontFromHandle(void* handle, SDC* dc = nullptr);
     static void AddLogFontForHandle(void* handle, LOGFONTA logFont, SDC* dc = nullptr);
-    // The metrics cache (HIMETRIC metrics of a paragraph's screen font), per handle.
-    static const TEXTMETRICA* GetMetricsFromHandle(void* handle);
-    static void AddMetricsForHandle(void* handle, TEXTMETRICA metrics);
+    // The metrics cache (HIMETRIC metrics of a paragraph's screen font). A font is realised in
+    // whole pixels of the device that measures it, so its HIMETRIC metrics differ from device to
+    // device: entries are kept per handle and device resolution (that of `dc`, whatever its
+    // mapping; null: the library's screen), so that no layout depends on which device measured a
+    // paragraph first.
+    static const TEXTMETRICA* GetMetricsFromHandle(void* handle, SDC* dc = nullptr);
+    static void AddMetricsForHandle(void* handle, TEXTMETRICA metrics, SDC* dc = nullptr);
     // Removes every entry of a handle from both caches: its font is being deleted, and a font
     // made later must not inherit what was measured for it.
     static void ForgetHandle(void* handle);
@@ -98,6 +102,8 @@ public:
     // Logical units per inch vertically on `dc`: its resolution scaled by its mapping's extents
     // (96 on the screen, 2540 in MM_HIMETRIC); never negative.
     static int32_t GetLogPixelsPerInch(SDC* dc);
+    // Device pixels per inch vertically on `dc` (null: the library's screen), whatever its mapping.
+    static int32_t GetDevicePixelsPerInch(SDC* dc);
 
     // Start-up and shut-down of the tables: built-in rows, nothing loaded, empty caches.
     static void ConstructTables();

@@ -116,10 +116,14 @@ TEST_F(SRptParaFont, MetricsAreInHimetricAndTheMappingIsLeftAsItWas) {
     EXPECT_EQ(device->GetMapMode(), MM_ANISOTROPIC);
     EXPECT_EQ(device->GetWindowExt(), (SIZE{300, 400}));
     EXPECT_EQ(device->GetViewportExt(), (SIZE{30, -40}));
-    // Measured once per screen font: the next call, for any device, reads the cache.
+    // Measured once per screen font and resolution: the next call at that resolution, whatever
+    // the device's mapping, reads the cache.
+    SRptFont::AddMetricsForHandle(ScreenHandleOf(para.Get()), TEXTMETRICA{}, DeviceAt(600).get());
     TEXTMETRICA again;
-    ASSERT_EQ(para->GetTextMetricsHimetric(DeviceAt(600).get(), &again), S_OK);
+    ASSERT_EQ(para->GetTextMetricsHimetric(DeviceAt(96).get(), &again), S_OK);
     EXPECT_EQ(again, metrics);
+    ASSERT_EQ(para->GetTextMetricsHimetric(DeviceAt(600).get(), &again), S_OK);
+    EXPECT_EQ(again, TEXTMETRICA{});
     EXPECT_EQ(para->GetTextMetricsHimetric(nullptr, nullptr), E_INVALIDARG);
 }
 
@@ -149,6 +153,26 @@ TEST_F(SRptParaFont, ADeviceThatCannotMeasureLeavesNothingBehind) {
     // The next device that can measure gets the paragraph's metrics, not the failure.
     ASSERT_EQ(para->GetTextMetricsHimetric(nullptr, &metrics), S_OK);
     EXPECT_EQ(metrics.tmHeight, 423);
+}
+
+TEST_F(SRptParaFont, EachDeviceGetsItsOwnMetricsWhicheverMeasuredFirst) {
+    // A font realised in whole pixels has other HIMETRIC metrics at 600 dots per inch than on the
+    // screen: neither may take the other's from the cache.
+    std::unique_ptr<SDC> printer = DeviceAt(600);
+    SComWrap<ISRptPara> printerFirst = MakePara();
+    SComWrap<ISRptPara> screenFirst = MakePara();
+    TEXTMETRICA printerThenScreen[2], screenThenPrinter[2];
+    ASSERT_EQ(printerFirst->GetTextMetricsHimetric(printer.get(), &printerThenScreen[0]), S_OK);
+    ASSERT_EQ(printerFirst->GetTextMetricsHimetric(nullptr, &printerThenScreen[1]), S_OK);
+    ASSERT_EQ(screenFirst->GetTextMetricsHimetric(nullptr, &screenThenPrinter[0]), S_OK);
+    ASSERT_EQ(screenFirst->GetTextMetricsHimetric(printer.get(), &screenThenPrinter[1]), S_OK);
+
+    EXPECT_EQ(printerThenScreen[1].tmHeight, 423);
+    EXPECT_EQ(screenThenPrinter[0].tmHeight, 423);
+    EXPECT_NE(printerThenScreen[0].tmHeight, 423);
+    EXPECT_EQ(printerThenScreen[0], screenThenPrinter[1]);
+    EXPECT_EQ(printerThenScreen[1], screenThenPrinter[0]);
+    EXPECT_EQ(printerFirst->GetSpBetweenHimetric(nullptr), screenFirst->GetSpBetweenHimetric(nullptr));
 }
 
 TEST_F(SRptParaFont, TheLineDistanceFollowsTheSpacingType) {
