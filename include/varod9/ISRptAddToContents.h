@@ -3,14 +3,15 @@
 // a new copy of the item to its contents. A result other than S_OK from either call makes the
 // template drop the new copy again.
 #include "platform/com/IUnknown.h"
+#include "varod9/RptExport.h"
 
-struct ISRptAddToContents : IUnknown {
+struct RPT_EXPORT ISRptAddToContents : IUnknown {
     static constexpr GUID iid = MakeGUID("{E5E95650-B72F-11D1-8898-00A02455633B}");
 
     // Before the item goes into its parent's Items.
-    virtual HRESULT OnPreAddToContents() = 0;
+    virtual HRESULT OnPreAddToContents() noexcept = 0;
     // After it went in.
-    virtual HRESULT OnPostAddToContents() = 0;
+    virtual HRESULT OnPostAddToContents() noexcept = 0;
 
 protected:
     ~ISRptAddToContents() = default;

@@ -4,8 +4,9 @@
 // the interface it extends as `BaseInterface` and extending it virtually, so that one object
 // implements the whole chain once.
 #include "platform/repo/ISRepObject.h"
+#include "varod9/RptExport.h"
 
-struct ISRptBase : virtual ISRepObject {
+struct RPT_EXPORT ISRptBase : virtual ISRepObject {
     static constexpr GUID iid = MakeGUID("{E5E95702-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRepObject;
 

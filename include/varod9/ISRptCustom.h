@@ -8,6 +8,7 @@
 #include "platform/base/HINSTANCE.h"
 #include "platform/base/SString.h"
 #include "varod9/ISRptGrpMember.h"
+#include "varod9/RptExport.h"
 
 // Stored attributes.
 inline constexpr int32_t RPTCUSTOM_TITLERESID = 0x02006300;    // INT
@@ -21,23 +22,23 @@ inline constexpr int32_t RPTCUSTOM_DISPTITLE = 0x02006305;     // TEXT, read-onl
 inline constexpr int32_t RPTCUSTOM_RESPATH = 0x02006306;       // TEXT
 inline constexpr int32_t RPTCUSTOM_EXDEFTITLE = 0x02006308;    // TEXT, read-only
 
-struct ISRptCustom : virtual ISRptGrpMember {
+struct RPT_EXPORT ISRptCustom : virtual ISRptGrpMember {
     static constexpr GUID iid = MakeGUID("{E5E95705-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRptGrpMember;
 
     // Stored attributes. A put of the value already stored changes nothing and returns S_FALSE.
     virtual int32_t GetTitleResID() = 0;
-    virtual HRESULT PutTitleResID(int32_t value) = 0;
+    virtual HRESULT PutTitleResID(int32_t value) noexcept = 0;
     virtual SString GetDefaultTitle() = 0;
-    virtual HRESULT PutDefaultTitle(const SString& value) = 0;
+    virtual HRESULT PutDefaultTitle(const SString& value) noexcept = 0;
     virtual SString GetTitleFromRes() = 0;
-    virtual HRESULT PutTitleFromRes(const SString& value) = 0;
+    virtual HRESULT PutTitleFromRes(const SString& value) noexcept = 0;
     virtual SString GetTitle() = 0;
-    virtual HRESULT PutTitle(const SString& value) = 0;
+    virtual HRESULT PutTitle(const SString& value) noexcept = 0;
     virtual int32_t GetItemParam() = 0;
-    virtual HRESULT PutItemParam(int32_t value) = 0;
+    virtual HRESULT PutItemParam(int32_t value) noexcept = 0;
     virtual bool GetUserDefined() = 0;
-    virtual HRESULT PutUserDefined(bool value) = 0;
+    virtual HRESULT PutUserDefined(bool value) noexcept = 0;
 
     // The title shown: the user's when UserDefined, else the extended default title.
     virtual SString GetDispTitle() = 0;
@@ -46,16 +47,16 @@ struct ISRptCustom : virtual ISRptGrpMember {
     virtual SString GetExDefTitle() = 0;
     virtual SString GetResPath() = 0;
     // S_FALSE and nothing changed for the path already held; else stores it and announces it.
-    virtual HRESULT PutResPath(const SString& value) = 0;
+    virtual HRESULT PutResPath(const SString& value) noexcept = 0;
 
     // The module's procedures (ISRptUserProcs), with the caller's reference; null for none.
     // E_POINTER for a null out-pointer.
-    virtual HRESULT GetUserProcs(IUnknown** pRptUserProcs) = 0;
+    virtual HRESULT GetUserProcs(IUnknown** pRptUserProcs) noexcept = 0;
     // Holds other procedures (null: none).
-    virtual HRESULT SetUserProcs(IUnknown* pRptUserProcs) = 0;
+    virtual HRESULT SetUserProcs(IUnknown* pRptUserProcs) noexcept = 0;
     // The module's resources, not counted.
     virtual HINSTANCE GetResInstance() = 0;
-    virtual HRESULT SetResInstance(HINSTANCE hResInstance) = 0;
+    virtual HRESULT SetResInstance(HINSTANCE hResInstance) noexcept = 0;
 
 protected:
     ~ISRptCustom() = default;

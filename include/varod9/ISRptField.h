@@ -5,6 +5,7 @@
 
 #include "platform/base/SString.h"
 #include "varod9/ISRptBase.h"
+#include "varod9/RptExport.h"
 #include "varod9/RptFieldDef.h"
 
 struct ISRptReport;
@@ -16,27 +17,29 @@ inline constexpr int32_t RPTFIELD_DESCR = 0x02006803;         // TEXT
 inline constexpr int32_t RPTFIELD_VALUE = 0x02006804;         // TEXT
 inline constexpr int32_t RPTFIELD_PRESENCEFLAG = 0x02006805;  // INT
 
-struct ISRptField : virtual ISRptBase {
+struct RPT_EXPORT ISRptField : virtual ISRptBase {
     static constexpr GUID iid = MakeGUID("{E5E9570E-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRptBase;
 
     // Stored attributes. A put of the value already stored changes nothing and returns S_FALSE.
     virtual SString GetModuleID() = 0;
-    virtual HRESULT PutModuleID(const SString& value) = 0;
+    virtual HRESULT PutModuleID(const SString& value) noexcept = 0;
     virtual SString GetFieldName() = 0;
-    virtual HRESULT PutFieldName(const SString& value) = 0;
+    virtual HRESULT PutFieldName(const SString& value) noexcept = 0;
     virtual SString GetDescr() = 0;
-    virtual HRESULT PutDescr(const SString& value) = 0;
+    virtual HRESULT PutDescr(const SString& value) noexcept = 0;
     virtual SString GetValue() = 0;
-    virtual HRESULT PutValue(const SString& value) = 0;
+    virtual HRESULT PutValue(const SString& value) noexcept = 0;
     virtual int32_t GetPresenceFlag() = 0;
-    virtual HRESULT PutPresenceFlag(int32_t value) = 0;
+    virtual HRESULT PutPresenceFlag(int32_t value) noexcept = 0;
 
     // Takes the attributes and the value provider of a module's description. E_POINTER for null.
-    virtual HRESULT ConstructWithFieldDef(const RPTFIELDDEF* pFieldDef) = 0;
+    virtual HRESULT ConstructWithFieldDef(const RPTFIELDDEF* pFieldDef) noexcept = 0;
     // The field's value: the provider's answer when there is a provider (sOut only changes on
-    // S_OK, and its result is returned), else Value and S_OK.
-    virtual HRESULT GetFieldVal(ISRptReport* pReport, ISRptGenerationClient* pGenerationClient, SString& sOut) = 0;
+    // S_OK, and its result is returned; what the provider throws becomes its code), else Value
+    // and S_OK.
+    virtual HRESULT GetFieldVal(ISRptReport* pReport, ISRptGenerationClient* pGenerationClient,
+                                SString& sOut) noexcept = 0;
 
 protected:
     ~ISRptField() = default;

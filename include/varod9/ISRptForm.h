@@ -3,8 +3,9 @@
 // paragraphs at positions 1 (labels) and 2 (texts) keep their box and text-to-border spacing in
 // step, which a paragraph learns by asking its owner for this interface.
 #include "varod9/ISRptTable.h"
+#include "varod9/RptExport.h"
 
-struct ISRptForm : virtual ISRptTable {
+struct RPT_EXPORT ISRptForm : virtual ISRptTable {
     static constexpr GUID iid = MakeGUID("{E5E95710-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRptTable;
 

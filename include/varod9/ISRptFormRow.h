@@ -5,12 +5,13 @@
 
 #include "platform/base/SString.h"
 #include "varod9/ISRptTableRow.h"
+#include "varod9/RptExport.h"
 
 // Computed attributes.
 inline constexpr int32_t RPTFORMROW_DISPNAME = 0x0100000B;   // CHAR(254), read-only
 inline constexpr int32_t RPTFORMROW_ROWFIELDS = 0x02006930;  // TEXT, read-only
 
-struct ISRptFormRow : virtual ISRptTableRow {
+struct RPT_EXPORT ISRptFormRow : virtual ISRptTableRow {
     static constexpr GUID iid = MakeGUID("{E5E95712-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRptTableRow;
 

@@ -2,15 +2,16 @@
 // A list: a table whose lines the module supplies at generation; the cells of its first row are
 // its columns. When Sorted, the columns marked sorted give the sort keys.
 #include "varod9/ISRptTable.h"
+#include "varod9/RptExport.h"
 
 inline constexpr int32_t RPTLIST_SORTED = 0x02006920;  // BOOL
 
-struct ISRptList : virtual ISRptTable {
+struct RPT_EXPORT ISRptList : virtual ISRptTable {
     static constexpr GUID iid = MakeGUID("{E5E95713-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRptTable;
 
     virtual bool GetSorted() = 0;
-    virtual HRESULT PutSorted(bool value) = 0;
+    virtual HRESULT PutSorted(bool value) noexcept = 0;
 
 protected:
     ~ISRptList() = default;

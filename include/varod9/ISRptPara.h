@@ -9,6 +9,7 @@
 #include "platform/gdi/TEXTMETRICA.h"
 #include "platform/repo/SRepClassColPtr.h"
 #include "varod9/ISRptBase.h"
+#include "varod9/RptExport.h"
 #include "varod9/RptParaFormat.h"
 #include "varod9/RptTabPos.h"
 
@@ -50,63 +51,63 @@ inline constexpr int32_t RPTPARA_PARAFONTID = 0x02006017;         // INT
 inline constexpr int32_t RPTPARA_TABS = 0x02006030;
 inline constexpr int32_t RPTPARA_PARACONTAINERFROMPARA = 0x02806090;
 
-struct ISRptPara : virtual ISRptBase {
+struct RPT_EXPORT ISRptPara : virtual ISRptBase {
     static constexpr GUID iid = MakeGUID("{E5E95718-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRptBase;
 
     // Stored attributes. A put of the value already stored changes nothing and returns S_FALSE.
     virtual SString GetFontName() = 0;
-    virtual HRESULT PutFontName(const SString& value) = 0;
+    virtual HRESULT PutFontName(const SString& value) noexcept = 0;
     virtual int32_t GetFontHeight() = 0;
-    virtual HRESULT PutFontHeight(int32_t value) = 0;
+    virtual HRESULT PutFontHeight(int32_t value) noexcept = 0;
     virtual int16_t GetFontStyle() = 0;
-    virtual HRESULT PutFontStyle(int16_t value) = 0;
+    virtual HRESULT PutFontStyle(int16_t value) noexcept = 0;
     virtual int16_t GetFontFamily() = 0;
-    virtual HRESULT PutFontFamily(int16_t value) = 0;
+    virtual HRESULT PutFontFamily(int16_t value) noexcept = 0;
     virtual int16_t GetFontPitch() = 0;
-    virtual HRESULT PutFontPitch(int16_t value) = 0;
+    virtual HRESULT PutFontPitch(int16_t value) noexcept = 0;
     virtual int16_t GetFontCharSet() = 0;
-    virtual HRESULT PutFontCharSet(int16_t value) = 0;
+    virtual HRESULT PutFontCharSet(int16_t value) noexcept = 0;
     virtual int16_t GetAlignment() = 0;
-    virtual HRESULT PutAlignment(int16_t value) = 0;
+    virtual HRESULT PutAlignment(int16_t value) noexcept = 0;
     virtual int16_t GetLeft() = 0;
-    virtual HRESULT PutLeft(int16_t value) = 0;
+    virtual HRESULT PutLeft(int16_t value) noexcept = 0;
     virtual int16_t GetRight() = 0;
-    virtual HRESULT PutRight(int16_t value) = 0;
+    virtual HRESULT PutRight(int16_t value) noexcept = 0;
     virtual int16_t GetFirst() = 0;
-    virtual HRESULT PutFirst(int16_t value) = 0;
+    virtual HRESULT PutFirst(int16_t value) noexcept = 0;
     virtual int16_t GetSpBefore() = 0;
-    virtual HRESULT PutSpBefore(int16_t value) = 0;
+    virtual HRESULT PutSpBefore(int16_t value) noexcept = 0;
     virtual int16_t GetSpAfter() = 0;
-    virtual HRESULT PutSpAfter(int16_t value) = 0;
+    virtual HRESULT PutSpAfter(int16_t value) noexcept = 0;
     virtual int16_t GetSpBetween() = 0;
-    virtual HRESULT PutSpBetween(int16_t value) = 0;
+    virtual HRESULT PutSpBetween(int16_t value) noexcept = 0;
     virtual int16_t GetSpType() = 0;
-    virtual HRESULT PutSpType(int16_t value) = 0;
+    virtual HRESULT PutSpType(int16_t value) noexcept = 0;
     virtual int16_t GetBorder() = 0;
-    virtual HRESULT PutBorder(int16_t value) = 0;
+    virtual HRESULT PutBorder(int16_t value) noexcept = 0;
     virtual int16_t GetBorderWidth() = 0;
-    virtual HRESULT PutBorderWidth(int16_t value) = 0;
+    virtual HRESULT PutBorderWidth(int16_t value) noexcept = 0;
     virtual bool GetBox() = 0;
-    virtual HRESULT PutBox(bool value) = 0;
+    virtual HRESULT PutBox(bool value) noexcept = 0;
     virtual int16_t GetBoxWidth() = 0;
-    virtual HRESULT PutBoxWidth(int16_t value) = 0;
+    virtual HRESULT PutBoxWidth(int16_t value) noexcept = 0;
     virtual int16_t GetSpTxtBorderTop() = 0;
-    virtual HRESULT PutSpTxtBorderTop(int16_t value) = 0;
+    virtual HRESULT PutSpTxtBorderTop(int16_t value) noexcept = 0;
     virtual int16_t GetSpTxtBorderBottom() = 0;
-    virtual HRESULT PutSpTxtBorderBottom(int16_t value) = 0;
+    virtual HRESULT PutSpTxtBorderBottom(int16_t value) noexcept = 0;
     virtual int16_t GetSpTxtBorderLeft() = 0;
-    virtual HRESULT PutSpTxtBorderLeft(int16_t value) = 0;
+    virtual HRESULT PutSpTxtBorderLeft(int16_t value) noexcept = 0;
     virtual int16_t GetSpTxtBorderRight() = 0;
-    virtual HRESULT PutSpTxtBorderRight(int16_t value) = 0;
+    virtual HRESULT PutSpTxtBorderRight(int16_t value) noexcept = 0;
     virtual int16_t GetFlow() = 0;
-    virtual HRESULT PutFlow(int16_t value) = 0;
+    virtual HRESULT PutFlow(int16_t value) noexcept = 0;
     virtual int16_t GetDefaultTabSize() = 0;
-    virtual HRESULT PutDefaultTabSize(int16_t value) = 0;
+    virtual HRESULT PutDefaultTabSize(int16_t value) noexcept = 0;
     virtual bool GetFillTabs() = 0;
-    virtual HRESULT PutFillTabs(bool value) = 0;
+    virtual HRESULT PutFillTabs(bool value) noexcept = 0;
     virtual bool GetInTable() = 0;
-    virtual HRESULT PutInTable(bool value) = 0;
+    virtual HRESULT PutInTable(bool value) noexcept = 0;
 
     // Computed attributes. The name is the container's name for the paragraph (empty without a
     // container); the font id the report font kind the container gives it (-1 for none).
@@ -115,30 +116,31 @@ struct ISRptPara : virtual ISRptBase {
     virtual SString GetParaName() = 0;
     // The name always comes from the container: an equal text gives S_FALSE; another is
     // announced as a change of RPTPARA_PARANAME but not stored (S_OK).
-    virtual HRESULT PutParaName(const SString& value) = 0;
+    virtual HRESULT PutParaName(const SString& value) noexcept = 0;
 
     // Tab stops (kept in ascending position, then alignment). A positive count with a null
-    // array gives E_POINTER.
+    // array gives E_POINTER; a failure of the Tabs collection is returned as its code.
     // Replaces every stop.
-    virtual HRESULT SetTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) = 0;
+    virtual HRESULT SetTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) noexcept = 0;
     // Adds stops, each replacing the first stop at its position.
-    virtual HRESULT AddTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) = 0;
+    virtual HRESULT AddTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) noexcept = 0;
     // Replays a log of tab edits in order.
-    virtual HRESULT PlayTabPosLog(int32_t nNbOps, const SRptTabPosOp* pOps) = 0;
+    virtual HRESULT PlayTabPosLog(int32_t nNbOps, const SRptTabPosOp* pOps) noexcept = 0;
     // The stop at an index with the caller's reference; E_INVALIDARG outside 0 to GetNbTabs() - 1.
-    virtual HRESULT GetTabPosAtIndex(int32_t index, ISRptTabulation** pTab) = 0;
+    virtual HRESULT GetTabPosAtIndex(int32_t index, ISRptTabulation** pTab) noexcept = 0;
     // The stop that governs a horizontal location: the first stop beyond it, else a new default
     // stop every DefaultTabSize that belongs to no paragraph.
-    virtual HRESULT GetOwnerTabPos(int32_t nLocation, ISRptTabulation** pTab) = 0;
+    virtual HRESULT GetOwnerTabPos(int32_t nLocation, ISRptTabulation** pTab) noexcept = 0;
 
     // The paragraph font's metrics in HIMETRIC, measured on `dc` (null: the screen); the
     // context's mapping is left as it was. E_INVALIDARG for a null `lptm`.
-    virtual HRESULT GetTextMetricsHimetric(SDC* dc, TEXTMETRICA* lptm) = 0;
+    virtual HRESULT GetTextMetricsHimetric(SDC* dc, TEXTMETRICA* lptm) noexcept = 0;
     // The container that owns the paragraph: S_OK with it, S_FALSE with null when there is none.
+    // Throws SECOMException when the count of the owner end fails.
     virtual HRESULT GetParentItem(ISRepObject** pParent) = 0;
     // Gives the paragraph the report font of a kind (0 to 26) and the spacing of the title kinds;
     // E_INVALIDARG (nothing changed) for another kind.
-    virtual HRESULT ConstructStockPara(uint32_t nStockParaID) = 0;
+    virtual HRESULT ConstructStockPara(uint32_t nStockParaID) noexcept = 0;
     // A new font for drawing the paragraph on `dc` (null: the screen); the caller owns it.
     virtual SFontOldPtr GetFont(SDC* dc) = 0;
     // The distance between lines in HIMETRIC; 0 when the spacing type gives none.

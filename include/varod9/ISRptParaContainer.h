@@ -8,21 +8,22 @@
 #include "platform/base/SString.h"
 #include "platform/repo/SRepClassColPtr.h"
 #include "varod9/ISRptBase.h"
+#include "varod9/RptExport.h"
 
 struct ISRptPara;
 
 inline constexpr int32_t RPTPARACONTAINER_PARAGRAPHS = 0x02006090;
 
-struct ISRptParaContainer : virtual ISRptBase {
+struct RPT_EXPORT ISRptParaContainer : virtual ISRptBase {
     static constexpr GUID iid = MakeGUID("{E5E95704-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRptBase;
 
     // The paragraph at a position with the caller's reference; null (and S_OK) when there is none
-    // or it is no paragraph. E_POINTER for a null `pPara`. A failure of the collection is thrown
-    // as SECOMException, leaving `pPara` unchanged.
+    // or it is no paragraph. E_POINTER for a null `pPara`. Throws SECOMException when the
+    // collection fails, leaving `pPara` unchanged.
     virtual HRESULT GetParaAtPos(int32_t nPos, ISRptPara** pPara) = 0;
     // S_OK when a box may be drawn around the paragraph at a position, S_FALSE when not.
-    virtual HRESULT IsParaSupportBox(int32_t nPos) = 0;
+    virtual HRESULT IsParaSupportBox(int32_t nPos) noexcept = 0;
     // The paragraph's name: "Text Paragraph <position>" unless the container names it.
     virtual SString GetParaName(ISRptPara* pPara) = 0;
     // The report font kind (0 to 26) of the paragraph, -1 for none.

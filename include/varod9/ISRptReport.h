@@ -7,8 +7,9 @@
 
 #include "platform/base/SString.h"
 #include "varod9/ISRptParaContainer.h"
+#include "varod9/RptExport.h"
 
-struct ISRptReport : virtual ISRptParaContainer {
+struct RPT_EXPORT ISRptReport : virtual ISRptParaContainer {
     static constexpr GUID iid = MakeGUID("{E5E95703-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRptParaContainer;
 

@@ -7,10 +7,11 @@
 
 #include "platform/repo/SRepClassColPtr.h"
 #include "varod9/ISRptCustom.h"
+#include "varod9/RptExport.h"
 
 inline constexpr int32_t RPTTABLE_ROWS = 0x02006990;  // owned; inverse end RPTTABLEROW_TABLEFROMROW
 
-struct ISRptTable : virtual ISRptCustom {
+struct RPT_EXPORT ISRptTable : virtual ISRptCustom {
     static constexpr GUID iid = MakeGUID("{E5E95719-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRptCustom;
 
@@ -19,7 +20,8 @@ struct ISRptTable : virtual ISRptCustom {
     // The number of heading rows in the unbroken run at the top.
     virtual int32_t GetNbHeadingRows() = 0;
     virtual int32_t GetNbRows() = 0;
-    // Brings the table's label paths into line with the table its module registered.
+    // Brings the table's label paths into line with the table its module registered. Throws
+    // SECOMException when the repository fails while the rows and cells are matched.
     virtual HRESULT UpdateLabelPath(ISRptTable* pRegistered) = 0;
 
     virtual SRepClassColPtr Rows() = 0;

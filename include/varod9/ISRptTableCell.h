@@ -10,6 +10,7 @@
 #include "platform/base/SString.h"
 #include "platform/repo/SRepClassColPtr.h"
 #include "varod9/ISRptBase.h"
+#include "varod9/RptExport.h"
 
 struct ISRptPara;
 struct ISRptTableRow;
@@ -38,51 +39,53 @@ inline constexpr int16_t RPTTABLECELL_VALIGN_DEFAULT = 1;
 inline constexpr int16_t RPTTABLECELL_BORDER_DEFAULT = 8;
 inline constexpr int16_t RPTTABLECELL_BORDERWIDTH_DEFAULT = 26;
 
-struct ISRptTableCell : virtual ISRptBase {
+struct RPT_EXPORT ISRptTableCell : virtual ISRptBase {
     static constexpr GUID iid = MakeGUID("{E5E9571A-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRptBase;
 
     // Stored attributes. A put of the value already stored changes nothing and returns S_FALSE.
     virtual int32_t GetCellResID() = 0;
-    virtual HRESULT PutCellResID(int32_t value) = 0;
+    virtual HRESULT PutCellResID(int32_t value) noexcept = 0;
     virtual SString GetDefaultText() = 0;
-    virtual HRESULT PutDefaultText(const SString& value) = 0;
+    virtual HRESULT PutDefaultText(const SString& value) noexcept = 0;
     virtual SString GetTextFromRes() = 0;
-    virtual HRESULT PutTextFromRes(const SString& value) = 0;
+    virtual HRESULT PutTextFromRes(const SString& value) noexcept = 0;
     virtual int32_t GetCellID() = 0;
-    virtual HRESULT PutCellID(int32_t value) = 0;
+    virtual HRESULT PutCellID(int32_t value) noexcept = 0;
     virtual int16_t GetWidth() = 0;
-    virtual HRESULT PutWidth(int16_t value) = 0;
+    virtual HRESULT PutWidth(int16_t value) noexcept = 0;
     virtual bool GetKeyword() = 0;
-    virtual HRESULT PutKeyword(bool value) = 0;
+    virtual HRESULT PutKeyword(bool value) noexcept = 0;
     virtual bool GetTitle() = 0;
-    virtual HRESULT PutTitle(bool value) = 0;
+    virtual HRESULT PutTitle(bool value) noexcept = 0;
     virtual int16_t GetVertAlign() = 0;
-    virtual HRESULT PutVertAlign(int16_t value) = 0;
+    virtual HRESULT PutVertAlign(int16_t value) noexcept = 0;
     virtual int16_t GetBorder() = 0;
-    virtual HRESULT PutBorder(int16_t value) = 0;
+    virtual HRESULT PutBorder(int16_t value) noexcept = 0;
     virtual int16_t GetBorderWidth() = 0;
-    virtual HRESULT PutBorderWidth(int16_t value) = 0;
+    virtual HRESULT PutBorderWidth(int16_t value) noexcept = 0;
     virtual bool GetEnabled() = 0;
-    virtual HRESULT PutEnabled(bool value) = 0;
+    virtual HRESULT PutEnabled(bool value) noexcept = 0;
 
     // The title the report gives for the title path while the cell is in a table of a template
     // of a report, else DefaultText.
     virtual SString GetDispName() = 0;
     virtual SString GetResPath() = 0;
     // S_FALSE and nothing changed for the path already held; else stores it and announces it.
-    virtual HRESULT PutResPath(const SString& value) = 0;
+    virtual HRESULT PutResPath(const SString& value) noexcept = 0;
 
     // The row that owns the cell, with the caller's reference; null and S_FALSE for a free cell.
-    // E_POINTER for a null out-pointer.
+    // E_POINTER for a null out-pointer. Throws SECOMException when the count of the owner end or
+    // the query for the row fails.
     virtual HRESULT GetRow(ISRptTableRow** pTableRow) = 0;
     // The table's paragraph that formats the cell (position 1 for a title cell, 2 otherwise),
-    // with the caller's reference. E_INVALIDARG for a null out-pointer; a cell outside a row of
-    // a table is thrown as SECOMException(E_POINTER).
+    // with the caller's reference. E_INVALIDARG for a null out-pointer. Throws
+    // SECOMException(E_POINTER) for a cell outside a row of a table, and SECOMException when the
+    // repository fails.
     virtual HRESULT GetPara(ISRptPara** pPara) = 0;
     // Takes the cell from a cell description and the module's resources; S_FALSE and nothing
     // changed for null.
-    virtual HRESULT ConstructWithCellDef(const RPTTABLECELLDEF* pCellDef, HINSTANCE hResInst) = 0;
+    virtual HRESULT ConstructWithCellDef(const RPTTABLECELLDEF* pCellDef, HINSTANCE hResInst) noexcept = 0;
 
     virtual SRepClassColPtr RowFromCell() = 0;
 

@@ -6,6 +6,7 @@
 
 #include "platform/repo/SRepClassColPtr.h"
 #include "varod9/ISRptBase.h"
+#include "varod9/RptExport.h"
 
 struct ISRptTable;
 struct RPTTABLEROWDEF;
@@ -29,29 +30,29 @@ inline constexpr int16_t RPTTABLEROW_HEIGHTTYPE_DEFAULT = 1;
 inline constexpr int16_t RPTTABLEROW_ALIGNMENT_DEFAULT = 1;
 inline constexpr int16_t RPTTABLEROW_SPBETWEENCELLS_DEFAULT = 400;
 
-struct ISRptTableRow : virtual ISRptBase {
+struct RPT_EXPORT ISRptTableRow : virtual ISRptBase {
     static constexpr GUID iid = MakeGUID("{E5E9571B-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRptBase;
 
     // A put of the value already stored changes nothing and returns S_FALSE.
     virtual int16_t GetHeightType() = 0;
-    virtual HRESULT PutHeightType(int16_t value) = 0;
+    virtual HRESULT PutHeightType(int16_t value) noexcept = 0;
     virtual int32_t GetHeight() = 0;
-    virtual HRESULT PutHeight(int32_t value) = 0;
+    virtual HRESULT PutHeight(int32_t value) noexcept = 0;
     virtual int32_t GetLeft() = 0;
-    virtual HRESULT PutLeft(int32_t value) = 0;
+    virtual HRESULT PutLeft(int32_t value) noexcept = 0;
     virtual bool GetRowBreak() = 0;
-    virtual HRESULT PutRowBreak(bool value) = 0;
+    virtual HRESULT PutRowBreak(bool value) noexcept = 0;
     virtual int16_t GetAlignment() = 0;
-    virtual HRESULT PutAlignment(int16_t value) = 0;
+    virtual HRESULT PutAlignment(int16_t value) noexcept = 0;
     virtual int16_t GetSpBetweenCells() = 0;
-    virtual HRESULT PutSpBetweenCells(int16_t value) = 0;
+    virtual HRESULT PutSpBetweenCells(int16_t value) noexcept = 0;
     virtual bool GetHeadingRow() = 0;
-    virtual HRESULT PutHeadingRow(bool value) = 0;
+    virtual HRESULT PutHeadingRow(bool value) noexcept = 0;
     virtual bool GetFootingRow() = 0;
-    virtual HRESULT PutFootingRow(bool value) = 0;
+    virtual HRESULT PutFootingRow(bool value) noexcept = 0;
     virtual bool GetEnabled() = 0;
-    virtual HRESULT PutEnabled(bool value) = 0;
+    virtual HRESULT PutEnabled(bool value) noexcept = 0;
 
     // The number of cells, enabled or not. A failure of the repository is thrown as
     // SECOMException.
@@ -59,13 +60,15 @@ struct ISRptTableRow : virtual ISRptBase {
     // The widths of the enabled cells, in cell order, one entry each, for a paragraph of
     // `nParaWidth`: a positive Width is fixed, a negative one is that many percent of what the
     // fixed widths leave, 0 is no width. `nWidths` needs room for GetNbCells() entries.
-    // E_INVALIDARG for a null array.
+    // E_INVALIDARG for a null array. Throws SECOMException when the cells cannot be walked or
+    // one of them is no cell.
     virtual HRESULT GetCellsWidths(int32_t nParaWidth, int32_t* nWidths) = 0;
     // The table that owns the row, with the caller's reference; null and S_FALSE for a free row.
-    // E_POINTER for a null out-pointer.
+    // E_POINTER for a null out-pointer. Throws SECOMException when the count of the owner end or
+    // the query for the table fails.
     virtual HRESULT GetTable(ISRptTable** pTable) = 0;
     // Takes the row's layout from a row description; S_FALSE and nothing changed for null.
-    virtual HRESULT ConstructWithRowDef(const RPTTABLEROWDEF* pRowDef) = 0;
+    virtual HRESULT ConstructWithRowDef(const RPTTABLEROWDEF* pRowDef) noexcept = 0;
 
     virtual SRepClassColPtr Cells() = 0;
     virtual SRepClassColPtr TableFromRow() = 0;

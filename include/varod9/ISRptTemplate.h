@@ -3,8 +3,9 @@
 // items use it: they find their template by class and ask it for its report; the template's
 // own operations come with the template class.
 #include "varod9/ISRptItem.h"
+#include "varod9/RptExport.h"
 
-struct ISRptTemplate : virtual ISRptItem {
+struct RPT_EXPORT ISRptTemplate : virtual ISRptItem {
     static constexpr GUID iid = MakeGUID("{E5E95720-B72F-11D1-8898-00A02455633B}");
     using BaseInterface = ISRptItem;
 

@@ -3,11 +3,15 @@
 // (or null) and the exchange record. ISRptProcs is the shape that the procedures of every kind
 // share; ISRptUserProcs are the ones handed in with an item's description and kept by the item.
 #include "platform/com/IUnknown.h"
+#include "varod9/RptExport.h"
 #include "varod9/RptProcContext.h"
 
 struct ISRptReport;
 
-struct ISRptProcs : IUnknown {
+struct RPT_EXPORT ISRptProcs : IUnknown {
+    // The module's code, so none is noexcept: the operation that calls one catches what it throws
+    // or passes it on, as that operation says.
+
     // The module's own, never called by the library.
     virtual HRESULT Reserved1(ISRptReport* pReport, RPTPROCCONTEXT* pContext) = 0;
     virtual HRESULT Reserved2(ISRptReport* pReport, RPTPROCCONTEXT* pContext) = 0;
@@ -27,7 +31,7 @@ protected:
     ~ISRptProcs() = default;
 };
 
-struct ISRptUserProcs : ISRptProcs {
+struct RPT_EXPORT ISRptUserProcs : ISRptProcs {
     static constexpr GUID iid = MakeGUID("{E5E955FE-B72F-11D1-8898-00A02455633B}");
 
 protected:

@@ -2,8 +2,7 @@
 // The library's exported interface for host modules.
 #include "platform/base/SModuleState.h"
 #include "platform/base/SVersionNumber.h"
-
-#define RPT_EXPORT __attribute__((visibility("default")))
+#include "varod9/RptExport.h"
 
 class SRptGlobalsContainer;
 

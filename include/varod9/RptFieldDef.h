@@ -4,13 +4,14 @@
 #include <cstdint>
 
 #include "platform/base/SString.h"
+#include "varod9/RptExport.h"
 
 struct ISRptFieldProcs;
 struct ISRptGenerationClient;
 
 inline constexpr uint32_t RPTFIELDDEF_SIZE = 32;
 
-struct RPTFIELDDEF {
+struct RPT_EXPORT RPTFIELDDEF {
     uint32_t Size = RPTFIELDDEF_SIZE;  // never read by the field
     uint32_t Reserved = 0;             // never read by the field
     int32_t PresenceFlag = 0;
@@ -21,7 +22,7 @@ struct RPTFIELDDEF {
     ISRptFieldProcs* FieldProcs = nullptr;  // the value provider; may be null
 };
 
-struct RPTFIELDVALREQ {
+struct RPT_EXPORT RPTFIELDVALREQ {
     int32_t Reserved = 0;
     SString FieldName;
     SString Value;  // filled by the provider

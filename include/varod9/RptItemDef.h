@@ -9,6 +9,7 @@
 #include "platform/base/HINSTANCE.h"
 #include "platform/base/SString.h"
 #include "platform/com/IUnknown.h"
+#include "varod9/RptExport.h"
 
 struct ISRptGroup;
 struct RPTTABLEROWDEF;
@@ -28,7 +29,7 @@ inline constexpr uint32_t RPTUSRITEMDEF_SIZE_USERGRAPHIC = 72;
 inline constexpr uint32_t RPTTABLEDEF_SIZE_SORTED = 80;
 
 // Kind-specific tail of a user graphic.
-struct RPTUSERGRAPHICDEF {
+struct RPT_EXPORT RPTUSERGRAPHICDEF {
     int16_t Format;
     int16_t UseZoom;  // non-zero: true
     int16_t OnePageType;
@@ -36,14 +37,14 @@ struct RPTUSERGRAPHICDEF {
 };
 
 // Kind-specific tail of a form or a list.
-struct RPTTABLEDEF {
+struct RPT_EXPORT RPTTABLEDEF {
     uint32_t Size;                // RPTTABLEDEF_SIZE_SORTED when Sorted is given (lists)
     int16_t NbRows;               // below 1: no rows
     const RPTTABLEROWDEF* Rows;   // NbRows consecutive row records
     int16_t Sorted;               // lists only: non-zero = true
 };
 
-struct RPTUSRITEMDEF {
+struct RPT_EXPORT RPTUSRITEMDEF {
     uint32_t Size = RPTUSRITEMDEF_SIZE;
     uint32_t Reserved = 0;            // never read
     int32_t TOCEntry = 0;             // non-zero: the item enters the table of contents

@@ -7,11 +7,12 @@
 
 #include "platform/base/SString.h"
 #include "platform/com/GUID.h"
+#include "varod9/RptExport.h"
 
 struct ISRptGenerationClient;
 struct ISRptItem;
 
-struct RPTPROCCONTEXT {
+struct RPT_EXPORT RPTPROCCONTEXT {
     ISRptGenerationClient* GenerationClient = nullptr;  // the run's client, or null
     int32_t ModuleCursor = 0;  // the module's own
     int32_t RowCursor = 0;     // the current element or data row, from 0

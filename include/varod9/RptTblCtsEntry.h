@@ -5,11 +5,12 @@
 #include <cstdint>
 
 #include "platform/base/SString.h"
+#include "varod9/RptExport.h"
 
 struct ISRptGenerationClient;
 struct ISRptReport;
 
-struct RPTTBLCTSENTRY {
+struct RPT_EXPORT RPTTBLCTSENTRY {
     int32_t HasEntry = 0;  // set to 1 by an item that supplies an entry
     SString Text;
     ISRptGenerationClient* GenerationClient = nullptr;

@@ -2,7 +2,7 @@
 
 #include "varod9/RptApi.h"
 
-HRESULT SRptTestParaContainerImpl::GetCollection(int32_t id, ISRepClassCol** collection) {
+HRESULT SRptTestParaContainerImpl::GetCollection(int32_t id, ISRepClassCol** collection) noexcept {
     if (id == RPTPARACONTAINER_PARAGRAPHS && FAILED(failParagraphs)) {
         if (collection) *collection = nullptr;
         return failParagraphs;

@@ -15,7 +15,7 @@ public:
     using Registry = SRptTestParaContainerRegistry;
 
     bool IsKindOf(const GUID& clsid) const override { return ClassIsKindOf(clsid); }
-    HRESULT GetCollection(int32_t id, ISRepClassCol** collection) override;
+    HRESULT GetCollection(int32_t id, ISRepClassCol** collection) noexcept override;
     using SRptParaContainerImpl::GetCollection;
 
     static bool ClassIsKindOf(const GUID& clsid);

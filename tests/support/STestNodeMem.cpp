@@ -96,7 +96,7 @@ HRESULT STestNodeMem::FinalConstruct() {
     return S_OK;
 }
 
-HRESULT STestNodeMem::InitObject(ISRepObject* parent) {
+HRESULT STestNodeMem::InitObject(ISRepObject* parent) noexcept {
     if (initCount > 0) return S_FALSE;
     ++initCount;
     initParent = parent;

@@ -55,7 +55,7 @@ public:
     bool HasCollection(int32_t id) const override { return ClassHasCollection(id); }
     uint32_t GetAttributeType(int32_t id) const override;
     HRESULT FinalConstruct() override;
-    HRESULT InitObject(ISRepObject* parent) override;
+    HRESULT InitObject(ISRepObject* parent) noexcept override;
 
     SString GetName() override { return Get_CHAR(NODE_NAME, m_name); }
     HRESULT PutName(const SString& name) override { return Set_CHAR(NODE_NAME, name, m_name); }

@@ -3,7 +3,9 @@
 // provider, each recording what it was asked and answering what the test set. They are counted
 // like any interface object, so that tests can see the references the library holds.
 #include <cstdint>
+#include <vector>
 
+#include "platform/repo/ISRepObjSink.h"
 #include "varod9/ISRptFieldProcs.h"
 #include "varod9/ISRptUserProcs.h"
 
@@ -37,6 +39,18 @@ private:
 
 // An object of a module that is no procedures at all.
 class STestUnknown final : public STestRefCounted<IUnknown> {};
+
+// Records which attributes an object announces as changed, in order.
+class STestChangeSink final : public STestRefCounted<ISRepObjSink> {
+public:
+    HRESULT OnDelete(ISRepObject*, int32_t) override { return S_OK; }
+    HRESULT OnFlush(ISRepObject*) override { return S_OK; }
+    HRESULT OnChange(ISRepObject*, int32_t id) override {
+        changes.push_back(id);
+        return S_OK;
+    }
+    std::vector<int32_t> changes;
+};
 
 class STestUserProcs final : public STestRefCounted<ISRptUserProcs> {
 public:

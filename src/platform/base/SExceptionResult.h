@@ -3,6 +3,7 @@
 // an operation that a caller outside reaches (an interface operation, an exported function).
 #include <utility>
 
+#include "platform/base/SString.h"
 #include "platform/com/HRESULT.h"
 
 class SExceptionResult {
@@ -11,6 +12,10 @@ public:
     // 0x80030019, SECOMException (SEOutOfMemory included) its code, a failed allocation of the
     // language E_OUTOFMEMORY, anything else E_UNEXPECTED. Call it only inside a handler.
     static HRESULT FromCurrent() noexcept;
+    // The same code, and in `text` what a report says of the exception: the full text of the
+    // class library's exceptions, "SEOutOfMemory" for a failed allocation of the language, and
+    // nothing for any other exception. Call it only inside a handler.
+    static HRESULT FromCurrent(SString& text) noexcept;
 
     // Runs `body` (returning an HRESULT) and turns whatever it throws into its code.
     template <class F>
@@ -21,4 +26,8 @@ public:
             return FromCurrent();
         }
     }
+
+private:
+    // The one ladder from exception to code; fills `text` when given.
+    static HRESULT Map(SString* text) noexcept;
 };

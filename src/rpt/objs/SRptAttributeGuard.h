@@ -1,26 +1,25 @@
 #pragma once
 // The catch ladder of the attribute protocol. GetAttribute, SetAttribute and GetAttributeDefault
 // of every report class run their body through it: id -1 is refused with E_FAIL (and a null out
-// value with E_POINTER) before the body runs; an exception from the body becomes a result code
-// and one report through SExceptionDialog_ naming the class's source file, the line of the
-// operation, the class, the operation and the attribute id:
-//     SEIOAbortedException E_ABORT, SEIOException 0x80030019, SECOMException its code,
-//     SException E_UNEXPECTED (each with the exception's full text); a failed allocation
-//     E_OUTOFMEMORY (text "SEOutOfMemory"); STargetedException with a target goes on to the
-//     caller unreported; anything else E_UNEXPECTED with the text "unknow".
-// One guard per class, in its .cpp:
-//     constexpr SRptAttributeGuard kGuard("RPT\\Objs\\SRptParaMem", "SRptParaMem");
-//     HRESULT SRptParaMem::GetAttribute(int32_t id, SRepVariant* value) {
+// value with E_POINTER) before the body runs; an exception from the body becomes the code that
+// SExceptionResult gives it (SEIOAbortedException E_ABORT, SEIOException 0x80030019,
+// SECOMException its code, SException E_UNEXPECTED, a failed allocation E_OUTOFMEMORY, anything
+// else E_UNEXPECTED) and one report through SExceptionDialog_ naming the class's source file,
+// the line of the operation, the class, the operation, the attribute id and the exception's
+// full text ("SEOutOfMemory" for a failed allocation, "unknow" for what is no SException).
+// STargetedException with a target goes on to the caller unreported.
+// Each class's attribute table holds its guard (SRptAttributeTable); a class that writes its
+// protocol by hand keeps one in its .cpp:
+//     constexpr SRptAttributeGuard kGuard("RPT\\Objs\\SRptTestSampleMem", "SRptTestSampleMem");
+//     HRESULT SRptTestSampleMem::GetAttribute(int32_t id, SRepVariant* value) {
 //         return kGuard.Get(id, value, [&]() -> HRESULT { switch (id) { ... } });
 //     }
 #include <cstdint>
-#include <new>
 #include <utility>
 
+// The exceptions of the ladder, for the classes that throw them through a guard.
 #include "platform/base/SECOMException.h"
 #include "platform/base/SEIOAbortedException.h"
-#include "platform/base/SEIOException.h"
-#include "platform/base/SException.h"
 #include "platform/base/STargetedException.h"
 #include "platform/com/HRESULT.h"
 
@@ -59,31 +58,16 @@ private:
     HRESULT Run(const char* format, int32_t id, F&& body, int32_t line) const {
         try {
             return std::forward<F>(body)();
-        } catch (const SEIOAbortedException& e) {
-            Report(format, id, e.GetFullText(), line);
-            return E_ABORT;
-        } catch (const SEIOException& e) {
-            Report(format, id, e.GetFullText(), line);
-            return E_IOFAILURE;
-        } catch (const SECOMException& e) {
-            Report(format, id, e.GetFullText(), line);
-            return e.GetHResult();
-        } catch (const SException& e) {
-            Report(format, id, e.GetFullText(), line);
-            return E_UNEXPECTED;
         } catch (const STargetedException& e) {
+            // Addressed to a frame further up: it goes on, unreported.
             if (e.HasTarget()) throw;
-            Report(format, id, "unknow", line);
-            return E_UNEXPECTED;
-        } catch (const std::bad_alloc&) {
-            // The language's allocation failure is the library's SEOutOfMemory.
-            Report(format, id, "SEOutOfMemory", line);
-            return E_OUTOFMEMORY;
+            return Fail(format, id, line);
         } catch (...) {
-            Report(format, id, "unknow", line);
-            return E_UNEXPECTED;
+            return Fail(format, id, line);
         }
     }
+    // Inside a handler: the exception's code, after its one report.
+    HRESULT Fail(const char* format, int32_t id, int32_t line) const;
     void Report(const char* format, int32_t id, const SString& text, int32_t line) const;
 
     const char* m_sourceFile;

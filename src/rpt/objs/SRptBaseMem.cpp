@@ -2,36 +2,45 @@
 
 #include "platform/base/SExceptionResult.h"
 #include "platform/repo/SRepObjectBaseRegistry.h"
-#include "rpt/objs/SRptAttributeGuard.h"
 #include "varod9/RptApi.h"
 
-namespace {
-constexpr SRptAttributeGuard kGuard("RPT\\Objs\\SRptBaseMem", "SRptBaseMem");
-}  // namespace
-
-// ---- SRptBaseMem: the attribute protocol passes everything on to the repository base ----
+// ---- SRptBaseMem: the attribute protocol from the tables of the object's chain ----
 
 HRESULT SRptBaseMem::GetAttribute(int32_t id, SRepVariant* value) {
-    return kGuard.Get(id, value, [&] { return SRepObjectBaseImpl::GetAttribute(id, value); });
+    const auto [table, row] = GetAttributeTable().FindReadable(id);
+    return table->guard.Get(id, value, [&, row = row] {
+        return row ? row->get(*this, id, *value) : SRepObjectBaseImpl::GetAttribute(id, value);
+    });
 }
 
 HRESULT SRptBaseMem::SetAttribute(int32_t id, const SRepVariant& value) {
-    return kGuard.Set(id, [&] { return SRepObjectBaseImpl::SetAttribute(id, value); });
+    const auto [table, row] = GetAttributeTable().FindWritable(id);
+    return table->guard.Set(id, [&, row = row] {
+        return row ? row->set(*this, id, value) : SRepObjectBaseImpl::SetAttribute(id, value);
+    });
 }
 
 HRESULT SRptBaseMem::GetAttributeDefault(int32_t id, SRepVariant* value) {
-    return kGuard.Default(id, value, [&] { return SRepObjectBaseImpl::GetAttributeDefault(id, value); });
+    const auto [table, row] = GetAttributeTable().FindAttribute(id);
+    return table->guard.Default(id, value, [&, table = table, row = row] {
+        return row ? table->GetDefault(*row, *value) : SRepObjectBaseImpl::GetAttributeDefault(id, value);
+    });
 }
 
 uint32_t SRptBaseMem::GetAttributeFlags(int32_t id) const {
-    return id == -1 ? 0 : SRepObjectBaseImpl::GetAttributeFlags(id);
+    if (id == -1) return 0;
+    const SRptAttributeRow* row = GetAttributeTable().FindAttribute(id).row;
+    return row ? row->flags : SRepObjectBaseImpl::GetAttributeFlags(id);
 }
 
 uint32_t SRptBaseMem::GetAttributeType(int32_t id) const {
-    return id == -1 ? 0 : SRepObjectBaseImpl::GetAttributeType(id);
+    if (id == -1) return 0;
+    const SRptAttributeRow* row = GetAttributeTable().FindAttribute(id).row;
+    return row ? row->type : SRepObjectBaseImpl::GetAttributeType(id);
 }
 
 bool SRptBaseMem::HasAttribute(int32_t id) const {
+    if (GetAttributeTable().FindAttribute(id).row) return true;
     // The repository's own ids that every report object has; Name, Code and DispName are
     // answered by the classes that have them.
     switch (id) {
@@ -50,18 +59,10 @@ bool SRptBaseMem::HasAttribute(int32_t id) const {
     }
 }
 
-bool SRptBaseMem::ClassIsKindOf(const GUID& clsid) {
-    return clsid == CLSID_SRptBase || clsid == CLSID_SRepObjectBase || clsid == CLSID_SRepObjectRoot;
-}
-
-bool SRptBaseMem::ClassHasCollection(int32_t id) {
-    return SRepObjectBaseImpl::ClassHasCollection(id);
-}
-
 HRESULT SRptBaseMem::FinalConstruct() {
     HRESULT hr = SRepObjectBaseImpl::FinalConstruct();
     if (FAILED(hr)) return hr;
-    SRptBaseRegistry::MarkClassInitialised();
+    GetAttributeTable().MarkInitialised();
     return S_OK;
 }
 
@@ -74,7 +75,7 @@ void* SRptBaseImpl::InternalQueryInterface(const GUID& riid) {
     return nullptr;
 }
 
-HRESULT SRptBaseImpl::InitObject(ISRepObject* parent) {
+HRESULT SRptBaseImpl::InitObject(ISRepObject* parent) noexcept {
     if (m_initialised) return S_FALSE;
     m_initialised = true;
     return SExceptionResult::Guard([&] { return OnInitialize(parent); });
@@ -83,11 +84,3 @@ HRESULT SRptBaseImpl::InitObject(ISRepObject* parent) {
 HRESULT SRptBaseImpl::OnInitialize(ISRepObject*) {
     return S_OK;
 }
-
-// ---- SRptBaseRegistry ----
-
-const SAttrEditorMap SRptBaseRegistry::attrEditorMap = {&SRepObjectBaseRegistry::attrEditorMap, SREP_NO_ATTR_EDITORS};
-
-SRptBaseRegistry::SRptBaseRegistry()
-    : SRepStaticRegistry(CLSID_SRptBase, &attrEditorMap, nullptr, &SRptBaseMem::ClassIsKindOf,
-                         &SRptBaseMem::ClassHasCollection, 1, SRptGetModuleState()) {}

@@ -3,7 +3,7 @@
 // cell), asked for an interface. An object has at most one owner, at position 0 of the end.
 #include <cstdint>
 
-#include "platform/base/SECOMException.h"
+#include "platform/com/SComCheck.h"
 #include "platform/com/SComWrap.h"
 #include "platform/repo/ISRepClassCol.h"
 #include "platform/repo/ISRepObject.h"
@@ -22,7 +22,7 @@ HRESULT SRptGetOwnerEnd(ISRepObject* object, int32_t inverseId, I** out) {
     if (!end) return E_POINTER;
     int32_t count = 0;
     hr = end->GetCount(&count);
-    if (FAILED(hr)) throw SECOMException(hr);
+    SComCheck(hr);
     if (count < 1) return S_FALSE;
     SComWrap<ISRepObject> owner;
     hr = end->Item(0, &owner);

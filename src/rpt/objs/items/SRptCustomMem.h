@@ -17,7 +17,7 @@ class SRptCustomRegistry;
 
 class SRptCustomMem : public SRptGrpMemberImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
     // The computed attributes, which the interface half answers.
     virtual SString GetDispTitle() = 0;
@@ -42,32 +42,17 @@ protected:
 
 class SRptCustomImpl : public SRptCustomMem, public virtual ISRptCustom {
 public:
-    int32_t GetTitleResID() override { return Get_INT(RPTCUSTOM_TITLERESID, m_titleResID); }
-    HRESULT PutTitleResID(int32_t value) override { return Set_INT(RPTCUSTOM_TITLERESID, value, m_titleResID); }
-    SString GetDefaultTitle() override { return Get_TEXT(RPTCUSTOM_DEFAULTTITLE, m_defaultTitle); }
-    HRESULT PutDefaultTitle(const SString& value) override {
-        return Set_TEXT(RPTCUSTOM_DEFAULTTITLE, value, m_defaultTitle);
-    }
-    SString GetTitleFromRes() override { return Get_TEXT(RPTCUSTOM_TITLEFROMRES, m_titleFromRes); }
-    HRESULT PutTitleFromRes(const SString& value) override {
-        return Set_TEXT(RPTCUSTOM_TITLEFROMRES, value, m_titleFromRes);
-    }
-    SString GetTitle() override { return Get_TEXT(RPTCUSTOM_TITLE, m_title); }
-    HRESULT PutTitle(const SString& value) override { return Set_TEXT(RPTCUSTOM_TITLE, value, m_title); }
-    int32_t GetItemParam() override { return Get_INT(RPTCUSTOM_ITEMPARAM, m_itemParam); }
-    HRESULT PutItemParam(int32_t value) override { return Set_INT(RPTCUSTOM_ITEMPARAM, value, m_itemParam); }
-    bool GetUserDefined() override { return Get_BOOL(RPTCUSTOM_USERDEFINED, m_userDefined); }
-    HRESULT PutUserDefined(bool value) override { return Set_BOOL(RPTCUSTOM_USERDEFINED, value, m_userDefined); }
+    SRPT_PROPERTIES(SRptCustom)
 
     SString GetDispTitle() override;
     SString GetExDefTitle() override;
     SString GetResPath() override { return m_resPath; }
-    HRESULT PutResPath(const SString& value) override;
+    HRESULT PutResPath(const SString& value) noexcept override;
 
-    HRESULT GetUserProcs(IUnknown** pRptUserProcs) override;
-    HRESULT SetUserProcs(IUnknown* pRptUserProcs) override;
+    HRESULT GetUserProcs(IUnknown** pRptUserProcs) noexcept override;
+    HRESULT SetUserProcs(IUnknown* pRptUserProcs) noexcept override;
     HINSTANCE GetResInstance() override { return m_resInstance; }
-    HRESULT SetResInstance(HINSTANCE hResInstance) override;
+    HRESULT SetResInstance(HINSTANCE hResInstance) noexcept override;
 
     // The group member's part, then the titles, the parameter, the module's procedures and
     // resources, and the title paragraph at position 0.
@@ -96,7 +81,7 @@ private:
     SString m_resPath;
 };
 
-class SRptCustomRegistry : public SRepStaticRegistry<SRptCustomRegistry> {
+class SRptCustomRegistry : public SRptStaticRegistry<SRptCustomRegistry> {
 public:
     SRptCustomRegistry();
     static const SAttrEditorMap attrEditorMap;

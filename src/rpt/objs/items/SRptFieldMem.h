@@ -16,7 +16,7 @@ class SRptFieldRegistry;
 
 class SRptFieldMem : public SRptBaseImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptFieldMem(ISRepSession* session) : SRptBaseImpl(session) {}
@@ -33,19 +33,11 @@ class SRptFieldImpl : public SRptFieldMem, public virtual ISRptField {
 public:
     using Registry = SRptFieldRegistry;
 
-    SString GetModuleID() override { return Get_TEXT(RPTFIELD_MODULEID, m_moduleID); }
-    HRESULT PutModuleID(const SString& value) override { return Set_TEXT(RPTFIELD_MODULEID, value, m_moduleID); }
-    SString GetFieldName() override { return Get_TEXT(RPTFIELD_FIELDNAME, m_fieldName); }
-    HRESULT PutFieldName(const SString& value) override { return Set_TEXT(RPTFIELD_FIELDNAME, value, m_fieldName); }
-    SString GetDescr() override { return Get_TEXT(RPTFIELD_DESCR, m_descr); }
-    HRESULT PutDescr(const SString& value) override { return Set_TEXT(RPTFIELD_DESCR, value, m_descr); }
-    SString GetValue() override { return Get_TEXT(RPTFIELD_VALUE, m_value); }
-    HRESULT PutValue(const SString& value) override { return Set_TEXT(RPTFIELD_VALUE, value, m_value); }
-    int32_t GetPresenceFlag() override { return Get_INT(RPTFIELD_PRESENCEFLAG, m_presenceFlag); }
-    HRESULT PutPresenceFlag(int32_t value) override { return Set_INT(RPTFIELD_PRESENCEFLAG, value, m_presenceFlag); }
+    SRPT_PROPERTIES(SRptField)
 
-    HRESULT ConstructWithFieldDef(const RPTFIELDDEF* pFieldDef) override;
-    HRESULT GetFieldVal(ISRptReport* pReport, ISRptGenerationClient* pGenerationClient, SString& sOut) override;
+    HRESULT ConstructWithFieldDef(const RPTFIELDDEF* pFieldDef) noexcept override;
+    HRESULT GetFieldVal(ISRptReport* pReport, ISRptGenerationClient* pGenerationClient,
+                        SString& sOut) noexcept override;
 
     SREP_QUERY_CLASS_INTERFACE(ISRptField, SRptFieldMem)
 
@@ -58,7 +50,7 @@ private:
     SComWrap<ISRptFieldProcs> m_fieldProcs;
 };
 
-class SRptFieldRegistry : public SRepStaticRegistry<SRptFieldRegistry> {
+class SRptFieldRegistry : public SRptStaticRegistry<SRptFieldRegistry> {
 public:
     SRptFieldRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -6,15 +6,11 @@
 #include "platform/ui/SFileDlg.h"
 #include "platform/ui/SLibMsgBox.h"
 #include "platform/ui/SShellExecute.h"
-#include "rpt/objs/SRptAttributeGuard.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
 #include "rpt/objs/paras/SRptParaMem.h"
 #include "varod9/RptApi.h"
 
 namespace {
-
-constexpr SRptAttributeGuard kGuard("RPT\\Objs\\SRptFileMem", "SRptFileMem");
-constexpr uint32_t kStoredFlags = 0x8;
 
 // A file that can be read as one: a folder of that name is no file.
 bool IsExistingFile(const SString& path) {
@@ -22,85 +18,6 @@ bool IsExistingFile(const SString& path) {
 }
 
 }  // namespace
-
-// ---- SRptFileMem: the attribute protocol ----
-
-HRESULT SRptFileMem::GetAttribute(int32_t id, SRepVariant* value) {
-    return kGuard.Get(id, value, [&]() -> HRESULT {
-        switch (id) {
-            case RPTFILE_ABSPATH: value->SetText(m_absPath); return S_OK;
-            case RPTFILE_RELPATH: value->SetText(m_relPath); return S_OK;
-            case RPTFILE_FILTER: value->SetText(m_filter); return S_OK;
-            default: return SRptGrpMemberImpl::GetAttribute(id, value);
-        }
-    });
-}
-
-HRESULT SRptFileMem::SetAttribute(int32_t id, const SRepVariant& value) {
-    return kGuard.Set(id, [&]() -> HRESULT {
-        switch (id) {
-            case RPTFILE_ABSPATH: return VSet_TEXT(id, value, m_absPath);
-            case RPTFILE_RELPATH: return VSet_TEXT(id, value, m_relPath);
-            case RPTFILE_FILTER: return VSet_TEXT(id, value, m_filter);
-            default: return SRptGrpMemberImpl::SetAttribute(id, value);
-        }
-    });
-}
-
-HRESULT SRptFileMem::GetAttributeDefault(int32_t id, SRepVariant* value) {
-    return kGuard.Default(id, value, [&]() -> HRESULT {
-        switch (id) {
-            case RPTFILE_ABSPATH:
-            case RPTFILE_RELPATH:
-            case RPTFILE_FILTER: value->SetText(SString()); return S_OK;
-            default: return SRptGrpMemberImpl::GetAttributeDefault(id, value);
-        }
-    });
-}
-
-uint32_t SRptFileMem::GetAttributeFlags(int32_t id) const {
-    switch (id) {
-        case -1: return 0;
-        case RPTFILE_ABSPATH:
-        case RPTFILE_RELPATH:
-        case RPTFILE_FILTER: return kStoredFlags;
-        default: return SRptGrpMemberImpl::GetAttributeFlags(id);
-    }
-}
-
-uint32_t SRptFileMem::GetAttributeType(int32_t id) const {
-    switch (id) {
-        case -1: return 0;
-        case RPTFILE_ABSPATH:
-        case RPTFILE_RELPATH:
-        case RPTFILE_FILTER: return SREP_VT_TEXT;
-        default: return SRptGrpMemberImpl::GetAttributeType(id);
-    }
-}
-
-bool SRptFileMem::HasAttribute(int32_t id) const {
-    switch (id) {
-        case RPTFILE_ABSPATH:
-        case RPTFILE_RELPATH:
-        case RPTFILE_FILTER: return true;
-        default: return SRptGrpMemberMem::HasAttribute(id);
-    }
-}
-
-bool SRptFileMem::ClassIsKindOf(const GUID& clsid) {
-    return clsid == CLSID_SRptFile || SRptGrpMemberMem::ClassIsKindOf(clsid);
-}
-
-bool SRptFileMem::ClassHasCollection(int32_t id) {
-    return SRptGrpMemberMem::ClassHasCollection(id);
-}
-
-HRESULT SRptFileMem::FinalConstruct() {
-    HRESULT hr = SRptGrpMemberImpl::FinalConstruct();
-    if (FAILED(hr)) return hr;
-    SRptFileRegistry::MarkClassInitialised();
-    return S_OK;
-}
 
 // ---- SRptFileImpl: faces and construction ----
 
@@ -133,7 +50,7 @@ SString SRptFileImpl::NameOfParagraph(ISRptPara* pPara, uint32_t nameId) {
 
 // ---- SRptFileImpl: the file ----
 
-HRESULT SRptFileImpl::OnPreAddToContents() {
+HRESULT SRptFileImpl::OnPreAddToContents() noexcept {
     return SExceptionResult::Guard([&]() -> HRESULT {
         if (!GetAbsPath().IsEmpty()) return S_OK;
         return SelectFile();
@@ -183,11 +100,3 @@ void SRptFileImpl::ReportMissingFile(const SString& path) {
     text.Format(RPT_FILE_NOT_FOUND_FORMAT, path);
     SLibMsgBox(SGetMainWnd(), " - ").Error(text);
 }
-
-// ---- SRptFileRegistry ----
-
-const SAttrEditorMap SRptFileRegistry::attrEditorMap = {&SRptGrpMemberRegistry::attrEditorMap, SREP_NO_ATTR_EDITORS};
-
-SRptFileRegistry::SRptFileRegistry()
-    : SRepStaticRegistry(CLSID_SRptFile, &attrEditorMap, nullptr, &SRptFileMem::ClassIsKindOf,
-                         &SRptFileMem::ClassHasCollection, 1, SRptGetModuleState()) {}

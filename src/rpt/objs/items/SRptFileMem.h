@@ -26,7 +26,7 @@ class SRptFileRegistry;
 
 class SRptFileMem : public SRptGrpMemberImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptFileMem(ISRepSession* session) : SRptGrpMemberImpl(session) {}
@@ -44,17 +44,12 @@ public:
     uint32_t AddRef() override { return SRepObjectMem::AddRef(); }
     uint32_t Release() override { return SRepObjectMem::Release(); }
 
-    SString GetAbsPath() override { return Get_TEXT(RPTFILE_ABSPATH, m_absPath); }
-    HRESULT PutAbsPath(const SString& value) override { return Set_TEXT(RPTFILE_ABSPATH, value, m_absPath); }
-    SString GetRelPath() override { return Get_TEXT(RPTFILE_RELPATH, m_relPath); }
-    HRESULT PutRelPath(const SString& value) override { return Set_TEXT(RPTFILE_RELPATH, value, m_relPath); }
-    SString GetFilter() override { return Get_TEXT(RPTFILE_FILTER, m_filter); }
-    HRESULT PutFilter(const SString& value) override { return Set_TEXT(RPTFILE_FILTER, value, m_filter); }
+    SRPT_PROPERTIES(SRptFile)
 
     // A copy without a file asks for one: S_OK when it has one (chosen or already there), S_FALSE
     // when the user cancelled, STG_E_FILENOTFOUND when the chosen file is not there.
-    HRESULT OnPreAddToContents() override;
-    HRESULT OnPostAddToContents() override { return S_OK; }
+    HRESULT OnPreAddToContents() noexcept override;
+    HRESULT OnPostAddToContents() noexcept override { return S_OK; }
 
     // The group member's part, then the paragraph at position 0, left as a new paragraph is.
     HRESULT ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) override;
@@ -91,7 +86,7 @@ private:
     void ReportMissingFile(const SString& path);
 };
 
-class SRptFileRegistry : public SRepStaticRegistry<SRptFileRegistry> {
+class SRptFileRegistry : public SRptStaticRegistry<SRptFileRegistry> {
 public:
     SRptFileRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -6,6 +6,7 @@
 
 #include "platform/base/SString.h"
 #include "platform/repo/SRepComObject.h"
+#include "rpt/objs/items/SRptPendingItemKind.h"
 #include "rpt/objs/items/SRptGroupMem.h"
 #include "varod9/ISRptFolder.h"
 
@@ -15,7 +16,7 @@ class SRptFolderRegistry;
 
 class SRptFolderMem : public SRptGroupImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptFolderMem(ISRepSession* session) : SRptGroupImpl(session) {}
@@ -25,35 +26,20 @@ protected:
     int32_t m_nbMaxLevels = -1;
 };
 
-class SRptFolderImpl : public SRptFolderMem, public virtual ISRptFolder {
+class SRptFolderImpl : public SRptPendingItemKind<SRptFolderMem>, public virtual ISRptFolder {
 public:
     using Registry = SRptFolderRegistry;
 
-    SString GetText() override { return Get_TEXT(RPTFOLDER_TEXT, m_text); }
-    HRESULT PutText(const SString& value) override { return Set_TEXT(RPTFOLDER_TEXT, value, m_text); }
-    int32_t GetNbMaxLevels() override { return Get_INT(RPTFOLDER_NBMAXLEVELS, m_nbMaxLevels); }
-    HRESULT PutNbMaxLevels(int32_t value) override { return Set_INT(RPTFOLDER_NBMAXLEVELS, value, m_nbMaxLevels); }
-
-    // E_POINTER for null; the folder's own construction is not there yet: E_NOTIMPL, nothing made.
-    HRESULT ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) override;
-    // No command yet: S_FALSE for every one.
-    HRESULT IsItemSupportCommand(uint32_t nID) override;
+    SRPT_PROPERTIES(SRptFolder)
 
     SREP_QUERY_CLASS_INTERFACE(ISRptFolder, SRptFolderMem)
 
 protected:
-    explicit SRptFolderImpl(ISRepSession* session) : SRptFolderMem(session) {}
-    SRptFolderImpl(const SRptFolderImpl& source) : SRptFolderMem(source) {}
-
-    // The editor's seams: no browser node yet (E_NOTIMPL), no command handled (S_FALSE).
-    HRESULT OnCreateBrowserNode(ISBrowserView* pBrowser, uint32_t nIsDraggable, ISBrowserNode* pParent,
-                                ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
-                                SRptBrowserNodeItem** pBrowserNodeItem) override;
-    HRESULT OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems,
-                                 SWnd* pParentWnd) override;
+    explicit SRptFolderImpl(ISRepSession* session) : SRptPendingItemKind(session) {}
+    SRptFolderImpl(const SRptFolderImpl& source) : SRptPendingItemKind(source) {}
 };
 
-class SRptFolderRegistry : public SRepStaticRegistry<SRptFolderRegistry> {
+class SRptFolderRegistry : public SRptStaticRegistry<SRptFolderRegistry> {
 public:
     SRptFolderRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -2,54 +2,8 @@
 
 #include "platform/ui/SFileDlg.h"
 #include "platform/ui/SInteraction.h"
-#include "rpt/objs/SRptAttributeGuard.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "varod9/RptApi.h"
-
-namespace {
-constexpr SRptAttributeGuard kGuard("RPT\\Objs\\SRptGraphicFileMem", "SRptGraphicFileMem");
-}  // namespace
-
-// ---- SRptGraphicFileMem: the attribute protocol, all the file's ----
-
-HRESULT SRptGraphicFileMem::GetAttribute(int32_t id, SRepVariant* value) {
-    return kGuard.Get(id, value, [&] { return SRptFileImpl::GetAttribute(id, value); });
-}
-
-HRESULT SRptGraphicFileMem::SetAttribute(int32_t id, const SRepVariant& value) {
-    return kGuard.Set(id, [&] { return SRptFileImpl::SetAttribute(id, value); });
-}
-
-HRESULT SRptGraphicFileMem::GetAttributeDefault(int32_t id, SRepVariant* value) {
-    return kGuard.Default(id, value, [&] { return SRptFileImpl::GetAttributeDefault(id, value); });
-}
-
-uint32_t SRptGraphicFileMem::GetAttributeFlags(int32_t id) const {
-    return id == -1 ? 0 : SRptFileImpl::GetAttributeFlags(id);
-}
-
-uint32_t SRptGraphicFileMem::GetAttributeType(int32_t id) const {
-    return id == -1 ? 0 : SRptFileImpl::GetAttributeType(id);
-}
-
-bool SRptGraphicFileMem::HasAttribute(int32_t id) const {
-    return SRptFileMem::HasAttribute(id);
-}
-
-bool SRptGraphicFileMem::ClassIsKindOf(const GUID& clsid) {
-    return clsid == CLSID_SRptGraphicFile || SRptFileMem::ClassIsKindOf(clsid);
-}
-
-bool SRptGraphicFileMem::ClassHasCollection(int32_t id) {
-    return SRptFileMem::ClassHasCollection(id);
-}
-
-HRESULT SRptGraphicFileMem::FinalConstruct() {
-    HRESULT hr = SRptFileImpl::FinalConstruct();
-    if (FAILED(hr)) return hr;
-    SRptGraphicFileRegistry::MarkClassInitialised();
-    return S_OK;
-}
 
 // ---- SRptGraphicFileImpl ----
 
@@ -96,16 +50,4 @@ HRESULT SRptGraphicFileImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<
         case ID_RPT_GRAPHICFILE_SELECT: SelectFile(); return S_OK;
         default: return S_FALSE;
     }
-}
-
-// ---- SRptGraphicFileRegistry ----
-
-const SAttrEditorMap SRptGraphicFileRegistry::attrEditorMap = {&SRptFileRegistry::attrEditorMap,
-                                                               SREP_NO_ATTR_EDITORS};
-
-SRptGraphicFileRegistry::SRptGraphicFileRegistry()
-    : SRepStaticRegistry(CLSID_SRptGraphicFile, &attrEditorMap, &SRepComObject<SRptGraphicFileImpl>::Factory,
-                         &SRptGraphicFileMem::ClassIsKindOf, &SRptGraphicFileMem::ClassHasCollection, 1,
-                         SRptGetModuleState()) {
-    UseAllocator(sizeof(SRepComObject<SRptGraphicFileImpl>), 10, "SRptGraphicFile");
 }

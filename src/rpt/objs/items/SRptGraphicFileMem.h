@@ -23,7 +23,7 @@ class SRptGraphicFileRegistry;
 
 class SRptGraphicFileMem : public SRptFileImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptGraphicFileMem(ISRepSession* session) : SRptFileImpl(session) {}
@@ -55,7 +55,7 @@ protected:
                                  SWnd* pParentWnd) override;
 };
 
-class SRptGraphicFileRegistry : public SRepStaticRegistry<SRptGraphicFileRegistry> {
+class SRptGraphicFileRegistry : public SRptStaticRegistry<SRptGraphicFileRegistry> {
 public:
     SRptGraphicFileRegistry();
     static const SAttrEditorMap attrEditorMap;

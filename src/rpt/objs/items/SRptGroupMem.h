@@ -15,7 +15,7 @@ class SRptGroupRegistry;
 
 class SRptGroupMem : public SRptCustomImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptGroupMem(ISRepSession* session) : SRptCustomImpl(session) {}
@@ -29,14 +29,7 @@ protected:
 
 class SRptGroupImpl : public SRptGroupMem, public virtual ISRptGroup {
 public:
-    bool GetValid() override { return Get_BOOL(RPTGROUP_VALID, m_valid); }
-    HRESULT PutValid(bool value) override { return Set_BOOL(RPTGROUP_VALID, value, m_valid); }
-    int32_t GetNbItems() override { return Get_INT(RPTGROUP_NBITEMS, m_nbItems); }
-    HRESULT PutNbItems(int32_t value) override { return Set_INT(RPTGROUP_NBITEMS, value, m_nbItems); }
-    int32_t GetItemIndex() override { return Get_INT(RPTGROUP_ITEMINDEX, m_itemIndex); }
-    HRESULT PutItemIndex(int32_t value) override { return Set_INT(RPTGROUP_ITEMINDEX, value, m_itemIndex); }
-    int32_t GetUserParam() override { return Get_INT(RPTGROUP_USERPARAM, m_userParam); }
-    HRESULT PutUserParam(int32_t value) override { return Set_INT(RPTGROUP_USERPARAM, value, m_userParam); }
+    SRPT_PROPERTIES(SRptGroup)
 
     SREP_QUERY_CLASS_INTERFACE(ISRptGroup, SRptGroupMem)
 
@@ -48,7 +41,7 @@ protected:
     bool IsContainer() override { return true; }
 };
 
-class SRptGroupRegistry : public SRepStaticRegistry<SRptGroupRegistry> {
+class SRptGroupRegistry : public SRptStaticRegistry<SRptGroupRegistry> {
 public:
     SRptGroupRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -16,7 +16,7 @@ class SRptGrpMemberRegistry;
 
 class SRptGrpMemberMem : public SRptItemImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptGrpMemberMem(ISRepSession* session) : SRptItemImpl(session) {}
@@ -27,9 +27,8 @@ protected:
 
 class SRptGrpMemberImpl : public SRptGrpMemberMem, public virtual ISRptGrpMember {
 public:
-    int32_t GetDisplayFlag() override { return Get_INT(RPTGRPMEMBER_DISPLAYFLAG, m_displayFlag); }
-    HRESULT PutDisplayFlag(int32_t value) override { return Set_INT(RPTGRPMEMBER_DISPLAYFLAG, value, m_displayFlag); }
-    HRESULT GetParentGroup(ISRptGroup** pParentGroup) override;
+    SRPT_PROPERTIES(SRptGrpMember)
+    HRESULT GetParentGroup(ISRptGroup** pParentGroup) noexcept override;
 
     // The item part, then the group the description names (null: none).
     HRESULT ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) override;
@@ -53,7 +52,7 @@ private:
     SComWrap<ISRptGroup> m_parentGroup;
 };
 
-class SRptGrpMemberRegistry : public SRepStaticRegistry<SRptGrpMemberRegistry> {
+class SRptGrpMemberRegistry : public SRptStaticRegistry<SRptGrpMemberRegistry> {
 public:
     SRptGrpMemberRegistry();
     static const SAttrEditorMap attrEditorMap;

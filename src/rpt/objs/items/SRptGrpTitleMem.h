@@ -4,6 +4,7 @@
 // shown in the editor and the order of the elements: the user's (true) or alphabetical.
 #include "platform/base/SString.h"
 #include "platform/repo/SRepComObject.h"
+#include "rpt/objs/items/SRptPendingItemKind.h"
 #include "rpt/objs/items/SRptGroupMem.h"
 #include "varod9/ISRptGrpTitle.h"
 
@@ -13,7 +14,7 @@ class SRptGrpTitleRegistry;
 
 class SRptGrpTitleMem : public SRptGroupImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptGrpTitleMem(ISRepSession* session) : SRptGroupImpl(session) {}
@@ -23,36 +24,20 @@ protected:
     bool m_userOrder = true;
 };
 
-class SRptGrpTitleImpl : public SRptGrpTitleMem, public virtual ISRptGrpTitle {
+class SRptGrpTitleImpl : public SRptPendingItemKind<SRptGrpTitleMem>, public virtual ISRptGrpTitle {
 public:
     using Registry = SRptGrpTitleRegistry;
 
-    SString GetText() override { return Get_TEXT(RPTGRPTITLE_TEXT, m_text); }
-    HRESULT PutText(const SString& value) override { return Set_TEXT(RPTGRPTITLE_TEXT, value, m_text); }
-    bool GetUserOrder() override { return Get_BOOL(RPTGRPTITLE_USERORDER, m_userOrder); }
-    HRESULT PutUserOrder(bool value) override { return Set_BOOL(RPTGRPTITLE_USERORDER, value, m_userOrder); }
-
-    // E_POINTER for null; the group title's own construction is not there yet: E_NOTIMPL,
-    // nothing made.
-    HRESULT ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) override;
-    // No command yet: S_FALSE for every one.
-    HRESULT IsItemSupportCommand(uint32_t nID) override;
+    SRPT_PROPERTIES(SRptGrpTitle)
 
     SREP_QUERY_CLASS_INTERFACE(ISRptGrpTitle, SRptGrpTitleMem)
 
 protected:
-    explicit SRptGrpTitleImpl(ISRepSession* session) : SRptGrpTitleMem(session) {}
-    SRptGrpTitleImpl(const SRptGrpTitleImpl& source) : SRptGrpTitleMem(source) {}
-
-    // The editor's seams: no browser node yet (E_NOTIMPL), no command handled (S_FALSE).
-    HRESULT OnCreateBrowserNode(ISBrowserView* pBrowser, uint32_t nIsDraggable, ISBrowserNode* pParent,
-                                ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
-                                SRptBrowserNodeItem** pBrowserNodeItem) override;
-    HRESULT OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems,
-                                 SWnd* pParentWnd) override;
+    explicit SRptGrpTitleImpl(ISRepSession* session) : SRptPendingItemKind(session) {}
+    SRptGrpTitleImpl(const SRptGrpTitleImpl& source) : SRptPendingItemKind(source) {}
 };
 
-class SRptGrpTitleRegistry : public SRepStaticRegistry<SRptGrpTitleRegistry> {
+class SRptGrpTitleRegistry : public SRptStaticRegistry<SRptGrpTitleRegistry> {
 public:
     SRptGrpTitleRegistry();
     static const SAttrEditorMap attrEditorMap;

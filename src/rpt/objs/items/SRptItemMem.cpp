@@ -1,159 +1,12 @@
 #include "rpt/objs/items/SRptItemMem.h"
 
 #include "platform/base/SECOMException.h"
+#include "platform/com/SComCheck.h"
 #include "platform/repo/SRepKindTests.h"
 #include "platform/repo/SRepObjIterator.h"
 #include "platform/repo/SRepVariant.h"
-#include "rpt/objs/SRptAttributeGuard.h"
 #include "varod9/ISRptTemplate.h"
 #include "varod9/RptApi.h"
-
-namespace {
-
-constexpr SRptAttributeGuard kGuard("RPT\\Objs\\SRptItemMem", "SRptItemMem");
-
-// The computed attributes' flags; the stored ones have none.
-constexpr uint32_t kComputedFlags = 0x401;
-
-void ThrowIfFailed(HRESULT hr) {
-    if (FAILED(hr)) throw SECOMException(hr);
-}
-
-}  // namespace
-
-// ---- SRptItemMem: the attribute protocol ----
-
-HRESULT SRptItemMem::GetAttribute(int32_t id, SRepVariant* value) {
-    return kGuard.Get(id, value, [&]() -> HRESULT {
-        switch (id) {
-            case RPTITEM_TOCENTRY: value->SetBool(m_tocEntry); return S_OK;
-            case RPTITEM_INTEMPLATE: value->SetBool(m_inTemplate); return S_OK;
-            case RPTITEM_MODIFIED: value->SetBool(m_modified); return S_OK;
-            case RPTITEM_LANGSECTN: value->SetShort(m_langSectn); return S_OK;
-            case RPTITEM_IMAGE: value->SetInt(m_image); return S_OK;
-            case RPTITEM_EXPIMAGE: value->SetInt(m_expImage); return S_OK;
-            case RPTITEM_ITEMID: value->SetText(m_itemID); return S_OK;
-            case RPTITEM_MODULEID: value->SetText(m_moduleID); return S_OK;
-            case RPTITEM_LABEL: value->SetText(m_label); return S_OK;
-            case RPTITEM_CONTAINER: value->SetBool(GetContainer()); return S_OK;
-            case RPTITEM_LABELINAVAILABLE: value->SetText(GetLabelInAvailable()); return S_OK;
-            case RPTITEM_LABELINTEMPLATE: value->SetText(GetLabelInTemplate()); return S_OK;
-            case RPTITEM_ITEMS:
-            case RPTITEM_PARENT: value->SetCollection(GetCollection(id).Get()); return S_OK;
-            default: return SRptParaContainerImpl::GetAttribute(id, value);
-        }
-    });
-}
-
-HRESULT SRptItemMem::SetAttribute(int32_t id, const SRepVariant& value) {
-    return kGuard.Set(id, [&]() -> HRESULT {
-        switch (id) {
-            case RPTITEM_TOCENTRY: return VSet_BOOL(id, value, m_tocEntry);
-            case RPTITEM_INTEMPLATE: return VSet_BOOL(id, value, m_inTemplate);
-            case RPTITEM_MODIFIED: return VSet_BOOL(id, value, m_modified);
-            case RPTITEM_LANGSECTN: return VSet_SHORT(id, value, m_langSectn);
-            case RPTITEM_IMAGE: return VSet_INT(id, value, m_image);
-            case RPTITEM_EXPIMAGE: return VSet_INT(id, value, m_expImage);
-            case RPTITEM_ITEMID: return VSet_TEXT(id, value, m_itemID);
-            case RPTITEM_MODULEID: return VSet_TEXT(id, value, m_moduleID);
-            case RPTITEM_LABEL: return VSet_TEXT(id, value, m_label);
-            default: return SRptParaContainerImpl::SetAttribute(id, value);
-        }
-    });
-}
-
-HRESULT SRptItemMem::GetAttributeDefault(int32_t id, SRepVariant* value) {
-    return kGuard.Default(id, value, [&]() -> HRESULT {
-        switch (id) {
-            case RPTITEM_TOCENTRY:
-            case RPTITEM_INTEMPLATE:
-            case RPTITEM_MODIFIED: value->SetBool(false); return S_OK;
-            case RPTITEM_LANGSECTN: value->SetShort(0); return S_OK;
-            case RPTITEM_IMAGE:
-            case RPTITEM_EXPIMAGE: value->SetInt(0); return S_OK;
-            case RPTITEM_ITEMID:
-            case RPTITEM_MODULEID:
-            case RPTITEM_LABEL: value->SetText(SString()); return S_OK;
-            // The computed ones too have defaults: what an item that is no container and has no
-            // label answers.
-            case RPTITEM_CONTAINER: value->SetBool(false); return S_OK;
-            case RPTITEM_LABELINAVAILABLE:
-            case RPTITEM_LABELINTEMPLATE: value->SetText(SString()); return S_OK;
-            default: return SRptParaContainerImpl::GetAttributeDefault(id, value);
-        }
-    });
-}
-
-uint32_t SRptItemMem::GetAttributeFlags(int32_t id) const {
-    switch (id) {
-        case -1:
-        case RPTITEM_TOCENTRY:
-        case RPTITEM_INTEMPLATE:
-        case RPTITEM_MODIFIED:
-        case RPTITEM_LANGSECTN:
-        case RPTITEM_IMAGE:
-        case RPTITEM_EXPIMAGE:
-        case RPTITEM_ITEMID:
-        case RPTITEM_MODULEID:
-        case RPTITEM_LABEL: return 0;
-        case RPTITEM_CONTAINER:
-        case RPTITEM_LABELINAVAILABLE:
-        case RPTITEM_LABELINTEMPLATE: return kComputedFlags;
-        default: return SRptParaContainerImpl::GetAttributeFlags(id);
-    }
-}
-
-uint32_t SRptItemMem::GetAttributeType(int32_t id) const {
-    switch (id) {
-        case -1: return 0;
-        case RPTITEM_TOCENTRY:
-        case RPTITEM_INTEMPLATE:
-        case RPTITEM_MODIFIED:
-        case RPTITEM_CONTAINER: return SREP_VT_BOOL;
-        case RPTITEM_LANGSECTN: return SREP_VT_SHORT;
-        case RPTITEM_IMAGE:
-        case RPTITEM_EXPIMAGE: return SREP_VT_INT;
-        case RPTITEM_ITEMID:
-        case RPTITEM_MODULEID:
-        case RPTITEM_LABEL:
-        case RPTITEM_LABELINAVAILABLE:
-        case RPTITEM_LABELINTEMPLATE: return SREP_VT_TEXT;
-        default: return SRptParaContainerImpl::GetAttributeType(id);
-    }
-}
-
-bool SRptItemMem::HasAttribute(int32_t id) const {
-    switch (id) {
-        case RPTITEM_LANGSECTN:
-        case RPTITEM_IMAGE:
-        case RPTITEM_EXPIMAGE:
-        case RPTITEM_CONTAINER:
-        case RPTITEM_TOCENTRY:
-        case RPTITEM_INTEMPLATE:
-        case RPTITEM_MODIFIED:
-        case RPTITEM_ITEMID:
-        case RPTITEM_MODULEID:
-        case RPTITEM_LABELINAVAILABLE:
-        case RPTITEM_LABEL:
-        case RPTITEM_LABELINTEMPLATE: return true;
-        default: return SRptBaseMem::HasAttribute(id);
-    }
-}
-
-bool SRptItemMem::ClassIsKindOf(const GUID& clsid) {
-    return clsid == CLSID_SRptItem || SRptParaContainerMem::ClassIsKindOf(clsid);
-}
-
-bool SRptItemMem::ClassHasCollection(int32_t id) {
-    return id == RPTITEM_ITEMS || id == RPTITEM_PARENT || SRptParaContainerMem::ClassHasCollection(id);
-}
-
-HRESULT SRptItemMem::FinalConstruct() {
-    HRESULT hr = SRptParaContainerImpl::FinalConstruct();
-    if (FAILED(hr)) return hr;
-    SRptItemRegistry::MarkClassInitialised();
-    return S_OK;
-}
 
 // ---- SRptItemImpl: construction, labels, registered item ----
 
@@ -202,20 +55,37 @@ SString SRptItemImpl::LabelWithFirstLine(const SString& label, const SString& te
     return result;
 }
 
-HRESULT SRptItemImpl::GetRegisteredItem(ISRptItem** pItem) {
+SRptItemImpl::SRptItemImpl(const SRptItemImpl& source) : SRptItemMem(source), m_registeredItem(source.m_registeredItem) {
+    if (source.m_registeredToSelf) m_registeredItem = static_cast<ISRptItem*>(const_cast<SRptItemImpl*>(&source));
+}
+
+HRESULT SRptItemImpl::GetRegisteredItem(ISRptItem** pItem) noexcept {
     if (!pItem) return E_POINTER;
+    if (m_registeredToSelf) {
+        *pItem = static_cast<ISRptItem*>(this);
+        (*pItem)->AddRef();
+        return S_OK;
+    }
     return m_registeredItem.CopyTo(pItem);
 }
 
 HRESULT SRptItemImpl::SetRegisteredItem(ISRptItem* pRegItem) {
-    if (m_registeredItem.Get() != pRegItem) m_registeredItem.Reset(pRegItem);
+    const bool self = pRegItem && SComWrap<IUnknown>(static_cast<ISRptItem*>(this)).IsEqualObject(pRegItem);
+    if (self) {
+        m_registeredItem.Clear();
+        m_registeredToSelf = true;
+    } else if (m_registeredToSelf || m_registeredItem.Get() != pRegItem) {
+        m_registeredToSelf = false;
+        m_registeredItem.Reset(pRegItem);
+    }
     // A copy shows the label its registered item has among the available items.
-    if (m_registeredItem) PutLabel(m_registeredItem->GetLabelInAvailable());
+    if (self || m_registeredItem) PutLabel(pRegItem->GetLabelInAvailable());
     return S_OK;
 }
 
-HRESULT SRptItemImpl::Delete() {
+HRESULT SRptItemImpl::Delete() noexcept {
     m_registeredItem.Clear();
+    m_registeredToSelf = false;
     return SRptItemMem::Delete();
 }
 
@@ -228,13 +98,13 @@ HRESULT SRptItemImpl::GetTemplate(ISRptTemplate** pTemplate) {
     SComWrap<ISRepObject> current(static_cast<ISRepObject*>(this));
     while (!SRepIsKindOf(current.Get(), CLSID_SRptTemplate)) {
         SComWrap<ISRepClassCol> parents;
-        ThrowIfFailed(current->GetCollection(RPTITEM_PARENT, &parents));
+        SComCheck(current->GetCollection(RPTITEM_PARENT, &parents));
         if (!parents) throw SECOMException(E_POINTER);
         int32_t count = 0;
-        ThrowIfFailed(parents->GetCount(&count));
+        SComCheck(parents->GetCount(&count));
         if (count < 1) return S_FALSE;
         SComWrap<ISRepObject> parent;
-        ThrowIfFailed(parents->Item(0, &parent));
+        SComCheck(parents->Item(0, &parent));
         current = std::move(parent);
     }
     SComWrap<ISRptTemplate> found;
@@ -311,10 +181,10 @@ HRESULT SRptItemImpl::GetParentItem(ISRptItem** pParentItem) {
     if (FAILED(hr)) return hr;
     if (!parents) return E_POINTER;
     int32_t count = 0;
-    ThrowIfFailed(parents->GetCount(&count));
+    SComCheck(parents->GetCount(&count));
     if (count <= 0) return S_FALSE;
     SComWrap<ISRepObject> element;
-    ThrowIfFailed(parents->Item(0, &element));
+    SComCheck(parents->Item(0, &element));
     SComWrap<ISRptItem> parent;
     parent = static_cast<IUnknown*>(element.Get());
     *pParentItem = parent.Detach();
@@ -344,16 +214,16 @@ HRESULT SRptItemImpl::GetChildItemAtPos(int32_t nPos, ISRepObject** pChildItemOb
     if (!pChildItemObject) return E_POINTER;
     *pChildItemObject = nullptr;
     SComWrap<ISRepClassCol> items;
-    ThrowIfFailed(static_cast<ISRepObject*>(this)->GetCollection(RPTITEM_ITEMS, &items));
+    SComCheck(static_cast<ISRepObject*>(this)->GetCollection(RPTITEM_ITEMS, &items));
     if (!items) throw SECOMException(E_POINTER);
-    ThrowIfFailed(items->Item(nPos, pChildItemObject));
+    SComCheck(items->Item(nPos, pChildItemObject));
     return S_OK;
 }
 
 HRESULT SRptItemImpl::GetChildCount(int32_t* nCount) {
     if (!nCount) return E_POINTER;
     SComWrap<ISRepClassCol> items;
-    ThrowIfFailed(static_cast<ISRepObject*>(this)->GetCollection(RPTITEM_ITEMS, &items));
+    SComCheck(static_cast<ISRepObject*>(this)->GetCollection(RPTITEM_ITEMS, &items));
     if (!items) throw SECOMException(E_POINTER);
     return items->GetCount(nCount);
 }
@@ -368,7 +238,7 @@ HRESULT SRptItemImpl::CanDropItemIntoParentAtPos(ISRptItem* pIParentTargetItem, 
     while (current) {
         if (current.IsEqualObject(static_cast<ISRepObject*>(this))) return S_FALSE;
         SComWrap<ISRptItem> parent;
-        ThrowIfFailed(current->GetParentItem(&parent));
+        SComCheck(current->GetParentItem(&parent));
         current = std::move(parent);
     }
     return S_OK;
@@ -480,12 +350,3 @@ HRESULT SRptItemImpl::CanMoveItemRaise() {
     if (FAILED(hr)) return hr;
     return CanDropItemIntoParentAtPos(grandparent.Get(), parentPosition) == S_OK ? S_OK : S_FALSE;
 }
-
-// ---- SRptItemRegistry ----
-
-const SAttrEditorMap SRptItemRegistry::attrEditorMap = {&SRptParaContainerRegistry::attrEditorMap,
-                                                        SREP_NO_ATTR_EDITORS};
-
-SRptItemRegistry::SRptItemRegistry()
-    : SRepStaticRegistry(CLSID_SRptItem, &attrEditorMap, nullptr, &SRptItemMem::ClassIsKindOf,
-                         &SRptItemMem::ClassHasCollection, 1, SRptGetModuleState()) {}

@@ -31,7 +31,7 @@ class SRptItemRegistry;
 
 class SRptItemMem : public SRptParaContainerImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
     // The computed attributes, which the interface half answers through the class's seams.
     virtual bool GetContainer() = 0;
@@ -55,24 +55,7 @@ protected:
 
 class SRptItemImpl : public SRptItemMem, public virtual ISRptItem {
 public:
-    bool GetTOCEntry() override { return Get_BOOL(RPTITEM_TOCENTRY, m_tocEntry); }
-    HRESULT PutTOCEntry(bool value) override { return Set_BOOL(RPTITEM_TOCENTRY, value, m_tocEntry); }
-    bool GetInTemplate() override { return Get_BOOL(RPTITEM_INTEMPLATE, m_inTemplate); }
-    HRESULT PutInTemplate(bool value) override { return Set_BOOL(RPTITEM_INTEMPLATE, value, m_inTemplate); }
-    bool GetModified() override { return Get_BOOL(RPTITEM_MODIFIED, m_modified); }
-    HRESULT PutModified(bool value) override { return Set_BOOL(RPTITEM_MODIFIED, value, m_modified); }
-    int16_t GetLangSectn() override { return Get_SHORT(RPTITEM_LANGSECTN, m_langSectn); }
-    HRESULT PutLangSectn(int16_t value) override { return Set_SHORT(RPTITEM_LANGSECTN, value, m_langSectn); }
-    int32_t GetImage() override { return Get_INT(RPTITEM_IMAGE, m_image); }
-    HRESULT PutImage(int32_t value) override { return Set_INT(RPTITEM_IMAGE, value, m_image); }
-    int32_t GetExpImage() override { return Get_INT(RPTITEM_EXPIMAGE, m_expImage); }
-    HRESULT PutExpImage(int32_t value) override { return Set_INT(RPTITEM_EXPIMAGE, value, m_expImage); }
-    SString GetItemID() override { return Get_TEXT(RPTITEM_ITEMID, m_itemID); }
-    HRESULT PutItemID(const SString& value) override { return Set_TEXT(RPTITEM_ITEMID, value, m_itemID); }
-    SString GetModuleID() override { return Get_TEXT(RPTITEM_MODULEID, m_moduleID); }
-    HRESULT PutModuleID(const SString& value) override { return Set_TEXT(RPTITEM_MODULEID, value, m_moduleID); }
-    SString GetLabel() override { return Get_TEXT(RPTITEM_LABEL, m_label); }
-    HRESULT PutLabel(const SString& value) override { return Set_TEXT(RPTITEM_LABEL, value, m_label); }
+    SRPT_PROPERTIES(SRptItem)
 
     bool GetContainer() override { return IsContainer(); }
     SString GetLabelInAvailable() override { return ComputeLabelInAvailable(); }
@@ -81,7 +64,7 @@ public:
     HRESULT GetTemplate(ISRptTemplate** pTemplate) override;
     HRESULT SetInTemplateRecursive(bool bInTemplate) override;
     HRESULT PostAddTemplateItem() override;
-    HRESULT GetRegisteredItem(ISRptItem** pItem) override;
+    HRESULT GetRegisteredItem(ISRptItem** pItem) noexcept override;
     HRESULT SetRegisteredItem(ISRptItem* pRegItem) override;
     HRESULT CreateBrowserNode(ISBrowserView* pBrowser, uint32_t nIsDraggable, ISBrowserNode* pParent,
                               ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
@@ -106,7 +89,7 @@ public:
     SRepClassColPtr Parent() override { return GetCollection(RPTITEM_PARENT); }
 
     // Lets go of the registered item, then deletes the object as every repository object.
-    HRESULT Delete() override;
+    HRESULT Delete() noexcept override;
 
     // A label followed by " - " and the first line of a text, when the text is not empty. With
     // `maxChars` of 0 or more the line is cut to that many characters (never inside a UTF-8
@@ -117,8 +100,8 @@ public:
 
 protected:
     explicit SRptItemImpl(ISRepSession* session) : SRptItemMem(session) {}
-    // A copy comes from the same registered item.
-    SRptItemImpl(const SRptItemImpl& source) : SRptItemMem(source), m_registeredItem(source.m_registeredItem) {}
+    // A copy comes from the same registered item: the source itself when the source is its own.
+    SRptItemImpl(const SRptItemImpl& source);
 
     virtual SString ComputeLabelInAvailable();
     virtual SString ComputeLabelInTemplate();
@@ -139,10 +122,13 @@ private:
     // thrown.
     HRESULT GetOwnerItem(SComWrap<ISRptItem>& owner);
 
+    // The registered item with a reference of its own, or none while the item is registered to
+    // itself (as registration does): a reference to itself would keep it alive for ever.
     SComWrap<ISRptItem> m_registeredItem;
+    bool m_registeredToSelf = false;
 };
 
-class SRptItemRegistry : public SRepStaticRegistry<SRptItemRegistry> {
+class SRptItemRegistry : public SRptStaticRegistry<SRptItemRegistry> {
 public:
     SRptItemRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -14,7 +14,7 @@ class SRptPageBreakRegistry;
 
 class SRptPageBreakMem : public SRptGrpMemberImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptPageBreakMem(ISRepSession* session) : SRptGrpMemberImpl(session) {}
@@ -27,8 +27,7 @@ class SRptPageBreakImpl : public SRptPageBreakMem, public virtual ISRptPageBreak
 public:
     using Registry = SRptPageBreakRegistry;
 
-    bool GetHtmlGen() override { return Get_BOOL(RPTPAGEBREAK_HTMLGEN, m_htmlGen); }
-    HRESULT PutHtmlGen(bool value) override { return Set_BOOL(RPTPAGEBREAK_HTMLGEN, value, m_htmlGen); }
+    SRPT_PROPERTIES(SRptPageBreak)
 
     // The group member's part; a page break makes no paragraph.
     HRESULT ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) override;
@@ -52,7 +51,7 @@ protected:
     HRESULT SetupParagraphs() { return SRptGrpMemberImpl::SetupParagraphs(); }
 };
 
-class SRptPageBreakRegistry : public SRepStaticRegistry<SRptPageBreakRegistry> {
+class SRptPageBreakRegistry : public SRptStaticRegistry<SRptPageBreakRegistry> {
 public:
     SRptPageBreakRegistry();
     static const SAttrEditorMap attrEditorMap;

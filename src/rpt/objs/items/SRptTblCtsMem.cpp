@@ -9,7 +9,6 @@
 #include "platform/ui/SInteraction.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/module/SRptGlobalsContainer.h"
-#include "rpt/objs/SRptAttributeGuard.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
 #include "rpt/objs/paras/SRptParaItemMem.h"
@@ -20,10 +19,6 @@
 
 namespace {
 
-constexpr SRptAttributeGuard kGuard("RPT\\Objs\\SRptTblCtsMem", "SRptTblCtsMem");
-
-constexpr uint32_t kStoredFlags = 0x8;
-constexpr uint32_t kComputedFlags = 0x421;
 
 // The report font kind of the paragraph at a position: the title's, then one per level.
 int32_t FontKindAt(int32_t position) {
@@ -31,97 +26,6 @@ int32_t FontKindAt(int32_t position) {
 }
 
 }  // namespace
-
-// ---- SRptTblCtsMem: the attribute protocol ----
-
-HRESULT SRptTblCtsMem::GetAttribute(int32_t id, SRepVariant* value) {
-    return kGuard.Get(id, value, [&]() -> HRESULT {
-        switch (id) {
-            case RPTTBLCTS_TITLE: value->SetText(m_title); return S_OK;
-            case RPTTBLCTS_NBPARAGRAPHS: value->SetInt(m_nbParagraphs); return S_OK;
-            case RPTTBLCTS_USERDEFINED: value->SetBool(m_userDefined); return S_OK;
-            case RPTTBLCTS_DISPTITLE: value->SetText(GetDispTitle()); return S_OK;
-            case RPTTBLCTS_EXDEFTITLE: value->SetText(GetExDefTitle()); return S_OK;
-            default: return SRptItemImpl::GetAttribute(id, value);
-        }
-    });
-}
-
-HRESULT SRptTblCtsMem::SetAttribute(int32_t id, const SRepVariant& value) {
-    return kGuard.Set(id, [&]() -> HRESULT {
-        switch (id) {
-            case RPTTBLCTS_TITLE: return VSet_TEXT(id, value, m_title);
-            case RPTTBLCTS_NBPARAGRAPHS: return VSet_INT(id, value, m_nbParagraphs);
-            case RPTTBLCTS_USERDEFINED: return VSet_BOOL(id, value, m_userDefined);
-            // DispTitle and ExDefTitle are read-only: they go on to classes that do not know them.
-            default: return SRptItemImpl::SetAttribute(id, value);
-        }
-    });
-}
-
-HRESULT SRptTblCtsMem::GetAttributeDefault(int32_t id, SRepVariant* value) {
-    return kGuard.Default(id, value, [&]() -> HRESULT {
-        switch (id) {
-            case RPTTBLCTS_TITLE: value->SetText(RPT_TBLCTS_DEFAULT_TITLE); return S_OK;
-            case RPTTBLCTS_NBPARAGRAPHS: value->SetInt(RPT_TBLCTS_DEFAULT_LEVELS); return S_OK;
-            case RPTTBLCTS_USERDEFINED: value->SetBool(false); return S_OK;
-            // The computed attributes have no default: an empty value of their type.
-            case RPTTBLCTS_DISPTITLE:
-            case RPTTBLCTS_EXDEFTITLE: value->SetText(SString()); return E_NOTIMPL;
-            default: return SRptItemImpl::GetAttributeDefault(id, value);
-        }
-    });
-}
-
-uint32_t SRptTblCtsMem::GetAttributeFlags(int32_t id) const {
-    switch (id) {
-        case -1:
-        case RPTTBLCTS_TITLE:
-        case RPTTBLCTS_NBPARAGRAPHS: return 0;
-        case RPTTBLCTS_USERDEFINED: return kStoredFlags;
-        case RPTTBLCTS_DISPTITLE:
-        case RPTTBLCTS_EXDEFTITLE: return kComputedFlags;
-        default: return SRptItemImpl::GetAttributeFlags(id);
-    }
-}
-
-uint32_t SRptTblCtsMem::GetAttributeType(int32_t id) const {
-    switch (id) {
-        case -1: return 0;
-        case RPTTBLCTS_NBPARAGRAPHS: return SREP_VT_INT;
-        case RPTTBLCTS_USERDEFINED: return SREP_VT_BOOL;
-        case RPTTBLCTS_TITLE:
-        case RPTTBLCTS_DISPTITLE:
-        case RPTTBLCTS_EXDEFTITLE: return SREP_VT_TEXT;
-        default: return SRptItemImpl::GetAttributeType(id);
-    }
-}
-
-bool SRptTblCtsMem::HasAttribute(int32_t id) const {
-    switch (id) {
-        case RPTTBLCTS_TITLE:
-        case RPTTBLCTS_NBPARAGRAPHS:
-        case RPTTBLCTS_USERDEFINED:
-        case RPTTBLCTS_DISPTITLE:
-        case RPTTBLCTS_EXDEFTITLE: return true;
-        default: return SRptItemMem::HasAttribute(id);
-    }
-}
-
-bool SRptTblCtsMem::ClassIsKindOf(const GUID& clsid) {
-    return clsid == CLSID_SRptTblCts || SRptItemMem::ClassIsKindOf(clsid);
-}
-
-bool SRptTblCtsMem::ClassHasCollection(int32_t id) {
-    return SRptItemMem::ClassHasCollection(id);
-}
-
-HRESULT SRptTblCtsMem::FinalConstruct() {
-    HRESULT hr = SRptItemImpl::FinalConstruct();
-    if (FAILED(hr)) return hr;
-    SRptTblCtsRegistry::MarkClassInitialised();
-    return S_OK;
-}
 
 // ---- SRptTblCtsImpl: titles ----
 
@@ -237,15 +141,4 @@ HRESULT SRptTblCtsImpl::EditTitle() {
         PutUserDefined(edit.userDefined != 0);
     }
     return S_OK;
-}
-
-// ---- SRptTblCtsRegistry ----
-
-const SAttrEditorMap SRptTblCtsRegistry::attrEditorMap = {&SRptItemRegistry::attrEditorMap, SREP_NO_ATTR_EDITORS};
-
-SRptTblCtsRegistry::SRptTblCtsRegistry()
-    : SRepStaticRegistry(CLSID_SRptTblCts, &attrEditorMap, &SRepComObject<SRptTblCtsImpl>::Factory,
-                         &SRptTblCtsMem::ClassIsKindOf, &SRptTblCtsMem::ClassHasCollection, 1,
-                         SRptGetModuleState()) {
-    UseAllocator(sizeof(SRepComObject<SRptTblCtsImpl>), 10, "SRptTblCts");
 }

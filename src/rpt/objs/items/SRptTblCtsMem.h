@@ -33,7 +33,7 @@ class SRptTblCtsRegistry;
 
 class SRptTblCtsMem : public SRptItemImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
     // The computed attributes, which the interface half answers.
     virtual SString GetDispTitle() = 0;
@@ -52,14 +52,7 @@ class SRptTblCtsImpl : public SRptTblCtsMem, public virtual ISRptTblCts {
 public:
     using Registry = SRptTblCtsRegistry;
 
-    SString GetTitle() override { return Get_TEXT(RPTTBLCTS_TITLE, m_title); }
-    HRESULT PutTitle(const SString& value) override { return Set_TEXT(RPTTBLCTS_TITLE, value, m_title); }
-    int32_t GetNbParagraphs() override { return Get_INT(RPTTBLCTS_NBPARAGRAPHS, m_nbParagraphs); }
-    HRESULT PutNbParagraphs(int32_t value) override {
-        return Set_INT(RPTTBLCTS_NBPARAGRAPHS, value, m_nbParagraphs);
-    }
-    bool GetUserDefined() override { return Get_BOOL(RPTTBLCTS_USERDEFINED, m_userDefined); }
-    HRESULT PutUserDefined(bool value) override { return Set_BOOL(RPTTBLCTS_USERDEFINED, value, m_userDefined); }
+    SRPT_PROPERTIES(SRptTblCts)
 
     SString GetDispTitle() override;
     SString GetExDefTitle() override;
@@ -95,7 +88,7 @@ private:
     HRESULT EditTitle();
 };
 
-class SRptTblCtsRegistry : public SRepStaticRegistry<SRptTblCtsRegistry> {
+class SRptTblCtsRegistry : public SRptStaticRegistry<SRptTblCtsRegistry> {
 public:
     SRptTblCtsRegistry();
     static const SAttrEditorMap attrEditorMap;

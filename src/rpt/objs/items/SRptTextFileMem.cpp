@@ -3,55 +3,9 @@
 #include "platform/ui/SFileDlg.h"
 #include "platform/ui/SInteraction.h"
 #include "rpt/module/SRptFont.h"
-#include "rpt/objs/SRptAttributeGuard.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
 #include "varod9/RptApi.h"
-
-namespace {
-constexpr SRptAttributeGuard kGuard("RPT\\Objs\\SRptTextFileMem", "SRptTextFileMem");
-}  // namespace
-
-// ---- SRptTextFileMem: the attribute protocol, all the file's ----
-
-HRESULT SRptTextFileMem::GetAttribute(int32_t id, SRepVariant* value) {
-    return kGuard.Get(id, value, [&] { return SRptFileImpl::GetAttribute(id, value); });
-}
-
-HRESULT SRptTextFileMem::SetAttribute(int32_t id, const SRepVariant& value) {
-    return kGuard.Set(id, [&] { return SRptFileImpl::SetAttribute(id, value); });
-}
-
-HRESULT SRptTextFileMem::GetAttributeDefault(int32_t id, SRepVariant* value) {
-    return kGuard.Default(id, value, [&] { return SRptFileImpl::GetAttributeDefault(id, value); });
-}
-
-uint32_t SRptTextFileMem::GetAttributeFlags(int32_t id) const {
-    return id == -1 ? 0 : SRptFileImpl::GetAttributeFlags(id);
-}
-
-uint32_t SRptTextFileMem::GetAttributeType(int32_t id) const {
-    return id == -1 ? 0 : SRptFileImpl::GetAttributeType(id);
-}
-
-bool SRptTextFileMem::HasAttribute(int32_t id) const {
-    return SRptFileMem::HasAttribute(id);
-}
-
-bool SRptTextFileMem::ClassIsKindOf(const GUID& clsid) {
-    return clsid == CLSID_SRptTextFile || SRptFileMem::ClassIsKindOf(clsid);
-}
-
-bool SRptTextFileMem::ClassHasCollection(int32_t id) {
-    return SRptFileMem::ClassHasCollection(id);
-}
-
-HRESULT SRptTextFileMem::FinalConstruct() {
-    HRESULT hr = SRptFileImpl::FinalConstruct();
-    if (FAILED(hr)) return hr;
-    SRptTextFileRegistry::MarkClassInitialised();
-    return S_OK;
-}
 
 // ---- SRptTextFileImpl ----
 
@@ -99,15 +53,4 @@ HRESULT SRptTextFileImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISR
         case ID_RPT_TEXTFILE_SELECT: SelectFile(); return S_OK;
         default: return S_FALSE;
     }
-}
-
-// ---- SRptTextFileRegistry ----
-
-const SAttrEditorMap SRptTextFileRegistry::attrEditorMap = {&SRptFileRegistry::attrEditorMap, SREP_NO_ATTR_EDITORS};
-
-SRptTextFileRegistry::SRptTextFileRegistry()
-    : SRepStaticRegistry(CLSID_SRptTextFile, &attrEditorMap, &SRepComObject<SRptTextFileImpl>::Factory,
-                         &SRptTextFileMem::ClassIsKindOf, &SRptTextFileMem::ClassHasCollection, 1,
-                         SRptGetModuleState()) {
-    UseAllocator(sizeof(SRepComObject<SRptTextFileImpl>), 10, "SRptTextFile");
 }

@@ -20,7 +20,7 @@ class SRptTextFileRegistry;
 
 class SRptTextFileMem : public SRptFileImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptTextFileMem(ISRepSession* session) : SRptFileImpl(session) {}
@@ -53,7 +53,7 @@ protected:
                                  SWnd* pParentWnd) override;
 };
 
-class SRptTextFileRegistry : public SRepStaticRegistry<SRptTextFileRegistry> {
+class SRptTextFileRegistry : public SRptStaticRegistry<SRptTextFileRegistry> {
 public:
     SRptTextFileRegistry();
     static const SAttrEditorMap attrEditorMap;

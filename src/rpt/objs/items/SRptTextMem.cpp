@@ -4,80 +4,10 @@
 #include "platform/repo/SRepVariant.h"
 #include "platform/ui/SInteraction.h"
 #include "rpt/module/SRptFont.h"
-#include "rpt/objs/SRptAttributeGuard.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
 #include "rpt/objs/paras/SRptParaMem.h"
 #include "varod9/RptApi.h"
-
-namespace {
-constexpr SRptAttributeGuard kGuard("RPT\\Objs\\SRptTextMem", "SRptTextMem");
-constexpr uint32_t kStoredFlags = 0x8;
-}  // namespace
-
-// ---- SRptTextMem: the attribute protocol ----
-
-HRESULT SRptTextMem::GetAttribute(int32_t id, SRepVariant* value) {
-    return kGuard.Get(id, value, [&]() -> HRESULT {
-        switch (id) {
-            case RPTTEXT_TEXT: value->SetText(m_text); return S_OK;
-            default: return SRptGrpMemberImpl::GetAttribute(id, value);
-        }
-    });
-}
-
-HRESULT SRptTextMem::SetAttribute(int32_t id, const SRepVariant& value) {
-    return kGuard.Set(id, [&]() -> HRESULT {
-        switch (id) {
-            case RPTTEXT_TEXT: return VSet_TEXT(id, value, m_text);
-            default: return SRptGrpMemberImpl::SetAttribute(id, value);
-        }
-    });
-}
-
-HRESULT SRptTextMem::GetAttributeDefault(int32_t id, SRepVariant* value) {
-    return kGuard.Default(id, value, [&]() -> HRESULT {
-        switch (id) {
-            case RPTTEXT_TEXT: value->SetText(SString()); return S_OK;
-            default: return SRptGrpMemberImpl::GetAttributeDefault(id, value);
-        }
-    });
-}
-
-uint32_t SRptTextMem::GetAttributeFlags(int32_t id) const {
-    switch (id) {
-        case -1: return 0;
-        case RPTTEXT_TEXT: return kStoredFlags;
-        default: return SRptGrpMemberImpl::GetAttributeFlags(id);
-    }
-}
-
-uint32_t SRptTextMem::GetAttributeType(int32_t id) const {
-    switch (id) {
-        case -1: return 0;
-        case RPTTEXT_TEXT: return SREP_VT_TEXT;
-        default: return SRptGrpMemberImpl::GetAttributeType(id);
-    }
-}
-
-bool SRptTextMem::HasAttribute(int32_t id) const {
-    return id == RPTTEXT_TEXT || SRptGrpMemberMem::HasAttribute(id);
-}
-
-bool SRptTextMem::ClassIsKindOf(const GUID& clsid) {
-    return clsid == CLSID_SRptText || SRptGrpMemberMem::ClassIsKindOf(clsid);
-}
-
-bool SRptTextMem::ClassHasCollection(int32_t id) {
-    return SRptGrpMemberMem::ClassHasCollection(id);
-}
-
-HRESULT SRptTextMem::FinalConstruct() {
-    HRESULT hr = SRptGrpMemberImpl::FinalConstruct();
-    if (FAILED(hr)) return hr;
-    SRptTextRegistry::MarkClassInitialised();
-    return S_OK;
-}
 
 // ---- SRptTextImpl: construction and paragraphs ----
 
@@ -149,14 +79,4 @@ HRESULT SRptTextImpl::EditText() {
     edit.text = GetText();
     if (SRptItemEditor::TextEditDialog(this, edit) == IDOK) PutText(edit.text);
     return S_OK;
-}
-
-// ---- SRptTextRegistry ----
-
-const SAttrEditorMap SRptTextRegistry::attrEditorMap = {&SRptGrpMemberRegistry::attrEditorMap, SREP_NO_ATTR_EDITORS};
-
-SRptTextRegistry::SRptTextRegistry()
-    : SRepStaticRegistry(CLSID_SRptText, &attrEditorMap, &SRepComObject<SRptTextImpl>::Factory,
-                         &SRptTextMem::ClassIsKindOf, &SRptTextMem::ClassHasCollection, 1, SRptGetModuleState()) {
-    UseAllocator(sizeof(SRepComObject<SRptTextImpl>), 10, "SRptText");
 }

@@ -20,7 +20,7 @@ class SRptTextRegistry;
 
 class SRptTextMem : public SRptGrpMemberImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptTextMem(ISRepSession* session) : SRptGrpMemberImpl(session) {}
@@ -33,8 +33,7 @@ class SRptTextImpl : public SRptTextMem, public virtual ISRptText {
 public:
     using Registry = SRptTextRegistry;
 
-    SString GetText() override { return Get_TEXT(RPTTEXT_TEXT, m_text); }
-    HRESULT PutText(const SString& value) override { return Set_TEXT(RPTTEXT_TEXT, value, m_text); }
+    SRPT_PROPERTIES(SRptText)
 
     // The group member's part, then the paragraph at position 0 in the Text font.
     HRESULT ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) override;
@@ -66,7 +65,7 @@ private:
     HRESULT EditText();
 };
 
-class SRptTextRegistry : public SRepStaticRegistry<SRptTextRegistry> {
+class SRptTextRegistry : public SRptStaticRegistry<SRptTextRegistry> {
 public:
     SRptTextRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -19,7 +19,7 @@ class SRptTitleRegistry;
 
 class SRptTitleMem : public SRptGrpMemberImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptTitleMem(ISRepSession* session) : SRptGrpMemberImpl(session) {}
@@ -33,10 +33,7 @@ class SRptTitleImpl : public SRptTitleMem, public virtual ISRptTitle {
 public:
     using Registry = SRptTitleRegistry;
 
-    int16_t GetLevel() override { return Get_SHORT(RPTTITLE_LEVEL, m_level); }
-    HRESULT PutLevel(int16_t value) override { return Set_SHORT(RPTTITLE_LEVEL, value, m_level); }
-    SString GetText() override { return Get_TEXT(RPTTITLE_TEXT, m_text); }
-    HRESULT PutText(const SString& value) override { return Set_TEXT(RPTTITLE_TEXT, value, m_text); }
+    SRPT_PROPERTIES(SRptTitle)
 
     // The group member's part, TOCEntry set, then the paragraph at position 0 in the Title font.
     HRESULT ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) override;
@@ -70,7 +67,7 @@ private:
     HRESULT EditText();
 };
 
-class SRptTitleRegistry : public SRepStaticRegistry<SRptTitleRegistry> {
+class SRptTitleRegistry : public SRptStaticRegistry<SRptTitleRegistry> {
 public:
     SRptTitleRegistry();
     static const SAttrEditorMap attrEditorMap;

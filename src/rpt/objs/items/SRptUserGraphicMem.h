@@ -7,6 +7,7 @@
 
 #include "platform/base/SString.h"
 #include "platform/repo/SRepComObject.h"
+#include "rpt/objs/items/SRptPendingItemKind.h"
 #include "rpt/objs/items/SRptCustomMem.h"
 #include "varod9/ISRptUserGraphic.h"
 
@@ -16,7 +17,7 @@ class SRptUserGraphicRegistry;
 
 class SRptUserGraphicMem : public SRptCustomImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptUserGraphicMem(ISRepSession* session) : SRptCustomImpl(session) {}
@@ -28,45 +29,23 @@ protected:
     int16_t m_zoomPerct = 100;
 };
 
-class SRptUserGraphicImpl : public SRptUserGraphicMem, public virtual ISRptUserGraphic {
+class SRptUserGraphicImpl : public SRptPendingItemKind<SRptUserGraphicMem>, public virtual ISRptUserGraphic {
 public:
     using Registry = SRptUserGraphicRegistry;
 
-    int16_t GetFormat() override { return Get_SHORT(RPTUSERGRAPHIC_FORMAT, m_format); }
-    HRESULT PutFormat(int16_t value) override { return Set_SHORT(RPTUSERGRAPHIC_FORMAT, value, m_format); }
-    bool GetUseZoom() override { return Get_BOOL(RPTUSERGRAPHIC_USEZOOM, m_useZoom); }
-    HRESULT PutUseZoom(bool value) override { return Set_BOOL(RPTUSERGRAPHIC_USEZOOM, value, m_useZoom); }
-    int16_t GetOnePageType() override { return Get_SHORT(RPTUSERGRAPHIC_ONEPAGETYPE, m_onePageType); }
-    HRESULT PutOnePageType(int16_t value) override {
-        return Set_SHORT(RPTUSERGRAPHIC_ONEPAGETYPE, value, m_onePageType);
-    }
-    int16_t GetZoomPerct() override { return Get_SHORT(RPTUSERGRAPHIC_ZOOMPERCT, m_zoomPerct); }
-    HRESULT PutZoomPerct(int16_t value) override { return Set_SHORT(RPTUSERGRAPHIC_ZOOMPERCT, value, m_zoomPerct); }
+    SRPT_PROPERTIES(SRptUserGraphic)
 
     // Title, whether user-defined or not.
     SString GetDispTitle() override { return GetTitle(); }
 
-    // E_POINTER for null; the user graphic's own construction is not there yet: E_NOTIMPL,
-    // nothing made.
-    HRESULT ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) override;
-    // No command yet: S_FALSE for every one.
-    HRESULT IsItemSupportCommand(uint32_t nID) override;
-
     SREP_QUERY_CLASS_INTERFACE(ISRptUserGraphic, SRptUserGraphicMem)
 
 protected:
-    explicit SRptUserGraphicImpl(ISRepSession* session) : SRptUserGraphicMem(session) {}
-    SRptUserGraphicImpl(const SRptUserGraphicImpl& source) : SRptUserGraphicMem(source) {}
-
-    // The editor's seams: no browser node yet (E_NOTIMPL), no command handled (S_FALSE).
-    HRESULT OnCreateBrowserNode(ISBrowserView* pBrowser, uint32_t nIsDraggable, ISBrowserNode* pParent,
-                                ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
-                                SRptBrowserNodeItem** pBrowserNodeItem) override;
-    HRESULT OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems,
-                                 SWnd* pParentWnd) override;
+    explicit SRptUserGraphicImpl(ISRepSession* session) : SRptPendingItemKind(session) {}
+    SRptUserGraphicImpl(const SRptUserGraphicImpl& source) : SRptPendingItemKind(source) {}
 };
 
-class SRptUserGraphicRegistry : public SRepStaticRegistry<SRptUserGraphicRegistry> {
+class SRptUserGraphicRegistry : public SRptStaticRegistry<SRptUserGraphicRegistry> {
 public:
     SRptUserGraphicRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -18,7 +18,7 @@ class SRptParaContainerRegistry;
 
 class SRptParaContainerMem : public SRptBaseImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptParaContainerMem(ISRepSession* session) : SRptBaseImpl(session) {}
@@ -29,7 +29,7 @@ class SRptParaContainerImpl : public SRptParaContainerMem, public virtual ISRptP
 public:
     SRepClassColPtr Paragraphs() override;
     HRESULT GetParaAtPos(int32_t nPos, ISRptPara** pPara) override;
-    HRESULT IsParaSupportBox(int32_t nPos) override;
+    HRESULT IsParaSupportBox(int32_t nPos) noexcept override;
     SString GetParaName(ISRptPara* pPara) override;
     int32_t GetParaFontID(ISRptPara* pPara) const override;
 
@@ -40,7 +40,7 @@ protected:
     SRptParaContainerImpl(const SRptParaContainerImpl& source) : SRptParaContainerMem(source) {}
 };
 
-class SRptParaContainerRegistry : public SRepStaticRegistry<SRptParaContainerRegistry> {
+class SRptParaContainerRegistry : public SRptStaticRegistry<SRptParaContainerRegistry> {
 public:
     SRptParaContainerRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -1,24 +1,22 @@
 #pragma once
-// SRptParaFooter: the footer paragraph, a paragraph format told apart by its class alone (see
-// SRptParaKind.h), so that its container and a template file keep what the paragraph formats.
+// SRptParaFooter: the footer paragraph, a paragraph format told apart by its class alone (its
+// GUID, interface and registry, and the name its attribute reports carry), so that its container
+// and a template file keep what the paragraph formats.
 #include "platform/repo/SRepComObject.h"
-#include "rpt/objs/paras/SRptParaKind.h"
+#include "rpt/objs/paras/SRptParaMem.h"
 #include "varod9/ISRptParaFooter.h"
 
 inline constexpr GUID CLSID_SRptParaFooter = MakeGUID("{A6BAC8EA-B730-11D1-8898-00A02455633B}");
 
 class SRptParaFooterRegistry;
 
-struct SRptParaFooterKind {
-    static constexpr GUID clsid = CLSID_SRptParaFooter;
-    static constexpr const char* sourceFile = "RPT\\Objs\\SRptParaFooterMem";
-    static constexpr const char* className = "SRptParaFooterMem";
-};
+class SRptParaFooterMem : public SRptParaImpl {
+public:
+    SRPT_ATTRIBUTE_TABLE
 
-class SRptParaFooterMem : public SRptParaKindMem<SRptParaFooterKind> {
 protected:
-    explicit SRptParaFooterMem(ISRepSession* session) : SRptParaKindMem(session) {}
-    SRptParaFooterMem(const SRptParaFooterMem& source) : SRptParaKindMem(source) {}
+    explicit SRptParaFooterMem(ISRepSession* session) : SRptParaImpl(session) {}
+    SRptParaFooterMem(const SRptParaFooterMem& source) : SRptParaImpl(source) {}
 };
 
 class SRptParaFooterImpl : public SRptParaFooterMem, public virtual ISRptParaFooter {
@@ -32,7 +30,7 @@ protected:
     SRptParaFooterImpl(const SRptParaFooterImpl& source) : SRptParaFooterMem(source) {}
 };
 
-class SRptParaFooterRegistry : public SRepStaticRegistry<SRptParaFooterRegistry> {
+class SRptParaFooterRegistry : public SRptStaticRegistry<SRptParaFooterRegistry> {
 public:
     SRptParaFooterRegistry();
     static const SAttrEditorMap attrEditorMap;

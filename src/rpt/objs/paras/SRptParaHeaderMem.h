@@ -1,24 +1,22 @@
 #pragma once
-// SRptParaHeader: the header paragraph, a paragraph format told apart by its class alone (see
-// SRptParaKind.h), so that its container and a template file keep what the paragraph formats.
+// SRptParaHeader: the header paragraph, a paragraph format told apart by its class alone (its
+// GUID, interface and registry, and the name its attribute reports carry), so that its container
+// and a template file keep what the paragraph formats.
 #include "platform/repo/SRepComObject.h"
-#include "rpt/objs/paras/SRptParaKind.h"
+#include "rpt/objs/paras/SRptParaMem.h"
 #include "varod9/ISRptParaHeader.h"
 
 inline constexpr GUID CLSID_SRptParaHeader = MakeGUID("{A6BAC8EB-B730-11D1-8898-00A02455633B}");
 
 class SRptParaHeaderRegistry;
 
-struct SRptParaHeaderKind {
-    static constexpr GUID clsid = CLSID_SRptParaHeader;
-    static constexpr const char* sourceFile = "RPT\\Objs\\SRptParaHeaderMem";
-    static constexpr const char* className = "SRptParaHeaderMem";
-};
+class SRptParaHeaderMem : public SRptParaImpl {
+public:
+    SRPT_ATTRIBUTE_TABLE
 
-class SRptParaHeaderMem : public SRptParaKindMem<SRptParaHeaderKind> {
 protected:
-    explicit SRptParaHeaderMem(ISRepSession* session) : SRptParaKindMem(session) {}
-    SRptParaHeaderMem(const SRptParaHeaderMem& source) : SRptParaKindMem(source) {}
+    explicit SRptParaHeaderMem(ISRepSession* session) : SRptParaImpl(session) {}
+    SRptParaHeaderMem(const SRptParaHeaderMem& source) : SRptParaImpl(source) {}
 };
 
 class SRptParaHeaderImpl : public SRptParaHeaderMem, public virtual ISRptParaHeader {
@@ -32,7 +30,7 @@ protected:
     SRptParaHeaderImpl(const SRptParaHeaderImpl& source) : SRptParaHeaderMem(source) {}
 };
 
-class SRptParaHeaderRegistry : public SRepStaticRegistry<SRptParaHeaderRegistry> {
+class SRptParaHeaderRegistry : public SRptStaticRegistry<SRptParaHeaderRegistry> {
 public:
     SRptParaHeaderRegistry();
     static const SAttrEditorMap attrEditorMap;

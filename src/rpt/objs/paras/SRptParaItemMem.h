@@ -1,24 +1,22 @@
 #pragma once
-// SRptParaItem: the item paragraph, a paragraph format told apart by its class alone (see
-// SRptParaKind.h), so that its container and a template file keep what the paragraph formats.
+// SRptParaItem: the item paragraph, a paragraph format told apart by its class alone (its GUID,
+// interface and registry, and the name its attribute reports carry), so that its container and a
+// template file keep what the paragraph formats.
 #include "platform/repo/SRepComObject.h"
-#include "rpt/objs/paras/SRptParaKind.h"
+#include "rpt/objs/paras/SRptParaMem.h"
 #include "varod9/ISRptParaItem.h"
 
 inline constexpr GUID CLSID_SRptParaItem = MakeGUID("{A6BAC8EC-B730-11D1-8898-00A02455633B}");
 
 class SRptParaItemRegistry;
 
-struct SRptParaItemKind {
-    static constexpr GUID clsid = CLSID_SRptParaItem;
-    static constexpr const char* sourceFile = "RPT\\Objs\\SRptParaItemMem";
-    static constexpr const char* className = "SRptParaItemMem";
-};
+class SRptParaItemMem : public SRptParaImpl {
+public:
+    SRPT_ATTRIBUTE_TABLE
 
-class SRptParaItemMem : public SRptParaKindMem<SRptParaItemKind> {
 protected:
-    explicit SRptParaItemMem(ISRepSession* session) : SRptParaKindMem(session) {}
-    SRptParaItemMem(const SRptParaItemMem& source) : SRptParaKindMem(source) {}
+    explicit SRptParaItemMem(ISRepSession* session) : SRptParaImpl(session) {}
+    SRptParaItemMem(const SRptParaItemMem& source) : SRptParaImpl(source) {}
 };
 
 class SRptParaItemImpl : public SRptParaItemMem, public virtual ISRptParaItem {
@@ -32,7 +30,7 @@ protected:
     SRptParaItemImpl(const SRptParaItemImpl& source) : SRptParaItemMem(source) {}
 };
 
-class SRptParaItemRegistry : public SRepStaticRegistry<SRptParaItemRegistry> {
+class SRptParaItemRegistry : public SRptStaticRegistry<SRptParaItemRegistry> {
 public:
     SRptParaItemRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -8,26 +8,18 @@
 #include "platform/base/SECOMException.h"
 #include "platform/base/SExceptionResult.h"
 #include "platform/base/SMbcs.h"
+#include "platform/com/SComCheck.h"
 #include "platform/gdi/MulDiv.h"
 #include "platform/gdi/SWindowDC.h"
 #include "platform/repo/SRepRegistry.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/module/SRptFontDesc.h"
-#include "rpt/objs/SRptAttributeGuard.h"
 #include "rpt/objs/paras/SRptTabulationMem.h"
 #include "varod9/ISRptForm.h"
 #include "varod9/ISRptParaContainer.h"
 #include "varod9/RptApi.h"
 
 namespace {
-
-constexpr SRptAttributeGuard kGuard("RPT\\Objs\\SRptParaMem", "SRptParaMem");
-
-// Every stored attribute has these flags; the computed ones theirs.
-constexpr uint32_t kStoredFlags = 0x8;
-constexpr uint32_t kDispNameFlags = 0x401;
-constexpr uint32_t kParaNameFlags = 0x400;
-constexpr uint32_t kParaFontIDFlags = 0x401;
 
 // Points to HIMETRIC: a point is 20 twips, a twip 1 / 0.56693 HIMETRIC.
 constexpr double kTwipsToHimetric = 1.763886194062759;
@@ -36,22 +28,6 @@ constexpr double kTwipsToHimetric = 1.763886194062759;
 constexpr int16_t kMainTitleSpBefore = 423;
 constexpr int16_t kTitleSpBefore = 353;
 constexpr int16_t kTitleSpAfter = 106;
-
-bool IsStored(int32_t id) {
-    const auto& ids = SRptParaMem::kStoredAttributes;
-    return std::find(std::begin(ids), std::end(ids), id) != std::end(ids);
-}
-
-uint32_t StoredType(int32_t id) {
-    switch (id) {
-        case RPTPARA_FONTNAME: return SREP_VT_TEXT;
-        case RPTPARA_FONTHEIGHT: return SREP_VT_INT;
-        case RPTPARA_BOX:
-        case RPTPARA_FILLTABS:
-        case RPTPARA_INTABLE: return SREP_VT_BOOL;
-        default: return SREP_VT_SHORT;
-    }
-}
 
 // Saves a device context's mapping and puts it back on every path.
 class SMappingGuard {
@@ -85,17 +61,14 @@ bool MeasureFont(SDC& dc, const SFontOld& font, TEXTMETRICA* metrics) {
 
 }  // namespace
 
-const int32_t SRptParaMem::kStoredAttributes[26] = {
-    RPTPARA_FONTNAME,       RPTPARA_FONTHEIGHT,        RPTPARA_FONTSTYLE,        RPTPARA_FONTFAMILY,
-    RPTPARA_FONTPITCH,      RPTPARA_FONTCHARSET,       RPTPARA_ALIGNMENT,        RPTPARA_LEFT,
-    RPTPARA_RIGHT,          RPTPARA_FIRST,             RPTPARA_SPBEFORE,         RPTPARA_SPAFTER,
-    RPTPARA_SPBETWEEN,      RPTPARA_SPTYPE,            RPTPARA_BORDER,           RPTPARA_BORDERWIDTH,
-    RPTPARA_BOX,            RPTPARA_BOXWIDTH,          RPTPARA_SPTXTBORDERTOP,   RPTPARA_SPTXTBORDERBOTTOM,
-    RPTPARA_SPTXTBORDERLEFT, RPTPARA_SPTXTBORDERRIGHT, RPTPARA_FLOW,             RPTPARA_DEFAULTTABSIZE,
-    RPTPARA_FILLTABS,       RPTPARA_INTABLE,
-};
+// ---- SRptParaMem ----
 
-// ---- SRptParaMem: construction and defaults ----
+const std::vector<int32_t> SRptParaMem::kStoredAttributes = [] {
+    std::vector<int32_t> ids;
+    for (const SRptAttributeRow* row = SRptParaMem::attributeRows; row->id != 0; ++row)
+        if (!row->IsCollection() && !row->IsComputed()) ids.push_back(row->id);
+    return ids;
+}();
 
 SRptParaMem::SRptParaMem(ISRepSession* session)
     : SRptBaseImpl(session),
@@ -117,178 +90,6 @@ SRptParaMem::SRptParaMem(ISRepSession* session)
       m_spTxtBorderRight(RPT_PARA_SPTXTBORDER_RIGHT_DEFAULT),
       m_defaultTabSize(RPT_PARA_DEFAULT_TABSIZE) {}
 
-SRepVariant SRptParaMem::MakeDefault(int32_t id) {
-    SRepVariant value;
-    switch (id) {
-        case RPTPARA_FONTNAME: value.SetText(SRptFont::GetDefaultFontName(SRptFont::RPT_FONT_TEXT)); break;
-        case RPTPARA_FONTHEIGHT: value.SetInt(SRptFont::GetDefaultFontHeight(SRptFont::RPT_FONT_TEXT)); break;
-        case RPTPARA_FONTSTYLE:
-            value.SetShort(static_cast<int16_t>(SRptFont::GetDefaultFontStyle(SRptFont::RPT_FONT_TEXT)));
-            break;
-        case RPTPARA_FONTFAMILY: value.SetShort(static_cast<int16_t>(SRptFont::GetDefaultFontFamily())); break;
-        case RPTPARA_FONTPITCH: value.SetShort(static_cast<int16_t>(SRptFont::GetDefaultFontPitch())); break;
-        case RPTPARA_FONTCHARSET: value.SetShort(static_cast<int16_t>(SRptFont::GetDefaultFontCharSet())); break;
-        case RPTPARA_ALIGNMENT: value.SetShort(RPT_PARA_ALIGN_LEFT); break;
-        case RPTPARA_SPBETWEEN: value.SetShort(100); break;
-        case RPTPARA_SPTYPE: value.SetShort(RPT_PARA_SPTYPE_MULTIPLE); break;
-        case RPTPARA_BORDERWIDTH: value.SetShort(RPT_PARA_BORDER_WIDTH_DEFAULT); break;
-        case RPTPARA_BOX: value.SetBool(true); break;
-        case RPTPARA_BOXWIDTH: value.SetShort(RPT_PARA_BOX_WIDTH_DEFAULT); break;
-        case RPTPARA_SPTXTBORDERTOP: value.SetShort(RPT_PARA_SPTXTBORDER_TOP_DEFAULT); break;
-        case RPTPARA_SPTXTBORDERBOTTOM: value.SetShort(RPT_PARA_SPTXTBORDER_BOTTOM_DEFAULT); break;
-        case RPTPARA_SPTXTBORDERLEFT: value.SetShort(RPT_PARA_SPTXTBORDER_LEFT_DEFAULT); break;
-        case RPTPARA_SPTXTBORDERRIGHT: value.SetShort(RPT_PARA_SPTXTBORDER_RIGHT_DEFAULT); break;
-        case RPTPARA_DEFAULTTABSIZE: value.SetShort(RPT_PARA_DEFAULT_TABSIZE); break;
-        case RPTPARA_FILLTABS:
-        case RPTPARA_INTABLE: value.SetBool(false); break;
-        case RPTPARA_LEFT:
-        case RPTPARA_RIGHT:
-        case RPTPARA_FIRST:
-        case RPTPARA_SPBEFORE:
-        case RPTPARA_SPAFTER:
-        case RPTPARA_BORDER:
-        case RPTPARA_FLOW: value.SetShort(0); break;
-        default: break;
-    }
-    return value;
-}
-
-// ---- SRptParaMem: the attribute protocol ----
-
-HRESULT SRptParaMem::GetAttribute(int32_t id, SRepVariant* value) {
-    return kGuard.Get(id, value, [&]() -> HRESULT {
-        switch (id) {
-            case RPTPARA_FONTNAME: value->SetText(m_fontName); return S_OK;
-            case RPTPARA_FONTHEIGHT: value->SetInt(m_fontHeight); return S_OK;
-            case RPTPARA_FONTSTYLE: value->SetShort(m_fontStyle); return S_OK;
-            case RPTPARA_FONTFAMILY: value->SetShort(m_fontFamily); return S_OK;
-            case RPTPARA_FONTPITCH: value->SetShort(m_fontPitch); return S_OK;
-            case RPTPARA_FONTCHARSET: value->SetShort(m_fontCharSet); return S_OK;
-            case RPTPARA_ALIGNMENT: value->SetShort(m_alignment); return S_OK;
-            case RPTPARA_LEFT: value->SetShort(m_left); return S_OK;
-            case RPTPARA_RIGHT: value->SetShort(m_right); return S_OK;
-            case RPTPARA_FIRST: value->SetShort(m_first); return S_OK;
-            case RPTPARA_SPBEFORE: value->SetShort(m_spBefore); return S_OK;
-            case RPTPARA_SPAFTER: value->SetShort(m_spAfter); return S_OK;
-            case RPTPARA_SPBETWEEN: value->SetShort(m_spBetween); return S_OK;
-            case RPTPARA_SPTYPE: value->SetShort(m_spType); return S_OK;
-            case RPTPARA_BORDER: value->SetShort(m_border); return S_OK;
-            case RPTPARA_BORDERWIDTH: value->SetShort(m_borderWidth); return S_OK;
-            case RPTPARA_BOX: value->SetBool(m_box); return S_OK;
-            case RPTPARA_BOXWIDTH: value->SetShort(m_boxWidth); return S_OK;
-            case RPTPARA_SPTXTBORDERTOP: value->SetShort(m_spTxtBorderTop); return S_OK;
-            case RPTPARA_SPTXTBORDERBOTTOM: value->SetShort(m_spTxtBorderBottom); return S_OK;
-            case RPTPARA_SPTXTBORDERLEFT: value->SetShort(m_spTxtBorderLeft); return S_OK;
-            case RPTPARA_SPTXTBORDERRIGHT: value->SetShort(m_spTxtBorderRight); return S_OK;
-            case RPTPARA_FLOW: value->SetShort(m_flow); return S_OK;
-            case RPTPARA_DEFAULTTABSIZE: value->SetShort(m_defaultTabSize); return S_OK;
-            case RPTPARA_FILLTABS: value->SetBool(m_fillTabs); return S_OK;
-            case RPTPARA_INTABLE: value->SetBool(m_inTable); return S_OK;
-            case RPTPARA_DISPNAME: value->SetChar(GetDispName()); return S_OK;
-            case RPTPARA_PARANAME: value->SetText(GetParaName()); return S_OK;
-            case RPTPARA_PARAFONTID: value->SetInt(GetParaFontID()); return S_OK;
-            case RPTPARA_TABS:
-            case RPTPARA_PARACONTAINERFROMPARA: value->SetCollection(GetCollection(id).Get()); return S_OK;
-            default: return SRptBaseImpl::GetAttribute(id, value);
-        }
-    });
-}
-
-HRESULT SRptParaMem::SetAttribute(int32_t id, const SRepVariant& value) {
-    return kGuard.Set(id, [&]() -> HRESULT {
-        switch (id) {
-            case RPTPARA_FONTNAME: return VSet_TEXT(id, value, m_fontName);
-            case RPTPARA_FONTHEIGHT: return VSet_INT(id, value, m_fontHeight);
-            case RPTPARA_FONTSTYLE: return VSet_SHORT(id, value, m_fontStyle);
-            case RPTPARA_FONTFAMILY: return VSet_SHORT(id, value, m_fontFamily);
-            case RPTPARA_FONTPITCH: return VSet_SHORT(id, value, m_fontPitch);
-            case RPTPARA_FONTCHARSET: return VSet_SHORT(id, value, m_fontCharSet);
-            case RPTPARA_ALIGNMENT: return VSet_SHORT(id, value, m_alignment);
-            case RPTPARA_LEFT: return VSet_SHORT(id, value, m_left);
-            case RPTPARA_RIGHT: return VSet_SHORT(id, value, m_right);
-            case RPTPARA_FIRST: return VSet_SHORT(id, value, m_first);
-            case RPTPARA_SPBEFORE: return VSet_SHORT(id, value, m_spBefore);
-            case RPTPARA_SPAFTER: return VSet_SHORT(id, value, m_spAfter);
-            case RPTPARA_SPBETWEEN: return VSet_SHORT(id, value, m_spBetween);
-            case RPTPARA_SPTYPE: return VSet_SHORT(id, value, m_spType);
-            case RPTPARA_BORDER: return VSet_SHORT(id, value, m_border);
-            case RPTPARA_BORDERWIDTH: return VSet_SHORT(id, value, m_borderWidth);
-            case RPTPARA_BOX: return VSet_BOOL(id, value, m_box);
-            case RPTPARA_BOXWIDTH: return VSet_SHORT(id, value, m_boxWidth);
-            case RPTPARA_SPTXTBORDERTOP: return VSet_SHORT(id, value, m_spTxtBorderTop);
-            case RPTPARA_SPTXTBORDERBOTTOM: return VSet_SHORT(id, value, m_spTxtBorderBottom);
-            case RPTPARA_SPTXTBORDERLEFT: return VSet_SHORT(id, value, m_spTxtBorderLeft);
-            case RPTPARA_SPTXTBORDERRIGHT: return VSet_SHORT(id, value, m_spTxtBorderRight);
-            case RPTPARA_FLOW: return VSet_SHORT(id, value, m_flow);
-            case RPTPARA_DEFAULTTABSIZE: return VSet_SHORT(id, value, m_defaultTabSize);
-            case RPTPARA_FILLTABS: return VSet_BOOL(id, value, m_fillTabs);
-            case RPTPARA_INTABLE: return VSet_BOOL(id, value, m_inTable);
-            case RPTPARA_PARANAME:
-                if (!value.IsText()) return DISP_E_TYPEMISMATCH;
-                return PutParaName(value.GetText());
-            default: return SRptBaseImpl::SetAttribute(id, value);
-        }
-    });
-}
-
-HRESULT SRptParaMem::GetAttributeDefault(int32_t id, SRepVariant* value) {
-    return kGuard.Default(id, value, [&]() -> HRESULT {
-        if (IsStored(id)) {
-            SRptParaRegistry* registry = SRptParaRegistry::Get();
-            const SRepVariant* kept = registry ? registry->FindDefault(id) : nullptr;
-            *value = kept ? *kept : MakeDefault(id);
-            return S_OK;
-        }
-        // The computed attributes have no default: an empty value of their type.
-        switch (id) {
-            case RPTPARA_DISPNAME: value->SetChar(""); return E_NOTIMPL;
-            case RPTPARA_PARANAME: value->SetText(""); return E_NOTIMPL;
-            case RPTPARA_PARAFONTID: value->SetInt(0); return E_NOTIMPL;
-            default: return SRptBaseImpl::GetAttributeDefault(id, value);
-        }
-    });
-}
-
-uint32_t SRptParaMem::GetAttributeFlags(int32_t id) const {
-    if (IsStored(id)) return kStoredFlags;
-    switch (id) {
-        case RPTPARA_DISPNAME: return kDispNameFlags;
-        case RPTPARA_PARANAME: return kParaNameFlags;
-        case RPTPARA_PARAFONTID: return kParaFontIDFlags;
-        default: return id == -1 ? 0 : SRptBaseImpl::GetAttributeFlags(id);
-    }
-}
-
-uint32_t SRptParaMem::GetAttributeType(int32_t id) const {
-    if (IsStored(id)) return StoredType(id);
-    switch (id) {
-        case RPTPARA_DISPNAME: return SREP_VT_CHAR254;
-        case RPTPARA_PARANAME: return SREP_VT_TEXT;
-        case RPTPARA_PARAFONTID: return SREP_VT_INT;
-        default: return id == -1 ? 0 : SRptBaseImpl::GetAttributeType(id);
-    }
-}
-
-bool SRptParaMem::HasAttribute(int32_t id) const {
-    return IsStored(id) || id == RPTPARA_DISPNAME || id == RPTPARA_PARANAME || id == RPTPARA_PARAFONTID ||
-           SRptBaseImpl::HasAttribute(id);
-}
-
-bool SRptParaMem::ClassIsKindOf(const GUID& clsid) {
-    return clsid == CLSID_SRptPara || SRptBaseMem::ClassIsKindOf(clsid);
-}
-
-bool SRptParaMem::ClassHasCollection(int32_t id) {
-    return id == RPTPARA_TABS || id == RPTPARA_PARACONTAINERFROMPARA || SRptBaseMem::ClassHasCollection(id);
-}
-
-HRESULT SRptParaMem::FinalConstruct() {
-    HRESULT hr = SRptBaseImpl::FinalConstruct();
-    if (FAILED(hr)) return hr;
-    SRptParaRegistry::MarkClassInitialised();
-    return S_OK;
-}
-
 // ---- SRptParaImpl: the container's answers ----
 
 SRptParaImpl::~SRptParaImpl() {
@@ -308,7 +109,7 @@ HRESULT SRptParaImpl::GetParentItem(ISRepObject** pParent) {
     if (!owners) return E_POINTER;
     int32_t count = 0;
     hr = owners->GetCount(&count);
-    if (FAILED(hr)) throw SECOMException(hr);
+    SComCheck(hr);
     if (count < 1) return S_FALSE;
     return owners->Item(0, pParent);
 }
@@ -329,7 +130,11 @@ int32_t SRptParaImpl::GetParaFontID() {
     return container ? container->GetParaFontID(this) : -1;
 }
 
-HRESULT SRptParaImpl::PutParaName(const SString& value) {
+HRESULT SRptParaImpl::PutParaName(const SString& value) noexcept {
+    return SExceptionResult::Guard([&] { return SetParaName(value); });
+}
+
+HRESULT SRptParaImpl::SetParaName(const SString& value) {
     // The name is the container's: another text is announced but never kept.
     if (_mbscmp(value.c_str(), GetParaName().c_str()) == 0) return S_FALSE;
     PostSetAttribute(RPTPARA_PARANAME);
@@ -344,30 +149,32 @@ HRESULT SRptParaImpl::OnInitialize(ISRepObject* parent) {
     return hr;
 }
 
-HRESULT SRptParaImpl::ConstructStockPara(uint32_t nStockParaID) {
+HRESULT SRptParaImpl::ConstructStockPara(uint32_t nStockParaID) noexcept {
     if (nStockParaID >= static_cast<uint32_t>(SRptFont::kFontKindCount)) return E_INVALIDARG;
     const int32_t kind = static_cast<int32_t>(nStockParaID);
-    PutFontName(SRptFont::GetDefaultFontName(kind));
-    PutFontStyle(static_cast<int16_t>(SRptFont::GetDefaultFontStyle(kind)));
-    PutFontHeight(SRptFont::GetDefaultFontHeight(kind));
-    switch (kind) {
-        case SRptFont::RPT_FONT_REPORT_TITLE:
-        case SRptFont::RPT_FONT_TITLE:
-            PutSpBefore(kMainTitleSpBefore);
-            PutSpAfter(kTitleSpAfter);
-            break;
-        case SRptFont::RPT_FONT_TOC_TITLE:
-        case SRptFont::RPT_FONT_LIST_TITLE:
-        case SRptFont::RPT_FONT_BOOK_TITLE:
-        case SRptFont::RPT_FONT_FOLDER_TITLE:
-        case SRptFont::RPT_FONT_FORM_TITLE:
-        case SRptFont::RPT_FONT_GROUP_TEXT_TITLE:
-            PutSpBefore(kTitleSpBefore);
-            PutSpAfter(kTitleSpAfter);
-            break;
-        default: break;
-    }
-    return S_OK;
+    return SExceptionResult::Guard([&]() -> HRESULT {
+        PutFontName(SRptFont::GetDefaultFontName(kind));
+        PutFontStyle(static_cast<int16_t>(SRptFont::GetDefaultFontStyle(kind)));
+        PutFontHeight(SRptFont::GetDefaultFontHeight(kind));
+        switch (kind) {
+            case SRptFont::RPT_FONT_REPORT_TITLE:
+            case SRptFont::RPT_FONT_TITLE:
+                PutSpBefore(kMainTitleSpBefore);
+                PutSpAfter(kTitleSpAfter);
+                break;
+            case SRptFont::RPT_FONT_TOC_TITLE:
+            case SRptFont::RPT_FONT_LIST_TITLE:
+            case SRptFont::RPT_FONT_BOOK_TITLE:
+            case SRptFont::RPT_FONT_FOLDER_TITLE:
+            case SRptFont::RPT_FONT_FORM_TITLE:
+            case SRptFont::RPT_FONT_GROUP_TEXT_TITLE:
+                PutSpBefore(kTitleSpBefore);
+                PutSpAfter(kTitleSpAfter);
+                break;
+            default: break;
+        }
+        return S_OK;
+    });
 }
 
 // ---- SRptParaImpl: tab stops ----
@@ -453,7 +260,7 @@ void SRptParaImpl::ReplaceTab(const RPTTABPOS& tab) {
     AddTab(tab);
 }
 
-HRESULT SRptParaImpl::SetTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) {
+HRESULT SRptParaImpl::SetTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) noexcept {
     if (nNbTabs > 0 && !pTabs) return E_POINTER;
     return SExceptionResult::Guard([&]() -> HRESULT {
         RemoveTab(-1);
@@ -463,7 +270,7 @@ HRESULT SRptParaImpl::SetTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) {
     });
 }
 
-HRESULT SRptParaImpl::AddTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) {
+HRESULT SRptParaImpl::AddTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) noexcept {
     if (nNbTabs > 0 && !pTabs) return E_POINTER;
     return SExceptionResult::Guard([&]() -> HRESULT {
         for (int32_t i = 0; i < nNbTabs; ++i) ReplaceTab(pTabs[i]);
@@ -472,7 +279,7 @@ HRESULT SRptParaImpl::AddTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) {
     });
 }
 
-HRESULT SRptParaImpl::PlayTabPosLog(int32_t nNbOps, const SRptTabPosOp* pOps) {
+HRESULT SRptParaImpl::PlayTabPosLog(int32_t nNbOps, const SRptTabPosOp* pOps) noexcept {
     if (nNbOps > 0 && !pOps) return E_POINTER;
     return SExceptionResult::Guard([&]() -> HRESULT {
         for (int32_t i = 0; i < nNbOps; ++i) {
@@ -493,13 +300,13 @@ HRESULT SRptParaImpl::PlayTabPosLog(int32_t nNbOps, const SRptTabPosOp* pOps) {
     });
 }
 
-HRESULT SRptParaImpl::GetTabPosAtIndex(int32_t index, ISRptTabulation** pTab) {
+HRESULT SRptParaImpl::GetTabPosAtIndex(int32_t index, ISRptTabulation** pTab) noexcept {
     if (!pTab) return E_POINTER;
     *pTab = nullptr;
     return SExceptionResult::Guard([&]() -> HRESULT { return TabAt(index).CopyTo(pTab); });
 }
 
-HRESULT SRptParaImpl::GetOwnerTabPos(int32_t nLocation, ISRptTabulation** pTab) {
+HRESULT SRptParaImpl::GetOwnerTabPos(int32_t nLocation, ISRptTabulation** pTab) noexcept {
     if (!pTab) return E_POINTER;
     *pTab = nullptr;
     return SExceptionResult::Guard([&]() -> HRESULT {
@@ -584,23 +391,25 @@ SFontOldPtr SRptParaImpl::GetFont(SDC* dc) {
     return SFontOldPtr(SFontOld::CreateFontA(logFont));
 }
 
-HRESULT SRptParaImpl::GetTextMetricsHimetric(SDC* dc, TEXTMETRICA* lptm) {
+HRESULT SRptParaImpl::GetTextMetricsHimetric(SDC* dc, TEXTMETRICA* lptm) noexcept {
     if (!lptm) return E_INVALIDARG;
     *lptm = TEXTMETRICA{};
-    SFontOld* font = GetTmpFont();
-    if (!font) return S_OK;
-    std::optional<SWindowDC> ownScreen;
-    if (!dc) dc = SRptFont::GetScreenDC(ownScreen);
-    SMappingGuard mapping(*dc);
-    dc->SetMapMode(MM_HIMETRIC);
-    if (const TEXTMETRICA* cached = SRptFont::GetMetricsFromHandle(font->GetSafeHandle())) {
-        *lptm = *cached;
-    } else if (MeasureFont(*dc, *font, lptm)) {
-        // Only what was really measured is kept: a device that cannot measure must not leave
-        // empty metrics for every device after it.
-        SRptFont::AddMetricsForHandle(font->GetSafeHandle(), *lptm);
-    }
-    return S_OK;
+    return SExceptionResult::Guard([&]() -> HRESULT {
+        SFontOld* font = GetTmpFont();
+        if (!font) return S_OK;
+        std::optional<SWindowDC> ownScreen;
+        if (!dc) dc = SRptFont::GetScreenDC(ownScreen);
+        SMappingGuard mapping(*dc);
+        dc->SetMapMode(MM_HIMETRIC);
+        if (const TEXTMETRICA* cached = SRptFont::GetMetricsFromHandle(font->GetSafeHandle(), dc)) {
+            *lptm = *cached;
+        } else if (MeasureFont(*dc, *font, lptm)) {
+            // Only what was really measured is kept: a device that cannot measure must not leave
+            // empty metrics for every device after it.
+            SRptFont::AddMetricsForHandle(font->GetSafeHandle(), *lptm, dc);
+        }
+        return S_OK;
+    });
 }
 
 int32_t SRptParaImpl::GetSpBetweenHimetric(SDC* dc) {
@@ -688,22 +497,4 @@ void SRptParaImpl::KeepFormBorderSpacingInStep() {
     to->PutSpTxtBorderBottom(from->GetSpTxtBorderBottom());
     to->PutSpTxtBorderLeft(from->GetSpTxtBorderLeft());
     to->PutSpTxtBorderRight(from->GetSpTxtBorderRight());
-}
-
-// ---- SRptParaRegistry ----
-
-const SAttrEditorMap SRptParaRegistry::attrEditorMap = {&SRptBaseRegistry::attrEditorMap, SREP_NO_ATTR_EDITORS};
-
-SRptParaRegistry::SRptParaRegistry()
-    : SRepStaticRegistry(CLSID_SRptPara, &attrEditorMap, &SRepComObject<SRptParaImpl>::Factory,
-                         &SRptParaMem::ClassIsKindOf, &SRptParaMem::ClassHasCollection, 1, SRptGetModuleState()) {}
-
-const SRepVariant* SRptParaRegistry::FindDefault(int32_t id) {
-    if (!m_defaults) {
-        std::map<int32_t, SRepVariant> defaults;
-        for (int32_t stored : SRptParaMem::kStoredAttributes) defaults.emplace(stored, SRptParaMem::MakeDefault(stored));
-        m_defaults = std::move(defaults);
-    }
-    auto it = m_defaults->find(id);
-    return it == m_defaults->end() ? nullptr : &it->second;
 }

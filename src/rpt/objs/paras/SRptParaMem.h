@@ -5,8 +5,8 @@
 // a paragraph container (ParaContainerFromPara), which names it and gives it a report font kind;
 // it owns its tab stops (Tabs). The four paragraph kinds derive from it and add nothing.
 #include <cstdint>
-#include <map>
 #include <optional>
+#include <vector>
 
 #include "platform/gdi/SFontOld.h"
 #include "platform/repo/SRepComObject.h"
@@ -21,18 +21,18 @@ class SRptParaRegistry;
 
 class SRptParaMem : public SRptBaseImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
-    // The default of a stored attribute as the paragraph's defaults stand now (the font of the
-    // Text report font kind); empty for another id.
-    static SRepVariant MakeDefault(int32_t id);
+    SRPT_ATTRIBUTE_TABLE
     // The ids of the stored attributes, in the order of the class.
-    static const int32_t kStoredAttributes[26];
+    static const std::vector<int32_t> kStoredAttributes;
 
     // The computed attributes, which the interface half answers from the container.
     virtual SString GetDispName() = 0;
     virtual int32_t GetParaFontID() = 0;
     virtual SString GetParaName() = 0;
-    virtual HRESULT PutParaName(const SString& value) = 0;
+    // The attribute protocol's write of the name: what SetParaName throws goes on to the
+    // protocol's catch ladder, which reports it (the interface's put turns it into its code).
+    HRESULT PutParaName(const SString& value) { return SetParaName(value); }
+    virtual HRESULT SetParaName(const SString& value) = 0;
 
 protected:
     // Every attribute takes its default; the font is the Text report font kind's at this moment.
@@ -72,82 +72,22 @@ class SRptParaImpl : public SRptParaMem, public virtual ISRptPara {
 public:
     using Registry = SRptParaRegistry;
 
-    SString GetFontName() override { return Get_TEXT(RPTPARA_FONTNAME, m_fontName); }
-    HRESULT PutFontName(const SString& value) override { return Set_TEXT(RPTPARA_FONTNAME, value, m_fontName); }
-    int32_t GetFontHeight() override { return Get_INT(RPTPARA_FONTHEIGHT, m_fontHeight); }
-    HRESULT PutFontHeight(int32_t value) override { return Set_INT(RPTPARA_FONTHEIGHT, value, m_fontHeight); }
-    int16_t GetFontStyle() override { return Get_SHORT(RPTPARA_FONTSTYLE, m_fontStyle); }
-    HRESULT PutFontStyle(int16_t value) override { return Set_SHORT(RPTPARA_FONTSTYLE, value, m_fontStyle); }
-    int16_t GetFontFamily() override { return Get_SHORT(RPTPARA_FONTFAMILY, m_fontFamily); }
-    HRESULT PutFontFamily(int16_t value) override { return Set_SHORT(RPTPARA_FONTFAMILY, value, m_fontFamily); }
-    int16_t GetFontPitch() override { return Get_SHORT(RPTPARA_FONTPITCH, m_fontPitch); }
-    HRESULT PutFontPitch(int16_t value) override { return Set_SHORT(RPTPARA_FONTPITCH, value, m_fontPitch); }
-    int16_t GetFontCharSet() override { return Get_SHORT(RPTPARA_FONTCHARSET, m_fontCharSet); }
-    HRESULT PutFontCharSet(int16_t value) override { return Set_SHORT(RPTPARA_FONTCHARSET, value, m_fontCharSet); }
-    int16_t GetAlignment() override { return Get_SHORT(RPTPARA_ALIGNMENT, m_alignment); }
-    HRESULT PutAlignment(int16_t value) override { return Set_SHORT(RPTPARA_ALIGNMENT, value, m_alignment); }
-    int16_t GetLeft() override { return Get_SHORT(RPTPARA_LEFT, m_left); }
-    HRESULT PutLeft(int16_t value) override { return Set_SHORT(RPTPARA_LEFT, value, m_left); }
-    int16_t GetRight() override { return Get_SHORT(RPTPARA_RIGHT, m_right); }
-    HRESULT PutRight(int16_t value) override { return Set_SHORT(RPTPARA_RIGHT, value, m_right); }
-    int16_t GetFirst() override { return Get_SHORT(RPTPARA_FIRST, m_first); }
-    HRESULT PutFirst(int16_t value) override { return Set_SHORT(RPTPARA_FIRST, value, m_first); }
-    int16_t GetSpBefore() override { return Get_SHORT(RPTPARA_SPBEFORE, m_spBefore); }
-    HRESULT PutSpBefore(int16_t value) override { return Set_SHORT(RPTPARA_SPBEFORE, value, m_spBefore); }
-    int16_t GetSpAfter() override { return Get_SHORT(RPTPARA_SPAFTER, m_spAfter); }
-    HRESULT PutSpAfter(int16_t value) override { return Set_SHORT(RPTPARA_SPAFTER, value, m_spAfter); }
-    int16_t GetSpBetween() override { return Get_SHORT(RPTPARA_SPBETWEEN, m_spBetween); }
-    HRESULT PutSpBetween(int16_t value) override { return Set_SHORT(RPTPARA_SPBETWEEN, value, m_spBetween); }
-    int16_t GetSpType() override { return Get_SHORT(RPTPARA_SPTYPE, m_spType); }
-    HRESULT PutSpType(int16_t value) override { return Set_SHORT(RPTPARA_SPTYPE, value, m_spType); }
-    int16_t GetBorder() override { return Get_SHORT(RPTPARA_BORDER, m_border); }
-    HRESULT PutBorder(int16_t value) override { return Set_SHORT(RPTPARA_BORDER, value, m_border); }
-    int16_t GetBorderWidth() override { return Get_SHORT(RPTPARA_BORDERWIDTH, m_borderWidth); }
-    HRESULT PutBorderWidth(int16_t value) override { return Set_SHORT(RPTPARA_BORDERWIDTH, value, m_borderWidth); }
-    bool GetBox() override { return Get_BOOL(RPTPARA_BOX, m_box); }
-    HRESULT PutBox(bool value) override { return Set_BOOL(RPTPARA_BOX, value, m_box); }
-    int16_t GetBoxWidth() override { return Get_SHORT(RPTPARA_BOXWIDTH, m_boxWidth); }
-    HRESULT PutBoxWidth(int16_t value) override { return Set_SHORT(RPTPARA_BOXWIDTH, value, m_boxWidth); }
-    int16_t GetSpTxtBorderTop() override { return Get_SHORT(RPTPARA_SPTXTBORDERTOP, m_spTxtBorderTop); }
-    HRESULT PutSpTxtBorderTop(int16_t value) override {
-        return Set_SHORT(RPTPARA_SPTXTBORDERTOP, value, m_spTxtBorderTop);
-    }
-    int16_t GetSpTxtBorderBottom() override { return Get_SHORT(RPTPARA_SPTXTBORDERBOTTOM, m_spTxtBorderBottom); }
-    HRESULT PutSpTxtBorderBottom(int16_t value) override {
-        return Set_SHORT(RPTPARA_SPTXTBORDERBOTTOM, value, m_spTxtBorderBottom);
-    }
-    int16_t GetSpTxtBorderLeft() override { return Get_SHORT(RPTPARA_SPTXTBORDERLEFT, m_spTxtBorderLeft); }
-    HRESULT PutSpTxtBorderLeft(int16_t value) override {
-        return Set_SHORT(RPTPARA_SPTXTBORDERLEFT, value, m_spTxtBorderLeft);
-    }
-    int16_t GetSpTxtBorderRight() override { return Get_SHORT(RPTPARA_SPTXTBORDERRIGHT, m_spTxtBorderRight); }
-    HRESULT PutSpTxtBorderRight(int16_t value) override {
-        return Set_SHORT(RPTPARA_SPTXTBORDERRIGHT, value, m_spTxtBorderRight);
-    }
-    int16_t GetFlow() override { return Get_SHORT(RPTPARA_FLOW, m_flow); }
-    HRESULT PutFlow(int16_t value) override { return Set_SHORT(RPTPARA_FLOW, value, m_flow); }
-    int16_t GetDefaultTabSize() override { return Get_SHORT(RPTPARA_DEFAULTTABSIZE, m_defaultTabSize); }
-    HRESULT PutDefaultTabSize(int16_t value) override {
-        return Set_SHORT(RPTPARA_DEFAULTTABSIZE, value, m_defaultTabSize);
-    }
-    bool GetFillTabs() override { return Get_BOOL(RPTPARA_FILLTABS, m_fillTabs); }
-    HRESULT PutFillTabs(bool value) override { return Set_BOOL(RPTPARA_FILLTABS, value, m_fillTabs); }
-    bool GetInTable() override { return Get_BOOL(RPTPARA_INTABLE, m_inTable); }
-    HRESULT PutInTable(bool value) override { return Set_BOOL(RPTPARA_INTABLE, value, m_inTable); }
+    SRPT_PROPERTIES(SRptPara)
 
     SString GetDispName() override;
     int32_t GetParaFontID() override;
     SString GetParaName() override;
-    HRESULT PutParaName(const SString& value) override;
+    HRESULT PutParaName(const SString& value) noexcept override;
+    HRESULT SetParaName(const SString& value) override;
 
-    HRESULT SetTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) override;
-    HRESULT AddTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) override;
-    HRESULT PlayTabPosLog(int32_t nNbOps, const SRptTabPosOp* pOps) override;
-    HRESULT GetTabPosAtIndex(int32_t index, ISRptTabulation** pTab) override;
-    HRESULT GetOwnerTabPos(int32_t nLocation, ISRptTabulation** pTab) override;
-    HRESULT GetTextMetricsHimetric(SDC* dc, TEXTMETRICA* lptm) override;
+    HRESULT SetTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) noexcept override;
+    HRESULT AddTabs(int32_t nNbTabs, const RPTTABPOS* pTabs) noexcept override;
+    HRESULT PlayTabPosLog(int32_t nNbOps, const SRptTabPosOp* pOps) noexcept override;
+    HRESULT GetTabPosAtIndex(int32_t index, ISRptTabulation** pTab) noexcept override;
+    HRESULT GetOwnerTabPos(int32_t nLocation, ISRptTabulation** pTab) noexcept override;
+    HRESULT GetTextMetricsHimetric(SDC* dc, TEXTMETRICA* lptm) noexcept override;
     HRESULT GetParentItem(ISRepObject** pParent) override;
-    HRESULT ConstructStockPara(uint32_t nStockParaID) override;
+    HRESULT ConstructStockPara(uint32_t nStockParaID) noexcept override;
     SFontOldPtr GetFont(SDC* dc) override;
     int32_t GetSpBetweenHimetric(SDC* dc) override;
     int32_t GetNbTabs() override;
@@ -216,15 +156,8 @@ private:
     bool m_formSync = false;
 };
 
-class SRptParaRegistry : public SRepStaticRegistry<SRptParaRegistry> {
+class SRptParaRegistry : public SRptStaticRegistry<SRptParaRegistry> {
 public:
     SRptParaRegistry();
     static const SAttrEditorMap attrEditorMap;
-
-    // The defaults that GetAttributeDefault reports, built at its first call and kept for the
-    // life of the registry.
-    const SRepVariant* FindDefault(int32_t id);
-
-private:
-    std::optional<std::map<int32_t, SRepVariant>> m_defaults;
 };

@@ -1,24 +1,22 @@
 #pragma once
-// SRptParaTitle: the title paragraph, a paragraph format told apart by its class alone (see
-// SRptParaKind.h), so that its container and a template file keep what the paragraph formats.
+// SRptParaTitle: the title paragraph, a paragraph format told apart by its class alone (its GUID,
+// interface and registry, and the name its attribute reports carry), so that its container and a
+// template file keep what the paragraph formats.
 #include "platform/repo/SRepComObject.h"
-#include "rpt/objs/paras/SRptParaKind.h"
+#include "rpt/objs/paras/SRptParaMem.h"
 #include "varod9/ISRptParaTitle.h"
 
 inline constexpr GUID CLSID_SRptParaTitle = MakeGUID("{A6BAC8ED-B730-11D1-8898-00A02455633B}");
 
 class SRptParaTitleRegistry;
 
-struct SRptParaTitleKind {
-    static constexpr GUID clsid = CLSID_SRptParaTitle;
-    static constexpr const char* sourceFile = "RPT\\Objs\\SRptParaTitleMem";
-    static constexpr const char* className = "SRptParaTitleMem";
-};
+class SRptParaTitleMem : public SRptParaImpl {
+public:
+    SRPT_ATTRIBUTE_TABLE
 
-class SRptParaTitleMem : public SRptParaKindMem<SRptParaTitleKind> {
 protected:
-    explicit SRptParaTitleMem(ISRepSession* session) : SRptParaKindMem(session) {}
-    SRptParaTitleMem(const SRptParaTitleMem& source) : SRptParaKindMem(source) {}
+    explicit SRptParaTitleMem(ISRepSession* session) : SRptParaImpl(session) {}
+    SRptParaTitleMem(const SRptParaTitleMem& source) : SRptParaImpl(source) {}
 };
 
 class SRptParaTitleImpl : public SRptParaTitleMem, public virtual ISRptParaTitle {
@@ -32,7 +30,7 @@ protected:
     SRptParaTitleImpl(const SRptParaTitleImpl& source) : SRptParaTitleMem(source) {}
 };
 
-class SRptParaTitleRegistry : public SRepStaticRegistry<SRptParaTitleRegistry> {
+class SRptParaTitleRegistry : public SRptStaticRegistry<SRptParaTitleRegistry> {
 public:
     SRptParaTitleRegistry();
     static const SAttrEditorMap attrEditorMap;

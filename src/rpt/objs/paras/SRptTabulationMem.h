@@ -14,7 +14,7 @@ class SRptTabulationRegistry;
 
 class SRptTabulationMem : public SRptBaseImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
     // The computed ParentPara, which the interface half answers.
     virtual SComWrap<ISRepObject> GetParentPara() = 0;
@@ -31,10 +31,7 @@ class SRptTabulationImpl : public SRptTabulationMem, public virtual ISRptTabulat
 public:
     using Registry = SRptTabulationRegistry;
 
-    int32_t GetPosition() override { return Get_INT(RPTTAB_POSITION, m_position); }
-    HRESULT PutPosition(int32_t position) override { return Set_INT(RPTTAB_POSITION, position, m_position); }
-    int32_t GetAlignment() override { return Get_INT(RPTTAB_ALIGNMENT, m_alignment); }
-    HRESULT PutAlignment(int32_t alignment) override { return Set_INT(RPTTAB_ALIGNMENT, alignment, m_alignment); }
+    SRPT_PROPERTIES(SRptTabulation)
     // Always empty: the owner is reached through ParaFromTabPos.
     SComWrap<ISRepObject> GetParentPara() override { return {}; }
     SRepClassColPtr ParaFromTabPos() override { return GetCollection(RPTTAB_PARAFROMTABPOS); }
@@ -46,7 +43,7 @@ protected:
     SRptTabulationImpl(const SRptTabulationImpl& source) : SRptTabulationMem(source) {}
 };
 
-class SRptTabulationRegistry : public SRepStaticRegistry<SRptTabulationRegistry> {
+class SRptTabulationRegistry : public SRptStaticRegistry<SRptTabulationRegistry> {
 public:
     SRptTabulationRegistry();
     static const SAttrEditorMap attrEditorMap;

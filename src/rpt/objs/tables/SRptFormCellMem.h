@@ -12,7 +12,7 @@ class SRptFormCellRegistry;
 
 class SRptFormCellMem : public SRptTableCellImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptFormCellMem(ISRepSession* session) : SRptTableCellImpl(session) {}
@@ -24,7 +24,7 @@ public:
     using Registry = SRptFormCellRegistry;
 
     // The table cell's construction, whose S_FALSE for no description is no failure here: S_OK.
-    HRESULT ConstructWithCellDef(const RPTTABLECELLDEF* pCellDef, HINSTANCE hResInst) override;
+    HRESULT ConstructWithCellDef(const RPTTABLECELLDEF* pCellDef, HINSTANCE hResInst) noexcept override;
 
     SREP_QUERY_CLASS_INTERFACE(ISRptFormCell, SRptFormCellMem)
 
@@ -33,7 +33,7 @@ protected:
     SRptFormCellImpl(const SRptFormCellImpl& source) : SRptFormCellMem(source) {}
 };
 
-class SRptFormCellRegistry : public SRepStaticRegistry<SRptFormCellRegistry> {
+class SRptFormCellRegistry : public SRptStaticRegistry<SRptFormCellRegistry> {
 public:
     SRptFormCellRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/repo/SRepComObject.h"
+#include "rpt/objs/items/SRptPendingItemKind.h"
 #include "rpt/objs/tables/SRptTableMem.h"
 #include "varod9/ISRptForm.h"
 
@@ -14,43 +15,31 @@ class SRptFormRegistry;
 
 class SRptFormMem : public SRptTableImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptFormMem(ISRepSession* session) : SRptTableImpl(session) {}
     SRptFormMem(const SRptFormMem& source) = default;
 };
 
-class SRptFormImpl : public SRptFormMem, public virtual ISRptForm {
+class SRptFormImpl : public SRptPendingItemKind<SRptFormMem>, public virtual ISRptForm {
 public:
     using Registry = SRptFormRegistry;
 
     // S_OK (a box) for the label paragraph, S_FALSE for every other position.
-    HRESULT IsParaSupportBox(int32_t nPos) override;
+    HRESULT IsParaSupportBox(int32_t nPos) noexcept override;
     // E_FAIL for no registered form; bringing the rows into line is not there yet: E_NOTIMPL,
     // nothing changed.
     HRESULT UpdateLabelPath(ISRptTable* pRegistered) override;
 
-    // E_POINTER for null; the form's own construction is not there yet: E_NOTIMPL, nothing made.
-    HRESULT ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) override;
-    // No command yet: S_FALSE for every one.
-    HRESULT IsItemSupportCommand(uint32_t nID) override;
-
     SREP_QUERY_CLASS_INTERFACE(ISRptForm, SRptFormMem)
 
 protected:
-    explicit SRptFormImpl(ISRepSession* session) : SRptFormMem(session) {}
-    SRptFormImpl(const SRptFormImpl& source) : SRptFormMem(source) {}
-
-    // The editor's seams: no browser node yet (E_NOTIMPL), no command handled (S_FALSE).
-    HRESULT OnCreateBrowserNode(ISBrowserView* pBrowser, uint32_t nIsDraggable, ISBrowserNode* pParent,
-                                ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
-                                SRptBrowserNodeItem** pBrowserNodeItem) override;
-    HRESULT OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems,
-                                 SWnd* pParentWnd) override;
+    explicit SRptFormImpl(ISRepSession* session) : SRptPendingItemKind(session) {}
+    SRptFormImpl(const SRptFormImpl& source) : SRptPendingItemKind(source) {}
 };
 
-class SRptFormRegistry : public SRepStaticRegistry<SRptFormRegistry> {
+class SRptFormRegistry : public SRptStaticRegistry<SRptFormRegistry> {
 public:
     SRptFormRegistry();
     static const SAttrEditorMap attrEditorMap;

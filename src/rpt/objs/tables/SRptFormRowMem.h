@@ -13,7 +13,7 @@ class SRptFormRowRegistry;
 
 class SRptFormRowMem : public SRptTableRowImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
     // The computed attributes, which the interface half answers.
     virtual SString GetDispName() = 0;
@@ -32,7 +32,7 @@ public:
     SString GetRowFields() override;
 
     // The table row's construction, whose S_FALSE for no description is no failure here: S_OK.
-    HRESULT ConstructWithRowDef(const RPTTABLEROWDEF* pRowDef) override;
+    HRESULT ConstructWithRowDef(const RPTTABLEROWDEF* pRowDef) noexcept override;
 
     SREP_QUERY_CLASS_INTERFACE(ISRptFormRow, SRptFormRowMem)
 
@@ -41,7 +41,7 @@ protected:
     SRptFormRowImpl(const SRptFormRowImpl& source) : SRptFormRowMem(source) {}
 };
 
-class SRptFormRowRegistry : public SRepStaticRegistry<SRptFormRowRegistry> {
+class SRptFormRowRegistry : public SRptStaticRegistry<SRptFormRowRegistry> {
 public:
     SRptFormRowRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -12,7 +12,7 @@ class SRptListCellRegistry;
 
 class SRptListCellMem : public SRptTableCellImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptListCellMem(ISRepSession* session) : SRptTableCellImpl(session) {}
@@ -26,10 +26,7 @@ class SRptListCellImpl : public SRptListCellMem, public virtual ISRptListCell {
 public:
     using Registry = SRptListCellRegistry;
 
-    bool GetSortable() override { return Get_BOOL(RPTLISTCELL_SORTABLE, m_sortable); }
-    HRESULT PutSortable(bool value) override { return Set_BOOL(RPTLISTCELL_SORTABLE, value, m_sortable); }
-    bool GetSorted() override { return Get_BOOL(RPTLISTCELL_SORTED, m_sorted); }
-    HRESULT PutSorted(bool value) override { return Set_BOOL(RPTLISTCELL_SORTED, value, m_sorted); }
+    SRPT_PROPERTIES(SRptListCell)
 
     SREP_QUERY_CLASS_INTERFACE(ISRptListCell, SRptListCellMem)
 
@@ -38,7 +35,7 @@ protected:
     SRptListCellImpl(const SRptListCellImpl& source) : SRptListCellMem(source) {}
 };
 
-class SRptListCellRegistry : public SRepStaticRegistry<SRptListCellRegistry> {
+class SRptListCellRegistry : public SRptStaticRegistry<SRptListCellRegistry> {
 public:
     SRptListCellRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -11,7 +11,7 @@ class SRptListRowRegistry;
 
 class SRptListRowMem : public SRptTableRowImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptListRowMem(ISRepSession* session) : SRptTableRowImpl(session) {}
@@ -29,7 +29,7 @@ protected:
     SRptListRowImpl(const SRptListRowImpl& source) : SRptListRowMem(source) {}
 };
 
-class SRptListRowRegistry : public SRepStaticRegistry<SRptListRowRegistry> {
+class SRptListRowRegistry : public SRptStaticRegistry<SRptListRowRegistry> {
 public:
     SRptListRowRegistry();
     static const SAttrEditorMap attrEditorMap;

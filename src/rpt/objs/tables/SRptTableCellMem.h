@@ -18,13 +18,16 @@ class SRptTableCellRegistry;
 
 class SRptTableCellMem : public SRptBaseImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
     // The computed attributes, which the interface half answers; the attribute protocol writes
-    // the path through the put, so that an unchanged path is announced no more than by the put.
+    // the path as the put does, so that an unchanged path is announced no more than by the put,
+    // but what SetResPath throws goes on to the protocol's catch ladder, which reports it (the
+    // interface's put turns it into its code).
     virtual SString GetDispName() = 0;
     virtual SString GetResPath() = 0;
-    virtual HRESULT PutResPath(const SString& value) = 0;
+    HRESULT PutResPath(const SString& value) { return SetResPath(value); }
+    virtual HRESULT SetResPath(const SString& value) = 0;
 
 protected:
     explicit SRptTableCellMem(ISRepSession* session) : SRptBaseImpl(session) {}
@@ -47,44 +50,18 @@ class SRptTableCellImpl : public SRptTableCellMem, public virtual ISRptTableCell
 public:
     using Registry = SRptTableCellRegistry;
 
-    int32_t GetCellResID() override { return Get_INT(RPTTABLECELL_CELLRESID, m_cellResID); }
-    HRESULT PutCellResID(int32_t value) override { return Set_INT(RPTTABLECELL_CELLRESID, value, m_cellResID); }
-    SString GetDefaultText() override { return Get_TEXT(RPTTABLECELL_DEFAULTTEXT, m_defaultText); }
-    HRESULT PutDefaultText(const SString& value) override {
-        return Set_TEXT(RPTTABLECELL_DEFAULTTEXT, value, m_defaultText);
-    }
-    SString GetTextFromRes() override { return Get_TEXT(RPTTABLECELL_TEXTFROMRES, m_textFromRes); }
-    HRESULT PutTextFromRes(const SString& value) override {
-        return Set_TEXT(RPTTABLECELL_TEXTFROMRES, value, m_textFromRes);
-    }
-    int32_t GetCellID() override { return Get_INT(RPTTABLECELL_CELLID, m_cellID); }
-    HRESULT PutCellID(int32_t value) override { return Set_INT(RPTTABLECELL_CELLID, value, m_cellID); }
-    int16_t GetWidth() override { return Get_SHORT(RPTTABLECELL_WIDTH, m_width); }
-    HRESULT PutWidth(int16_t value) override { return Set_SHORT(RPTTABLECELL_WIDTH, value, m_width); }
-    bool GetKeyword() override { return Get_BOOL(RPTTABLECELL_KEYWORD, m_keyword); }
-    HRESULT PutKeyword(bool value) override { return Set_BOOL(RPTTABLECELL_KEYWORD, value, m_keyword); }
-    bool GetTitle() override { return Get_BOOL(RPTTABLECELL_TITLE, m_title); }
-    HRESULT PutTitle(bool value) override { return Set_BOOL(RPTTABLECELL_TITLE, value, m_title); }
-    int16_t GetVertAlign() override { return Get_SHORT(RPTTABLECELL_VERTALIGN, m_vertAlign); }
-    HRESULT PutVertAlign(int16_t value) override { return Set_SHORT(RPTTABLECELL_VERTALIGN, value, m_vertAlign); }
-    int16_t GetBorder() override { return Get_SHORT(RPTTABLECELL_BORDER, m_border); }
-    HRESULT PutBorder(int16_t value) override { return Set_SHORT(RPTTABLECELL_BORDER, value, m_border); }
-    int16_t GetBorderWidth() override { return Get_SHORT(RPTTABLECELL_BORDERWIDTH, m_borderWidth); }
-    HRESULT PutBorderWidth(int16_t value) override {
-        return Set_SHORT(RPTTABLECELL_BORDERWIDTH, value, m_borderWidth);
-    }
-    bool GetEnabled() override { return Get_BOOL(RPTTABLECELL_ENABLED, m_enabled); }
-    HRESULT PutEnabled(bool value) override { return Set_BOOL(RPTTABLECELL_ENABLED, value, m_enabled); }
+    SRPT_PROPERTIES(SRptTableCell)
 
     SString GetDispName() override;
     SString GetResPath() override { return m_resPath; }
-    HRESULT PutResPath(const SString& value) override;
+    HRESULT PutResPath(const SString& value) noexcept override;
+    HRESULT SetResPath(const SString& value) override;
 
     HRESULT GetRow(ISRptTableRow** pTableRow) override;
     HRESULT GetPara(ISRptPara** pPara) override;
     // S_FALSE for null; building a cell from its description is not there yet: E_NOTIMPL,
     // nothing changed.
-    HRESULT ConstructWithCellDef(const RPTTABLECELLDEF* pCellDef, HINSTANCE hResInst) override;
+    HRESULT ConstructWithCellDef(const RPTTABLECELLDEF* pCellDef, HINSTANCE hResInst) noexcept override;
 
     SRepClassColPtr RowFromCell() override { return GetCollection(RPTTABLECELL_ROWFROMCELL); }
 
@@ -103,7 +80,7 @@ private:
     SString m_resPath;
 };
 
-class SRptTableCellRegistry : public SRepStaticRegistry<SRptTableCellRegistry> {
+class SRptTableCellRegistry : public SRptStaticRegistry<SRptTableCellRegistry> {
 public:
     SRptTableCellRegistry();
     static const SAttrEditorMap attrEditorMap;

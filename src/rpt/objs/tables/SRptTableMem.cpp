@@ -2,13 +2,10 @@
 
 #include "platform/base/SECOMException.h"
 #include "platform/repo/SRepVariant.h"
-#include "rpt/objs/SRptAttributeGuard.h"
 #include "varod9/ISRptTableRow.h"
 #include "varod9/RptApi.h"
 
 namespace {
-
-constexpr SRptAttributeGuard kGuard("RPT\\Objs\\SRptTableMem", "SRptTableMem");
 
 // The row at a position; an element that is no row is as wrong as a failing collection.
 SComWrap<ISRptTableRow> RowAt(const SRepClassColPtr& rows, int32_t position) {
@@ -19,52 +16,6 @@ SComWrap<ISRptTableRow> RowAt(const SRepClassColPtr& rows, int32_t position) {
 }
 
 }  // namespace
-
-// ---- SRptTableMem: the attribute protocol adds the rows to the custom item's ----
-
-HRESULT SRptTableMem::GetAttribute(int32_t id, SRepVariant* value) {
-    return kGuard.Get(id, value, [&]() -> HRESULT {
-        switch (id) {
-            case RPTTABLE_ROWS: value->SetCollection(GetCollection(id).Get()); return S_OK;
-            default: return SRptCustomImpl::GetAttribute(id, value);
-        }
-    });
-}
-
-HRESULT SRptTableMem::SetAttribute(int32_t id, const SRepVariant& value) {
-    return kGuard.Set(id, [&] { return SRptCustomImpl::SetAttribute(id, value); });
-}
-
-HRESULT SRptTableMem::GetAttributeDefault(int32_t id, SRepVariant* value) {
-    return kGuard.Default(id, value, [&] { return SRptCustomImpl::GetAttributeDefault(id, value); });
-}
-
-uint32_t SRptTableMem::GetAttributeFlags(int32_t id) const {
-    return id == -1 ? 0 : SRptCustomImpl::GetAttributeFlags(id);
-}
-
-uint32_t SRptTableMem::GetAttributeType(int32_t id) const {
-    return id == -1 ? 0 : SRptCustomImpl::GetAttributeType(id);
-}
-
-bool SRptTableMem::HasAttribute(int32_t id) const {
-    return SRptCustomMem::HasAttribute(id);
-}
-
-bool SRptTableMem::ClassIsKindOf(const GUID& clsid) {
-    return clsid == CLSID_SRptTable || SRptCustomMem::ClassIsKindOf(clsid);
-}
-
-bool SRptTableMem::ClassHasCollection(int32_t id) {
-    return id == RPTTABLE_ROWS || SRptCustomMem::ClassHasCollection(id);
-}
-
-HRESULT SRptTableMem::FinalConstruct() {
-    HRESULT hr = SRptCustomImpl::FinalConstruct();
-    if (FAILED(hr)) return hr;
-    SRptTableRegistry::MarkClassInitialised();
-    return S_OK;
-}
 
 // ---- SRptTableImpl: counting ----
 
@@ -101,11 +52,3 @@ int32_t SRptTableImpl::GetNbHeadingRows() {
 HRESULT SRptTableImpl::UpdateLabelPath(ISRptTable*) {
     return S_OK;
 }
-
-// ---- SRptTableRegistry ----
-
-const SAttrEditorMap SRptTableRegistry::attrEditorMap = {&SRptCustomRegistry::attrEditorMap, SREP_NO_ATTR_EDITORS};
-
-SRptTableRegistry::SRptTableRegistry()
-    : SRepStaticRegistry(CLSID_SRptTable, &attrEditorMap, nullptr, &SRptTableMem::ClassIsKindOf,
-                         &SRptTableMem::ClassHasCollection, 1, SRptGetModuleState()) {}

@@ -21,7 +21,7 @@ class SRptTableRegistry;
 
 class SRptTableMem : public SRptCustomImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptTableMem(ISRepSession* session) : SRptCustomImpl(session) {}
@@ -49,7 +49,7 @@ private:
     SRepClassColPtr RowsOrThrow();
 };
 
-class SRptTableRegistry : public SRepStaticRegistry<SRptTableRegistry> {
+class SRptTableRegistry : public SRptStaticRegistry<SRptTableRegistry> {
 public:
     SRptTableRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -16,7 +16,7 @@ class SRptTableRowRegistry;
 
 class SRptTableRowMem : public SRptBaseImpl {
 public:
-    SRPT_ATTRIBUTE_PROTOCOL
+    SRPT_ATTRIBUTE_TABLE
 
 protected:
     explicit SRptTableRowMem(ISRepSession* session) : SRptBaseImpl(session) {}
@@ -37,33 +37,14 @@ class SRptTableRowImpl : public SRptTableRowMem, public virtual ISRptTableRow {
 public:
     using Registry = SRptTableRowRegistry;
 
-    int16_t GetHeightType() override { return Get_SHORT(RPTTABLEROW_HEIGHTTYPE, m_heightType); }
-    HRESULT PutHeightType(int16_t value) override { return Set_SHORT(RPTTABLEROW_HEIGHTTYPE, value, m_heightType); }
-    int32_t GetHeight() override { return Get_INT(RPTTABLEROW_HEIGHT, m_height); }
-    HRESULT PutHeight(int32_t value) override { return Set_INT(RPTTABLEROW_HEIGHT, value, m_height); }
-    int32_t GetLeft() override { return Get_INT(RPTTABLEROW_LEFT, m_left); }
-    HRESULT PutLeft(int32_t value) override { return Set_INT(RPTTABLEROW_LEFT, value, m_left); }
-    bool GetRowBreak() override { return Get_BOOL(RPTTABLEROW_ROWBREAK, m_rowBreak); }
-    HRESULT PutRowBreak(bool value) override { return Set_BOOL(RPTTABLEROW_ROWBREAK, value, m_rowBreak); }
-    int16_t GetAlignment() override { return Get_SHORT(RPTTABLEROW_ALIGNMENT, m_alignment); }
-    HRESULT PutAlignment(int16_t value) override { return Set_SHORT(RPTTABLEROW_ALIGNMENT, value, m_alignment); }
-    int16_t GetSpBetweenCells() override { return Get_SHORT(RPTTABLEROW_SPBETWEENCELLS, m_spBetweenCells); }
-    HRESULT PutSpBetweenCells(int16_t value) override {
-        return Set_SHORT(RPTTABLEROW_SPBETWEENCELLS, value, m_spBetweenCells);
-    }
-    bool GetHeadingRow() override { return Get_BOOL(RPTTABLEROW_HEADINGROW, m_headingRow); }
-    HRESULT PutHeadingRow(bool value) override { return Set_BOOL(RPTTABLEROW_HEADINGROW, value, m_headingRow); }
-    bool GetFootingRow() override { return Get_BOOL(RPTTABLEROW_FOOTINGROW, m_footingRow); }
-    HRESULT PutFootingRow(bool value) override { return Set_BOOL(RPTTABLEROW_FOOTINGROW, value, m_footingRow); }
-    bool GetEnabled() override { return Get_BOOL(RPTTABLEROW_ENABLED, m_enabled); }
-    HRESULT PutEnabled(bool value) override { return Set_BOOL(RPTTABLEROW_ENABLED, value, m_enabled); }
+    SRPT_PROPERTIES(SRptTableRow)
 
     int32_t GetNbCells() override;
     HRESULT GetCellsWidths(int32_t nParaWidth, int32_t* nWidths) override;
     HRESULT GetTable(ISRptTable** pTable) override;
     // S_FALSE for null; building a row from its description is not there yet: E_NOTIMPL,
     // nothing changed.
-    HRESULT ConstructWithRowDef(const RPTTABLEROWDEF* pRowDef) override;
+    HRESULT ConstructWithRowDef(const RPTTABLEROWDEF* pRowDef) noexcept override;
 
     SRepClassColPtr Cells() override { return GetCollection(RPTTABLEROW_CELLS); }
     SRepClassColPtr TableFromRow() override { return GetCollection(RPTTABLEROW_TABLEFROMROW); }
@@ -75,7 +56,7 @@ protected:
     SRptTableRowImpl(const SRptTableRowImpl& source) : SRptTableRowMem(source) {}
 };
 
-class SRptTableRowRegistry : public SRepStaticRegistry<SRptTableRowRegistry> {
+class SRptTableRowRegistry : public SRptStaticRegistry<SRptTableRowRegistry> {
 public:
     SRptTableRowRegistry();
     static const SAttrEditorMap attrEditorMap;

@@ -1,10 +1,14 @@
 // Build-time tool: reads the metamodel table and writes a C++ source holding the bytes of the
-// METADATA resource, for SRptResources to install in the library's module state.
+// METADATA resource, for SRptResources to install in the library's module state; given the
+// attribute bindings too, it writes the report classes' attribute tables.
 //   usage: varod9_metadata_generator RptMetamodel.txt SRptMetadata.cpp
+//              [RptAttributeBindings.txt SRptAttributeTables.cpp SRptAttributeProperties.h]
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
+#include "SRptAttributeBindings.h"
+#include "SRptAttributeTableWriter.h"
 #include "SRptMetadataWriter.h"
 #include "SRptMetamodelTable.h"
 
@@ -26,11 +30,31 @@ std::string SourceText(const std::vector<uint8_t>& bytes) {
         << "uint32_t SRptMetadata::GetSize() {\n    return static_cast<uint32_t>(sizeof kMetadata);\n}\n";
     return out.str();
 }
+
+// Writes beside the target and renames, so that a failed run never leaves half a source.
+bool WriteSource(const std::string& output, const std::string& text) {
+    const std::string temporary = output + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (!out.flush()) {
+            std::fprintf(stderr, "%s: cannot write\n", temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), output.c_str()) != 0) {
+        std::fprintf(stderr, "%s: cannot rename to %s\n", temporary.c_str(), output.c_str());
+        return false;
+    }
+    return true;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <metamodel table> <output .cpp>\n", argv[0]);
+    if (argc != 3 && argc != 6) {
+        std::fprintf(stderr,
+                     "usage: %s <metamodel table> <output .cpp> [<attribute bindings> <output .cpp> <output .h>]\n",
+                     argv[0]);
         return 2;
     }
     SRptMetamodelTable table;
@@ -40,21 +64,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    const std::string text = SourceText(bytes);
-    // Write beside the target and rename, so that a failed run never leaves half a source.
-    const std::string output = argv[2];
-    const std::string temporary = output + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out.flush()) {
-            std::fprintf(stderr, "%s: cannot write\n", temporary.c_str());
-            return 1;
-        }
-    }
-    if (std::rename(temporary.c_str(), output.c_str()) != 0) {
-        std::fprintf(stderr, "%s: cannot rename to %s\n", temporary.c_str(), output.c_str());
+    if (!WriteSource(argv[2], SourceText(bytes))) return 1;
+    if (argc == 3) return 0;
+    SRptAttributeBindings bindings;
+    std::string tables, properties;
+    if (!bindings.Load(argv[3], error) ||
+        !SRptAttributeTableWriter().Write(table, bindings, tables, properties, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    return 0;
+    return WriteSource(argv[4], tables) && WriteSource(argv[5], properties) ? 0 : 1;
 }

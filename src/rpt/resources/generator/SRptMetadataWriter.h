@@ -1,12 +1,15 @@
 #pragma once
 // Lays the metamodel table out as the bytes of a type library: the header, each class record
 // followed by its members (computed attributes, stored attributes, collections, methods with
-// their parameters), and the trailer.
+// their parameters), and the trailer. The records themselves are written by the type-library
+// writer that the tests and benchmarks use too, so that there is one layout of the format.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "SRptMetamodelTable.h"
+
+class SRepTypeLibWriter;
 
 class SRptMetadataWriter {
 public:
@@ -14,18 +17,8 @@ public:
     bool Write(const SRptMetamodelTable& table, std::vector<uint8_t>& bytes, std::string& error);
 
 private:
-    void WriteClass(const SRptMetamodelTable::Class& c);
-    void WriteAttribute(const SRptMetamodelTable::Attribute& a);
-    void WriteCollection(const SRptMetamodelTable::Collection& c);
-    void WriteMethod(const SRptMetamodelTable::Method& m);
-    void WriteParameter(const SRptMetamodelTable::Parameter& p);
-    void WriteHead(const GUID& kind, const std::string& codeName, const std::string& displayName);
-
-    void U8(uint8_t value) { m_bytes.push_back(value); }
-    void U16(uint16_t value);
-    void U32(uint32_t value);
-    void Guid(const GUID& guid);
-    void String(const std::string& text);
-
-    std::vector<uint8_t> m_bytes;
+    static void WriteClass(SRepTypeLibWriter& writer, const SRptMetamodelTable::Class& c);
+    static void WriteAttribute(SRepTypeLibWriter& writer, const SRptMetamodelTable::Attribute& a);
+    static void WriteCollection(SRepTypeLibWriter& writer, const SRptMetamodelTable::Collection& c);
+    static void WriteMethod(SRepTypeLibWriter& writer, const SRptMetamodelTable::Method& m);
 };

@@ -1,74 +1,10 @@
 #include "SRptMetamodelTable.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <fstream>
-#include <stdexcept>
-
 #include "platform/repo/SRepTypeLibFormat.h"
 
-namespace {
-// A line that cannot be read; Load adds the line number.
-struct TableError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-[[noreturn]] void Fail(const std::string& message) {
-    throw TableError(message);
-}
-}  // namespace
-
 bool SRptMetamodelTable::Load(const std::string& path, std::string& error) {
-    std::ifstream in(path);
-    if (!in) {
-        error = path + ": cannot open";
-        return false;
-    }
-    std::string line;
-    int lineNumber = 0;
-    try {
-        while (std::getline(in, line)) {
-            ++lineNumber;
-            std::vector<Token> tokens = Tokenize(line);
-            if (!tokens.empty()) ParseLine(tokens);
-        }
-        lineNumber = 0;
-        Resolve();
-    } catch (const TableError& e) {
-        error = path + (lineNumber ? ":" + std::to_string(lineNumber) : std::string()) + ": " + e.what();
-        return false;
-    }
-    return true;
-}
-
-std::vector<SRptMetamodelTable::Token> SRptMetamodelTable::Tokenize(const std::string& line) {
-    std::vector<Token> tokens;
-    size_t i = 0;
-    while (i < line.size()) {
-        if (line[i] == ' ' || line[i] == '\t' || line[i] == '\r') {
-            ++i;
-        } else if (line[i] == '#' && tokens.empty()) {
-            break;
-        } else if (line[i] == '"') {
-            Token token{"", true};
-            for (++i;; ++i) {
-                if (i >= line.size()) Fail("unterminated text");
-                if (line[i] == '"') break;
-                if (line[i] == '\\') {
-                    if (++i >= line.size()) Fail("unterminated text");
-                    if (line[i] != '"' && line[i] != '\\') Fail("unknown escape in text");
-                }
-                token.text += line[i];
-            }
-            ++i;
-            tokens.push_back(std::move(token));
-        } else {
-            Token token;
-            while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') token.text += line[i++];
-            tokens.push_back(std::move(token));
-        }
-    }
-    return tokens;
+    return SRptTableFile::Read(
+        path, error, [this](const std::vector<Token>& tokens) { ParseLine(tokens); }, [this] { Resolve(); });
 }
 
 void SRptMetamodelTable::ParseLine(const std::vector<Token>& t) {
@@ -186,48 +122,6 @@ bool SRptMetamodelTable::FindClassId(const std::string& scope, const std::string
     return false;
 }
 
-void SRptMetamodelTable::Require(const std::vector<Token>& tokens, size_t count) {
-    if (tokens.size() != count)
-        Fail("'" + tokens[0].text + "' wants " + std::to_string(count - 1) + " fields, has " +
-             std::to_string(tokens.size() - 1));
-}
-
-const std::string& SRptMetamodelTable::Text(const Token& token) {
-    if (!token.quoted) Fail("text '" + token.text + "' is not quoted");
-    if (token.text.size() > 254) Fail("text longer than 254 bytes");
-    return token.text;
-}
-
-const std::string& SRptMetamodelTable::Name(const Token& token) {
-    if (token.quoted) Fail("name \"" + token.text + "\" is quoted");
-    if (token.text.size() > 254) Fail("name longer than 254 bytes");
-    return token.text;
-}
-
-uint32_t SRptMetamodelTable::Unsigned(const Token& token) {
-    const std::string& text = Name(token);
-    char* end = nullptr;
-    errno = 0;
-    const unsigned long long value = std::strtoull(text.c_str(), &end, 0);
-    if (text.empty() || text[0] == '-' || *end || errno || value > 0xFFFFFFFFull) Fail("bad number '" + text + "'");
-    return static_cast<uint32_t>(value);
-}
-
-int32_t SRptMetamodelTable::Signed(const Token& token) {
-    const std::string& text = Name(token);
-    char* end = nullptr;
-    errno = 0;
-    const long long value = std::strtoll(text.c_str(), &end, 10);
-    if (text.empty() || *end || errno || value < INT32_MIN || value > INT32_MAX) Fail("bad number '" + text + "'");
-    return static_cast<int32_t>(value);
-}
-
-GUID SRptMetamodelTable::Guid(const Token& token) {
-    GUID guid;
-    if (!GUIDFromString(Name(token), guid)) Fail("bad GUID '" + token.text + "'");
-    return guid;
-}
-
 uint32_t SRptMetamodelTable::TypeWord(const Token& token) {
     // The type code in bits 24-31; CHAR carries its length in bits 8-23.
     static const std::pair<const char*, uint32_t> kTypes[] = {
@@ -252,4 +146,10 @@ SRptMetamodelTable::Class& SRptMetamodelTable::CurrentClass() {
 
 SRptMetamodelTable::Method& SRptMetamodelTable::CurrentMethod() {
     return CurrentClass().methods.back();
+}
+
+const SRptMetamodelTable::Class* SRptMetamodelTable::FindClass(const std::string& codeName) const {
+    for (const Class& c : classes)
+        if (c.codeName == codeName) return &c;
+    return nullptr;
 }

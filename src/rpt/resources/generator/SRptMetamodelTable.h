@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "SRptTableFile.h"
 #include "platform/com/GUID.h"
 
-class SRptMetamodelTable {
+class SRptMetamodelTable : private SRptTableFile {
 public:
     struct Parameter {
         bool out = false;
@@ -63,23 +64,14 @@ public:
     std::vector<External> externals;
     std::vector<Class> classes;
 
-private:
-    struct Token {
-        std::string text;
-        bool quoted = false;
-    };
+    // The class of a code name; null when the table has none.
+    const Class* FindClass(const std::string& codeName) const;
 
+private:
     void ParseLine(const std::vector<Token>& tokens);
     void Resolve();
     bool FindClassId(const std::string& nameSpace, const std::string& codeName, GUID& classId) const;
 
-    static std::vector<Token> Tokenize(const std::string& line);
-    static void Require(const std::vector<Token>& tokens, size_t count);
-    static const std::string& Text(const Token& token);
-    static const std::string& Name(const Token& token);
-    static uint32_t Unsigned(const Token& token);
-    static int32_t Signed(const Token& token);
-    static GUID Guid(const Token& token);
     static uint32_t TypeWord(const Token& token);
     Class& CurrentClass();
     Method& CurrentMethod();

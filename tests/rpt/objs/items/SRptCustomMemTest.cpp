@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "platform/repo/ISRepObjSink.h"
 #include "platform/repo/SRepKindTests.h"
 #include "platform/repo/SRepVariant.h"
 #include "rpt/objs/paras/SRptParaTitleMem.h"
@@ -13,18 +12,6 @@
 namespace {
 
 constexpr uint32_t kTitleID = 3001;
-
-// Records which attributes an object announces as changed.
-class STestChangeSink final : public STestRefCounted<ISRepObjSink> {
-public:
-    HRESULT OnDelete(ISRepObject*, int32_t) override { return S_OK; }
-    HRESULT OnFlush(ISRepObject*) override { return S_OK; }
-    HRESULT OnChange(ISRepObject*, int32_t id) override {
-        changes.push_back(id);
-        return S_OK;
-    }
-    std::vector<int32_t> changes;
-};
 
 class SRptCustom : public SRptItemTestFixture {
 protected:
@@ -235,9 +222,14 @@ TEST_F(SRptCustom, TheModulesProceduresGiveTheTableOfContentsEntry) {
     EXPECT_EQ(request.ObjectID, GUID_NULL);
     EXPECT_EQ(request.TargetItem, nullptr);
     EXPECT_EQ(request.ModuleCursor + request.RowCursor + request.Occurrence + request.UserParam, 0);
-    // The module's result says nothing more.
+    // The module's result says nothing more: what it wrote is the entry even when it fails.
     procs->processResult = E_FAIL;
+    procs->entryText = "4. Lines";
+    entry.HasEntry = 0;
+    entry.Text = "before";
     EXPECT_EQ(custom->GetTblCtsEntry(&entry), S_OK);
+    EXPECT_EQ(entry.HasEntry, 1);
+    EXPECT_EQ(entry.Text, "4. Lines");
 }
 
 TEST_F(SRptCustom, WithoutProceduresThereIsNoEntryAndNoFailure) {

@@ -14,6 +14,7 @@
 #include "rpt/objs/paras/SRptParaMem.h"
 #include "rpt/objs/items/SRptTextFileMem.h"
 #include "support/SRptItemKindTestFixture.h"
+#include "support/STestTempFolder.h"
 #include "varod9/ISRptAddToContents.h"
 #include "varod9/ISRptGraphicFile.h"
 #include "varod9/ISRptTextFile.h"
@@ -26,13 +27,7 @@ class SRptFileItems : public SRptItemKindTestFixture {
 protected:
     void SetUp() override {
         SRptItemKindTestFixture::SetUp();
-        char pattern[] = "/tmp/varod9-file-items-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override {
-        fs::remove_all(folder.c_str());
-        SRptItemKindTestFixture::TearDown();
+        folder = temp.GetPath();
     }
 
     // A file of the test's folder, made with some content.
@@ -65,6 +60,7 @@ protected:
         reportTemplate = MakeIn<ISRptTemplate>(report.Get(), CLSID_SRptTestTemplate, TESTREPORT_TEMPLATES);
     }
 
+    STestTempFolder temp;
     SString folder;
 };
 
@@ -199,7 +195,11 @@ TEST_F(SRptFileItems, EditIsOfferedInATemplateOnlyAndOpensTheFile) {
 
 TEST_F(SRptFileItems, ARelativePathIsOpenedAsTheWorkingFoldersFile) {
     MakeFile("-rf notes.txt");
-    const fs::path previous = fs::current_path();
+    // The working folder is given back however the test ends.
+    struct WorkingFolder {
+        fs::path previous = fs::current_path();
+        ~WorkingFolder() { fs::current_path(previous); }
+    } working;
     fs::current_path(folder.c_str());
     SComWrap<ISRptTextFile> text = BuildInTemplate<ISRptTextFile>(CLSID_SRptTextFile);
     text->PutAbsPath("-rf notes.txt");
@@ -212,7 +212,6 @@ TEST_F(SRptFileItems, ARelativePathIsOpenedAsTheWorkingFoldersFile) {
     EXPECT_EQ(Transcript()[0].parameters, resolved);
     // The item keeps the path as the user gave it.
     EXPECT_EQ(text->GetAbsPath(), "-rf notes.txt");
-    fs::current_path(previous);
 }
 
 TEST_F(SRptFileItems, TheGraphicFileAloneRecordsWhatIsDisplayed) {

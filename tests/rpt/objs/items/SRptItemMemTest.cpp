@@ -4,6 +4,7 @@
 #include "platform/ui/SWnd.h"
 #include "platform/repo/SRepVariant.h"
 #include "support/SRptItemTestFixture.h"
+#include "support/STestRptProcs.h"
 #include "varod9/ISRptTemplate.h"
 
 namespace {
@@ -62,6 +63,26 @@ TEST_F(SRptItem, AnItemBuiltFromADescriptionCarriesItsIdentityLabelAndFlags) {
     def.TOCEntry = 0;
     ASSERT_EQ(item->ConstructWithItemDef(&def), S_OK);
     EXPECT_FALSE(item->GetTOCEntry());
+}
+
+TEST_F(SRptItem, ADescriptionIsPutFieldByFieldInItsOrder) {
+    // Each field goes through the item's own put, so that a sink (or a derived class) sees them
+    // one by one: TOCEntry, InTemplate, Modified, LangSectn, Label, Image, ExpImage, ItemID,
+    // ModuleID.
+    SComWrap<ISRptItem> item = Item("old");
+    item->PutInTemplate(true);
+    item->PutModified(true);
+    SComWrap<STestChangeSink> sink(new STestChangeSink);
+    ASSERT_EQ(item->Advise(SREP_NOTIFY_CHANGE, sink.Get()), S_OK);
+    RPTUSRITEMDEF def = Describe("ENTITY", "Entities");
+    def.TOCEntry = 1;
+    def.LangSectn = 3;
+    def.Image = 7;
+    ASSERT_EQ(item->ConstructWithItemDef(&def), S_OK);
+    const std::vector<int32_t> expected = {0x02006104, 0x02006105, 0x02006106, 0x02006100, 0x0200610C,
+                                           0x02006101, 0x02006102, 0x02006108, 0x02006109};
+    EXPECT_EQ(sink->changes, expected);
+    item->Unadvise(sink.Get());
 }
 
 TEST_F(SRptItem, TheAttributeProtocolAnswersTheItemsIds) {
@@ -172,6 +193,48 @@ TEST_F(SRptItem, ARegisteredItemGivesItsLabelAndIsHeldUntilReplacedOrDeleted) {
     EXPECT_EQ(Refs(available.Get()), refs);
     ASSERT_EQ(copy->GetRegisteredItem(&registered), S_OK);
     EXPECT_FALSE(registered);
+}
+
+TEST_F(SRptItem, AnItemRegisteredToItselfDoesNotKeepItselfAlive) {
+    // Registration makes an item its own registered item; it must still go with its session.
+    SComWrap<ISRptItem> container = Item("container", true);
+    SComWrap<ISRptItem> item = Item("Entities", false, container.Get());
+    Test(item.Get())->availablePrefix = "All ";
+    const int32_t refs = Refs(item.Get());
+
+    ASSERT_EQ(item->SetRegisteredItem(item.Get()), S_OK);
+    EXPECT_EQ(item->GetLabel(), "All Entities");
+    EXPECT_EQ(Refs(item.Get()), refs);
+    SComWrap<ISRptItem> registered;
+    ASSERT_EQ(item->GetRegisteredItem(&registered), S_OK);
+    EXPECT_TRUE(Same(registered.Get(), item.Get()));
+    EXPECT_EQ(Refs(item.Get()), refs + 1);
+    registered.Clear();
+
+    // A copy of it is registered to the item it was copied from, and holds it.
+    SComWrap<ISRepObject> duplicate;
+    ASSERT_EQ(item->Duplicate(nullptr, 0, nullptr, &duplicate), S_OK);
+    SComWrap<ISRptItem> copy;
+    copy.Assign(duplicate.Get());
+    ASSERT_EQ(copy->GetRegisteredItem(&registered), S_OK);
+    EXPECT_TRUE(Same(registered.Get(), item.Get()));
+    EXPECT_FALSE(Same(registered.Get(), copy.Get()));
+    registered.Clear();
+    ASSERT_EQ(duplicate->Delete(), S_OK);
+    duplicate.Clear();
+    copy.Clear();
+    EXPECT_EQ(Refs(item.Get()), refs);
+
+    // Another registration replaces the self-registration; registering to itself again holds
+    // nothing.
+    SComWrap<ISRptItem> other = Item("Other");
+    ASSERT_EQ(item->SetRegisteredItem(other.Get()), S_OK);
+    ASSERT_EQ(item->GetRegisteredItem(&registered), S_OK);
+    EXPECT_TRUE(Same(registered.Get(), other.Get()));
+    registered.Clear();
+    ASSERT_EQ(item->SetRegisteredItem(item.Get()), S_OK);
+    EXPECT_EQ(Refs(item.Get()), refs);
+    // The fixture's end checks that the item and its container are gone with the session.
 }
 
 TEST_F(SRptItem, GetTemplateFollowsTheParentsOfAnItemMarkedInATemplate) {

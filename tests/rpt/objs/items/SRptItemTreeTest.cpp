@@ -109,6 +109,13 @@ TEST_F(SRptItemTree, RaisingLeavesAFolderButNeverATemplate) {
     EXPECT_EQ(content->CanMoveItemRaise(), S_FALSE);
     SComWrap<ISRptItem> loose = Item("loose");
     EXPECT_THROW(loose->CanMoveItemRaise(), SECOMException);
+
+    // Nothing leaves a template, even for a container above it that would take the item.
+    SComWrap<ISRptItem> holder = Item("holder", true);
+    SComWrap<ISRptTemplate> held = MakeIn<ISRptTemplate>(holder.Get(), CLSID_SRptTestTemplate);
+    SComWrap<ISRptItem> member = Item("member", false, held.Get());
+    ASSERT_EQ(member->CanDropItemIntoParentAtPos(holder.Get(), 0), S_OK);
+    EXPECT_EQ(member->CanMoveItemRaise(), S_FALSE);
 }
 
 TEST_F(SRptItemTree, AnItemDropsIntoAnyContainerThatIsNotItselfOrBelowIt) {
@@ -126,6 +133,13 @@ TEST_F(SRptItemTree, ADropOnAnItemMeansAParentAndAPosition) {
     EXPECT_EQ(Drop(inner.Get(), folder.Get(), true), "template@2");
     EXPECT_EQ(Drop(inner.Get(), root.Get(), false), "template@3");  // after the template's last child
     EXPECT_EQ(Drop(inner.Get(), inner.Get(), false), "folder@1");
+
+    // A root whose last child is a folder takes the drop after the folder, not into it.
+    SComWrap<ISRptTemplate> other = MakeIn<ISRptTemplate>(report.Get(), CLSID_SRptTestTemplate, TESTREPORT_TEMPLATES);
+    other->PutLabel("other");
+    Item("first", false, other.Get());
+    Item("lastFolder", true, other.Get());
+    EXPECT_EQ(Drop(inner.Get(), other.Get(), false), "other@2");
 
     SComWrap<ISRptTemplate> empty = Make<ISRptTemplate>(CLSID_SRptTestTemplate);
     empty->PutLabel("empty");
@@ -200,6 +214,14 @@ TEST_F(SRptItemTree, AMembersGroupComesFromItsDescriptionOrItsRegisteredItem) {
     EXPECT_TRUE(Same(held.Get(), group.Get()));
     held.Clear();
     EXPECT_EQ(Refs(group.Get()), groupRefs + 2);
+
+    // A copy of a member without a group has none either.
+    SComWrap<ISRptGrpMember> ungrouped = Make<ISRptGrpMember>(CLSID_SRptTestItem);
+    ASSERT_EQ(copy->SetRegisteredItem(ungrouped.Get()), S_OK);
+    ASSERT_EQ(copy->GetParentGroup(&held), S_OK);
+    EXPECT_FALSE(held);
+    EXPECT_EQ(Refs(group.Get()), groupRefs + 1);
+    ASSERT_EQ(copy->SetRegisteredItem(available.Get()), S_OK);
 
     // No registered member: E_POINTER, the registered item gone and the group kept.
     EXPECT_EQ(copy->SetRegisteredItem(nullptr), E_POINTER);

@@ -23,18 +23,6 @@ namespace {
 // Marks the entries of a width array that GetCellsWidths did not write.
 constexpr int32_t kUnwritten = -999999;
 
-// Records which attributes an object announces as changed.
-class STestChangeSink final : public STestRefCounted<ISRepObjSink> {
-public:
-    HRESULT OnDelete(ISRepObject*, int32_t) override { return S_OK; }
-    HRESULT OnFlush(ISRepObject*) override { return S_OK; }
-    HRESULT OnChange(ISRepObject*, int32_t id) override {
-        changes.push_back(id);
-        return S_OK;
-    }
-    std::vector<int32_t> changes;
-};
-
 class SRptTableKinds : public SRptItemTestFixture {
 protected:
     SComWrap<ISRptTableRow> AddRow(ISRptTable* table, const GUID& clsid = CLSID_SRptListRow) {
