@@ -137,6 +137,11 @@ const std::pair<uint32_t, const char*> kStrings[] = {
     {5173, "One page type\nONEPAGETYPE"},
     {5174, "Zoom factor\nZOOMPERCT"},
     {5175, "Display text if empty\nDISPLAYIFEMPTY"},
+    // Paragraph names of the folders, group titles and group texts.
+    {5154, "Text Attribute"},
+    {5165, "Book Title"},
+    {5178, "Folder Title"},
+    {5192, "Text Attribute Title"},
     // Classes, attributes and collections of the tables, their rows and cells, the forms and the
     // lists.
     {5013, "Form\nFORM"},

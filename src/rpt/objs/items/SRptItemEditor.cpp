@@ -3,11 +3,14 @@
 #include "platform/ui/SInteraction.h"
 #include "varod9/ISRptItem.h"
 #include "varod9/ISRptTblCts.h"
+#include "varod9/ISRptUserGraphic.h"
 
 namespace {
 
 // Every item node is bound with this value in place of the browser's drag flag.
 constexpr uint32_t kNodeDragValue = 2;
+// A zoom that is no positive number.
+constexpr int16_t kDefaultZoom = 100;
 // The levels a table of contents can list.
 constexpr int32_t kMinLevels = 1;
 constexpr int32_t kMaxLevels = 9;
@@ -26,6 +29,11 @@ SAnswer AskDialog(const char* caption, uint32_t dialogId) {
 const SString* ControlValue(const SAnswer& answer, int32_t controlId) {
     auto it = answer.controlValues.find(controlId);
     return it == answer.controlValues.end() ? nullptr : &it->second;
+}
+
+bool IsChecked(const SAnswer& answer, int32_t controlId) {
+    const SString* value = ControlValue(answer, controlId);
+    return value && value->ToInt() != 0;
 }
 
 }  // namespace
@@ -80,6 +88,19 @@ void SRptItemEditor::LevelFormatDialog(const SComTable<ISRepObject>& objects, in
     if (contents) contents->PutNbParagraphs(count);
 }
 
+void SRptItemEditor::LayoutDialog(ISRepSession* session, ISRptTable* table, uint32_t dialogId) {
+    if (gEditor) {
+        gEditor->RunLayoutDialog(session, table, dialogId);
+        return;
+    }
+    AskLayout(dialogId);
+}
+
+void SRptItemEditor::AskLayout(uint32_t dialogId) {
+    // The grid edits the rows or columns itself; without it there is nothing to read back.
+    AskDialog(dialogId == IDD_RPT_FORM_LAYOUT ? "Card Layout" : "List Layout", dialogId);
+}
+
 int32_t SRptItemEditor::TextEditDialog(ISRptItem* item, SRptTextEdit& edit) {
     if (gEditor) return gEditor->RunTextEditDialog(item, edit);
     const SAnswer answer = AskDialog("Editor", IDD_RPT_TEXT_EDITOR);
@@ -93,4 +114,37 @@ int32_t SRptItemEditor::TextEditDialog(ISRptItem* item, SRptTextEdit& edit) {
     else if (checked)
         edit.userDefined = checked->ToInt() != 0 ? 1 : 0;
     return IDOK;
+}
+
+void SRptItemEditor::GraphFormatDialog(const SComTable<ISRepObject>& objects) {
+    if (gEditor) {
+        gEditor->RunGraphFormatDialog(objects);
+        return;
+    }
+    AskGraphFormat(objects);
+}
+
+void SRptItemEditor::AskGraphFormat(const SComTable<ISRepObject>& objects) {
+    const SAnswer answer = AskDialog("Graph Format", IDD_RPT_GRAPH_FORMAT);
+    if (answer.button != IDOK) return;
+    // A choice the answer leaves out is as the dialog opened it: undecided where the selected
+    // graphics differ, their common value where they agree; either way nothing changes.
+    const SString* zoomText = ControlValue(answer, IDC_RPT_GRAPH_ZOOM);
+    for (int32_t i = 0; i < objects.GetSize(); ++i) {
+        // Every object of the selection must be a user graphic.
+        SComWrap<ISRptUserGraphic> graphic;
+        graphic = static_cast<IUnknown*>(objects.GetAt(i));
+        if (zoomText && !zoomText->IsEmpty()) {
+            const int16_t zoom = static_cast<int16_t>(zoomText->ToInt());
+            graphic->PutZoomPerct(zoom < 1 ? kDefaultZoom : zoom);
+        }
+        if (IsChecked(answer, IDC_RPT_GRAPH_CENTERED))
+            graphic->PutOnePageType(RPTGRAPH_1PAGE_CENTER);
+        else if (IsChecked(answer, IDC_RPT_GRAPH_AS_PARAGRAPH))
+            graphic->PutOnePageType(RPTGRAPH_1PAGE_PARAGRAPH);
+        if (IsChecked(answer, IDC_RPT_GRAPH_ONE_PAGE))
+            graphic->PutUseZoom(false);
+        else if (IsChecked(answer, IDC_RPT_GRAPH_SEVERAL_PAGES))
+            graphic->PutUseZoom(true);
+    }
 }

@@ -10,10 +10,13 @@
 #include "platform/base/SString.h"
 #include "platform/com/SComTable.h"
 #include "platform/repo/ISRepObject.h"
+#include "platform/ui/SInteraction.h"
 
 struct ISBrowserView;
 struct ISBrowserNode;
 struct ISRptItem;
+struct ISRepSession;
+struct ISRptTable;
 class SRptBrowserNodeItem;
 
 // Commands of the items' context menus, with their menu texts.
@@ -24,12 +27,20 @@ inline constexpr uint32_t ID_RPT_DISPLAY_ALL = 45011;           // "&All"
 inline constexpr uint32_t ID_RPT_DISPLAY_MODIFIED = 45012;      // "Only &modified ones"
 inline constexpr uint32_t ID_RPT_DISPLAY_PATH = 45013;          // "File &path only"
 inline constexpr uint32_t ID_RPT_DISPLAY_CONTENT = 45014;       // "File &content only"
+inline constexpr uint32_t ID_RPT_DISPLAY_USER_ORDER = 45015;    // "&User" (group title, "Display &Order")
+inline constexpr uint32_t ID_RPT_DISPLAY_ALPHA_ORDER = 45016;   // "&Alphabetical"
 inline constexpr uint32_t ID_RPT_PAGEBREAK_HTMLGEN = 45260;     // "&Generate in HTML" (template editor)
 inline constexpr uint32_t ID_RPT_PAGEBREAK_HTMLGEN_AV = 45560;  // "&Generate in HTML" (available items)
 inline constexpr uint32_t ID_RPT_GRAPHICFILE_SELECT = 45581;    // "&Select File..."
 inline constexpr uint32_t ID_RPT_TEXTFILE_SELECT = 45591;       // "&Select File..."
 
 // The dialogs, with the controls whose values the items read back.
+inline constexpr uint32_t IDD_RPT_GRAPH_FORMAT = 209;         // "Graph Format"
+inline constexpr int32_t IDC_RPT_GRAPH_ZOOM = 1005;           //   the zoom in percent
+inline constexpr int32_t IDC_RPT_GRAPH_CENTERED = 1009;       //   "&Centered", "1" checked
+inline constexpr int32_t IDC_RPT_GRAPH_AS_PARAGRAPH = 1010;   //   "As &paragraph", "1" checked
+inline constexpr int32_t IDC_RPT_GRAPH_ONE_PAGE = 1139;       //   "&One page", "1" checked
+inline constexpr int32_t IDC_RPT_GRAPH_SEVERAL_PAGES = 1140;  //   "&Several pages", "1" checked
 inline constexpr uint32_t IDD_RPT_TEXT_EDITOR = 210;          // "Editor"
 inline constexpr int32_t IDC_RPT_TEXT_EDITOR_TEXT = 1005;     //   the text
 inline constexpr int32_t IDC_RPT_TEXT_EDITOR_USERDEF = 13005; //   "&User-defined", "1" checked
@@ -37,6 +48,8 @@ inline constexpr uint32_t IDD_RPT_FORMAT_ITEMS = 213;         // "Format" with "
 inline constexpr uint32_t IDD_RPT_FORMAT = 229;               // "Format"
 inline constexpr uint32_t IDD_RPT_FORMAT_LEVELS = 237;        // "Format" with "Show &levels to:"
 inline constexpr int32_t IDC_RPT_FORMAT_LEVELS = 1152;        //   the number of levels shown
+inline constexpr uint32_t IDD_RPT_LIST_LAYOUT = 235;          // "List Layout": a grid of the columns
+inline constexpr uint32_t IDD_RPT_FORM_LAYOUT = 236;          // "Card Layout": a grid of the rows
 
 // The browser node of each kind of item.
 enum class SRptBrowserNodeKind : int32_t {
@@ -52,6 +65,7 @@ enum class SRptBrowserNodeKind : int32_t {
     Form,
     List,
     UserGraphic,
+    Available,  // an available-items container
 };
 
 // What the text editor starts with and, after OK, what the user left in it.
@@ -83,6 +97,13 @@ public:
     // The text editor on an item; IDOK (with `edit` holding the text and the user-defined state at
     // OK) or IDCANCEL (with `edit` unchanged).
     virtual int32_t RunTextEditDialog(ISRptItem* item, SRptTextEdit& edit) = 0;
+    // The layout grid of a form (IDD_RPT_FORM_LAYOUT) or a list (IDD_RPT_LIST_LAYOUT), which edits
+    // the rows or columns in place. An editor without a grid of its own puts the dialog to the
+    // interaction script, as is done without an editor.
+    virtual void RunLayoutDialog(ISRepSession*, ISRptTable*, uint32_t dialogId) { AskLayout(dialogId); }
+    // The "Graph Format" dialog over the selected user graphics, which puts their placement on
+    // OK. Until the editor gives its own, the dialog is put to the interaction script.
+    virtual void RunGraphFormatDialog(const SComTable<ISRepObject>& objects) { AskGraphFormat(objects); }
 
     // Installs the editor's implementation (null: none) and returns the previous one.
     static SRptItemEditor* Install(SRptItemEditor* editor);
@@ -97,4 +118,47 @@ public:
     static void FormatDialog(const SComTable<ISRepObject>& objects, int32_t flag, uint32_t dialogId);
     static void LevelFormatDialog(const SComTable<ISRepObject>& objects, int32_t flag);
     static int32_t TextEditDialog(ISRptItem* item, SRptTextEdit& edit);
+    static void LayoutDialog(ISRepSession* session, ISRptTable* table, uint32_t dialogId);
+    static void GraphFormatDialog(const SComTable<ISRepObject>& objects);
+    // The text editor on the title of an item that may show a default title instead of its own
+    // (`I` answers GetDispTitle, GetExDefTitle, GetUserDefined, PutTitle and PutUserDefined): it
+    // starts from the title shown and, on OK, puts the text into Title and the user's choice
+    // into UserDefined.
+    template <class I>
+    static void TitleEditDialog(I* item, int32_t enableInsert);
+    // The Format and Edit commands of a module's item: the format sheet `formatDialogId` over the
+    // selection, or the title editor on the item, with the fields to insert; S_OK whatever the
+    // user chose. S_FALSE for any other command.
+    template <class I>
+    static HRESULT FormatOrEditTitle(I* item, uint32_t command, const SComTable<ISRepObject>& selection,
+                                     uint32_t formatDialogId);
+
+private:
+    // The graph format dialog as the interaction script answers it.
+    static void AskGraphFormat(const SComTable<ISRepObject>& objects);
+    // The layout grid as the interaction script answers it.
+    static void AskLayout(uint32_t dialogId);
 };
+
+template <class I>
+void SRptItemEditor::TitleEditDialog(I* item, int32_t enableInsert) {
+    SRptTextEdit edit;
+    edit.defaultText = item->GetExDefTitle();
+    edit.text = item->GetDispTitle();
+    edit.userDefined = item->GetUserDefined() ? 1 : 0;
+    edit.enableInsert = enableInsert;
+    edit.enableUserDefined = 1;
+    if (TextEditDialog(item, edit) != IDOK) return;
+    item->PutTitle(edit.text);
+    item->PutUserDefined(edit.userDefined != 0);
+}
+
+template <class I>
+HRESULT SRptItemEditor::FormatOrEditTitle(I* item, uint32_t command, const SComTable<ISRepObject>& selection,
+                                          uint32_t formatDialogId) {
+    switch (command) {
+        case ID_RPT_ITEM_FORMAT: FormatDialog(selection, 0, formatDialogId); return S_OK;
+        case ID_RPT_ITEM_EDIT: TitleEditDialog(item, 1); return S_OK;
+        default: return S_FALSE;
+    }
+}

@@ -32,6 +32,18 @@ inline bool SRptGetParaPosition(const ISRepObject* container, ISRptPara* para, i
     return true;
 }
 
+// Gives the paragraph at `position` of the item's Paragraphs the stock format of a report font
+// kind. The code of a failed look-up; SECOMException(E_POINTER) when no paragraph is there.
+inline HRESULT SRptSetupStockParagraph(ISRptParaContainer* item, int32_t position, uint32_t fontKind) {
+    SComWrap<ISRptPara> para;
+    const HRESULT hr = item->GetParaAtPos(position, &para);
+    if (FAILED(hr)) return hr;
+    if (!para) SComThrow(E_POINTER);
+    // The format is the font kind's whatever the paragraph makes of it.
+    para->ConstructStockPara(fontKind);
+    return S_OK;
+}
+
 // A string of the library's string table, loaded with the library made current.
 inline SString SRptLoadString(uint32_t id, const char* defaultText = "") {
     SModuleStateGuard state(SRptGetModuleState());

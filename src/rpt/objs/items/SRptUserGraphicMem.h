@@ -1,13 +1,13 @@
 #pragma once
 // SRptUserGraphic: a module item whose picture the module draws at generation. The item keeps
 // how the picture is placed: on one page, centred or as a paragraph (OnePageType), or over
-// several pages at a zoom factor (UseZoom, ZoomPerct); Format is the module's own code. Its
-// displayed title is always its Title: it has no extended default title to fall back on.
+// several pages at a zoom factor (UseZoom, ZoomPerct); Format is the module's own code. A module's
+// description may give all four. Its displayed title is always its Title: it has no extended
+// default title to fall back on. Its one command is Format, the graph format dialog.
 #include <cstdint>
 
 #include "platform/base/SString.h"
 #include "platform/repo/SRepComObject.h"
-#include "rpt/objs/items/SRptPendingItemKind.h"
 #include "rpt/objs/items/SRptCustomMem.h"
 #include "varod9/ISRptUserGraphic.h"
 
@@ -29,7 +29,7 @@ protected:
     int16_t m_zoomPerct = 100;
 };
 
-class SRptUserGraphicImpl : public SRptPendingItemKind<SRptUserGraphicMem>, public virtual ISRptUserGraphic {
+class SRptUserGraphicImpl : public SRptUserGraphicMem, public virtual ISRptUserGraphic {
 public:
     using Registry = SRptUserGraphicRegistry;
 
@@ -38,11 +38,26 @@ public:
     // Title, whether user-defined or not.
     SString GetDispTitle() override { return GetTitle(); }
 
+    // The custom item's part, then the placement when the description carries it (a record of
+    // the user graphic's size); a record of another size leaves the placement as it is.
+    HRESULT ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) override;
+    // The template's zoom factor, then the item's own step.
+    HRESULT PostAddTemplateItem() override;
+    // Format only.
+    HRESULT IsItemSupportCommand(uint32_t nID) override;
+
     SREP_QUERY_CLASS_INTERFACE(ISRptUserGraphic, SRptUserGraphicMem)
 
 protected:
-    explicit SRptUserGraphicImpl(ISRepSession* session) : SRptPendingItemKind(session) {}
-    SRptUserGraphicImpl(const SRptUserGraphicImpl& source) : SRptPendingItemKind(source) {}
+    explicit SRptUserGraphicImpl(ISRepSession* session) : SRptUserGraphicMem(session) {}
+    SRptUserGraphicImpl(const SRptUserGraphicImpl& source) : SRptUserGraphicMem(source) {}
+
+    HRESULT OnCreateBrowserNode(ISBrowserView* pBrowser, uint32_t nIsDraggable, ISBrowserNode* pParent,
+                                ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
+                                SRptBrowserNodeItem** pBrowserNodeItem) override;
+    // Format opens the graph format dialog on the selection.
+    HRESULT OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems,
+                                 SWnd* pParentWnd) override;
 };
 
 class SRptUserGraphicRegistry : public SRptStaticRegistry<SRptUserGraphicRegistry> {

@@ -1,0 +1,64 @@
+#include "rpt/objs/items/SRptUserGraphicMem.h"
+
+#include "platform/repo/SRepVariant.h"
+#include "rpt/objs/items/SRptItemEditor.h"
+#include "varod9/ISRptTemplate.h"
+#include "varod9/RptApi.h"
+#include "varod9/RptItemDef.h"
+
+namespace {
+
+// The template's zoom factor (a SHORT), which a user graphic takes on when it is added to one.
+constexpr int32_t kTemplateZoomPerct = 0x02006218;
+
+}  // namespace
+
+// ---- SRptUserGraphicImpl: construction ----
+
+HRESULT SRptUserGraphicImpl::ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) {
+    if (!pItemDef) return E_POINTER;
+    SRptCustomImpl::ConstructWithItemDef(pItemDef);
+    // Only a record of the user graphic's own size carries the placement.
+    if (pItemDef->Size == RPTUSRITEMDEF_SIZE_USERGRAPHIC) {
+        const RPTUSERGRAPHICDEF& placement = pItemDef->UserGraphic;
+        PutFormat(placement.Format);
+        PutUseZoom(placement.UseZoom != 0);
+        PutOnePageType(placement.OnePageType);
+        PutZoomPerct(placement.ZoomPerct);
+    }
+    const HRESULT hr = SRptCustomImpl::SetupParagraphs();
+    return FAILED(hr) ? hr : S_OK;
+}
+
+HRESULT SRptUserGraphicImpl::PostAddTemplateItem() {
+    SComWrap<ISRptTemplate> reportTemplate;
+    GetTemplate(&reportTemplate);
+    if (reportTemplate) {
+        // A template that cannot tell its zoom factor leaves the item's as it is.
+        SRepVariant zoom;
+        if (SUCCEEDED(reportTemplate->GetAttribute(kTemplateZoomPerct, &zoom)) && zoom.IsNumber())
+            PutZoomPerct(zoom.GetShort());
+    }
+    return SRptItemImpl::PostAddTemplateItem();
+}
+
+// ---- SRptUserGraphicImpl: browser node and commands ----
+
+HRESULT SRptUserGraphicImpl::OnCreateBrowserNode(ISBrowserView* pBrowser, uint32_t, ISBrowserNode* pParent,
+                                                 ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
+                                                 SRptBrowserNodeItem** pBrowserNodeItem) {
+    return SRptItemEditor::CreateBrowserNode(SRptBrowserNodeKind::UserGraphic, this, pBrowser, pParent, pPrevious,
+                                             dispid, bIsTemplateEditor, pBrowserNodeItem);
+}
+
+HRESULT SRptUserGraphicImpl::IsItemSupportCommand(uint32_t nID) {
+    return nID == ID_RPT_ITEM_FORMAT ? S_OK : S_FALSE;
+}
+
+HRESULT SRptUserGraphicImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems,
+                                                  SWnd*) {
+    SModuleStateGuard state(SRptGetModuleState());
+    if (nId != ID_RPT_ITEM_FORMAT) return S_FALSE;
+    SRptItemEditor::GraphFormatDialog(selectedItems);
+    return S_OK;
+}
