@@ -10,9 +10,9 @@
 #include "platform/base/SString.h"
 #include "platform/com/IUnknown.h"
 #include "varod9/RptExport.h"
+#include "varod9/RptTableDef.h"
 
 struct ISRptGroup;
-struct RPTTABLEROWDEF;
 
 // The kind word: the item class that the registration creates. Other values create nothing.
 inline constexpr int32_t RPT_ITEMKIND_FOLDER = 1;

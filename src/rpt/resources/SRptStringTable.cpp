@@ -180,6 +180,13 @@ const std::pair<uint32_t, const char*> kStrings[] = {
     {5514, "Row\nFORMROWFIELDS"},
     {6007, "Cells"},
     {6008, "Rows"},
+    // Paragraph names of the forms and lists.
+    {5179, "Card Label"},
+    {5180, "List Column Header"},
+    {5274, "List Title"},
+    {5275, "List Text"},
+    {5276, "Card Title"},
+    {5277, "Card Text"},
     // Classes, attributes and collections of the templates, the available-items containers and the
     // report.
     {5002, "Report Template\nTMPLT"},

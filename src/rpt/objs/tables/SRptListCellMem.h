@@ -28,6 +28,10 @@ public:
 
     SRPT_PROPERTIES(SRptListCell)
 
+    // The table cell's construction, then Sortable from a list's record (size 48): S_OK. S_FALSE
+    // and Sortable as it was for a record of another size or none.
+    HRESULT ConstructWithCellDef(const RPTTABLECELLDEF* pCellDef, HINSTANCE hResInst) noexcept override;
+
     SREP_QUERY_CLASS_INTERFACE(ISRptListCell, SRptListCellMem)
 
 protected:

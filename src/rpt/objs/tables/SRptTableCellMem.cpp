@@ -3,6 +3,7 @@
 #include "platform/base/SECOMException.h"
 #include "platform/base/SExceptionResult.h"
 #include "platform/base/SMbcs.h"
+#include "platform/base/SStringLoad.h"
 #include "platform/com/SComCheck.h"
 #include "platform/repo/SRepVariant.h"
 #include "rpt/objs/SRptOwnerEnd.h"
@@ -13,6 +14,7 @@
 #include "varod9/ISRptTableRow.h"
 #include "varod9/ISRptTemplate.h"
 #include "varod9/RptApi.h"
+#include "varod9/RptTableDef.h"
 
 // ---- SRptTableCellImpl: name and title path ----
 
@@ -79,7 +81,23 @@ HRESULT SRptTableCellImpl::GetPara(ISRptPara** pPara) {
     return S_OK;
 }
 
-HRESULT SRptTableCellImpl::ConstructWithCellDef(const RPTTABLECELLDEF* pCellDef, HINSTANCE) noexcept {
+HRESULT SRptTableCellImpl::ConstructWithCellDef(const RPTTABLECELLDEF* pCellDef, HINSTANCE hResInst) noexcept {
     if (!pCellDef) return S_FALSE;
-    return E_NOTIMPL;
+    // The record's size word is the form's or the list's to check.
+    PutCellResID(pCellDef->CellResID);
+    PutDefaultText(pCellDef->DefaultText);
+    PutResPath(pCellDef->ResPath);
+    PutCellID(pCellDef->CellID);
+    PutWidth(pCellDef->Width);
+    PutKeyword(pCellDef->Keyword != 0);
+    PutTitle(pCellDef->Title != 0);
+    PutVertAlign(pCellDef->VertAlign);
+    PutBorder(pCellDef->Border);
+    PutBorderWidth(pCellDef->BorderWidth);
+    PutEnabled(pCellDef->Enabled != 0);
+    return SExceptionResult::Guard([&] {
+        // The module's own text when it has one, else the default it gave.
+        PutTextFromRes(SStringLoad(static_cast<uint32_t>(GetCellResID()), GetDefaultText().c_str(), hResInst));
+        return S_OK;
+    });
 }

@@ -59,8 +59,9 @@ public:
 
     HRESULT GetRow(ISRptTableRow** pTableRow) override;
     HRESULT GetPara(ISRptPara** pPara) override;
-    // S_FALSE for null; building a cell from its description is not there yet: E_NOTIMPL,
-    // nothing changed.
+    // The cell's attributes from the record, each through its put (the path announced as its put
+    // does), then the text of CellResID from the module's resources, DefaultText when they have
+    // none; S_FALSE and nothing changed for null.
     HRESULT ConstructWithCellDef(const RPTTABLECELLDEF* pCellDef, HINSTANCE hResInst) noexcept override;
 
     SRepClassColPtr RowFromCell() override { return GetCollection(RPTTABLECELL_ROWFROMCELL); }

@@ -10,6 +10,7 @@
 #include "varod9/ISRptTable.h"
 #include "varod9/ISRptTableCell.h"
 #include "varod9/RptApi.h"
+#include "varod9/RptTableDef.h"
 
 namespace {
 
@@ -59,5 +60,15 @@ HRESULT SRptTableRowImpl::GetTable(ISRptTable** pTable) {
 
 HRESULT SRptTableRowImpl::ConstructWithRowDef(const RPTTABLEROWDEF* pRowDef) noexcept {
     if (!pRowDef) return S_FALSE;
-    return E_NOTIMPL;
+    // The record's size word and its cells are the table's to check and build.
+    PutHeightType(pRowDef->HeightType);
+    PutHeight(pRowDef->Height);
+    PutLeft(pRowDef->Left);
+    PutRowBreak(pRowDef->RowBreak != 0);
+    PutAlignment(pRowDef->Alignment);
+    PutSpBetweenCells(pRowDef->SpBetweenCells);
+    PutHeadingRow(pRowDef->HeadingRow != 0);
+    PutFootingRow(pRowDef->FootingRow != 0);
+    PutEnabled(pRowDef->Enabled != 0);
+    return S_OK;
 }

@@ -42,8 +42,8 @@ public:
     int32_t GetNbCells() override;
     HRESULT GetCellsWidths(int32_t nParaWidth, int32_t* nWidths) override;
     HRESULT GetTable(ISRptTable** pTable) override;
-    // S_FALSE for null; building a row from its description is not there yet: E_NOTIMPL,
-    // nothing changed.
+    // The nine layout properties from the record, each through its put; S_FALSE and nothing
+    // changed for null.
     HRESULT ConstructWithRowDef(const RPTTABLEROWDEF* pRowDef) noexcept override;
 
     SRepClassColPtr Cells() override { return GetCollection(RPTTABLEROW_CELLS); }
