@@ -1,10 +1,38 @@
 #pragma once
-// The library's exported interface for host modules.
+// The library's exported interface for host modules. A module registers itself
+// (RptRegisterModule), its items, sub-items and fields, creates templates, generates and previews
+// reports, opens the editors, and reads and writes templates. No function lets an exception out:
+// a failure is its result code (SEOutOfMemory 0x8007000E, an input/output failure 0x80030019,
+// a failed call its own code, anything else E_UNEXPECTED), with the out-pointers null.
+#include <cstdint>
+
 #include "platform/base/SModuleState.h"
 #include "platform/base/SVersionNumber.h"
+#include "platform/com/GUID.h"
+#include "platform/com/HRESULT.h"
 #include "varod9/RptExport.h"
 
+class SInputStream;
+class SOutputStream;
 class SRptGlobalsContainer;
+class SShellView;
+class SString;
+struct IUnknown;
+struct ISRepClassCol;
+struct ISRepObject;
+struct ISRepSession;
+struct ISRptAvailableItems;
+struct ISRptField;
+struct ISRptGenerationClient;
+struct ISRptItem;
+struct ISRptModule;
+struct ISRptModuleClient;
+struct ISRptReport;
+struct ISRptSink;
+struct ISRptTemplate;
+struct ISShellCommandTarget;
+struct RPTFIELDDEF;
+struct RPTUSRITEMDEF;
 
 // The library's module state; never null.
 RPT_EXPORT SModuleState* SRptGetModuleState();
@@ -12,3 +40,75 @@ RPT_EXPORT SModuleState* SRptGetModuleState();
 RPT_EXPORT const SVersionNumber* RptGetVersionNumber();
 // The library-wide state; null while the library is not started.
 RPT_EXPORT SRptGlobalsContainer* GetRptGlobalsContainer();
+
+// ---- Modules, items and fields ----
+
+// Registers a module under an id and a label, with its client (not referenced: it must outlive
+// the module) and a flag; the module with the caller's reference. S_FALSE, and `pModule`
+// untouched, when a module with the id is registered already.
+RPT_EXPORT HRESULT RptRegisterModule(ISRptModuleClient* pClient, const SString& sModuleID, const SString& sLabel,
+                                     int32_t bFlag, ISRptModule** pModule);
+// Unregisters a module and drops the rows of its items and fields from the library's tables;
+// S_FALSE when it is not registered.
+RPT_EXPORT HRESULT RptUnregisterModule(ISRptModule* pModule);
+// Creates an item of the description's kind in the module's available items (sub-items under a
+// group item) and registers it under its module id and item id; the item with the caller's
+// reference. S_FALSE and null for a kind that creates nothing.
+RPT_EXPORT HRESULT RptRegisterItem(ISRptModule* pModule, const RPTUSRITEMDEF* pItemDef, ISRptItem** pItem);
+RPT_EXPORT HRESULT RptRegisterSubItem(ISRptModule* pModule, ISRptItem* pParentItem, RPTUSRITEMDEF* pItemDef,
+                                      ISRptItem** pItem);
+// Creates a field from its description in the module and registers it under its module id and
+// name; the field with the caller's reference. E_INVALIDARG for a null description.
+RPT_EXPORT HRESULT RptRegisterField(ISRptModule* pModule, const RPTFIELDDEF* pFieldDef, ISRptField** pField);
+// Creates an item of the description's kind in an available-items container (a sub-item under a
+// group item, whose group the description then names), without registering it.
+RPT_EXPORT HRESULT RptAddItem(ISRptAvailableItems* pAvailableItems, const RPTUSRITEMDEF* pItemDef, ISRptItem** pItem);
+RPT_EXPORT HRESULT RptAddSubItem(ISRptAvailableItems* pAvailableItems, ISRptItem* pParentItem, RPTUSRITEMDEF* pItemDef,
+                                 ISRptItem** pItem);
+// The id of the first module with a label, or the module itself with the caller's reference;
+// S_FALSE when no module has it.
+RPT_EXPORT HRESULT RptRetrieveModuleIDFromLabel(const SString& sLabel, SString* pModuleID);
+RPT_EXPORT HRESULT RptRetrieveModuleFromLabel(const SString& sLabel, ISRptModule** pModule);
+// Records an advise sink (a second advise changes nothing), and forgets it (S_FALSE when it was
+// not recorded).
+RPT_EXPORT HRESULT RptAdvise(ISRptSink* pSink);
+RPT_EXPORT HRESULT RptUnadvise(ISRptSink* pSink);
+// Does nothing; S_OK.
+RPT_EXPORT HRESULT RptCreateRptAvailableItems(const SString& sModuleID, ISRptAvailableItems** pAvailableItems);
+// Deletes an available-items container; S_FALSE in every case.
+RPT_EXPORT HRESULT RptDestroyRptAvailableItems(ISRptAvailableItems* pAvailableItems);
+
+// ---- Templates, reports and editors ----
+
+// A new session holding a new report with one template of the module, both named `sName`; the
+// session and the report with the caller's references. The host closes the session when it is
+// done with it.
+RPT_EXPORT HRESULT RptCreateTemplate(const SString& sModuleID, const SString& sName, ISRepSession** pSession,
+                                     ISRepObject** pReport);
+// Generates a report through the device the low byte of nMode names (0 RTF, 1 printer, 2 HTML),
+// or opens its print preview; E_INVALIDARG for a null report.
+RPT_EXPORT HRESULT RptGenerateReport(ISRptReport* pReport, ISRptGenerationClient* pGenerationClient, uint32_t nMode);
+RPT_EXPORT HRESULT RptPreviewReport(ISRptReport* pReport, ISRptGenerationClient* pGenerationClient,
+                                    ISShellCommandTarget* pUserCommandTarget);
+// Does nothing; S_FALSE.
+RPT_EXPORT HRESULT RptEditTemplate();
+RPT_EXPORT HRESULT CreateViewReportTemplateEditor(ISRptReport* pReport, SShellView** pView);
+RPT_EXPORT HRESULT CreateViewIntraModelReportEditor(ISRptReport* pReport, SShellView** pView,
+                                                    ISShellCommandTarget* pUserCommandTarget);
+RPT_EXPORT HRESULT CreateViewMultiModelReportEditor(ISRptReport* pReport, SShellView** pView,
+                                                    ISShellCommandTarget* pUserCommandTarget);
+RPT_EXPORT HRESULT ReadTemplateFromFile(const SString& sPath, ISRptTemplate** pTemplate, ISRepSession* pSession);
+RPT_EXPORT HRESULT ReadTemplateFromStream(SInputStream& stream, ISRptTemplate** pTemplate, ISRepSession* pSession);
+RPT_EXPORT HRESULT ReadTemplatesFromFile(const SString& sPath, ISRepClassCol* pCollection, ISRepSession* pSession);
+RPT_EXPORT HRESULT ReadTemplatesFromStream(SInputStream& stream, ISRepClassCol* pCollection, ISRepSession* pSession);
+RPT_EXPORT HRESULT WriteTemplateToFile(const SString& sPath, ISRptTemplate* pTemplate);
+RPT_EXPORT HRESULT WriteTemplateToStream(SOutputStream& stream, ISRptTemplate* pTemplate);
+RPT_EXPORT HRESULT WriteTemplatesToFile(const SString& sPath, ISRepClassCol* pCollection);
+RPT_EXPORT HRESULT WriteTemplatesToStream(SOutputStream& stream, ISRepClassCol* pCollection);
+
+// ---- The host's shell ----
+
+// The library's shell module, queried into `ppv` for its shell interface (ISShellModule); the
+// first four arguments are not read. S_OK in every case.
+RPT_EXPORT HRESULT SShellCreateInstance(const GUID& clsid, IUnknown* pOuter, uint32_t nContext, const GUID& riid,
+                                        void** ppv);

@@ -132,6 +132,9 @@ public:
     }
     HRESULT IsItemSupportCommand(uint32_t) override { return S_FALSE; }
     ISRepObject* GetParentReport() override;
+    // Nothing to take from a module's available items.
+    HRESULT RetrieveUserProcs(ISRptAvailableItems*) override { return S_OK; }
+    HRESULT RetrieveRegisteredItems(ISRptAvailableItems*) override { return S_OK; }
 
     SREP_QUERY_CLASS_INTERFACE(ISRptTemplate, SRptItemImpl)
 
@@ -171,6 +174,18 @@ public:
     SString GetTitleFromPath(SString sTitlePath) override;
     // The title of a kind of item from `exTitles`; empty for a kind it does not have.
     SString GetExTitle(uint32_t nItemType) override;
+    // The report's templates and available items are not what these tests are about.
+    HRESULT AddAvailableItems(ISRptAvailableItems*) override { return E_NOTIMPL; }
+    HRESULT AddNewAvailableItems(const SString&, ISRptAvailableItems**) override { return E_NOTIMPL; }
+    HRESULT GetAvailableItemsOfModule(const SString&, ISRptAvailableItems**) override { return E_NOTIMPL; }
+    HRESULT AddTemplate(ISRptTemplate*) override { return E_NOTIMPL; }
+    HRESULT AddNewTemplate(const SString&, int32_t, ISRptTemplate**) override { return E_NOTIMPL; }
+    HRESULT SyncTemplateWithAvailableItems(ISRptTemplate*) override { return E_NOTIMPL; }
+    HRESULT SyncTemplatesWithAvailableItems() override { return E_NOTIMPL; }
+    HRESULT GetTemplatesCount(int32_t*) override { return E_NOTIMPL; }
+    HRESULT GetTemplateAtPos(int32_t, ISRptTemplate**) override { return E_NOTIMPL; }
+    HRESULT GenerateReport(ISRptGenerationClient*, uint32_t) override { return E_NOTIMPL; }
+    HRESULT PreviewReport(ISRptGenerationClient*, ISShellCommandTarget*) override { return E_NOTIMPL; }
 
     std::map<SString, SString> titles;
     int32_t titleRequests = 0;

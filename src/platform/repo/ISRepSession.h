@@ -21,6 +21,11 @@ struct ISRepSession : IUnknown {
     // `initialise` its OnInitialize runs once with no parent.
     virtual HRESULT CreateObject(const GUID& clsid, void** out, const GUID& riid,
                                  bool initialise = true) noexcept = 0;
+    // Creates an object of a registered class among the model's top objects, at `position` (-1
+    // appends), answering `riid`; with `initialise` its OnInitialize runs once with no parent. A
+    // failure on the way deletes the new object again.
+    virtual HRESULT CreateModelObject(const GUID& clsid, void** out, const GUID& riid, int32_t position = -1,
+                                      bool initialise = true) noexcept = 0;
     // Deletes the model's objects; afterwards the session creates nothing. S_FALSE when closed already.
     virtual HRESULT Close() noexcept = 0;
     // S_OK while open, S_FALSE once closed.
@@ -28,6 +33,9 @@ struct ISRepSession : IUnknown {
     virtual HRESULT GetObjects(ISRepClassCol** model) noexcept = 0;
     // The model's first object, answering `riid`; S_FALSE and null when the model is empty.
     virtual HRESULT GetRootObject(const GUID& riid, void** out) noexcept = 0;
+    // Whether the document has changes that are not saved; a new session has none.
+    virtual HRESULT SetModified(bool modified) noexcept = 0;
+    virtual HRESULT IsModified() noexcept = 0;  // S_OK modified, S_FALSE not
     virtual HRESULT GetPathName(SString* path) noexcept = 0;
     virtual HRESULT SetPathName(const SString& path) noexcept = 0;
 

@@ -76,6 +76,15 @@ HRESULT SRepSession::SetFormatName(const SString& format) noexcept {
     return Keep(format, m_formatName);
 }
 
+HRESULT SRepSession::SetModified(bool modified) noexcept {
+    m_modified = modified;
+    return S_OK;
+}
+
+HRESULT SRepSession::IsModified() noexcept {
+    return m_modified ? S_OK : S_FALSE;
+}
+
 HRESULT SRepSession::GetPathName(SString* path) noexcept {
     if (!path) return E_POINTER;
     return Keep(m_pathName, *path);
@@ -86,6 +95,16 @@ HRESULT SRepSession::SetPathName(const SString& path) noexcept {
 }
 
 HRESULT SRepSession::CreateObject(const GUID& clsid, void** out, const GUID& riid, bool initialise) noexcept {
+    return MakeObject(clsid, out, riid, nullptr, initialise);
+}
+
+HRESULT SRepSession::CreateModelObject(const GUID& clsid, void** out, const GUID& riid, int32_t position,
+                                       bool initialise) noexcept {
+    return MakeObject(clsid, out, riid, &position, initialise);
+}
+
+HRESULT SRepSession::MakeObject(const GUID& clsid, void** out, const GUID& riid, const int32_t* modelPosition,
+                                bool initialise) noexcept {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (!m_open) return E_UNEXPECTED;
@@ -93,6 +112,13 @@ HRESULT SRepSession::CreateObject(const GUID& clsid, void** out, const GUID& rii
         SComWrap<ISRepObject> created;
         HRESULT hr = SRepRegistry::CreateObject(clsid, this, &created);
         if (FAILED(hr)) return hr;
+        if (modelPosition) {
+            hr = m_model->Insert(*modelPosition, created.Get());
+            if (FAILED(hr)) {
+                created->Delete();
+                return hr;
+            }
+        }
         return SRepObjectMem::HandOutCreated(created.Get(), nullptr, initialise, riid, out);
     });
 }

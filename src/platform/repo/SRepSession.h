@@ -20,10 +20,14 @@ public:
     HRESULT GetFormatName(SString* format) noexcept override;
     HRESULT SetFormatName(const SString& format) noexcept override;
     HRESULT CreateObject(const GUID& clsid, void** out, const GUID& riid, bool initialise = true) noexcept override;
+    HRESULT CreateModelObject(const GUID& clsid, void** out, const GUID& riid, int32_t position = -1,
+                              bool initialise = true) noexcept override;
     HRESULT Close() noexcept override;
     HRESULT IsOpen() noexcept override;
     HRESULT GetObjects(ISRepClassCol** model) noexcept override;
     HRESULT GetRootObject(const GUID& riid, void** out) noexcept override;
+    HRESULT SetModified(bool modified) noexcept override;
+    HRESULT IsModified() noexcept override;
     HRESULT GetPathName(SString* path) noexcept override;
     HRESULT SetPathName(const SString& path) noexcept override;
 
@@ -31,10 +35,16 @@ private:
     explicit SRepSession(const SString& name) : m_name(name) {}
     ~SRepSession();
 
+    // A new object of a class in this session, placed among the model's top objects when
+    // `modelPosition` is given, then initialised and handed out as `riid`.
+    HRESULT MakeObject(const GUID& clsid, void** out, const GUID& riid, const int32_t* modelPosition,
+                       bool initialise) noexcept;
+
     int32_t m_refCount = 0;
     SString m_name;
     SString m_formatName;
     SString m_pathName;
     bool m_open = true;
+    bool m_modified = false;
     SComWrap<SRepClassCol> m_model;
 };

@@ -7,6 +7,7 @@
 #include "platform/repo/SRepTypeLibManager.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/module/SRptGlobalsContainer.h"
+#include "rpt/module/SRptHeaderFooterFields.h"
 #include "rpt/objs/SRptRegistries.h"
 #include "rpt/resources/SRptResources.h"
 #include "varod9/RptApi.h"
@@ -94,6 +95,7 @@ const Initialiser kInitialisers[] = {
     {"screen device context", ConstructScreenDC, DestroyScreenDC},
     {"report font tables", SRptFont::ConstructTables, SRptFont::DestroyTables},
     {"globals container", SRptGlobalsContainer::Construct, SRptGlobalsContainer::Destroy},
+    {"header/footer field table", SRptHeaderFooterFields::Construct, SRptHeaderFooterFields::Destroy},
     {"symbol library module state", ConstructSymModuleState, nullptr},
     {"static string", ConstructStaticString, DestroyStaticString},
     {"registries", SRptRegistries::Construct, SRptRegistries::Destroy},

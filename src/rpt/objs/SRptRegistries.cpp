@@ -31,6 +31,9 @@
 #include "rpt/objs/paras/SRptParaMem.h"
 #include "rpt/objs/paras/SRptParaTitleMem.h"
 #include "rpt/objs/paras/SRptTabulationMem.h"
+#include "rpt/objs/reports/SRptAvailableItemsMem.h"
+#include "rpt/objs/reports/SRptReportMem.h"
+#include "rpt/objs/reports/SRptTemplateMem.h"
 #include "rpt/objs/items/SRptTblCtsMem.h"
 #include "rpt/objs/items/SRptTextFileMem.h"
 #include "rpt/objs/items/SRptTextMem.h"
@@ -86,6 +89,10 @@ constexpr RegistryRow kRegistries[] = {
     Row<SRptTitleRegistry>(),
     Row<SRptPageBreakRegistry>(),
     Row<SRptTblCtsRegistry>(),
+    // The reports, their templates and the available items of the modules.
+    Row<SRptTemplateRegistry>(),
+    Row<SRptAvailableItemsRegistry>(),
+    Row<SRptReportRegistry>(),
 };
 
 }  // namespace

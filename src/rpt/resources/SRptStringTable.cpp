@@ -218,6 +218,19 @@ const std::pair<uint32_t, const char*> kStrings[] = {
     {5525, "Paper size\nPAPERSIZE"},
     {5526, "Orientation\nORIENTATION"},
     {5527, "Paper format\nPAPERFORMAT"},
+    // The built-in items' labels, the combined module of all modules, and the labels of a new
+    // report, template and available-items container.
+    {5026, "Report"},
+    {5028, "Page break"},
+    {5029, "Title"},
+    {5030, "Table of contents"},
+    {5031, "Text paragraph"},
+    {5033, "Text file"},
+    {5137, "ALL"},
+    {5138, "All Report Templates"},
+    {5245, "Graphic file"},
+    {5278, "Template items"},
+    {5279, "Available items"},
 };
 }  // namespace
 

@@ -25,8 +25,9 @@ TEST(SRptStartup, BuildsEveryObjectOnceInOrderAndTearsDownInReverse) {
     const std::vector<std::string> built = TraceOf("construct");
     const std::vector<std::string> expected = {"module state",          "version",
                                                "screen device context", "report font tables",
-                                               "globals container",     "symbol library module state",
-                                               "static string",         "registries"};
+                                               "globals container",     "header/footer field table",
+                                               "symbol library module state", "static string",
+                                               "registries"};
     EXPECT_EQ(built, expected);
     EXPECT_TRUE(TraceOf("destroy").empty());
 
@@ -34,7 +35,8 @@ TEST(SRptStartup, BuildsEveryObjectOnceInOrderAndTearsDownInReverse) {
     SRptStartup::ProcessDetach();
     // Objects without an exit handler (the version, the cached module state) are not destroyed.
     const std::vector<std::string> destroyed = TraceOf("destroy");
-    const std::vector<std::string> reverse = {"registries",         "static string",         "globals container",
+    const std::vector<std::string> reverse = {"registries",         "static string",
+                                              "header/footer field table", "globals container",
                                               "report font tables", "screen device context", "module state"};
     EXPECT_EQ(destroyed, reverse);
     EXPECT_EQ(SRptStartup::GetVersion(), nullptr);

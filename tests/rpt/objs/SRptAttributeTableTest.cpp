@@ -89,7 +89,7 @@ TEST_F(SRptAttributeTables, RegistriesFollowTheMetamodelWithTheirEditorsAndAlloc
     // The classes whose objects come from an allocator of their own, by the allocator's name.
     const std::set<SString> allocated = {"SRptText",    "SRptTitle",    "SRptPageBreak",  "SRptTextFile",
                                          "SRptGraphicFile", "SRptFolder", "SRptGrpText",  "SRptGrpTitle",
-                                         "SRptUserGraphic", "SRptTblCts", "SRptForm"};
+                                         "SRptUserGraphic", "SRptTblCts", "SRptForm",    "SRptReport"};
     for (const SRptAttributeTable* table : SRptAttributeTable::All()) {
         const SRepMetaClass* metaClass = GetTypeLibManager()->FindMetaClass(table->classId);
         ASSERT_NE(metaClass, nullptr);

@@ -1,0 +1,31 @@
+#pragma once
+// The client of a host module: the module hands it in when it registers, and the library calls it
+// back to fill the module's available items and, for the first registered module, to name, check
+// and title a report's language.
+#include "platform/base/SString.h"
+#include "platform/com/IUnknown.h"
+#include "varod9/RptExport.h"
+
+struct ISRptModule;
+struct ISRptReport;
+
+struct RPT_EXPORT ISRptModuleClient : IUnknown {
+    // Handed in directly with the module's registration, never asked for by this id.
+    static constexpr GUID iid = MakeGUID("{3C9A54E1-7B2D-4F6E-A1C8-5D0E92B7F314}");
+
+    // Called once, the first time the module's available items are needed, after the built-in
+    // items were made: the client adds the module's own items (RptRegisterItem and the like).
+    // The result is not looked at. The module's code, so not noexcept.
+    virtual HRESULT InitAvailableItems(ISRptModule* pModule) = 0;
+    // The name of the report's language into sLangName.
+    virtual HRESULT GetReportLangName(SString& sLangName, ISRptReport* pReport) = 0;
+    // Checks the report's language; the result is handed on.
+    virtual HRESULT ValidateReportLang(ISRptReport* pReport) = 0;
+    // The text that a title path stands for in the report, into sTitle.
+    virtual HRESULT GetReportTitleText(SString& sTitle, ISRptReport* pReport, SString sTitlePath) = 0;
+
+protected:
+    ~ISRptModuleClient() = default;
+};
+
+inline constexpr IID IID_ISRptModuleClient = ISRptModuleClient::iid;

@@ -1,0 +1,91 @@
+#pragma once
+// The library's module for the host's shell, one for the process, made by the globals container
+// at start-up and released by it at shut-down. It makes the report sessions (a new session holds
+// one report with one template of a module), hands out the template load/save manager, and is
+// the object behind the exported functions that open editors and read and write templates. The
+// editor views, the host's actions and the template files come with their own parts; until then
+// their operations answer E_NOTIMPL.
+#include <cstdint>
+
+#include "platform/base/SString.h"
+#include "platform/com/SComWrap.h"
+#include "platform/repo/ISLoadSaveManager.h"
+#include "platform/repo/ISRepClassCol.h"
+#include "platform/repo/ISRepObject.h"
+#include "platform/repo/ISRepSession.h"
+#include "platform/repo/SRepShellModule.h"
+
+class SInputStream;
+class SOutputStream;
+class SShellView;
+class SProgressIndicatorEx;
+class SRptShellViewClassTemplate;
+class SRptShellViewClassReport;
+class SRptShellViewClassPreview;
+struct ISRptReport;
+struct ISRptTemplate;
+struct ISShellCommandTarget;
+
+// The type library of the report classes, the documents' classes.
+inline constexpr GUID LIBID_SRptTypeLibrary = MakeGUID("{D0E0A940-B731-11D1-8898-00A02455633B}");
+
+class SRptShellModule : public SRepShellModule {
+public:
+    // Makes the three kinds of editor views and the template load/save manager; throws
+    // SEOutOfMemory when one cannot be made. The count starts at 0: the maker adds the first
+    // reference.
+    SRptShellModule();
+
+    // The host's initialisation and actions come with the editor views.
+    HRESULT OnInitialize(int32_t arg) override;
+    // The action on an object: never implemented.
+    HRESULT OnAction(uint32_t action, IUnknown* argument, uint32_t flags, SShellView** view,
+                     SProgressIndicatorEx* progress, IUnknown** result) override;
+    HRESULT OnAction(uint32_t action, const char16_t* path, uint32_t flags, SShellView** view,
+                     SProgressIndicatorEx* progress, IUnknown** result) override;
+
+    // A new session holding a new report with one template of the module `moduleId`, both named
+    // `name`: S_OK with the session and the report (as a repository object) handed out, each with
+    // the caller's reference; a failure code, or S_FALSE when no report was made, with both null
+    // and the new session closed. E_POINTER when either out-pointer is null. Throws
+    // SECOMException when the repository fails (the new session is closed then too).
+    HRESULT OnCreateSession(const SString& moduleId, const SString& name, ISRepSession** session, ISRepObject** report);
+    // A new report among the top objects of `model`, with a new template of the module, both
+    // named `name`, stamped with the user and the time; handed out with the caller's reference.
+    // The failure of the report's creation or of its template's. Throws SECOMException when the
+    // repository fails.
+    HRESULT OnCreateReport(const SString& moduleId, const SString& name, ISRepSession* model, ISRepObject** report);
+    // Brings the templates of the session's report (its first top object, when that is a report)
+    // into line with their modules' available items; S_OK.
+    HRESULT SyncSessionReport(ISRepSession* session);
+    // The template load/save manager as ISLoadSaveManager, with the caller's reference; null (and
+    // S_OK) when it does not answer that interface. E_POINTER for null; throws SECOMException for
+    // another failure of the query.
+    HRESULT GetLoadSaveManager(ISLoadSaveManager** manager) override;
+
+    // The editor views of a report; E_POINTER for a null report or out-pointer.
+    HRESULT CreateViewReportTemplateEditor(ISRptReport* report, SShellView** view);
+    HRESULT CreateViewIntraModelReportEditor(ISRptReport* report, SShellView** view, ISShellCommandTarget* target);
+    HRESULT CreateViewMultiModelReportEditor(ISRptReport* report, SShellView** view, ISShellCommandTarget* target);
+    // Templates read into a session and written out; E_POINTER for a null out-pointer,
+    // collection, session or template.
+    HRESULT ReadTemplateFromFile(const SString& path, ISRptTemplate** result, ISRepSession* session);
+    HRESULT ReadTemplateFromStream(SInputStream& stream, ISRptTemplate** result, ISRepSession* session);
+    HRESULT ReadTemplatesFromFile(const SString& path, ISRepClassCol* collection, ISRepSession* session);
+    HRESULT ReadTemplatesFromStream(SInputStream& stream, ISRepClassCol* collection, ISRepSession* session);
+    HRESULT WriteTemplateToFile(const SString& path, ISRptTemplate* source);
+    HRESULT WriteTemplateToStream(SOutputStream& stream, ISRptTemplate* source);
+    HRESULT WriteTemplatesToFile(const SString& path, ISRepClassCol* collection);
+    HRESULT WriteTemplatesToStream(SOutputStream& stream, ISRepClassCol* collection);
+
+    // The process's kinds of editor views, made by the module; null while there is no module.
+    static SRptShellViewClassTemplate* GetTemplateViewClass();
+    static SRptShellViewClassReport* GetReportViewClass();
+    static SRptShellViewClassPreview* GetPreviewViewClass();
+
+protected:
+    ~SRptShellModule() override;
+
+private:
+    SComWrap<ISLoadSaveManager> m_loadSaveManager;
+};
