@@ -41,12 +41,12 @@ protected:
         const bool form = table->GetClassID() == CLSID_SRptForm;
         SComWrap<ISRptTableRow> row =
             MakeIn<ISRptTableRow>(table, form ? CLSID_SRptFormRow : CLSID_SRptListRow, RPTTABLE_ROWS);
-        for (const CellSpec& spec : cells) {
+        for (const CellSpec& described : cells) {
             SComWrap<ISRptTableCell> cell =
                 MakeIn<ISRptTableCell>(row.Get(), form ? CLSID_SRptFormCell : CLSID_SRptListCell, RPTTABLEROW_CELLS);
-            cell->PutCellID(spec.id);
-            cell->PutKeyword(spec.keyword);
-            cell->PutResPath(spec.path);
+            cell->PutCellID(described.id);
+            cell->PutKeyword(described.keyword);
+            cell->PutResPath(described.path);
         }
         return row;
     }
