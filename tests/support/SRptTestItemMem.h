@@ -18,6 +18,7 @@
 #include "rpt/objs/items/SRptItemMem.h"
 #include "varod9/ISRptGroup.h"
 #include "varod9/ISRptReport.h"
+#include "support/STestTemplateDefaults.h"
 #include "varod9/ISRptTemplate.h"
 
 inline constexpr GUID CLSID_SRptTestItem = MakeGUID("{B05595D6-6ACD-4581-BF8F-191F3BD5A1DE}");
@@ -122,7 +123,7 @@ public:
 
 // ---- SRptTestTemplate ----
 
-class SRptTestTemplateImpl : public SRptItemImpl, public virtual ISRptTemplate {
+class SRptTestTemplateImpl : public SRptItemImpl, public STestTemplateDefaults {
 public:
     using Registry = SRptTestTemplateRegistry;
 
@@ -186,6 +187,62 @@ public:
     HRESULT GetTemplateAtPos(int32_t, ISRptTemplate**) override { return E_NOTIMPL; }
     HRESULT GenerateReport(ISRptGenerationClient*, uint32_t) override { return E_NOTIMPL; }
     HRESULT PreviewReport(ISRptGenerationClient*, ISShellCommandTarget*) override { return E_NOTIMPL; }
+    // Nor are its attributes, its language, its template files and its sinks.
+    SString GetName() override { return SString(); }
+    HRESULT PutName(const SString&) noexcept override { return E_NOTIMPL; }
+    SString GetCode() override { return SString(); }
+    HRESULT PutCode(const SString&) noexcept override { return E_NOTIMPL; }
+    SString GetLabl() override { return SString(); }
+    HRESULT PutLabl(const SString&) noexcept override { return E_NOTIMPL; }
+    bool GetSectNum() override { return false; }
+    HRESULT PutSectNum(bool) noexcept override { return E_NOTIMPL; }
+    SString GetFirstPageTitle() override { return SString(); }
+    HRESULT PutFirstPageTitle(const SString&) noexcept override { return E_NOTIMPL; }
+    SString GetFirstPageAuthor() override { return SString(); }
+    HRESULT PutFirstPageAuthor(const SString&) noexcept override { return E_NOTIMPL; }
+    SString GetFirstPageVersion() override { return SString(); }
+    HRESULT PutFirstPageVersion(const SString&) noexcept override { return E_NOTIMPL; }
+    SString GetFirstPageDate() override { return SString(); }
+    HRESULT PutFirstPageDate(const SString&) noexcept override { return E_NOTIMPL; }
+    SString GetFirstPageSummary() override { return SString(); }
+    HRESULT PutFirstPageSummary(const SString&) noexcept override { return E_NOTIMPL; }
+    bool GetHasFirstPage() override { return false; }
+    HRESULT PutHasFirstPage(bool) noexcept override { return E_NOTIMPL; }
+    bool GetHasFirstPageTitle() override { return false; }
+    HRESULT PutHasFirstPageTitle(bool) noexcept override { return E_NOTIMPL; }
+    bool GetHasFirstPageAuthor() override { return false; }
+    HRESULT PutHasFirstPageAuthor(bool) noexcept override { return E_NOTIMPL; }
+    bool GetHasFirstPageVersion() override { return false; }
+    HRESULT PutHasFirstPageVersion(bool) noexcept override { return E_NOTIMPL; }
+    bool GetHasFirstPageDate() override { return false; }
+    HRESULT PutHasFirstPageDate(bool) noexcept override { return E_NOTIMPL; }
+    bool GetHasFirstPageSummary() override { return false; }
+    HRESULT PutHasFirstPageSummary(bool) noexcept override { return E_NOTIMPL; }
+    SString GetDispName() override { return SString(); }
+    HRESULT PutDispName(const SString&) override { return E_NOTIMPL; }
+    SComWrap<ISRepObject> GetLang() override { return SComWrap<ISRepObject>(); }
+    HRESULT PutLang(ISRepObject*) override { return E_NOTIMPL; }
+    SString GetLangName() override { return SString(); }
+    HRESULT ReadTemplatesFromStream(SInputStream&) override { return E_NOTIMPL; }
+    HRESULT WriteTemplatesToStream(SOutputStream&) override { return E_NOTIMPL; }
+    HRESULT GetAvailableItemsCollection(ISRepClassCol**) override { return E_NOTIMPL; }
+    HRESULT GetAvailableItemsCount(int32_t*) override { return E_NOTIMPL; }
+    HRESULT GetAvailableItemsAtPos(int32_t, ISRptAvailableItems**) override { return E_NOTIMPL; }
+    HRESULT GetTemplatesCollection(ISRepClassCol**) override { return E_NOTIMPL; }
+    HRESULT GetPosOfTemplate(ISRptTemplate*, int32_t*) override { return E_NOTIMPL; }
+    HRESULT DeleteTemplateAtPos(int32_t) override { return E_NOTIMPL; }
+    HRESULT AdviseTemplate(ISRepColSink*) override { return E_NOTIMPL; }
+    HRESULT UnadviseTemplate(ISRepColSink*) override { return E_NOTIMPL; }
+    HRESULT AdviseAvailableItems(ISRepColSink*) override { return E_NOTIMPL; }
+    HRESULT UnadviseAvailableItems(ISRepColSink*) override { return E_NOTIMPL; }
+    HRESULT SyncTemplatesWithExtendedResource() override { return E_NOTIMPL; }
+    HRESULT ValidateLang() override { return E_NOTIMPL; }
+    SRepClassColPtr Templates() override { return GetCollection(TESTREPORT_TEMPLATES); }
+    SRepClassColPtr Availables() override { return SRepClassColPtr(); }
+    SRepClassColPtr Language() override { return SRepClassColPtr(); }
+    SRepClassColPtr NotSavedSess() override { return SRepClassColPtr(); }
+    SRepClassColPtr LangExSess() override { return SRepClassColPtr(); }
+    SRepClassColPtr ExtSess() override { return SRepClassColPtr(); }
 
     std::map<SString, SString> titles;
     int32_t titleRequests = 0;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <utility>
 
 #include "platform/base/SException.h"
@@ -72,7 +73,8 @@ public:
     // The address of the value stored under `key`, or null when the key is absent.
     V* Lookup(const K& key) const {
         auto it = m_entries.find(key);
-        return it == m_entries.end() ? nullptr : &it->second;
+        // addressof: a value type may overload & (the smart interface pointer does).
+        return it == m_entries.end() ? nullptr : std::addressof(it->second);
     }
     // Adds the entry when the key is absent; an entry already there is kept unchanged.
     // Answers the key's entry and whether it was added.

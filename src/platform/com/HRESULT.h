@@ -13,6 +13,7 @@ inline constexpr HRESULT E_POINTER = static_cast<HRESULT>(0x80004003u);
 inline constexpr HRESULT E_ABORT = static_cast<HRESULT>(0x80004004u);
 inline constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
 inline constexpr HRESULT E_UNEXPECTED = static_cast<HRESULT>(0x8000FFFFu);
+inline constexpr HRESULT E_ACCESSDENIED = static_cast<HRESULT>(0x80070005u);
 inline constexpr HRESULT E_OUTOFMEMORY = static_cast<HRESULT>(0x8007000Eu);
 inline constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057u);
 // Storage codes: a file that does not exist, and every other input/output failure.

@@ -23,7 +23,7 @@ inline constexpr HRESULT DISP_E_MEMBERNOTFOUND = static_cast<HRESULT>(0x80020003
 inline constexpr HRESULT DISP_E_TYPEMISMATCH = static_cast<HRESULT>(0x80020005u);
 // An attribute whose value is produced by the object (its owner, its class's name) is not set
 // from outside: access denied.
-inline constexpr HRESULT SREP_E_READONLY = static_cast<HRESULT>(0x80070005u);
+inline constexpr HRESULT SREP_E_READONLY = E_ACCESSDENIED;
 
 // Attribute ids: 0x0100NNNN the framework's attributes, 0x0400NNNN its collections, 0x0200CCNN the
 // report classes'. The inverse end of a collection is its id with this bit set (Items 0x02000151,

@@ -12,3 +12,10 @@ HRESULT SRepObjectBaseImpl::SetSession(ISRepSession* session) {
 HRESULT SRepObjectBaseImpl::FinalConstruct() {
     return S_OK;
 }
+
+bool SRepObjectBaseImpl::IsAttrReadOnly(int32_t id, const SRepVariant&) {
+    if (IsObjectLocked() == S_OK) return true;
+    if (GetAttributeFlags(id) & SREP_ATTR_READONLY) return true;
+    const SRepSysAttribute* own = FindSysAttribute(id);
+    return own && (own->flags & SREP_ATTR_COMPUTED);
+}

@@ -11,6 +11,11 @@ public:
     // The class's set-up after its session is attached; a failure makes the factory delete the
     // object and return the code. Overrides call their base's first.
     virtual HRESULT FinalConstruct();
+    // Whether an attribute may not be written now (`value` is the value that would be written):
+    // while the object is locked, for an attribute flagged read-only, and for the framework's
+    // own attributes that it produces (the owner, the class's name). Editors ask before they
+    // write; classes widen or narrow the rule for their own attributes.
+    virtual bool IsAttrReadOnly(int32_t id, const SRepVariant& value);
 
 protected:
     explicit SRepObjectBaseImpl(ISRepSession* session);

@@ -30,6 +30,8 @@ inline constexpr int32_t SREP_DISPID_RESERVED4D = 0x0100004D;
 inline constexpr int32_t SREP_USER_MAX = 80;
 // Attribute flags as the objects answer them: the value is produced, not stored, and cannot be set.
 inline constexpr uint32_t SREP_ATTR_COMPUTED = 0x400;
+// Attribute flags: the value is shown but never written from outside.
+inline constexpr uint32_t SREP_ATTR_READONLY = 0x1;
 
 // The repository object base class and the root of all repository classes.
 inline constexpr GUID CLSID_SRepObjectBase = MakeGUID("{362D41EA-9D82-11D1-8E5D-444553540000}");

@@ -4,6 +4,7 @@
 
 #include "platform/base/SExceptionResult.h"
 #include "platform/repo/ISRepObjectInit.h"
+#include "platform/repo/SRepCascadeGuard.h"
 #include "platform/repo/SRepObjectAllocator.h"
 #include "platform/repo/SRepObjectMap.h"
 #include "platform/repo/SRepRegistry.h"
@@ -233,6 +234,8 @@ HRESULT SRepObjectMem::Duplicate(ISRepSession* session, uint32_t flags, SRepObje
     if (!copy) return E_POINTER;
     *copy = nullptr;
     return SExceptionResult::Guard([&]() -> HRESULT {
+        // A copy takes its sources' content as it is: no insertion hook may add to it.
+        SRepCascadeGuard noCascade;
         SRepObjectMap own;
         SRepObjectMap& pairs = map ? *map : own;
         const int32_t first = pairs.GetCount();

@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+#include "platform/base/STime.h"
+#include "platform/repo/ISRepObject.h"
+
 namespace {
 SString& Login() {
     // Never destroyed: read by objects that may outlive the process's exit handlers.
@@ -19,4 +22,9 @@ const SString& SRepOption::GetLogin() {
 
 void SRepOption::SetLogin(const SString& login) {
     Login() = login;
+}
+
+HRESULT SRepOption::StampCreation(ISRepObject* object) {
+    if (!object) return E_POINTER;
+    return object->SetSysCreationInfo(GetLogin(), static_cast<int32_t>(STime::GetTickCount().GetTotalSeconds()));
 }

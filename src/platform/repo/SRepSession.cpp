@@ -3,6 +3,7 @@
 #include "platform/base/SExceptionResult.h"
 #include "platform/repo/SRepObjectMem.h"
 #include "platform/repo/SRepRegistry.h"
+#include "platform/repo/SRepSessionExtern.h"
 
 namespace {
 
@@ -20,6 +21,8 @@ HRESULT SRepSession::Create(const SString& name, ISRepSession** session) {
     if (!session) return E_POINTER;
     *session = nullptr;
     return SExceptionResult::Guard([&]() -> HRESULT {
+        // The framework's own creatable classes are there before any session can make objects.
+        SRepSessionExternRegistry::Get();
         SComWrap<ISRepSession> made;
         made.Reset(new SRepSession(name));
         static_cast<SRepSession*>(made.Get())->m_model = SRepClassCol::Create(nullptr, 0, SRepClassCol::Kind::Model);

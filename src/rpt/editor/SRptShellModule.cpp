@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/base/SEOutOfMemory.h"
-#include "platform/base/STime.h"
+#include "platform/base/SFile.h"
 #include "platform/com/SComCheck.h"
 #include "platform/repo/SRepObjectBaseMem.h"
 #include "platform/repo/SRepOption.h"
@@ -147,7 +147,7 @@ HRESULT SRptShellModule::OnCreateReport(const SString& moduleId, const SString& 
     object->SetAttribute(SREP_DISPID_NAME, text);
     object->SetAttribute(SREP_DISPID_CODE, text);
     if (newTemplate) newTemplate->SetAttribute(SREP_DISPID_NAME, text);
-    object->SetSysCreationInfo(SRepOption::GetLogin(), static_cast<int32_t>(STime::GetTickCount().GetTotalSeconds()));
+    SRepOption::StampCreation(object.Get());
     *report = object.Detach();
     return S_OK;
 }
@@ -207,8 +207,11 @@ HRESULT SRptShellModule::ReadTemplateFromStream(SInputStream&, ISRptTemplate** r
     return NotYet(result && session);
 }
 
-HRESULT SRptShellModule::ReadTemplatesFromFile(const SString&, ISRepClassCol* collection, ISRepSession* session) {
-    return NotYet(collection && session);
+HRESULT SRptShellModule::ReadTemplatesFromFile(const SString& path, ISRepClassCol* collection, ISRepSession* session) {
+    if (!collection || !session) return E_POINTER;
+    // A folder holds no templates either.
+    if (!SFile::Exists(path) || SFile::IsDirectory(path)) return STG_E_FILENOTFOUND;
+    return E_NOTIMPL;
 }
 
 HRESULT SRptShellModule::ReadTemplatesFromStream(SInputStream&, ISRepClassCol* collection, ISRepSession* session) {

@@ -68,7 +68,8 @@ public:
     HRESULT CreateViewIntraModelReportEditor(ISRptReport* report, SShellView** view, ISShellCommandTarget* target);
     HRESULT CreateViewMultiModelReportEditor(ISRptReport* report, SShellView** view, ISShellCommandTarget* target);
     // Templates read into a session and written out; E_POINTER for a null out-pointer,
-    // collection, session or template.
+    // collection, session or template. Reading the templates of a file answers
+    // STG_E_FILENOTFOUND when there is no such file.
     HRESULT ReadTemplateFromFile(const SString& path, ISRptTemplate** result, ISRepSession* session);
     HRESULT ReadTemplateFromStream(SInputStream& stream, ISRptTemplate** result, ISRepSession* session);
     HRESULT ReadTemplatesFromFile(const SString& path, ISRepClassCol* collection, ISRepSession* session);

@@ -6,6 +6,7 @@
 #include "platform/base/SMap.h"
 #include "platform/base/SMbcs.h"
 #include "platform/base/STable.h"
+#include "platform/base/STree.h"
 
 TEST(STableTest, EditsKeepOrderAndBadIndicesThrow) {
     STable<int32_t> table(10);
@@ -164,4 +165,22 @@ TEST(SMapTest, RemovingANodeAnswersItsSuccessor) {
     for (SMap<int32_t, int32_t>::Iterator it(map); !it.IsEnd(); it.Next()) values.push_back(it.GetValue());
     EXPECT_EQ(values, (std::vector<int32_t>{10, 30, 50}));
     EXPECT_THROW(map.Successor({}), SException);
+}
+
+namespace {
+// A value whose & answers something else, as the smart interface pointer's does (it empties
+// itself to be filled).
+struct SAmpersandValue {
+    int32_t value = 0;
+    const SAmpersandValue* operator&() const { return nullptr; }
+};
+}  // namespace
+
+TEST(STreeTest, LookupFindsAValueWhoseAmpersandIsOverloaded) {
+    STree<int32_t, SAmpersandValue> tree;
+    tree.Insert(3, SAmpersandValue{7});
+    const SAmpersandValue* found = tree.Lookup(3);
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->value, 7);
+    EXPECT_EQ(tree.Lookup(4), nullptr);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/repo/SRepObjectBaseMem.h"
 #include "platform/repo/SRepOption.h"
+#include "support/STestLoginScope.h"
 #include "platform/repo/SRepVariant.h"
 #include "rpt/editor/SRptShellModule.h"
 #include "rpt/editor/SRptShellViewClassPreview.h"
@@ -13,16 +14,6 @@
 namespace {
 
 using SRptShellModuleTest = SRptModuleTestFixture;
-
-// Puts the login back as it was.
-class SLoginScope {
-public:
-    explicit SLoginScope(const SString& login) : m_previous(SRepOption::GetLogin()) { SRepOption::SetLogin(login); }
-    ~SLoginScope() { SRepOption::SetLogin(m_previous); }
-
-private:
-    SString m_previous;
-};
 
 }  // namespace
 
@@ -48,7 +39,7 @@ TEST_F(SRptShellModuleTest, TheModuleMadeItsThreeKindsOfViewsAndItsLoadSaveManag
 }
 
 TEST_F(SRptShellModuleTest, ANewSessionHoldsOneReportWithOneTemplateStampedWithTheUser) {
-    SLoginScope login("ada");
+    STestLoginScope login("ada");
     Register("Sales", "Sales model");
     SRptShellModule* shell = globals->GetRptShellModule();
     EXPECT_EQ(shell->OnCreateSession("Sales", "Monthly", nullptr, nullptr), E_POINTER);

@@ -1,13 +1,26 @@
 #include "rpt/objs/reports/SRptReportMem.h"
 
+#include <utility>
+
+#include "platform/base/SExceptionResult.h"
+#include "platform/base/SFile.h"
 #include "platform/base/SMbcs.h"
+#include "platform/base/SWaitCursor.h"
 #include "platform/com/SComCheck.h"
 #include "platform/repo/ISRepObjectInit.h"
+#include "platform/repo/SRepCascadeGuard.h"
 #include "platform/repo/SRepObjIterator.h"
+#include "platform/repo/SRepOption.h"
+#include "platform/repo/SRepSessionExtern.h"
+#include "platform/repo/SRepTypeLibManager.h"
+#include "platform/repo/SRepVariant.h"
+#include "rpt/module/SRptFont.h"
 #include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/module/SRptModuleList.h"
 #include "rpt/objs/items/SRptItemMem.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
+#include "rpt/objs/paras/SRptParaItemMem.h"
+#include "rpt/objs/paras/SRptParaTitleMem.h"
 #include "varod9/ISRptModuleClient.h"
 #include "varod9/RptApi.h"
 #include "varod9/RptItemDef.h"
@@ -30,7 +43,59 @@ SString NoClientText() {
 // The title path under which the host gives a report's extended titles.
 constexpr const char* kExTitlePath = "\\Report Titles\\General";
 
+// The element at a position of one of the report's collections, as the interface I, with the
+// caller's reference; the collection's answer (S_FALSE outside) and null when there is none.
+template <class I>
+HRESULT SRptItemAtPos(const SRepClassColPtr& collection, int32_t nPos, I** out) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    SComWrap<ISRepObject> object;
+    const HRESULT hr = collection->Item(nPos, &object);
+    if (hr != S_OK) return hr;
+    SComWrap<I> found;
+    found = static_cast<IUnknown*>(object.Get());
+    *out = found.Detach();
+    return S_OK;
+}
+
 }  // namespace
+
+// ---- attribute protocol and extension collections ----
+
+HRESULT SRptReportMem::SetAttribute(int32_t id, const SRepVariant& value) {
+    if (id != RPTREPORT_LANG) return SRptParaContainerImpl::SetAttribute(id, value);
+    return SExceptionResult::Guard([&]() -> HRESULT {
+        SComWrap<ISRptReport> report;
+        report = static_cast<IUnknown*>(static_cast<ISRepObject*>(this));
+        if (!report) SComThrow(E_POINTER);
+        return report->PutLang(value.GetIOBJECT());
+    });
+}
+
+std::map<int32_t, GUID>& SRptReportMem::ExtensionCollections() {
+    static std::map<int32_t, GUID> kinds;
+    return kinds;
+}
+
+HRESULT SRptReportMem::AddCollection(int32_t collectionId, int32_t memberId, const GUID& clsid) {
+    if (ExtensionCollectionsSealed()) return S_FALSE;
+    if (collectionId != RPTREPORT_EXTSESS) return E_FAIL;
+    auto [entry, added] = ExtensionCollections().emplace(memberId, clsid);
+    if (added) return S_OK;
+    return entry->second == clsid ? S_OK : S_FALSE;
+}
+
+bool& SRptReportMem::ExtensionCollectionsSealed() {
+    static bool sealed = false;
+    return sealed;
+}
+
+bool SRptReportMem::FindExtensionCollection(int32_t memberId, GUID* clsid) {
+    const auto found = ExtensionCollections().find(memberId);
+    if (found == ExtensionCollections().end()) return false;
+    if (clsid) *clsid = found->second;
+    return true;
+}
 
 // ---- computed attributes ----
 
@@ -44,12 +109,84 @@ SComWrap<ISRepObject> SRptReportImpl::GetLang() {
     return language;
 }
 
+HRESULT SRptReportImpl::PutLang(ISRepObject* pLanguage) {
+    const HRESULT hr = BindLanguage(pLanguage);
+    if (SUCCEEDED(hr)) PostSetAttribute(RPTREPORT_LANG);
+    return hr;
+}
+
+HRESULT SRptReportImpl::BindLanguage(ISRepObject* pLanguage) {
+    ISRepObject* self = static_cast<ISRepObject*>(this);
+    // Clearing the language leaves the language sessions as they are.
+    if (!pLanguage) return self->SetObject(RPTREPORT_LANGUAGE, nullptr);
+    SComWrap<ISRepClassCol> langSessions;
+    SComWrap<ISRepClassCol> targetModels;
+    SComWrap<ISRepSession> session;
+    SComWrap<ISRepSession> languageSession;
+    if (FAILED(self->GetCollection(RPTREPORT_LANGEXSESS, &langSessions)) || !langSessions) return E_FAIL;
+    const int32_t previous = SRepClassColPtr(langSessions.Get()).GetCount();
+    GetSession(&session);
+    pLanguage->GetSession(&languageSession);
+    // A language that lives in no session cannot be referred to by its session.
+    if (!session || !languageSession) return E_FAIL;
+    if (FAILED(self->GetCollection(RPTREPORT_EXTSESS, &targetModels)) || !targetModels) return E_FAIL;
+
+    SComWrap<ISRepSessionExtern> reference = FindSessionReference(targetModels.Get(), languageSession.Get());
+    SRepClassColPtr languageSessions(langSessions.Get());
+    if (!reference) {
+        HRESULT hr = NewSessionReference(session.Get(), languageSession.Get(), reference);
+        if (FAILED(hr)) return hr;
+        for (int32_t i = 0; i < previous; ++i) languageSessions.Remove(0);
+        languageSessions.Insert(-1, reference.Get());
+    } else {
+        // Everything before the language's reference goes, so that it stands first.
+        bool present = false;
+        for (int32_t i = 0; i < previous && !present; ++i) {
+            if (languageSessions.Item(0).IsEqualObject(reference.Get()))
+                present = true;
+            else
+                languageSessions.Remove(0);
+        }
+        if (!present) languageSessions.Insert(-1, reference.Get());
+    }
+    return self->SetObject(RPTREPORT_LANGUAGE, pLanguage);
+}
+
+SComWrap<ISRepSessionExtern> SRptReportImpl::FindSessionReference(ISRepClassCol* references, ISRepSession* target) {
+    SRepObjIterator entries(references);
+    SComWrap<ISRepSessionExtern> entry;
+    while (entries.Next(entry)) {
+        if (!entry) SComThrow(E_POINTER);
+        SComWrap<ISRepSession> referenced;
+        SComCheck(entry->GetExternSession(&referenced));
+        if (referenced.IsEqualObject(target)) return entry;
+    }
+    return {};
+}
+
+HRESULT SRptReportImpl::NewSessionReference(ISRepSession* session, ISRepSession* target,
+                                            SComWrap<ISRepSessionExtern>& reference) {
+    session->CreateObject(CLSID_SRepSessionExtern, reinterpret_cast<void**>(&reference), ISRepSessionExtern::iid);
+    if (!reference) return E_OUTOFMEMORY;
+    SComWrap<ISRepObject, &IID_ISRepObjectBase> stamped;
+    stamped = static_cast<IUnknown*>(static_cast<ISRepObject*>(reference.Get()));
+    if (stamped) SRepOption::StampCreation(stamped.Get());
+    SComCheck(reference->SetExternSession(target));
+    return S_OK;
+}
+
 SString SRptReportImpl::GetLangName() {
     ISRptModuleClient* client = FirstModuleClient();
     if (!client) return NoClientText();
     SString name;
     client->GetReportLangName(name, this);
     return name;
+}
+
+HRESULT SRptReportImpl::ValidateLang() {
+    ISRptModuleClient* client = FirstModuleClient();
+    if (!client) return E_FAIL;
+    return client->ValidateReportLang(this);
 }
 
 SString SRptReportImpl::GetTitleFromPath(SString sTitlePath) {
@@ -82,11 +219,98 @@ SString SRptReportImpl::GetExTitle(uint32_t nItemType) {
     return GetTitleFromPath(SString(kExTitlePath) + suffix);
 }
 
-// ---- initialisation ----
+// ---- construction, initialisation and paragraphs ----
+
+HRESULT SRptReportImpl::FinalConstruct() {
+    const HRESULT hr = SRptReportMem::FinalConstruct();
+    if (FAILED(hr)) return hr;
+    // Once per class: from the second report on, both answer S_FALSE.
+    AddCollection(RPTREPORT_EXTSESS, RPTREPORT_NOTSAVEDSESS, SRepTypeLibManager::CLSID_SRepSessionExtern);
+    AddCollection(RPTREPORT_EXTSESS, RPTREPORT_LANGEXSESS, GUID_NULL);
+    ExtensionCollectionsSealed() = true;
+    return hr;
+}
 
 HRESULT SRptReportImpl::OnInitialize(ISRepObject* parent) {
-    Set_TEXT(RPTREPORT_FIRSTPAGETITLE, SRptLoadString(IDS_RPT_REPORT_TITLE, "Report"), m_firstPageTitle);
+    const HRESULT hr = ConstructPara();
+    if (FAILED(hr)) return hr;
+    PutFirstPageTitle(SRptLoadString(IDS_RPT_REPORT_TITLE, "Report"));
     return SRptReportMem::OnInitialize(parent);
+}
+
+HRESULT SRptReportImpl::ConstructPara() {
+    HRESULT hr = SRptCreateParagraph(this, CLSID_SRptParaTitle, 0);
+    if (FAILED(hr)) return hr;
+    hr = SRptCreateParagraph(this, CLSID_SRptParaItem, 1);
+    if (FAILED(hr)) return hr;
+    hr = SetupParagraphs();
+    return FAILED(hr) ? hr : S_OK;
+}
+
+HRESULT SRptReportImpl::SetupParagraphs() {
+    HRESULT hr = SRptSetupStockParagraph(this, 0, SRptFont::RPT_FONT_REPORT_TITLE);
+    if (FAILED(hr)) return hr;
+    hr = SRptSetupStockParagraph(this, 1, SRptFont::RPT_FONT_REPORT_OPTIONAL_FIELD);
+    if (FAILED(hr)) return hr;
+    SComWrap<ISRptPara> title;
+    SComWrap<ISRptPara> fields;
+    GetParaAtPos(0, &title);
+    GetParaAtPos(1, &fields);
+    title->PutBorder(RPT_REPORT_TITLE_BORDER);
+    title->PutAlignment(RPT_REPORT_PARA_ALIGNMENT);
+    fields->PutAlignment(RPT_REPORT_PARA_ALIGNMENT);
+    return S_OK;
+}
+
+SString SRptReportImpl::GetParaName(ISRptPara* pPara) {
+    int32_t position = -1;
+    SRptGetParaPosition(this, pPara, &position);
+    if (position == 0) return SRptLoadString(IDS_RPT_REPORT_TITLE_PARA, "Report Title");
+    if (position == 1) return SRptLoadString(IDS_RPT_OPTIONAL_FIELDS_PARA, "Optional Fields");
+    return SRptReportMem::GetParaName(pPara);
+}
+
+int32_t SRptReportImpl::GetParaFontID(ISRptPara* pPara) const {
+    int32_t position = -1;
+    SRptGetParaPosition(this, pPara, &position);
+    switch (position) {
+        case 0: return SRptFont::RPT_FONT_REPORT_TITLE;
+        case 1: return SRptFont::RPT_FONT_REPORT_OPTIONAL_FIELD;
+        default: return -1;
+    }
+}
+
+HRESULT SRptReportImpl::OnCollectionInsert(int32_t id, ISRepObject* object, int32_t position) {
+    if (id == RPTREPORT_TEMPLATES && g_IsCascadeAllowed) {
+        SComWrap<ISRptTemplate> inserted;
+        inserted = static_cast<IUnknown*>(object);
+        // What the template finds of its module, failures included, leaves the insertion as it is.
+        if (inserted) SExceptionResult::Guard([&] { return SyncTemplateWithAvailableItems(inserted.Get()); });
+    }
+    return SRptReportMem::OnCollectionInsert(id, object, position);
+}
+
+HRESULT SRptReportImpl::OnCollectionChange(int32_t id, ISRepObject* object) {
+    if (id == RPTREPORT_LANGUAGE) {
+        if (SOpenEditorUpdater updater = OpenEditorUpdater()) updater(static_cast<ISRepObject*>(this));
+    }
+    return SRptReportMem::OnCollectionChange(id, object);
+}
+
+SRptReportImpl::SOpenEditorUpdater& SRptReportImpl::OpenEditorUpdater() {
+    static SOpenEditorUpdater updater = nullptr;
+    return updater;
+}
+
+SRptReportImpl::SOpenEditorUpdater SRptReportImpl::SetOpenEditorUpdater(SOpenEditorUpdater updater) {
+    return std::exchange(OpenEditorUpdater(), updater);
+}
+
+bool SRptReportImpl::IsAttrReadOnly(int32_t id, const SRepVariant& value) {
+    const bool titlePage = (id >= RPTREPORT_FIRSTPAGETITLE && id <= RPTREPORT_HASFIRSTPAGE) ||
+                           (id >= RPTREPORT_HASFIRSTPAGEAUTHOR && id <= RPTREPORT_HASFIRSTPAGESUMMARY);
+    if (titlePage) return false;
+    return SRptReportMem::IsAttrReadOnly(id, value);
 }
 
 // ---- available items ----
@@ -118,6 +342,21 @@ HRESULT SRptReportImpl::AddNewAvailableItems(const SString& sModuleName, ISRptAv
     // The module's own container, not the report's copy.
     *pAvailableItems = container.Detach();
     return S_OK;
+}
+
+HRESULT SRptReportImpl::GetAvailableItemsCollection(ISRepClassCol** pAvailableItemsCol) {
+    if (!pAvailableItemsCol) return E_POINTER;
+    return static_cast<ISRepObject*>(this)->GetCollection(RPTREPORT_AVAILABLES, pAvailableItemsCol);
+}
+
+HRESULT SRptReportImpl::GetAvailableItemsCount(int32_t* nCount) {
+    if (!nCount) return E_POINTER;
+    const HRESULT hr = Availables()->GetCount(nCount);
+    return FAILED(hr) ? hr : S_OK;
+}
+
+HRESULT SRptReportImpl::GetAvailableItemsAtPos(int32_t nPos, ISRptAvailableItems** pAvailableItems) {
+    return SRptItemAtPos(Availables(), nPos, pAvailableItems);
 }
 
 HRESULT SRptReportImpl::GetAvailableItemsOfModule(const SString& sModuleName, ISRptAvailableItems** pAvailableItems) {
@@ -174,7 +413,12 @@ HRESULT SRptReportImpl::AddNewTemplate(const SString& sModuleName, int32_t bDisc
         hr = init->InitObject(nullptr);
         if (FAILED(hr)) return hr;
     }
-    AddTemplate(made.Get());
+    // A template that the report cannot take is not left behind in the session.
+    hr = AddTemplate(made.Get());
+    if (FAILED(hr)) {
+        object->Delete();
+        return hr;
+    }
     *pTemplate = made.Detach();
     return S_OK;
 }
@@ -206,22 +450,113 @@ HRESULT SRptReportImpl::SyncTemplatesWithAvailableItems() {
     return S_OK;
 }
 
+HRESULT SRptReportImpl::GetTemplatesCollection(ISRepClassCol** pTemplatesCol) {
+    if (!pTemplatesCol) return E_POINTER;
+    return static_cast<ISRepObject*>(this)->GetCollection(RPTREPORT_TEMPLATES, pTemplatesCol);
+}
+
 HRESULT SRptReportImpl::GetTemplatesCount(int32_t* nCount) {
     if (!nCount) return E_POINTER;
-    SRepClassColPtr templates = GetCollection(RPTREPORT_TEMPLATES);
-    const HRESULT hr = templates->GetCount(nCount);
+    const HRESULT hr = Templates()->GetCount(nCount);
     return FAILED(hr) ? hr : S_OK;
 }
 
 HRESULT SRptReportImpl::GetTemplateAtPos(int32_t nPos, ISRptTemplate** pTemplate) {
-    if (!pTemplate) return E_POINTER;
-    *pTemplate = nullptr;
-    SRepClassColPtr templates = GetCollection(RPTREPORT_TEMPLATES);
-    SComWrap<ISRepObject> object;
-    const HRESULT hr = templates->Item(nPos, &object);
+    return SRptItemAtPos(Templates(), nPos, pTemplate);
+}
+
+HRESULT SRptReportImpl::GetPosOfTemplate(ISRptTemplate* pTemplate, int32_t* nPos) {
+    if (!nPos) return E_INVALIDARG;
+    SRepObjIterator templates(static_cast<ISRepObject*>(this), RPTREPORT_TEMPLATES);
+    SComWrap<ISRptTemplate> each;
+    for (int32_t position = 0; templates.Next(each); ++position) {
+        if (each.Get() == pTemplate) {
+            *nPos = position;
+            return S_OK;
+        }
+    }
+    *nPos = -1;
+    return S_FALSE;
+}
+
+HRESULT SRptReportImpl::DeleteTemplateAtPos(int32_t nPos) {
+    SRepClassColPtr templates = Templates();
+    SComWrap<ISRepObject> removed;
+    HRESULT hr = templates->Item(nPos, &removed);
     if (hr != S_OK) return hr;
-    SComWrap<ISRptTemplate> found;
-    found = static_cast<IUnknown*>(object.Get());
-    *pTemplate = found.Detach();
+    hr = templates->Remove(nPos);
+    if (FAILED(hr)) return hr;
+    removed->Delete();
     return S_OK;
+}
+
+HRESULT SRptReportImpl::SyncTemplatesWithExtendedResource() {
+    SRepObjIterator templates(static_cast<ISRepObject*>(this), RPTREPORT_TEMPLATES);
+    SComWrap<ISRptTemplate> each;
+    while (templates.Next(each))
+        if (each) each->UpdateUserDefinedItems();
+    return S_OK;
+}
+
+// ---- sinks ----
+
+HRESULT SRptReportImpl::AdviseCollection(int32_t id, ISRepColSink* pSink, bool advise) {
+    if (!pSink) return S_FALSE;
+    SRepClassColPtr collection = GetCollection(id);
+    return advise ? collection->Advise(pSink) : collection->Unadvise(pSink);
+}
+
+HRESULT SRptReportImpl::AdviseTemplate(ISRepColSink* pSink) {
+    return AdviseCollection(RPTREPORT_TEMPLATES, pSink, true);
+}
+
+HRESULT SRptReportImpl::UnadviseTemplate(ISRepColSink* pSink) {
+    return AdviseCollection(RPTREPORT_TEMPLATES, pSink, false);
+}
+
+HRESULT SRptReportImpl::AdviseAvailableItems(ISRepColSink* pSink) {
+    return AdviseCollection(RPTREPORT_AVAILABLES, pSink, true);
+}
+
+HRESULT SRptReportImpl::UnadviseAvailableItems(ISRepColSink* pSink) {
+    return AdviseCollection(RPTREPORT_AVAILABLES, pSink, false);
+}
+
+// ---- template files ----
+
+HRESULT SRptReportImpl::ReadTemplatesFromStream(SInputStream& stream) {
+    SComWrap<ISRepSession> session;
+    GetSession(&session);
+    if (!session) SComThrow(E_POINTER);
+    SRepClassColPtr templates = Templates();
+    const int32_t before = templates.GetCount();
+    const HRESULT hr = ::ReadTemplatesFromStream(stream, templates.Get(), session.Get());
+    if (FAILED(hr)) return hr;
+    return templates.GetCount() > before ? S_OK : S_FALSE;
+}
+
+HRESULT SRptReportImpl::WriteTemplatesToStream(SOutputStream& stream) {
+    return ::WriteTemplatesToStream(stream, Templates().Get());
+}
+
+HRESULT SRptReportImpl::ReadTemplate(const SString& sFile) {
+    SComWrap<ISRepSession> session;
+    GetSession(&session);
+    if (!session) SComThrow(E_POINTER);
+    SComWrap<ISRptTemplate> read;
+    HRESULT hr = ::ReadTemplateFromFile(sFile, &read, session.Get());
+    if (FAILED(hr)) return hr;
+    hr = AddTemplate(read.Get());
+    return FAILED(hr) ? hr : S_OK;
+}
+
+HRESULT SRptReportImpl::WriteTemplate(const SString& sFile) {
+    SWaitCursor wait;
+    SFile file(sFile);
+    // A file that nobody may write keeps what it holds, and the caller hears why.
+    if (file.Exists() && file.IsReadOnly()) return E_ACCESSDENIED;
+    file.Done();
+    SComWrap<ISRptTemplate> first;
+    GetTemplateAtPos(0, &first);
+    return ::WriteTemplateToFile(sFile, first.Get());
 }

@@ -2,13 +2,16 @@
 // SRptReport: the root of a report document, the first top object of its session. It holds the
 // title page's texts and switches, its templates (Templates, owned), a copy of the available
 // items of each module it draws on (Availables), its language and the sessions of its models.
-// Its display name is its Name. A new template is brought into line with its module's available
-// items, which are copied into the report the first time a template of the module needs them.
-// The report's paragraphs, generation and preview, fonts, language binding, template files and
+// Its display name is its Name. It owns two paragraphs, the title page's title ("Report Title",
+// font kind 2) and its optional fields ("Optional Fields", font kind 3). A template inserted into
+// Templates is brought into line with its module's available items, which are copied into the
+// report the first time a template of the module needs them. Generation and preview, fonts and
 // repair come with their parts; until then generating and previewing answer E_NOTIMPL.
 #include <cstdint>
+#include <map>
 
 #include "platform/base/SString.h"
+#include "platform/repo/ISRepSessionExtern.h"
 #include "platform/repo/SRepComObject.h"
 #include "rpt/objs/paras/SRptParaContainerMem.h"
 #include "varod9/ISRptAvailableItems.h"
@@ -17,9 +20,18 @@
 
 inline constexpr GUID CLSID_SRptReport = MakeGUID("{A6BAC8D1-B730-11D1-8898-00A02455633B}");
 
-// Attributes and collections the report's own operations use.
+// Attributes the report's own operations use.
 inline constexpr int32_t RPTREPORT_FIRSTPAGETITLE = 0x02006503;
-inline constexpr int32_t RPTREPORT_LANGUAGE = 0x02006553;
+inline constexpr int32_t RPTREPORT_HASFIRSTPAGE = 0x02006508;
+inline constexpr int32_t RPTREPORT_HASFIRSTPAGETITLE = 0x02006509;
+inline constexpr int32_t RPTREPORT_HASFIRSTPAGEAUTHOR = 0x0200650A;
+inline constexpr int32_t RPTREPORT_HASFIRSTPAGESUMMARY = 0x0200650D;
+// The names of the report's two paragraphs.
+inline constexpr uint32_t IDS_RPT_REPORT_TITLE_PARA = 5159;
+inline constexpr uint32_t IDS_RPT_OPTIONAL_FIELDS_PARA = 5161;
+// The box of the title paragraph (all four sides) and the alignment of both paragraphs.
+inline constexpr int16_t RPT_REPORT_TITLE_BORDER = 15;
+inline constexpr int16_t RPT_REPORT_PARA_ALIGNMENT = 4;
 // The first-page title a new report takes, the label of a new template, and the default title of
 // a table of contents (the label of the built-in one).
 inline constexpr uint32_t IDS_RPT_REPORT_TITLE = 5026;
@@ -43,6 +55,17 @@ public:
     virtual SComWrap<ISRepObject> GetLang() = 0;
     virtual SString GetLangName() = 0;
 
+    // The language is written as the object that the variant holds.
+    HRESULT SetAttribute(int32_t id, const SRepVariant& value) override;
+
+    // Registers a kind of extension collection for every report: `memberId` (NotSavedSess,
+    // LangExSess) is gathered under `collectionId`, which must be ExtSess, with elements of
+    // `clsid`. S_FALSE and nothing once the class is initialised; E_FAIL for another collection;
+    // for a member already entered, S_OK when its class is the same, S_FALSE when not.
+    static HRESULT AddCollection(int32_t collectionId, int32_t memberId, const GUID& clsid);
+    // The element class of an extension collection kind; false when none is entered.
+    static bool FindExtensionCollection(int32_t memberId, GUID* clsid);
+
 protected:
     explicit SRptReportMem(ISRepSession* session) : SRptParaContainerImpl(session) {}
     SRptReportMem(const SRptReportMem& source) = default;
@@ -62,42 +85,120 @@ protected:
     bool m_hasFirstPageVersion = true;
     bool m_hasFirstPageDate = true;
     bool m_hasFirstPageSummary = true;
+
+private:
+    // The extension collection kinds of the class: member collection id -> element class.
+    static std::map<int32_t, GUID>& ExtensionCollections();
+
+protected:
+    // Set once the first report is finished: the kinds are fixed from then on.
+    static bool& ExtensionCollectionsSealed();
 };
 
 class SRptReportImpl : public SRptReportMem, public virtual ISRptReport {
 public:
     using Registry = SRptReportRegistry;
 
+    SRPT_PROPERTIES(SRptReport)
+
     SString GetDispName() override { return m_name; }
     // The report's Name, at most 254 characters; S_FALSE when it is that already.
     HRESULT PutDispName(const SString& value) override;
     SComWrap<ISRepObject> GetLang() override;
-    // The first module client's name of the report's language; without a client, E_FAIL as
-    // "%ld" text ("-2147467259").
+    HRESULT PutLang(ISRepObject* pLanguage) override;
     SString GetLangName() override;
 
-    SString GetTitleFromPath(SString sTitlePath) override;
-    SString GetExTitle(uint32_t nItemType) override;
+    HRESULT ReadTemplatesFromStream(SInputStream& stream) override;
+    HRESULT WriteTemplatesToStream(SOutputStream& stream) override;
     HRESULT AddAvailableItems(ISRptAvailableItems* pAvailableItems) override;
     HRESULT AddNewAvailableItems(const SString& sModuleName, ISRptAvailableItems** pAvailableItems) override;
+    HRESULT GetAvailableItemsCollection(ISRepClassCol** pAvailableItemsCol) override;
+    HRESULT GetAvailableItemsCount(int32_t* nCount) override;
+    HRESULT GetAvailableItemsAtPos(int32_t nPos, ISRptAvailableItems** pAvailableItems) override;
     HRESULT GetAvailableItemsOfModule(const SString& sModuleName, ISRptAvailableItems** pAvailableItems) override;
     HRESULT AddTemplate(ISRptTemplate* pTemplate) override;
     HRESULT AddNewTemplate(const SString& sModuleName, int32_t bDiscardOld, ISRptTemplate** pTemplate) override;
     HRESULT SyncTemplateWithAvailableItems(ISRptTemplate* pTemplate) override;
     HRESULT SyncTemplatesWithAvailableItems() override;
+    HRESULT GetTemplatesCollection(ISRepClassCol** pTemplatesCol) override;
     HRESULT GetTemplatesCount(int32_t* nCount) override;
     HRESULT GetTemplateAtPos(int32_t nPos, ISRptTemplate** pTemplate) override;
+    HRESULT GetPosOfTemplate(ISRptTemplate* pTemplate, int32_t* nPos) override;
+    HRESULT DeleteTemplateAtPos(int32_t nPos) override;
+    HRESULT AdviseTemplate(ISRepColSink* pSink) override;
+    HRESULT UnadviseTemplate(ISRepColSink* pSink) override;
+    HRESULT AdviseAvailableItems(ISRepColSink* pSink) override;
+    HRESULT UnadviseAvailableItems(ISRepColSink* pSink) override;
     HRESULT GenerateReport(ISRptGenerationClient*, uint32_t) override { return E_NOTIMPL; }
     HRESULT PreviewReport(ISRptGenerationClient*, ISShellCommandTarget*) override { return E_NOTIMPL; }
+    SString GetTitleFromPath(SString sTitlePath) override;
+    HRESULT SyncTemplatesWithExtendedResource() override;
+    SString GetExTitle(uint32_t nItemType) override;
+    HRESULT ValidateLang() override;
 
-    // A new report's first-page title is the library's text for a report.
+    SRepClassColPtr Templates() override { return GetCollection(RPTREPORT_TEMPLATES); }
+    SRepClassColPtr Availables() override { return GetCollection(RPTREPORT_AVAILABLES); }
+    SRepClassColPtr Language() override { return GetCollection(RPTREPORT_LANGUAGE); }
+    SRepClassColPtr NotSavedSess() override { return GetCollection(RPTREPORT_NOTSAVEDSESS); }
+    SRepClassColPtr LangExSess() override { return GetCollection(RPTREPORT_LANGEXSESS); }
+    SRepClassColPtr ExtSess() override { return GetCollection(RPTREPORT_EXTSESS); }
+
+    // The report's two paragraphs: "Report Title" (font kind 2) and "Optional Fields" (3).
+    SString GetParaName(ISRptPara* pPara) override;
+    int32_t GetParaFontID(ISRptPara* pPara) const override;
+
+    // Reads one template from a file and appends it: the read's failure, else S_OK (a file that
+    // gives no template counts as read).
+    HRESULT ReadTemplate(const SString& sFile);
+    // Writes the first template to a file: E_ACCESSDENIED and nothing written when the file is
+    // read-only, else the write's code.
+    HRESULT WriteTemplate(const SString& sFile);
+
+    // The repository's set-up, then the two extension collection kinds of every report.
+    HRESULT FinalConstruct() override;
+    // A new report makes its two paragraphs and takes the library's text for its title page.
     HRESULT OnInitialize(ISRepObject* parent) override;
+    // A template inserted into Templates is brought into line with its module's available items,
+    // while the framework allows cascading.
+    HRESULT OnCollectionInsert(int32_t id, ISRepObject* object, int32_t position) override;
+    // A change of the language rebuilds the template tabs of the report's open editor.
+    HRESULT OnCollectionChange(int32_t id, ISRepObject* object) override;
+    // The title page's texts and switches stay writable whatever the framework's rule says; the
+    // title's switch (HasFirstPageTitle) and every other attribute follow it.
+    bool IsAttrReadOnly(int32_t id, const SRepVariant& value) override;
+
+    // What rebuilds the template tabs of a report's open editor: the editor's report view map
+    // finds the report's view, if one is open, and has it rebuild its tabs. Until the editor
+    // installs its own there is nothing to rebuild. Returns the one it replaces.
+    using SOpenEditorUpdater = void (*)(ISRepObject* report);
+    static SOpenEditorUpdater SetOpenEditorUpdater(SOpenEditorUpdater updater);
 
     SREP_QUERY_CLASS_INTERFACE(ISRptReport, SRptReportMem)
 
 protected:
     explicit SRptReportImpl(ISRepSession* session) : SRptReportMem(session) {}
     SRptReportImpl(const SRptReportImpl& source) : SRptReportMem(source) {}
+
+private:
+    // Binds the language and puts the reference to its session first in LangExSess: the one
+    // among the target models when there is one, else a new reference in the report's session
+    // (which then is LangExSess's only entry). Nothing changes when a step before the last fails.
+    HRESULT BindLanguage(ISRepObject* pLanguage);
+    // The first reference among `references` to the session `target` (by object identity), or
+    // empty. Throws E_POINTER for an entry that is no session reference.
+    static SComWrap<ISRepSessionExtern> FindSessionReference(ISRepClassCol* references, ISRepSession* target);
+    // A new reference to `target` in `session`, stamped with the login: E_OUTOFMEMORY when none
+    // can be made.
+    static HRESULT NewSessionReference(ISRepSession* session, ISRepSession* target,
+                                       SComWrap<ISRepSessionExtern>& reference);
+    static SOpenEditorUpdater& OpenEditorUpdater();
+
+    // Makes the two paragraphs at positions 0 and 1 of Paragraphs, then sets them up.
+    HRESULT ConstructPara();
+    // The stock formats of font kinds 2 and 3, the title's box and both alignments.
+    HRESULT SetupParagraphs();
+    // A sink in or out of a collection of the report.
+    HRESULT AdviseCollection(int32_t id, ISRepColSink* pSink, bool advise);
 };
 
 class SRptReportRegistry : public SRptStaticRegistry<SRptReportRegistry> {

@@ -1,7 +1,85 @@
 #include "rpt/objs/reports/SRptTemplateMem.h"
 
-#include "varod9/ISRptReport.h"
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+#include "platform/base/SMbcs.h"
+#include "platform/com/SComCheck.h"
+#include "platform/repo/SRepObjIterator.h"
+#include "rpt/module/SRptGlobalsContainer.h"
+#include "rpt/objs/items/SRptItemParagraphs.h"
+#include "rpt/objs/items/SRptUserGraphicMem.h"
+#include "rpt/objs/paras/SRptParaFooterMem.h"
+#include "rpt/objs/paras/SRptParaHeaderMem.h"
+#include "rpt/objs/tables/SRptTableMem.h"
+#include "varod9/ISRptAddToContents.h"
+#include "varod9/ISRptCustom.h"
+#include "varod9/ISRptPara.h"
+#include "varod9/ISRptTable.h"
+#include "varod9/ISRptTblCts.h"
 #include "varod9/RptApi.h"
+#include "varod9/RptParaFormat.h"
+
+namespace {
+
+// The positions of the header and footer paragraphs, which are also their stock and font kinds.
+constexpr int32_t kHeaderPara = 0;
+constexpr int32_t kFooterPara = 1;
+// Names of the two paragraphs in the library's string table.
+constexpr uint32_t IDS_RPT_PARA_HEADER = 5160;
+constexpr uint32_t IDS_RPT_PARA_FOOTER = 5162;
+// The first part of the default footer: the application's name.
+constexpr uint32_t IDS_RPT_TEMPLATE_APPLICATION = 200;
+// Duplicate's flag for a copy of the whole object with what it owns.
+constexpr uint32_t kDuplicateDeep = 1;
+
+const char* const kDefaultHeader = "%MODULE%\t%MODELNAME%";
+
+bool SameText(const SString& a, const SString& b) {
+    return _mbscmp(a.c_str(), b.c_str()) == 0;
+}
+
+// Paper width minus the left and right margins, kept within 32 bits.
+int32_t PrintableWidth(const POINT& paper, const RECT& margins) {
+    const int64_t width = int64_t{paper.x} - margins.right - margins.left;
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(width, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+RPTTABPOS TabAt(int32_t position, int16_t alignment) {
+    RPTTABPOS tab;
+    tab.position = position;
+    tab.alignment = alignment;
+    return tab;
+}
+
+// A text as the device expands it, and whether it must be expanded again.
+std::pair<SString, bool> ExpandWith(ISRptDevice* device, const SString& moduleId, const SString& text) {
+    SString expanded;
+    int32_t needExpand = 0;
+    device->ExpandHeaderFooter(moduleId, text, expanded, needExpand);
+    return {expanded, needExpand != 0};
+}
+
+SPrinterCache* GetThePrinterCache() {
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    return globals ? globals->GetPrinterCache() : nullptr;
+}
+
+SRptModuleItemTable* GetTheModuleItemTable() {
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    return globals ? globals->GetModuleItemTable() : nullptr;
+}
+
+// The registered item under a key, or empty; a missing key adds nothing.
+SComWrap<ISRptItem> FindRegisteredItem(SRptModuleItemTable& table, const SString& moduleId, const SString& itemId) {
+    SComWrap<ISRptItem> found;
+    if (auto entry = table.GetEntry(SRptModuleItemTableEntry(moduleId, itemId))) found = entry.GetValue();
+    return found;
+}
+
+}  // namespace
 
 // ---- SRptTemplateMem ----
 
@@ -11,16 +89,231 @@ SComWrap<ISRepObject> SRptTemplateMem::GetParentReport() {
     return report;
 }
 
-// ---- SRptTemplateImpl ----
+// ---- parent report ----
 
 ISRepObject* SRptTemplateImpl::GetParentReport() {
     return SRptTemplateMem::GetParentReport().Get();
 }
 
-SString SRptTemplateImpl::GetExtendedTitle(uint32_t kind) {
+HRESULT SRptTemplateImpl::ComputeParentReport(ISRepObject** pParent) {
+    if (!pParent) return E_POINTER;
+    *pParent = nullptr;
+    SComWrap<ISRepClassCol> reports;
+    const HRESULT hr = GetCollection(RPTTEMPLATE_REPORT, &reports);
+    if (FAILED(hr)) return hr;
+    if (!reports) return E_POINTER;
+    int32_t count = 0;
+    SComCheck(reports->GetCount(&count));
+    if (count == 0) return S_FALSE;
+    return reports->Item(0, pParent);
+}
+
+SComWrap<ISRptReport> SRptTemplateImpl::GetParentReportInterface() {
     SComWrap<ISRptReport> report;
     report = static_cast<IUnknown*>(SRptTemplateMem::GetParentReport().Get());
+    return report;
+}
+
+SString SRptTemplateImpl::GetExtendedTitle(uint32_t kind) {
+    SComWrap<ISRptReport> report = GetParentReportInterface();
     return report ? report->GetExTitle(kind) : SString();
+}
+
+HRESULT SRptTemplateImpl::OnUpdateAttribute(int32_t id) {
+    if (id == RPTITEM_MODULEID) {
+        // The items follow the template's new module.
+        if (SComWrap<ISRptReport> report = GetParentReportInterface())
+            report->SyncTemplateWithAvailableItems(static_cast<ISRptTemplate*>(this));
+    } else if (id == SREP_DISPID_NAME) {
+        // The report carries the name of the template renamed last.
+        if (SComWrap<ISRptReport> report = GetParentReportInterface()) {
+            SRepVariant name;
+            name.SetText(m_name);
+            report->SetAttribute(SREP_DISPID_NAME, name);
+        }
+    }
+    return SRptTemplateMem::OnUpdateAttribute(id);
+}
+
+// ---- placing items ----
+
+HRESULT SRptTemplateImpl::AddTemplateItem(ISRptItem* pRegItem, ISRptItem* pParent, int32_t nPos,
+                                          ISRptItem** pNewItem) {
+    if (!pRegItem || !pParent || !pNewItem) return E_POINTER;
+    *pNewItem = nullptr;
+    SComWrap<ISRepSession> session;
+    GetSession(&session);
+    SComWrap<ISRepObject> source;
+    source = static_cast<IUnknown*>(pRegItem);
+    if (!source) SComThrow(E_POINTER);
+    SComWrap<ISRepObject> copy;
+    const HRESULT hr = source->Duplicate(session.Get(), kDuplicateDeep, nullptr, &copy);
+    // A copy that did not come is a failure, whatever the code said.
+    if (FAILED(hr)) return hr;
+    if (!copy) return E_FAIL;
+
+    SComWrap<ISRptAddToContents> addToContents;
+    addToContents = static_cast<IUnknown*>(copy.Get());
+    if (addToContents) {
+        const HRESULT refused = addToContents->OnPreAddToContents();
+        if (refused != S_OK) {
+            copy->Delete();
+            return refused;
+        }
+    }
+    SComWrap<ISRptItem> item;
+    item = static_cast<IUnknown*>(copy.Get());
+    if (!item) SComThrow(E_POINTER);
+    item->SetInTemplateRecursive(true);
+    pParent->Items().Insert(nPos, copy.Get());
+    if (addToContents) {
+        const HRESULT refused = addToContents->OnPostAddToContents();
+        if (refused != S_OK) {
+            copy->Delete();
+            return refused;
+        }
+    }
+    item->PostAddTemplateItem();
+    *pNewItem = item.Detach();
+    return S_OK;
+}
+
+HRESULT SRptTemplateImpl::AddTemplateItemWithParent(ISRptItem* pRegItem, ISRptItem* pParent, int32_t nPos,
+                                                    ISRptItem** pNewItem) {
+    if (!pRegItem || !pParent || !pNewItem) return E_POINTER;
+    SRptItemIdSet itemIds;
+    itemIds.insert(pRegItem->GetItemID());
+    SComWrap<ISRptItem> current(pRegItem);
+    while (current && current->CanDropItemIntoParentAtPos(pParent, nPos) != S_OK) {
+        SComWrap<ISRptItem> parent;
+        current->GetParentItem(&parent);
+        if (parent) itemIds.insert(parent->GetItemID());
+        current = parent;
+    }
+    const HRESULT hr = AddTemplateItem(current.Get(), pParent, nPos, pNewItem);
+    if (hr != S_OK) return hr;
+    return PruneAddedItem(*pNewItem, itemIds);
+}
+
+HRESULT SRptTemplateImpl::PruneAddedItem(ISRptItem* pItem, const SRptItemIdSet& itemIds) {
+    if (!pItem) return E_INVALIDARG;
+    SComWrap<ISRepObject> object;
+    object = static_cast<IUnknown*>(pItem);
+    if (!object || !object->HasCollection(RPTITEM_ITEMS)) return S_OK;
+    // The iterator survives the deletion of the child it stands on.
+    SRepObjIterator children(object.Get(), RPTITEM_ITEMS);
+    SComWrap<ISRptItem> child;
+    while (children.Next(child)) {
+        if (!child) SComThrow(E_POINTER);
+        if (itemIds.count(child->GetItemID())) continue;
+        const HRESULT hr = DeleteTemplateItem(child.Get());
+        if (hr != S_OK) return hr;
+    }
+    return S_OK;
+}
+
+HRESULT SRptTemplateImpl::DeleteTemplateItem(ISRptItem* pItem) {
+    if (!pItem) return E_INVALIDARG;
+    return pItem->Delete();
+}
+
+// ---- creation, page set-up, header and footer ----
+
+HRESULT SRptTemplateImpl::OnInitialize(ISRepObject* parent) {
+    PutInTemplate(true);
+    SetupPageSetup();
+    return SRptTemplateMem::OnInitialize(parent);
+}
+
+HRESULT SRptTemplateImpl::ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) {
+    if (!pItemDef) return E_POINTER;
+    SRptItemImpl::ConstructWithItemDef(pItemDef);
+    HRESULT hr = SRptCreateParagraph(this, CLSID_SRptParaHeader, kHeaderPara);
+    if (FAILED(hr)) return hr;
+    hr = SRptCreateParagraph(this, CLSID_SRptParaFooter, kFooterPara);
+    if (FAILED(hr)) return hr;
+    SetupPageSetup();
+    hr = SetupParagraphs();
+    if (FAILED(hr)) return hr;
+    hr = SetupHeaderFooter();
+    return FAILED(hr) ? hr : S_OK;
+}
+
+HRESULT SRptTemplateImpl::SetupPageSetup() {
+    SPrinterCache* printer = GetThePrinterCache();
+    if (!printer) return S_OK;
+    PutMargin(printer->GetMargins());
+    PutMinMargin(printer->GetMinMargins());
+    PutPaperSize(printer->GetPageSize());
+    // A printer that has no orientation or paper to report leaves portrait A4.
+    const int32_t orientation = printer->GetOrientation();
+    PutOrientation(orientation > 0 ? orientation : DMORIENT_PORTRAIT);
+    const int32_t paper = printer->GetPaperSize();
+    PutPaperFormat(paper > 0 ? paper : DMPAPER_A4);
+    return S_OK;
+}
+
+int32_t SRptTemplateImpl::GetPrintableWidth() const {
+    return PrintableWidth(m_paperSize, m_margin);
+}
+
+HRESULT SRptTemplateImpl::SetupParagraphs() {
+    const HRESULT result = SRptItemImpl::SetupParagraphs();
+    SComWrap<ISRptPara> header;
+    SComWrap<ISRptPara> footer;
+    HRESULT hr = GetParaAtPos(kHeaderPara, &header);
+    if (FAILED(hr)) return hr;
+    hr = GetParaAtPos(kFooterPara, &footer);
+    if (FAILED(hr)) return hr;
+    if (!header || !footer) SComThrow(E_POINTER);
+    header->ConstructStockPara(kHeaderPara);
+    footer->ConstructStockPara(kFooterPara);
+    // A line under the header and one above the footer.
+    header->PutBorder(RPT_PARA_BORDER_BOTTOM);
+    footer->PutBorder(RPT_PARA_BORDER_TOP);
+    const int32_t width = GetPrintableWidth();
+    const RPTTABPOS tabs[] = {TabAt(width / 2, RPT_TABPOS_ALIGN_CENTER), TabAt(width, RPT_TABPOS_ALIGN_RIGHT)};
+    header->SetTabs(2, tabs);
+    footer->SetTabs(2, tabs);
+    return result;
+}
+
+HRESULT SRptTemplateImpl::SetupHeaderFooter() {
+    int32_t width = RPT_TEMPLATE_DEFAULT_WIDTH;
+    if (SPrinterCache* printer = GetThePrinterCache()) width = PrintableWidth(printer->GetPageSize(), printer->GetMargins());
+    const RPTTABPOS headerTabs[] = {TabAt(width, RPT_TABPOS_ALIGN_RIGHT)};
+    const RPTTABPOS footerTabs[] = {TabAt(width / 2, RPT_TABPOS_ALIGN_CENTER), TabAt(width, RPT_TABPOS_ALIGN_RIGHT)};
+    RPTHEADERFOOTERDEF def;
+    def.HeaderText = kDefaultHeader;
+    def.HeaderTabCount = 1;
+    def.HeaderTabs = headerTabs;
+    def.FooterText = SRptLoadString(IDS_RPT_TEMPLATE_APPLICATION, "Report Editor") + "\t%DATE%" + "\tPage %PAGE%";
+    def.FooterTabCount = 2;
+    def.FooterTabs = footerTabs;
+    const HRESULT hr = SetHeaderFooter(&def);
+    return FAILED(hr) ? hr : S_OK;
+}
+
+HRESULT SRptTemplateImpl::SetParaTabs(int32_t position, int32_t count, const RPTTABPOS* tabs) {
+    SComWrap<ISRptPara> para;
+    SComCheck(GetParaAtPos(position, &para));
+    if (!para) SComThrow(E_POINTER);
+    return para->SetTabs(count, tabs);
+}
+
+HRESULT SRptTemplateImpl::SetHeaderFooter(const RPTHEADERFOOTERDEF* pDef) {
+    if (!pDef || pDef->Size != RPT_HEADERFOOTERDEF_SIZE) return E_INVALIDARG;
+    if (pDef->HeaderTabCount > 0 && pDef->HeaderTabs) {
+        const HRESULT hr = SetParaTabs(kHeaderPara, pDef->HeaderTabCount, pDef->HeaderTabs);
+        if (FAILED(hr)) return hr;
+    }
+    if (pDef->FooterTabCount > 0 && pDef->FooterTabs) {
+        const HRESULT hr = SetParaTabs(kFooterPara, pDef->FooterTabCount, pDef->FooterTabs);
+        if (FAILED(hr)) return hr;
+    }
+    PutHeader(pDef->HeaderText);
+    PutFooter(pDef->FooterText);
+    return S_OK;
 }
 
 SString SRptTemplateImpl::GetDispHeader() {
@@ -31,8 +324,147 @@ SString SRptTemplateImpl::GetDispFooter() {
     return m_footUserDef ? m_footer : GetExDefFooter();
 }
 
+HRESULT SRptTemplateImpl::InitHeaderFooter(ISRptDevice* pOutDevice) {
+    PutHeaderNeedExpand(true);
+    PutFooterNeedExpand(true);
+    return ExpandHeaderFooter(pOutDevice);
+}
+
+HRESULT SRptTemplateImpl::ExpandHeaderFooter(ISRptDevice* pOutDevice) {
+    if (!pOutDevice) return E_INVALIDARG;
+    const SString moduleId = GetModuleID();
+    if (m_headerNeedExpand) {
+        const auto [expanded, needExpand] = ExpandWith(pOutDevice, moduleId, GetDispHeader());
+        PutExpHeader(expanded);
+        PutHeaderNeedExpand(needExpand);
+    }
+    if (m_footerNeedExpand) {
+        const auto [expanded, needExpand] = ExpandWith(pOutDevice, moduleId, GetDispFooter());
+        PutExpFooter(expanded);
+        PutFooterNeedExpand(needExpand);
+    }
+    return S_OK;
+}
+
+SString SRptTemplateImpl::GetParaName(ISRptPara* pPara) {
+    int32_t position = -1;
+    if (!SRptGetParaPosition(static_cast<ISRepObject*>(this), pPara, &position)) return SString();
+    if (position == kHeaderPara) return SRptLoadString(IDS_RPT_PARA_HEADER, "Header");
+    if (position == kFooterPara) return SRptLoadString(IDS_RPT_PARA_FOOTER, "Footer");
+    return SRptTemplateMem::GetParaName(pPara);
+}
+
+int32_t SRptTemplateImpl::GetParaFontID(ISRptPara* pPara) const {
+    int32_t position = -1;
+    if (!SRptGetParaPosition(static_cast<const ISRepObject*>(this), pPara, &position)) return -1;
+    return position == kHeaderPara || position == kFooterPara ? position : -1;
+}
+
 HRESULT SRptTemplateImpl::OnCreateBrowserNode(ISBrowserView*, uint32_t, ISBrowserNode*, ISBrowserNode*, int32_t, bool,
                                               SRptBrowserNodeItem** pBrowserNodeItem) {
     *pBrowserNodeItem = nullptr;
     return E_NOTIMPL;
+}
+
+// ---- walks ----
+
+HRESULT SRptTemplateImpl::RunWalk(uint32_t kind, intptr_t value) {
+    SRptScanTreeHelper walk(kind, static_cast<ISRepObject*>(this), value);
+    return walk.ScanTree(this);
+}
+
+HRESULT SRptTemplateImpl::RetrieveUserProcs(ISRptAvailableItems* pAvailableItems) {
+    return RunWalk(RPTSCAN_KIND_USERPROCS, reinterpret_cast<intptr_t>(pAvailableItems));
+}
+
+HRESULT SRptTemplateImpl::RetrieveRegisteredItems(ISRptAvailableItems* pAvailableItems) {
+    return RunWalk(RPTSCAN_KIND_REGISTEREDITEMS, reinterpret_cast<intptr_t>(pAvailableItems));
+}
+
+HRESULT SRptTemplateImpl::UpdateUserDefinedItems() {
+    if (SComWrap<ISRptReport> report = GetParentReportInterface()) {
+        PutHeadUserDef(!SameText(m_header, report->GetExTitle(RPT_EXTITLE_HEADER)));
+        PutFootUserDef(!SameText(m_footer, report->GetExTitle(RPT_EXTITLE_FOOTER)));
+    }
+    return RunWalk(RPTSCAN_KIND_USERDEFINED, 0);
+}
+
+HRESULT SRptTemplateImpl::Dispatch(uint32_t kind, ISRptItem* object, RPTSCANINFO* info) {
+    switch (kind) {
+        case RPTSCAN_KIND_USERPROCS: return OnRetrieveProcItem(object, info);
+        case RPTSCAN_KIND_REGISTEREDITEMS: return OnRetrieveRegisteredItems(object, info);
+        case RPTSCAN_KIND_USERDEFINED: return OnUpdateUserDefinedItems(object, info);
+        default: return E_INVALIDARG;
+    }
+}
+
+HRESULT SRptTemplateImpl::OnRetrieveProcItem(ISRptItem* item, RPTSCANINFO* info) {
+    if (!info) return S_OK;
+    SComWrap<ISRptCustom> custom;
+    custom = static_cast<IUnknown*>(item);
+    if (!custom) {
+        info->action = RPTSCAN_DESCEND;
+        return S_OK;
+    }
+    SRptModuleItemTable* table = GetTheModuleItemTable();
+    if (!table) return S_FALSE;
+    SComWrap<ISRptItem> registered = FindRegisteredItem(*table, GetModuleID(), item->GetItemID());
+    if (registered) {
+        SComWrap<ISRptCustom> registeredCustom;
+        registeredCustom = static_cast<IUnknown*>(registered.Get());
+        if (registeredCustom) {
+            SComWrap<IUnknown> procs;
+            registeredCustom->GetUserProcs(&procs);
+            custom->SetUserProcs(procs.Get());
+            custom->PutResPath(registeredCustom->GetResPath());
+            if (custom->IsKindOf(CLSID_SRptTable)) {
+                SComWrap<ISRptTable> table;
+                SComWrap<ISRptTable> registeredTable;
+                table = static_cast<IUnknown*>(item);
+                registeredTable = static_cast<IUnknown*>(registered.Get());
+                if (table) table->UpdateLabelPath(registeredTable.Get());
+            }
+        }
+    } else {
+        // The module no longer offers the item: it leaves the template for good, so that no
+        // orphan is kept or saved. The walk goes on with its next sibling.
+        SComWrap<ISRptItem> parent;
+        item->GetParentItem(&parent);
+        if (!parent) SComThrow(E_POINTER);
+        SComCheck(DeleteTemplateItem(item));
+    }
+    info->action = RPTSCAN_DESCEND;
+    return S_OK;
+}
+
+HRESULT SRptTemplateImpl::OnRetrieveRegisteredItems(ISRptItem* item, RPTSCANINFO* info) {
+    if (!info) return S_OK;
+    if (!item) {
+        info->action = RPTSCAN_DESCEND;
+        return S_OK;
+    }
+    SRptModuleItemTable* table = GetTheModuleItemTable();
+    if (!table) return S_FALSE;
+    SComWrap<ISRptItem> registered = FindRegisteredItem(*table, item->GetModuleID(), item->GetItemID());
+    item->SetRegisteredItem(registered.Get());
+    info->action = RPTSCAN_DESCEND;
+    return S_OK;
+}
+
+HRESULT SRptTemplateImpl::OnUpdateUserDefinedItems(ISRptItem* item, RPTSCANINFO* info) {
+    SComWrap<ISRptCustom> custom;
+    custom = static_cast<IUnknown*>(item);
+    if (custom) {
+        if (!custom->IsKindOf(CLSID_SRptUserGraphic) && GetParentReportInterface())
+            custom->PutUserDefined(!SameText(custom->GetTitle(), custom->GetDefaultTitle()));
+    } else {
+        SComWrap<ISRptTblCts> contents;
+        contents = static_cast<IUnknown*>(item);
+        if (contents) {
+            if (SComWrap<ISRptReport> report = GetParentReportInterface())
+                contents->PutUserDefined(!SameText(contents->GetTitle(), report->GetExTitle(RPT_EXTITLE_TBLCTS)));
+        }
+    }
+    if (info) info->action = RPTSCAN_DESCEND;
+    return S_OK;
 }

@@ -2,9 +2,9 @@
 // SRptTemplate: one report template, a named page of a report with its header and footer, its
 // page set-up and the tree of items placed in it (its Items). A report owns its templates; the
 // template reaches its report through its Report collection. It offers one command of its own,
-// "&Header/Footer...", and never moves among other items. Placing, moving and scanning items,
-// expanding the header and footer, and its browser node and commands come with their parts;
-// until then the scans of the module's items find nothing to take.
+// "&Header/Footer...", and never moves among other items. Items placed into it are copies made in
+// its own session; its walks re-link them to what its module registered. Moving items and its
+// browser node and commands come with the editor.
 #include <cstdint>
 
 #include "platform/base/POINT.h"
@@ -12,7 +12,11 @@
 #include "platform/base/SString.h"
 #include "platform/gdi/GdiDefs.h"
 #include "platform/repo/SRepComObject.h"
+#include "rpt/devices/SRptScanTreeHelper.h"
 #include "rpt/objs/items/SRptItemMem.h"
+#include "rpt/objs/reports/SRptItemIdSet.h"
+#include "varod9/ISRptDevice.h"
+#include "varod9/ISRptReport.h"
 #include "varod9/ISRptTemplate.h"
 
 // The repository's null rectangle and point: the margins and paper size before a page set-up.
@@ -26,6 +30,13 @@ inline constexpr int16_t RPT_TEMPLATE_ZOOM = 100;
 // The kinds of the report's extended titles that are a template's default header and footer.
 inline constexpr uint32_t RPT_EXTITLE_HEADER = 1;
 inline constexpr uint32_t RPT_EXTITLE_FOOTER = 2;
+inline constexpr uint32_t RPT_EXTITLE_TBLCTS = 0;
+// The template's walks.
+inline constexpr uint32_t RPTSCAN_KIND_USERPROCS = 4;
+inline constexpr uint32_t RPTSCAN_KIND_REGISTEREDITEMS = 5;
+inline constexpr uint32_t RPTSCAN_KIND_USERDEFINED = 6;
+// The printable width of the default header and footer when there is no printer.
+inline constexpr int32_t RPT_TEMPLATE_DEFAULT_WIDTH = 16000;
 
 class SRptTemplateRegistry;
 
@@ -66,23 +77,42 @@ protected:
     int32_t m_paperFormat = DMPAPER_A4;
 };
 
-class SRptTemplateImpl : public SRptTemplateMem, public virtual ISRptTemplate {
+class SRptTemplateImpl : public SRptTemplateMem,
+                         public virtual ISRptTemplate,
+                         public SRptScanTreeHelper::SScanner {
 public:
     using Registry = SRptTemplateRegistry;
 
+    SRPT_PROPERTIES(SRptTemplate)
+
     // The owning report, not counted for the caller: it lives while it owns the template.
     ISRepObject* GetParentReport() override;
-    // The scans of the module's items come with the template's scans: nothing is taken yet.
-    HRESULT RetrieveUserProcs(ISRptAvailableItems*) override { return S_OK; }
-    HRESULT RetrieveRegisteredItems(ISRptAvailableItems*) override { return S_OK; }
-
-    // The header as shown: Header when the user defined it, else the default one, the report's
-    // extended title 1; the same for the footer with title 2. Without a report the defaults are
-    // empty.
+    int16_t GetZoomPerct() override { return RPT_TEMPLATE_ZOOM; }
     SString GetDispHeader() override;
     SString GetExDefHeader() override { return GetExtendedTitle(RPT_EXTITLE_HEADER); }
     SString GetDispFooter() override;
     SString GetExDefFooter() override { return GetExtendedTitle(RPT_EXTITLE_FOOTER); }
+
+    HRESULT AddTemplateItem(ISRptItem* pRegItem, ISRptItem* pParent, int32_t nPos, ISRptItem** pNewItem) override;
+    HRESULT AddTemplateItemWithParent(ISRptItem* pRegItem, ISRptItem* pParent, int32_t nPos,
+                                      ISRptItem** pNewItem) override;
+    HRESULT DeleteTemplateItem(ISRptItem* pItem) override;
+    HRESULT InitHeaderFooter(ISRptDevice* pOutDevice) override;
+    // Moving items in the contents comes with the contents editor.
+    HRESULT MoveContentsItemDirctn(const SComTable<ISRepObject>&, uint32_t) override { return E_NOTIMPL; }
+    HRESULT RetrieveUserProcs(ISRptAvailableItems* pAvailableItems) override;
+    HRESULT RetrieveRegisteredItems(ISRptAvailableItems* pAvailableItems) override;
+    HRESULT SetHeaderFooter(const RPTHEADERFOOTERDEF* pDef) override;
+    HRESULT ComputeParentReport(ISRepObject** pParent) override;
+    HRESULT UpdateUserDefinedItems() override;
+    SRepClassColPtr Report() override { return GetCollection(RPTTEMPLATE_REPORT); }
+
+    // Header, footer, then the page set-up, the default paragraphs and the default header and
+    // footer. E_POINTER for null; the first failing step's code (what was made stays).
+    HRESULT ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) override;
+    // Paragraph 0 is the header, 1 the footer.
+    SString GetParaName(ISRptPara* pPara) override;
+    int32_t GetParaFontID(ISRptPara* pPara) const override;
 
     // "&Header/Footer..." only.
     HRESULT IsItemSupportCommand(uint32_t nID) override { return nID == ID_RPT_TEMPLATE_HEADERFOOTER ? S_OK : S_FALSE; }
@@ -92,13 +122,23 @@ public:
     HRESULT CanMoveItemLower() override { return S_FALSE; }
     HRESULT CanMoveItemRaise() override { return S_FALSE; }
 
+    // The walks' call-back: 4 user procedures, 5 registered items, 6 user-defined items; any
+    // other kind E_INVALIDARG.
+    HRESULT Dispatch(uint32_t kind, ISRptItem* object, RPTSCANINFO* info) override;
+
     SREP_QUERY_CLASS_INTERFACE(ISRptTemplate, SRptTemplateMem)
 
 protected:
     explicit SRptTemplateImpl(ISRepSession* session) : SRptTemplateMem(session) {}
     SRptTemplateImpl(const SRptTemplateImpl& source) : SRptTemplateMem(source) {}
 
+    // Marked as in a template, with the printer's page set-up.
+    HRESULT OnInitialize(ISRepObject* parent) override;
+    // The report follows its templates: a new module re-links the items, a new name names the report.
+    HRESULT OnUpdateAttribute(int32_t id) override;
+
     bool IsContainer() override { return true; }
+    SString ComputeLabelInTemplate() override { return m_name; }
     // The template's node and popup commands come with the editor.
     HRESULT OnCreateBrowserNode(ISBrowserView*, uint32_t, ISBrowserNode*, ISBrowserNode*, int32_t, bool,
                                 SRptBrowserNodeItem** pBrowserNodeItem) override;
@@ -106,9 +146,32 @@ protected:
     // A template never enters the table of contents.
     HRESULT InitTblCtsEntry(RPTTBLCTSENTRY*) override { return S_OK; }
 
+    // Stock formats, borders and the centre and right tab stops of the header and footer.
+    HRESULT SetupParagraphs();
+    // The default header and footer for the printer's printable width.
+    HRESULT SetupHeaderFooter();
+    // The page set-up of the printer; always S_OK.
+    HRESULT SetupPageSetup();
+    // The header and footer through the device, each when it needs it. E_INVALIDARG for null.
+    HRESULT ExpandHeaderFooter(ISRptDevice* pOutDevice);
+    // Deletes the direct children of a new copy whose ItemID is not on the way to the dropped item.
+    HRESULT PruneAddedItem(ISRptItem* pItem, const SRptItemIdSet& itemIds);
+
+    HRESULT OnRetrieveProcItem(ISRptItem* item, RPTSCANINFO* info);
+    HRESULT OnRetrieveRegisteredItems(ISRptItem* item, RPTSCANINFO* info);
+    HRESULT OnUpdateUserDefinedItems(ISRptItem* item, RPTSCANINFO* info);
+
 private:
     // The parent report's extended title of a kind; empty without a report.
     SString GetExtendedTitle(uint32_t kind);
+    // The parent report as a report; empty without one.
+    SComWrap<ISRptReport> GetParentReportInterface();
+    // Runs one of the template's walks over its own tree.
+    HRESULT RunWalk(uint32_t kind, intptr_t value);
+    // The tab stops of the paragraph at a position, replacing its stops.
+    HRESULT SetParaTabs(int32_t position, int32_t count, const RPTTABPOS* tabs);
+    // The printable width of the template's own page set-up.
+    int32_t GetPrintableWidth() const;
 };
 
 class SRptTemplateRegistry : public SRptStaticRegistry<SRptTemplateRegistry> {

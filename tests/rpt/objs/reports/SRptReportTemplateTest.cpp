@@ -118,7 +118,13 @@ TEST_F(SRptReportTemplate, ATemplateIsMadeForAModuleOnlyWhenTheOldOneMayBeDiscar
 }
 
 TEST_F(SRptReportTemplate, ANewTemplateReadsItsDocumentedValues) {
-    SComWrap<ISRptTemplate> made = NewTemplate("Sales");
+    // A template as its session makes it, before any header, footer or page set-up is given.
+    SComWrap<ISRepObject> object;
+    ASSERT_EQ(session->CreateObject(CLSID_SRptTemplate, reinterpret_cast<void**>(&object), ISRepObject::iid, false),
+              S_OK);
+    SComWrap<ISRptTemplate> made;
+    made = static_cast<IUnknown*>(object.Get());
+    ASSERT_TRUE(made);
     EXPECT_EQ(Attribute(made.Get(), SREP_DISPID_NAME).GetText(), "Template items");
     for (int32_t id : {SREP_DISPID_CODE, kHeader, 0x02006201, 0x02006204, 0x02006205})
         EXPECT_EQ(Attribute(made.Get(), id).GetText(), "") << std::hex << id;

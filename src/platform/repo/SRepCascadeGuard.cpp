@@ -1,0 +1,3 @@
+#include "platform/repo/SRepCascadeGuard.h"
+
+bool g_IsCascadeAllowed = true;
