@@ -9,6 +9,7 @@
 #include "varod9/RptExport.h"
 
 struct ISRptGenerationClient;
+struct ISRptReport;
 
 struct RPT_EXPORT ISRptDevice : IUnknown {
     static constexpr GUID iid = MakeGUID("{E5E95706-B72F-11D1-8898-00A02455633B}");
@@ -16,8 +17,14 @@ struct RPT_EXPORT ISRptDevice : IUnknown {
     // The whole generation of the device's report: S_OK, E_ABORT when the user stopped the
     // printing, else the first failing result.
     virtual HRESULT Generate() = 0;
-    // The client of the running generation (null when there is none), not counted.
-    virtual ISRptGenerationClient* GetGenerationClient() = 0;
+    // The device's text for a built-in header/footer field (1 date, 2 time, 3 page).
+    virtual HRESULT GetFieldText(int32_t nFieldNumber, SString* pText) = 0;
+    // The report being generated, with the caller's reference (null when there is none);
+    // E_POINTER for a null out-pointer.
+    virtual HRESULT GetReport(ISRptReport** ppReport) = 0;
+    // The client of the running generation, with the caller's reference (null when there is
+    // none); E_POINTER for a null out-pointer.
+    virtual HRESULT GetGenerationClient(ISRptGenerationClient** ppClient) = 0;
     // A copy of `sText` whose "%NAME%" tokens are replaced: the built-in header/footer fields by
     // the device's values, other names by the value of the field that module `sModuleID`
     // registered under that name; a token that nothing answers stays as it is. `nNeedExpand`

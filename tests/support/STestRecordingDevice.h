@@ -12,7 +12,20 @@
 class STestRecordingDevice final : public STestRefCounted<ISRptDevice> {
 public:
     HRESULT Generate() override { return S_OK; }
-    ISRptGenerationClient* GetGenerationClient() override { return nullptr; }
+    HRESULT GetFieldText(int32_t, SString* pText) override {
+        if (pText) pText->Empty();
+        return S_FALSE;
+    }
+    HRESULT GetReport(ISRptReport** ppReport) override {
+        if (!ppReport) return E_POINTER;
+        *ppReport = nullptr;
+        return S_OK;
+    }
+    HRESULT GetGenerationClient(ISRptGenerationClient** ppClient) override {
+        if (!ppClient) return E_POINTER;
+        *ppClient = nullptr;
+        return S_OK;
+    }
     HRESULT ExpandHeaderFooter(const SString& sModuleID, const SString& sText, SString& sExpanded,
                                int32_t& nNeedExpand) override {
         nNeedExpand = 0;

@@ -1,0 +1,196 @@
+#include "rpt/devices/SRptDevice.h"
+
+#include <new>
+
+#include "platform/com/SComThrow.h"
+#include "platform/base/SExceptionResult.h"
+#include "platform/base/SWaitCursor.h"
+#include "rpt/devices/SRptGenerationTree.h"
+#include "rpt/devices/SRptGroupStateReset.h"
+#include "rpt/objs/reports/SRptHeaderFooterExpander.h"
+
+SRptDevice::SRptDevice(ISRptReport* pReport, ISRptGenerationClient* pClient) : m_report(pReport), m_pClient(pClient) {}
+
+SRptDevice::~SRptDevice() {
+    delete m_pTree;
+}
+
+HRESULT SRptDevice::QueryInterface(const GUID& riid, void** ppv) {
+    if (!ppv) return E_POINTER;
+    *ppv = nullptr;
+    if (riid != IUnknown::iid && riid != ISRptDevice::iid) return E_NOINTERFACE;
+    *ppv = static_cast<ISRptDevice*>(this);
+    AddRef();
+    return S_OK;
+}
+
+uint32_t SRptDevice::AddRef() {
+    return static_cast<uint32_t>(++m_nRefs);
+}
+
+uint32_t SRptDevice::Release() {
+    const int32_t refs = --m_nRefs;
+    if (refs == 0) delete this;
+    return static_cast<uint32_t>(refs);
+}
+
+HRESULT SRptDevice::Generate() {
+    return SExceptionResult::Guard([&] {
+        SWaitCursor wait;
+        return RunSteps();
+    });
+}
+
+HRESULT SRptDevice::RunSteps() {
+    // The steps in the order of a run; the first negative result ends it, positive ones do not.
+    HRESULT (SRptDevice::*const steps[])() = {
+        &SRptDevice::BeginGeneration,
+        &SRptDevice::InitGeneration,
+        nullptr,  // the first pass
+        &SRptDevice::EndFirstPass,
+        &SRptDevice::BeginSecondPass,
+        nullptr,  // the second pass
+        &SRptDevice::FinishGeneration,
+        &SRptDevice::EndGeneration,
+    };
+    uint32_t pass = RPTSCAN_KIND_FIRST_PASS;
+    for (auto step : steps) {
+        const HRESULT hr = step ? (this->*step)() : RunPass(pass++);
+        if (hr < 0) return hr;
+    }
+    return S_OK;
+}
+
+HRESULT SRptDevice::GetFieldText(int32_t nFieldNumber, SString* pText) {
+    return SExceptionResult::Guard([&] { return FormatFieldText(nFieldNumber, pText); });
+}
+
+HRESULT SRptDevice::GetReport(ISRptReport** ppReport) {
+    if (!ppReport) return E_POINTER;
+    *ppReport = m_report.Get();
+    if (*ppReport) (*ppReport)->AddRef();
+    return S_OK;
+}
+
+HRESULT SRptDevice::GetGenerationClient(ISRptGenerationClient** ppClient) {
+    if (!ppClient) return E_POINTER;
+    *ppClient = m_pClient;
+    if (m_pClient) m_pClient->AddRef();
+    return S_OK;
+}
+
+HRESULT SRptDevice::ExpandHeaderFooter(const SString& sModuleID, const SString& sText, SString& sExpanded,
+                                       int32_t& nNeedExpand) {
+    nNeedExpand = 0;
+    return SExceptionResult::Guard([&] {
+        SRptHeaderFooterExpander expander(
+            [this](int32_t nField, SString& value) { return GetFieldText(nField, &value) == S_OK; },
+            m_report.Get(), m_pClient);
+        sExpanded = expander.Expand(sModuleID, sText);
+        return S_OK;
+    });
+}
+
+HRESULT SRptDevice::Dispatch(uint32_t kind, ISRptItem* object, RPTSCANINFO* info) {
+    if (!info) return E_INVALIDARG;
+    m_nLevel = info->level;
+    m_nPosition = info->position;
+    if (kind == RPTSCAN_KIND_FIRST_PASS) return ScanObject(object, info);
+    if (kind == RPTSCAN_KIND_SECOND_PASS) return GenerateObject(object, info);
+    return E_INVALIDARG;
+}
+
+HRESULT SRptDevice::BeginGeneration() {
+    if (m_pClient) {
+        const HRESULT hr = m_pClient->OnGenerationStart();
+        if (hr < 0) return hr;
+    }
+    // A run that begins again must not leave the tree of the earlier one behind.
+    delete m_pTree;
+    m_pTree = nullptr;
+    m_pTree = new (std::nothrow) SRptGenerationTree(m_pClient, GetDeviceKind());
+    return m_pTree ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT SRptDevice::FinishGeneration() {
+    if (!m_pTree) return S_OK;
+    HRESULT hr = m_pTree->ForEach();
+    if (hr < 0) return hr;
+    hr = m_pTree->RefreshContents();
+    return hr < 0 ? hr : S_OK;
+}
+
+HRESULT SRptDevice::EndGeneration() {
+    delete m_pTree;
+    m_pTree = nullptr;
+    return S_OK;
+}
+
+bool SRptDevice::IsItemSpecial(ISRptItem*) {
+    return false;
+}
+
+HRESULT SRptDevice::DispatchObject(ISRptItem*, RPTSCANINFO* pInfo) {
+    if (pInfo) pInfo->action = RPTSCAN_DESCEND;
+    return S_OK;
+}
+
+HRESULT SRptDevice::RunPass(uint32_t kind) {
+    m_bTblCtsGenerated = 0;
+    if (!m_report) SComThrow(E_POINTER);
+    int32_t count = 0;
+    const HRESULT hr = m_report->GetTemplatesCount(&count);
+    if (hr < 0) return hr;
+    for (int32_t i = 0; i < count; ++i) {
+        const HRESULT hrTemplate = RunTemplate(kind, i);
+        if (hrTemplate < 0) return hrTemplate;
+    }
+    return S_OK;
+}
+
+HRESULT SRptDevice::RunTemplate(uint32_t kind, int32_t nIndex) {
+    ReleaseCurrentTemplate();
+    ISRptTemplate* fetched = nullptr;
+    m_report->GetTemplateAtPos(nIndex, &fetched);
+    m_currentTemplate.Attach(fetched);
+    if (m_pClient) m_pClient->OnTemplateStart(nIndex);
+    if (!m_currentTemplate) SComThrow(E_POINTER);
+    ISRptTemplate* pTemplate = m_currentTemplate.Get();
+    pTemplate->InitHeaderFooter(this);
+
+    HRESULT hr = BeginTemplate(kind, nIndex, pTemplate);
+    if (hr < 0) return hr;
+    // A group must start the generating walk afresh, whatever an earlier run left in it.
+    if (kind == RPTSCAN_KIND_SECOND_PASS) {
+        hr = SRptGroupStateReset::ResetAll(pTemplate);
+        if (hr < 0) return hr;
+    }
+    {
+        SRptScanTreeHelper walk(kind, pTemplate, reinterpret_cast<intptr_t>(m_pClient));
+        hr = walk.ScanTree(this);
+    }
+    if (hr < 0) return hr;
+    hr = EndTemplate(kind, nIndex, pTemplate);
+    if (hr < 0) return hr;
+
+    ReleaseCurrentTemplate();
+    if (m_pClient) {
+        m_pClient->OnTemplateEnd(nIndex);
+        m_pClient->OnTemplateDone();
+    }
+    return S_OK;
+}
+
+HRESULT SRptDevice::BeginTemplate(uint32_t kind, int32_t nIndex, ISRptTemplate* pTemplate) {
+    return kind == RPTSCAN_KIND_FIRST_PASS ? BeginTemplateScan(nIndex, pTemplate)
+                                           : BeginTemplateGeneration(nIndex, pTemplate);
+}
+
+HRESULT SRptDevice::EndTemplate(uint32_t kind, int32_t nIndex, ISRptTemplate* pTemplate) {
+    return kind == RPTSCAN_KIND_FIRST_PASS ? EndTemplateScan(nIndex, pTemplate)
+                                           : EndTemplateGeneration(nIndex, pTemplate);
+}
+
+void SRptDevice::ReleaseCurrentTemplate() {
+    m_currentTemplate.Clear();
+}

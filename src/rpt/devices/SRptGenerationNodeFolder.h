@@ -1,0 +1,13 @@
+#pragma once
+// The node of one member of a folder; its helper comes with the helpers of its kind.
+#include "rpt/devices/SRptGenerationCustomNode.h"
+
+class SRptGenerationNodeFolder : public SRptGenerationCustomNode {
+public:
+    SRptGenerationNodeFolder(SRptGenerationTree* tree, IUnknown* item, int32_t occurrence)
+        : SRptGenerationCustomNode(tree, item, occurrence) {}
+
+protected:
+    const GUID& GetProcsIID() const override;
+    void FillKindFields(RPTPROCCONTEXT& record) override;
+};
