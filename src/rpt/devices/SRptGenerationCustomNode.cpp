@@ -5,13 +5,16 @@
 #include "platform/com/SComThrow.h"
 #include "platform/com/SComWrap.h"
 #include "varod9/ISRptCustom.h"
+#include "varod9/ISRptGenerationClient.h"
 
 HRESULT SRptGenerationCustomNode::FillRecord(IUnknown* client, RPTPROCCONTEXT* record, SComWrap<ISRptProcs>* procs) {
     if (!record || !procs) return E_POINTER;
     SComWrap<ISRptCustom> custom;
     custom = GetItem();
-    // The tree hands every step the run's generation client itself.
-    record->GenerationClient = reinterpret_cast<ISRptGenerationClient*>(client);
+    // The caller holds the client for the whole step, so the record borrows it.
+    SComWrap<ISRptGenerationClient> typedClient;
+    typedClient.Assign(client);
+    record->GenerationClient = typedClient.Get();
     record->Occurrence = GetOccurrence();
     record->ItemParam = custom->GetItemParam();
     FillKindFields(*record);

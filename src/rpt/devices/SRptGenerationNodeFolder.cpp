@@ -1,10 +1,16 @@
 #include "rpt/devices/SRptGenerationNodeFolder.h"
 
-// The folder procedures share the shape of every kind's procedures.
-static constexpr GUID kFolderProcsIID = MakeGUID("{E5E955FF-B72F-11D1-8898-00A02455633B}");
+#include "platform/com/SComWrap.h"
+#include "varod9/ISRptFolder.h"
+#include "varod9/ISRptFolderProcs.h"
 
-const GUID& SRptGenerationNodeFolder::GetProcsIID() const { return kFolderProcsIID; }
+const GUID& SRptGenerationNodeFolder::GetProcsIID() const { return ISRptFolderProcs::iid; }
 
 void SRptGenerationNodeFolder::FillKindFields(RPTPROCCONTEXT& record) {
+    SComWrap<ISRptFolder> folder;
+    folder = GetItem();
     FillDisplayedTitle(record);
+    record.EmptyText = SString();
+    // The whole limit: a depth above 255 must not wrap to a small one.
+    record.NbMaxLevels = folder->GetNbMaxLevels();
 }

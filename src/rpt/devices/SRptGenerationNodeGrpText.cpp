@@ -1,6 +1,14 @@
 #include "rpt/devices/SRptGenerationNodeGrpText.h"
 
-// The group-text procedures share the shape of every kind's procedures.
-static constexpr GUID kGrpTextProcsIID = MakeGUID("{E5E95603-B72F-11D1-8898-00A02455633B}");
+#include "platform/com/SComWrap.h"
+#include "varod9/ISRptGrpText.h"
+#include "varod9/ISRptGrpTextProcs.h"
 
-const GUID& SRptGenerationNodeGrpText::GetProcsIID() const { return kGrpTextProcsIID; }
+const GUID& SRptGenerationNodeGrpText::GetProcsIID() const { return ISRptGrpTextProcs::iid; }
+
+void SRptGenerationNodeGrpText::FillKindFields(RPTPROCCONTEXT& record) {
+    SComWrap<ISRptGrpText> grpText;
+    grpText = GetItem();
+    record.DisplayIfEmpty = grpText->GetDisplayIfEmpty() ? 1 : 0;
+    record.EmptyText = SString();
+}

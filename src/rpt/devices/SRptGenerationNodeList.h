@@ -2,6 +2,8 @@
 // The node of a list; its helper comes with the helpers of its kind.
 #include "rpt/devices/SRptGenerationCustomNode.h"
 
+struct ISRptList;
+
 class SRptGenerationNodeList : public SRptGenerationCustomNode {
 public:
     SRptGenerationNodeList(SRptGenerationTree* tree, IUnknown* item, int32_t occurrence)
@@ -9,5 +11,9 @@ public:
 
 protected:
     const GUID& GetProcsIID() const override;
+    void FillKindFields(RPTPROCCONTEXT& record) override;
 
+private:
+    // The CellID of each sorted cell of the first row, in cell order; none for an unsorted list.
+    static void FillSortColumns(ISRptList* list, std::vector<int32_t>& columns);
 };

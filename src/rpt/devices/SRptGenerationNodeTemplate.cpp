@@ -1,16 +1,25 @@
 #include "rpt/devices/SRptGenerationNodeTemplate.h"
 
 #include "platform/com/SComWrap.h"
+#include "varod9/ISRptGenerationClient.h"
 #include "varod9/ISRptReport.h"
 #include "varod9/ISRptTemplate.h"
 
-HRESULT SRptGenerationNodeTemplate::Prepare(IUnknown*) {
-    if (GetState() < RPTNODE_PREPARED) SetState(RPTNODE_PREPARED);
-    return S_OK;
+HRESULT SRptGenerationNodeTemplate::Prepare(IUnknown* client) {
+    if (GetState() >= RPTNODE_PREPARED) return S_OK;
+    SetState(RPTNODE_PREPARED);
+    SComWrap<ISRptGenerationClient> typedClient;
+    typedClient.Assign(client);
+    if (!typedClient) return S_OK;
+    // A writer walking the tree gives the client the same begin as the generation passes.
+    return typedClient->OnTemplateStart(GetTemplatePosition());
 }
 
-HRESULT SRptGenerationNodeTemplate::Leave(IUnknown*) {
+HRESULT SRptGenerationNodeTemplate::Leave(IUnknown* client) {
     SetState(RPTNODE_CLOSED);
+    SComWrap<ISRptGenerationClient> typedClient;
+    typedClient.Assign(client);
+    if (typedClient) typedClient->OnTemplateEnd(GetTemplatePosition());
     return S_OK;
 }
 

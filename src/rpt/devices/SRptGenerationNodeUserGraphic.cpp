@@ -1,6 +1,19 @@
 #include "rpt/devices/SRptGenerationNodeUserGraphic.h"
 
-// The user-graphic procedures share the shape of every kind's procedures.
-static constexpr GUID kUserGraphicProcsIID = MakeGUID("{E5E95602-B72F-11D1-8898-00A02455633B}");
+#include "platform/com/SComWrap.h"
+#include "varod9/ISRptUserGraphic.h"
+#include "varod9/ISRptUserGraphicProcs.h"
 
-const GUID& SRptGenerationNodeUserGraphic::GetProcsIID() const { return kUserGraphicProcsIID; }
+const GUID& SRptGenerationNodeUserGraphic::GetProcsIID() const { return ISRptUserGraphicProcs::iid; }
+
+void SRptGenerationNodeUserGraphic::FillKindFields(RPTPROCCONTEXT& record) {
+    SComWrap<ISRptUserGraphic> graphic;
+    graphic = GetItem();
+    record.GraphicMarker1 = RPTPROCCONTEXT::kUserGraphicMarker;
+    record.GraphicMarker2 = RPTPROCCONTEXT::kUserGraphicMarker;
+    record.UseZoom = graphic->GetUseZoom() ? 1 : 0;
+    record.OnePageType = graphic->GetOnePageType();
+    record.ZoomPerct = graphic->GetZoomPerct();
+    record.GraphicWord2 = 2;
+    record.GraphicWord1 = 1;
+}

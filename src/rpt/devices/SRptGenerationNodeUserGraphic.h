@@ -9,5 +9,5 @@ public:
 
 protected:
     const GUID& GetProcsIID() const override;
-
+    void FillKindFields(RPTPROCCONTEXT& record) override;
 };
