@@ -18,6 +18,14 @@ class SRegistry;
 
 class SPrinterCache {
 public:
+    // The device settings that the print and page set-up dialogs carry: which printer, and its
+    // paper and orientation. Empty (no name, codes 0) until a printer's settings are taken.
+    struct SDevSettings {
+        SString printerName;
+        int32_t paperSize = 0;
+        int32_t orientation = 0;
+    };
+
     // The application root followed by "Printer".
     static SString RegistryKey();
     static const char* const kDefaultPrinterName;
@@ -58,6 +66,8 @@ public:
     // A known paper also sets the page size, in the current orientation; another positive code
     // is kept as it is and leaves the size alone; false for 0 or less.
     bool SetPaperSize(int32_t paper);
+
+    SDevSettings GetDevSettings() const { return {m_printerName, m_paperSize, m_orientation}; }
 
     const SString& GetPrinterName() const { return m_printerName; }
     bool SetPrinterName(const SString& name);  // false for an empty name

@@ -5,11 +5,38 @@
 #include "platform/com/SComThrow.h"
 #include "platform/base/SExceptionResult.h"
 #include "platform/base/SWaitCursor.h"
+#include "platform/repo/SRepKindTests.h"
 #include "rpt/devices/SRptGenerationTree.h"
 #include "rpt/devices/SRptGroupStateReset.h"
+#include "rpt/module/SRptGlobalsContainer.h"
+#include "rpt/objs/items/SRptItemMem.h"
+#include "rpt/objs/items/SRptPageBreakMem.h"
 #include "rpt/objs/reports/SRptHeaderFooterExpander.h"
+#include "varod9/RptApi.h"
 
-SRptDevice::SRptDevice(ISRptReport* pReport, ISRptGenerationClient* pClient) : m_report(pReport), m_pClient(pClient) {}
+SRptDevice::SRptDevice(ISRptReport* pReport, ISRptGenerationClient* pClient)
+    : m_report(pReport),
+      m_pClient(pClient),
+      m_pageSetupDlg(PSD_INHUNDREDTHSOFMILLIMETERS, nullptr),
+      m_printDlg(false, PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOSELECTION | PD_PAGENUMS, nullptr) {
+    // Any page may be printed until the device knows how many it makes.
+    m_printDlg.SetPageRange(1, 0xFFFF);
+    m_printDlg.SetPageLimits(1, 0xFFFF);
+    TakePrinterSettings();
+}
+
+void SRptDevice::TakePrinterSettings() {
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    const SPrinterCache* cache = globals ? globals->GetPrinterCache() : nullptr;
+    if (!cache) return;
+    const SPrinterCache::SDevSettings settings = cache->GetDevSettings();
+    m_printDlg.SetDevSettings(settings);
+    m_pageSetupDlg.SetDevSettings(settings);
+    SPAGESETUPDLG& pageSetup = m_pageSetupDlg.GetRecord();
+    pageSetup.rtMargin = cache->GetMargins();
+    pageSetup.rtMinMargin = cache->GetMinMargins();
+    pageSetup.ptPaperSize = cache->GetPageSize();
+}
 
 SRptDevice::~SRptDevice() {
     delete m_pTree;
@@ -130,11 +157,6 @@ bool SRptDevice::IsItemSpecial(ISRptItem*) {
     return false;
 }
 
-HRESULT SRptDevice::DispatchObject(ISRptItem*, RPTSCANINFO* pInfo) {
-    if (pInfo) pInfo->action = RPTSCAN_DESCEND;
-    return S_OK;
-}
-
 HRESULT SRptDevice::RunPass(uint32_t kind) {
     m_bTblCtsGenerated = 0;
     if (!m_report) SComThrow(E_POINTER);
@@ -160,15 +182,7 @@ HRESULT SRptDevice::RunTemplate(uint32_t kind, int32_t nIndex) {
 
     HRESULT hr = BeginTemplate(kind, nIndex, pTemplate);
     if (hr < 0) return hr;
-    // A group must start the generating walk afresh, whatever an earlier run left in it.
-    if (kind == RPTSCAN_KIND_SECOND_PASS) {
-        hr = SRptGroupStateReset::ResetAll(pTemplate);
-        if (hr < 0) return hr;
-    }
-    {
-        SRptScanTreeHelper walk(kind, pTemplate, reinterpret_cast<intptr_t>(m_pClient));
-        hr = walk.ScanTree(this);
-    }
+    hr = WalkTemplate(kind, pTemplate);
     if (hr < 0) return hr;
     hr = EndTemplate(kind, nIndex, pTemplate);
     if (hr < 0) return hr;
@@ -179,6 +193,24 @@ HRESULT SRptDevice::RunTemplate(uint32_t kind, int32_t nIndex) {
         m_pClient->OnTemplateDone();
     }
     return S_OK;
+}
+
+HRESULT SRptDevice::WalkTemplate(uint32_t kind, ISRptTemplate* pTemplate) {
+    SRptScanTreeHelper walk(kind, pTemplate, reinterpret_cast<intptr_t>(m_pClient));
+    if (kind != RPTSCAN_KIND_SECOND_PASS) return walk.ScanTree(this);
+    // A group starts the generating walk afresh, whatever an earlier run left in it; and a walk
+    // that ends early (a failure, an abort, an object that stops it) leaves nothing behind in the
+    // template, which may be saved afterwards.
+    HRESULT hr = SRptGroupStateReset::ResetAll(pTemplate);
+    if (hr < 0) return hr;
+    try {
+        hr = walk.ScanTree(this);
+    } catch (...) {
+        SExceptionResult::Guard([&] { return SRptGroupStateReset::ResetAll(pTemplate); });
+        throw;
+    }
+    const HRESULT hrReset = SRptGroupStateReset::ResetAll(pTemplate);
+    return hr < 0 || hrReset >= 0 ? hr : hrReset;
 }
 
 HRESULT SRptDevice::BeginTemplate(uint32_t kind, int32_t nIndex, ISRptTemplate* pTemplate) {
@@ -193,4 +225,64 @@ HRESULT SRptDevice::EndTemplate(uint32_t kind, int32_t nIndex, ISRptTemplate* pT
 
 void SRptDevice::ReleaseCurrentTemplate() {
     m_currentTemplate.Clear();
+}
+
+namespace {
+
+bool IsItemOfKind(IUnknown* pItem, const GUID& clsid) {
+    SComWrap<ISRepObject> object;
+    object.Assign(pItem);
+    return SRepIsKindOf(object.Get(), clsid);
+}
+
+// The items whose node begins a new page.
+bool IsPageStartItem(IUnknown* pItem) {
+    return IsItemOfKind(pItem, CLSID_SRptTemplate) || IsItemOfKind(pItem, CLSID_SRptPageBreak);
+}
+
+}  // namespace
+
+bool SRptDevice::IsNodeItemSpecial(IUnknown* pItem) {
+    SComWrap<ISRptItem> item;
+    item.Assign(pItem);
+    return IsItemSpecial(item.Get());
+}
+
+SRptGenerationNode* SRptDevice::GetNextContentNode(SRptGenerationNode* pNode) {
+    if (!pNode) return nullptr;
+    for (SRptGenerationNode* node = SRptGenerationTree::GetNextInTreeOrder(pNode); node;
+         node = SRptGenerationTree::GetNextInTreeOrder(node)) {
+        IUnknown* item = node->GetItem();
+        if (!item) continue;
+        if (IsPageStartItem(item)) return nullptr;
+        if (!IsNodeItemSpecial(item)) return node;
+    }
+    return nullptr;
+}
+
+bool SRptDevice::IsPageEnd(SRptGenerationNode* pNode) {
+    if (!pNode) return true;
+    for (SRptGenerationNode* node = SRptGenerationTree::GetNextInTreeOrder(pNode); node;
+         node = SRptGenerationTree::GetNextInTreeOrder(node)) {
+        IUnknown* item = node->GetItem();
+        if (!item) return false;
+        if (IsItemOfKind(item, CLSID_SRptTemplate)) return true;
+        if (IsNodeItemSpecial(item)) continue;
+        // Content followed by more content of the same page.
+        const SRptGenerationNode* after = SRptGenerationTree::GetNextInTreeOrder(node);
+        if (after && after->GetItem() && !IsPageStartItem(after->GetItem())) return false;
+    }
+    return true;
+}
+
+SRptGenerationNode* SRptDevice::FindNextPageStart(SRptGenerationNode* pNode) {
+    if (!pNode) return nullptr;
+    // A node without an item is a page break made for a paragraph's break-before; like a page
+    // break or a template it starts a page when content follows it.
+    for (SRptGenerationNode* node = SRptGenerationTree::GetNextInTreeOrder(pNode); node;
+         node = SRptGenerationTree::GetNextInTreeOrder(node)) {
+        IUnknown* item = node->GetItem();
+        if ((!item || IsPageStartItem(item)) && !IsPageEnd(node)) return node;
+    }
+    return nullptr;
 }

@@ -1,6 +1,7 @@
 #include "rpt/devices/SRptGenerationNodeFolder.h"
 
 #include "platform/com/SComWrap.h"
+#include "rpt/devices/SRptOutputHelperFolder.h"
 #include "varod9/ISRptFolder.h"
 #include "varod9/ISRptFolderProcs.h"
 
@@ -13,4 +14,8 @@ void SRptGenerationNodeFolder::FillKindFields(RPTPROCCONTEXT& record) {
     record.EmptyText = SString();
     // The whole limit: a depth above 255 must not wrap to a small one.
     record.NbMaxLevels = folder->GetNbMaxLevels();
+}
+
+std::unique_ptr<SRptOutputHelper> SRptGenerationNodeFolder::NewOutputHelper() {
+    return std::make_unique<SRptOutputHelperFolder>(this);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The node of one member of a folder; its helper comes with the helpers of its kind.
+// The node of one member of a folder; its helper is SRptOutputHelperFolder.
 #include "rpt/devices/SRptGenerationCustomNode.h"
 
 class SRptGenerationNodeFolder : public SRptGenerationCustomNode {
@@ -8,6 +8,7 @@ public:
         : SRptGenerationCustomNode(tree, item, occurrence) {}
 
 protected:
+    std::unique_ptr<SRptOutputHelper> NewOutputHelper() override;
     const GUID& GetProcsIID() const override;
     void FillKindFields(RPTPROCCONTEXT& record) override;
 };

@@ -1,5 +1,5 @@
 #pragma once
-// The node of a form; its helper comes with the helpers of its kind.
+// The node of a form; its helper is SRptOutputHelperForm.
 #include "rpt/devices/SRptGenerationCustomNode.h"
 
 class SRptGenerationNodeForm : public SRptGenerationCustomNode {
@@ -8,6 +8,6 @@ public:
         : SRptGenerationCustomNode(tree, item, occurrence) {}
 
 protected:
+    std::unique_ptr<SRptOutputHelper> NewOutputHelper() override;
     const GUID& GetProcsIID() const override;
-
 };

@@ -1,6 +1,7 @@
 #include "rpt/devices/SRptGenerationNodeGrpText.h"
 
 #include "platform/com/SComWrap.h"
+#include "rpt/devices/SRptOutputHelperGrpText.h"
 #include "varod9/ISRptGrpText.h"
 #include "varod9/ISRptGrpTextProcs.h"
 
@@ -11,4 +12,8 @@ void SRptGenerationNodeGrpText::FillKindFields(RPTPROCCONTEXT& record) {
     grpText = GetItem();
     record.DisplayIfEmpty = grpText->GetDisplayIfEmpty() ? 1 : 0;
     record.EmptyText = SString();
+}
+
+std::unique_ptr<SRptOutputHelper> SRptGenerationNodeGrpText::NewOutputHelper() {
+    return std::make_unique<SRptOutputHelperGrpText>(this);
 }

@@ -1,6 +1,7 @@
 #include "rpt/devices/SRptGenerationNodeGrpTitle.h"
 
 #include "platform/com/SComWrap.h"
+#include "rpt/devices/SRptOutputHelperGrpTitle.h"
 #include "varod9/ISRptGrpTitle.h"
 #include "varod9/ISRptGrpTitleProcs.h"
 
@@ -12,4 +13,8 @@ void SRptGenerationNodeGrpTitle::FillKindFields(RPTPROCCONTEXT& record) {
     FillDisplayedTitle(record);
     record.EmptyText = SString();
     record.UserOrder = grpTitle->GetUserOrder() ? 1 : 0;
+}
+
+std::unique_ptr<SRptOutputHelper> SRptGenerationNodeGrpTitle::NewOutputHelper() {
+    return std::make_unique<SRptOutputHelperGrpTitle>(this);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/com/SComWrap.h"
 #include "platform/repo/SRepClassColPtr.h"
+#include "rpt/devices/SRptOutputHelperList.h"
 #include "varod9/ISRptGrpMember.h"
 #include "varod9/ISRptList.h"
 #include "varod9/ISRptListCell.h"
@@ -35,4 +36,8 @@ void SRptGenerationNodeList::FillSortColumns(ISRptList* list, std::vector<int32_
         cell = cells.Item(position);
         if (cell && cell->GetSorted()) columns.push_back(cell->GetCellID());
     }
+}
+
+std::unique_ptr<SRptOutputHelper> SRptGenerationNodeList::NewOutputHelper() {
+    return std::make_unique<SRptOutputHelperList>(this);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The node of a list; its helper comes with the helpers of its kind.
+// The node of a list; its helper is SRptOutputHelperList.
 #include "rpt/devices/SRptGenerationCustomNode.h"
 
 struct ISRptList;
@@ -10,6 +10,7 @@ public:
         : SRptGenerationCustomNode(tree, item, occurrence) {}
 
 protected:
+    std::unique_ptr<SRptOutputHelper> NewOutputHelper() override;
     const GUID& GetProcsIID() const override;
     void FillKindFields(RPTPROCCONTEXT& record) override;
 

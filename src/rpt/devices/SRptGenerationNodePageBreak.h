@@ -1,8 +1,11 @@
 #pragma once
-// The node of a page break. Its output helper comes with the helpers of its kind; until then the node has none.
+// The node of a page break; its helper is SRptOutputHelperPageBreak.
 #include "rpt/devices/SRptGenerationNode.h"
 
 class SRptGenerationNodePageBreak : public SRptGenerationNode {
 public:
     SRptGenerationNodePageBreak(SRptGenerationTree* tree, IUnknown* item) : SRptGenerationNode(tree, item) {}
+
+protected:
+    std::unique_ptr<SRptOutputHelper> NewOutputHelper() override;
 };

@@ -1,6 +1,7 @@
 #include "rpt/devices/SRptGenerationNodeTemplate.h"
 
 #include "platform/com/SComWrap.h"
+#include "rpt/devices/SRptOutputHelperTemplate.h"
 #include "varod9/ISRptGenerationClient.h"
 #include "varod9/ISRptReport.h"
 #include "varod9/ISRptTemplate.h"
@@ -36,4 +37,8 @@ int32_t SRptGenerationNodeTemplate::GetTemplatePosition() const {
         if (SUCCEEDED(report->GetTemplateAtPos(pos, &other)) && other.IsEqualObject(templ.Get())) return pos;
     }
     return count;
+}
+
+std::unique_ptr<SRptOutputHelper> SRptGenerationNodeTemplate::NewOutputHelper() {
+    return std::make_unique<SRptOutputHelperTemplate>(this);
 }

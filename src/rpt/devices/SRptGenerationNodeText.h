@@ -1,8 +1,11 @@
 #pragma once
-// The node of a free text. Its output helper comes with the helpers of its kind; until then the node has none.
+// The node of a free text; its helper is SRptOutputHelperText.
 #include "rpt/devices/SRptGenerationNode.h"
 
 class SRptGenerationNodeText : public SRptGenerationNode {
 public:
     SRptGenerationNodeText(SRptGenerationTree* tree, IUnknown* item) : SRptGenerationNode(tree, item) {}
+
+protected:
+    std::unique_ptr<SRptOutputHelper> NewOutputHelper() override;
 };

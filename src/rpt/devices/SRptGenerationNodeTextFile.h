@@ -1,8 +1,11 @@
 #pragma once
-// The node of a text file item. Its output helper comes with the helpers of its kind; until then the node has none.
+// The node of a text file item; its helper is SRptOutputHelperTextFile.
 #include "rpt/devices/SRptGenerationNode.h"
 
 class SRptGenerationNodeTextFile : public SRptGenerationNode {
 public:
     SRptGenerationNodeTextFile(SRptGenerationTree* tree, IUnknown* item) : SRptGenerationNode(tree, item) {}
+
+protected:
+    std::unique_ptr<SRptOutputHelper> NewOutputHelper() override;
 };

@@ -1,8 +1,11 @@
 #pragma once
-// The node of a title. Its output helper comes with the helpers of its kind; until then the node has none.
+// The node of a title; its helper is SRptOutputHelperTitle.
 #include "rpt/devices/SRptGenerationNode.h"
 
 class SRptGenerationNodeTitle : public SRptGenerationNode {
 public:
     SRptGenerationNodeTitle(SRptGenerationTree* tree, IUnknown* item) : SRptGenerationNode(tree, item) {}
+
+protected:
+    std::unique_ptr<SRptOutputHelper> NewOutputHelper() override;
 };

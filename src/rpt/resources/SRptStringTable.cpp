@@ -84,6 +84,12 @@ const std::pair<uint32_t, const char*> kStrings[] = {
     {5254, "Level 9"},
     {5280, "Text files (*.txt)|*.txt|RTF files (*.rtf)|*.rtf|All files (*.*)|*.*|"},
     {5509, "Table of contents"},
+    // The outcome of a generation.
+    {5535, "The report has been successfully generated in the file '%s'.\nDo you want to open it with your default RTF editor now?"},
+    {5536, "An error occured during the report generation."},
+    {5544, "The report has been successfully generated in the file '%s'.\nDo you want to open it with your default Web browser now?"},
+    {5556, "Cannot launch the default Web browser."},
+    {5557, "Cannot launch the default RTF editor."},
     {5560, "Title\nDISPTITLE"},
     {5561, "Extended Default Title\nEXDEFTITLE"},
     {6010, "Paragraphs Level\nPARADEPTH\n\nPRDP"},

@@ -4,17 +4,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "rpt/devices/SRptDevice.h"
+#include "rpt/devices/SRptGenerationNodePageBreak.h"
+#include "rpt/devices/SRptGenerationNodeTemplate.h"
+#include "rpt/devices/SRptGenerationNodeText.h"
 #include "rpt/devices/SRptGenerationTree.h"
+#include "rpt/module/SRptGlobalsContainer.h"
+#include "rpt/objs/items/SRptPageBreakMem.h"
+#include "rpt/objs/items/SRptTextMem.h"
 #include "rpt/objs/items/SRptFolderMem.h"
 #include "rpt/objs/reports/SRptReportMem.h"
 #include "rpt/objs/reports/SRptTemplateMem.h"
 #include "support/SRptItemKindTestFixture.h"
 #include "support/STestRptProcs.h"
 #include "varod9/ISRptGroup.h"
+#include "varod9/RptApi.h"
 
 namespace {
 
@@ -57,8 +66,12 @@ public:
     // The state of each group the second pass meets: "label valid/nbItems/index/param".
     Log groupStates;
     int32_t stopWalkAtLevel = -1;  // the first pass stops the template's walk there
+    Log specialLabels;             // the items IsItemSpecial accepts
 
+    using SRptDevice::FindNextPageStart;
     using SRptDevice::GetClientPtr;
+    using SRptDevice::GetNextContentNode;
+    using SRptDevice::IsPageEnd;
 
 protected:
     HRESULT Step(const std::string& name) {
@@ -85,7 +98,7 @@ protected:
             groupStates.push_back(item->GetLabel().str() + " " + std::to_string(group->GetValid()) + "/" +
                                   std::to_string(group->GetNbItems()) + "/" + std::to_string(group->GetItemIndex()) +
                                   "/" + std::to_string(group->GetUserParam()));
-        DispatchObject(item, info);
+        info->action = RPTSCAN_DESCEND;
         return Step("generate " + item->GetLabel().str());
     }
     HRESULT BeginTemplateScan(int32_t i, ISRptTemplate*) override { return Step("begin scan " + std::to_string(i)); }
@@ -114,6 +127,9 @@ protected:
         return S_OK;
     }
     int32_t GetDeviceKind() override { return RPTDEVICE_RTF; }
+    bool IsItemSpecial(ISRptItem* item) override {
+        return item && std::count(specialLabels.begin(), specialLabels.end(), item->GetLabel().str()) > 0;
+    }
 
 private:
     Log& m_log;
@@ -362,6 +378,94 @@ TEST_F(SRptDeviceTest, TheScannerCallbackKeepsTheVisitedPlaceAndRefusesOtherKind
     EXPECT_EQ(device->GetScanPosition(), 6);
     EXPECT_EQ(device->Dispatch(RPTSCAN_KIND_FIRST_PASS, item.Get(), &info), S_OK);
     EXPECT_EQ(log.back(), "scan T0");
+}
+
+TEST_F(SRptDeviceTest, ThePrintAndPageSetUpDataStartFromThePrinter) {
+    SPrinterCache* cache = GetRptGlobalsContainer()->GetPrinterCache();
+    ASSERT_NE(cache, nullptr);
+    cache->SetPrinterName("Office Laser");
+    cache->SetOrientation(DMORIENT_LANDSCAPE);
+    cache->SetMargins(RECT{1000, 1100, 1200, 1300});
+    cache->SetMinMargins(RECT{400, 500, 600, 700});
+    const POINT landscapeA4{29700, 21000};
+    MakeReport(0);
+    MakeDevice();
+    cache->LoadSettings();  // the printer as the settings store has it, for the tests after
+
+    const SPrintDlg& print = device->GetPrintDlg();
+    // Print-to-file hidden, copies from the device settings, no selection, page numbers.
+    EXPECT_EQ(print.GetFlags(), 0x140006u);
+    EXPECT_FALSE(print.IsPrintSetupOnly());
+    EXPECT_EQ(print.GetFromPage(), 1);
+    EXPECT_EQ(print.GetToPage(), 0xFFFF);
+    EXPECT_EQ(print.GetMinPage(), 1);
+    EXPECT_EQ(print.GetMaxPage(), 0xFFFF);
+    EXPECT_EQ(print.GetParent(), nullptr);
+
+    const SPageSetupDlg& pageSetup = device->GetPageSetupDlg();
+    EXPECT_EQ(pageSetup.GetRecord().Flags, 8u);  // hundredths of a millimetre
+    EXPECT_EQ(pageSetup.GetRecord().ptPaperSize, landscapeA4);
+    EXPECT_EQ(pageSetup.GetRecord().rtMargin, (RECT{1000, 1100, 1200, 1300}));
+    EXPECT_EQ(pageSetup.GetRecord().rtMinMargin, (RECT{400, 500, 600, 700}));
+    EXPECT_EQ(pageSetup.GetParent(), nullptr);
+
+    for (const SPrinterCache::SDevSettings& settings : {print.GetDevSettings(), pageSetup.GetDevSettings()}) {
+        EXPECT_EQ(settings.printerName, "Office Laser");
+        EXPECT_EQ(settings.paperSize, DMPAPER_A4);
+        EXPECT_EQ(settings.orientation, DMORIENT_LANDSCAPE);
+    }
+}
+
+// Pages of a hand-built tree, in tree order (special items marked *, N a node without item):
+//   T1: A, S*, P(page break), B, N, C, S2*    T2: D, E
+TEST_F(SRptDeviceTest, PagesEndAndStartWhereTheTreeSaysSo) {
+    MakeReport(0);
+    MakeDevice();
+    device->specialLabels = {"S", "S2"};
+    std::vector<SComWrap<ISRptItem>> made;
+    auto item = [&](const GUID& clsid, const char* label) {
+        made.push_back(Make(clsid));
+        made.back()->PutLabel(label);
+        return made.back().Get();
+    };
+    SRptGenerationTree tree(nullptr, RPTDEVICE_HTML);
+    std::map<std::string, SRptGenerationNode*> node;
+    auto insert = [&](std::unique_ptr<SRptGenerationNode> fresh, const char* name, int32_t depth) {
+        node[name] = fresh.get();
+        ASSERT_EQ(tree.Insert(std::move(fresh), depth), S_OK);
+    };
+    insert(std::make_unique<SRptGenerationNodeTemplate>(&tree, item(CLSID_SRptTemplate, "T1")), "T1", 0);
+    for (const char* name : {"A", "S"}) insert(std::make_unique<SRptGenerationNodeText>(&tree, item(CLSID_SRptText, name)), name, 1);
+    insert(std::make_unique<SRptGenerationNodePageBreak>(&tree, item(CLSID_SRptPageBreak, "P")), "P", 1);
+    insert(std::make_unique<SRptGenerationNodeText>(&tree, item(CLSID_SRptText, "B")), "B", 1);
+    insert(std::make_unique<SRptGenerationNodePageBreak>(&tree, nullptr), "N", 1);
+    for (const char* name : {"C", "S2"}) insert(std::make_unique<SRptGenerationNodeText>(&tree, item(CLSID_SRptText, name)), name, 1);
+    insert(std::make_unique<SRptGenerationNodeTemplate>(&tree, item(CLSID_SRptTemplate, "T2")), "T2", 0);
+    for (const char* name : {"D", "E"}) insert(std::make_unique<SRptGenerationNodeText>(&tree, item(CLSID_SRptText, name)), name, 1);
+
+    // The next content node: special items and nodes without an item are passed over; a page
+    // break or a template ends the search.
+    EXPECT_EQ(device->GetNextContentNode(node["T1"]), node["A"]);
+    EXPECT_EQ(device->GetNextContentNode(node["A"]), nullptr);
+    EXPECT_EQ(device->GetNextContentNode(node["P"]), node["B"]);
+    EXPECT_EQ(device->GetNextContentNode(node["B"]), node["C"]);
+    EXPECT_EQ(device->GetNextContentNode(node["C"]), nullptr);
+    EXPECT_EQ(device->GetNextContentNode(node["E"]), nullptr);
+
+    EXPECT_TRUE(device->IsPageEnd(nullptr));
+    EXPECT_TRUE(device->IsPageEnd(node["E"]));   // nothing after it
+    EXPECT_TRUE(device->IsPageEnd(node["C"]));   // only a special item before the next template
+    EXPECT_TRUE(device->IsPageEnd(node["S2"]));  // the next template
+    EXPECT_FALSE(device->IsPageEnd(node["B"]));  // a node without an item
+    EXPECT_FALSE(device->IsPageEnd(node["A"]));  // the page break is followed by content
+    EXPECT_FALSE(device->IsPageEnd(node["N"]));  // content followed by content
+    EXPECT_FALSE(device->IsPageEnd(node["T2"]));
+
+    // A page starts at a page break, a node without an item or a template that content follows.
+    EXPECT_EQ(device->FindNextPageStart(node["T1"]), node["P"]);
+    EXPECT_EQ(device->FindNextPageStart(node["P"]), node["N"]);
+    EXPECT_EQ(device->FindNextPageStart(node["N"]), node["T2"]);
+    EXPECT_EQ(device->FindNextPageStart(node["T2"]), nullptr);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "rpt/objs/items/SRptFolderMem.h"
 #include "rpt/objs/items/SRptGrpTextMem.h"
 #include "rpt/objs/items/SRptGrpTitleMem.h"
+#include "rpt/objs/items/SRptTextMem.h"
 #include "rpt/objs/items/SRptUserGraphicMem.h"
 #include "rpt/objs/tables/SRptListCellMem.h"
 #include "rpt/objs/tables/SRptListMem.h"
@@ -207,15 +208,14 @@ TEST_F(SRptGenerationNodeKindsTest, ProceduresOfAnotherKindOrNoneFailThePrepare)
 }
 
 TEST_F(SRptGenerationNodeKindsTest, PlainKindsKeepTheBaseStates) {
-    SComWrap<ISRptItem> item = Item("text");
+    SComWrap<ISRptItem> item = Build(CLSID_SRptText);
     SRptGenerationNodeText node(tree.get(), item.Get());
     EXPECT_EQ(node.GetOccurrence(), 0);
     EXPECT_EQ(node.Reselect(client.Get()), S_OK);
     EXPECT_EQ(node.GetState(), RPTNODE_CLOSED);
     EXPECT_EQ(node.Enter(client.Get()), S_OK);
     EXPECT_EQ(node.GetState(), RPTNODE_ENTERED);
-    // Until the kind has its helper, entering makes none.
-    EXPECT_EQ(node.GetOutputHelper(), nullptr);
+    EXPECT_NE(node.GetOutputHelper(), nullptr);
     EXPECT_EQ(node.Prepare(client.Get()), S_OK);
     EXPECT_EQ(node.GetState(), RPTNODE_ENTERED);
     EXPECT_EQ(node.Leave(client.Get()), S_OK);

@@ -5,8 +5,8 @@
 // Its display name is its Name. It owns two paragraphs, the title page's title ("Report Title",
 // font kind 2) and its optional fields ("Optional Fields", font kind 3). A template inserted into
 // Templates is brought into line with its module's available items, which are copied into the
-// report the first time a template of the module needs them. Generation and preview, fonts and
-// repair come with their parts; until then generating and previewing answer E_NOTIMPL.
+// report the first time a template of the module needs them. It generates itself as an RTF
+// file; fonts, repair and preview come with their parts (previewing answers E_NOTIMPL).
 #include <cstdint>
 #include <map>
 
@@ -129,7 +129,9 @@ public:
     HRESULT UnadviseTemplate(ISRepColSink* pSink) override;
     HRESULT AdviseAvailableItems(ISRepColSink* pSink) override;
     HRESULT UnadviseAvailableItems(ISRepColSink* pSink) override;
-    HRESULT GenerateReport(ISRptGenerationClient*, uint32_t) override { return E_NOTIMPL; }
+    // Writes the report as an RTF file chosen in a save dialog (mode 0) and tells the user the
+    // outcome; 1 when the dialog was cancelled, E_UNEXPECTED for a mode without a device.
+    HRESULT GenerateReport(ISRptGenerationClient* pGenerationClient, uint32_t nType) override;
     HRESULT PreviewReport(ISRptGenerationClient*, ISShellCommandTarget*) override { return E_NOTIMPL; }
     SString GetTitleFromPath(SString sTitlePath) override;
     HRESULT SyncTemplatesWithExtendedResource() override;

@@ -1,0 +1,157 @@
+#pragma once
+// The device that writes a report as one RTF file. The first pass collects the face names the
+// report's paragraphs use, the second builds the generation tree, and the finish step writes the
+// whole document in one go: header, font table, style sheet, then one section per template
+// (page set-up, header and footer, the template's nodes). Every byte goes through WriteText.
+// Lengths of the model are hundredths of a millimetre; RTF lengths are twips.
+#include <cstdint>
+#include <memory>
+
+#include "platform/base/SString.h"
+#include "platform/com/SComWrap.h"
+#include "rpt/devices/SRptDevice.h"
+#include "rpt/devices/SRptRtfEscaper.h"
+#include "rpt/devices/SRptRtfFontNameTable.h"
+#include "varod9/ISRptPara.h"
+
+class SDC;
+class SOutputFile;
+class SOutputStringStream;
+class SRptGenerationNode;
+struct ISRptCustom;
+struct ISRptFolder;
+struct ISRptGraphicFile;
+struct ISRptGrpText;
+struct ISRptGrpTitle;
+struct ISRptTable;
+struct ISRptTblCts;
+struct ISRptText;
+struct ISRptTextFile;
+struct ISRptTitle;
+struct ISRptUserGraphic;
+
+// The codes of the paragraph-text protocol.
+inline constexpr uint32_t RPTPARATEXT_PARA_BEGIN = 1;
+inline constexpr uint32_t RPTPARATEXT_PARA_END = 2;
+inline constexpr uint32_t RPTPARATEXT_CHARS_BEGIN = 4;
+inline constexpr uint32_t RPTPARATEXT_CHARS_END = 5;
+inline constexpr uint32_t RPTPARATEXT_PLAIN = 6;
+inline constexpr uint32_t RPTPARATEXT_RAW_BEGIN = 7;
+inline constexpr uint32_t RPTPARATEXT_RAW_END = 8;
+
+class SRptRtfDevice : public SRptDevice {
+public:
+    SRptRtfDevice(ISRptReport* pReport, ISRptGenerationClient* pClient, const SString& sFileName);
+
+    // The save dialog for an RTF file: 0 with the chosen path, 1 when cancelled (the name is left
+    // alone), E_INVALIDARG for a null name.
+    static HRESULT PromptFileName(SString* pName, const SString& sInitialName);
+
+    // The only way to the document: mode 0 as it stands, other modes escaped (RTFTEXT_... bits;
+    // RTFTEXT_FIELD keeps the field words of header, footer and title-page texts live).
+    HRESULT WriteText(const SString& sText, uint32_t nMode);
+    // The paragraph-text operation: the properties, ends and markers of the protocol's codes.
+    HRESULT ParaText(ISRptPara* pPara, uint32_t nCode);
+    HRESULT WriteCharFormat(ISRptPara* pPara);
+    HRESULT WriteParaFormat(ISRptPara* pPara);
+
+    // Inserts a text that is itself an RTF document. The font and colour tables of such texts
+    // are collected with the tokeniser; until then nothing of the text is kept and it writes
+    // nothing.
+    HRESULT MergeRtf(SString& sRtf);
+
+    // The body of a section: one generation node, through the writer of its item's kind.
+    HRESULT WriteNode(SRptGenerationNode* pNode);
+    HRESULT WriteTitlePage(ISRptTemplate* pTemplate, SRptGenerationNode* pNode);
+    HRESULT WriteTextItem(ISRptText* pText, SRptGenerationNode* pNode);
+    HRESULT WriteTextItem(ISRptTitle* pTitle, SRptGenerationNode* pNode);
+    HRESULT WriteHeading(ISRptCustom* pItem, SRptGenerationNode* pNode);
+    HRESULT WriteGroupTitle(ISRptGrpTitle* pItem, SRptGenerationNode* pNode);
+    HRESULT WriteFolder(ISRptFolder* pItem, SRptGenerationNode* pNode);
+    HRESULT WriteGroupText(ISRptGrpText* pItem, SRptGenerationNode* pNode);
+    HRESULT WriteTextFile(ISRptTextFile* pItem, SRptGenerationNode* pNode);
+    // Pictures and tables have writers of their own still to come: these write nothing.
+    HRESULT WriteGraphicFile(ISRptGraphicFile* pItem, SRptGenerationNode* pNode);
+    HRESULT WriteUserGraphic(ISRptUserGraphic* pItem, SRptGenerationNode* pNode);
+    HRESULT WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode);
+    HRESULT WriteHeaderFooter(ISRptTemplate* pTemplate);
+    HRESULT WriteTocField(ISRptTblCts* pToc, SRptGenerationNode* pNode);
+
+    // Model lengths to twips: the page set-up and tab stops, and the paragraph properties.
+    static int32_t ToTwips(int32_t nHundredthsMm);
+    static int32_t ParaToTwips(int32_t nHundredthsMm);
+
+    const SRptRtfFontNameTable& GetFontNameTable() const { return m_fontNames; }
+    int16_t GetPrevBorder() const { return m_nPrevBorder; }
+    void SetPrevBorder(int16_t nBorder) { m_nPrevBorder = nBorder; }
+    int32_t GetInTable() const { return m_bInTable; }
+    void SetInTable(int32_t bInTable) { m_bInTable = bInTable; }
+    bool IsRtfMerged() const { return gRtfMerged; }
+    // The document's own font table and the automatic colour, as the end step's patch needs them.
+    const SString& GetCollectedFontTable() const { return m_collectedFonts; }
+    const SString& GetCollectedColorTable() const { return m_collectedColors; }
+
+protected:
+    // Drops an output the run did not finish, so that the target keeps its previous contents.
+    ~SRptRtfDevice() override;
+
+    HRESULT BeginGeneration() override;
+    HRESULT InitGeneration() override;
+    HRESULT BeginSecondPass() override { return S_OK; }
+    HRESULT ScanObject(ISRptItem* pItem, RPTSCANINFO* pInfo) override;
+    HRESULT GenerateObject(ISRptItem* pItem, RPTSCANINFO* pInfo) override;
+    HRESULT BeginTemplateScan(int32_t, ISRptTemplate*) override { return S_OK; }
+    HRESULT EndTemplateScan(int32_t, ISRptTemplate*) override { return S_OK; }
+    HRESULT BeginTemplateGeneration(int32_t, ISRptTemplate*) override { return S_OK; }
+    HRESULT EndTemplateGeneration(int32_t, ISRptTemplate*) override { return S_OK; }
+    HRESULT EndFirstPass() override { return S_OK; }
+    HRESULT FinishGeneration() override;
+    HRESULT EndGeneration() override;
+    bool IsItemSpecial(ISRptItem*) override { return false; }
+    HRESULT FormatFieldText(int32_t nFieldNumber, SString* pText) override;
+    int32_t GetDeviceKind() override { return RPTDEVICE_RTF; }
+    HRESULT OnHeaderFooter(ISRptTemplate* pItem, RPTSCANINFO*) override { return WriteHeaderFooter(pItem); }
+
+    HRESULT CollectFonts(ISRptItem* pItem, RPTSCANINFO* pInfo);
+    HRESULT WriteDocument();
+    HRESULT BeginDocument();
+    HRESULT WriteFontTable();
+    HRESULT WriteStyleSheet();
+    HRESULT WriteSection(ISRptTemplate* pTemplate);
+    HRESULT WritePageSetup(ISRptTemplate* pTemplate);
+    // Puts the collected font and colour tables in the finished file's place of its own font
+    // table, once merged texts brought tables of their own; comes with the tokeniser.
+    HRESULT RewriteTables();
+
+private:
+    void ResetFontNames();
+    // The paragraph format at a position of an item's or report's paragraphs; a missing one is
+    // thrown as E_POINTER, a failed look-up with its code.
+    static SComWrap<ISRptPara> GetPara(IUnknown* pContainer, int32_t nPos);
+    void WriteLine() { WriteText("\r\n", RTFTEXT_RAW); }
+    // "\fonttbl" entry's family word of a face, measured on the reference device context.
+    SString FamilyWordOf(const SString& sFaceName);
+    // The hidden "\tc" entry that the contents field collects, when the item takes part in the
+    // contents at the node's level.
+    void WriteContentsEntry(ISRptItem* pItem, const SString& sText, SRptGenerationNode* pNode);
+    // One paragraph of the protocol: properties, characters, the text, ends.
+    void WriteParagraph(ISRptPara* pPara, const SString& sText, uint32_t nMode);
+    // A text or a title: its paragraph with the contents entry before the characters.
+    HRESULT WriteItemParagraph(ISRptItem* pItem, const SString& sText, SRptGenerationNode* pNode);
+    void WritePageBreak();
+
+    std::unique_ptr<SDC> m_refDC;
+    SString m_fileName;
+    std::unique_ptr<SOutputStringStream> m_output;
+    SOutputFile* m_file = nullptr;  // the file under m_output, owned by it
+    SRptRtfFontNameTable m_fontNames;
+    SString m_collectedFonts;
+    SString m_collectedColors;
+    int16_t m_nPrevBorder = 0;
+    int32_t m_bInTable = 0;
+    // Set when an RTF text was merged into the document; cleared per document.
+    bool gRtfMerged = false;
+
+    // Tests write the document into memory.
+    friend class SRptRtfDeviceTestAccess;
+};

@@ -1,0 +1,123 @@
+#include "rpt/devices/SRptRtfEscaper.h"
+
+#include <array>
+
+#include "platform/base/SUtf8.h"
+
+namespace {
+
+// The code points of Windows-1252 bytes 0x80 to 0x9F; 0 where the code page has no character.
+constexpr std::array<uint16_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+// The field words a header's expansion inserts.
+constexpr std::string_view kFieldWords[] = {"\\chdate ", "\\chtime ", "\\chpgn "};
+
+bool StartsWithFieldWord(std::string_view text, size_t pos) {
+    for (std::string_view word : kFieldWords)
+        if (text.substr(pos, word.size()) == word) return true;
+    return false;
+}
+
+}  // namespace
+
+uint8_t SRptRtfEscaper::ToWindows1252(uint32_t codePoint) {
+    if (codePoint < 0x80) return static_cast<uint8_t>(codePoint);
+    if (codePoint >= 0xA0 && codePoint <= 0xFF) return static_cast<uint8_t>(codePoint);
+    for (size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] != 0 && kHighControls[i] == codePoint) return static_cast<uint8_t>(0x80 + i);
+    return 0;
+}
+
+void SRptRtfEscaper::AppendHexByte(uint8_t value, std::string& out) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    out += "\\'";
+    out += kDigits[value >> 4];
+    out += kDigits[value & 0x0F];
+}
+
+void SRptRtfEscaper::AppendEncoded(uint32_t codePoint, std::string& out) {
+    if (const uint8_t byte = ToWindows1252(codePoint); byte >= 0x80) {
+        AppendHexByte(byte, out);
+        return;
+    }
+    // A reader that knows \u skips the one fallback character "?" after it (\uc1).
+    auto appendUnit = [&out](uint32_t unit) {
+        out += "\\u";
+        out += std::to_string(static_cast<int16_t>(static_cast<uint16_t>(unit)));
+        out += '?';
+    };
+    if (codePoint < 0x10000) {
+        appendUnit(codePoint);
+        return;
+    }
+    const uint32_t offset = codePoint - 0x10000;
+    appendUnit(0xD800 + (offset >> 10));
+    appendUnit(0xDC00 + (offset & 0x3FF));
+}
+
+bool SRptRtfEscaper::AppendNonAscii(std::string_view text, size_t& pos, std::string& out) {
+    if (static_cast<unsigned char>(text[pos]) < 0x80) return false;
+    AppendEncoded(SUtf8::Decode(text, pos), out);
+    return true;
+}
+
+bool SRptRtfEscaper::AppendEscaped(char c, uint32_t mode, std::string& out) {
+    switch (c) {
+        case '\t': out += "\\tab "; return true;
+        case '\n':
+            if (mode & RTFTEXT_LINEBREAKS) out += "\\par ";
+            return true;
+        case '\r': return true;
+        case '\\': out += (mode & RTFTEXT_BACKSLASHES) ? "\\\\" : "\\"; return true;
+        case '{': out += "\\{"; return true;
+        case '}': out += "\\}"; return true;
+        default: return false;
+    }
+}
+
+SString SRptRtfEscaper::Escape(std::string_view text, uint32_t mode) {
+    if (mode & RTFTEXT_FIELD) return EscapeFieldText(text);
+    std::string out;
+    out.reserve(text.size());
+    for (size_t pos = 0; pos < text.size();) {
+        if (AppendNonAscii(text, pos, out)) continue;
+        const char c = text[pos++];
+        if (mode == RTFTEXT_RAW || !AppendEscaped(c, mode, out)) out += c;
+    }
+    return SString(std::move(out));
+}
+
+SString SRptRtfEscaper::EscapeFieldText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t pos = 0; pos < text.size();) {
+        if (AppendNonAscii(text, pos, out)) continue;
+        if (text[pos] == '\\' && StartsWithFieldWord(text, pos)) {
+            out += '\\';
+            ++pos;
+            continue;
+        }
+        const char c = text[pos++];
+        if (!AppendEscaped(c, RTFTEXT_HEADER | RTFTEXT_BACKSLASHES, out)) out += c;
+    }
+    return SString(std::move(out));
+}
+
+SString SRptRtfEscaper::EscapeFaceName(std::string_view text) {
+    std::string out;
+    for (size_t pos = 0; pos < text.size();) {
+        if (AppendNonAscii(text, pos, out)) continue;
+        const char c = text[pos++];
+        if (c == ';')
+            AppendHexByte(static_cast<uint8_t>(c), out);
+        else if (c == '\\' || c == '{' || c == '}')
+            (out += '\\') += c;
+        else if (static_cast<unsigned char>(c) >= 0x20)
+            out += c;
+    }
+    return SString(std::move(out));
+}

@@ -1,0 +1,87 @@
+// The report's generation: the device of the mode asked for, its file name, and the outcome told
+// to the user.
+#include "platform/base/SStringLoad.h"
+#include "platform/base/SWaitCursor.h"
+#include "platform/com/SComThrow.h"
+#include "platform/ui/SLibMsgBox.h"
+#include "platform/ui/SShellExecute.h"
+#include "rpt/devices/SRptRtfDevice.h"
+#include "rpt/objs/reports/SRptReportMem.h"
+#include "varod9/ISRptDevice.h"
+#include "varod9/RptApi.h"
+
+namespace {
+
+// Generation modes: the low byte of the caller's word.
+constexpr uint32_t kModeRtf = 0;
+constexpr uint32_t kModePrinter = 1;
+constexpr uint32_t kModeHtml = 2;
+
+// Messages of the outcome.
+constexpr uint32_t IDS_RPT_GENERATED_RTF = 5535;
+constexpr uint32_t IDS_RPT_GENERATION_ERROR = 5536;
+constexpr uint32_t IDS_RPT_CANNOT_LAUNCH_RTF_EDITOR = 5557;
+
+// What a file name made from a report's name must not hold: the characters the file systems the
+// reports travel to refuse, and the path separators.
+constexpr const char* kForbiddenFileNameChars = "/:*?\"<>|";
+constexpr char kBackslash = '\\';
+
+// The report's name with every forbidden character replaced by '_', keeping its length.
+SString CleanFileName(SString name) {
+    SString forbidden = kForbiddenFileNameChars;
+    forbidden += kBackslash;
+    for (int32_t i = 0; i < name.GetLength(); ++i)
+        if (forbidden.Find(name.GetAt(i)) >= 0) name.SetAt(i, '_');
+    return name;
+}
+
+// The question after a successful RTF run, and the opening of the file when the answer is yes.
+void OfferToOpen(const SLibMsgBox& box, const SString& fileName) {
+    SString question = SStringLoad(IDS_RPT_GENERATED_RTF,
+                                   "The report has been successfully generated in the file '%s'.\nDo you want to "
+                                   "open it with your default RTF editor now?",
+                                   nullptr);
+    SString text;
+    text.Format(question.c_str(), fileName.c_str());
+    if (box.ConfirmYesNo(text, 0) != 1) return;
+    if (ShellExecuteA(nullptr, "open", fileName.c_str(), nullptr, nullptr, SW_SHOWNORMAL) <= 32)
+        box.Error(SStringLoad(IDS_RPT_CANNOT_LAUNCH_RTF_EDITOR, "Cannot launch the default RTF editor.", nullptr));
+}
+
+}  // namespace
+
+HRESULT SRptReportImpl::GenerateReport(ISRptGenerationClient* pGenerationClient, uint32_t nType) {
+    HRESULT result = E_UNEXPECTED;
+    SString fileName;
+    SWaitCursor wait;
+
+    SComWrap<ISRptReport> report;
+    report = static_cast<ISRptReport*>(this);
+    if (!report) SComThrow(E_POINTER);
+    const SString proposal = CleanFileName(report->GetName());
+
+    SComWrap<ISRptDevice> device;
+    switch (nType & 0xFF) {
+        case kModeRtf: {
+            if (SRptRtfDevice::PromptFileName(&fileName, proposal + ".rtf") != S_OK) return 1;
+            SRptRtfDevice* created = new SRptRtfDevice(report.Get(), pGenerationClient, fileName);
+            device = static_cast<ISRptDevice*>(created);
+            created->Release();
+            break;
+        }
+        case kModePrinter:
+        case kModeHtml:
+            // The printer and HTML devices are not there yet: nothing is generated.
+        default: break;
+    }
+    if (device) result = device->Generate();
+
+    SModuleStateGuard state(SRptGetModuleState());
+    const SLibMsgBox box(SGetMainWnd(), " - ");
+    if (result == S_OK && (nType & 0xFF) == kModeRtf)
+        OfferToOpen(box, fileName);
+    else if (result != S_OK && result != E_ABORT)
+        box.Error(SStringLoad(IDS_RPT_GENERATION_ERROR, "An error occured during the report generation.", nullptr));
+    return result;
+}

@@ -1,0 +1,125 @@
+// Generating a report as a host module does: RptGenerateReport on a report made by
+// RptCreateTemplate, the save dialog, the document written, and what the user is told.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "rpt/devices/SRptRtfTestFixture.h"
+#include "varod9/ISRptTblCts.h"
+#include "varod9/ISRptText.h"
+#include "varod9/ISRptTitle.h"
+
+namespace {
+
+const char* const kGeneratedQuestion =
+    "The report has been successfully generated in the file '%s'.\nDo you want to open it with your default RTF "
+    "editor now?";
+const char* const kGenerationError = "An error occured during the report generation.";
+
+}  // namespace
+
+class RptGenerateReport : public SRptRtfTest {
+protected:
+    // A title page, a title, a text, a page break and a table of contents.
+    void BuildReport() {
+        report->PutHasFirstPage(true);
+        report->PutFirstPageTitle("Quarterly figures");
+        reportTemplate->PutHeader("Page %PAGE%");
+        reportTemplate->PutHeadUserDef(true);
+        SComWrap<ISRptTitle> title = AddItem<ISRptTitle>("TITLE");
+        title->PutText("Sales");
+        title->PutTOCEntry(true);
+        SComWrap<ISRptText> text = AddItem<ISRptText>("TEXT");
+        text->PutText("Net {gross} \\ tax \xE2\x82\xAC");
+        AddItem("PAGEBREAK");
+        AddItem("TBLCTS");
+    }
+    SString Question(const SString& path) const {
+        SString question;
+        question.Format(kGeneratedQuestion, path.c_str());
+        return question;
+    }
+};
+
+TEST_F(RptGenerateReport, AnRtfFileWithEveryPartAndTheQuestionToOpenIt) {
+    BuildReport();
+    const SString path = folder.PathOf("figures.rtf");
+    script.ExpectFileDialog(path);
+    script.ExpectMessage(Question(path), IDNO);
+    ASSERT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);
+
+    ASSERT_GE(SInteraction::GetTranscript().size(), 2u);
+    const SPrompt& dialog = SInteraction::GetTranscript()[0];
+    EXPECT_EQ(dialog.text, "Quarterly.rtf");
+    const SPrompt& question = SInteraction::GetTranscript()[1];
+    EXPECT_EQ(question.text, Question(path));
+    EXPECT_EQ(question.style, SPrompt::YesNo);
+
+    const std::string written = STestTempFolder::ReadFile(path);
+    EXPECT_EQ(written.rfind("{\\rtf1\\ansi\\deff0\r\n", 0), 0u);
+    EXPECT_NE(written.find("Quarterly figures"), std::string::npos);
+    EXPECT_NE(written.find("{\\header "), std::string::npos);
+    EXPECT_NE(written.find("Page \\chpgn "), std::string::npos);
+    EXPECT_NE(written.find("{\\tc {\\f1\\cgrid0 Sales\\tcl2}}}"), std::string::npos);
+    EXPECT_NE(written.find("Net \\{gross\\} \\\\ tax \\'80"), std::string::npos);
+    EXPECT_NE(written.find("\r\n\\page\r\n"), std::string::npos);
+    EXPECT_NE(written.find("{\\field{\\*\\fldinst {"), std::string::npos);
+    EXPECT_NE(written.find(" TOC \\\\f }}"), std::string::npos);
+    EXPECT_EQ(written.substr(written.size() - 3), "\r\n}");
+}
+
+TEST_F(RptGenerateReport, ModesWithoutADeviceFailWithTheErrorMessage) {
+    script.ExpectMessage(kGenerationError);
+    EXPECT_EQ(::RptGenerateReport(report.Get(), nullptr, 3), static_cast<HRESULT>(0x8000FFFF));
+    EXPECT_EQ(SInteraction::GetTranscript().back().style, SPrompt::Error);
+    // The printer and HTML devices are still to come: no dialog, no device, the same error.
+    for (uint32_t mode : {1u, 2u}) {
+        script.ExpectMessage(kGenerationError);
+        EXPECT_EQ(::RptGenerateReport(report.Get(), nullptr, mode), static_cast<HRESULT>(0x8000FFFF));
+    }
+    EXPECT_EQ(SInteraction::GetTranscript().size(), 3u);
+}
+
+TEST_F(RptGenerateReport, ACancelledDialogReturnsOneAndSaysNothing) {
+    script.ExpectFileDialog("");
+    EXPECT_EQ(::RptGenerateReport(report.Get(), nullptr, 0x100), 1);
+    EXPECT_EQ(SInteraction::GetTranscript().size(), 1u);
+    EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST_F(RptGenerateReport, TheProposedNameReplacesWhatAFileNameCannotHold) {
+    report->PutName("Q1/Q2: \"a\\b\"*");
+    script.ExpectFileDialog("");
+    EXPECT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), 1);
+    EXPECT_EQ(SInteraction::GetTranscript()[0].text, "Q1_Q2_ _a_b__.rtf");
+}
+
+TEST_F(RptGenerateReport, AnOutputThatCannotBeWrittenIsAnErrorNotASuccess) {
+    BuildReport();
+    script.ExpectFileDialog(folder.PathOf("nowhere/figures.rtf"));
+    script.ExpectMessage(kGenerationError);
+    EXPECT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), static_cast<HRESULT>(0x80030019));
+}
+
+TEST_F(RptGenerateReport, AnsweredYesWithoutAProgramForTheFileItSaysSo) {
+    const SString path = folder.PathOf("open.rtf");
+    script.ExpectFileDialog(path);
+    script.ExpectMessage(Question(path), IDYES);
+    script.ExpectOpen(path, false);
+    script.ExpectMessage("Cannot launch the default RTF editor.");
+    EXPECT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);
+}
+
+// Writes the sample that the real readers check (tests/readers) to the path the variable names;
+// without the variable there is nothing to do.
+TEST_F(RptGenerateReport, SampleForTheReaders) {
+    const char* target = std::getenv("VAROD9_RTF_SAMPLE");
+    if (!target || !*target) GTEST_SKIP() << "VAROD9_RTF_SAMPLE not set";
+    BuildReport();
+    script.ExpectFileDialog(target);
+    script.ExpectMessage(Question(target), IDNO);
+    ASSERT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);
+    EXPECT_TRUE(std::filesystem::exists(target));
+}

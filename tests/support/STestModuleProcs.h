@@ -1,0 +1,106 @@
+#pragma once
+// A host module's procedures for every kind of module item, as one object: it answers the
+// queries for each kind's procedures interface, logs every call with a copy of the record it was
+// handed, and answers as the test scripts it. An operation without a script answers 0 and leaves
+// the record alone. It is counted like any interface object, so that tests see the references
+// the library holds.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "varod9/ISRptFolderProcs.h"
+#include "varod9/ISRptFormProcs.h"
+#include "varod9/ISRptGrpTextProcs.h"
+#include "varod9/ISRptGrpTitleProcs.h"
+#include "varod9/ISRptListProcs.h"
+#include "varod9/ISRptUserGraphicProcs.h"
+#include "varod9/ISRptUserProcs.h"
+
+class STestModuleProcs final : public ISRptUserProcs,
+                               public ISRptFolderProcs,
+                               public ISRptFormProcs,
+                               public ISRptGrpTextProcs,
+                               public ISRptGrpTitleProcs,
+                               public ISRptListProcs,
+                               public ISRptUserGraphicProcs {
+public:
+    // The identity the smart pointer and the items see.
+    static constexpr GUID iid = ISRptUserProcs::iid;
+
+    // One operation's answer: may change the record, returns the operation's result.
+    using Answer = std::function<HRESULT(RPTPROCCONTEXT&)>;
+
+    struct Call {
+        std::string operation;  // "begin", "end", "next", "process", "fetch", "getvalue", "membertext"
+        RPTPROCCONTEXT record;  // as the module received it
+    };
+
+    HRESULT QueryInterface(const GUID& riid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (riid == IUnknown::iid || riid == ISRptUserProcs::iid) *out = static_cast<ISRptUserProcs*>(this);
+        else if (riid == ISRptFolderProcs::iid) *out = static_cast<ISRptFolderProcs*>(this);
+        else if (riid == ISRptFormProcs::iid) *out = static_cast<ISRptFormProcs*>(this);
+        else if (riid == ISRptGrpTextProcs::iid) *out = static_cast<ISRptGrpTextProcs*>(this);
+        else if (riid == ISRptGrpTitleProcs::iid) *out = static_cast<ISRptGrpTitleProcs*>(this);
+        else if (riid == ISRptListProcs::iid) *out = static_cast<ISRptListProcs*>(this);
+        else if (riid == ISRptUserGraphicProcs::iid) *out = static_cast<ISRptUserGraphicProcs*>(this);
+        if (!*out) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    uint32_t AddRef() override { return static_cast<uint32_t>(++m_refs); }
+    uint32_t Release() override {
+        const int32_t refs = --m_refs;
+        if (refs == 0) delete this;
+        return static_cast<uint32_t>(refs);
+    }
+    int32_t RefCount() const { return m_refs; }
+    // The face to hand to an item's SetUserProcs.
+    IUnknown* AsUnknown() { return static_cast<ISRptUserProcs*>(this); }
+
+    HRESULT Reserved1(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("reserved1", nullptr, c); }
+    HRESULT Reserved2(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("reserved2", nullptr, c); }
+    HRESULT Reserved3(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("reserved3", nullptr, c); }
+    HRESULT Begin(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("begin", &begin, c); }
+    HRESULT End(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("end", &end, c); }
+    HRESULT Next(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("next", &next, c); }
+    HRESULT Process(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("process", &process, c); }
+    HRESULT Fetch(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("fetch", &fetch, c); }
+    HRESULT GetValue(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("getvalue", &getValue, c); }
+    HRESULT GetMemberText(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("membertext", &memberText, c); }
+    int32_t IsCommandSupported(uint32_t) override { return 0; }
+    int32_t HasUserOrder() override { return 0; }
+
+    // A Fetch that gives `rows` further rows and then no more.
+    void FetchRows(int32_t rows) {
+        fetch = [this, rows](RPTPROCCONTEXT&) { return m_fetched < rows ? (++m_fetched, 1) : 0; };
+    }
+    // The operations called, in order.
+    std::vector<std::string> Operations() const {
+        std::vector<std::string> names;
+        for (const Call& call : calls) names.push_back(call.operation);
+        return names;
+    }
+    // The records of the calls of one operation, in order.
+    std::vector<RPTPROCCONTEXT> Records(const std::string& operation) const {
+        std::vector<RPTPROCCONTEXT> records;
+        for (const Call& call : calls)
+            if (call.operation == operation) records.push_back(call.record);
+        return records;
+    }
+
+    Answer begin, end, next, process, fetch, getValue, memberText;
+    std::vector<Call> calls;
+
+private:
+    ~STestModuleProcs() = default;
+    HRESULT Run(const char* operation, Answer* answer, RPTPROCCONTEXT* record) {
+        calls.push_back(Call{operation, *record});
+        return answer && *answer ? (*answer)(*record) : 0;
+    }
+
+    int32_t m_refs = 0;
+    int32_t m_fetched = 0;
+};
