@@ -140,6 +140,14 @@ struct RPT_EXPORT ISRptReport : virtual ISRptParaContainer {
     virtual HRESULT GenerateReport(ISRptGenerationClient* pGenerationClient, uint32_t nType) = 0;
     virtual HRESULT PreviewReport(ISRptGenerationClient* pGenerationClient,
                                   ISShellCommandTarget* pUserCommandTarget) = 0;
+    // Gives every paragraph of the report, of its available items and of its templates (with
+    // everything under them) the user's default font of the paragraph's font kind: name, height
+    // and style; family, pitch and character set stay. Other reports are not touched, whatever
+    // bChangeOtherReports says. S_OK.
+    virtual HRESULT ChangeAllFonts(int32_t bChangeOtherReports) = 0;
+    // The same for one paragraph container and, when it is an item, every item under it. A
+    // paragraph without a report font kind keeps its font. E_POINTER for null, else S_OK.
+    virtual HRESULT ChangeFonts(ISRptParaContainer* pParentItem) = 0;
     // The title text that the host gives for a title path; E_FAIL as "%ld" text without a host.
     virtual SString GetTitleFromPath(SString sTitlePath) = 0;
     // Brings the user-defined items of every template in line with the module's; S_OK.

@@ -41,6 +41,13 @@ inline constexpr int32_t RPTTEMPLATE_EXDEFFOOTER = 0x0200621E;   // TEXT
 // The report that owns the template (inverse end of the report's Templates).
 inline constexpr int32_t RPTTEMPLATE_REPORT = 0x02806550;
 
+// The directions of MoveContentsItemDirctn: one place up or down among the siblings, out of
+// the parent to just before it, into the next sibling as its first child.
+inline constexpr uint32_t RPT_MOVE_UP = 1;
+inline constexpr uint32_t RPT_MOVE_DOWN = 2;
+inline constexpr uint32_t RPT_MOVE_RAISE = 3;
+inline constexpr uint32_t RPT_MOVE_LOWER = 4;
+
 // The size word a header/footer definition must carry.
 inline constexpr uint32_t RPT_HEADERFOOTERDEF_SIZE = 32;
 
@@ -121,7 +128,11 @@ struct RPT_EXPORT ISRptTemplate : virtual ISRptItem {
     virtual HRESULT DeleteTemplateItem(ISRptItem* pItem) = 0;
     // At the start of each generation pass: the header and footer are expanded again by the device.
     virtual HRESULT InitHeaderFooter(ISRptDevice* pOutDevice) = 0;
-    // Moves the selected items one step in a direction (1 up, 2 down, 3 raise, 4 lower).
+    // Moves the selected items one step in a direction (RPT_MOVE_...). Every move is planned on
+    // the tree as it was, so that a block of selected siblings moves as a block; entries that are
+    // no item, the template itself, and items that cannot go that way are skipped. S_OK, or the
+    // first failure of a move after the others were tried: an item whose move fails stays where
+    // it was. Throws SECOMException, with nothing moved, when the repository fails in planning.
     virtual HRESULT MoveContentsItemDirctn(const SComTable<ISRepObject>& selectedObjects, uint32_t nDirctn) = 0;
     // Re-links the template's items to what its module registered: user procedures, resource
     // paths and label paths, dropping the items the module no longer offers (looked up under the

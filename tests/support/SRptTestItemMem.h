@@ -187,6 +187,8 @@ public:
     HRESULT GetTemplateAtPos(int32_t, ISRptTemplate**) override { return E_NOTIMPL; }
     HRESULT GenerateReport(ISRptGenerationClient*, uint32_t) override { return E_NOTIMPL; }
     HRESULT PreviewReport(ISRptGenerationClient*, ISShellCommandTarget*) override { return E_NOTIMPL; }
+    HRESULT ChangeAllFonts(int32_t) override { return E_NOTIMPL; }
+    HRESULT ChangeFonts(ISRptParaContainer*) override { return E_NOTIMPL; }
     // Nor are its attributes, its language, its template files and its sinks.
     SString GetName() override { return SString(); }
     HRESULT PutName(const SString&) noexcept override { return E_NOTIMPL; }

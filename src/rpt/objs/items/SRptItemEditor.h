@@ -33,6 +33,7 @@ inline constexpr uint32_t ID_RPT_PAGEBREAK_HTMLGEN = 45260;     // "&Generate in
 inline constexpr uint32_t ID_RPT_PAGEBREAK_HTMLGEN_AV = 45560;  // "&Generate in HTML" (available items)
 inline constexpr uint32_t ID_RPT_GRAPHICFILE_SELECT = 45581;    // "&Select File..."
 inline constexpr uint32_t ID_RPT_TEXTFILE_SELECT = 45591;       // "&Select File..."
+inline constexpr uint32_t ID_RPT_TEMPLATE_PAGESETUP = 103;      // "Page &Setup..." (a template's)
 
 // The dialogs, with the controls whose values the items read back.
 inline constexpr uint32_t IDD_RPT_GRAPH_FORMAT = 209;         // "Graph Format"
@@ -50,6 +51,11 @@ inline constexpr uint32_t IDD_RPT_FORMAT_LEVELS = 237;        // "Format" with "
 inline constexpr int32_t IDC_RPT_FORMAT_LEVELS = 1152;        //   the number of levels shown
 inline constexpr uint32_t IDD_RPT_LIST_LAYOUT = 235;          // "List Layout": a grid of the columns
 inline constexpr uint32_t IDD_RPT_FORM_LAYOUT = 236;          // "Card Layout": a grid of the rows
+inline constexpr uint32_t IDD_RPT_HEADER_FOOTER = 228;        // "Header and Footer"
+inline constexpr int32_t IDC_RPT_HEADER_TEXT = 1113;          //   the header's text
+inline constexpr int32_t IDC_RPT_FOOTER_TEXT = 1114;          //   the footer's text
+inline constexpr int32_t IDC_RPT_HEADER_USERDEF = 1159;       //   "User Defined Header", "1" checked
+inline constexpr int32_t IDC_RPT_FOOTER_USERDEF = 1160;       //   "User Defined Footer", "1" checked
 
 // The browser node of each kind of item.
 enum class SRptBrowserNodeKind : int32_t {
@@ -66,6 +72,7 @@ enum class SRptBrowserNodeKind : int32_t {
     List,
     UserGraphic,
     Available,  // an available-items container
+    Template,
 };
 
 // What the text editor starts with and, after OK, what the user left in it.

@@ -1,6 +1,8 @@
 #include "rpt/objs/reports/SRptReportMem.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "platform/base/SExceptionResult.h"
 #include "platform/base/SFile.h"
@@ -22,8 +24,12 @@
 #include "rpt/objs/paras/SRptParaItemMem.h"
 #include "rpt/objs/paras/SRptParaTitleMem.h"
 #include "varod9/ISRptModuleClient.h"
+#include "varod9/ISRptTable.h"
+#include "varod9/ISRptTableCell.h"
+#include "varod9/ISRptTableRow.h"
 #include "varod9/RptApi.h"
 #include "varod9/RptItemDef.h"
+#include "varod9/RptParaFormat.h"
 
 namespace {
 
@@ -39,6 +45,35 @@ SString NoClientText() {
     text.Format("%ld", E_FAIL);
     return text;
 }
+
+// What the repair of an old template gives the cell paragraphs of a table: a box of all four
+// sides with fixed line widths.
+constexpr int16_t kRepairedTableBorder =
+    RPT_PARA_BORDER_LEFT | RPT_PARA_BORDER_TOP | RPT_PARA_BORDER_RIGHT | RPT_PARA_BORDER_BOTTOM;
+constexpr int16_t kRepairedTableLineWidth = 18;
+// The table paragraphs of the title cells and of the other cells.
+constexpr int32_t kTableCellParas[] = {1, 2};
+
+// The items of another module that the repair of an item deletes: kept in pointer order, each
+// once, each with a reference, until the walk over the children is over.
+class SDeletionSet {
+public:
+    void Add(ISRepObject* object) {
+        const auto place = std::lower_bound(m_objects.begin(), m_objects.end(), object,
+                                            [](const SComWrap<ISRepObject>& entry, ISRepObject* p) {
+                                                return std::less<ISRepObject*>()(entry.Get(), p);
+                                            });
+        if (place != m_objects.end() && place->Get() == object) return;
+        m_objects.insert(place, SComWrap<ISRepObject>(object));
+    }
+    void DeleteAll() {
+        for (const SComWrap<ISRepObject>& object : m_objects) object->Delete();
+        m_objects.clear();
+    }
+
+private:
+    std::vector<SComWrap<ISRepObject>> m_objects;
+};
 
 // The title path under which the host gives a report's extended titles.
 constexpr const char* kExTitlePath = "\\Report Titles\\General";
@@ -219,6 +254,106 @@ SString SRptReportImpl::GetExTitle(uint32_t nItemType) {
     return GetTitleFromPath(SString(kExTitlePath) + suffix);
 }
 
+// ---- fonts ----
+
+HRESULT SRptReportImpl::ChangeFonts(ISRptParaContainer* pParentItem) {
+    if (!pParentItem) return E_POINTER;
+    SRepObjIterator paragraphs(pParentItem, RPTPARACONTAINER_PARAGRAPHS);
+    SComWrap<ISRptPara> para;
+    while (paragraphs.Next(para)) {
+        if (!para) continue;
+        // A paragraph of no report font kind has no default font to take.
+        const int32_t kind = para->GetParaFontID();
+        if (!SRptFont::IsFontKind(kind)) continue;
+        para->PutFontName(SRptFont::GetDefaultFontName(kind));
+        para->PutFontHeight(SRptFont::GetDefaultFontHeight(kind));
+        para->PutFontStyle(static_cast<int16_t>(SRptFont::GetDefaultFontStyle(kind)));
+    }
+    SComWrap<ISRptItem> item;
+    item = static_cast<IUnknown*>(pParentItem);
+    if (!item) return S_OK;
+    SRepObjIterator children(item.Get(), RPTITEM_ITEMS);
+    SComWrap<ISRptParaContainer> child;
+    while (children.Next(child))
+        if (child) ChangeFonts(child.Get());
+    return S_OK;
+}
+
+HRESULT SRptReportImpl::ChangeAllFonts(int32_t) {
+    ChangeFonts(this);
+    for (const int32_t id : {RPTREPORT_AVAILABLES, RPTREPORT_TEMPLATES}) {
+        SRepObjIterator containers(static_cast<ISRepObject*>(this), id);
+        SComWrap<ISRptParaContainer> container;
+        while (containers.Next(container))
+            if (container) ChangeFonts(container.Get());
+    }
+    return S_OK;
+}
+
+// ---- repair of old templates ----
+
+HRESULT SRptReportImpl::InternalAutoFix(STable<SString>&) {
+    SRepObjIterator templates(static_cast<ISRepObject*>(this), RPTREPORT_TEMPLATES);
+    SComWrap<ISRptTemplate> each;
+    while (templates.Next(each)) {
+        if (!each) continue;
+        const HRESULT hr = InternalAutoFixTemplate(each.Get());
+        if (FAILED(hr)) return hr;
+    }
+    return S_OK;
+}
+
+HRESULT SRptReportImpl::InternalAutoFixTemplate(ISRptItem* pItem) {
+    if (!pItem) return E_INVALIDARG;
+    SComWrap<ISRptTable> table;
+    table = static_cast<IUnknown*>(pItem);
+    if (table) RepairTable(table.Get());
+
+    const SString moduleId = pItem->GetModuleID();
+    SDeletionSet others;
+    SRepObjIterator children(pItem, RPTITEM_ITEMS);
+    SComWrap<ISRptItem> child;
+    while (children.Next(child)) {
+        if (!child) continue;
+        if (_mbscmp(child->GetModuleID().c_str(), moduleId.c_str()) != 0) {
+            // Deleted once the walk is over, so that it never sees its collection change.
+            others.Add(child.Get());
+            continue;
+        }
+        const HRESULT hr = InternalAutoFixTemplate(child.Get());
+        if (FAILED(hr)) return hr;
+    }
+    others.DeleteAll();
+    return S_OK;
+}
+
+void SRptReportImpl::RepairTable(ISRptTable* table) {
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    const SRptGlobalsContainer::ConversionMap* conversions = globals ? globals->GetConversionTableCellIDMap() : nullptr;
+    bool hasRows = false;
+    SRepObjIterator rows(table, RPTTABLE_ROWS);
+    SComWrap<ISRptTableRow> row;
+    while (rows.Next(row)) {
+        hasRows = true;
+        if (!row || !conversions) continue;
+        SRepObjIterator cells(row.Get(), RPTTABLEROW_CELLS);
+        SComWrap<ISRptTableCell> cell;
+        int32_t current = 0;
+        while (cells.Next(cell))
+            if (cell && conversions->Lookup(cell->GetCellID(), current)) cell->PutCellID(current);
+    }
+    // Every row gives the cell paragraphs the same box: a table without rows keeps its own.
+    if (!hasRows) return;
+    for (const int32_t position : kTableCellParas) {
+        SComWrap<ISRptPara> para;
+        table->GetParaAtPos(position, &para);
+        if (!para) continue;
+        para->PutBorder(kRepairedTableBorder);
+        if (para->GetBorderWidth() != kRepairedTableLineWidth) para->PutBorderWidth(kRepairedTableLineWidth);
+        if (para->GetBoxWidth() != kRepairedTableLineWidth) para->PutBoxWidth(kRepairedTableLineWidth);
+    }
+}
+
 // ---- construction, initialisation and paragraphs ----
 
 HRESULT SRptReportImpl::FinalConstruct() {
@@ -304,6 +439,12 @@ SRptReportImpl::SOpenEditorUpdater& SRptReportImpl::OpenEditorUpdater() {
 
 SRptReportImpl::SOpenEditorUpdater SRptReportImpl::SetOpenEditorUpdater(SOpenEditorUpdater updater) {
     return std::exchange(OpenEditorUpdater(), updater);
+}
+
+HRESULT SRptReportImpl::OnUpdateAttribute(int32_t id) {
+    // Those who show the report by its display name hear of a new Name too.
+    if (id == SREP_DISPID_NAME) OnUpdateAttribute(SREP_DISPID_DISPNAME);
+    return SRptReportMem::OnUpdateAttribute(id);
 }
 
 bool SRptReportImpl::IsAttrReadOnly(int32_t id, const SRepVariant& value) {

@@ -5,12 +5,14 @@
 // Its display name is its Name. It owns two paragraphs, the title page's title ("Report Title",
 // font kind 2) and its optional fields ("Optional Fields", font kind 3). A template inserted into
 // Templates is brought into line with its module's available items, which are copied into the
-// report the first time a template of the module needs them. It generates itself as an RTF
-// file; fonts, repair and preview come with their parts (previewing answers E_NOTIMPL).
+// report the first time a template of the module needs them. The fonts of all its paragraphs
+// can be reset to the user's defaults at once, and a report read from an older version repairs
+// its templates. It generates itself as an RTF file; until preview comes, previewing answers E_NOTIMPL.
 #include <cstdint>
 #include <map>
 
 #include "platform/base/SString.h"
+#include "platform/base/STable.h"
 #include "platform/repo/ISRepSessionExtern.h"
 #include "platform/repo/SRepComObject.h"
 #include "rpt/objs/paras/SRptParaContainerMem.h"
@@ -43,6 +45,7 @@ inline constexpr uint32_t IDS_RPT_APPLICATION_NAME = 200;
 inline constexpr const char* RPT_TEMPLATE_ITEMID = "TEMPLATE";
 
 class SRptReportRegistry;
+struct ISRptTable;
 
 class SRptReportMem : public SRptParaContainerImpl {
 public:
@@ -133,6 +136,8 @@ public:
     // outcome; 1 when the dialog was cancelled, E_UNEXPECTED for a mode without a device.
     HRESULT GenerateReport(ISRptGenerationClient* pGenerationClient, uint32_t nType) override;
     HRESULT PreviewReport(ISRptGenerationClient*, ISShellCommandTarget*) override { return E_NOTIMPL; }
+    HRESULT ChangeAllFonts(int32_t bChangeOtherReports) override;
+    HRESULT ChangeFonts(ISRptParaContainer* pParentItem) override;
     SString GetTitleFromPath(SString sTitlePath) override;
     HRESULT SyncTemplatesWithExtendedResource() override;
     SString GetExTitle(uint32_t nItemType) override;
@@ -165,6 +170,8 @@ public:
     HRESULT OnCollectionInsert(int32_t id, ISRepObject* object, int32_t position) override;
     // A change of the language rebuilds the template tabs of the report's open editor.
     HRESULT OnCollectionChange(int32_t id, ISRepObject* object) override;
+    // A new Name is also a new display name.
+    HRESULT OnUpdateAttribute(int32_t id) override;
     // The title page's texts and switches stay writable whatever the framework's rule says; the
     // title's switch (HasFirstPageTitle) and every other attribute follow it.
     bool IsAttrReadOnly(int32_t id, const SRepVariant& value) override;
@@ -175,11 +182,21 @@ public:
     using SOpenEditorUpdater = void (*)(ISRepObject* report);
     static SOpenEditorUpdater SetOpenEditorUpdater(SOpenEditorUpdater updater);
 
+    // The repair of a report read from an older version: each template in turn, the first
+    // failure ending it. Nothing is written to `messages`.
+    HRESULT InternalAutoFix(STable<SString>& messages);
+
     SREP_QUERY_CLASS_INTERFACE(ISRptReport, SRptReportMem)
 
 protected:
     explicit SRptReportImpl(ISRepSession* session) : SRptReportMem(session) {}
     SRptReportImpl(const SRptReportImpl& source) : SRptReportMem(source) {}
+
+    // Repairs an item and what is under it: the cell ids of an older metamodel in a table become
+    // the current ones and the table's cell paragraphs (1 and 2) get a fixed box; the children of
+    // another module than the item's are deleted (once, after the walk), the others repaired in
+    // turn. S_OK, or the first failure of a child's repair (nothing is then deleted).
+    virtual HRESULT InternalAutoFixTemplate(ISRptItem* pItem);
 
 private:
     // Binds the language and puts the reference to its session first in LangExSess: the one
@@ -199,6 +216,8 @@ private:
     HRESULT ConstructPara();
     // The stock formats of font kinds 2 and 3, the title's box and both alignments.
     HRESULT SetupParagraphs();
+    // The old cell ids of a table's cells converted, and its cell paragraphs boxed when it has rows.
+    static void RepairTable(ISRptTable* table);
     // A sink in or out of a collection of the report.
     HRESULT AdviseCollection(int32_t id, ISRepColSink* pSink, bool advise);
 };

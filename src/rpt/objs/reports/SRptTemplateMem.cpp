@@ -1,22 +1,29 @@
 #include "rpt/objs/reports/SRptTemplateMem.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <utility>
+#include <vector>
 
 #include "platform/base/SMbcs.h"
 #include "platform/com/SComCheck.h"
+#include "platform/repo/SRepKindTests.h"
 #include "platform/repo/SRepObjIterator.h"
 #include "rpt/module/SRptGlobalsContainer.h"
+#include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
 #include "rpt/objs/items/SRptUserGraphicMem.h"
 #include "rpt/objs/paras/SRptParaFooterMem.h"
 #include "rpt/objs/paras/SRptParaHeaderMem.h"
+#include "rpt/objs/reports/SRptHeaderFooterPrompt.h"
+#include "rpt/objs/reports/SRptPageSetupPrompt.h"
 #include "rpt/objs/tables/SRptTableMem.h"
 #include "varod9/ISRptAddToContents.h"
 #include "varod9/ISRptCustom.h"
 #include "varod9/ISRptPara.h"
 #include "varod9/ISRptTable.h"
+#include "varod9/ISRptTabulation.h"
 #include "varod9/ISRptTblCts.h"
 #include "varod9/RptApi.h"
 #include "varod9/RptParaFormat.h"
@@ -360,10 +367,179 @@ int32_t SRptTemplateImpl::GetParaFontID(ISRptPara* pPara) const {
     return position == kHeaderPara || position == kFooterPara ? position : -1;
 }
 
-HRESULT SRptTemplateImpl::OnCreateBrowserNode(ISBrowserView*, uint32_t, ISBrowserNode*, ISBrowserNode*, int32_t, bool,
+HRESULT SRptTemplateImpl::OnCreateBrowserNode(ISBrowserView* pBrowser, uint32_t, ISBrowserNode* pParent,
+                                              ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
                                               SRptBrowserNodeItem** pBrowserNodeItem) {
-    *pBrowserNodeItem = nullptr;
-    return E_NOTIMPL;
+    return SRptItemEditor::CreateBrowserNode(SRptBrowserNodeKind::Template, static_cast<ISRepObject*>(this), pBrowser,
+                                             pParent, pPrevious, dispid, bIsTemplateEditor, pBrowserNodeItem);
+}
+
+// ---- popup commands ----
+
+HRESULT SRptTemplateImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>&, SWnd*) {
+    SModuleStateGuard state(SRptGetModuleState());
+    switch (nId) {
+        case ID_RPT_TEMPLATE_HEADERFOOTER: EditHeaderFooter(); return S_OK;
+        case ID_RPT_TEMPLATE_PAGESETUP: EditPageSetup(); return S_OK;
+        default: return S_FALSE;
+    }
+}
+
+void SRptTemplateImpl::EditHeaderFooter() {
+    SRptHeaderFooterPrompt dialog(GetDispHeader(), GetDispFooter(), GetExDefHeader(), GetExDefFooter(),
+                                  m_headUserDef ? 1 : 0, m_footUserDef ? 1 : 0);
+    if (dialog.DoModal() != IDOK) return;
+    PutHeader(dialog.GetHeaderText());
+    PutFooter(dialog.GetFooterText());
+    PutHeadUserDef(dialog.GetHeadUserDef() != 0);
+    PutFootUserDef(dialog.GetFootUserDef() != 0);
+}
+
+void SRptTemplateImpl::EditPageSetup() {
+    SPrinterCache* printer = GetThePrinterCache();
+    if (!printer) return;
+    // The dialog opens on the template's page set-up, which the shared cache keeps even when the
+    // user cancels.
+    printer->SetMargins(m_margin);
+    printer->SetMinMargins(m_minMargin);
+    printer->SetPageSize(m_paperSize);
+    printer->SetOrientation(m_orientation);
+    printer->SetPaperSize(m_paperFormat);
+    const RECT oldMargin = m_margin;
+    const int32_t oldWidth = GetPrintableWidth();
+    SRptPageSetupPrompt dialog(*printer);
+    if (!dialog.DoPageSetupDialog()) return;
+
+    SComWrap<ISRptPara> header;
+    SComWrap<ISRptPara> footer;
+    SComCheck(GetParaAtPos(kHeaderPara, &header));
+    SComCheck(GetParaAtPos(kFooterPara, &footer));
+    if (!header || !footer) SComThrow(E_POINTER);
+    PutMargin(printer->GetMargins());
+    PutMinMargin(printer->GetMinMargins());
+    PutPaperSize(printer->GetPageSize());
+    if (const int32_t orientation = printer->GetOrientation()) PutOrientation(orientation);
+    if (const int32_t paper = printer->GetPaperSize()) PutPaperFormat(paper);
+    // A page set-up that left nothing to print on gives no measure to rescale by: the stops stay.
+    if (oldWidth <= 0) return;
+    const int32_t newWidth = GetPrintableWidth();
+    RescaleTabs(header.Get(), oldMargin.left, oldWidth, m_margin.left, newWidth);
+    RescaleTabs(footer.Get(), oldMargin.left, oldWidth, m_margin.left, newWidth);
+}
+
+void SRptTemplateImpl::RescaleTabs(ISRptPara* para, int32_t oldLeft, int32_t oldWidth, int32_t newLeft,
+                                   int32_t newWidth) {
+    const int32_t count = para->GetNbTabs();
+    for (int32_t i = 0; i < count; ++i) {
+        SComWrap<ISRptTabulation> tab;
+        SComCheck(para->GetTabPosAtIndex(i, &tab));
+        if (!tab) SComThrow(E_POINTER);
+        const double offset = static_cast<double>(tab->GetPosition()) - oldLeft;
+        const double moved = newLeft + static_cast<double>(newWidth) * offset / oldWidth;
+        const double clamped = std::clamp(std::trunc(moved), static_cast<double>(std::numeric_limits<int32_t>::min()),
+                                          static_cast<double>(std::numeric_limits<int32_t>::max()));
+        tab->PutPosition(static_cast<int32_t>(clamped));
+    }
+}
+
+// ---- moving items ----
+
+HRESULT SRptTemplateImpl::MoveContentsItemDirctn(const SComTable<ISRepObject>& selectedObjects, uint32_t nDirctn) {
+    // Every plan is made on the tree as it is, before anything moves.
+    std::vector<MOVESTRUCT> plans;
+    for (int32_t i = 0; i < selectedObjects.GetSize(); ++i) {
+        SComWrap<ISRptItem> item;
+        item = static_cast<IUnknown*>(selectedObjects.GetAt(i));
+        MOVESTRUCT move;
+        if (ComputeMoveParameters(item.Get(), nDirctn, move) == S_OK) plans.push_back(std::move(move));
+    }
+    // Up-moves from the top and down-moves from the bottom, so that none takes the place another
+    // is about to leave; a block of selected siblings moves as a block.
+    if (nDirctn == RPT_MOVE_UP)
+        std::stable_sort(plans.begin(), plans.end(),
+                         [](const MOVESTRUCT& a, const MOVESTRUCT& b) { return a.nPos < b.nPos; });
+    else if (nDirctn == RPT_MOVE_DOWN)
+        std::stable_sort(plans.begin(), plans.end(),
+                         [](const MOVESTRUCT& a, const MOVESTRUCT& b) { return a.nPos > b.nPos; });
+    HRESULT first = S_OK;
+    for (const MOVESTRUCT& move : plans) {
+        const HRESULT hr = MoveContentsItem(move.pItem.Get(), move.pTarget.Get(), move.nPos);
+        if (FAILED(hr) && SUCCEEDED(first)) first = hr;
+    }
+    return first;
+}
+
+HRESULT SRptTemplateImpl::ComputeMoveParameters(ISRptItem* pItem, uint32_t nDirctn, MOVESTRUCT& move) {
+    if (!pItem || SRepIsKindOf(pItem, CLSID_SRptTemplate)) return S_FALSE;
+    SComWrap<ISRptItem> parent;
+    SComCheck(pItem->GetParentItem(&parent));
+    if (!parent) SComThrow(E_POINTER);
+    int32_t count = 0;
+    SComCheck(parent->GetChildCount(&count));
+    int32_t position = -1;
+    SComCheck(pItem->GetPosInParentCollection(&position));
+    SComWrap<ISRptItem> target;
+    int32_t newPosition = 0;
+    switch (nDirctn) {
+        case RPT_MOVE_UP:
+            if (position <= 0) return S_FALSE;
+            target = parent;
+            newPosition = position - 1;
+            break;
+        case RPT_MOVE_DOWN:
+            if (position >= count - 1) return S_FALSE;
+            target = parent;
+            newPosition = position + 1;
+            break;
+        case RPT_MOVE_RAISE: {
+            // Nothing leaves its template: the item lands just before its former parent.
+            if (SRepIsKindOf(parent.Get(), CLSID_SRptTemplate)) return S_FALSE;
+            SComCheck(parent->GetParentItem(&target));
+            if (!target) return S_FALSE;
+            SComCheck(parent->GetPosInParentCollection(&newPosition));
+            break;
+        }
+        case RPT_MOVE_LOWER: {
+            if (position >= count - 1) return S_FALSE;
+            SComWrap<ISRepObject> next;
+            SComCheck(parent->GetChildItemAtPos(position + 1, &next));
+            target = static_cast<IUnknown*>(next.Get());
+            if (!target) SComThrow(E_POINTER);
+            if (!target->GetContainer()) return S_FALSE;
+            newPosition = 0;
+            break;
+        }
+        default: return S_FALSE;
+    }
+    move.pItem.Reset(pItem);
+    move.pTarget = std::move(target);
+    move.nPos = newPosition;
+    return S_OK;
+}
+
+HRESULT SRptTemplateImpl::MoveContentsItem(ISRptItem* pItem, ISRptItem* pTarget, int32_t nPos) {
+    if (!pItem || !pTarget) return E_INVALIDARG;
+    SComWrap<ISRptItem> parent;
+    SComCheck(pItem->GetParentItem(&parent));
+    if (!parent) SComThrow(E_POINTER);
+    int32_t position = -1;
+    SComCheck(pItem->GetPosInParentCollection(&position));
+    SRepClassColPtr from = parent->Items();
+    SRepClassColPtr to = pTarget->Items();
+    if (!from || !to) SComThrow(E_POINTER);
+    // Held here while it belongs to no collection.
+    SComWrap<ISRepObject> object;
+    object = static_cast<IUnknown*>(pItem);
+    if (!object) SComThrow(E_POINTER);
+    // Within one parent this moves the entry; across parents the item leaves one for the other.
+    // Neither deletes it.
+    HRESULT hr = from->Remove(position);
+    if (FAILED(hr)) return hr;
+    hr = to->Insert(nPos, object.Get());
+    if (SUCCEEDED(hr)) return S_OK;
+    // The new place refused it: it goes back where it was, or at least back into its parent.
+    if (FAILED(from->Insert(position, object.Get()))) from->Insert(-1, object.Get());
+    return hr;
 }
 
 // ---- walks ----

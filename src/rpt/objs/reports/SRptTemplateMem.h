@@ -2,9 +2,10 @@
 // SRptTemplate: one report template, a named page of a report with its header and footer, its
 // page set-up and the tree of items placed in it (its Items). A report owns its templates; the
 // template reaches its report through its Report collection. It offers one command of its own,
-// "&Header/Footer...", and never moves among other items. Items placed into it are copies made in
-// its own session; its walks re-link them to what its module registered. Moving items and its
-// browser node and commands come with the editor.
+// "&Header/Footer...", and never moves among other items; it also answers the editor's
+// "Page &Setup..." on it. Items placed into it are copies made in its own session; its walks
+// re-link them to what its module registered; the items selected in its contents move a step at
+// a time, up, down, out of their parent or into their next sibling.
 #include <cstdint>
 
 #include "platform/base/POINT.h"
@@ -14,6 +15,7 @@
 #include "platform/repo/SRepComObject.h"
 #include "rpt/devices/SRptScanTreeHelper.h"
 #include "rpt/objs/items/SRptItemMem.h"
+#include "rpt/objs/reports/MOVESTRUCT.h"
 #include "rpt/objs/reports/SRptItemIdSet.h"
 #include "varod9/ISRptDevice.h"
 #include "varod9/ISRptReport.h"
@@ -98,8 +100,7 @@ public:
                                       ISRptItem** pNewItem) override;
     HRESULT DeleteTemplateItem(ISRptItem* pItem) override;
     HRESULT InitHeaderFooter(ISRptDevice* pOutDevice) override;
-    // Moving items in the contents comes with the contents editor.
-    HRESULT MoveContentsItemDirctn(const SComTable<ISRepObject>&, uint32_t) override { return E_NOTIMPL; }
+    HRESULT MoveContentsItemDirctn(const SComTable<ISRepObject>& selectedObjects, uint32_t nDirctn) override;
     HRESULT RetrieveUserProcs(ISRptAvailableItems* pAvailableItems) override;
     HRESULT RetrieveRegisteredItems(ISRptAvailableItems* pAvailableItems) override;
     HRESULT SetHeaderFooter(const RPTHEADERFOOTERDEF* pDef) override;
@@ -139,10 +140,13 @@ protected:
 
     bool IsContainer() override { return true; }
     SString ComputeLabelInTemplate() override { return m_name; }
-    // The template's node and popup commands come with the editor.
-    HRESULT OnCreateBrowserNode(ISBrowserView*, uint32_t, ISBrowserNode*, ISBrowserNode*, int32_t, bool,
+    // The editor's template node.
+    HRESULT OnCreateBrowserNode(ISBrowserView* pBrowser, uint32_t nIsDraggable, ISBrowserNode* pParent,
+                                ISBrowserNode* pPrevious, int32_t dispid, bool bIsTemplateEditor,
                                 SRptBrowserNodeItem** pBrowserNodeItem) override;
-    HRESULT OnHandlePopupCommand(uint32_t, const SComTable<ISRepObject>&, SWnd*) override { return S_FALSE; }
+    // "&Header/Footer..." and "Page &Setup...": S_OK whatever the user chose, with the library's
+    // module state current throughout. S_FALSE for any other command.
+    HRESULT OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems, SWnd* pParentWnd) override;
     // A template never enters the table of contents.
     HRESULT InitTblCtsEntry(RPTTBLCTSENTRY*) override { return S_OK; }
 
@@ -156,6 +160,13 @@ protected:
     HRESULT ExpandHeaderFooter(ISRptDevice* pOutDevice);
     // Deletes the direct children of a new copy whose ItemID is not on the way to the dropped item.
     HRESULT PruneAddedItem(ISRptItem* pItem, const SRptItemIdSet& itemIds);
+
+    // The move of an item one step in a direction, planned on the tree as it is: S_OK and the
+    // plan, or S_FALSE when the item cannot go that way (or is none, or is a template).
+    HRESULT ComputeMoveParameters(ISRptItem* pItem, uint32_t nDirctn, MOVESTRUCT& move);
+    // Moves an item to a position of a parent's Items: S_OK, E_INVALIDARG for a null item or
+    // target, or the failure of the insertion, the item then back where it was.
+    HRESULT MoveContentsItem(ISRptItem* pItem, ISRptItem* pTarget, int32_t nPos);
 
     HRESULT OnRetrieveProcItem(ISRptItem* item, RPTSCANINFO* info);
     HRESULT OnRetrieveRegisteredItems(ISRptItem* item, RPTSCANINFO* info);
@@ -172,6 +183,15 @@ private:
     HRESULT SetParaTabs(int32_t position, int32_t count, const RPTTABPOS* tabs);
     // The printable width of the template's own page set-up.
     int32_t GetPrintableWidth() const;
+    // The header and footer dialog; on OK the texts and flags the user left.
+    void EditHeaderFooter();
+    // The page set-up dialog on the printer cache loaded with the template's page set-up; on OK
+    // the template takes the new page set-up and its header and footer tab stops follow the
+    // printable width.
+    void EditPageSetup();
+    // Moves every tab stop of a paragraph from the old printable width (from `oldLeft`, `oldWidth`
+    // long) to the same place of the new one.
+    static void RescaleTabs(ISRptPara* para, int32_t oldLeft, int32_t oldWidth, int32_t newLeft, int32_t newWidth);
 };
 
 class SRptTemplateRegistry : public SRptStaticRegistry<SRptTemplateRegistry> {
