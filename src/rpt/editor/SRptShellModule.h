@@ -3,8 +3,8 @@
 // at start-up and released by it at shut-down. It makes the report sessions (a new session holds
 // one report with one template of a module), hands out the template load/save manager, and is
 // the object behind the exported functions that open editors and read and write templates. The
-// editor views, the host's actions and the template files come with their own parts; until then
-// their operations answer E_NOTIMPL.
+// editor views and the host's actions come with their own parts; until then their operations
+// answer E_NOTIMPL.
 #include <cstdint>
 
 #include "platform/base/SString.h"
@@ -67,9 +67,21 @@ public:
     HRESULT CreateViewReportTemplateEditor(ISRptReport* report, SShellView** view);
     HRESULT CreateViewIntraModelReportEditor(ISRptReport* report, SShellView** view, ISShellCommandTarget* target);
     HRESULT CreateViewMultiModelReportEditor(ISRptReport* report, SShellView** view, ISShellCommandTarget* target);
-    // Templates read into a session and written out; E_POINTER for a null out-pointer,
-    // collection, session or template. Reading the templates of a file answers
-    // STG_E_FILENOTFOUND when there is no such file.
+    // Templates on streams and files. Each template goes as a 76-byte header ("RTP" and a zero
+    // byte, a reserved word, its module id as 32 UTF-16 units of which at most 31 are text, a
+    // reserved word) and its object record; a collection as its count (32 bits) and its
+    // templates in order. Files are read and written through 8192-byte buffers.
+    // Readers: E_POINTER for a null out-pointer, collection or session; S_FALSE for a record
+    // that is refused (another header, a module that is not registered while modules are) or
+    // that holds no template, which gives no template (the stream reader leaves its out-pointer
+    // as it was, the file reader nulls it); the collection reader stops at the first such record,
+    // keeping what it read before. The file readers answer STG_E_FILENOTFOUND when there is no
+    // such file. A record that does not read gives its failure.
+    // Writers: S_FALSE and nothing written for a null template, E_INVALIDARG for a null
+    // collection or one that holds anything but templates; each record is put together before
+    // any byte is written, and the first failure of the stream is the answer. The file writers
+    // check their arguments before they make the file, and the file takes the target's place
+    // only once written whole.
     HRESULT ReadTemplateFromFile(const SString& path, ISRptTemplate** result, ISRepSession* session);
     HRESULT ReadTemplateFromStream(SInputStream& stream, ISRptTemplate** result, ISRepSession* session);
     HRESULT ReadTemplatesFromFile(const SString& path, ISRepClassCol* collection, ISRepSession* session);

@@ -1,8 +1,6 @@
 #include "rpt/legacy/SRptLegacyDtdFiller.h"
 
-#include <cctype>
 #include <cstring>
-#include <string>
 
 #include "platform/repo/SRepMetaClass.h"
 #include "platform/repo/SRepMetaDTD.h"
@@ -69,22 +67,4 @@ HRESULT SRptLegacyDtdFiller::FillVersion(const char* version, SRepMetaDTD* dtd) 
             return SRptLegacyDtdFiller(GetTypeLibManager()).Fill(versions[i], dtd);
     }
     return E_INVALIDARG;
-}
-
-const RPTDTDVERSION* SRptLegacyDtdFiller::SelectVersion(const SString& fileVersion) {
-    // The first five characters, case ignored, against the versions in ascending order.
-    std::string head = fileVersion.str().substr(0, 5);
-    for (char& ch : head) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    int32_t count = 0;
-    const RPTDTDVERSION* versions = SRptLegacyNameTables::GetVersions(&count);
-    for (int32_t i = 0; i < count; ++i) {
-        if (head.compare(versions[i].version) <= 0) return &versions[i];
-    }
-    return nullptr;
-}
-
-HRESULT SRptLegacyDtdFiller::SelectAndFill(const SString& fileVersion, SRepMetaDTD* dtd) {
-    const RPTDTDVERSION* version = SelectVersion(fileVersion);
-    if (!version) return S_FALSE;
-    return SRptLegacyDtdFiller(GetTypeLibManager()).Fill(*version, dtd);
 }

@@ -1,6 +1,5 @@
 #pragma once
-// Fills an element-name table from the names of one older file version, and picks the version's
-// table for a file's version text. The look-ups of current classes and members are overridable
+// Fills an element-name table from the names of one older file version. The look-ups of current classes and members are overridable
 // so that the filling can be watched against a metamodel of one's choice.
 #include <cstdint>
 
@@ -27,11 +26,6 @@ public:
 
     // The table of a version ("7.0.0" ...), filled against the process's type-library manager.
     static HRESULT FillVersion(const char* version, SRepMetaDTD* dtd);
-    // The table for a file of version `fileVersion`: the first of 7.0.0, 7.0.3, 7.5.0, 8.0.0,
-    // 8.0.1 that its first five characters (case ignored) do not exceed; null for a later one.
-    static const RPTDTDVERSION* SelectVersion(const SString& fileVersion);
-    // Fills the selected table; S_FALSE and nothing filled when the version needs none.
-    static HRESULT SelectAndFill(const SString& fileVersion, SRepMetaDTD* dtd);
 
 protected:
     virtual const SRepMetaClass* FindMetaClass(const GUID& classId) const;

@@ -84,6 +84,14 @@ const std::pair<uint32_t, const char*> kStrings[] = {
     {5254, "Level 9"},
     {5280, "Text files (*.txt)|*.txt|RTF files (*.rtf)|*.rtf|All files (*.*)|*.*|"},
     {5509, "Table of contents"},
+    // Template files: the folder prompt and the three file types (5519 and 5520 are not here).
+    {5504, "Choose report templates path"},
+    {5515, "Report Template (xml)"},
+    {5516, "Report Template (bin)"},
+    {5517, "*.rtp"},
+    {5518, "*.rtp"},
+    {5521, "Backup Report Template"},
+    {5522, "*.rtb"},
     // The outcome of a generation.
     {5535, "The report has been successfully generated in the file '%s'.\nDo you want to open it with your default RTF editor now?"},
     {5536, "An error occured during the report generation."},

@@ -277,20 +277,4 @@ TEST(SRptLegacyDtdFiller, ExportedFillersAgainstTheLibrarysMetamodel) {
     }
 }
 
-TEST(SRptLegacyDtdFiller, VersionSelectionTakesTheFirstTableNotExceeded) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"7.0.0", "7.0.0"}, {"6.5.1", "7.0.0"}, {"7.0.1", "7.0.3"}, {"7.0.3", "7.0.3"}, {"7.1.0", "7.5.0"},
-        {"8.0.0", "8.0.0"}, {"8.0.1", "8.0.1"}, {"8.0.1.4000", "8.0.1"}, {"7.0.0b", "7.0.0"}};
-    for (const auto& [file, table] : cases) {
-        const RPTDTDVERSION* version = SRptLegacyDtdFiller::SelectVersion(SString(file));
-        ASSERT_NE(version, nullptr) << file;
-        EXPECT_STREQ(version->version, table) << file;
-    }
-    EXPECT_EQ(SRptLegacyDtdFiller::SelectVersion(SString("8.0.2")), nullptr);
-    EXPECT_EQ(SRptLegacyDtdFiller::SelectVersion(SString("9.0.0")), nullptr);
-    SRepMetaDTD dtd;
-    EXPECT_EQ(SRptLegacyDtdFiller::SelectAndFill(SString("9.0.0"), &dtd), S_FALSE);
-    EXPECT_TRUE(dtd.IsEmpty());
-}
-
 }  // namespace

@@ -1,0 +1,67 @@
+#include "platform/repo/SRepDocumentWriter.h"
+
+#include "platform/com/SComCheck.h"
+#include "platform/repo/SRepClassCol.h"
+#include "platform/repo/SRepMetaClass.h"
+#include "platform/repo/SRepObjectMem.h"
+#include "platform/repo/SRepPersistentClass.h"
+#include "platform/repo/SRepVariant.h"
+
+std::vector<SComWrap<ISRepObject>> SRepDocumentWriter::TopObjectsOf(ISRepObject* root) {
+    if (!root) SComThrow(E_POINTER);
+    std::vector<SComWrap<ISRepObject>> top;
+    SComWrap<ISRepSession> session;
+    SComWrap<ISRepClassCol> model;
+    int32_t position = -1;
+    if (SUCCEEDED(root->GetSession(&session)) && session && SUCCEEDED(session->GetObjects(&model)) && model)
+        model->GetPos(root, &position);
+    if (position < 0) {
+        top.emplace_back(root);
+        return top;
+    }
+    int32_t count = 0;
+    SComCheck(model->GetCount(&count));
+    for (int32_t i = 0; i < count; ++i) {
+        SComWrap<ISRepObject> object;
+        SComCheck(model->Item(i, &object));
+        if (object) top.push_back(std::move(object));
+    }
+    return top;
+}
+
+std::vector<SComWrap<ISRepObject>> SRepDocumentWriter::OwnedElements(ISRepObject* object, int32_t id) {
+    std::vector<SComWrap<ISRepObject>> owned;
+    SComWrap<ISRepClassCol> collection;
+    if (FAILED(object->GetCollection(id, &collection)) || !collection) return owned;
+    const SRepClassCol* held = dynamic_cast<const SRepClassCol*>(collection.Get());
+    int32_t count = 0;
+    SComCheck(collection->GetCount(&count));
+    for (int32_t i = 0; i < count; ++i) {
+        SComWrap<ISRepObject> element;
+        SComCheck(collection->Item(i, &element));
+        if (!element) continue;
+        if (held && !held->Owns(SRepObjectMem::FromObject(element.Get()))) continue;
+        owned.push_back(std::move(element));
+    }
+    return owned;
+}
+
+void SRepDocumentWriter::WriteObject(ISRepObject* object) {
+    SRepPersistentClass members;
+    if (!object || !members.Describe(object->GetClassID())) return;
+    const SRepMetaClass& metaClass = *members.GetMetaClass();
+    BeginObject(metaClass);
+    for (const SRepMetaAttribute* attribute : members.GetAttributes()) {
+        SRepVariant value;
+        if (FAILED(object->GetAttribute(static_cast<int32_t>(attribute->GetId()), &value)) || value.IsEmpty()) continue;
+        Attribute(*attribute, attribute->GetAttributeType(), value);
+    }
+    for (const SRepMetaCollection* collection : members.GetCollections()) {
+        const auto elements = OwnedElements(object, static_cast<int32_t>(collection->GetId()));
+        if (elements.empty()) continue;
+        BeginCollection(*collection);
+        for (const auto& element : elements) WriteObject(element.Get());
+        EndCollection(*collection);
+    }
+    EndObject(metaClass);
+}

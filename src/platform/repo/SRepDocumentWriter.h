@@ -1,0 +1,38 @@
+#pragma once
+// Walks what a document stores of its top objects, in the order both document forms write it:
+// each object's class, its stored attributes (bases first), then each of its stored
+// collections that owns elements, with those elements nested. A form writes what the walk
+// hands it.
+#include <vector>
+
+#include "platform/com/SComWrap.h"
+#include "platform/repo/ISRepObject.h"
+
+class SRepVariant;
+class SRepMetaClass;
+class SRepMetaAttribute;
+class SRepMetaCollection;
+
+class SRepDocumentWriter {
+public:
+    virtual ~SRepDocumentWriter() = default;
+
+    // The top objects of the document that holds `root`: the top objects of its session when it
+    // is one of them, else the root alone. Throws SECOMException (E_POINTER) for a null root.
+    static std::vector<SComWrap<ISRepObject>> TopObjectsOf(ISRepObject* root);
+
+    // Walks one object and everything it owns. An object of a class that no type library
+    // declares is not written.
+    void WriteObject(ISRepObject* object);
+
+    // The elements that a collection of the object owns, in order: a collection that only
+    // gathers an element holds no part of the document.
+    static std::vector<SComWrap<ISRepObject>> OwnedElements(ISRepObject* object, int32_t id);
+
+protected:
+    virtual void BeginObject(const SRepMetaClass& metaClass) = 0;
+    virtual void Attribute(const SRepMetaAttribute& attribute, uint32_t type, const SRepVariant& value) = 0;
+    virtual void BeginCollection(const SRepMetaCollection& collection) = 0;
+    virtual void EndCollection(const SRepMetaCollection& collection) = 0;
+    virtual void EndObject(const SRepMetaClass& metaClass) = 0;
+};

@@ -1,0 +1,220 @@
+// The templates folder: where it is, how the user changes it, which of its template files are
+// listed, and the templates manager's own save and load of template files.
+#include <gtest/gtest.h>
+
+#include "platform/base/SECOMException.h"
+#include "platform/base/SFile.h"
+#include "platform/base/SRegistry.h"
+#include "platform/base/SSettingsStore.h"
+#include "platform/base/SUserRegistry.h"
+#include "platform/repo/SRepSession.h"
+#include "platform/ui/SScriptedInteraction.h"
+#include "rpt/editor/SRptShellModule.h"
+#include "rpt/module/SRptModuleTestFixture.h"
+#include "rpt/module/SRptTemplateLoadSaveManager.h"
+#include "rpt/module/SRptTemplatesManager.h"
+#include "support/STestFileSizeLimit.h"
+#include "support/STestTempFolder.h"
+#include "support/STestTemplateReport.h"
+#include "varod9/ISRptTemplate.h"
+
+using namespace stest_template_report;
+
+namespace {
+
+class SRptTemplatesManagerTest : public SRptModuleTestFixture {
+protected:
+    void SetUp() override {
+        SRptModuleTestFixture::SetUp();
+        SSettingsStore::Get().Clear();
+        SInteraction::ClearTranscript();
+        previousScript = SInteraction::SetScript(&script);
+        templates = globals->GetTemplatesManager();
+        ASSERT_NE(templates, nullptr);
+        ASSERT_EQ(SRepSession::Create("document", &session), S_OK);
+        report = MakeFullReport(session.Get());
+        ASSERT_TRUE(report);
+        reportFace = static_cast<IUnknown*>(report.Get());
+    }
+    void TearDown() override {
+        reportFace.Clear();
+        report.Clear();
+        session->Close();
+        for (auto& other : opened) other->Close();
+        opened.clear();
+        SInteraction::SetScript(previousScript);
+        for (const SString& unexpected : script.GetUnexpected()) ADD_FAILURE() << unexpected.c_str();
+        EXPECT_TRUE(script.IsComplete());
+        SSettingsStore::Get().Clear();
+        SRptModuleTestFixture::TearDown();
+    }
+    static void SetFolder(HKEY root, const SString& value) {
+        SRegistry(root, SUserRegistry::sApplicationPaths, 1).WriteProfile(RPT_TEMPLATES_PATH_VALUE, value);
+    }
+    static SString UserFolder() {
+        SString value = "<none>";
+        SRegistry(HKEY_CURRENT_USER, SUserRegistry::sApplicationPaths, 0).GetProfile(RPT_TEMPLATES_PATH_VALUE, &value, "<none>");
+        return value;
+    }
+    // Loads a template file, keeping the session to close it at the end.
+    HRESULT Load(const SString& path, SComWrap<ISRepObject>& root) {
+        SComWrap<ISRepSession> loaded;
+        const HRESULT hr = templates->LoadTemplate(path, &loaded, &root);
+        if (loaded) opened.push_back(loaded);
+        return hr;
+    }
+    static std::vector<std::string> Names(const SStringMap& list) {
+        std::vector<std::string> names;
+        for (SStringMap::Iterator it(list); !it.IsEnd(); it.Next()) names.push_back(it.GetKey().str());
+        return names;
+    }
+
+    SScriptedInteraction script;
+    SInteractionScript* previousScript = nullptr;
+    SRptTemplatesManager* templates = nullptr;
+    STestTempFolder folder;
+    SComWrap<ISRepSession> session;
+    std::vector<SComWrap<ISRepSession>> opened;
+    SComWrap<ISRepObject> report;
+    SComWrap<ISRptReport> reportFace;
+};
+
+}  // namespace
+
+TEST_F(SRptTemplatesManagerTest, TheFolderComesFromTheUserThenTheMachineAndEndsWithASlash) {
+    EXPECT_EQ(templates->GetTemplatesPath(), "./");
+    SetFolder(HKEY_LOCAL_MACHINE, "/machine/templates");
+    EXPECT_EQ(templates->GetTemplatesPath(), "/machine/templates/");
+    // The machine's value was copied to the user.
+    EXPECT_EQ(UserFolder(), "/machine/templates");
+    SetFolder(HKEY_CURRENT_USER, "/user/templates/");
+    EXPECT_EQ(templates->GetTemplatesPath(), "/user/templates/");
+    SetFolder(HKEY_CURRENT_USER, "");
+    EXPECT_EQ(templates->GetTemplatesPath(), "");
+}
+
+TEST_F(SRptTemplatesManagerTest, ChangingTheFolderStoresTheChoiceAsItComes) {
+    SetFolder(HKEY_CURRENT_USER, folder.GetPath());
+    script.Expect(SPrompt::FolderDialog, folder.GetPath(), SAnswer());
+    EXPECT_EQ(templates->ChangeTemplatesPath(nullptr), 0);
+    EXPECT_EQ(UserFolder(), folder.GetPath());
+    SAnswer chosen;
+    chosen.button = IDOK;
+    chosen.path = "/chosen/folder";
+    script.Expect(SPrompt::FolderDialog, "", chosen);
+    EXPECT_EQ(templates->ChangeTemplatesPath(nullptr), 1);
+    EXPECT_EQ(UserFolder(), "/chosen/folder");
+    ASSERT_EQ(SInteraction::GetTranscript().size(), 2u);
+    EXPECT_EQ(SInteraction::GetTranscript()[1].caption, "Choose report templates path");
+}
+
+TEST_F(SRptTemplatesManagerTest, TheListHoldsTheTemplatesOfRegisteredModules) {
+    SComWrap<ISRptModule> mod = Register("MOD", "Module");
+    SComWrap<ISRptModule> other = Register("OTHER", "Other module");
+    SetFolder(HKEY_CURRENT_USER, folder.GetPath());
+    ASSERT_EQ(templates->SaveTemplate(folder.PathOf("first.rtp"), reportFace.Get()), S_OK);
+    // A binary template of another module, and one of a module nobody registered.
+    SComWrap<ISLoadSaveManager> manager;
+    globals->GetRptShellModule()->GetLoadSaveManager(&manager);
+    SComWrap<ISRptTemplate> first;
+    reportFace->GetTemplateAtPos(0, &first);
+    first->PutName("Binary");
+    first->PutModuleID("OTHER");
+    ASSERT_EQ(manager->Save(nullptr, folder.PathOf("binary.RTP"), report.Get(), "RPT-TEMPLATE", nullptr), S_OK);
+    first->PutName("Ghost");
+    first->PutModuleID("GHOST");
+    ASSERT_EQ(templates->SaveTemplate(folder.PathOf("ghost.rtp"), reportFace.Get()), S_OK);
+    // Signatures that lack a part, a file that has none, a file of another pattern.
+    const std::string head = "<?xml version=\"1.0\"?><Repository><Signature type=\"RPT_TEMPLATE\" version=\"9.0.0\">";
+    STestTempFolder::WriteFile(folder.PathOf("noname.rtp"), head + "<Entry key=\"ModuleID\">MOD</Entry></Signature>");
+    STestTempFolder::WriteFile(folder.PathOf("nomodule.rtp"), head + "<Entry key=\"Name\">Lost</Entry></Signature>");
+    STestTempFolder::WriteFile(folder.PathOf("junk.rtp"), "RTP\0 not a template");
+    ASSERT_EQ(templates->SaveTemplate(folder.PathOf("elsewhere.xml"), reportFace.Get()), S_OK);
+
+    SStringMap all;
+    EXPECT_EQ(templates->GetTemplatesList("ALL", all), 1);
+    EXPECT_EQ(Names(all), (std::vector<std::string>{"Binary", "First template"}));
+    SString where;
+    EXPECT_TRUE(all.Lookup("First template", where));
+    EXPECT_EQ(where, folder.PathOf("first.rtp"));
+    SStringMap others;
+    EXPECT_EQ(templates->GetTemplatesList("OTHER", others), 1);
+    EXPECT_EQ(Names(others), std::vector<std::string>{"Binary"});
+    SStringMap none;
+    EXPECT_EQ(templates->GetTemplatesList("all", none), 1);
+    EXPECT_TRUE(none.IsEmpty());
+}
+
+TEST_F(SRptTemplatesManagerTest, ASavedTemplateLoadsBackIntoANewSession) {
+    SComWrap<ISRptModule> mod = Register("MOD", "Module");
+    SComWrap<ISRptModule> other = Register("OTHER", "Other module");
+    const SString path = folder.PathOf("saved.rtp");
+    ASSERT_EQ(templates->SaveTemplate(path, reportFace.Get()), S_OK);
+    SString type, version;
+    SStringMap map;
+    ASSERT_TRUE(SRepLoadSaveManager::GetRepXMLSignature(path, &type, &map, &version));
+    EXPECT_EQ(type, "RPT_TEMPLATE");
+    EXPECT_NE(STestTempFolder::ReadFile(path).find("<Model>"), std::string::npos);
+    EXPECT_FALSE(SFile::Exists(folder.PathOf("saved.rtb")));  // no backup on this road
+
+    SComWrap<ISRepObject> root;
+    ASSERT_EQ(Load(path, root), S_OK);
+    SComWrap<ISRptReport> loaded;
+    loaded = static_cast<IUnknown*>(root.Get());
+    ASSERT_TRUE(loaded);
+    int32_t count = 0;
+    loaded->GetTemplatesCount(&count);
+    EXPECT_EQ(count, 2);
+    SComWrap<ISRptTemplate> first;
+    loaded->GetTemplateAtPos(0, &first);
+    EXPECT_EQ(first->GetName(), "First template");
+    SString format;
+    opened.back()->GetFormatName(&format);
+    EXPECT_EQ(format, "RPT_TEMPLATE");
+    EXPECT_EQ(opened.back()->IsModified(), S_FALSE);
+
+    // The binary form loads too.
+    SComWrap<ISLoadSaveManager> manager;
+    globals->GetRptShellModule()->GetLoadSaveManager(&manager);
+    const SString binary = folder.PathOf("binary.rtp");
+    ASSERT_EQ(manager->Save(nullptr, binary, report.Get(), "RPT-TEMPLATE", nullptr), S_OK);
+    SComWrap<ISRepObject> binaryRoot;
+    ASSERT_EQ(Load(binary, binaryRoot), S_OK);
+    EXPECT_TRUE(binaryRoot);
+}
+
+TEST_F(SRptTemplatesManagerTest, LoadingRefusesMissingPointersAndFilesOfNoTemplateForm) {
+    SComWrap<ISRepSession> loaded;
+    SComWrap<ISRepObject> root;
+    const SString path = folder.PathOf("junk.rtp");
+    EXPECT_EQ(templates->LoadTemplate(path, nullptr, &root), E_POINTER);
+    EXPECT_EQ(templates->LoadTemplate(path, &loaded, nullptr), E_POINTER);
+    STestTempFolder::WriteFile(path, "no template at all");
+    EXPECT_EQ(Load(path, root), E_FAIL);
+    EXPECT_EQ(Load(folder.PathOf("missing.rtp"), root), E_FAIL);
+    EXPECT_FALSE(root);
+    EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(SRptTemplatesManagerTest, ASaveThatCannotCompleteLeavesThePreviousFile) {
+    const SString path = folder.PathOf("kept.rtp");
+    STestTempFolder::WriteFile(path, "previous");
+    {
+        STestFileSizeLimit limit(1024);
+        EXPECT_TRUE(FAILED(templates->SaveTemplate(path, reportFace.Get())));
+    }
+    EXPECT_EQ(STestTempFolder::ReadFile(path), "previous");
+    // A report without templates: refused before the file is touched.
+    SComWrap<ISRepClassCol> all;
+    report->GetCollection(kTemplates, &all);
+    all->DeleteAll();
+    const SString fresh = folder.PathOf("fresh.rtp");
+    try {
+        templates->SaveTemplate(fresh, reportFace.Get());
+        ADD_FAILURE() << "no exception";
+    } catch (const SECOMException& e) {
+        EXPECT_EQ(e.GetHResult(), E_POINTER);
+    }
+    EXPECT_FALSE(SFile::Exists(fresh));
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"kept.rtp"});
+}
