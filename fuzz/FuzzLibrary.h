@@ -14,6 +14,7 @@
 #include "platform/repo/SRepSession.h"
 #include "platform/repo/SRepStreamManager.h"
 #include "rpt/module/SRptStartup.h"
+#include "rpt/module/SRptTemplateLoadSaveManager.h"
 #include "varod9/ISRptModule.h"
 #include "varod9/RptApi.h"
 
@@ -51,17 +52,21 @@ inline int32_t ModelCount(ISRepSession* session) {
     return count;
 }
 
-// Arbitrary bytes read as a document: a refusal keeps nothing and points inside the input; what
-// is accepted writes out again and reads back.
+// Arbitrary bytes read as a document, with the template files' manager answering for the names
+// of older versions: a refusal keeps nothing and points inside the input; what is accepted writes
+// out again and reads back in the current form.
 template <class Manager>
 void CheckDocumentReader(const uint8_t* data, size_t size) {
     Start();
     SComWrap<ISRepSession> session;
     if (SRepSession::Create("fuzz", &session) != S_OK) __builtin_trap();
     Manager manager;
+    SComWrap<SRptTemplateLoadSaveManager> names;
+    names.Attach(new SRptTemplateLoadSaveManager());
+    names->AddRef();
     SInputStringStream in{SString(std::string(reinterpret_cast<const char*>(data), size))};
     SReadResult result;
-    const HRESULT hr = manager.Load(in, static_cast<ISLoadSaveManager*>(nullptr), session.Get(), &result);
+    const HRESULT hr = manager.Load(in, names.Get(), session.Get(), &result);
     if (FAILED(hr)) {
         if (ModelCount(session.Get()) != 0 || result.offset > size || result.code != hr) __builtin_trap();
     } else if (ModelCount(session.Get()) > 0) {
