@@ -19,3 +19,7 @@ bool SRepObjectBaseImpl::IsAttrReadOnly(int32_t id, const SRepVariant&) {
     const SRepSysAttribute* own = FindSysAttribute(id);
     return own && (own->flags & SREP_ATTR_COMPUTED);
 }
+
+HRESULT SRepObjectBaseImpl::InternalAutoFix(STable<SString>&) {
+    return S_OK;
+}

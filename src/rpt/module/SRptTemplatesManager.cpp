@@ -19,6 +19,8 @@
 #include "platform/repo/ISRepClassCol.h"
 #include "platform/repo/SRepLoadSaveManager.h"
 #include "platform/repo/SRepObjIterator.h"
+#include "platform/repo/SRepObjectBaseImpl.h"
+#include "platform/repo/SRepObjectMem.h"
 #include "platform/repo/SRepXMLStreamManager.h"
 #include "platform/ui/SInteraction.h"
 #include "platform/ui/SLibMsgBox.h"
@@ -200,6 +202,20 @@ HRESULT SRptTemplatesManager::ReadTemplateFile(const SString& path, uint32_t for
     return S_OK;
 }
 
+void SRptTemplatesManager::RepairIfOlder(const SString& path, ISRptReport* report) {
+    // A document of an older version is repaired as it is read; its messages are not shown.
+    SString typeName, version;
+    if (path.IsEmpty() || FAILED(SRepLoadSaveManager::GetModelInfo(path, &typeName, &version)) || version.IsEmpty())
+        return;
+    if (_tcsicmp(version.c_str(), SRepLoadSaveManager::sCurrentVersion) >= 0) return;
+    SComWrap<ISRepObject> object;
+    object = static_cast<IUnknown*>(report);
+    if (auto* impl = dynamic_cast<SRepObjectBaseImpl*>(SRepObjectMem::FromObject(object.Get()))) {
+        STable<SString> messages;
+        impl->InternalAutoFix(messages);
+    }
+}
+
 HRESULT SRptTemplatesManager::LoadTemplate(const SString& path, ISRepSession** session, ISRepObject** root) {
     if (!session || !root) return E_POINTER;
     *session = nullptr;
@@ -227,6 +243,7 @@ HRESULT SRptTemplatesManager::LoadTemplate(const SString& path, ISRepSession** s
     if (!report) SComThrow(E_POINTER);
     hr = report->SyncTemplatesWithAvailableItems();
     if (FAILED(hr)) return hr;
+    RepairIfOlder(path, report.Get());
     made->SetModified(false);
     SComWrap<ISRepObject> object;
     object = static_cast<IUnknown*>(report.Get());

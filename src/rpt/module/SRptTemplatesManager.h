@@ -57,6 +57,8 @@ public:
     HRESULT CreateTemplate(const SString& moduleId, const SString& name, ISRepSession** session, ISRepObject** report);
 
 private:
+    // Lets the report repair its templates when the file at `path` is of an older version.
+    static void RepairIfOlder(const SString& path, ISRptReport* report);
     // Reads the file's document into the session in the form the load/save manager recognised.
     static HRESULT ReadTemplateFile(const SString& path, uint32_t form, ISRepSession* session);
 };

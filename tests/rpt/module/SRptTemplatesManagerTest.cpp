@@ -17,6 +17,8 @@
 #include "support/STestTempFolder.h"
 #include "support/STestTemplateReport.h"
 #include "varod9/ISRptTemplate.h"
+#include "varod9/RptApi.h"
+#include "varod9/RptTableDef.h"
 
 using namespace stest_template_report;
 
@@ -217,4 +219,77 @@ TEST_F(SRptTemplatesManagerTest, ASaveThatCannotCompleteLeavesThePreviousFile) {
     }
     EXPECT_FALSE(SFile::Exists(fresh));
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"kept.rtp"});
+}
+
+namespace {
+
+// The first cell of the first row of the first template's list.
+SComWrap<ISRepObject> FirstListCell(ISRepObject* report) {
+    SComWrap<ISRepObject> result;
+    SComWrap<ISRepClassCol> templates, items, rows, cells;
+    SComWrap<ISRepObject> first, row;
+    report->GetCollection(kTemplates, &templates);
+    if (!templates || FAILED(templates->Item(0, &first)) || !first) return result;
+    first->GetCollection(kItems, &items);
+    int32_t count = 0;
+    items->GetCount(&count);
+    for (int32_t i = 0; i < count; ++i) {
+        SComWrap<ISRepObject> item;
+        items->Item(i, &item);
+        if (!item || item->GetClassID() != Rpt(0xE4)) continue;
+        item->GetCollection(kRows, &rows);
+        if (!rows || FAILED(rows->Item(0, &row)) || !row) return result;
+        row->GetCollection(kCells, &cells);
+        if (cells) cells->Item(0, &result);
+        return result;
+    }
+    return result;
+}
+
+int32_t CellId(ISRepObject* report) {
+    SComWrap<ISRepObject> cell = FirstListCell(report);
+    SRepVariant value;
+    if (!cell || FAILED(cell->GetAttribute(0x02006944, &value))) return -1;  // CellID
+    return value.GetInt();
+}
+
+}  // namespace
+
+TEST_F(SRptTemplatesManagerTest, AFileOfAnOlderVersionIsRepairedAsItIsRead) {
+    SComWrap<ISRptModule> mod = Register("MOD", "Module");
+    SComWrap<ISRptModule> other = Register("OTHER", "Other module");
+    // The module offers the list, so that loading keeps it.
+    RPTTABLECELLDEF cellDef;
+    cellDef.Size = RPTTABLECELLDEF_SIZE_LIST;
+    cellDef.DefaultText = "Name";
+    cellDef.Enabled = 1;
+    cellDef.CellID = 0x02001541;
+    RPTTABLEROWDEF rowDef;
+    rowDef.Enabled = 1;
+    rowDef.NbCells = 1;
+    rowDef.Cells = &cellDef;
+    RPTUSRITEMDEF listDef = Describe("MOD", "LIST", RPT_ITEMKIND_LIST);
+    listDef.Table.NbRows = 1;
+    listDef.Table.Rows = &rowDef;
+    SComWrap<ISRptItem> list;
+    ASSERT_EQ(RptRegisterItem(mod.Get(), &listDef, &list), S_OK);
+    // A cell showing an attribute by its id of an older metamodel.
+    SComWrap<ISRepObject> cell = FirstListCell(report.Get());
+    ASSERT_TRUE(cell);
+    SRepVariant oldId;
+    oldId.SetInt(0x02001541);
+    ASSERT_EQ(cell->SetAttribute(0x02006944, oldId), S_OK);
+    const SString current = folder.PathOf("current.rtp");
+    ASSERT_EQ(templates->SaveTemplate(current, reportFace.Get()), S_OK);
+    std::string text = STestTempFolder::ReadFile(current);
+    const size_t at = text.find("version=\"9.0.0\"");
+    ASSERT_NE(at, std::string::npos);
+    const SString older = folder.PathOf("older.rtp");
+    STestTempFolder::WriteFile(older, text.replace(at, 15, "version=\"8.0.1\""));
+
+    SComWrap<ISRepObject> fromCurrent, fromOlder;
+    ASSERT_EQ(Load(current, fromCurrent), S_OK);
+    ASSERT_EQ(Load(older, fromOlder), S_OK);
+    EXPECT_EQ(CellId(fromCurrent.Get()), 0x02001541);
+    EXPECT_EQ(CellId(fromOlder.Get()), 0x0200000A);
 }

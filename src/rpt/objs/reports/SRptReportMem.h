@@ -184,7 +184,7 @@ public:
 
     // The repair of a report read from an older version: each template in turn, the first
     // failure ending it. Nothing is written to `messages`.
-    HRESULT InternalAutoFix(STable<SString>& messages);
+    HRESULT InternalAutoFix(STable<SString>& messages) override;
 
     SREP_QUERY_CLASS_INTERFACE(ISRptReport, SRptReportMem)
 
