@@ -1,15 +1,19 @@
-// The stand-in host: loads the report library as a host application does.
-#include <cstdio>
+// The stand-in host: starts the report library as a host application's loader does, runs the
+// command line, and shuts the library down again.
+#include <iostream>
+#include <string>
+#include <vector>
 
-#include "varod9/RptApi.h"
+#include "SRptHostCommand.h"
+#include "platform/gdi/SFontEngine.h"
+#include "rpt/module/SRptStartup.h"
 
-int main() {
-    const SVersionNumber* version = RptGetVersionNumber();
-    if (!version) {
-        std::printf("report library: start-up did not run\n");
-        return 1;
-    }
-    std::printf("report library %s\n", version->GetText().c_str());
-    std::printf("start-up ran: module state %s\n", SRptGetModuleState() ? "ready" : "missing");
-    return 0;
+int main(int argc, char** argv) {
+    SRptStartup::ProcessAttach(nullptr);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const int status = SRptHostCommand::Run(args, std::cout, std::cerr);
+    SRptStartup::ProcessDetach();
+    // The process ends here: what cairo and fontconfig keep until exit goes too.
+    SFontEngine::ReleaseSharedCaches();
+    return status;
 }

@@ -12,6 +12,8 @@ struct SIZE {
     int32_t cy = 0;
     friend bool operator==(const SIZE&, const SIZE&) = default;
 };
+// The class library's size.
+using SSize = SIZE;
 
 // 0x00BBGGRR.
 using COLORREF = uint32_t;
@@ -28,11 +30,27 @@ inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFFu;
 struct HFONT__;
 using HFONT = HFONT__*;
 using HGDIOBJ = void*;
+using HPEN = HGDIOBJ;
+using HBRUSH = HGDIOBJ;
+using HBITMAP = HGDIOBJ;
+using HRGN = HGDIOBJ;
 
 // Object types (GetObjectType).
+inline constexpr uint32_t OBJ_PEN = 1;
+inline constexpr uint32_t OBJ_BRUSH = 2;
 inline constexpr uint32_t OBJ_FONT = 6;
+inline constexpr uint32_t OBJ_BITMAP = 7;
 
 // Stock objects.
+inline constexpr int32_t WHITE_BRUSH = 0;
+inline constexpr int32_t LTGRAY_BRUSH = 1;
+inline constexpr int32_t GRAY_BRUSH = 2;
+inline constexpr int32_t DKGRAY_BRUSH = 3;
+inline constexpr int32_t BLACK_BRUSH = 4;
+inline constexpr int32_t NULL_BRUSH = 5;
+inline constexpr int32_t WHITE_PEN = 6;
+inline constexpr int32_t BLACK_PEN = 7;
+inline constexpr int32_t NULL_PEN = 8;
 inline constexpr int32_t SYSTEM_FONT = 13;
 inline constexpr int32_t DEFAULT_GUI_FONT = 17;
 
@@ -89,3 +107,47 @@ inline constexpr int32_t DMPAPER_A4 = 9;
 inline constexpr int32_t DMPAPER_A5 = 11;
 inline constexpr int32_t DMPAPER_B5 = 13;
 inline constexpr int32_t DMPAPER_USER = 256;
+
+// Pen styles and brush styles.
+inline constexpr int32_t PS_SOLID = 0;
+inline constexpr int32_t PS_DASH = 1;
+inline constexpr int32_t PS_DOT = 2;
+inline constexpr int32_t PS_NULL = 5;
+inline constexpr int32_t BS_SOLID = 0;
+inline constexpr int32_t BS_NULL = 1;
+
+// Raster operations (only copying is drawn) and clipping-region modes.
+inline constexpr uint32_t SRCCOPY = 0x00CC0020;
+inline constexpr int32_t RGN_AND = 1;
+inline constexpr int32_t RGN_COPY = 5;
+// Results of the clipping functions.
+inline constexpr int32_t RGN_ERROR = 0;
+inline constexpr int32_t NULLREGION = 1;
+inline constexpr int32_t SIMPLEREGION = 2;
+
+struct LOGPEN {
+    int32_t lopnStyle = PS_SOLID;
+    POINT lopnWidth;  // x only
+    COLORREF lopnColor = 0;
+    friend bool operator==(const LOGPEN&, const LOGPEN&) = default;
+};
+
+struct LOGBRUSH {
+    uint32_t lbStyle = BS_SOLID;
+    COLORREF lbColor = 0;
+    uint32_t lbHatch = 0;
+    friend bool operator==(const LOGBRUSH&, const LOGBRUSH&) = default;
+};
+
+// A bitmap's description as GetObjectA gives it: 24 bytes, the bits' address left 0 (the bits
+// are only reached through GetBitmapBits).
+struct BITMAP {
+    int32_t bmType = 0;
+    int32_t bmWidth = 0;
+    int32_t bmHeight = 0;
+    int32_t bmWidthBytes = 0;
+    uint16_t bmPlanes = 0;
+    uint16_t bmBitsPixel = 0;
+    uint32_t bmBits = 0;
+};
+static_assert(sizeof(BITMAP) == 24);

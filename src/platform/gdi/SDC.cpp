@@ -4,10 +4,17 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/gdi/SBitmapSurface.h"
+#include "platform/gdi/SEmfPlayer.h"
 #include "platform/gdi/SFontEngine.h"
 #include "platform/gdi/SFontOld.h"
 #include "platform/gdi/SGdiHandleTable.h"
+#include "platform/gdi/SImageBackEnd.h"
+#include "platform/gdi/SLogicalBrush.h"
 #include "platform/gdi/SLogicalFont.h"
+#include "platform/gdi/SLogicalPen.h"
+#include "platform/gdi/SMetaFile.h"
+#include "platform/gdi/SWindowDC.h"
 
 namespace {
 
@@ -52,6 +59,8 @@ SDC::SDC() : SDC(nullptr) {}
 
 SDC::SDC(std::unique_ptr<SDCBackEnd> backEnd) : m_backEnd(std::move(backEnd)) {
     SelectFont(static_cast<HFONT>(::GetStockObject(SYSTEM_FONT)));
+    SelectObject(::GetStockObject(BLACK_PEN));
+    SelectObject(::GetStockObject(WHITE_BRUSH));
 }
 
 SDC::~SDC() = default;
@@ -65,6 +74,8 @@ bool SDC::Attach(std::unique_ptr<SDCBackEnd> backEnd) {
 
 std::unique_ptr<SDCBackEnd> SDC::Detach() {
     m_realised.reset();
+    m_bitmapHandle = nullptr;
+    m_clip.reset();
     return std::move(m_backEnd);
 }
 
@@ -169,6 +180,10 @@ int32_t SDC::ToLogicalY(int32_t y) const {
                    m_windowOrg.y);
 }
 
+int32_t SDC::LengthToDeviceX(int64_t length) const {
+    return Scale(length, Abs(m_viewportExt.cx), Abs(m_windowExt.cx));
+}
+
 int32_t SDC::LengthToDeviceY(int64_t length) const {
     return Scale(length, Abs(m_viewportExt.cy), Abs(m_windowExt.cy));
 }
@@ -205,8 +220,31 @@ HFONT SDC::SelectFont(const SFontOld* font) {
 }
 
 HGDIOBJ SDC::SelectObject(HGDIOBJ object) {
-    if (::GetObjectType(object) == OBJ_FONT) return SelectFont(static_cast<HFONT>(object));
-    return nullptr;
+    std::shared_ptr<const SGdiResource> resource = SGdiHandleTable::Get().Find(object);
+    if (!resource) return nullptr;
+    HGDIOBJ previous = nullptr;
+    switch (resource->GetObjectType()) {
+    case OBJ_FONT: return SelectFont(static_cast<HFONT>(object));
+    case OBJ_PEN:
+        previous = m_penHandle;
+        m_penHandle = object;
+        m_pen = static_cast<const SLogicalPen&>(*resource).GetLogPen();
+        return previous;
+    case OBJ_BRUSH:
+        previous = m_brushHandle;
+        m_brushHandle = object;
+        m_brush = static_cast<const SLogicalBrush&>(*resource).GetLogBrush();
+        return previous;
+    case OBJ_BITMAP: {
+        auto* memory = dynamic_cast<SImageBackEnd*>(m_backEnd.get());
+        if (!memory || !memory->IsMemory()) return nullptr;
+        memory->SelectBitmap(std::static_pointer_cast<const SBitmapSurface>(resource));
+        previous = m_bitmapHandle;
+        m_bitmapHandle = object;
+        return previous;
+    }
+    default: return nullptr;
+    }
 }
 
 const SRealisedFont* SDC::Realise() const {
@@ -309,6 +347,8 @@ bool SDC::TextOut(int32_t x, int32_t y, std::string_view text) {
     run.text = std::string(text);
     run.advances = font->GetAdvances(text);
     run.colour = m_textColour;
+    run.logFont = m_font->GetLogFont();
+    run.logFont.lfHeight = m_realisedHeight;
     const int64_t width = SRealisedFont::SumAdvances(run.advances);
     const TEXTMETRICA& metrics = font->GetMetrics();
 
@@ -347,4 +387,135 @@ bool SDC::FillSolidRect(const RECT& rect, COLORREF colour) {
 COLORREF SDC::GetPixel(int32_t x, int32_t y) const {
     if (!m_backEnd) return CLR_INVALID;
     return m_backEnd->GetPixel(ToDeviceX(x), ToDeviceY(y));
+}
+
+bool SDC::FillRect(const RECT& rect, HBRUSH brush) {
+    std::shared_ptr<const SGdiResource> resource = SGdiHandleTable::Get().Find(brush);
+    if (!resource || resource->GetObjectType() != OBJ_BRUSH) return false;
+    const LOGBRUSH& logBrush = static_cast<const SLogicalBrush&>(*resource).GetLogBrush();
+    if (logBrush.lbStyle == BS_NULL) return true;
+    return FillSolidRect(rect, logBrush.lbColor);
+}
+
+// Lines and shapes.
+
+RECT SDC::ToDeviceRect(int32_t left, int32_t top, int32_t right, int32_t bottom) const {
+    POINT corners[2] = {{left, top}, {right, bottom}};
+    LPtoDP(corners, 2);
+    return {std::min(corners[0].x, corners[1].x), std::min(corners[0].y, corners[1].y),
+            std::max(corners[0].x, corners[1].x), std::max(corners[0].y, corners[1].y)};
+}
+
+bool SDC::DrawShape(int32_t kind, const POINT* points, int32_t count) {
+    if (!m_backEnd || !points || count <= 0) return false;
+    SShape shape;
+    shape.kind = static_cast<SShape::Kind>(kind);
+    shape.points.assign(points, points + count);
+    LPtoDP(shape.points.data(), count);
+    shape.pen = m_pen;
+    // A pen's width is logical; 0 is one pixel whatever the mapping.
+    shape.pen.lopnWidth.x = m_pen.lopnWidth.x > 0 ? std::max(1, LengthToDeviceX(m_pen.lopnWidth.x)) : 1;
+    shape.brush = m_brush;
+    return m_backEnd->DrawShape(shape);
+}
+
+POINT SDC::MoveTo(int32_t x, int32_t y) {
+    const POINT previous = m_position;
+    m_position = {x, y};
+    return previous;
+}
+
+bool SDC::LineTo(int32_t x, int32_t y) {
+    const POINT line[2] = {m_position, {x, y}};
+    m_position = {x, y};
+    return DrawShape(SShape::Polyline, line, 2);
+}
+
+bool SDC::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    const POINT corners[2] = {{left, top}, {right, bottom}};
+    return DrawShape(SShape::Rectangle, corners, 2);
+}
+
+bool SDC::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    const POINT corners[2] = {{left, top}, {right, bottom}};
+    return DrawShape(SShape::Ellipse, corners, 2);
+}
+
+bool SDC::Polygon(const POINT* points, int32_t count) {
+    return DrawShape(SShape::Polygon, points, count);
+}
+
+bool SDC::Polyline(const POINT* points, int32_t count) {
+    return DrawShape(SShape::Polyline, points, count);
+}
+
+// Clipping.
+
+int32_t SDC::IntersectClipRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    if (!m_backEnd) return RGN_ERROR;
+    const RECT clip = IntersectClip(ToDeviceRect(left, top, right, bottom), m_clip);
+    m_clip = clip;
+    m_backEnd->SetClip(&clip);
+    return clip.left < clip.right && clip.top < clip.bottom ? SIMPLEREGION : NULLREGION;
+}
+
+RECT SDC::IntersectClip(RECT rect, const std::optional<RECT>& clip) {
+    if (!clip) return rect;
+    rect.left = std::max(rect.left, clip->left);
+    rect.top = std::max(rect.top, clip->top);
+    rect.right = std::max(rect.left, std::min(rect.right, clip->right));
+    rect.bottom = std::max(rect.top, std::min(rect.bottom, clip->bottom));
+    return rect;
+}
+
+int32_t SDC::SelectClipRgn(HRGN region) {
+    if (!m_backEnd || region) return RGN_ERROR;
+    m_clip.reset();
+    m_backEnd->SetClip(nullptr);
+    return SIMPLEREGION;
+}
+
+int32_t SDC::GetClipBox(RECT* rect) const {
+    if (!rect || !m_backEnd) return RGN_ERROR;
+    const RECT device = m_clip ? *m_clip : RECT{0, 0, GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES)};
+    POINT corners[2] = {{device.left, device.top}, {device.right, device.bottom}};
+    DPtoLP(corners, 2);
+    *rect = {std::min(corners[0].x, corners[1].x), std::min(corners[0].y, corners[1].y),
+             std::max(corners[0].x, corners[1].x), std::max(corners[0].y, corners[1].y)};
+    return device.left < device.right && device.top < device.bottom ? SIMPLEREGION : NULLREGION;
+}
+
+// Memory contexts and bitmaps.
+
+bool SDC::CreateCompatibleDC(const SDC* reference) {
+    if (m_backEnd) return false;
+    SDeviceCaps caps;
+    if (reference && reference->GetBackEnd()) {
+        caps = reference->GetBackEnd()->GetCaps();
+    } else {
+        SWindowDC screen;
+        caps = screen.GetBackEnd()->GetCaps();
+    }
+    return Attach(std::make_unique<SImageBackEnd>(caps));
+}
+
+bool SDC::StretchBlt(int32_t x, int32_t y, int32_t width, int32_t height, const SDC* source, int32_t sourceX,
+                     int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight, uint32_t rop) {
+    if (!m_backEnd || !source || rop != SRCCOPY) return false;
+    auto* memory = dynamic_cast<const SImageBackEnd*>(source->GetBackEnd());
+    if (!memory || !memory->GetBitmap()) return false;
+    SImageRun image;
+    image.bitmap = memory->GetBitmap();
+    POINT sourceCorners[2] = {{sourceX, sourceY},
+                              {Clamp32(static_cast<int64_t>(sourceX) + sourceWidth), Clamp32(static_cast<int64_t>(sourceY) + sourceHeight)}};
+    source->LPtoDP(sourceCorners, 2);
+    image.source = {sourceCorners[0].x, sourceCorners[0].y, sourceCorners[1].x, sourceCorners[1].y};
+    POINT corners[2] = {{x, y}, {Clamp32(static_cast<int64_t>(x) + width), Clamp32(static_cast<int64_t>(y) + height)}};
+    LPtoDP(corners, 2);
+    image.dest = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+    return m_backEnd->DrawImage(image);
+}
+
+bool SDC::PlayEnhMetaFile(const SMetaFile& metaFile, const RECT& rect) {
+    return SEmfPlayer::Play(*this, metaFile.GetBits(), rect);
 }

@@ -6,6 +6,7 @@
 // back to logical units. Without a back end every query answers 0 or false.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "platform/base/SString.h"
@@ -13,9 +14,11 @@
 #include "platform/gdi/SDCBackEnd.h"
 #include "platform/gdi/TEXTMETRICA.h"
 
+class SBitmapSurface;
 class SFontEngine;
 class SFontOld;
 class SLogicalFont;
+class SMetaFile;
 
 class SDC {
 public:
@@ -57,7 +60,13 @@ public:
     // what it selected: deleting the handle afterwards does not change what it measures.
     HFONT SelectFont(HFONT font);
     HFONT SelectFont(const SFontOld* font);
+    // Fonts, pens, brushes and, in a memory context, bitmaps. A new context has the stock black
+    // pen and white brush and no bitmap. The previous object of the kind, or null (nothing
+    // changes) for a handle that is not live or a bitmap outside a memory context.
     HGDIOBJ SelectObject(HGDIOBJ object);
+    HGDIOBJ GetCurrentPen() const { return m_penHandle; }
+    HGDIOBJ GetCurrentBrush() const { return m_brushHandle; }
+    HGDIOBJ GetCurrentBitmap() const { return m_bitmapHandle; }
     HFONT GetCurrentFont() const { return m_fontHandle; }
     bool GetTextMetrics(TEXTMETRICA* metrics) const;
     // cx the width of UTF-8 text, cy tmHeight, both logical.
@@ -82,6 +91,40 @@ public:
     bool FillSolidRect(const RECT& rect, COLORREF colour);
     // The colour at a logical point, CLR_INVALID when the back end keeps no pixels there.
     COLORREF GetPixel(int32_t x, int32_t y) const;
+    bool FillRect(const RECT& rect, HBRUSH brush);
+
+    // Lines and shapes with the selected pen, filled with the selected brush.
+    POINT MoveTo(int32_t x, int32_t y);
+    bool LineTo(int32_t x, int32_t y);
+    bool Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    bool Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    bool Polygon(const POINT* points, int32_t count);
+    bool Polyline(const POINT* points, int32_t count);
+
+    // Clipping, by rectangles only. IntersectClipRect and SelectClipRgn answer NULLREGION,
+    // SIMPLEREGION or RGN_ERROR; SelectClipRgn takes only null (no clipping). GetClipBox gives
+    // the logical bounds of what can be drawn on.
+    int32_t IntersectClipRect(int32_t left, int32_t top, int32_t right, int32_t bottom);
+    int32_t SelectClipRgn(HRGN region);
+    int32_t GetClipBox(RECT* rect) const;
+    const std::optional<RECT>& GetDeviceClip() const { return m_clip; }
+    // A device clip rectangle narrowed by the clip already in force (none: the rectangle itself);
+    // an empty result keeps its corner inside.
+    static RECT IntersectClip(RECT rect, const std::optional<RECT>& clip);
+
+    // Makes this context a memory context compatible with `reference` (null: the screen);
+    // false when it has a back end already.
+    bool CreateCompatibleDC(const SDC* reference);
+    // Stretches a logical rectangle of a memory context's bitmap onto a logical rectangle of this
+    // one; only copying (SRCCOPY) is drawn.
+    bool StretchBlt(int32_t x, int32_t y, int32_t width, int32_t height, const SDC* source, int32_t sourceX,
+                    int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight, uint32_t rop);
+    bool BitBlt(int32_t x, int32_t y, int32_t width, int32_t height, const SDC* source, int32_t sourceX, int32_t sourceY,
+                uint32_t rop) {
+        return StretchBlt(x, y, width, height, source, sourceX, sourceY, width, height, rop);
+    }
+    // Plays a metafile into a logical rectangle.
+    bool PlayEnhMetaFile(const SMetaFile& metaFile, const RECT& rect);
 
 private:
     void SetFixedExtents();
@@ -92,11 +135,14 @@ private:
     int32_t ToLogicalX(int32_t x) const;
     int32_t ToLogicalY(int32_t y) const;
     // Lengths (no origin, no sign) between the two spaces.
+    int32_t LengthToDeviceX(int64_t length) const;
     int32_t LengthToDeviceY(int64_t length) const;
     int32_t LengthToLogicalX(int32_t length) const;
     int32_t LengthToLogicalY(int32_t length) const;
     // The selected font realised for this device and mapping; null when it cannot be.
     const SRealisedFont* Realise() const;
+    bool DrawShape(int32_t kind, const POINT* points, int32_t count);
+    RECT ToDeviceRect(int32_t left, int32_t top, int32_t right, int32_t bottom) const;
 
     std::unique_ptr<SDCBackEnd> m_backEnd;
     int32_t m_mapMode = MM_TEXT;
@@ -111,6 +157,14 @@ private:
     COLORREF m_bkColour = RGB(255, 255, 255);
     int32_t m_bkMode = OPAQUE;
     uint32_t m_textAlign = TA_LEFT | TA_TOP;
+
+    HGDIOBJ m_penHandle = nullptr;
+    LOGPEN m_pen;
+    HGDIOBJ m_brushHandle = nullptr;
+    LOGBRUSH m_brush;
+    HGDIOBJ m_bitmapHandle = nullptr;
+    POINT m_position;
+    std::optional<RECT> m_clip;  // device pixels
 
     // The realisation of m_font, and what it was made for.
     mutable std::shared_ptr<const SRealisedFont> m_realised;

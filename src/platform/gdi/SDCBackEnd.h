@@ -1,14 +1,15 @@
 #pragma once
 // What a device context draws on. The device context does the mapping, the object selection and
 // the measuring; a back end receives finished drawing operations in device pixels. A cairo
-// surface paints them (an image now; a PDF page for printers to come); a recording back end for
-// metafiles will keep them as records to play onto another device context.
+// surface paints them (an image, a bitmap, a PDF page for printers to come); a recording back end
+// keeps them as metafile records to play onto another device context.
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/gdi/GdiDefs.h"
+#include "platform/gdi/LOGFONTA.h"
 #include "platform/gdi/SDeviceCaps.h"
 #include "platform/gdi/SRealisedFont.h"
 
@@ -20,6 +21,29 @@ struct STextRun {
     std::string text;     // UTF-8
     std::vector<int32_t> advances;
     COLORREF colour = 0;
+    // The logical font with its height in device pixels, for back ends that keep the font
+    // rather than paint it.
+    LOGFONTA logFont;
+};
+
+// A line, a polygon, a rectangle or an ellipse in device pixels, with the pen that outlines it
+// (its width in pixels) and the brush that fills it (never for a line).
+struct SShape {
+    enum Kind { Polyline, Polygon, Rectangle, Ellipse };
+    Kind kind = Polyline;
+    std::vector<POINT> points;  // two corners for a rectangle or an ellipse
+    LOGPEN pen;
+    LOGBRUSH brush;
+};
+
+class SBitmapSurface;
+
+// Pixels of a bitmap stretched from a source rectangle (bitmap pixels) onto a destination
+// rectangle (device pixels).
+struct SImageRun {
+    std::shared_ptr<const SBitmapSurface> bitmap;
+    RECT source;
+    RECT dest;
 };
 
 class SDCBackEnd {
@@ -31,4 +55,9 @@ public:
     virtual bool FillRect(const RECT& rect, COLORREF colour) = 0;
     // The colour of a pixel, CLR_INVALID outside the surface or on a back end that keeps none.
     virtual COLORREF GetPixel(int32_t x, int32_t y) const { return (void)x, (void)y, CLR_INVALID; }
+    // A back end that cannot draw shapes or images answers false.
+    virtual bool DrawShape(const SShape& shape) { return (void)shape, false; }
+    virtual bool DrawImage(const SImageRun& image) { return (void)image, false; }
+    // Limits later drawing to a device rectangle; null draws everywhere again.
+    virtual void SetClip(const RECT* clip) { (void)clip; }
 };

@@ -2,7 +2,10 @@
 
 #include <cstring>
 
+#include "platform/gdi/SBitmapSurface.h"
+#include "platform/gdi/SLogicalBrush.h"
 #include "platform/gdi/SLogicalFont.h"
+#include "platform/gdi/SLogicalPen.h"
 
 namespace {
 
@@ -16,8 +19,25 @@ LOGFONTA StockFont(int32_t height, int32_t weight) {
     return font;
 }
 
+std::shared_ptr<const SGdiResource> StockBrush(uint32_t style, COLORREF colour) {
+    return std::make_shared<SLogicalBrush>(LOGBRUSH{style, colour, 0});
+}
+
+std::shared_ptr<const SGdiResource> StockPen(int32_t style, COLORREF colour) {
+    return std::make_shared<SLogicalPen>(LOGPEN{style, POINT{0, 0}, colour});
+}
+
 std::shared_ptr<const SGdiResource> MakeStockObject(int32_t index) {
     switch (index) {
+    case WHITE_BRUSH: return StockBrush(BS_SOLID, RGB(255, 255, 255));
+    case LTGRAY_BRUSH: return StockBrush(BS_SOLID, RGB(192, 192, 192));
+    case GRAY_BRUSH: return StockBrush(BS_SOLID, RGB(128, 128, 128));
+    case DKGRAY_BRUSH: return StockBrush(BS_SOLID, RGB(64, 64, 64));
+    case BLACK_BRUSH: return StockBrush(BS_SOLID, RGB(0, 0, 0));
+    case NULL_BRUSH: return StockBrush(BS_NULL, 0);
+    case WHITE_PEN: return StockPen(PS_SOLID, RGB(255, 255, 255));
+    case BLACK_PEN: return StockPen(PS_SOLID, RGB(0, 0, 0));
+    case NULL_PEN: return StockPen(PS_NULL, 0);
     case SYSTEM_FONT:
         return std::make_shared<SLogicalFont>(StockFont(16, FW_BOLD));
     case DEFAULT_GUI_FONT:
@@ -108,13 +128,58 @@ uint32_t GetObjectType(HGDIOBJ handle) {
     return object ? object->GetObjectType() : 0;
 }
 
-int32_t GetObjectA(HGDIOBJ handle, int32_t bufferSize, void* buffer) {
-    std::shared_ptr<const SGdiResource> object = SGdiHandleTable::Get().Find(handle);
-    if (!object || object->GetObjectType() != OBJ_FONT) return 0;
-    const int32_t size = static_cast<int32_t>(sizeof(LOGFONTA));
+namespace {
+
+// Copies a description of `size` bytes; the protocol of GetObjectA.
+int32_t CopyDescription(const void* description, int32_t size, int32_t bufferSize, void* buffer) {
     if (!buffer) return size;
     if (bufferSize < size) return 0;
-    const LOGFONTA& font = static_cast<const SLogicalFont&>(*object).GetLogFont();
-    std::memcpy(buffer, &font, sizeof(font));
+    std::memcpy(buffer, description, static_cast<size_t>(size));
     return size;
+}
+
+}  // namespace
+
+int32_t GetObjectA(HGDIOBJ handle, int32_t bufferSize, void* buffer) {
+    std::shared_ptr<const SGdiResource> object = SGdiHandleTable::Get().Find(handle);
+    if (!object) return 0;
+    switch (object->GetObjectType()) {
+    case OBJ_FONT: {
+        const LOGFONTA& font = static_cast<const SLogicalFont&>(*object).GetLogFont();
+        return CopyDescription(&font, static_cast<int32_t>(sizeof(font)), bufferSize, buffer);
+    }
+    case OBJ_PEN: {
+        const LOGPEN& pen = static_cast<const SLogicalPen&>(*object).GetLogPen();
+        return CopyDescription(&pen, static_cast<int32_t>(sizeof(pen)), bufferSize, buffer);
+    }
+    case OBJ_BRUSH: {
+        const LOGBRUSH& brush = static_cast<const SLogicalBrush&>(*object).GetLogBrush();
+        return CopyDescription(&brush, static_cast<int32_t>(sizeof(brush)), bufferSize, buffer);
+    }
+    case OBJ_BITMAP: {
+        const BITMAP bitmap = static_cast<const SBitmapSurface&>(*object).GetDescription();
+        return CopyDescription(&bitmap, static_cast<int32_t>(sizeof(bitmap)), bufferSize, buffer);
+    }
+    default: return 0;
+    }
+}
+
+HPEN CreatePen(int32_t style, int32_t width, COLORREF colour) {
+    return SGdiHandleTable::Get().Add(std::make_shared<SLogicalPen>(LOGPEN{style, POINT{width, 0}, colour}));
+}
+
+HBRUSH CreateSolidBrush(COLORREF colour) {
+    return SGdiHandleTable::Get().Add(std::make_shared<SLogicalBrush>(LOGBRUSH{BS_SOLID, colour, 0}));
+}
+
+HBITMAP CreateBitmapOfSize(int32_t width, int32_t height) {
+    auto bitmap = std::make_shared<SBitmapSurface>(width, height);
+    if (!bitmap->IsValid()) return nullptr;
+    return SGdiHandleTable::Get().Add(std::move(bitmap));
+}
+
+std::shared_ptr<const SBitmapSurface> FindBitmap(HGDIOBJ handle) {
+    std::shared_ptr<const SGdiResource> object = SGdiHandleTable::Get().Find(handle);
+    if (!object || object->GetObjectType() != OBJ_BITMAP) return nullptr;
+    return std::static_pointer_cast<const SBitmapSurface>(object);
 }

@@ -11,6 +11,8 @@
 #include "platform/gdi/LOGFONTA.h"
 #include "platform/gdi/SGdiResource.h"
 
+class SBitmapSurface;
+
 class SGdiHandleTable {
 public:
     static SGdiHandleTable& Get();
@@ -48,7 +50,13 @@ bool DeleteObject(HGDIOBJ handle);
 HGDIOBJ GetStockObject(int32_t index);
 // OBJ_FONT ..., 0 for a handle that is not live.
 uint32_t GetObjectType(HGDIOBJ handle);
-// Copies the object's description (a LOGFONTA for a font) into `buffer` when it has room for
+// Copies the object's description (a LOGFONTA, LOGPEN, LOGBRUSH or BITMAP) into `buffer` when it has room for
 // it; returns the number of bytes copied, or the size needed when `buffer` is null; 0 when the
 // handle is not live or the buffer is too small.
 int32_t GetObjectA(HGDIOBJ handle, int32_t bufferSize, void* buffer);
+HPEN CreatePen(int32_t style, int32_t width, COLORREF colour);
+HBRUSH CreateSolidBrush(COLORREF colour);
+// A white bitmap of that many pixels; null for a size of 0 or less or too large.
+HBITMAP CreateBitmapOfSize(int32_t width, int32_t height);
+// The bitmap behind a live handle, or null.
+std::shared_ptr<const SBitmapSurface> FindBitmap(HGDIOBJ handle);

@@ -15,12 +15,12 @@ inline constexpr int32_t IDYES = 6;
 inline constexpr int32_t IDNO = 7;
 
 struct SPrompt {
-    enum Kind { MessageBox, FileDialog, FolderDialog, PrintDialog, PageSetupDialog, Dialog, Open };
+    enum Kind { MessageBox, FileDialog, FolderDialog, PrintDialog, PageSetupDialog, Dialog, Open, Menu };
     enum Style { None, Error, Warning, Information, YesNo };
 
     Kind kind = MessageBox;
     SString caption;  // message box caption, dialog title, or the shell action ("open")
-    SString text;     // message text, initial file name, dialog id, or the file to open
+    SString text;     // message text, initial file name, dialog id, the file to open, or the menu
     Style style = None;
     int32_t defaultButton = IDOK;
     // File dialogs.
@@ -28,14 +28,18 @@ struct SPrompt {
     SString defaultExtension;
     uint32_t flags = 0;
     SString filter;
+    // Dialogs: a modeless one stays open after the answer's values are set; its button is
+    // pressed when the program next lets the user act (SDlg::PumpMessages).
+    bool modeless = false;
     // Opening a program: what it is handed, one argument however it reads.
     SString parameters;
 };
 
 struct SAnswer {
-    int32_t button = IDCANCEL;  // IDOK, IDCANCEL, IDYES, IDNO
+    int32_t button = IDCANCEL;  // IDOK, IDCANCEL, IDYES, IDNO; a dialog's button id; a menu's command (0 none)
     SString path;               // file and folder dialogs
     std::map<int32_t, SString> controlValues;  // dialogs: control id to value, set before OK
+    int32_t activePage = -1;    // property sheets: the page to turn to before the values are set
     bool succeeded = false;     // opening a file
 };
 

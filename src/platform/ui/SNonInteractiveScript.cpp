@@ -14,6 +14,13 @@ SAnswer SNonInteractiveScript::Answer(const SPrompt& prompt) {
                 m_paths.pop_front();
             }
             break;
+        case SPrompt::Dialog:
+            // Nobody presses a button of a progress window; a modal dialog is cancelled.
+            answer.button = prompt.modeless ? 0 : IDCANCEL;
+            break;
+        case SPrompt::Menu:
+            answer.button = 0;
+            break;
         case SPrompt::Open:
             answer.succeeded = true;
             break;

@@ -1,7 +1,7 @@
 #pragma once
 // The script of a host without a user: message boxes give their default answer, yes/no questions
 // no, file and folder dialogs the paths given to it in order (cancel when none is left), other
-// dialogs Cancel, and opening a file is only reported (as a success). It never blocks.
+// dialogs Cancel, popup menus nothing, and opening a file is only reported (as a success). It never blocks.
 #include <deque>
 
 #include "platform/ui/SInteraction.h"

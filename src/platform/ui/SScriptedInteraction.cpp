@@ -18,6 +18,21 @@ SScriptedInteraction& SScriptedInteraction::ExpectFileDialog(const SString& path
     return Expect(SPrompt::FileDialog, SString(), answer);
 }
 
+SScriptedInteraction& SScriptedInteraction::ExpectDialog(uint32_t dialogId, int32_t button,
+                                                         std::map<int32_t, SString> controlValues, int32_t activePage) {
+    SAnswer answer;
+    answer.button = button;
+    answer.controlValues = std::move(controlValues);
+    answer.activePage = activePage;
+    return Expect(SPrompt::Dialog, SString::FromInt(dialogId), answer);
+}
+
+SScriptedInteraction& SScriptedInteraction::ExpectMenu(uint32_t command) {
+    SAnswer answer;
+    answer.button = static_cast<int32_t>(command);
+    return Expect(SPrompt::Menu, SString(), answer);
+}
+
 SScriptedInteraction& SScriptedInteraction::ExpectOpen(const SString& file, bool succeeded) {
     SAnswer answer;
     answer.succeeded = succeeded;
@@ -36,5 +51,7 @@ SAnswer SScriptedInteraction::Answer(const SPrompt& prompt) {
     SString what;
     what.Format("unscripted prompt (kind %d): %s", static_cast<int32_t>(prompt.kind), prompt.text);
     m_unexpected.push_back(what);
-    return SAnswer();
+    SAnswer refused;
+    if (prompt.kind == SPrompt::Menu) refused.button = 0;
+    return refused;
 }

@@ -12,6 +12,12 @@ public:
     SScriptedInteraction& Expect(SPrompt::Kind kind, const SString& textPart, const SAnswer& answer);
     SScriptedInteraction& ExpectMessage(const SString& textPart, int32_t button = IDOK);
     SScriptedInteraction& ExpectFileDialog(const SString& path);  // empty path: cancel
+    // A dialog or property sheet of the template `dialogId`: the values are set on its controls
+    // (after turning to `activePage` of a sheet), then `button` is pressed.
+    SScriptedInteraction& ExpectDialog(uint32_t dialogId, int32_t button, std::map<int32_t, SString> controlValues = {},
+                                       int32_t activePage = -1);
+    // A popup menu, answered with the command chosen (0: none).
+    SScriptedInteraction& ExpectMenu(uint32_t command);
     SScriptedInteraction& ExpectOpen(const SString& file, bool succeeded = true);
 
     SAnswer Answer(const SPrompt& prompt) override;

@@ -262,27 +262,26 @@ SRptGenerationNode* SRptDevice::GetNextContentNode(SRptGenerationNode* pNode) {
 
 bool SRptDevice::IsPageEnd(SRptGenerationNode* pNode) {
     if (!pNode) return true;
+    // The page goes on only when something will be written on it before the next template:
+    // an item that is neither special nor a page break. Nodes without an item write nothing.
     for (SRptGenerationNode* node = SRptGenerationTree::GetNextInTreeOrder(pNode); node;
          node = SRptGenerationTree::GetNextInTreeOrder(node)) {
         IUnknown* item = node->GetItem();
-        if (!item) return false;
-        if (IsItemOfKind(item, CLSID_SRptTemplate)) return true;
-        if (IsNodeItemSpecial(item)) continue;
-        // Content followed by more content of the same page.
-        const SRptGenerationNode* after = SRptGenerationTree::GetNextInTreeOrder(node);
-        if (after && after->GetItem() && !IsPageStartItem(after->GetItem())) return false;
+        if (!item || IsItemOfKind(item, CLSID_SRptPageBreak) || IsNodeItemSpecial(item)) continue;
+        return IsItemOfKind(item, CLSID_SRptTemplate);
     }
     return true;
 }
 
 SRptGenerationNode* SRptDevice::FindNextPageStart(SRptGenerationNode* pNode) {
     if (!pNode) return nullptr;
-    // A node without an item is a page break made for a paragraph's break-before; like a page
-    // break or a template it starts a page when content follows it.
+    // A page starts at a page break or a template that content follows. A node without an item
+    // (a break made for a paragraph's "page break before") never is the start itself: the page
+    // loop passes over it.
     for (SRptGenerationNode* node = SRptGenerationTree::GetNextInTreeOrder(pNode); node;
          node = SRptGenerationTree::GetNextInTreeOrder(node)) {
         IUnknown* item = node->GetItem();
-        if ((!item || IsPageStartItem(item)) && !IsPageEnd(node)) return node;
+        if (item && IsPageStartItem(item) && !IsPageEnd(node)) return node;
     }
     return nullptr;
 }

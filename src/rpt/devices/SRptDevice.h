@@ -158,9 +158,10 @@ protected:
     // whose item is content of the same page (not special); null at a template, a page break or
     // the end of the tree.
     SRptGenerationNode* GetNextContentNode(SRptGenerationNode* pNode);
-    // Whether `pNode` ends the content of its page.
+    // Whether `pNode` ends the content of its page: no node with an item other than a special
+    // one or a page break lies between it and the next template or the end of the tree.
     bool IsPageEnd(SRptGenerationNode* pNode);
-    // The node after `pNode` that starts the next page, or null.
+    // The page break or template after `pNode` that starts the next page, or null.
     SRptGenerationNode* FindNextPageStart(SRptGenerationNode* pNode);
 
     ISRptReport* GetReportPtr() const { return m_report.Get(); }

@@ -1,7 +1,11 @@
 #include "rpt/devices/SRptRtfDevice.h"
 
+#include <algorithm>
+#include <string>
+
 #include "platform/base/SOutputFile.h"
 #include "platform/base/SOutputStringStream.h"
+#include "platform/base/SRtfDocument.h"
 #include "platform/com/SComThrow.h"
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SGdiHandleTable.h"
@@ -15,6 +19,10 @@
 #include "varod9/ISRptPara.h"
 
 namespace {
+
+// The patch reads and moves the file in blocks of this size; the old font table must begin
+// within the first block.
+constexpr size_t kPatchBlock = 4096;
 
 // The family words of the font table, by the high nibble of the pitch-and-family byte.
 const char* FamilyWord(uint8_t pitchAndFamily) {
@@ -134,10 +142,84 @@ HRESULT SRptRtfDevice::EndGeneration() {
 }
 
 HRESULT SRptRtfDevice::RewriteTables() {
+    if (!m_file) return S_OK;
+    PatchFontTable(*m_file, m_fontTable.GetFontTable() + m_colorTable.GetColorTable());
     return S_OK;
 }
 
-HRESULT SRptRtfDevice::MergeRtf(SString&) {
+bool SRptRtfDevice::PatchFontTable(SPatchableOutputStream& output, const SString& sTables) {
+    const int64_t size = output.GetPosition();
+    std::string head;
+    // Reads the next block of the file onto what was read; false at the end.
+    const auto readMore = [&]() {
+        const int64_t at = static_cast<int64_t>(head.size());
+        if (at >= size) return false;
+        const size_t count = static_cast<size_t>(std::min<int64_t>(kPatchBlock, size - at));
+        head.resize(head.size() + count);
+        output.ReadAt(at, head.data() + at, count);
+        return true;
+    };
+    readMore();
+
+    // The old table: the first tag that is a "{\fonttbl" group, read on until it closes. A tag
+    // cut off by the end of what was read is read again with the next block.
+    SRtfDocument::Tag tag;
+    size_t tableLength = 0;
+    bool found = false;
+    for (size_t pos = 0; !found;) {
+        if (!SRtfDocument::GetNextTag(head, pos, tag) || tag.offset >= kPatchBlock) return false;
+        if (!tag.complete) {
+            if (!readMore()) return false;
+            continue;
+        }
+        std::string_view text = std::string_view(head).substr(tag.offset, tag.length);
+        text = text.substr(0, text.find_last_not_of(" \t\r\n") + 1);
+        if (text.substr(0, 9) == "{\\fonttbl") {
+            found = true;
+            tableLength = text.size();
+        } else {
+            pos = tag.End();
+        }
+    }
+
+    const int64_t offset = static_cast<int64_t>(tag.offset);
+    std::string replacement = sTables.str();
+    const int64_t growth = static_cast<int64_t>(replacement.size()) - static_cast<int64_t>(tableLength);
+    if (growth < 0) replacement.append(static_cast<size_t>(-growth), ' ');
+    if (growth > 0) {
+        // The file grows at its end, then what follows the old table moves up, last block first.
+        output.Write(std::string(static_cast<size_t>(growth), ' ').data(), static_cast<size_t>(growth));
+        std::string block(kPatchBlock, '\0');
+        const int64_t from = offset + static_cast<int64_t>(tableLength);
+        for (int64_t end = size; end > from;) {
+            const size_t count = static_cast<size_t>(std::min<int64_t>(kPatchBlock, end - from));
+            const int64_t start = end - static_cast<int64_t>(count);
+            output.ReadAt(start, block.data(), count);
+            output.PatchAt(start + growth, block.data(), count);
+            end = start;
+        }
+    }
+    output.PatchAt(offset, replacement.data(), replacement.size());
+    output.Flush();
+    return true;
+}
+
+HRESULT SRptRtfDevice::MergeRtf(SString& sRtf) {
+    SRtfDocument document(sRtf);
+    SString fonts;
+    SString colors;
+    SString styles;
+    document.ExtractHeader(nullptr, true);
+    const bool hasFonts = document.ExtractFontTable(&fonts, true);
+    const bool hasColors = document.ExtractColorTable(&colors, true);
+    const bool hasStyles = document.ExtractStyleTable(&styles, true);
+    SRtfNumberMap fontMap;
+    SRtfNumberMap colorMap;
+    if (hasFonts) m_fontTable.AddFontTable(fonts, &fontMap);
+    if (hasColors) m_colorTable.AddColorTable(colors, &colorMap);
+    document.ChangeFontAndColor(fontMap, colorMap);
+    if (hasStyles) SRtfDocument(styles).ChangeFontAndColor(fontMap, colorMap);
+    gRtfMerged = true;
     return S_OK;
 }
 
@@ -161,13 +243,13 @@ HRESULT SRptRtfDevice::WriteDocument() {
 }
 
 HRESULT SRptRtfDevice::BeginDocument() {
-    m_collectedFonts.Empty();
-    m_collectedColors.Empty();
+    m_fontTable.RemoveAll();
+    m_colorTable.RemoveAll();
     gRtfMerged = false;
     WriteText("{\\rtf1\\ansi\\deff0", RTFTEXT_RAW);
     WriteLine();
     WriteFontTable();
-    m_collectedColors = "{\\colortbl;}";
+    m_colorTable.AddColorTable("{\\colortbl;}");
     WriteStyleSheet();
     return S_OK;
 }
@@ -201,7 +283,7 @@ HRESULT SRptRtfDevice::WriteFontTable() {
     WriteLine();
     WriteText(table, RTFTEXT_RAW);
     WriteLine();
-    m_collectedFonts = table;
+    m_fontTable.AddFontTable(table);
     return S_OK;
 }
 

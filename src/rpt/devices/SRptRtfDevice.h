@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/base/SRtfColorTable.h"
+#include "platform/base/SRtfFontTable.h"
 #include "platform/base/SString.h"
 #include "platform/com/SComWrap.h"
 #include "rpt/devices/SRptDevice.h"
@@ -16,7 +18,9 @@
 
 class SDC;
 class SOutputFile;
+class SRptGraphic;
 class SOutputStringStream;
+class SPatchableOutputStream;
 class SRptGenerationNode;
 struct ISRptCustom;
 struct ISRptFolder;
@@ -24,6 +28,7 @@ struct ISRptGraphicFile;
 struct ISRptGrpText;
 struct ISRptGrpTitle;
 struct ISRptTable;
+struct ISRptTableRow;
 struct ISRptTblCts;
 struct ISRptText;
 struct ISRptTextFile;
@@ -55,9 +60,9 @@ public:
     HRESULT WriteCharFormat(ISRptPara* pPara);
     HRESULT WriteParaFormat(ISRptPara* pPara);
 
-    // Inserts a text that is itself an RTF document. The font and colour tables of such texts
-    // are collected with the tokeniser; until then nothing of the text is kept and it writes
-    // nothing.
+    // Prepares a text that is itself an RTF document for its place in this one: its header and
+    // tables go, its fonts and colours join the collected tables and take their numbers there,
+    // and the end step puts the collected tables in the file.
     HRESULT MergeRtf(SString& sRtf);
 
     // The body of a section: one generation node, through the writer of its item's kind.
@@ -70,10 +75,18 @@ public:
     HRESULT WriteFolder(ISRptFolder* pItem, SRptGenerationNode* pNode);
     HRESULT WriteGroupText(ISRptGrpText* pItem, SRptGenerationNode* pNode);
     HRESULT WriteTextFile(ISRptTextFile* pItem, SRptGenerationNode* pNode);
-    // Pictures and tables have writers of their own still to come: these write nothing.
+    // Pictures: a graphic file fitted to the page, a user graphic over one or several pages.
     HRESULT WriteGraphicFile(ISRptGraphicFile* pItem, SRptGenerationNode* pNode);
     HRESULT WriteUserGraphic(ISRptUserGraphic* pItem, SRptGenerationNode* pNode);
+    // One picture group, fitted to the printable area of the item's template unless the picture
+    // asks for its zoom.
+    HRESULT WritePicture(IUnknown* pItem, SRptGraphic* pGraphic);
+    // A list or a form as RTF rows: the title, then per row its definition and its cells.
     HRESULT WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode);
+    // One row's definition: heading mark, gap and left edge, per enabled cell its borders and
+    // right edge (`pWidths` by column number, hundredths of a millimetre).
+    HRESULT WriteRowDefinition(ISRptTableRow* pRow, const int32_t* pWidths, int32_t nRow, int32_t nRows,
+                               bool bHeading);
     HRESULT WriteHeaderFooter(ISRptTemplate* pTemplate);
     HRESULT WriteTocField(ISRptTblCts* pToc, SRptGenerationNode* pNode);
 
@@ -87,9 +100,16 @@ public:
     int32_t GetInTable() const { return m_bInTable; }
     void SetInTable(int32_t bInTable) { m_bInTable = bInTable; }
     bool IsRtfMerged() const { return gRtfMerged; }
-    // The document's own font table and the automatic colour, as the end step's patch needs them.
-    const SString& GetCollectedFontTable() const { return m_collectedFonts; }
-    const SString& GetCollectedColorTable() const { return m_collectedColors; }
+    // The document's own font table and the automatic colour with what merged texts brought, as
+    // the end step's patch needs them.
+    const SRtfFontTable& GetCollectedFontTable() const { return m_fontTable; }
+    const SRtfColorTable& GetCollectedColorTable() const { return m_colorTable; }
+
+    // Replaces the first "{\fonttbl" group of what was written by `sTables`, moving what follows
+    // when the replacement is longer and padding it with blanks when it is shorter. The group
+    // must begin in the first 4096 bytes and be complete (it may end anywhere); otherwise the
+    // output stays as it is and the answer is false.
+    static bool PatchFontTable(SPatchableOutputStream& output, const SString& sTables);
 
 protected:
     // Drops an output the run did not finish, so that the target keeps its previous contents.
@@ -120,7 +140,7 @@ protected:
     HRESULT WriteSection(ISRptTemplate* pTemplate);
     HRESULT WritePageSetup(ISRptTemplate* pTemplate);
     // Puts the collected font and colour tables in the finished file's place of its own font
-    // table, once merged texts brought tables of their own; comes with the tokeniser.
+    // table, once merged texts brought tables of their own.
     HRESULT RewriteTables();
 
 private:
@@ -139,14 +159,19 @@ private:
     // A text or a title: its paragraph with the contents entry before the characters.
     HRESULT WriteItemParagraph(ISRptItem* pItem, const SString& sText, SRptGenerationNode* pNode);
     void WritePageBreak();
+    // The printable width and height of the item's template; a missing template is thrown as
+    // E_POINTER.
+    static SSize GetPrintableArea(IUnknown* pItem);
+    // A graphic file's picture drawn, at `size`, into a new picture ready to be written.
+    std::unique_ptr<SRptGraphic> RenderGraphicFile(SRptGraphic* pSource, SSize size);
 
     std::unique_ptr<SDC> m_refDC;
     SString m_fileName;
     std::unique_ptr<SOutputStringStream> m_output;
     SOutputFile* m_file = nullptr;  // the file under m_output, owned by it
     SRptRtfFontNameTable m_fontNames;
-    SString m_collectedFonts;
-    SString m_collectedColors;
+    SRtfFontTable m_fontTable;
+    SRtfColorTable m_colorTable;
     int16_t m_nPrevBorder = 0;
     int32_t m_bInTable = 0;
     // Set when an RTF text was merged into the document; cleared per document.

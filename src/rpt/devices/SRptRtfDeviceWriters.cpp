@@ -3,6 +3,7 @@
 #include "platform/base/SFile.h"
 #include "platform/base/SInputFile.h"
 #include "platform/base/SInputStringStream.h"
+#include "platform/base/SRtfDocument.h"
 #include "platform/com/SComThrow.h"
 #include "platform/repo/SRepKindTests.h"
 #include "rpt/devices/SRptGenerationTree.h"
@@ -41,11 +42,6 @@ namespace {
 // The number of empty paragraphs above the report's title, and of plain ones below it.
 constexpr int32_t kLinesAboveTitle = 9;
 constexpr int32_t kLinesBelowTitle = 3;
-
-// Whether a text is a whole RTF document of its own.
-bool IsRtf(const SString& text) {
-    return text.view().substr(0, 5) == "{\\rtf";
-}
 
 // Calls a writer with the item's interface of its kind: a query that finds no interface passes
 // null on (the writer refuses it), any other failure is thrown.
@@ -246,9 +242,11 @@ HRESULT SRptRtfDevice::WriteGroupText(ISRptGrpText* pItem, SRptGenerationNode* p
     if (!helper) return S_OK;
     SComWrap<ISRptPara> para = GetPara(pItem, 1);
     SString body = helper->GetSecondText();
-    if (IsRtf(body)) {
+    if (SRtfDocument::IsRtf(body.view())) {
         MergeRtf(body);
-        body.Replace("\\pard", "");
+        // The body's own paragraph resets would undo the group text's format; only the whole
+        // word goes, so that "\\pardeftab720" and the like keep their meaning.
+        SRtfDocument(body).RemoveControlWord("pard");
         ParaText(para.Get(), RPTPARATEXT_PARA_BEGIN);
         ParaText(para.Get(), RPTPARATEXT_RAW_BEGIN);
         WriteText(body, RTFTEXT_RAW);
@@ -273,7 +271,7 @@ HRESULT SRptRtfDevice::WriteTextFile(ISRptTextFile* pItem, SRptGenerationNode*) 
     } else {
         contents.Format("File '%s' not found.", path.c_str());
     }
-    if (IsRtf(contents)) {
+    if (SRtfDocument::IsRtf(contents.view())) {
         MergeRtf(contents);
         ParaText(para.Get(), RPTPARATEXT_RAW_BEGIN);
         WriteText(contents, RTFTEXT_RAW);
@@ -284,17 +282,3 @@ HRESULT SRptRtfDevice::WriteTextFile(ISRptTextFile* pItem, SRptGenerationNode*) 
     return S_OK;
 }
 
-HRESULT SRptRtfDevice::WriteGraphicFile(ISRptGraphicFile* pItem, SRptGenerationNode* pNode) {
-    if (!pItem || !pNode) return E_INVALIDARG;
-    return S_OK;
-}
-
-HRESULT SRptRtfDevice::WriteUserGraphic(ISRptUserGraphic* pItem, SRptGenerationNode*) {
-    if (!pItem) return E_INVALIDARG;
-    return S_OK;
-}
-
-HRESULT SRptRtfDevice::WriteTable(ISRptTable* pTable, SRptGenerationNode*) {
-    if (!pTable) return E_INVALIDARG;
-    return S_OK;
-}

@@ -1,10 +1,12 @@
 #include "rpt/resources/SRptResources.h"
 
+#include "rpt/resources/SRptCommandResources.h"
 #include "rpt/resources/SRptMetadata.h"
 #include "rpt/resources/SRptStringTable.h"
 
 void SRptResources::Install(SModuleState& state) {
     SRptStringTable::Install(state);
+    SRptCommandResources::Install(state);
     state.AddResource(SRptMetadata::kResourceType, SRptMetadata::kResourceId, SRptMetadata::GetData(),
                       SRptMetadata::GetSize());
 }

@@ -8,7 +8,14 @@
 namespace {
 
 // A host frame of the test's.
-class STestHostFrame final : public STestRefCounted<ISShellHostFrame> {};
+class STestHostFrame final : public STestRefCounted<ISShellHostFrame> {
+public:
+    HRESULT GetWindowHandle(HWND*) override { return E_NOTIMPL; }
+    HRESULT SetStatusText(const char16_t*) override { return E_NOTIMPL; }
+    HRESULT MessageBox(const char16_t*, const char16_t*, uint32_t, int32_t*) override { return E_NOTIMPL; }
+    HRESULT GetActiveView(ISShellView**) override { return E_NOTIMPL; }
+    HRESULT CreateViewFrame(ISShellView*, const char16_t*, ISShellFrame**) override { return E_NOTIMPL; }
+};
 
 // A module that records its initialisations and actions.
 class STestShellModule final : public SShellModule {

@@ -461,9 +461,10 @@ TEST_F(SRptDeviceTest, PagesEndAndStartWhereTheTreeSaysSo) {
     EXPECT_FALSE(device->IsPageEnd(node["N"]));  // content followed by content
     EXPECT_FALSE(device->IsPageEnd(node["T2"]));
 
-    // A page starts at a page break, a node without an item or a template that content follows.
+    // A page starts at a page break or a template that content follows; a node without an item
+    // is never the start.
     EXPECT_EQ(device->FindNextPageStart(node["T1"]), node["P"]);
-    EXPECT_EQ(device->FindNextPageStart(node["P"]), node["N"]);
+    EXPECT_EQ(device->FindNextPageStart(node["P"]), node["T2"]);
     EXPECT_EQ(device->FindNextPageStart(node["N"]), node["T2"]);
     EXPECT_EQ(device->FindNextPageStart(node["T2"]), nullptr);
 }

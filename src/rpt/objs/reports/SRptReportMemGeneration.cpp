@@ -5,6 +5,7 @@
 #include "platform/com/SComThrow.h"
 #include "platform/ui/SLibMsgBox.h"
 #include "platform/ui/SShellExecute.h"
+#include "rpt/devices/SRptHtmlDevice.h"
 #include "rpt/devices/SRptRtfDevice.h"
 #include "rpt/objs/reports/SRptReportMem.h"
 #include "varod9/ISRptDevice.h"
@@ -21,6 +22,8 @@ constexpr uint32_t kModeHtml = 2;
 constexpr uint32_t IDS_RPT_GENERATED_RTF = 5535;
 constexpr uint32_t IDS_RPT_GENERATION_ERROR = 5536;
 constexpr uint32_t IDS_RPT_CANNOT_LAUNCH_RTF_EDITOR = 5557;
+constexpr uint32_t IDS_RPT_GENERATED_HTML = 5544;
+constexpr uint32_t IDS_RPT_CANNOT_LAUNCH_BROWSER = 5556;
 
 // What a file name made from a report's name must not hold: the characters the file systems the
 // reports travel to refuse, and the path separators.
@@ -36,17 +39,42 @@ SString CleanFileName(SString name) {
     return name;
 }
 
-// The question after a successful RTF run, and the opening of the file when the answer is yes.
-void OfferToOpen(const SLibMsgBox& box, const SString& fileName) {
-    SString question = SStringLoad(IDS_RPT_GENERATED_RTF,
-                                   "The report has been successfully generated in the file '%s'.\nDo you want to "
-                                   "open it with your default RTF editor now?",
-                                   nullptr);
+// The question after a successful run that wrote a file, and the opening of the file when the
+// answer is yes.
+struct SOpenOffer {
+    uint32_t questionId;
+    const char* question;
+    uint32_t failureId;
+    const char* failure;
+};
+
+constexpr SOpenOffer kOfferRtf = {
+    IDS_RPT_GENERATED_RTF,
+    "The report has been successfully generated in the file '%s'.\nDo you want to open it with your default RTF "
+    "editor now?",
+    IDS_RPT_CANNOT_LAUNCH_RTF_EDITOR, "Cannot launch the default RTF editor."};
+constexpr SOpenOffer kOfferHtml = {
+    IDS_RPT_GENERATED_HTML,
+    "The report has been successfully generated in the file '%s'.\nDo you want to open it with your default Web "
+    "browser now?",
+    IDS_RPT_CANNOT_LAUNCH_BROWSER, "Cannot launch the default Web browser."};
+
+void OfferToOpen(const SLibMsgBox& box, const SString& fileName, const SOpenOffer& offer) {
+    SString question = SStringLoad(offer.questionId, offer.question, nullptr);
     SString text;
     text.Format(question.c_str(), fileName.c_str());
     if (box.ConfirmYesNo(text, 0) != 1) return;
     if (ShellExecuteA(nullptr, "open", fileName.c_str(), nullptr, nullptr, SW_SHOWNORMAL) <= 32)
-        box.Error(SStringLoad(IDS_RPT_CANNOT_LAUNCH_RTF_EDITOR, "Cannot launch the default RTF editor.", nullptr));
+        box.Error(SStringLoad(offer.failureId, offer.failure, nullptr));
+}
+
+// A device of the file-writing kind made for the chosen file: held by `device` alone.
+template <class Device>
+void MakeDevice(SComWrap<ISRptDevice>& device, ISRptReport* report, ISRptGenerationClient* client,
+                const SString& fileName) {
+    Device* created = new Device(report, client, fileName);
+    device = static_cast<ISRptDevice*>(created);
+    created->Release();
 }
 
 }  // namespace
@@ -63,16 +91,16 @@ HRESULT SRptReportImpl::GenerateReport(ISRptGenerationClient* pGenerationClient,
 
     SComWrap<ISRptDevice> device;
     switch (nType & 0xFF) {
-        case kModeRtf: {
+        case kModeRtf:
             if (SRptRtfDevice::PromptFileName(&fileName, proposal + ".rtf") != S_OK) return 1;
-            SRptRtfDevice* created = new SRptRtfDevice(report.Get(), pGenerationClient, fileName);
-            device = static_cast<ISRptDevice*>(created);
-            created->Release();
+            MakeDevice<SRptRtfDevice>(device, report.Get(), pGenerationClient, fileName);
             break;
-        }
-        case kModePrinter:
         case kModeHtml:
-            // The printer and HTML devices are not there yet: nothing is generated.
+            if (SRptHtmlDevice::PromptFileName(&fileName, proposal + ".htm") != S_OK) return 1;
+            MakeDevice<SRptHtmlDevice>(device, report.Get(), pGenerationClient, fileName);
+            break;
+        case kModePrinter:
+            // The printer device is not there yet: nothing is generated.
         default: break;
     }
     if (device) result = device->Generate();
@@ -80,7 +108,9 @@ HRESULT SRptReportImpl::GenerateReport(ISRptGenerationClient* pGenerationClient,
     SModuleStateGuard state(SRptGetModuleState());
     const SLibMsgBox box(SGetMainWnd(), " - ");
     if (result == S_OK && (nType & 0xFF) == kModeRtf)
-        OfferToOpen(box, fileName);
+        OfferToOpen(box, fileName, kOfferRtf);
+    else if (result == S_OK && (nType & 0xFF) == kModeHtml)
+        OfferToOpen(box, fileName, kOfferHtml);
     else if (result != S_OK && result != E_ABORT)
         box.Error(SStringLoad(IDS_RPT_GENERATION_ERROR, "An error occured during the report generation.", nullptr));
     return result;

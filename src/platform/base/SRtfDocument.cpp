@@ -1,0 +1,277 @@
+#include "platform/base/SRtfDocument.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+// RTF's limits: control words have at most 32 letters, their numbers at most 10 digits.
+constexpr size_t kMaxWordLetters = 32;
+constexpr size_t kMaxParamDigits = 10;
+
+// The words whose number is a font of the font table, and those whose number is a colour.
+constexpr std::string_view kFontWords[] = {"f", "af"};
+constexpr std::string_view kColorWords[] = {
+    "cf",      "cb",      "highlight", "chcbpat", "chcfpat",    "cbpat",      "cfpat", "clcbpat",
+    "clcfpat", "clcbpatraw", "clcfpatraw", "brdrcf", "ulc", "trcbpat", "trcfpat", "tscellcbpat",
+};
+
+// Header groups that only describe the document they stand in.
+constexpr std::string_view kKeptTables[] = {"fonttbl", "colortbl", "stylesheet"};
+
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsHexDigit(char c) {
+    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+template <size_t N>
+bool IsOneOf(std::string_view word, const std::string_view (&words)[N]) {
+    return std::find(std::begin(words), std::end(words), word) != std::end(words);
+}
+
+// A control word or symbol starting at the backslash at `pos`.
+void ReadControl(std::string_view text, size_t pos, SRtfDocument::Tag& tag) {
+    const size_t size = text.size();
+    size_t end = pos + 1;
+    if (end >= size) {
+        tag.kind = SRtfDocument::Tag::kControlSymbol;
+        tag.complete = false;
+        tag.length = 1;
+        return;
+    }
+    if (!IsLetter(text[end])) {
+        tag.kind = SRtfDocument::Tag::kControlSymbol;
+        tag.length = 2;
+        // "\'hh": a character by its code, two hexadecimal digits; a brace is never one of them.
+        if (text[end] == '\'') {
+            while (tag.length < 4 && pos + tag.length < size && IsHexDigit(text[pos + tag.length])) ++tag.length;
+            tag.complete = tag.length == 4;
+        }
+        tag.paramEnd = pos + tag.length;
+        return;
+    }
+    tag.kind = SRtfDocument::Tag::kControlWord;
+    const size_t letters = end;
+    while (end < size && end - letters < kMaxWordLetters && IsLetter(text[end])) ++end;
+    tag.word = text.substr(letters, end - letters);
+    size_t digits = end;
+    if (digits < size && text[digits] == '-' && digits + 1 < size && IsDigit(text[digits + 1])) ++digits;
+    const size_t firstDigit = digits;
+    int64_t value = 0;
+    while (digits < size && digits - firstDigit < kMaxParamDigits && IsDigit(text[digits])) {
+        value = value * 10 + (text[digits] - '0');
+        ++digits;
+    }
+    if (digits > firstDigit) {
+        tag.hasParam = true;
+        if (text[end] == '-') value = -value;
+        tag.param = static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+        end = digits;
+    }
+    tag.paramEnd = end;
+    if (end < size && text[end] == ' ') ++end;
+    // "\binN" is followed by N bytes of data that are no RTF.
+    if (tag.word == "bin" && tag.hasParam && tag.param > 0) {
+        const size_t data = static_cast<size_t>(tag.param);
+        const size_t available = size - end;
+        end += std::min(data, available);
+        tag.complete = data <= available;
+    }
+    tag.length = end - pos;
+}
+
+}  // namespace
+
+bool SRtfDocument::GetNextToken(std::string_view text, size_t pos, Tag& tag) {
+    tag = Tag();
+    tag.offset = pos;
+    if (pos >= text.size()) return false;
+    switch (text[pos]) {
+        case '{':
+            tag.kind = Tag::kOpen;
+            tag.length = 1;
+            return true;
+        case '}':
+            tag.kind = Tag::kClose;
+            tag.length = 1;
+            return true;
+        case '\\':
+            ReadControl(text, pos, tag);
+            return true;
+        default: {
+            const size_t end = text.find_first_of("\\{}", pos);
+            tag.kind = Tag::kText;
+            tag.length = (end == std::string_view::npos ? text.size() : end) - pos;
+            return true;
+        }
+    }
+}
+
+bool SRtfDocument::GetNextTag(std::string_view text, size_t pos, Tag& tag) {
+    if (!GetNextToken(text, pos, tag)) return false;
+    if (tag.kind != Tag::kOpen || IsRtf(text.substr(pos))) return true;
+    // A group: on to the brace that closes it, whatever it holds.
+    int32_t depth = 1;
+    size_t next = pos + 1;
+    Tag token;
+    while (depth > 0 && GetNextToken(text, next, token)) {
+        if (token.kind == Tag::kOpen) ++depth;
+        if (token.kind == Tag::kClose) --depth;
+        if (!token.complete) break;
+        next = token.End();
+    }
+    tag = Tag();
+    tag.kind = Tag::kGroup;
+    tag.offset = pos;
+    tag.complete = depth == 0;
+    tag.length = (depth == 0 ? next : text.size()) - pos;
+    return true;
+}
+
+std::string_view SRtfDocument::GroupDestination(std::string_view group) {
+    if (group.empty() || group[0] != '{') return {};
+    Tag token;
+    for (size_t pos = 1; GetNextToken(group, pos, token); pos = token.End()) {
+        if (token.kind == Tag::kControlSymbol && group.substr(token.offset, token.length) == "\\*") continue;
+        if (token.kind == Tag::kText && IsBlank(group.substr(token.offset, token.length))) continue;
+        return token.kind == Tag::kControlWord ? token.word : std::string_view();
+    }
+    return {};
+}
+
+bool SRtfDocument::ExtractGroup(std::string_view destination, SString* part, bool remove) {
+    const std::string_view text = m_text.view();
+    Tag tag;
+    for (size_t pos = 0; GetNextTag(text, pos, tag); pos = tag.End()) {
+        if (tag.kind != Tag::kGroup || !tag.complete) continue;
+        const std::string_view group = text.substr(tag.offset, tag.length);
+        if (GroupDestination(group) != destination) continue;
+        if (part) *part = SString(group);
+        if (remove) m_text.str().erase(tag.offset, tag.length);
+        return true;
+    }
+    return false;
+}
+
+bool SRtfDocument::ExtractHeader(SString* part, bool remove) {
+    const std::string_view text = m_text.view();
+    if (!IsRtf(text)) return false;
+    Tag tag;
+    // The opening: the brace and the document's control words up to the first group or text.
+    size_t opening = 1;
+    while (GetNextToken(text, opening, tag) &&
+           (tag.kind == Tag::kControlWord || tag.kind == Tag::kControlSymbol ||
+            (tag.kind == Tag::kText && IsBlank(text.substr(tag.offset, tag.length)))))
+        opening = tag.End();
+
+    // The header groups before the body: the tables stay for their own extraction, the
+    // descriptions of the document go.
+    std::vector<std::pair<size_t, size_t>> drop;
+    for (size_t pos = opening; GetNextTag(text, pos, tag); pos = tag.End()) {
+        if (tag.kind == Tag::kControlWord || tag.kind == Tag::kControlSymbol) continue;
+        if (tag.kind == Tag::kText && IsBlank(text.substr(tag.offset, tag.length))) continue;
+        if (tag.kind != Tag::kGroup || !tag.complete) break;
+        const std::string_view group = text.substr(tag.offset, tag.length);
+        const std::string_view destination = GroupDestination(group);
+        if (IsOneOf(destination, kKeptTables)) continue;
+        if (destination == "info" || group.substr(0, 3) == "{\\*") {
+            drop.emplace_back(tag.offset, tag.length);
+            continue;
+        }
+        break;
+    }
+
+    // The closing brace of the document group, and whatever follows it.
+    size_t closing = std::string_view::npos;
+    int32_t depth = 0;
+    for (size_t pos = 0; GetNextToken(text, pos, tag); pos = tag.End()) {
+        if (tag.kind == Tag::kOpen) ++depth;
+        if (tag.kind == Tag::kClose && --depth == 0) {
+            closing = tag.offset;
+            break;
+        }
+    }
+
+    if (part) *part = SString(text.substr(0, opening));
+    if (remove) {
+        std::string& str = m_text.str();
+        if (closing != std::string_view::npos) str.erase(closing);
+        for (auto it = drop.rbegin(); it != drop.rend(); ++it) str.erase(it->first, it->second);
+        str.erase(0, opening);
+    }
+    return true;
+}
+
+bool SRtfDocument::ExtractFontTable(SString* part, bool remove) {
+    return ExtractGroup("fonttbl", part, remove);
+}
+
+bool SRtfDocument::ExtractColorTable(SString* part, bool remove) {
+    return ExtractGroup("colortbl", part, remove);
+}
+
+bool SRtfDocument::ExtractStyleTable(SString* part, bool remove) {
+    return ExtractGroup("stylesheet", part, remove);
+}
+
+void SRtfDocument::ChangeFontAndColor(const SRtfNumberMap& fonts, const SRtfNumberMap& colors) {
+    const std::string_view text = m_text.view();
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    size_t copied = 0;
+    Tag tag;
+    for (size_t pos = 0; GetNextToken(text, pos, tag); pos = tag.End()) {
+        if (tag.kind != Tag::kControlWord || !tag.hasParam) continue;
+        const SRtfNumberMap* map = IsOneOf(tag.word, kFontWords)    ? &fonts
+                                   : IsOneOf(tag.word, kColorWords) ? &colors
+                                                                    : nullptr;
+        if (!map) continue;
+        const auto found = map->find(tag.param);
+        if (found == map->end() || found->second == tag.param) continue;
+        // The word and its new number; the delimiter after the old number stays.
+        const size_t wordEnd = tag.offset + 1 + tag.word.size();
+        out.append(text, copied, wordEnd - copied);
+        out += std::to_string(found->second);
+        copied = tag.paramEnd;
+    }
+    if (copied == 0) return;
+    out.append(text, copied, std::string_view::npos);
+    m_text = SString(std::move(out));
+}
+
+int32_t SRtfDocument::RemoveControlWord(std::string_view word) {
+    const std::string_view text = m_text.view();
+    std::string out;
+    out.reserve(text.size());
+    int32_t removed = 0;
+    // Whether what was kept last is a control word that ends without its blank: what follows a
+    // removed word must then keep a blank between them.
+    bool openWord = false;
+    Tag tag;
+    for (size_t pos = 0; GetNextToken(text, pos, tag); pos = tag.End()) {
+        if (tag.kind == Tag::kControlWord && tag.word == word) {
+            ++removed;
+            if (openWord && tag.End() > tag.paramEnd) {
+                out += ' ';
+                openWord = false;
+            }
+            continue;
+        }
+        out.append(text, tag.offset, tag.length);
+        openWord = tag.kind == Tag::kControlWord && tag.End() == tag.paramEnd;
+    }
+    if (removed > 0) m_text = SString(std::move(out));
+    return removed;
+}

@@ -1,0 +1,77 @@
+#pragma once
+// An RTF text taken apart by its tags: a document merged into another gives up its header, its
+// font, colour and style tables, and has its font and colour numbers changed to those of the
+// document it joins. The tokeniser never trusts the text: an unclosed group, a control word cut
+// off at the end or a "\bin" longer than what follows are tags marked incomplete, never a read
+// past the end; nothing recurses, so deep nesting costs no stack.
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <string_view>
+
+#include "platform/base/SString.h"
+
+// Numbers of a merged text's fonts or colours to numbers of the document that takes it in.
+using SRtfNumberMap = std::map<int32_t, int32_t>;
+
+class SRtfDocument {
+public:
+    struct Tag {
+        enum Kind : uint8_t {
+            kText,           // a run of characters up to the next backslash or brace
+            kControlWord,    // "\" letters, an optional signed number, its blank delimiter
+            kControlSymbol,  // "\" and one character ("\'hh" with its two digits)
+            kGroup,          // a whole group, from its "{" to the matching "}"
+            kOpen,           // a lone "{": GetNextToken's, and the document's own group
+            kClose,          // a "}" that closes no group of the tag
+        };
+        Kind kind = kText;
+        size_t offset = 0;
+        size_t length = 0;
+        bool complete = true;  // false when the text ended inside the tag
+        std::string_view word;  // the letters of a control word
+        bool hasParam = false;
+        int32_t param = 0;
+        size_t paramEnd = 0;  // offset just past the control word's number (or letters)
+
+        size_t End() const { return offset + length; }
+    };
+
+    // Works on the text in place: the extractions and the renumbering change it.
+    explicit SRtfDocument(SString& text) : m_text(text) {}
+
+    // Whether a text is a whole RTF document of its own.
+    static bool IsRtf(std::string_view text) { return text.substr(0, 5) == "{\\rtf"; }
+
+    // The tag at `pos`, false at the end of the text. A group comes whole, except the document's
+    // own group "{\rtf", which gives its opening brace alone, so that a reader goes through the
+    // document's tags one by one.
+    static bool GetNextTag(std::string_view text, size_t pos, Tag& tag);
+    // The token at `pos`: as GetNextTag, but every "{" is a token of its own (kOpen).
+    static bool GetNextToken(std::string_view text, size_t pos, Tag& tag);
+    // The first control word of a group's text, the "\*" of an optional destination skipped.
+    static std::string_view GroupDestination(std::string_view group);
+
+    // The document's opening ("{\rtf1" and the control words that follow it up to the first
+    // group or text), its closing brace, and the header groups that have no place inside
+    // another document (information, generator and other optional destinations before the
+    // body). Each Extract answers whether it found its part, copies it to `part` when given and
+    // removes it from the text when `remove` is set.
+    bool ExtractHeader(SString* part, bool remove);
+    bool ExtractFontTable(SString* part, bool remove);
+    bool ExtractColorTable(SString* part, bool remove);
+    bool ExtractStyleTable(SString* part, bool remove);
+    // Changes the numbers of the font words ("\f", "\af") and of the colour words ("\cf", "\cb",
+    // "\highlight", the border and shading colours ...) that the maps hold; others stay.
+    void ChangeFontAndColor(const SRtfNumberMap& fonts, const SRtfNumberMap& colors);
+    // Removes every control word with these letters, as a whole word ("\pard" leaves
+    // "\pardeftab720" alone), without joining what follows to a control word before it. Answers
+    // the number removed.
+    int32_t RemoveControlWord(std::string_view word);
+
+private:
+    // The top-level group whose destination is `destination`, as ExtractHeader's siblings do.
+    bool ExtractGroup(std::string_view destination, SString* part, bool remove);
+
+    SString& m_text;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// Decodes a device-independent bitmap: its information header (core, 40-byte or a later
+// version), its colour table and its bits, as a BMP file and a metafile's bitmap records hold
+// them. Uncompressed 1, 4, 8, 24 and 32 bits per pixel and 16/32-bit bit fields are read;
+// run-length and embedded compressions are refused. Every size is checked against the bytes
+// given before anything is allocated.
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/gdi/SImagePixels.h"
+
+class SDibReader {
+public:
+    // `info` holds the header and the colour table; `bits` the rows. False for anything
+    // malformed, truncated or too large.
+    static bool Decode(const uint8_t* info, size_t infoSize, const uint8_t* bits, size_t bitsSize, SImagePixels* out);
+};

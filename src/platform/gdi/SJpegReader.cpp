@@ -1,0 +1,77 @@
+#include "platform/gdi/SJpegReader.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "platform/gdi/SBitmapSurface.h"
+
+namespace {
+
+struct SJpegError {
+    jpeg_error_mgr manager;
+    jmp_buf jump;
+};
+
+void OnError(j_common_ptr info) {
+    longjmp(reinterpret_cast<SJpegError*>(info->err)->jump, 1);
+}
+
+void OnMessage(j_common_ptr) {}
+
+// A file whose scans never end would keep the decoder busy: stop after kMaxScans.
+void OnProgress(j_common_ptr info) {
+    if (info->is_decompressor) {
+        auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+        if (decompress->input_scan_number > SJpegReader::kMaxScans) longjmp(reinterpret_cast<SJpegError*>(info->err)->jump, 1);
+    }
+}
+
+// The part that may jump back: no object with a destructor lives here.
+bool DecodeRows(jpeg_decompress_struct* info, SJpegError* error, const uint8_t* data, size_t size, SImagePixels* out,
+                std::vector<uint8_t>* row) {
+    if (setjmp(error->jump)) return false;
+    jpeg_mem_src(info, data, static_cast<unsigned long>(size));
+    if (jpeg_read_header(info, TRUE) != JPEG_HEADER_OK) return false;
+    if (static_cast<int64_t>(info->image_width) * info->image_height > SBitmapSurface::kMaxPixels) return false;
+    info->out_color_space = JCS_RGB;
+    info->mem->max_memory_to_use = 512L << 20;
+    jpeg_start_decompress(info);
+    if (info->output_components != 3) return false;
+    if (!out->Allocate(static_cast<int32_t>(info->output_width), static_cast<int32_t>(info->output_height))) return false;
+    row->resize(static_cast<size_t>(info->output_width) * 3);
+    while (info->output_scanline < info->output_height) {
+        const auto y = static_cast<size_t>(info->output_scanline);
+        JSAMPROW rows[1] = {row->data()};
+        if (jpeg_read_scanlines(info, rows, 1) != 1) return false;
+        uint32_t* target = out->pixels.data() + y * info->output_width;
+        for (size_t x = 0; x < info->output_width; ++x)
+            target[x] = static_cast<uint32_t>((*row)[x * 3]) << 16 | static_cast<uint32_t>((*row)[x * 3 + 1]) << 8 | (*row)[x * 3 + 2];
+    }
+    jpeg_finish_decompress(info);
+    return true;
+}
+
+}  // namespace
+
+bool SJpegReader::Decode(const uint8_t* data, size_t size, SImagePixels* out) {
+    if (!data || !out || !IsJpeg(data, size)) return false;
+    jpeg_decompress_struct info;
+    SJpegError error;
+    info.err = jpeg_std_error(&error.manager);
+    error.manager.error_exit = OnError;
+    error.manager.output_message = OnMessage;
+    jpeg_progress_mgr progress;
+    progress.progress_monitor = OnProgress;
+    jpeg_create_decompress(&info);
+    info.progress = &progress;
+    SImagePixels pixels;
+    std::vector<uint8_t> row;
+    const bool decoded = DecodeRows(&info, &error, data, size, &pixels, &row);
+    jpeg_destroy_decompress(&info);
+    if (!decoded) return false;
+    *out = std::move(pixels);
+    return true;
+}

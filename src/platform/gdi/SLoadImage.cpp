@@ -1,0 +1,49 @@
+#include "platform/gdi/SLoadImage.h"
+
+#include "platform/base/SEIOException.h"
+#include "platform/base/SInputFile.h"
+#include "platform/gdi/SBitmapSurface.h"
+#include "platform/gdi/SBmpReader.h"
+#include "platform/gdi/SGdiHandleTable.h"
+#include "platform/gdi/SJpegReader.h"
+#include "platform/gdi/SPngReader.h"
+
+bool SDecodeImage(const std::vector<uint8_t>& bytes, SImagePixels* pixels) {
+    const uint8_t* data = bytes.data();
+    const size_t size = bytes.size();
+    if (SBmpReader::IsBmp(data, size)) return SBmpReader::Decode(data, size, pixels);
+    if (SPngReader::IsPng(data, size)) return SPngReader::Decode(data, size, pixels);
+    if (SJpegReader::IsJpeg(data, size)) return SJpegReader::Decode(data, size, pixels);
+    return false;
+}
+
+int32_t SLoadImage(HBITMAP* bitmap, SInputStream& stream) {
+    if (!bitmap) return 0;
+    *bitmap = nullptr;
+    std::string bytes;
+    try {
+        bytes = stream.ReadAll(static_cast<size_t>(kMaxImageFileBytes));
+    } catch (const SEIOException&) {
+        return 0;
+    }
+    SImagePixels pixels;
+    if (!SDecodeImage(std::vector<uint8_t>(bytes.begin(), bytes.end()), &pixels)) return 0;
+    HBITMAP handle = CreateBitmapOfSize(pixels.width, pixels.height);
+    std::shared_ptr<const SBitmapSurface> surface = FindBitmap(handle);
+    if (!surface) return 0;
+    surface->SetPixels(pixels.pixels);
+    *bitmap = handle;
+    return 1;
+}
+
+int32_t SLoadImage(HBITMAP* bitmap, const SString& path, const SDC*) {
+    if (!bitmap) return 0;
+    *bitmap = nullptr;
+    try {
+        SInputFile file(path);
+        if (file.GetSize() > kMaxImageFileBytes) return 0;
+        return SLoadImage(bitmap, file);
+    } catch (const SEIOException&) {
+        return 0;
+    }
+}

@@ -1,0 +1,27 @@
+#include "platform/gdi/SPictureFile.h"
+
+#include "platform/base/SEIOException.h"
+#include "platform/base/SInputFile.h"
+#include "platform/gdi/SBmpReader.h"
+#include "platform/gdi/SEmfFormat.h"
+#include "platform/gdi/SJpegReader.h"
+#include "platform/gdi/SPngReader.h"
+
+int32_t SPictureFile::GetContentType(const SString& path) {
+    uint8_t head[44] = {};
+    size_t count = 0;
+    try {
+        SInputFile file(path);
+        count = file.Read(head, sizeof head);
+    } catch (const SEIOException&) {
+        return kUnknown;
+    }
+    const SEmfFormat::View view(head, count);
+    uint32_t signature = 0;
+    if (view.GetType() == SEmfFormat::EMR_HEADER && view.Get32(40, &signature) && signature == SEmfFormat::kSignature)
+        return kEnhMetaFile;
+    if (SBmpReader::IsBmp(head, count)) return kBmp;
+    if (SPngReader::IsPng(head, count)) return kPng;
+    if (SJpegReader::IsJpeg(head, count)) return kJpeg;
+    return kUnknown;
+}

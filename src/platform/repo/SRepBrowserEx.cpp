@@ -1,0 +1,203 @@
+#include "platform/repo/SRepBrowserEx.h"
+
+#include <algorithm>
+
+#include "platform/ui/SMenu.h"
+
+const SClassInfo SRepBrowserEx::classSRepBrowserEx = {"SRepBrowserEx", &SWnd::classSWnd};
+
+SRepBrowserEx::~SRepBrowserEx() {
+    ReleaseRoot();
+    for (const auto& [node, menu] : m_nodeMenus) DestroyMenu(menu);
+    m_nodeMenus.clear();
+    if (m_browserMenu) DestroyMenu(m_browserMenu);
+}
+
+int32_t SRepBrowserEx::Create(SWnd* parent, uint32_t id, uint32_t style) {
+    return SWnd::Create("SREPBROWSER", "", style, RECT{}, parent, id);
+}
+
+void SRepBrowserEx::PostNcDestroy() {
+    ReleaseRoot();
+}
+
+void SRepBrowserEx::AddRoot(SRepBrowserNode* node) {
+    if (node) m_roots.emplace_back(node);
+}
+
+SRepBrowserNode* SRepBrowserEx::GetRoot(int32_t index) const {
+    return index >= 0 && index < GetRootCount() ? m_roots[index].get() : nullptr;
+}
+
+void SRepBrowserEx::ReleaseRoot() {
+    auto roots = std::move(m_roots);
+    m_roots.clear();
+    roots.clear();
+    m_selection.clear();
+    m_editing = nullptr;
+}
+
+void SRepBrowserEx::NodeGone(SRepBrowserNode* node) {
+    std::erase(m_selection, node);
+    if (m_editing == node) m_editing = nullptr;
+    auto it = m_nodeMenus.find(node);
+    if (it != m_nodeMenus.end()) {
+        DestroyMenu(it->second);
+        m_nodeMenus.erase(it);
+    }
+}
+
+void SRepBrowserEx::Select(SRepBrowserNode* node, bool add) {
+    if (!add) m_selection.clear();
+    if (node && !IsSelected(node)) m_selection.push_back(node);
+    OnSelChanged();
+}
+
+void SRepBrowserEx::ClearSelection() {
+    m_selection.clear();
+    OnSelChanged();
+}
+
+bool SRepBrowserEx::IsSelected(const SRepBrowserNode* node) const {
+    return std::find(m_selection.begin(), m_selection.end(), node) != m_selection.end();
+}
+
+ISBrowserNode* SRepBrowserEx::GetSelectedNode(int32_t index) const {
+    return index >= 0 && index < GetSelectedCount() ? m_selection[index] : nullptr;
+}
+
+ISBrowserNode* SRepBrowserEx::LookupNode(ISRepObject* object) const {
+    for (const auto& root : m_roots) {
+        // The root's own search covers its subtree; it must not come back here.
+        std::vector<SRepBrowserNode*> pending{root.get()};
+        while (!pending.empty()) {
+            SRepBrowserNode* node = pending.back();
+            pending.pop_back();
+            if (node->GetISRepObject() == object) return node;
+            for (int32_t i = 0; i < node->GetChildCount(); ++i) pending.push_back(node->GetChild(i));
+        }
+    }
+    return nullptr;
+}
+
+int32_t SRepBrowserEx::SetNodeContextMenu(ISBrowserNode* node, HMENU menu) {
+    if (!node) return 0;
+    auto it = m_nodeMenus.find(node);
+    if (it != m_nodeMenus.end()) DestroyMenu(it->second);
+    m_nodeMenus[node] = menu;
+    return 1;
+}
+
+HMENU SRepBrowserEx::GetNodeContextMenu(ISBrowserNode* node) const {
+    auto it = m_nodeMenus.find(node);
+    return it == m_nodeMenus.end() ? 0 : it->second;
+}
+
+void SRepBrowserEx::AddBrowserCommandsContextMenu(HMENU menu) {
+    if (m_browserMenu) DestroyMenu(m_browserMenu);
+    m_browserMenu = menu;
+}
+
+int32_t SRepBrowserEx::BeginLabelEdit(SRepBrowserNode* node) {
+    if (!node) return 0;
+    m_editing = node;
+    return 1;
+}
+
+int32_t SRepBrowserEx::EndLabelEdit(const SString& label, bool cancel) {
+    SRepBrowserNode* node = m_editing;
+    m_editing = nullptr;
+    if (!node || cancel) return 0;
+    return OnEndLabelEdit(node, label);
+}
+
+int32_t SRepBrowserEx::OnEndLabelEdit(ISBrowserNode* node, const SString& label) {
+    auto* browserNode = dynamic_cast<SRepBrowserNode*>(node);
+    return browserNode ? browserNode->OnEndLabelEdit(label) : 0;
+}
+
+int32_t SRepBrowserEx::OnDoubleClick(ISBrowserNode* node) {
+    auto* browserNode = dynamic_cast<SRepBrowserNode*>(node);
+    return browserNode ? browserNode->OnDoubleClick() : 1;
+}
+
+uint32_t SRepBrowserEx::RightClick(SRepBrowserNode* node) {
+    if (node && !IsSelected(node)) Select(node);
+    // The node's items first, then the browser's own commands.
+    SMenu popup;
+    popup.CreatePopupMenu();
+    auto append = [&](HMENU source) {
+        HMENU items = GetSubMenu(source, 0) ? GetSubMenu(source, 0) : source;
+        for (int32_t i = 0; i < GetMenuItemCount(items); ++i) {
+            MENUITEMINFOA info;
+            info.fMask = MIIM_ID | MIIM_DATA | MIIM_FTYPE;
+            GetMenuItemInfoA(items, static_cast<uint32_t>(i), 1, &info);
+            popup.AppendMenu(info.fType, info.wID, GetMenuItemText(items, i).c_str());
+            MENUITEMINFOA data;
+            data.fMask = MIIM_DATA;
+            data.dwItemData = info.dwItemData;
+            SetMenuItemInfoA(popup.m_hMenu, static_cast<uint32_t>(popup.GetMenuItemCount() - 1), 1, &data);
+        }
+    };
+    if (HMENU nodeMenu = GetNodeContextMenu(node)) append(nodeMenu);
+    if (m_browserMenu) append(m_browserMenu);
+    if (popup.GetMenuItemCount() == 0) return 0;
+    const uint32_t chosen = CallTrackPopup(popup.m_hMenu, 0);
+    if (chosen) OnCmdMsg(chosen, CN_COMMAND, nullptr, nullptr);
+    return chosen;
+}
+
+uint32_t SRepBrowserEx::CallTrackPopup(HMENU menu, int32_t) {
+    SMenu popup;
+    popup.Attach(menu);
+    const auto chosen = static_cast<uint32_t>(popup.TrackPopupMenu(TPM_RETURNCMD, 0, 0, this));
+    popup.Detach();
+    return chosen;
+}
+
+int32_t SRepBrowserEx::OnCmdMsg(uint32_t id, int32_t code, void* extra, SCmdHandlerInfo* info) {
+    if (SWnd::OnCmdMsg(id, code, extra, info)) return 1;
+    if (!m_selection.empty()) return m_selection.front()->OnCmdMsg(id, code, extra, info);
+    return 0;
+}
+
+HRESULT SRepBrowserEx::QueryCommandSupport(uint32_t, ISShellCommandClass*) {
+    return 1;
+}
+
+uint32_t SRepBrowserEx::DropEnter(SOleDataObject& data, uint32_t, POINT) {
+    return GetDropEffects(data);
+}
+
+uint32_t SRepBrowserEx::DropOver(SOleDataObject& data, uint32_t keys, POINT) {
+    return GetCurrentDropEffect(keys, GetDropEffects(data));
+}
+
+uint32_t SRepBrowserEx::GetDropEffects(SOleDataObject& data) {
+    return data.GetRepDataSrc() ? (DROPEFFECT_COPY | DROPEFFECT_MOVE) : DROPEFFECT_NONE;
+}
+
+uint32_t SRepBrowserEx::GetCurrentDropEffect(uint32_t keys, uint32_t allowed) {
+    return allowed & ((keys & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE);
+}
+
+uint32_t SRepBrowserEx::Drop(SOleDataObject& data, SRepBrowserNode* target, uint32_t effect, int32_t position) {
+    m_lastDropResult = S_OK;
+    if (!target || effect == DROPEFFECT_NONE) return DROPEFFECT_NONE;
+    uint32_t accepted = DROPEFFECT_NONE;
+    target->CanDrop(target, data, 0, position, effect, &accepted);
+    if (accepted == DROPEFFECT_NONE) return DROPEFFECT_NONE;
+    uint32_t performed = DROPEFFECT_NONE;
+    m_lastDropResult = target->Drop(target, data, 0, position, accepted, &performed);
+    return FAILED(m_lastDropResult) ? DROPEFFECT_NONE : performed;
+}
+
+uint32_t SRepBrowserEx::DragDrop(SOleDataObject& data, SRepBrowserNode* target, uint32_t keys) {
+    DropEnter(data, keys, POINT{});
+    const uint32_t effect = DropOver(data, keys, POINT{});
+    if (effect == DROPEFFECT_NONE) {
+        DropExit();
+        return DROPEFFECT_NONE;
+    }
+    return Drop(data, target, effect);
+}

@@ -1,0 +1,3 @@
+#include "platform/ui/SView.h"
+
+const SClassInfo SView::classSView = {"SView", &SWnd::classSWnd};

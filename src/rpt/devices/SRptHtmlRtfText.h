@@ -1,0 +1,19 @@
+#pragma once
+// The plain text of an RTF document, for the pages that show text files and group texts written
+// in RTF: paragraph and line ends become CR LF, tabs stay tabs, escaped and Unicode characters
+// become UTF-8, and what is no body text (font, colour and style tables, document information,
+// pictures, field instructions, optional destinations) is left out.
+#include <string_view>
+
+#include "platform/base/SString.h"
+
+class SRptHtmlRtfText {
+public:
+    static SString ToText(std::string_view rtf);
+
+private:
+    // Whether a group that begins with this control word holds no body text.
+    static bool IsHiddenDestination(std::string_view word);
+    // The code point of a Windows-1252 byte.
+    static uint32_t FromWindows1252(uint8_t byte);
+};

@@ -1,0 +1,101 @@
+// The RTF tokeniser: tags of every kind, texts that end inside a tag, the parts a merged document
+// gives up, the renumbering of its fonts and colours and the removal of whole control words.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/base/SRtfDocument.h"
+
+namespace {
+
+using Tag = SRtfDocument::Tag;
+
+// The texts of the tags of `text`, as GetNextTag steps through them.
+std::vector<std::string> Tags(std::string_view text) {
+    std::vector<std::string> tags;
+    Tag tag;
+    for (size_t pos = 0; SRtfDocument::GetNextTag(text, pos, tag); pos = tag.End())
+        tags.emplace_back(text.substr(tag.offset, tag.length));
+    return tags;
+}
+
+}  // namespace
+
+TEST(SRtfDocument, TagsAreGroupsWordsSymbolsAndTextsAndTheDocumentIsEntered) {
+    EXPECT_EQ(Tags("{\\rtf1\\ansi {\\fonttbl{\\f0 Arial;}}\r\nHello \\'e9\\{x\\}}"),
+              (std::vector<std::string>{"{", "\\rtf1", "\\ansi ", "{\\fonttbl{\\f0 Arial;}}", "\r\nHello ", "\\'e9",
+                                        "\\{", "x", "\\}", "}"}));
+    Tag tag;
+    ASSERT_TRUE(SRtfDocument::GetNextTag("\\fs-24 x", 0, tag));
+    EXPECT_EQ(tag.kind, Tag::kControlWord);
+    EXPECT_EQ(tag.word, "fs");
+    EXPECT_TRUE(tag.hasParam);
+    EXPECT_EQ(tag.param, -24);
+    EXPECT_EQ(tag.length, 7u);  // the blank delimiter belongs to the word
+    EXPECT_FALSE(SRtfDocument::GetNextTag("ab", 2, tag));
+}
+
+TEST(SRtfDocument, TagsCutOffByTheEndAreIncompleteAndNeverReachPastIt) {
+    Tag tag;
+    ASSERT_TRUE(SRtfDocument::GetNextTag("{\\fonttbl{\\f0 Ar", 0, tag));
+    EXPECT_EQ(tag.kind, Tag::kGroup);
+    EXPECT_FALSE(tag.complete);
+    EXPECT_EQ(tag.length, 16u);
+    ASSERT_TRUE(SRtfDocument::GetNextTag("\\'e", 0, tag));
+    EXPECT_FALSE(tag.complete);
+    EXPECT_EQ(tag.length, 3u);
+    ASSERT_TRUE(SRtfDocument::GetNextTag("\\", 0, tag));
+    EXPECT_FALSE(tag.complete);
+    // Binary data is skipped whole, braces in it included; too short, it is cut at the end.
+    ASSERT_TRUE(SRtfDocument::GetNextTag("{\\bin3 }}}x}y", 0, tag));
+    EXPECT_TRUE(tag.complete);
+    EXPECT_EQ(tag.length, 12u);
+    ASSERT_TRUE(SRtfDocument::GetNextTag("\\bin99 ab", 0, tag));
+    EXPECT_FALSE(tag.complete);
+    EXPECT_EQ(tag.length, 9u);
+    // Braces and backslashes escaped inside a group do not count.
+    ASSERT_TRUE(SRtfDocument::GetNextTag("{a\\}b\\\\}c", 0, tag));
+    EXPECT_EQ(tag.length, 8u);
+}
+
+TEST(SRtfDocument, AMergedDocumentGivesUpItsHeaderAndItsTables) {
+    SString text =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0 {\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+        "{\\stylesheet{\\s1\\f0 Heading;}}{\\*\\generator Writer;}{\\info{\\title T}}\r\n"
+        "\\pard\\f0\\cf1 Red {\\b bold}\\par\r\n}\r\n";
+    SRtfDocument document(text);
+    SString header;
+    SString fonts;
+    SString colors;
+    SString styles;
+    ASSERT_TRUE(document.ExtractHeader(&header, true));
+    EXPECT_EQ(header, "{\\rtf1\\ansi\\ansicpg1252\\deff0 ");
+    ASSERT_TRUE(document.ExtractFontTable(&fonts, true));
+    EXPECT_EQ(fonts, "{\\fonttbl{\\f0\\fswiss Arial;}}");
+    ASSERT_TRUE(document.ExtractColorTable(&colors, true));
+    EXPECT_EQ(colors, "{\\colortbl;\\red255\\green0\\blue0;}");
+    ASSERT_TRUE(document.ExtractStyleTable(&styles, true));
+    EXPECT_EQ(styles, "{\\stylesheet{\\s1\\f0 Heading;}}");
+    EXPECT_EQ(text, "\r\n\\pard\\f0\\cf1 Red {\\b bold}\\par\r\n");
+    // Found once, gone afterwards; a text that is no document has no header.
+    EXPECT_FALSE(document.ExtractFontTable(nullptr, true));
+    EXPECT_FALSE(document.ExtractHeader(nullptr, true));
+}
+
+TEST(SRtfDocument, FontsAndColoursAreRenumberedOnceEachAndOthersStay) {
+    SString text = "\\f0 a\\f1\\cf2 b{\\af0\\highlight1 c}\\fs20\\f7 \\bin4 \\f0 \\f1";
+    SRtfDocument(text).ChangeFontAndColor({{0, 1}, {1, 0}}, {{1, 3}, {2, 4}});
+    // \bin's data is no RTF: the "\f0" inside it stays.
+    EXPECT_EQ(text, "\\f1 a\\f0\\cf4 b{\\af1\\highlight3 c}\\fs20\\f7 \\bin4 \\f0 \\f0");
+}
+
+TEST(SRtfDocument, AControlWordIsRemovedWholeWithoutJoiningItsNeighbours) {
+    SString text = "\\pard\\pardeftab720 One\\par\\pard Two\\pard\\plain x\\pard  y";
+    EXPECT_EQ(SRtfDocument(text).RemoveControlWord("pard"), 4);
+    EXPECT_EQ(text, "\\pardeftab720 One\\par Two\\plain x y");
+    SString glued = "a\\pard b\\b\\pard\\pard c";
+    SRtfDocument(glued).RemoveControlWord("pard");
+    // After text the blank was the word's delimiter only; after a word it keeps them apart.
+    EXPECT_EQ(glued, "ab\\b c");
+}

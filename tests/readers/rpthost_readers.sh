@@ -1,0 +1,67 @@
+#!/bin/sh
+# Real readers of the stand-in host's report on the sample model: LibreOffice turns it into PDF
+# (pdftotext and pdfinfo then show its texts and pages) and pandoc reads its headings and tables.
+# Usage: rpthost_readers.sh <rpthost program> <model file>. Exits 77 (skipped) only when a reader
+# is missing.
+set -eu
+
+program=$1
+model=$2
+for tool in libreoffice pdftotext pdfinfo pandoc; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "skipped: $tool is not installed"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/varod9-rpthost-readers-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+report="$work/sample.rtf"
+
+"$program" generate --model "$model" -o "$report"
+test -s "$report" || { echo "no report was written"; exit 1; }
+
+failures=0
+expect() { # reader text wanted
+  if grep -qF -- "$3" "$2"; then
+    echo "ok: $1 shows '$3'"
+  else
+    echo "FAILED: $1 does not show '$3'"
+    failures=$((failures + 1))
+  fi
+}
+
+libreoffice -env:UserInstallation="file://$work/profile" --headless --convert-to pdf --outdir "$work" "$report" \
+  >"$work/libreoffice.log" 2>&1 || { cat "$work/libreoffice.log"; exit 1; }
+test -s "$work/sample.pdf" || { echo "LibreOffice wrote no PDF"; cat "$work/libreoffice.log"; exit 1; }
+pdftotext -layout "$work/sample.pdf" "$work/pdf.txt"
+# The title page, the entity list, and the card and attributes of the first and last entities.
+for text in "Online shop" "Sample Author" "Entity" "Relationships" "A person or company that places orders" \
+  "places -> Order (0..n)" "CustomerId" "AuditEntry" "by -> User (1)"; do
+  expect PDF "$work/pdf.txt" "$text"
+done
+pages=$(pdfinfo "$work/sample.pdf" | sed -n 's/^Pages:[[:space:]]*//p')
+# A page per entity (32) after the title, contents and list.
+if [ "${pages:-0}" -ge 32 ]; then
+  echo "ok: $pages pages"
+else
+  echo "FAILED: $pages pages, at least 32 expected"
+  failures=$((failures + 1))
+fi
+
+# pandoc: the entity headings as paragraphs of their own and the lists and cards as tables.
+pandoc -f rtf -t markdown "$report" -o "$work/pandoc.md"
+# The texts are looked for in plain text, where nothing is escaped or wrapped.
+pandoc -f rtf -t plain --wrap=none "$report" -o "$work/pandoc.txt"
+for text in "Customer" "Unique number" "AuditEntry" "places -> Order (0..n)"; do
+  expect pandoc "$work/pandoc.txt" "$text"
+done
+tables=$(grep -c '^+---\|^  ---\|^|' "$work/pandoc.md" || true)
+if [ "${tables:-0}" -ge 32 ]; then
+  echo "ok: pandoc reads the tables ($tables table lines)"
+else
+  echo "FAILED: pandoc reads $tables table lines"
+  failures=$((failures + 1))
+fi
+
+[ "$failures" -eq 0 ]
