@@ -30,19 +30,46 @@ SComWrap<ISRptItem> Place(ISRptTemplate* owner, ISRptItem* registered, ISRptItem
 }  // namespace
 
 HRESULT SDefaultReport::Build(const SDataModel& model, SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report) {
+    SComWrap<ISRptTemplate> owner;
+    const HRESULT hr = Create(model, session, report, owner);
+    if (hr == S_OK) PlaceDefaultItems(report.Get(), owner.Get());
+    return hr;
+}
+
+HRESULT SDefaultReport::BuildFromTemplateFile(const SDataModel& model, const SString& path,
+                                              SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report) {
+    SComWrap<ISRptTemplate> owner;
+    HRESULT hr = Create(model, session, report, owner);
+    if (hr != S_OK) return hr;
+    // The file's template takes the place of the empty one; adding it to the report connects its
+    // items to the module's procedures.
+    owner.Clear();
+    hr = report->DeleteTemplateAtPos(0);
+    SComWrap<ISRptTemplate> read;
+    if (hr == S_OK) hr = ReadTemplateFromFile(path, &read, session.Get());
+    if (hr == S_OK && !read) hr = S_FALSE;
+    if (hr == S_OK) hr = report->AddTemplate(read.Get());
+    if (hr != S_OK) {
+        // A template read but not taken in goes with the session.
+        read.Clear();
+        return Abandon(hr, session, report);
+    }
+    return S_OK;
+}
+
+HRESULT SDefaultReport::Create(const SDataModel& model, SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report,
+                               SComWrap<ISRptTemplate>& owner) {
     session.Clear();
     report.Clear();
+    owner.Clear();
     SComWrap<ISRepObject> reportObject;
     const SString name = model.name.IsEmpty() ? SString("Data model") : model.name;
     HRESULT hr = RptCreateTemplate(SDataModelModule::kModuleID, name, &session, &reportObject);
-    if (FAILED(hr)) return hr;
+    if (FAILED(hr)) return Abandon(hr, session, report);
     report = reportObject.Get();
-    SComWrap<ISRptTemplate> owner;
     if (!report || FAILED(hr = report->GetTemplateAtPos(0, &owner)) || !owner) {
-        if (session) session->Close();
-        session.Clear();
-        report.Clear();
-        return FAILED(hr) ? hr : E_UNEXPECTED;
+        owner.Clear();
+        return Abandon(FAILED(hr) ? hr : E_UNEXPECTED, session, report);
     }
 
     report->PutHasFirstPage(true);
@@ -51,25 +78,34 @@ HRESULT SDefaultReport::Build(const SDataModel& model, SComWrap<ISRepSession>& s
     report->PutHasFirstPageAuthor(!model.author.IsEmpty());
     report->PutFirstPageVersion("Version " + model.version);
     report->PutHasFirstPageVersion(!model.version.IsEmpty());
+    return S_OK;
+}
 
+void SDefaultReport::PlaceDefaultItems(ISRptReport* report, ISRptTemplate* owner) {
     SComWrap<ISRptAvailableItems> available;
     report->GetAvailableItemsOfModule(SDataModelModule::kModuleID, &available);
     SComWrap<ISRptItem> items;
     items = available.Get();
-    if (!items) return S_OK;
+    if (!items) return;
     SComWrap<ISRptItem> self;
-    self = owner.Get();
-    Place(owner.Get(), FindItem(items.Get(), "TBLCTS").Get(), self.Get());
-    Place(owner.Get(), FindItem(items.Get(), "ENTITYLIST").Get(), self.Get());
-    Place(owner.Get(), FindItem(items.Get(), "PAGEBREAK").Get(), self.Get());
+    self = owner;
+    Place(owner, FindItem(items.Get(), "TBLCTS").Get(), self.Get());
+    Place(owner, FindItem(items.Get(), "ENTITYLIST").Get(), self.Get());
+    Place(owner, FindItem(items.Get(), "PAGEBREAK").Get(), self.Get());
     const SComWrap<ISRptItem> groupItem = FindItem(items.Get(), "ENTITY");
-    const SComWrap<ISRptItem> group = Place(owner.Get(), groupItem.Get(), self.Get());
+    const SComWrap<ISRptItem> group = Place(owner, groupItem.Get(), self.Get());
     if (group && groupItem) {
         // The card and the attribute list come with the group when it brings its members;
         // otherwise they are placed in it one by one. A page break ends each entity.
         for (const char* member : {"ENTITYCARD", "ATTRIBUTES"})
-            if (!FindItem(group.Get(), member)) Place(owner.Get(), FindItem(groupItem.Get(), member).Get(), group.Get());
-        Place(owner.Get(), FindItem(items.Get(), "PAGEBREAK").Get(), group.Get());
+            if (!FindItem(group.Get(), member)) Place(owner, FindItem(groupItem.Get(), member).Get(), group.Get());
+        Place(owner, FindItem(items.Get(), "PAGEBREAK").Get(), group.Get());
     }
-    return S_OK;
+}
+
+HRESULT SDefaultReport::Abandon(HRESULT hr, SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report) {
+    report.Clear();
+    if (session) session->Close();
+    session.Clear();
+    return hr;
 }

@@ -1,7 +1,5 @@
 #include "SRptHostCommand.h"
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <optional>
 
@@ -9,32 +7,47 @@
 #include "SDataModelReader.h"
 #include "SDefaultReport.h"
 #include "platform/base/SException.h"
+#include "platform/base/SFile.h"
 #include "platform/ui/SNonInteractiveScript.h"
 #include "varod9/RptApi.h"
 
+const char* const SRptHostCommand::kUsage =
+    "usage: rpthost generate --model FILE [--template FILE] [--format rtf|html] -o OUT\n"
+    "       rpthost save-template --model FILE -o OUT\n"
+    "       rpthost --help\n"
+    "       rpthost            (says which report library it runs on)\n"
+    "\n"
+    "generate       writes the report on the model FILE: an RTF file OUT, or with --format html an\n"
+    "               HTML page set whose contents page is OUT and whose other pages and pictures go\n"
+    "               into OUT's folder. The report holds the default template, or with --template\n"
+    "               the template that FILE holds (a file written by save-template).\n"
+    "save-template  writes the default template of the report on the model FILE as the template\n"
+    "               file OUT, for generate --template.\n";
+
 namespace {
 
-const char* const kUsage =
-    "usage: rpthost generate --model FILE [--template FILE] [--format rtf] -o OUT\n"
-    "       rpthost            (says which report library it runs on)\n";
+enum class SCommand { Generate, SaveTemplate };
 
-struct SGenerateOptions {
+struct SOptions {
+    SCommand command = SCommand::Generate;
     std::string model;
     std::string templateFile;
     std::string format = "rtf";
     std::string output;
 };
 
-// The options of "generate", or a message saying what is wrong with them.
-std::optional<SGenerateOptions> ParseGenerate(const std::vector<std::string>& args, std::string& problem) {
-    SGenerateOptions options;
+// The options of a command, or a message saying what is wrong with them.
+std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::string>& args, std::string& problem) {
+    SOptions options;
+    options.command = command;
+    const bool generate = command == SCommand::Generate;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        std::string* target = arg == "--model"                 ? &options.model
-                              : arg == "--template"            ? &options.templateFile
-                              : arg == "--format"              ? &options.format
-                              : arg == "-o" || arg == "--output" ? &options.output
-                                                               : nullptr;
+        std::string* target = arg == "--model"                              ? &options.model
+                              : arg == "--template" && generate             ? &options.templateFile
+                              : arg == "--format" && generate               ? &options.format
+                              : arg == "-o" || arg == "--output"            ? &options.output
+                                                                            : nullptr;
         if (!target) {
             problem = "unknown argument '" + arg + "'";
             return std::nullopt;
@@ -47,14 +60,10 @@ std::optional<SGenerateOptions> ParseGenerate(const std::vector<std::string>& ar
     }
     if (options.model.empty()) problem = "--model is required";
     else if (options.output.empty()) problem = "-o is required";
-    else if (options.format != "rtf") problem = "format '" + options.format + "' is not supported (rtf only)";
+    else if (options.format != "rtf" && options.format != "html")
+        problem = "format '" + options.format + "' is not supported (rtf or html)";
     if (!problem.empty()) return std::nullopt;
     return options;
-}
-
-int64_t FileSize(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 ? static_cast<int64_t>(info.st_size) : -1;
 }
 
 std::string Hex(HRESULT hr) {
@@ -63,11 +72,44 @@ std::string Hex(HRESULT hr) {
     return text;
 }
 
-int Generate(const SGenerateOptions& options, std::ostream& out, std::ostream& err) {
-    if (!options.templateFile.empty()) {
-        err << "rpthost: --template is not supported yet: template files cannot be read by this version\n";
-        return SRptHostCommand::kUsageError;
+// What the library answers a template file that it cannot use.
+std::string TemplateFault(HRESULT hr) {
+    if (hr == STG_E_FILENOTFOUND) return "there is no such file";
+    if (hr == S_FALSE) return "it holds no template of the data-model module";
+    return "the read failed (" + Hex(hr) + ")";
+}
+
+// Generates the report: RTF (mode 0) or an HTML page set (mode 2), the save dialog answered with
+// the output path and the question whether to open the result with no.
+HRESULT GenerateReport(ISRptReport* report, const SOptions& options) {
+    SNonInteractiveScript script;
+    script.AddPath(SString(options.output));
+    SInteractionScope scope(&script);
+    return RptGenerateReport(report, nullptr, options.format == "html" ? 2u : 0u);
+}
+
+HRESULT SaveTemplate(ISRptReport* report, const SOptions& options) {
+    SComWrap<ISRptTemplate> first;
+    const HRESULT hr = report->GetTemplateAtPos(0, &first);
+    if (hr != S_OK) return FAILED(hr) ? hr : E_UNEXPECTED;
+    return WriteTemplateToFile(SString(options.output), first.Get());
+}
+
+// What the command wrote, said once it is there.
+void SayWritten(const SOptions& options, const SDataModel& model, int64_t size, std::ostream& out) {
+    out << "wrote " << options.output << " (" << size << " bytes; ";
+    if (options.command == SCommand::SaveTemplate) {
+        out << "the default template for " << model.entities.size() << " entities)\n";
+        return;
     }
+    out << model.entities.size() << " entities, " << model.CountAttributes() << " attributes)\n";
+    if (options.format == "html") {
+        const SString folder = SFile::GetFolder(SString(options.output));
+        out << "the pages of the set are in " << (folder.IsEmpty() ? std::string(".") : folder.str()) << "\n";
+    }
+}
+
+int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
     SDataModel model;
     try {
         model = SDataModelReader::ReadFile(SString(options.model));
@@ -81,52 +123,69 @@ int Generate(const SGenerateOptions& options, std::ostream& out, std::ostream& e
     HRESULT hr = module->Register();
     SComWrap<ISRepSession> session;
     SComWrap<ISRptReport> report;
-    if (hr == S_OK) hr = SDefaultReport::Build(module->GetModel(), session, report);
-    if (hr == S_OK) {
-        // Nobody answers dialogs here: the save dialog gets the output path, the question
-        // whether to open the file gets no.
-        SNonInteractiveScript script;
-        script.AddPath(SString(options.output));
-        SInteractionScope scope(&script);
-        hr = RptGenerateReport(report.Get(), nullptr, 0);
+    bool templateRefused = false;
+    if (hr == S_OK && !options.templateFile.empty()) {
+        hr = SDefaultReport::BuildFromTemplateFile(module->GetModel(), SString(options.templateFile), session, report);
+        templateRefused = hr != S_OK;
+    } else if (hr == S_OK) {
+        hr = SDefaultReport::Build(module->GetModel(), session, report);
     }
+    if (hr == S_OK)
+        hr = options.command == SCommand::SaveTemplate ? SaveTemplate(report.Get(), options)
+                                                       : GenerateReport(report.Get(), options);
     report.Clear();
     if (session) session->Close();
     session.Clear();
     module->Unregister();
 
-    const int64_t size = FileSize(options.output);
-    if (hr != S_OK || size < 0) {
-        err << "rpthost: cannot write '" << options.output << "': the report generation failed (" << Hex(hr) << ")\n";
+    if (templateRefused) {
+        err << "rpthost: cannot use the template '" << options.templateFile << "': " << TemplateFault(hr) << "\n";
         return SRptHostCommand::kFailure;
     }
-    out << "wrote " << options.output << " (" << size << " bytes; " << model.entities.size() << " entities, "
-        << model.CountAttributes() << " attributes)\n";
+    const SString output(options.output);
+    const int64_t size = SFile::Exists(output) && !SFile::IsDirectory(output) ? SFile::GetSize(output) : -1;
+    if (hr != S_OK || size < 0) {
+        err << "rpthost: cannot write '" << options.output << "': "
+            << (options.command == SCommand::SaveTemplate ? "the template could not be saved"
+                                                          : "the report generation failed")
+            << " (" << Hex(hr) << ")\n";
+        return SRptHostCommand::kFailure;
+    }
+    SayWritten(options, model, size, out);
+    return 0;
+}
+
+int SayVersion(std::ostream& out, std::ostream& err) {
+    const SVersionNumber* version = RptGetVersionNumber();
+    if (!version) {
+        err << "report library: start-up did not run\n";
+        return SRptHostCommand::kFailure;
+    }
+    out << "report library " << version->GetText().str() << "\n";
+    out << "start-up ran: module state " << (SRptGetModuleState() ? "ready" : "missing") << "\n";
     return 0;
 }
 
 }  // namespace
 
 int SRptHostCommand::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) {
-        const SVersionNumber* version = RptGetVersionNumber();
-        if (!version) {
-            err << "report library: start-up did not run\n";
-            return kFailure;
-        }
-        out << "report library " << version->GetText().str() << "\n";
-        out << "start-up ran: module state " << (SRptGetModuleState() ? "ready" : "missing") << "\n";
+    if (args.empty()) return SayVersion(out, err);
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        out << kUsage;
         return 0;
     }
-    if (args[0] != "generate") {
+    std::optional<SCommand> command;
+    if (args[0] == "generate") command = SCommand::Generate;
+    else if (args[0] == "save-template") command = SCommand::SaveTemplate;
+    if (!command) {
         err << "rpthost: unknown command '" << args[0] << "'\n" << kUsage;
         return kUsageError;
     }
     std::string problem;
-    const std::optional<SGenerateOptions> options = ParseGenerate(args, problem);
+    const std::optional<SOptions> options = ParseOptions(*command, args, problem);
     if (!options) {
         err << "rpthost: " << problem << "\n" << kUsage;
         return kUsageError;
     }
-    return Generate(*options, out, err);
+    return Execute(*options, out, err);
 }

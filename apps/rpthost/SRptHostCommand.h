@@ -1,9 +1,14 @@
 #pragma once
-// rpthost's command line. Without arguments it says which library it runs on;
-//   rpthost generate --model FILE [--template FILE] [--format rtf] -o OUT
-// reads the model, registers the data-model module, builds the default report (template files
-// are not read yet), generates it through the library with the save dialog answered by OUT, and
-// says what it wrote. Every failure ends with a message on `err` and a non-zero status.
+// rpthost's command line (kUsage below says it to the user). Without arguments it says which
+// library it runs on;
+//   rpthost generate --model FILE [--template FILE] [--format rtf|html] -o OUT
+// reads the model, registers the data-model module, builds the report (the default template, or
+// the one a template file holds), generates it through the library with the save dialog answered
+// by OUT (an RTF file, or the contents page of an HTML page set whose other pages go beside it),
+// and says what it wrote;
+//   rpthost save-template --model FILE -o OUT
+// writes the default template of the model's report as a template file that --template reads.
+// Every failure ends with a message on `err` and a non-zero status.
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,6 +17,7 @@ class SRptHostCommand {
 public:
     static constexpr int kUsageError = 2;
     static constexpr int kFailure = 1;
+    static const char* const kUsage;
 
     static int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 };

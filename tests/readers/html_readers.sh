@@ -1,23 +1,17 @@
 #!/bin/sh
-# Real readers of a generated HTML page set: every page is parsed by libxml2's HTML parser
-# (xmllint --html) without a complaint, every link and image names a file of the set (and every
-# "#anchor" an anchor of its page), every JPEG decodes (djpeg), and a headless Chromium takes a
-# screenshot of the contents page and of the first page into the output folder. The set comes
-# from the module test program's sample test: two templates, titles in the contents, a page
-# break, mark-up characters and a euro sign, a blank in the file name.
+# Real readers of a generated HTML page set: the checks of html_set_check.sh (every page parses,
+# every link and image names a file and anchor of the set, every JPEG decodes), the texts as
+# written, the list pages and image maps, and a headless Chromium takes a screenshot of the
+# contents page, of the first page and of the pictures' page into the output folder. The set
+# comes from the module test program's sample test: two templates, titles in the contents, a page
+# break, mark-up characters and a euro sign, a blank in the file name, a list over three list
+# pages whose cells link to a form, a drawing in two tiles with image maps and a picture file.
 # Usage: html_readers.sh <test_rpt_module program> <output folder>. Exits 77 (skipped) only when
 # Chromium is missing, after every other check has passed.
 set -eu
 
 program=$1
 out=$2
-for tool in xmllint djpeg; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "FAILED: $tool is not installed"
-    exit 1
-  fi
-done
-
 work=$(mktemp -d "${TMPDIR:-/tmp}/varod9-html-readers-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 set_dir="$work/set"
@@ -32,65 +26,35 @@ fail() {
   failures=$((failures + 1))
 }
 
-# Turns the %XX of a URL back into bytes.
-decode_url() {
-  printf '%s' "$1" | perl -pe 's/%([0-9A-Fa-f]{2})/chr(hex($1))/ge'
-}
-
-pages=0
-for page in "$set_dir"/*.htm; do
-  pages=$((pages + 1))
-  name=$(basename "$page")
-  if ! xmllint --html --noout "$page" >"$work/parse.log" 2>&1 || [ -s "$work/parse.log" ]; then
-    fail "$name does not parse cleanly"
-    cat "$work/parse.log"
-  else
-    echo "ok: $name parses"
-  fi
-  # Every href and src of the page.
-  xmllint --html --xpath '//a/@href | //img/@src' "$page" 2>/dev/null | tr ' ' '\n' |
-    sed -n 's/^\(href\|src\)="\(.*\)"$/\2/p' >"$work/links" || true
-  while IFS= read -r link; do
-    [ -n "$link" ] || continue
-    target=${link%%#*}
-    file=$(decode_url "$target")
-    if [ ! -f "$set_dir/$file" ]; then
-      fail "$name links to '$link', which is no file of the set"
-      continue
-    fi
-    case "$link" in
-      *#*)
-        anchor=${link#*#}
-        if xmllint --html --xpath "//a[@name='$anchor']" "$set_dir/$file" >/dev/null 2>&1; then
-          echo "ok: $name -> $link"
-        else
-          fail "$name links to '$link', whose page has no such anchor"
-        fi
-        ;;
-      *) echo "ok: $name -> $link" ;;
-    esac
-  done <"$work/links"
-done
-[ "$pages" -ge 4 ] || fail "$pages pages, at least 4 expected (contents and three pages)"
-
-for picture in "$set_dir"/*.jpg; do
-  if djpeg -outfile "$work/picture.ppm" "$picture" 2>"$work/djpeg.log"; then
-    echo "ok: $(basename "$picture") decodes ($(head -c 20 "$work/picture.ppm" | sed -n 2p))"
-  else
-    fail "$(basename "$picture") does not decode"
-    cat "$work/djpeg.log"
-  fi
-done
+# The parse, link and picture checks: the contents page and three pages at least.
+sh "$(dirname "$0")/html_set_check.sh" "$set_dir" 4 || fail "the page set does not pass its checks"
 
 # The texts as a browser shows them: no mark-up character escaped twice, none left raw.
 grep -qF 'Net &lt;gross&gt; &amp; tax &#8364;<br />' "$set_dir/Samp1.htm" || fail "the text's escapes are not as written"
+
+# A list paged over list pages, and every image map that a tile uses on its page with its areas.
+[ -f "$set_dir/Samp4_2.htm" ] || fail "the list was not paged over its list pages"
+maps=0
+for page in "$set_dir"/*.htm; do
+  xmllint --html --xpath '//img/@usemap' "$page" 2>/dev/null | tr ' ' '\n' |
+    sed -n 's/^usemap="#\(.*\)"$/\1/p' >"$work/maps" || true
+  while IFS= read -r map; do
+    maps=$((maps + 1))
+    if xmllint --html --xpath "//map[@name='$map']/area" "$page" >/dev/null 2>&1; then
+      echo "ok: $(basename "$page") has the map $map with its areas"
+    else
+      fail "$(basename "$page") uses the map $map, which it does not hold with areas"
+    fi
+  done <"$work/maps"
+done
+[ "$maps" -ge 2 ] || fail "$maps image maps, the two tiles of the drawing expected"
 
 [ "$failures" -eq 0 ] || exit 1
 
 for browser in chromium chromium-browser; do
   if command -v "$browser" >/dev/null 2>&1; then
     mkdir -p "$out"
-    for shot in "Sample Report.htm:contents.png" "Samp1.htm:page1.png"; do
+    for shot in "Sample Report.htm:contents.png" "Samp1.htm:page1.png" "Samp5.htm:pictures.png"; do
       page=${shot%%:*}
       png="$out/${shot#*:}"
       rm -f "$png"

@@ -1,25 +1,18 @@
 #!/bin/sh
-# Real readers of the stand-in host's report on the sample model: LibreOffice turns it into PDF
-# (pdftotext and pdfinfo then show its texts and pages) and pandoc reads its headings and tables.
-# Usage: rpthost_readers.sh <rpthost program> <model file>. Exits 77 (skipped) only when a reader
-# is missing.
+# Real readers of the stand-in host's reports on the sample model. The HTML page set passes the
+# parse, link and picture checks of html_set_check.sh and holds the model's texts; the RTF report
+# is turned into PDF by LibreOffice (pdftotext and pdfinfo then show its texts and pages) and read
+# by pandoc (its headings and tables).
+# Usage: rpthost_readers.sh <rpthost program> <model file>. Exits 77 (skipped) only when an RTF
+# reader is missing, after the page set has passed.
 set -eu
 
 program=$1
 model=$2
-for tool in libreoffice pdftotext pdfinfo pandoc; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/varod9-rpthost-readers-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 report="$work/sample.rtf"
-
-"$program" generate --model "$model" -o "$report"
-test -s "$report" || { echo "no report was written"; exit 1; }
 
 failures=0
 expect() { # reader text wanted
@@ -30,6 +23,28 @@ expect() { # reader text wanted
     failures=$((failures + 1))
   fi
 }
+
+# The page set: the contents page, a page for the list and one per entity (32).
+mkdir "$work/set"
+"$program" generate --model "$model" --format html -o "$work/set/sample.htm"
+test -s "$work/set/sample.htm" || { echo "no page set was written"; exit 1; }
+sh "$(dirname "$0")/html_set_check.sh" "$work/set" 34 || failures=$((failures + 1))
+cat "$work"/set/*.htm >"$work/set.html"
+# The title page, the contents and the headings of the first and last entities.
+for text in "Online shop" "Sample Author" "Version 1.0" "Customer" "AuditEntry"; do
+  expect "the page set" "$work/set.html" "$text"
+done
+
+for tool in libreoffice pdftotext pdfinfo pandoc; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "skipped: $tool is not installed"
+    [ "$failures" -eq 0 ] || exit 1
+    exit 77
+  fi
+done
+
+"$program" generate --model "$model" -o "$report"
+test -s "$report" || { echo "no report was written"; exit 1; }
 
 libreoffice -env:UserInstallation="file://$work/profile" --headless --convert-to pdf --outdir "$work" "$report" \
   >"$work/libreoffice.log" 2>&1 || { cat "$work/libreoffice.log"; exit 1; }

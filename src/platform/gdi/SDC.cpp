@@ -519,3 +519,29 @@ bool SDC::StretchBlt(int32_t x, int32_t y, int32_t width, int32_t height, const 
 bool SDC::PlayEnhMetaFile(const SMetaFile& metaFile, const RECT& rect) {
     return SEmfPlayer::Play(*this, metaFile.GetBits(), rect);
 }
+
+int32_t SDC::StartDoc(const DOCINFOA* info) {
+    return m_backEnd && info ? m_backEnd->StartDoc(*info) : SP_ERROR;
+}
+
+int32_t SDC::StartPage() {
+    return m_backEnd ? m_backEnd->StartPage() : SP_ERROR;
+}
+
+int32_t SDC::EndPage() {
+    return m_backEnd ? m_backEnd->EndPage() : SP_ERROR;
+}
+
+int32_t SDC::EndDoc() {
+    return m_backEnd ? m_backEnd->EndDoc() : SP_ERROR;
+}
+
+int32_t SDC::AbortDoc() {
+    return m_backEnd ? m_backEnd->AbortDoc() : SP_ERROR;
+}
+
+int32_t SDC::SetAbortProc(ABORTPROC proc) {
+    if (!m_backEnd) return SP_ERROR;
+    m_abortProc = proc;
+    return 1;
+}

@@ -15,10 +15,15 @@
 #include "platform/gdi/TEXTMETRICA.h"
 
 class SBitmapSurface;
+class SDC;
 class SFontEngine;
 class SFontOld;
 class SLogicalFont;
 class SMetaFile;
+
+// The abort procedure of a print job: given the job's device context and an error code (0 when
+// there is none), it answers non-zero to go on printing and 0 to abort.
+using ABORTPROC = int32_t (*)(SDC* dc, int32_t error);
 
 class SDC {
 public:
@@ -126,6 +131,21 @@ public:
     // Plays a metafile into a logical rectangle.
     bool PlayEnhMetaFile(const SMetaFile& metaFile, const RECT& rect);
 
+    // Print jobs on a printer's device context (SPdfBackEnd.h): StartDoc answers the job's number,
+    // the others a value above 0; SP_ERROR without a printer back end, for a null record, or
+    // when the job cannot go on. The abort procedure is kept for the print loop to call between
+    // pages.
+    int32_t StartDoc(const DOCINFOA* info);
+    int32_t StartPage();
+    int32_t EndPage();
+    int32_t EndDoc();
+    int32_t AbortDoc();
+    int32_t SetAbortProc(ABORTPROC proc);
+    ABORTPROC GetAbortProc() const { return m_abortProc; }
+    // Whether the context is printing (its pages go to a printer or a print preview).
+    bool IsPrinting() const { return m_printing; }
+    void SetPrinting(bool printing) { m_printing = printing; }
+
 private:
     void SetFixedExtents();
     void AdjustIsotropic();
@@ -165,6 +185,8 @@ private:
     HGDIOBJ m_bitmapHandle = nullptr;
     POINT m_position;
     std::optional<RECT> m_clip;  // device pixels
+    ABORTPROC m_abortProc = nullptr;
+    bool m_printing = false;
 
     // The realisation of m_font, and what it was made for.
     mutable std::shared_ptr<const SRealisedFont> m_realised;

@@ -1,13 +1,14 @@
 #pragma once
 // What a device context draws on. The device context does the mapping, the object selection and
 // the measuring; a back end receives finished drawing operations in device pixels. A cairo
-// surface paints them (an image, a bitmap, a PDF page for printers to come); a recording back end
-// keeps them as metafile records to play onto another device context.
+// surface paints them (an image, a bitmap, a PDF page of a print job); a recording back end keeps
+// them as metafile records to play onto another device context.
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/gdi/DOCINFOA.h"
 #include "platform/gdi/GdiDefs.h"
 #include "platform/gdi/LOGFONTA.h"
 #include "platform/gdi/SDeviceCaps.h"
@@ -60,4 +61,11 @@ public:
     virtual bool DrawImage(const SImageRun& image) { return (void)image, false; }
     // Limits later drawing to a device rectangle; null draws everywhere again.
     virtual void SetClip(const RECT* clip) { (void)clip; }
+
+    // Print jobs, on a printer's back end; any other refuses them (SP_ERROR).
+    virtual int32_t StartDoc(const DOCINFOA& info) { return (void)info, SP_ERROR; }
+    virtual int32_t StartPage() { return SP_ERROR; }
+    virtual int32_t EndPage() { return SP_ERROR; }
+    virtual int32_t EndDoc() { return SP_ERROR; }
+    virtual int32_t AbortDoc() { return SP_ERROR; }
 };

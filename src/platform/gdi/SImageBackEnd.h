@@ -4,14 +4,13 @@
 // reading, so a device context that only measures (the screen) costs nothing. A memory back end
 // draws on the bitmap selected into it and keeps the capabilities of its reference device.
 #include <memory>
-#include <optional>
 
-#include "platform/gdi/SDCBackEnd.h"
+#include "platform/base/SString.h"
+#include "platform/gdi/SCairoBackEnd.h"
 
 typedef struct _cairo_surface cairo_surface_t;
-typedef struct _cairo cairo_t;
 
-class SImageBackEnd : public SDCBackEnd {
+class SImageBackEnd : public SCairoBackEnd {
 public:
     SImageBackEnd(int32_t width, int32_t height, int32_t logPixelsX, int32_t logPixelsY,
                   int32_t technology = DT_RASDISPLAY);
@@ -22,12 +21,7 @@ public:
     SImageBackEnd& operator=(const SImageBackEnd&) = delete;
 
     const SDeviceCaps& GetCaps() const override { return m_caps; }
-    bool DrawText(const STextRun& run) override;
-    bool FillRect(const RECT& rect, COLORREF colour) override;
     COLORREF GetPixel(int32_t x, int32_t y) const override;
-    bool DrawShape(const SShape& shape) override;
-    bool DrawImage(const SImageRun& image) override;
-    void SetClip(const RECT* clip) override;
 
     bool IsMemory() const { return m_memory; }
     // Memory back ends: draws on `bitmap` from now on (null: nothing); answers the previous one.
@@ -39,13 +33,17 @@ public:
     cairo_surface_t* GetSurface() const;
     static constexpr int64_t kMaxPixels = int64_t(1) << 28;
 
-private:
-    // A drawing context on the surface, clipped; null when there is no surface.
-    cairo_t* NewContext() const;
+    // Writes the pixels as a PNG file (a preview page kept as a picture), through the platform's
+    // file stream, so that a failed save leaves the target as it was. Throws SEIOException with
+    // the path when there are no pixels or the file cannot be written.
+    void SaveAsPng(const SString& path) const;
 
+protected:
+    cairo_t* NewSurfaceContext() const override;
+
+private:
     SDeviceCaps m_caps;
     bool m_memory = false;
     std::shared_ptr<const SBitmapSurface> m_bitmap;
-    std::optional<RECT> m_clip;
     mutable cairo_surface_t* m_surface = nullptr;
 };

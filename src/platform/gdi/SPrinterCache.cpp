@@ -1,9 +1,12 @@
 #include "platform/gdi/SPrinterCache.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 
 #include "platform/base/SRegistry.h"
 #include "platform/base/SUserRegistry.h"
+#include "platform/gdi/SPdfBackEnd.h"
 
 const char* const SPrinterCache::kDefaultPrinterName = "Virtual Printer";
 
@@ -47,6 +50,14 @@ int32_t Dots(int32_t hundredthsOfMillimetre, int32_t dotsPerInch) {
 
 SString SPrinterCache::RegistryKey() {
     return SString(SUserRegistry::sApplicationRoot) + "Printer";
+}
+
+SString SPrinterCache::GetOutputFolder() {
+    SRegistry key(HKEY_CURRENT_USER, RegistryKey(), 0);
+    SString folder;
+    if (key.IsOpen() && key.GetProfile("Output Folder", &folder, "") && !folder.IsEmpty()) return folder;
+    const char* temporary = ::getenv("TMPDIR");
+    return temporary && *temporary ? SString(temporary) : SString("/tmp");
 }
 
 SPrinterCache::SPrinterCache(int32_t cacheSize, const SPAGESETUPDLG& defaults)
@@ -161,6 +172,39 @@ SDeviceCaps SPrinterCache::GetDeviceCaps() const {
     caps.physicalOffsetX = left;
     caps.physicalOffsetY = top;
     return caps;
+}
+
+void SPrinterCache::SetDevSettings(const SDevSettings& settings) {
+    SetPrinterName(settings.printerName);
+    SetResolution(settings.resolution);
+    if (settings.pageSize.x > 0 && settings.pageSize.y > 0 && settings.pageSize.x <= kMaxPaperLength &&
+        settings.pageSize.y <= kMaxPaperLength)
+        SetPageSize(settings.pageSize);
+    else
+        SetPaperSize(settings.paperSize);
+    SetOrientation(settings.orientation);
+}
+
+bool SPrinterCache::GetPrinterDeviceDefaults(ISDialog* dialog) const {
+    if (!dialog) return false;
+    dialog->SetDevSettings(GetDevSettings());
+    return true;
+}
+
+int32_t SPrinterCache::DoPrintDialog(ISDialog* dialog) {
+    constexpr int32_t kOk = 1;
+    constexpr int32_t kCancel = 2;
+    if (!dialog) return kCancel;
+    dialog->SetDevSettings(GetDevSettings());
+    const int32_t result = dialog->DoModal();
+    if (result == kOk) SetDevSettings(dialog->GetDevSettings());
+    return result;
+}
+
+std::unique_ptr<SDCBackEnd> SPrinterCache::CreatePrinterDC(const SDevSettings& settings) {
+    SPrinterCache printer(8, SPAGESETUPDLG::m_Default);
+    printer.SetDevSettings(settings);
+    return std::make_unique<SPdfBackEnd>(printer.GetDeviceCaps());
 }
 
 bool SPrinterCache::GetPaperDimensions(int32_t paper, POINT* size) {

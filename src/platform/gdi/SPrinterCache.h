@@ -5,29 +5,48 @@
 //
 // The setters store what they are given, in any order, as a template loads its page set-up into
 // the cache; only values read from the settings store are checked, and the device capabilities
-// keep the printable area at least one dot whatever the values. Dialogs that edit the set-up
-// come with the interaction layer.
+// keep the printable area at least one dot whatever the values. The print and page set-up
+// dialogs of the interaction layer carry the printer's device settings and make its device
+// contexts, whose print jobs write PDF files (SPdfBackEnd.h).
 #include <cstdint>
+#include <memory>
 
 #include "platform/base/SString.h"
 #include "platform/gdi/GdiDefs.h"
 #include "platform/gdi/SDeviceCaps.h"
 #include "platform/gdi/SPAGESETUPDLG.h"
 
+class SDCBackEnd;
 class SRegistry;
 
 class SPrinterCache {
 public:
-    // The device settings that the print and page set-up dialogs carry: which printer, and its
-    // paper and orientation. Empty (no name, codes 0) until a printer's settings are taken.
+    // The device settings that the print and page set-up dialogs carry: which printer, its paper
+    // (code, and size as the page is oriented), orientation and resolution. Empty (no name, 0s)
+    // until a printer's settings are taken.
     struct SDevSettings {
         SString printerName;
         int32_t paperSize = 0;
         int32_t orientation = 0;
+        POINT pageSize;
+        int32_t resolution = 0;
+    };
+
+    // What the printer needs of a dialog that shows its settings: the settings it carries and
+    // its modal run (IDOK 1 or IDCANCEL 2).
+    class ISDialog {
+    public:
+        virtual ~ISDialog() = default;
+        virtual int32_t DoModal() = 0;
+        virtual const SDevSettings& GetDevSettings() const = 0;
+        virtual void SetDevSettings(const SDevSettings& settings) = 0;
     };
 
     // The application root followed by "Printer".
     static SString RegistryKey();
+    // The folder where print jobs not printed to a file are written: the settings store's
+    // "Output Folder" under RegistryKey(), else the system's folder for temporary files.
+    static SString GetOutputFolder();
     static const char* const kDefaultPrinterName;
     static constexpr int32_t kDefaultResolution = 600;
     // Limits of the values accepted from the settings store.
@@ -67,7 +86,19 @@ public:
     // is kept as it is and leaves the size alone; false for 0 or less.
     bool SetPaperSize(int32_t paper);
 
-    SDevSettings GetDevSettings() const { return {m_printerName, m_paperSize, m_orientation}; }
+    SDevSettings GetDevSettings() const { return {m_printerName, m_paperSize, m_orientation, m_pageSize, m_resolution}; }
+    // Takes what the settings give (a name, a resolution, a page size or else a known paper, an
+    // orientation), leaving the rest as it is.
+    void SetDevSettings(const SDevSettings& settings);
+    // Gives a dialog this printer's settings. The virtual printer is always there: false only
+    // without a dialog.
+    bool GetPrinterDeviceDefaults(ISDialog* dialog) const;
+    // Runs a print dialog that starts from this printer's settings; at OK the settings chosen
+    // become the printer's. The dialog's answer; IDCANCEL (2) without a dialog.
+    int32_t DoPrintDialog(ISDialog* dialog);
+    // A device context of the printer with these settings, the rest as the settings store holds
+    // it: the back end of its print jobs (SDC::Attach takes it).
+    static std::unique_ptr<SDCBackEnd> CreatePrinterDC(const SDevSettings& settings);
 
     const SString& GetPrinterName() const { return m_printerName; }
     bool SetPrinterName(const SString& name);  // false for an empty name

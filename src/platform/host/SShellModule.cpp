@@ -1,10 +1,32 @@
 #include "platform/host/SShellModule.h"
 
+#include <algorithm>
+
+#include "platform/base/SECOMException.h"
+#include "platform/host/IConnectionPoint.h"
+#include "platform/host/IConnectionPointContainer.h"
+#include "platform/host/SShellViewClass.h"
+
+SShellModule::~SShellModule() {
+    // The host must not keep a sink that is about to go, so the events are disconnected while the
+    // host frame is still there to reach the connection point.
+    try {
+        ConnectEvents(0);
+    } catch (...) {
+    }
+    m_viewClasses.clear();
+    m_hostFrame.Clear();
+}
+
 HRESULT SShellModule::QueryInterface(const GUID& riid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (riid != IUnknown::iid && riid != ISShellModule::iid) return E_NOINTERFACE;
-    *out = static_cast<ISShellModule*>(this);
+    if (riid == IUnknown::iid || riid == ISShellModule::iid)
+        *out = static_cast<ISShellModule*>(this);
+    else if (riid == ISShellModuleExt::iid && m_extFaceEnabled)
+        *out = static_cast<ISShellModuleExt*>(this);
+    else
+        return E_NOINTERFACE;
     AddRef();
     return S_OK;
 }
@@ -46,12 +68,61 @@ HRESULT SShellModule::OnActionPathFromHost(uint32_t action, const char16_t* path
 
 HRESULT SShellModule::GetNextViewClass(int32_t* position, ISShellViewClass** viewClass) {
     if (!position || !viewClass) return E_POINTER;
-    // The module offers no kind of view until the editor views arrive.
     *viewClass = nullptr;
-    return S_FALSE;
+    if (*position < 0 || *position >= GetViewClassCount()) return S_FALSE;
+    *viewClass = m_viewClasses[static_cast<size_t>(*position)].Get();
+    ++*position;
+    return S_OK;
 }
 
 HRESULT SShellModule::Terminate() {
+    // Disconnecting also gives back the reference that the host's hold on the sink counts, which
+    // may be the last but the caller's: the module keeps itself alive until it is done.
+    AddRef();
+    HRESULT hr = S_OK;
+    try {
+        ConnectEvents(0);
+    } catch (const SECOMException& e) {
+        hr = e.GetHResult();
+    }
     m_hostFrame.Clear();
-    return S_OK;
+    Release();
+    return hr;
+}
+
+int32_t SShellModule::AddViewClass(SShellViewClass* viewClass) {
+    ISShellViewClass* face = viewClass ? viewClass->GetViewClassFace() : nullptr;
+    if (!face) return 0;
+    m_viewClasses.emplace_back(face);
+    viewClass->AttachModule(this);
+    return 1;
+}
+
+int32_t SShellModule::RemoveViewClass(SShellViewClass* viewClass) {
+    ISShellViewClass* face = viewClass ? viewClass->GetViewClassFace() : nullptr;
+    const auto found = std::find_if(m_viewClasses.begin(), m_viewClasses.end(),
+                                    [face](const SComWrap<ISShellViewClass>& held) { return face && held.Get() == face; });
+    if (found == m_viewClasses.end()) return 0;
+    m_viewClasses.erase(found);
+    return 1;
+}
+
+int32_t SShellModule::ConnectEvents(int32_t connect) {
+    if (connect ? m_cookie != 0 : m_cookie == 0) return 0;
+    if (!m_hostFrame) return 0;
+    SComWrap<IConnectionPointContainer> container;
+    const HRESULT hr = m_hostFrame->QueryInterface(IConnectionPointContainer::iid, reinterpret_cast<void**>(&container));
+    if (FAILED(hr) && hr != E_NOINTERFACE) throw SECOMException(hr);
+    if (!container) return 0;
+    SComWrap<IConnectionPoint> point;
+    if (FAILED(container->FindConnectionPoint(ISShellEvents::iid, &point))) return 0;
+    if (!point) throw SECOMException(E_POINTER);
+    // What the connection point answers does not change the outcome: the sink was offered.
+    if (connect) {
+        point->Advise(&m_sink, &m_cookie);
+    } else {
+        point->Unadvise(m_cookie);
+        m_cookie = 0;
+    }
+    return 1;
 }

@@ -4,6 +4,7 @@
 
 class SStaticCtrl : public SWnd {
 public:
+    using SWnd::Create;
     int32_t Create(const char* text, uint32_t style, const RECT& rect, SWnd* parent, uint32_t id) {
         return SWnd::Create("STATIC", text, style, rect, parent, id);
     }

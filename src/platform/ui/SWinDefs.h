@@ -136,6 +136,25 @@ inline constexpr uint32_t WS_DISABLED = 0x08000000;
 inline constexpr uint32_t WS_BORDER = 0x00800000;
 inline constexpr uint32_t WS_VSCROLL = 0x00200000;
 inline constexpr uint32_t WS_TABSTOP = 0x00010000;
+inline constexpr uint32_t WS_CAPTION = 0x00C00000;
+inline constexpr uint32_t WS_HSCROLL = 0x00100000;
+inline constexpr uint32_t WS_SYSMENU = 0x00080000;
+inline constexpr uint32_t WS_THICKFRAME = 0x00040000;
+inline constexpr uint32_t WS_GROUP = 0x00020000;
+inline constexpr uint32_t DS_SETFONT = 0x0040;
+inline constexpr uint32_t DS_MODALFRAME = 0x0080;
+inline constexpr uint32_t BS_PUSHBUTTON = 0x0000;
+inline constexpr uint32_t BS_DEFPUSHBUTTON = 0x0001;
+inline constexpr uint32_t ES_MULTILINE = 0x0004;
+inline constexpr uint32_t ES_AUTOVSCROLL = 0x0040;
+inline constexpr uint32_t ES_AUTOHSCROLL = 0x0080;
+inline constexpr uint32_t ES_READONLY = 0x0800;
+inline constexpr uint32_t ES_WANTRETURN = 0x1000;
+inline constexpr uint32_t SS_LEFT = 0x0000;
+inline constexpr uint32_t CBS_AUTOHSCROLL = 0x0040;
+inline constexpr uint32_t LBS_NOINTEGRALHEIGHT = 0x0100;
+inline constexpr uint32_t ACS_TRANSPARENT = 0x0002;
+inline constexpr uint32_t ACS_AUTOPLAY = 0x0004;
 inline constexpr uint32_t BS_CHECKBOX = 0x0002;
 inline constexpr uint32_t BS_AUTOCHECKBOX = 0x0003;
 inline constexpr uint32_t BS_RADIOBUTTON = 0x0004;
@@ -158,6 +177,8 @@ inline constexpr int32_t SW_SHOW = 5;
 
 // Size types of WM_SIZE.
 inline constexpr uint32_t SIZE_RESTORED = 0;
+inline constexpr uint32_t SIZE_MINIMIZED = 1;
+inline constexpr uint32_t SIZE_MAXIMIZED = 2;
 
 // The header of every WM_NOTIFY record.
 struct NMHDR {

@@ -8,7 +8,6 @@
 
 namespace {
 constexpr int32_t kItemHeight = 16;
-constexpr uint32_t WS_GROUP = 0x00020000;
 
 bool StartsWithNoCase(const SString& text, const char* prefix) {
     size_t n = std::strlen(prefix);

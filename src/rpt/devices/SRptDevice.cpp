@@ -68,7 +68,11 @@ HRESULT SRptDevice::Generate() {
     });
 }
 
-HRESULT SRptDevice::RunSteps() {
+HRESULT SRptDevice::GenerateUntilFinish() {
+    return SExceptionResult::Guard([&] { return RunSteps(false); });
+}
+
+HRESULT SRptDevice::RunSteps(bool withEnd) {
     // The steps in the order of a run; the first negative result ends it, positive ones do not.
     HRESULT (SRptDevice::*const steps[])() = {
         &SRptDevice::BeginGeneration,
@@ -82,6 +86,7 @@ HRESULT SRptDevice::RunSteps() {
     };
     uint32_t pass = RPTSCAN_KIND_FIRST_PASS;
     for (auto step : steps) {
+        if (!withEnd && step == &SRptDevice::EndGeneration) break;
         const HRESULT hr = step ? (this->*step)() : RunPass(pass++);
         if (hr < 0) return hr;
     }

@@ -72,6 +72,9 @@ public:
     uint32_t Release() override;
 
     HRESULT Generate() override;
+    // The steps of a run but the end step, so that what the run made stays for its reader (the
+    // print preview shows the pages afterwards): the first negative result, else 0.
+    HRESULT GenerateUntilFinish();
     HRESULT GetFieldText(int32_t nFieldNumber, SString* pText) override;
     HRESULT GetReport(ISRptReport** ppReport) override;
     HRESULT GetGenerationClient(ISRptGenerationClient** ppClient) override;
@@ -192,7 +195,7 @@ private:
     // One pass's walk of a template.
     HRESULT WalkTemplate(uint32_t kind, ISRptTemplate* pTemplate);
 
-    HRESULT RunSteps();
+    HRESULT RunSteps(bool withEnd = true);
     // One pass over the templates: kind 1 the first, kind 2 the second.
     HRESULT RunPass(uint32_t kind);
     HRESULT RunTemplate(uint32_t kind, int32_t nIndex);

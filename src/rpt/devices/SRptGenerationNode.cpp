@@ -87,6 +87,9 @@ SRptGenerationNode* SRptGenerationNode::GetNextSibling() const {
 SRptGenerationNode* SRptGenerationNode::AppendChild(std::unique_ptr<SRptGenerationNode> child) {
     child->m_parent = this;
     child->m_position = m_children.size();
+    // Counted as they come, so that numbering a node never walks its siblings: a report of many
+    // sections would otherwise take time by the square of their number.
+    if (child->IsContentsEntry()) ++m_contentsChildren;
     m_children.push_back(std::move(child));
     return m_children.back().get();
 }
@@ -106,10 +109,7 @@ bool SRptGenerationNode::IsTemplateNode() const {
 }
 
 int32_t SRptGenerationNode::CountContentsEntries(const SRptGenerationNode* parent) {
-    int32_t count = 0;
-    for (const auto& child : parent->m_children)
-        if (child->IsContentsEntry()) ++count;
-    return count;
+    return parent->m_contentsChildren;
 }
 
 int32_t SRptGenerationNode::CountNumberedSiblings() const {

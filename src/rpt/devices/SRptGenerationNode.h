@@ -51,7 +51,8 @@ public:
     int32_t GetLevel() const;
     uint32_t GetSerial() const { return m_serial; }
     void SetSerial(uint32_t serial) { m_serial = serial; }
-    // The node's ordinal among the numbered nodes it is counted with (already inserted).
+    // The node's ordinal among the numbered nodes it is counted with (already inserted); whether
+    // a node is numbered is decided when it is appended.
     int32_t CountNumberedSiblings() const;
     // Whether the item carries these module and item ids and the helper this object id.
     bool MatchesObject(const SString& moduleId, const SString& itemId, const GUID& objectId) const;
@@ -85,4 +86,5 @@ private:
     SRptGenerationNode* m_parent = nullptr;
     size_t m_position = 0;  // among the parent's children
     std::vector<std::unique_ptr<SRptGenerationNode>> m_children;
+    int32_t m_contentsChildren = 0;  // children that are contents entries, as they were appended
 };

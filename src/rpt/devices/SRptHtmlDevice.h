@@ -19,22 +19,25 @@
 #include "rpt/devices/SRptHtmlContentsEntry.h"
 #include "rpt/devices/SRptHtmlEscaper.h"
 #include "rpt/devices/SRptHtmlPageNames.h"
+#include "varod9/ISRptPara.h"
 
 class SDC;
 class SOutputStringStream;
+class SRptGraphicBitmap;
 struct ISRptCustom;
+struct RPTHOTZONELINK;
 struct ISRptFolder;
 struct ISRptForm;
 struct ISRptGraphicFile;
 struct ISRptGrpText;
 struct ISRptGrpTitle;
 struct ISRptList;
-struct ISRptPara;
 struct ISRptTable;
 struct ISRptText;
 struct ISRptTextFile;
 struct ISRptTitle;
 struct ISRptUserGraphic;
+class SRptOutputHelperTable;
 
 // The codes of OutputParagraph; the bit RPTHTMLPARA_NOBOX forbids the paragraph's box.
 inline constexpr uint32_t RPTHTMLPARA_BEGIN = 1;
@@ -90,10 +93,23 @@ public:
     HRESULT WriteGroupText(ISRptGrpText* pItem, SRptGenerationNode* pNode);
     HRESULT WriteGroupTitle(ISRptGrpTitle* pItem, SRptGenerationNode* pNode);
     HRESULT WriteFolder(ISRptFolder* pItem, SRptGenerationNode* pNode);
-    // Tables, lists and pictures: their title block; their rows and tiles have writers to come.
-    HRESULT WriteTableTitle(ISRptCustom* pItem, SRptGenerationNode* pNode);
+    // A table's title block and the rows of its node's grid: the heading rows, then `nCount` rows
+    // from the data row `nFirst`.
+    HRESULT WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode, int32_t nFirst, int32_t nCount);
+    // A form in one table.
+    HRESULT WriteForm(ISRptForm* pItem, SRptGenerationNode* pNode);
+    // A list in slices of the rows per list page: a list of one slice or less stays on the page;
+    // a longer one puts each slice on a list page of its own, with a line of links to the others.
+    HRESULT WriteList(ISRptList* pItem, SRptGenerationNode* pNode, SRptGenerationNode* pNext);
+    // A graphic file: its path, its picture referred to where it lies, or both.
     HRESULT WriteGraphicFile(ISRptGraphicFile* pItem, SRptGenerationNode* pNode);
+    // A user graphic played into tiles saved as JPEG files, each with an image map of the
+    // module's zones that lead to the nodes they refer to.
     HRESULT WriteUserGraphic(ISRptUserGraphic* pItem, SRptGenerationNode* pNode);
+    // One tile of a grid of `nRows` by `nColumns`: saved as the next picture file and written as
+    // a cell of the grid's table, with `pZones` (in the tile's pixels) as its map.
+    HRESULT WriteTile(ISRptUserGraphic* pItem, SRptGraphicBitmap* pPicture, int32_t nRows, int32_t nColumns,
+                      int32_t nRow, int32_t nColumn, const std::vector<RPTHOTZONELINK>& zones, const SString* pAltText);
 
     const std::vector<SRptHtmlContentsEntry>& GetContentsEntries() const { return m_contents; }
     bool IsAnchored(SRptGenerationNode* pNode) const { return m_anchored.count(pNode) != 0; }
@@ -147,8 +163,9 @@ private:
     void EndPageStream();
     // Where the loop goes after `pNext`'s predecessor.
     SRptGenerationNode* NextLoopNode(SRptGenerationNode* pNext);
-    // Whether the page loop opens a page for the node (content that the writers write).
-    bool OpensPage(SRptGenerationNode* pNode);
+    // Whether the page loop opens a page for the node (content that the writers write), which
+    // follows `pPrev`.
+    bool OpensPage(SRptGenerationNode* pNode, SRptGenerationNode* pPrev);
     // Whether the node's item is a list longer than one list page.
     bool IsLongList(SRptGenerationNode* pNode);
     bool IsTemplateNode(SRptGenerationNode* pNode);
@@ -163,6 +180,16 @@ private:
     HRESULT WriteBlock(ISRptPara* pPara, Content&& content);
     // A heading block of an item whose text comes from the node's output helper.
     HRESULT WriteHelperTitle(ISRptItem* pItem, SRptGenerationNode* pNode, bool bRepeat);
+    // The border width in pixels of a paragraph's BorderWidth (hundredths of a millimetre).
+    static int32_t BorderPixels(ISRptPara* pPara);
+    // The paragraph at a position of an item's paragraphs; a failing look-up is thrown.
+    static SComWrap<ISRptPara> ParaAt(IUnknown* pContainer, int32_t nPos);
+    // One row of a table's grid, cell by cell.
+    void WriteTableRow(SRptOutputHelperTable* pHelper, int32_t nRow);
+    // The line of links between the slices of a paged list, on the page of slice `nSlice`.
+    void WriteListNavigation(SRptGenerationNode* pNode, int32_t nSlice, int32_t nSlices, int32_t nGroupSize);
+    // A link to a page of the set (its name percent-encoded) around a text escaped as text.
+    SString Link(const SString& sPage, const SString& sText) const;
     // The text of a text file item, or the message that stands for it.
     SString ReadTextFile(const SString& sPath);
 
@@ -187,3 +214,13 @@ private:
 
     friend class SRptHtmlDeviceTestAccess;
 };
+
+template <class Content>
+inline HRESULT SRptHtmlDevice::WriteBlock(ISRptPara* pPara, Content&& content) {
+    OutputParagraph(pPara, RPTHTMLPARA_BEGIN);
+    OutputParagraph(pPara, RPTHTMLPARA_FONT_BEGIN);
+    const HRESULT hr = content();
+    OutputParagraph(pPara, RPTHTMLPARA_FONT_END);
+    OutputParagraph(pPara, RPTHTMLPARA_END);
+    return hr;
+}

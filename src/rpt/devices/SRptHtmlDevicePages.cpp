@@ -9,6 +9,7 @@
 #include "rpt/devices/SRptHtmlDevice.h"
 #include "rpt/devices/SRptOutputHelperTable.h"
 #include "rpt/objs/items/SRptItemMem.h"
+#include "rpt/objs/items/SRptPageBreakMem.h"
 #include "rpt/objs/tables/SRptListMem.h"
 
 namespace {
@@ -125,7 +126,7 @@ HRESULT SRptHtmlDevice::RunPageLoop() {
         SRptGenerationNode* next = SRptGenerationTree::GetNextInTreeOrder(cur);
         const bool closeAfter = next && ((!next->GetItem() && prev != root) || IsLongList(next));
         if (cur != root) {
-            if (!m_bPageOpen && OpensPage(cur)) StartPage(cur);
+            if (!m_bPageOpen && OpensPage(cur, prev)) StartPage(cur);
             NotePage(cur);
             WriteNode(cur, prev, next);
             if (next && closeAfter && m_bPageOpen) ClosePage(cur, next);
@@ -171,8 +172,11 @@ SRptGenerationNode* SRptHtmlDevice::NextLoopNode(SRptGenerationNode* pNext) {
     return pNext;
 }
 
-bool SRptHtmlDevice::OpensPage(SRptGenerationNode* pNode) {
-    return pNode->GetItem() && !IsTemplateNode(pNode) && !IsNodeSpecial(pNode);
+bool SRptHtmlDevice::OpensPage(SRptGenerationNode* pNode, SRptGenerationNode* pPrev) {
+    const SComWrap<ISRepObject> object = ObjectOf(pNode);
+    if (!object || IsTemplateNode(pNode) || IsNodeSpecial(pNode)) return false;
+    // A paged list has closed its last list page: a page break right after it has no page to end.
+    return !(object->GetClassID() == CLSID_SRptPageBreak && IsLongList(pPrev));
 }
 
 bool SRptHtmlDevice::IsLongList(SRptGenerationNode* pNode) {

@@ -47,11 +47,6 @@ constexpr int16_t kAlignCentre = 4;
 constexpr int32_t kDisplayPathAndPicture = 0;
 constexpr int32_t kDisplayPath = 2;
 
-// The border width in pixels of a paragraph's BorderWidth (hundredths of a millimetre).
-int32_t BorderPixels(ISRptPara* pPara) {
-    return static_cast<int32_t>(pPara->GetBorderWidth() * 56.693 * 0.0005 + 0.5);
-}
-
 // The HTML font size (1 to 7) of a height in points.
 int32_t HtmlFontSize(int32_t height) {
     static constexpr int32_t kLimits[] = {8, 10, 12, 14, 18, 24};
@@ -61,17 +56,6 @@ int32_t HtmlFontSize(int32_t height) {
         ++size;
     }
     return size;
-}
-
-// The paragraph at a position of an item's paragraphs; a failing look-up is thrown.
-SComWrap<ISRptPara> ParaAt(IUnknown* pContainer, int32_t nPos) {
-    SComWrap<ISRptParaContainer> container;
-    container = pContainer;
-    if (!container) SComThrow(E_POINTER);
-    SComWrap<ISRptPara> para;
-    const HRESULT hr = container->GetParaAtPos(nPos, &para);
-    if (FAILED(hr)) SComThrow(hr);
-    return para;
 }
 
 // Calls a writer with the item's interface of its kind: a query that finds no interface passes
@@ -89,6 +73,20 @@ SString PlainText(const SString& text) {
 }
 
 }  // namespace
+
+int32_t SRptHtmlDevice::BorderPixels(ISRptPara* pPara) {
+    return static_cast<int32_t>(pPara->GetBorderWidth() * 56.693 * 0.0005 + 0.5);
+}
+
+SComWrap<ISRptPara> SRptHtmlDevice::ParaAt(IUnknown* pContainer, int32_t nPos) {
+    SComWrap<ISRptParaContainer> container;
+    container = pContainer;
+    if (!container) SComThrow(E_POINTER);
+    SComWrap<ISRptPara> para;
+    const HRESULT hr = container->GetParaAtPos(nPos, &para);
+    if (FAILED(hr)) SComThrow(hr);
+    return para;
+}
 
 HRESULT SRptHtmlDevice::OutputParagraph(ISRptPara* pPara, uint32_t nCode) {
     const bool box = (nCode & RPTHTMLPARA_NOBOX) == 0;
@@ -154,16 +152,6 @@ HRESULT SRptHtmlDevice::WriteFontEnd(ISRptPara* pPara) {
     return Write(end, HTMLTEXT_RAW);
 }
 
-template <class Content>
-HRESULT SRptHtmlDevice::WriteBlock(ISRptPara* pPara, Content&& content) {
-    OutputParagraph(pPara, RPTHTMLPARA_BEGIN);
-    OutputParagraph(pPara, RPTHTMLPARA_FONT_BEGIN);
-    const HRESULT hr = content();
-    OutputParagraph(pPara, RPTHTMLPARA_FONT_END);
-    OutputParagraph(pPara, RPTHTMLPARA_END);
-    return hr;
-}
-
 HRESULT SRptHtmlDevice::WriteNode(SRptGenerationNode* pNode, SRptGenerationNode* pPrev, SRptGenerationNode* pNext) {
     if (!pNode) return E_INVALIDARG;
     IUnknown* item = pNode->GetItem();
@@ -191,9 +179,9 @@ HRESULT SRptHtmlDevice::WriteNode(SRptGenerationNode* pNode, SRptGenerationNode*
     if (clsid == CLSID_SRptFolder)
         return CallWriter<ISRptFolder>(item, [&](ISRptFolder* p) { return WriteFolder(p, pNode); });
     if (clsid == CLSID_SRptList)
-        return CallWriter<ISRptList>(item, [&](ISRptList* p) { return WriteTableTitle(p, pNode); });
+        return CallWriter<ISRptList>(item, [&](ISRptList* p) { return WriteList(p, pNode, pNext); });
     if (clsid == CLSID_SRptForm)
-        return CallWriter<ISRptForm>(item, [&](ISRptForm* p) { return WriteTableTitle(p, pNode); });
+        return CallWriter<ISRptForm>(item, [&](ISRptForm* p) { return WriteForm(p, pNode); });
     if (clsid == CLSID_SRptUserGraphic)
         return CallWriter<ISRptUserGraphic>(item, [&](ISRptUserGraphic* p) { return WriteUserGraphic(p, pNode); });
     if (SRepIsKindOf(object.Get(), CLSID_SRptTemplate)) return WriteTemplateNode(pNode, pPrev, pNext);
@@ -267,10 +255,6 @@ HRESULT SRptHtmlDevice::WriteFolder(ISRptFolder* pItem, SRptGenerationNode* pNod
     return WriteHelperTitle(pItem, pNode, true);
 }
 
-HRESULT SRptHtmlDevice::WriteTableTitle(ISRptCustom* pItem, SRptGenerationNode* pNode) {
-    return WriteHelperTitle(pItem, pNode, false);
-}
-
 HRESULT SRptHtmlDevice::WriteGroupText(ISRptGrpText* pItem, SRptGenerationNode* pNode) {
     if (!pItem || !pNode) return E_INVALIDARG;
     const HRESULT hr = WriteHelperTitle(pItem, pNode, false);
@@ -309,15 +293,4 @@ HRESULT SRptHtmlDevice::WriteTextFile(ISRptTextFile* pItem, SRptGenerationNode* 
         Write(text, HTMLTEXT_TEXT);
         return S_OK;
     });
-}
-
-HRESULT SRptHtmlDevice::WriteGraphicFile(ISRptGraphicFile* pItem, SRptGenerationNode* pNode) {
-    if (!pItem || !pNode || !IsPageOpen()) return E_INVALIDARG;
-    if (!pNode->GetOutputHelper()) return S_OK;
-    return WriteBlock(ParaAt(pItem, 0).Get(), [&] { return WriteItemTitle(pItem, pItem->GetAbsPath(), pNode); });
-}
-
-HRESULT SRptHtmlDevice::WriteUserGraphic(ISRptUserGraphic* pItem, SRptGenerationNode* pNode) {
-    if (!pItem || !pNode) return E_INVALIDARG;
-    return S_OK;
 }

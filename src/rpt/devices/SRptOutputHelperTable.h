@@ -28,12 +28,12 @@ public:
     int32_t GetNbColumns() const { return m_columns; }
     // The row definition of a grid row, null for none; not counted for the caller.
     ISRptTableRow* GetRow(int32_t row);
+    // The enabled cells of a row definition in collection order: a disabled cell takes no column.
+    static std::vector<SComWrap<ISRptTableCell>> GetEnabledCells(ISRptTableRow* row);
 
 protected:
     // The table's two cell formats: the labels' (column headings of a list) and the values'.
     static void GetCellFormats(ISRptParaContainer* table, SComWrap<ISRptPara>& label, SComWrap<ISRptPara>& value);
-    // The enabled cells of a row definition in collection order: a disabled cell takes no column.
-    static std::vector<SComWrap<ISRptTableCell>> GetEnabledCells(ISRptTableRow* row);
     // A cell that the template itself gives: its display name in the given format.
     void StoreLabelCell(int32_t row, int32_t column, ISRptTableCell* cell, ISRptPara* para);
     // A cell whose value the module gives for the record's occurrence: the module's text, in the

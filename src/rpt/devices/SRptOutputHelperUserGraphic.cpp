@@ -50,6 +50,16 @@ HRESULT SRptOutputHelperUserGraphic::Init(IUnknown* client) {
     return S_OK;
 }
 
+const SMetaFile* SRptOutputHelperUserGraphic::GetRecording() const {
+    auto* recording = dynamic_cast<SRptGraphicMetaFile*>(m_picture.get());
+    if (!recording || recording->GetMetaFileA()->IsEmpty()) return nullptr;
+    const SMetaFile* metaFile = recording->GetMetaFileA();
+    const SSize drawing = metaFile->GetSize();
+    const SSize device = metaFile->GetSizeInDeviceUnits();
+    if (drawing.cx <= 0 || drawing.cy <= 0 || device.cx <= 0 || device.cy <= 0) return nullptr;
+    return metaFile;
+}
+
 HRESULT SRptOutputHelperUserGraphic::ResolveLinks() {
     m_links.RemoveAll();
     for (SRptHotZoneMap::Node zone = m_zones.GetFirst(); zone; zone = m_zones.GetNext(zone)) {

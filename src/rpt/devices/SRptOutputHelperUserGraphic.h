@@ -7,6 +7,7 @@
 #include "rpt/devices/SRptHotZoneMap.h"
 #include "rpt/devices/SRptOutputHelperPicture.h"
 
+class SMetaFile;
 class SRptGenerationNode;
 
 struct RPTHOTZONELINK {
@@ -24,6 +25,9 @@ public:
 
     SRptHotZoneMap& GetHotZoneMap() { return m_zones; }
     const STable<RPTHOTZONELINK>& GetHotZoneTable() const { return m_links; }
+    // The module's drawing when it recorded one with a size, in hundredths of a millimetre and in
+    // device units; null when there is nothing to place.
+    const SMetaFile* GetRecording() const;
 
     // The recording size (hundredths of a millimetre) for the module's size, scaled by the
     // screen's ratio of logical to physical resolution.

@@ -69,7 +69,9 @@ int32_t SRptRtfDevice::ParaToTwips(int32_t nHundredthsMm) {
 
 HRESULT SRptRtfDevice::WriteText(const SString& sText, uint32_t nMode) {
     if (sText.IsEmpty() || !m_output) return S_OK;
-    m_output->WriteString(SRptRtfEscaper::Escape(sText.view(), nMode));
+    // Control words and plain texts go out as they are, without a copy.
+    if (!SRptRtfEscaper::NeedsEscape(sText.view(), nMode)) m_output->WriteString(sText);
+    else m_output->WriteString(SRptRtfEscaper::Escape(sText.view(), nMode));
     return S_OK;
 }
 

@@ -35,6 +35,32 @@ void UseMetricDownwards(SDC& dc) {
     dc.SetViewportExt(viewport.cx, -viewport.cy);
 }
 
+// A picture drawn over the whole of a new metafile of `size`: a metafile is played into it, a
+// bitmap stretched onto it. Bitmaps go into metafiles because the picture group of a bitmap is one
+// that some readers refuse, failing the whole document, while every reader shows a metafile
+// holding the bitmap.
+std::unique_ptr<SRptGraphic> CopyIntoMetaFile(SRptGraphic* source, SSize size) {
+    auto output = std::make_unique<SRptGraphicMetaFile>();
+    output->Lock(size);
+    SDC* dc = output->GetDrawDC();
+    UseMetricDownwards(*dc);
+    const RECT target{0, 0, size.cx, size.cy};
+    if (source->GetFormat() == 1) {
+        dc->PlayEnhMetaFile(*static_cast<SRptGraphicMetaFile*>(source)->GetMetaFileA(), target);
+    } else if (source->GetFormat() == 2) {
+        SBitmap* bitmap = static_cast<SRptGraphicBitmap*>(source)->GetBitmap();
+        BITMAP description;
+        SDC memory;
+        if (bitmap->GetBitmap(&description) && memory.CreateCompatibleDC(dc)) {
+            memory.SelectObject(bitmap->GetSafeHandle());
+            dc->StretchBlt(0, 0, size.cx, size.cy, &memory, 0, 0, description.bmWidth, description.bmHeight, SRCCOPY);
+        }
+    }
+    dc->SelectClipRgn(nullptr);
+    output->Unlock();
+    return output;
+}
+
 }  // namespace
 
 SSize SRptRtfDevice::GetPrintableArea(IUnknown* pItem) {
@@ -102,30 +128,9 @@ HRESULT SRptRtfDevice::WritePicture(IUnknown* pItem, SRptGraphic* pGraphic) {
 }
 
 std::unique_ptr<SRptGraphic> SRptRtfDevice::RenderGraphicFile(SRptGraphic* pSource, SSize size) {
-    // Bitmaps too go into a metafile page image: the picture group of a bitmap is one that some
-    // readers refuse to open at all, while every reader shows a metafile holding the bitmap.
-    auto output = std::make_unique<SRptGraphicMetaFile>();
-    output->Lock(size);
-    SDC* dc = output->GetDrawDC();
-    UseMetricDownwards(*dc);
-    RECT clip;
-    dc->GetClipBox(&clip);
     WriteText("\\par\\pard\\plain", RTFTEXT_RAW);
-    const RECT target{0, 0, size.cx, size.cy};
-    if (pSource->GetFormat() == 1) {
-        dc->PlayEnhMetaFile(*static_cast<SRptGraphicMetaFile*>(pSource)->GetMetaFileA(), target);
-    } else if (pSource->GetFormat() == 2) {
-        SBitmap* bitmap = static_cast<SRptGraphicBitmap*>(pSource)->GetBitmap();
-        BITMAP description;
-        SDC memory;
-        if (bitmap->GetBitmap(&description) && memory.CreateCompatibleDC(dc)) {
-            memory.SelectObject(bitmap->GetSafeHandle());
-            dc->StretchBlt(0, 0, size.cx, size.cy, &memory, 0, 0, description.bmWidth, description.bmHeight, SRCCOPY);
-        }
-    }
+    std::unique_ptr<SRptGraphic> output = CopyIntoMetaFile(pSource, size);
     WriteText("\\pard", RTFTEXT_RAW);
-    dc->SelectClipRgn(nullptr);
-    output->Unlock();
     return output;
 }
 
@@ -149,13 +154,12 @@ HRESULT SRptRtfDevice::WriteUserGraphic(ISRptUserGraphic* pItem, SRptGenerationN
     if (!pItem || !pNode) return E_INVALIDARG;
     const SSize area = GetPrintableArea(pItem);
     auto* helper = dynamic_cast<SRptOutputHelperUserGraphic*>(pNode->GetOutputHelper());
-    auto* recording = helper ? dynamic_cast<SRptGraphicMetaFile*>(helper->GetPicture()) : nullptr;
+    const SMetaFile* recording = helper ? helper->GetRecording() : nullptr;
     // Without a recorded drawing there is nothing to place.
-    if (!recording || recording->GetMetaFileA()->IsEmpty()) return S_OK;
-    const SMetaFile& metaFile = *recording->GetMetaFileA();
+    if (!recording) return S_OK;
+    const SMetaFile& metaFile = *recording;
     const SSize drawing = metaFile.GetSize();
     const SSize device = metaFile.GetSizeInDeviceUnits();
-    if (drawing.cx <= 0 || drawing.cy <= 0 || device.cx <= 0 || device.cy <= 0) return S_OK;
     // A little room around the drawing, so that its edge is not cut off on the page image.
     const auto slack = static_cast<int32_t>((drawing.cx / device.cx + 1.0) * -2.0);
 
@@ -186,6 +190,8 @@ HRESULT SRptRtfDevice::WriteUserGraphic(ISRptUserGraphic* pItem, SRptGenerationN
         dc->SelectClipRgn(nullptr);
         dc->IntersectClipRect(clip.left, clip.top, clip.right, clip.bottom);
         image->Unlock();
+        // A bitmap page is written inside a metafile, as graphic files are.
+        if (image->GetFormat() == 2) image = CopyIntoMetaFile(image.get(), image->GetSize());
         WritePicture(pItem, image.get());
         WriteLine();
         WriteText(!useZoom && onePageType == 1 ? "\\par" : "\\page", RTFTEXT_RAW);

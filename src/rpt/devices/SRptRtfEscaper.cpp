@@ -65,6 +65,15 @@ bool SRptRtfEscaper::AppendNonAscii(std::string_view text, size_t& pos, std::str
     return true;
 }
 
+size_t SRptRtfEscaper::PlainRunEnd(std::string_view text, size_t pos, uint32_t mode) {
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (static_cast<unsigned char>(c) >= 0x80) break;
+        if (mode != RTFTEXT_RAW && (c == '\t' || c == '\n' || c == '\r' || c == '\\' || c == '{' || c == '}')) break;
+    }
+    return pos;
+}
+
 bool SRptRtfEscaper::AppendEscaped(char c, uint32_t mode, std::string& out) {
     switch (c) {
         case '\t': out += "\\tab "; return true;
@@ -84,6 +93,11 @@ SString SRptRtfEscaper::Escape(std::string_view text, uint32_t mode) {
     std::string out;
     out.reserve(text.size());
     for (size_t pos = 0; pos < text.size();) {
+        // Most of a document is bytes that stand as they are: they go over at once.
+        const size_t plain = PlainRunEnd(text, pos, mode);
+        out.append(text.substr(pos, plain - pos));
+        pos = plain;
+        if (pos >= text.size()) break;
         if (AppendNonAscii(text, pos, out)) continue;
         const char c = text[pos++];
         if (mode == RTFTEXT_RAW || !AppendEscaped(c, mode, out)) out += c;

@@ -39,9 +39,17 @@ public:
     // The Windows-1252 byte of a code point, or 0 when the code page has none.
     static uint8_t ToWindows1252(uint32_t codePoint);
 
+    // Whether Escape would change the text in that mode.
+    static bool NeedsEscape(std::string_view text, uint32_t mode) {
+        return (mode & RTFTEXT_FIELD) != 0 || PlainRunEnd(text, 0, mode) < text.size();
+    }
+
 private:
     // Handles the characters every escaping mode shares; false when `c` is none of them.
     static bool AppendEscaped(char c, uint32_t mode, std::string& out);
+    // Where the bytes from `pos` on stop standing for themselves in `mode`: the first that is not
+    // ASCII or, unless raw, one that AppendEscaped handles.
+    static size_t PlainRunEnd(std::string_view text, size_t pos, uint32_t mode);
     // Appends the character at `pos` (advancing it) encoded when it is not ASCII; true when it was.
     static bool AppendNonAscii(std::string_view text, size_t& pos, std::string& out);
     static void AppendHexByte(uint8_t value, std::string& out);

@@ -169,7 +169,9 @@ void SRptTextFlow::ApplyTabs(int32_t available, const STable<int32_t>& tabs, con
         kept.Add(tab);
         for (int32_t i = tab; i < m_positions.GetCount(); ++i) {
             const int64_t moved = static_cast<int64_t>(m_positions[i]) + shift;
-            if (moved <= available) {
+            // The line's first character stays wherever its stop puts it: a line that gave up
+            // every character would never move the text on.
+            if (moved <= available || i == 0) {
                 m_positions[i] = static_cast<int32_t>(moved);
                 continue;
             }

@@ -1,12 +1,14 @@
 #include "rpt/resources/SRptResources.h"
 
 #include "rpt/resources/SRptCommandResources.h"
+#include "rpt/resources/SRptDialogResources.h"
 #include "rpt/resources/SRptMetadata.h"
 #include "rpt/resources/SRptStringTable.h"
 
 void SRptResources::Install(SModuleState& state) {
     SRptStringTable::Install(state);
     SRptCommandResources::Install(state);
+    SRptDialogResources::Install(state);
     state.AddResource(SRptMetadata::kResourceType, SRptMetadata::kResourceId, SRptMetadata::GetData(),
                       SRptMetadata::GetSize());
 }

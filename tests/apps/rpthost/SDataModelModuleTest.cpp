@@ -2,31 +2,13 @@
 // is missing or malformed, the module's answers to the library, and a whole report generated.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
+#include "SDataModelHostFixture.h"
 #include "SDataModelModule.h"
 #include "SDataModelReader.h"
-#include "SRptHostCommand.h"
 #include "platform/base/SException.h"
 #include "platform/base/SFile.h"
-#include "rpt/module/SRptModuleTestFixture.h"
-#include "support/STestTempFolder.h"
-
-namespace {
-
-const char* const kModel =
-    "<?xml version=\"1.0\"?>\n"
-    "<model name=\"Shop\" author=\"Ann\" version=\"2\">\n"
-    "  <entity name=\"Customer\" description=\"Buys {things}\">\n"
-    "    <attribute name=\"Name\" type=\"string\" description=\"Full name\"/>\n"
-    "    <attribute name=\"Since\" type=\"date\"/>\n"
-    "    <relationship name=\"places\" target=\"Order\" cardinality=\"0..n\"/>\n"
-    "  </entity>\n"
-    "  <entity name=\"Order\"><attribute name=\"Total\" type=\"decimal\"/><unknown/></entity>\n"
-    "</model>\n";
-
-}  // namespace
 
 TEST(SDataModelReader, AModelFileGivesItsEntitiesAttributesAndRelationships) {
     const SDataModel model = SDataModelReader::ReadText(kModel, "shop.xml");
@@ -56,17 +38,6 @@ TEST(SDataModelReader, MissingAndMalformedFilesAreRefusedWithTheirNameAndFault) 
     EXPECT_EQ(messageOf("<model><entity/></model>"), "m.xml: an entity without a name");
     EXPECT_THROW(SDataModelReader::ReadFile("/nonexistent/model.xml"), SException);
 }
-
-class SDataModelHost : public SRptModuleTestFixture {
-protected:
-    std::string Run(std::vector<std::string> args, int expected) {
-        std::ostringstream out;
-        std::ostringstream err;
-        EXPECT_EQ(SRptHostCommand::Run(args, out, err), expected) << err.str();
-        return out.str() + err.str();
-    }
-    STestTempFolder folder;
-};
 
 TEST_F(SDataModelHost, TheModuleCountsAndNamesWhatItsItemsShow) {
     SComWrap<SDataModelModule> module;
@@ -122,10 +93,6 @@ TEST_F(SDataModelHost, FailuresEndWithAMessageAndANonZeroStatus) {
               std::string::npos);
     const SString model = folder.PathOf("shop.xml");
     STestTempFolder::WriteFile(model, kModel);
-    EXPECT_NE(Run({"generate", "--model", model.str(), "--template", "t.rtp", "-o", "x.rtf"},
-                  SRptHostCommand::kUsageError)
-                  .find("not supported yet"),
-              std::string::npos);
     EXPECT_NE(Run({"generate", "--model", model.str(), "-o", folder.PathOf("no/dir/x.rtf").str()},
                   SRptHostCommand::kFailure)
                   .find("cannot write"),

@@ -104,5 +104,5 @@ TEST(SShellModule, TheHostsActionsReachTheModuleWithoutAViewAndTheOtherOperation
     EXPECT_EQ(viewClass, nullptr);
     EXPECT_EQ(position, 0);
     EXPECT_EQ(module->GetNextViewClass(nullptr, &viewClass), E_POINTER);
-    EXPECT_EQ(RefsOf(module.Get()), 1);
+    EXPECT_EQ(RefsOf(static_cast<ISShellModule*>(module.Get())), 1);
 }

@@ -20,10 +20,6 @@ std::vector<std::string> WithButtons(std::vector<std::string> names) {
     return names;
 }
 
-bool Holds(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 }  // namespace
 
 class SRptHtmlDeviceRun : public SRptHtmlTest {

@@ -6,7 +6,13 @@
 #include <filesystem>
 #include <string>
 
-#include "rpt/devices/SRptRtfTestFixture.h"
+#include "platform/gdi/SDC.h"
+#include "platform/gdi/SJpegWriter.h"
+#include "rpt/devices/SRptHotZoneMap.h"
+#include "rpt/devices/SRptHtmlTestFixture.h"
+#include "varod9/ISRptForm.h"
+#include "varod9/ISRptGraphicFile.h"
+#include "varod9/ISRptList.h"
 #include "varod9/ISRptTblCts.h"
 #include "varod9/ISRptText.h"
 #include "varod9/ISRptTitle.h"
@@ -17,10 +23,14 @@ const char* const kGeneratedQuestion =
     "The report has been successfully generated in the file '%s'.\nDo you want to open it with your default Web "
     "browser now?";
 const char* const kGenerationError = "An error occured during the report generation.";
+// The object that the sample's form presents and its list's cells and picture's zones refer to.
+constexpr GUID kOwnerObject = MakeGUID("{5E2D9B14-7A3C-4F0E-8B61-C49D2A07E3F5}");
+constexpr int32_t kFormParam = 2;
+constexpr int32_t kGraphicParam = 3;
 
 }  // namespace
 
-class RptGenerateReportHtml : public SRptRtfTest {
+class RptGenerateReportHtml : public SRptHtmlModuleTest {
 protected:
     // Two templates: a title, a text with mark-up characters, a page break and more text.
     void BuildReport() {
@@ -46,11 +56,79 @@ protected:
         SComWrap<ISRptText> more = AddItem<ISRptText>("TEXT");
         more->PutText("Better.");
     }
+    // The module's own items for the sample, registered before its report is made: a list of
+    // 120 parts whose owners link to a form, the form, and a diagram of two tiles whose zones
+    // lead to the form.
+    void RegisterModuleItems() {
+        static const RPTTABLECELLDEF listCells[] = {SRptHtmlCell("Part", 1), SRptHtmlCell("Owner", 3)};
+        static const RPTTABLEROWDEF listRow = SRptHtmlRow(listCells);
+        static const RPTTABLECELLDEF formCells[] = {SRptHtmlCell("Name", 20, false, true, RPTTABLECELLDEF_SIZE_FORM),
+                                                    SRptHtmlCell("", 21, true, true, RPTTABLECELLDEF_SIZE_FORM)};
+        static const RPTTABLEROWDEF formRow = SRptHtmlRow(formCells);
+        Register("LIST", RPT_ITEMKIND_LIST, 1, &listRow, 1);
+        formItem = Register("FORM", RPT_ITEMKIND_FORM, kFormParam, &formRow, 1);
+        Register("GRAPH", RPT_ITEMKIND_USERGRAPHIC, kGraphicParam);
+        procs->begin = [](RPTPROCCONTEXT& record) {
+            record.PictureWidth = 28500;
+            record.PictureHeight = 13850;
+            return 1;
+        };
+        procs->process = [](RPTPROCCONTEXT& record) {
+            record.Text2 = record.ItemParam == kFormParam ? "Owner & co" : "Parts <all>";
+            if (record.ItemParam == kFormParam) record.ObjectID = kOwnerObject;
+            return 1;
+        };
+        procs->FetchRows(120);
+        procs->getValue = [this](RPTPROCCONTEXT& record) {
+            if (record.ItemParam == kGraphicParam) {
+                record.PictureText = "Plant \"A\" & south";
+                record.DrawingDC->FillSolidRect(RECT{0, 0, 50, 50}, RGB(0, 0, 128));
+                if (auto* zones = static_cast<SRptHotZoneMap*>(record.HotZones)) {
+                    zones->Insert(RECT{10, 10, 60, 60}, RPTHOTZONE{kOwnerObject, formItem.Get()});
+                    zones->Insert(RECT{850, 100, 950, 150}, RPTHOTZONE{kOwnerObject, formItem.Get()});
+                }
+                return S_OK;
+            }
+            record.CellText = record.CellID == 1 ? SString("Part ") + std::to_string(record.RowCursor + 1).c_str()
+                                                 : SString("Ann & Co");
+            if (record.CellID != 1) {
+                record.TargetItem = formItem.Get();
+                record.ObjectID = kOwnerObject;
+            }
+            return S_OK;
+        };
+    }
+    // The module's items and a picture file in the second template, after its texts.
+    void PlaceModuleItems(const SString& picture) {
+        SComWrap<ISRptList> list = AddItem<ISRptList>("LIST");
+        list->PutTOCEntry(true);
+        SComWrap<ISRptForm> form = AddItem<ISRptForm>("FORM");
+        form->PutTOCEntry(true);
+        AddItem("GRAPH");
+        const std::vector<uint8_t> pixels(30 * 20 * 3, 0x80);
+        SJpegWriter::SImage image;
+        image.width = 30;
+        image.height = 20;
+        image.rgb = pixels.data();
+        image.stride = 30 * 3;
+        SJpegWriter::Write(picture, image);
+        script.ExpectFileDialog(picture);
+        SComWrap<ISRptGraphicFile> file = AddItem<ISRptGraphicFile>("GRAPHICFILE");
+        ASSERT_TRUE(file);
+        file->PutDisplayFlag(0);
+    }
     SString Question(const SString& path) const {
         SString question;
         question.Format(kGeneratedQuestion, path.c_str());
         return question;
     }
+
+    void TearDown() override {
+        formItem.Clear();
+        SRptHtmlModuleTest::TearDown();
+    }
+
+    SComWrap<ISRptItem> formItem;
 };
 
 TEST_F(RptGenerateReportHtml, APageSetWithTheQuestionToOpenIt) {
@@ -98,11 +176,15 @@ TEST_F(RptGenerateReportHtml, AnsweredYesWithoutABrowserItSaysSo) {
 }
 
 // Writes the page set that the real readers check (tests/readers) into the folder the variable
-// names; without the variable there is nothing to do.
+// names: the texts above, a paged list whose cells link to a form, a drawing in two tiles with
+// their image maps and a picture file. Without the variable there is nothing to do.
 TEST_F(RptGenerateReportHtml, SampleForTheReaders) {
     const char* target = std::getenv("VAROD9_HTML_SAMPLE_DIR");
     if (!target || !*target) GTEST_SKIP() << "VAROD9_HTML_SAMPLE_DIR not set";
+    RegisterModuleItems();
+    Renew();
     BuildReport();
+    PlaceModuleItems(SString(target) + "/Sample picture.jpg");
     const SString path = SString(target) + "/Sample Report.htm";
     script.ExpectFileDialog(path);
     script.ExpectMessage(Question(path), IDNO);

@@ -74,9 +74,9 @@ TEST_F(RptGenerateReport, ModesWithoutADeviceFailWithTheErrorMessage) {
     script.ExpectMessage(kGenerationError);
     EXPECT_EQ(::RptGenerateReport(report.Get(), nullptr, 3), static_cast<HRESULT>(0x8000FFFF));
     EXPECT_EQ(SInteraction::GetTranscript().back().style, SPrompt::Error);
-    // The printer device is still to come: no dialog, no device, the same error.
+    // Only the low byte chooses the device: 0x107 is mode 7, which has none.
     script.ExpectMessage(kGenerationError);
-    EXPECT_EQ(::RptGenerateReport(report.Get(), nullptr, 1), static_cast<HRESULT>(0x8000FFFF));
+    EXPECT_EQ(::RptGenerateReport(report.Get(), nullptr, 0x107), static_cast<HRESULT>(0x8000FFFF));
     EXPECT_EQ(SInteraction::GetTranscript().size(), 2u);
 }
 

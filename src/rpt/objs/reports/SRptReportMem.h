@@ -7,9 +7,11 @@
 // Templates is brought into line with its module's available items, which are copied into the
 // report the first time a template of the module needs them. The fonts of all its paragraphs
 // can be reset to the user's defaults at once, and a report read from an older version repairs
-// its templates. It generates itself as an RTF file; until preview comes, previewing answers E_NOTIMPL.
+// its templates. It generates itself as an RTF file, HTML pages or on the printer, and shows
+// itself in a print preview, whose pages it can search for the objects they show.
 #include <cstdint>
 #include <map>
+#include <set>
 
 #include "platform/base/SString.h"
 #include "platform/base/STable.h"
@@ -44,8 +46,10 @@ inline constexpr uint32_t IDS_RPT_APPLICATION_NAME = 200;
 // The item id of every template.
 inline constexpr const char* RPT_TEMPLATE_ITEMID = "TEMPLATE";
 
+class SRptPrintPreviewShell;
 class SRptReportRegistry;
 struct ISRptTable;
+struct RPTFINDINFO;
 
 class SRptReportMem : public SRptParaContainerImpl {
 public:
@@ -132,10 +136,25 @@ public:
     HRESULT UnadviseTemplate(ISRepColSink* pSink) override;
     HRESULT AdviseAvailableItems(ISRepColSink* pSink) override;
     HRESULT UnadviseAvailableItems(ISRepColSink* pSink) override;
-    // Writes the report as an RTF file chosen in a save dialog (mode 0) and tells the user the
-    // outcome; 1 when the dialog was cancelled, E_UNEXPECTED for a mode without a device.
+    // Writes the report as an RTF file (mode 0) or HTML pages (2) chosen in a save dialog, or prints
+    // it (1), and tells the user the outcome; 1 when the dialog was cancelled, E_UNEXPECTED for a
+    // mode without a device.
     HRESULT GenerateReport(ISRptGenerationClient* pGenerationClient, uint32_t nType) override;
-    HRESULT PreviewReport(ISRptGenerationClient*, ISShellCommandTarget*) override { return E_NOTIMPL; }
+    // Opens the print preview of the report through the preview maker; its result.
+    HRESULT PreviewReport(ISRptGenerationClient* pGenerationClient, ISShellCommandTarget* pUserCommandTarget) override;
+    // Shows a page of the open preview: 0, or 1 when no preview is open.
+    HRESULT SetPreviewCurrentPage(uint32_t nPage);
+    // One record per element of the last preview that shows one of `oids`, appended to `list` in
+    // the order of the layout's items: 0, or 1 (nothing appended) when there is no preview.
+    HRESULT FindInPreview(const std::set<GUID>& oids, STable<RPTFINDINFO*>& list);
+
+    // What makes the print preview's shell view of a report (the shell module's preview view):
+    // S_OK with the view, which runs the preview generation, or the failure. Until the editor
+    // installs its own, previewing answers E_NOTIMPL. Returns the one it replaces.
+    using SPreviewViewMaker = HRESULT (*)(ISRptReport* report, ISRptGenerationClient* client,
+                                          ISShellCommandTarget* target, SRptPrintPreviewShell** view);
+    static SPreviewViewMaker SetPreviewViewMaker(SPreviewViewMaker maker);
+    SRptPrintPreviewShell* GetPreviewShellView() const { return m_previewShellView; }
     HRESULT ChangeAllFonts(int32_t bChangeOtherReports) override;
     HRESULT ChangeFonts(ISRptParaContainer* pParentItem) override;
     SString GetTitleFromPath(SString sTitlePath) override;
@@ -211,6 +230,10 @@ private:
     static HRESULT NewSessionReference(ISRepSession* session, ISRepSession* target,
                                        SComWrap<ISRepSessionExtern>& reference);
     static SOpenEditorUpdater& OpenEditorUpdater();
+    static SPreviewViewMaker& PreviewViewMaker();
+
+    // The preview's shell view; the preview editor owns it.
+    SRptPrintPreviewShell* m_previewShellView = nullptr;
 
     // Makes the two paragraphs at positions 0 and 1 of Paragraphs, then sets them up.
     HRESULT ConstructPara();

@@ -6,6 +6,7 @@
 #include "platform/ui/SLibMsgBox.h"
 #include "platform/ui/SShellExecute.h"
 #include "rpt/devices/SRptHtmlDevice.h"
+#include "rpt/devices/SRptPrintDevice.h"
 #include "rpt/devices/SRptRtfDevice.h"
 #include "rpt/objs/reports/SRptReportMem.h"
 #include "varod9/ISRptDevice.h"
@@ -99,8 +100,13 @@ HRESULT SRptReportImpl::GenerateReport(ISRptGenerationClient* pGenerationClient,
             if (SRptHtmlDevice::PromptFileName(&fileName, proposal + ".htm") != S_OK) return 1;
             MakeDevice<SRptHtmlDevice>(device, report.Get(), pGenerationClient, fileName);
             break;
-        case kModePrinter:
-            // The printer device is not there yet: nothing is generated.
+        case kModePrinter: {
+            // The printer is chosen in the print dialog when the run begins: no file dialog here.
+            auto* created = new SRptPrintDevice(report.Get(), pGenerationClient);
+            device = static_cast<ISRptDevice*>(created);
+            created->Release();
+            break;
+        }
         default: break;
     }
     if (device) result = device->Generate();

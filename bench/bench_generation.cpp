@@ -1,0 +1,355 @@
+// Report generation at scale: a synthetic data model of N entities with M attributes each,
+// reported by the stand-in host's data-model module through its default report (a title page,
+// the contents, the list of every entity, then per entity a titled section with its card and the
+// list of its attributes, each on a page of its own), generated in-process as an RTF file and as
+// an HTML page set into a temporary folder.
+//
+// Sizes: x1 is 10,000 entities of 5 attributes (10,000 titled sections, a 10,000-row entity list),
+// x10 ten times as many entities. For each format and size it prints seconds, output MB, MB/s,
+// rows/s (RTF), pages/s (HTML), the peak of the heap and the process's peak RSS during the run,
+// and the generation tree's bytes per table cell, then whether the targets are met:
+//   - x10 takes at most 11 times the time and the memory of x1;
+//   - the generation tree costs at most 300 bytes per table cell;
+//   - the x1 RTF report is written at 50 MB/s or more (figures of a release build).
+//
+// How memory is measured: this program replaces the global allocation functions with counting
+// ones (live bytes, peak live bytes). Two figures per table cell of the report:
+//   - "nodes B/cell": the growth of the live heap from the run's start (the client's
+//     OnGenerationStart, before the tree exists) to the end of the second pass (the last
+//     OnTemplateDone), when every node is in the tree but no node has its output helper yet;
+//   - "tree B/cell": the peak of the live heap during the run less the heap before it, which
+//     holds the whole tree with every output helper and its cell maps as the document is written,
+//     and whatever else the run keeps at that moment: an upper bound of the tree's cost, and the
+//     figure the 300-byte target is held to.
+// The peak RSS is the kernel's high-water mark, reset before each run (/proc/self/clear_refs)
+// after the heap has returned what it can (malloc_trim).
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <malloc.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <new>
+#include <string>
+
+#include "SDataModelModule.h"
+#include "SDefaultReport.h"
+#include "platform/gdi/SFontEngine.h"
+#include "platform/ui/SNonInteractiveScript.h"
+#include "rpt/module/SRptStartup.h"
+#include "varod9/ISRptGenerationClient.h"
+#include "varod9/RptApi.h"
+
+// ---- Counting allocation ----
+
+namespace {
+
+std::atomic<int64_t> gLiveBytes{0};
+std::atomic<int64_t> gPeakBytes{0};
+
+void* Counted(void* block) {
+    if (!block) return nullptr;
+    const int64_t live = gLiveBytes += static_cast<int64_t>(malloc_usable_size(block));
+    int64_t peak = gPeakBytes.load(std::memory_order_relaxed);
+    while (live > peak && !gPeakBytes.compare_exchange_weak(peak, live, std::memory_order_relaxed)) {
+    }
+    return block;
+}
+
+void* Allocate(size_t size) {
+    void* block = Counted(std::malloc(size ? size : 1));
+    if (!block) throw std::bad_alloc();
+    return block;
+}
+
+void* AllocateAligned(size_t size, std::align_val_t alignment) {
+    void* block = nullptr;
+    if (posix_memalign(&block, static_cast<size_t>(alignment), size ? size : 1) != 0) throw std::bad_alloc();
+    return Counted(block);
+}
+
+void Free(void* block) {
+    if (!block) return;
+    gLiveBytes -= static_cast<int64_t>(malloc_usable_size(block));
+    std::free(block);
+}
+
+}  // namespace
+
+void* operator new(size_t size) { return Allocate(size); }
+void* operator new[](size_t size) { return Allocate(size); }
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return Allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void* operator new(size_t size, std::align_val_t alignment) { return AllocateAligned(size, alignment); }
+void* operator new[](size_t size, std::align_val_t alignment) { return AllocateAligned(size, alignment); }
+void operator delete(void* block) noexcept { Free(block); }
+void operator delete[](void* block) noexcept { Free(block); }
+void operator delete(void* block, size_t) noexcept { Free(block); }
+void operator delete[](void* block, size_t) noexcept { Free(block); }
+void operator delete(void* block, std::align_val_t) noexcept { Free(block); }
+void operator delete[](void* block, std::align_val_t) noexcept { Free(block); }
+void operator delete(void* block, size_t, std::align_val_t) noexcept { Free(block); }
+void operator delete[](void* block, size_t, std::align_val_t) noexcept { Free(block); }
+
+namespace {
+
+// ---- The model and what its report holds ----
+
+constexpr int32_t kEntitiesX1 = 10000;
+constexpr int32_t kAttributes = 5;
+constexpr int32_t kRelationships = 2;
+
+SDataModel SyntheticModel(int32_t entities) {
+    SDataModel model;
+    model.name = "Synthetic model";
+    model.author = "Benchmark";
+    model.version = "1";
+    model.entities.resize(static_cast<size_t>(entities));
+    for (int32_t e = 0; e < entities; ++e) {
+        SDataModel::Entity& entity = model.entities[static_cast<size_t>(e)];
+        entity.name = "Entity" + std::to_string(e);
+        entity.description = "The entity number " + std::to_string(e) + " of the synthetic model";
+        for (int32_t a = 0; a < kAttributes; ++a)
+            entity.attributes.push_back({SString("Attribute" + std::to_string(a)), "string",
+                                         SString("Attribute " + std::to_string(a) + " of " + entity.name.str())});
+        for (int32_t r = 1; r <= kRelationships; ++r)
+            entity.relationships.push_back(
+                {"refers", SString("Entity" + std::to_string((e + r) % entities)), "0..n"});
+    }
+    return model;
+}
+
+// The table rows and cells of the default report on a model: the entity list (a heading row and
+// a row per entity, 4 cells each), per entity its card (4 rows of 2 cells) and its attribute list
+// (a heading row and a row per attribute, 3 cells each).
+struct SReportShape {
+    int64_t rows = 0;
+    int64_t cells = 0;
+};
+
+SReportShape ShapeOf(const SDataModel& model) {
+    SReportShape shape;
+    const int64_t entities = static_cast<int64_t>(model.entities.size());
+    shape.rows = entities + 1;
+    shape.cells = 4 * (entities + 1);
+    for (const SDataModel::Entity& entity : model.entities) {
+        const int64_t attributes = static_cast<int64_t>(entity.attributes.size());
+        shape.rows += 4 + attributes + 1;
+        shape.cells += 8 + 3 * (attributes + 1);
+    }
+    return shape;
+}
+
+// ---- Measuring a run ----
+
+// Records the live heap when the run starts and when its second pass ends.
+class SMeasuringClient final : public ISRptGenerationClient {
+public:
+    explicit SMeasuringClient(int32_t templates) : m_templates(templates) {}
+    HRESULT QueryInterface(const GUID& riid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (riid != IUnknown::iid && riid != ISRptGenerationClient::iid) return E_NOINTERFACE;
+        *out = static_cast<ISRptGenerationClient*>(this);
+        return S_OK;
+    }
+    // Lives on the stack of the run.
+    uint32_t AddRef() override { return 1; }
+    uint32_t Release() override { return 1; }
+    HRESULT OnGenerationStart() override {
+        m_start = gLiveBytes.load();
+        m_templatesDone = 0;
+        return S_OK;
+    }
+    HRESULT OnTemplateStart(int32_t) override { return S_OK; }
+    HRESULT OnTemplateEnd(int32_t) override { return S_OK; }
+    HRESULT OnTemplateDone() override {
+        // Each template is done once in each pass; the last of the second pass completes the tree.
+        if (++m_templatesDone == 2 * m_templates) m_treeBytes = gLiveBytes.load() - m_start;
+        return S_OK;
+    }
+    int64_t GetTreeBytes() const { return m_treeBytes; }
+
+private:
+    int32_t m_templates;
+    int32_t m_templatesDone = 0;
+    int64_t m_start = 0;
+    int64_t m_treeBytes = 0;
+};
+
+struct SFigures {
+    double seconds = 0;
+    double megabytes = 0;
+    int64_t rows = 0;
+    int64_t cells = 0;
+    int64_t pages = 0;
+    int64_t peakHeap = 0;
+    int64_t peakRss = 0;
+    int64_t nodeBytes = 0;
+};
+
+// The figures of every run, by "format xN".
+std::map<std::string, SFigures> gFigures;
+
+// Lets the kernel's high-water mark of the resident set start again from what is resident now,
+// once the heap has given back what earlier runs freed.
+void ResetPeakRss() {
+    malloc_trim(0);
+    const int fd = ::open("/proc/self/clear_refs", O_WRONLY);
+    if (fd < 0) return;
+    if (::write(fd, "5", 1) != 1) std::fprintf(stderr, "the peak RSS cannot be reset\n");
+    ::close(fd);
+}
+
+int64_t PeakRssBytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<int64_t>(usage.ru_maxrss) * 1024;
+}
+
+double MegabytesIn(const std::filesystem::path& folder, int64_t& pages) {
+    uintmax_t bytes = 0;
+    pages = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
+        bytes += entry.file_size();
+        if (entry.path().extension() == ".htm") ++pages;
+    }
+    return static_cast<double>(bytes) / 1e6;
+}
+
+// One run of a format (0 RTF, 2 HTML) on the model of `scale` times the x1 size.
+void Generate(benchmark::State& state, uint32_t mode) {
+    const int32_t scale = static_cast<int32_t>(state.range(0));
+    const bool html = mode == 2;
+    SComWrap<SDataModelModule> module;
+    module.Attach(SDataModelModule::Create(SyntheticModel(kEntitiesX1 * scale)));
+    if (module->Register() != S_OK) {
+        state.SkipWithError("the module cannot be registered");
+        return;
+    }
+    SComWrap<ISRepSession> session;
+    SComWrap<ISRptReport> report;
+    if (SDefaultReport::Build(module->GetModel(), session, report) != S_OK) {
+        module->Unregister();
+        state.SkipWithError("the report cannot be built");
+        return;
+    }
+    int32_t templates = 0;
+    report->GetTemplatesCount(&templates);
+    const SReportShape shape = ShapeOf(module->GetModel());
+
+    char folderName[] = "/tmp/varod9-bench-generation-XXXXXX";
+    const std::filesystem::path folder = mkdtemp(folderName) ? folderName : "";
+    const std::filesystem::path output = folder / (html ? "report.htm" : "report.rtf");
+    SFigures figures;
+    for (auto _ : state) {
+        SNonInteractiveScript script;
+        script.AddPath(SString(output.string()));
+        SInteractionScope scope(&script);
+        SMeasuringClient client(templates);
+        ResetPeakRss();
+        gPeakBytes = gLiveBytes.load();
+        const int64_t heapBefore = gLiveBytes.load();
+        const auto start = std::chrono::steady_clock::now();
+        const HRESULT hr = RptGenerateReport(report.Get(), &client, mode);
+        figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        figures.peakHeap = gPeakBytes.load() - heapBefore;
+        figures.peakRss = PeakRssBytes();
+        figures.nodeBytes = client.GetTreeBytes();
+        if (hr != S_OK) state.SkipWithError("the generation failed");
+        state.SetIterationTime(figures.seconds);
+    }
+    if (html) {
+        figures.megabytes = MegabytesIn(folder, figures.pages);
+    } else {
+        std::error_code error;
+        const uintmax_t size = std::filesystem::file_size(output, error);
+        figures.megabytes = error ? 0.0 : static_cast<double>(size) / 1e6;
+    }
+    figures.rows = shape.rows;
+    figures.cells = shape.cells;
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+
+    report.Clear();
+    if (session) session->Close();
+    session.Clear();
+    module->Unregister();
+
+    state.counters["MB"] = figures.megabytes;
+    state.counters["MB/s"] = figures.megabytes / figures.seconds;
+    if (html) state.counters["pages/s"] = static_cast<double>(figures.pages) / figures.seconds;
+    else state.counters["rows/s"] = static_cast<double>(figures.rows) / figures.seconds;
+    state.counters["heapMB"] = static_cast<double>(figures.peakHeap) / 1e6;
+    state.counters["rssMB"] = static_cast<double>(figures.peakRss) / 1e6;
+    state.counters["nodes B/cell"] = static_cast<double>(figures.nodeBytes) / static_cast<double>(figures.cells);
+    state.counters["tree B/cell"] = static_cast<double>(figures.peakHeap) / static_cast<double>(figures.cells);
+    gFigures[std::string(html ? "html" : "rtf") + " x" + std::to_string(scale)] = figures;
+}
+
+void GenerateRtf(benchmark::State& state) { Generate(state, 0); }
+void GenerateHtml(benchmark::State& state) { Generate(state, 2); }
+BENCHMARK(GenerateRtf)->Arg(1)->Arg(10)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(GenerateHtml)->Arg(1)->Arg(10)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+// ---- The summary ----
+
+void Verdict(bool met, const char* format, double value, double limit) {
+    std::printf("  %s  ", met ? "met   " : "MISSED");
+    std::printf(format, value, limit);
+    std::printf("\n");
+}
+
+void PrintSummary() {
+    std::printf("\n%-8s %9s %9s %9s %12s %10s %9s %9s %13s %12s\n", "run", "seconds", "MB", "MB/s", "rows/s",
+                "pages/s", "heap MB", "RSS MB", "nodes B/cell", "tree B/cell");
+    for (const auto& [name, f] : gFigures) {
+        std::printf("%-8s %9.2f %9.1f %9.1f %12.0f %10.0f %9.1f %9.1f %13.1f %12.1f\n", name.c_str(), f.seconds,
+                    f.megabytes, f.megabytes / f.seconds, static_cast<double>(f.rows) / f.seconds,
+                    static_cast<double>(f.pages) / f.seconds, static_cast<double>(f.peakHeap) / 1e6,
+                    static_cast<double>(f.peakRss) / 1e6, static_cast<double>(f.nodeBytes) / static_cast<double>(f.cells),
+                    static_cast<double>(f.peakHeap) / static_cast<double>(f.cells));
+    }
+    const auto one = gFigures.find("rtf x1");
+    const auto ten = gFigures.find("rtf x10");
+    if (one == gFigures.end() || ten == gFigures.end()) return;
+    const SFigures& a = one->second;
+    const SFigures& b = ten->second;
+    std::printf("\nRTF targets:\n");
+    Verdict(b.seconds <= 11 * a.seconds, "x10 time / x1 time %.2f (at most %.0f)", b.seconds / a.seconds, 11);
+    const double memory = static_cast<double>(b.peakHeap) / static_cast<double>(a.peakHeap);
+    Verdict(memory <= 11, "x10 heap peak / x1 heap peak %.2f (at most %.0f)", memory, 11);
+    const double rss = static_cast<double>(b.peakRss) / static_cast<double>(a.peakRss);
+    Verdict(rss <= 11, "x10 peak RSS / x1 peak RSS %.2f (at most %.0f)", rss, 11);
+    for (const SFigures* f : {&a, &b}) {
+        const double perCell = static_cast<double>(f->peakHeap) / static_cast<double>(f->cells);
+        Verdict(perCell <= 300, "tree bytes per table cell, heap peak bound, %.1f (at most %.0f)", perCell, 300);
+    }
+    Verdict(a.megabytes / a.seconds >= 50, "x1 written at %.1f MB/s (at least %.0f)", a.megabytes / a.seconds, 50);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    SRptStartup::ProcessAttach(nullptr);
+    benchmark::RunSpecifiedBenchmarks();
+    PrintSummary();
+    benchmark::Shutdown();
+    SRptStartup::ProcessDetach();
+    SFontEngine::ReleaseSharedCaches();
+    return 0;
+}

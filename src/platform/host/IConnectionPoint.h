@@ -1,0 +1,22 @@
+#pragma once
+// A connection point: where a sink of one outgoing interface is advised (a cookie comes back)
+// and unadvised by that cookie.
+#include <cstdint>
+
+#include "platform/com/IUnknown.h"
+
+struct IConnectionPointContainer;
+
+struct IConnectionPoint : IUnknown {
+    static constexpr GUID iid = MakeGUID("{B196B286-BAB4-101A-B69C-00AA00341D07}");
+    virtual HRESULT GetConnectionInterface(IID* iid) = 0;
+    virtual HRESULT GetConnectionPointContainer(IConnectionPointContainer** container) = 0;
+    virtual HRESULT Advise(IUnknown* sink, uint32_t* cookie) = 0;
+    virtual HRESULT Unadvise(uint32_t cookie) = 0;
+    virtual HRESULT EnumConnections(IUnknown** connections) = 0;
+
+protected:
+    ~IConnectionPoint() = default;
+};
+
+inline constexpr IID IID_IConnectionPoint = IConnectionPoint::iid;

@@ -1,0 +1,172 @@
+// The stand-in host's commands beyond the RTF report: the HTML page set, the default template
+// saved and read back, the help, and a text file of RTF merged into the data-model report.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "SDataModelHostFixture.h"
+#include "SDataModelModule.h"
+#include "SDataModelReader.h"
+#include "SDefaultReport.h"
+#include "platform/base/SFile.h"
+#include "platform/ui/SNonInteractiveScript.h"
+#include "varod9/ISRptItem.h"
+#include "varod9/ISRptTextFile.h"
+#include "varod9/RptApi.h"
+
+namespace {
+
+bool Holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The built-in text file item placed at the end of the report's template; null when refused.
+SComWrap<ISRptTextFile> PlaceTextFile(ISRptReport* report) {
+    SComWrap<ISRptTemplate> owner;
+    report->GetTemplateAtPos(0, &owner);
+    SComWrap<ISRptAvailableItems> available;
+    report->GetAvailableItemsOfModule(SDataModelModule::kModuleID, &available);
+    SComWrap<ISRptItem> container;
+    container = available.Get();
+    SComWrap<ISRptItem> self;
+    self = owner.Get();
+    SComWrap<ISRptItem> placed;
+    SRepClassColPtr items = container ? container->Items() : SRepClassColPtr();
+    for (int32_t i = 0; owner && items && i < items.GetCount() && !placed; ++i) {
+        SComWrap<ISRptItem> item;
+        item = static_cast<IUnknown*>(items.Item(i).Get());
+        if (item && item->GetItemID() == "TEXTFILE") owner->AddTemplateItem(item.Get(), self.Get(), -1, &placed);
+    }
+    SComWrap<ISRptTextFile> textFile;
+    textFile = placed.Get();
+    return textFile;
+}
+
+}  // namespace
+
+TEST_F(SDataModelHost, HtmlWritesThePageSetBesideTheContentsPage) {
+    const std::string model = ModelFile();
+    const SString output = folder.PathOf("shop.htm");
+    const std::string said = Run({"generate", "--model", model, "--format", "html", "-o", output.str()}, 0);
+    EXPECT_TRUE(Holds(said, "wrote " + output.str())) << said;
+    EXPECT_TRUE(Holds(said, "the pages of the set are in " + folder.GetPath().str() + "/")) << said;
+
+    // The contents page under the chosen name; the pages after it, named from its first four
+    // letters: the list's page ends at its page break, and so does each entity's.
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"btnhome.jpg", "btnnext.jpg", "btnprev.jpg", "shop.htm",
+                                                          "shop.xml", "shop1.htm", "shop2.htm", "shop3.htm"}));
+    const std::string contents = STestTempFolder::ReadFile(output);
+    for (const char* text : {"Shop</title>", "Ann<br />", "Version 2<br />", "<a href=\"shop1.htm\">"})
+        EXPECT_TRUE(Holds(contents, text)) << text;
+    // Each entity's heading is in the contents, linked to its own page.
+    const size_t customer = contents.find(">Customer</a>");
+    ASSERT_NE(customer, std::string::npos);
+    EXPECT_EQ(contents.rfind("<a href=\"shop2.htm#", customer), contents.rfind("<a href=", customer));
+    EXPECT_TRUE(Holds(STestTempFolder::ReadFile(folder.PathOf("shop3.htm")), "Order</a>"));
+}
+
+TEST_F(SDataModelHost, HtmlIntoAMissingFolderFailsAndSaysSo) {
+    const std::string said = Run(
+        {"generate", "--model", ModelFile(), "--format", "html", "-o", folder.PathOf("no/dir/shop.htm").str()},
+        SRptHostCommand::kFailure);
+    EXPECT_TRUE(Holds(said, "cannot write")) << said;
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"shop.xml"});
+}
+
+TEST_F(SDataModelHost, TheSavedDefaultTemplateGivesTheSameReport) {
+    const std::string model = ModelFile();
+    const SString saved = folder.PathOf("shop.rtp");
+    const std::string said = Run({"save-template", "--model", model, "-o", saved.str()}, 0);
+    EXPECT_TRUE(Holds(said, "wrote " + saved.str())) << said;
+    ASSERT_GT(SFile::GetSize(saved), 0);
+
+    const SString fromDefault = folder.PathOf("default.rtf");
+    const SString fromTemplate = folder.PathOf("template.rtf");
+    Run({"generate", "--model", model, "-o", fromDefault.str()}, 0);
+    Run({"generate", "--model", model, "--template", saved.str(), "-o", fromTemplate.str()}, 0);
+    const std::string expected = STestTempFolder::ReadFile(fromDefault);
+    ASSERT_TRUE(Holds(expected, "places -> Order (0..n)"));
+    EXPECT_TRUE(STestTempFolder::ReadFile(fromTemplate) == expected) << "the reports differ";
+
+    // The template serves the page set as well.
+    const SString page = folder.PathOf("shop.htm");
+    Run({"generate", "--model", model, "--template", saved.str(), "--format", "html", "-o", page.str()}, 0);
+    EXPECT_TRUE(Holds(STestTempFolder::ReadFile(page), ">Customer</a>"));
+}
+
+TEST_F(SDataModelHost, ATemplateThatCannotBeUsedIsRefusedAndNothingIsWritten) {
+    const std::string model = ModelFile();
+    const SString output = folder.PathOf("x.rtf");
+    // A file that is no template, and one that is not there.
+    EXPECT_TRUE(Holds(Run({"generate", "--model", model, "--template", model, "-o", output.str()},
+                          SRptHostCommand::kFailure),
+                      "cannot use the template '" + model + "': it holds no template of the data-model module"));
+    EXPECT_TRUE(Holds(Run({"generate", "--model", model, "--template", folder.PathOf("none.rtp").str(), "-o",
+                           output.str()},
+                          SRptHostCommand::kFailure),
+                      "there is no such file"));
+    // save-template writes a template and nothing else.
+    EXPECT_TRUE(Holds(Run({"save-template", "--model", model, "--format", "html", "-o", output.str()},
+                          SRptHostCommand::kUsageError),
+                      "unknown argument '--format'"));
+    EXPECT_TRUE(Holds(Run({"save-template", "--model", model, "-o", folder.PathOf("no/dir/t.rtp").str()},
+                          SRptHostCommand::kFailure),
+                      "the template could not be saved"));
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"shop.xml"});
+}
+
+TEST_F(SDataModelHost, HelpShowsEveryCommand) {
+    const std::string said = Run({"--help"}, 0);
+    for (const char* text : {"generate --model FILE [--template FILE] [--format rtf|html] -o OUT",
+                             "save-template --model FILE -o OUT"})
+        EXPECT_TRUE(Holds(said, text)) << said;
+}
+
+// The data-model report with a text file of RTF at its end: the text file's own header goes, its
+// font and colour tables join the report's, and its text stays as written. With
+// VAROD9_MERGED_RTF_SAMPLE set, the report goes there for the real readers (tests/readers).
+TEST_F(SDataModelHost, AnRtfTextFileIsMergedIntoTheReport) {
+    const SString source = folder.PathOf("merged.rtf");
+    STestTempFolder::WriteFile(source,
+                               "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+                               "{\\f1\\fmodern\\fcharset0 Courier New;}}\r\n"
+                               "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
+                               "\\pard\\f1\\fs24 Merged text in Courier, \\cf1 red\\cf0  and \\b bold\\b0 .\\par\r\n"
+                               "\\f0 A second merged paragraph.\\par\r\n}\r\n");
+    const char* sample = std::getenv("VAROD9_MERGED_RTF_SAMPLE");
+    const SString output = sample && *sample ? SString(sample) : folder.PathOf("report.rtf");
+
+    SComWrap<SDataModelModule> module;
+    module.Attach(SDataModelModule::Create(SDataModelReader::ReadText(kModel, "shop.xml")));
+    ASSERT_EQ(module->Register(), S_OK);
+    SComWrap<ISRepSession> session;
+    SComWrap<ISRptReport> report;
+    ASSERT_EQ(SDefaultReport::Build(module->GetModel(), session, report), S_OK);
+    {
+        // The text file item asks for its file when it is placed; the save dialog comes next.
+        SNonInteractiveScript script;
+        script.AddPath(source);
+        script.AddPath(output);
+        SInteractionScope scope(&script);
+        SComWrap<ISRptTextFile> textFile = PlaceTextFile(report.Get());
+        EXPECT_TRUE(textFile && textFile->GetAbsPath() == source);
+        if (textFile) {
+            EXPECT_EQ(RptGenerateReport(report.Get(), nullptr, 0), S_OK);
+        }
+    }
+    report.Clear();
+    session->Close();
+    session.Clear();
+    module->Unregister();
+
+    const std::string written = STestTempFolder::ReadFile(output);
+    EXPECT_EQ(written.find("{\\rtf1"), 0u);
+    EXPECT_EQ(written.find("{\\rtf1", 1), std::string::npos) << "the text file's header is left";
+    const size_t fonts = written.find("{\\fonttbl");
+    ASSERT_NE(fonts, std::string::npos);
+    EXPECT_EQ(written.find("{\\fonttbl", fonts + 1), std::string::npos) << "the text file's font table is left";
+    EXPECT_TRUE(Holds(written.substr(fonts, written.find("{\\colortbl") - fonts), "Courier New;"));
+    for (const char* text : {"Merged text in Courier, ", " red", "A second merged paragraph.", "Customer"})
+        EXPECT_TRUE(Holds(written, text)) << text;
+}

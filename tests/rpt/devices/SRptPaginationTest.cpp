@@ -1,0 +1,202 @@
+// The report laid out on pages: frames, the flow of items over pages, page breaks, the title
+// page, the contents' page numbers and the page numbers of headers.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "rpt/devices/SRptPhysicalItemPageBreak.h"
+#include "rpt/devices/SRptPhysicalItemTblCts.h"
+#include "SRptPrintTestFixture.h"
+#include "varod9/ISRptGraphicFile.h"
+#include "varod9/ISRptTitle.h"
+
+namespace {
+
+class SRptPaginationTest : public SRptPrintTest {
+protected:
+    void SetUp() override {
+        SRptPrintTest::SetUp();
+        report->PutHasFirstPage(false);
+    }
+    // The number of the page that shows a report item first: 0 when it shows nowhere, -1 when
+    // the layout has no physical item for it.
+    // Whether `text` holds `entry` and ends with `end` after it.
+    static bool EndsWith(const std::string& text, const std::string& entry, const std::string& end) {
+        const size_t at = text.find(entry);
+        return at != std::string::npos && text.size() >= end.size() &&
+               text.compare(text.size() - end.size(), end.size(), end) == 0 && at < text.size() - end.size();
+    }
+    int32_t Page(IUnknown* item) {
+        const IUnknown* wanted = Identity(item);
+        for (const auto& physical : shell->GetLayer()->GetItems())
+            if (Identity(physical->GetGenerationNode()->GetItem()) == wanted)
+                return physical->GetPage() ? physical->GetPage()->GetPageNumber() : 0;
+        return -1;
+    }
+    static const IUnknown* Identity(IUnknown* item) {
+        SComWrap<IUnknown> unknown;
+        if (item) unknown = item;
+        return unknown.Get();
+    }
+};
+
+}  // namespace
+
+TEST_F(SRptPaginationTest, ItemsFlowOntoPageOneAndAPageBreakOpensTheNext) {
+    auto first = AddText("First");
+    auto second = AddText("Second");
+    AddItem("PAGEBREAK");
+    auto third = AddText("Third");
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_TRUE(layer);
+    EXPECT_EQ(shell->handed, 1);
+    ASSERT_EQ(layer->GetPageCount(), 2);
+    EXPECT_EQ(layer->GetPages()[0]->GetPageNumber(), 1);
+    EXPECT_EQ(layer->GetPages()[1]->GetPageNumber(), 2);
+    EXPECT_EQ(Page(first.Get()), 1);
+    EXPECT_EQ(Page(second.Get()), 1);
+    EXPECT_EQ(Page(third.Get()), 2);
+    EXPECT_NE(PageText(1).find("First|Second|"), std::string::npos);
+    EXPECT_EQ(PageText(1).find("Third"), std::string::npos);
+    EXPECT_NE(PageText(2).find("Third|"), std::string::npos);
+    // The second item starts one unit below the first.
+    const auto& elements = layer->GetPages()[0]->GetElements();
+    ASSERT_EQ(elements.size(), 2u);
+    EXPECT_EQ(elements[1]->GetOrigin().y, elements[0]->GetBottom() + 1);
+    EXPECT_EQ(elements[0]->GetOrigin().y, layer->GetPages()[0]->GetUsableRect().top);
+    // A preview run keeps its pages after the run: the abort words are clear.
+    EXPECT_FALSE(shell->GetPreviewDevice()->IsAborted());
+}
+
+TEST_F(SRptPaginationTest, WithoutATitlePageTheFirstTemplatePlacesNothing) {
+    AddText("Only");
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 1);
+    // The template's item and the text: only the text has an element.
+    ASSERT_EQ(layer->GetPages()[0]->GetElements().size(), 1u);
+    EXPECT_EQ(layer->GetItems().front()->GetElements().size(), 0u);
+    EXPECT_TRUE(layer->GetPages()[0]->GetHeaderElement());
+    EXPECT_TRUE(layer->GetPages()[0]->GetFooterElement());
+}
+
+TEST_F(SRptPaginationTest, ATitlePageComesFirstWithoutHeaderAndTheItemsFollowOnPageTwo) {
+    report->PutHasFirstPage(true);
+    report->PutHasFirstPageTitle(true);
+    report->PutFirstPageTitle("Annual figures");
+    auto text = AddText("Body");
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 2);
+    EXPECT_FALSE(layer->GetPages()[0]->GetHeaderElement());
+    EXPECT_NE(PageText(1).find("Annual figures"), std::string::npos);
+    EXPECT_EQ(Page(text.Get()), 2);
+    EXPECT_TRUE(layer->GetPages()[1]->GetHeaderElement());
+}
+
+TEST_F(SRptPaginationTest, ALineTallerThanThePageIsPlacedOnAnEmptyPageAndTheNextItemFollows) {
+    auto tall = AddText("Tall");
+    ParaOf(tall.Get(), 0)->PutSpBefore(32000);
+    auto after = AddText("After");
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_TRUE(layer);
+    EXPECT_EQ(layer->GetPageCount(), 2);
+    EXPECT_EQ(Page(tall.Get()), 1);
+    EXPECT_EQ(Page(after.Get()), 2);
+}
+
+TEST_F(SRptPaginationTest, AParagraphKeptTogetherMovesWholeToTheNextPage) {
+    // First measure a line and the page, then leave room for two lines of three.
+    auto filler = AddText("Filler");
+    auto kept = AddText("One\r\nTwo\r\nThree");
+    SRptPhysicalLayer* layer = Preview();
+    const auto& elements = layer->GetPages()[0]->GetElements();
+    ASSERT_EQ(elements.size(), 2u);
+    const int32_t line = elements[0]->GetHeight();
+    const RECT usable = layer->GetPages()[0]->GetUsableRect();
+    ASSERT_GT(line, 0);
+    ParaOf(filler.Get(), 0)->PutSpBefore(static_cast<int16_t>(usable.bottom - usable.top - 1 - 3 * line - line / 2));
+
+    layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 2);
+    EXPECT_NE(PageText(1).find("One|Two|"), std::string::npos);
+    EXPECT_NE(PageText(2).find("Three|"), std::string::npos);
+
+    ParaOf(kept.Get(), 0)->PutFlow(1);
+    layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 2);
+    EXPECT_EQ(PageText(1).find("One"), std::string::npos);
+    EXPECT_NE(PageText(2).find("One|Two|Three|"), std::string::npos);
+    EXPECT_EQ(Page(kept.Get()), 2);
+}
+
+TEST_F(SRptPaginationTest, HeadersShowTheirPageNumbers) {
+    // The template's default header ends with "Page" and the page field.
+    AddText("First");
+    AddItem("PAGEBREAK");
+    AddText("Second");
+    Preview();
+    EXPECT_NE(PageText(1).find("|Page 1|First|"), std::string::npos);
+    EXPECT_NE(PageText(2).find("|Page 2|Second|"), std::string::npos);
+    EXPECT_EQ(PageText(2).find("9999"), std::string::npos);
+    EXPECT_EQ(PageText(2).find("%PAGE%"), std::string::npos);
+}
+
+TEST_F(SRptPaginationTest, TheContentsShow9999UntilThePagesAreNumberedThenTheRealPages) {
+    AddItem("TBLCTS");
+    auto title = AddItem<ISRptTitle>("TITLE");
+    title->PutText("Chapter");
+    SRptMakePlainPara(ParaOf(title.Get(), 0).Get());
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 2);
+    // The contents end their page: the title follows on page 2, and the contents say so.
+    EXPECT_EQ(Page(title.Get()), 2);
+    // The entry, dots to the tab stop, the page.
+    EXPECT_TRUE(EndsWith(PageText(1), "|1 Chapter|", "|2|"));
+    EXPECT_EQ(PageText(1).find("9999"), std::string::npos);
+
+    // Laid out again without the step that numbers them, they read 9999.
+    script.ExpectDialog(SRptDlgPrinting::IDD, 0);
+    ASSERT_EQ(layer->BuildPhysicalItems(), S_OK);
+    ASSERT_EQ(layer->Paginate(), S_OK);
+    EXPECT_TRUE(EndsWith(PageText(1), "|1 Chapter|", "|9999|"));
+    ASSERT_EQ(layer->UpdateTablesOfContents(), S_OK);
+    EXPECT_TRUE(EndsWith(PageText(1), "|1 Chapter|", "|2|"));
+}
+
+TEST_F(SRptPaginationTest, APictureThatCannotBeLoadedPlacesNothing) {
+    // The file is there when the item is placed, and gone when the report is printed.
+    const SString missing = folder.PathOf("gone.png");
+    STestTempFolder::WriteFile(missing, "not a picture");
+    script.ExpectFileDialog(missing);
+    auto picture = AddItem<ISRptGraphicFile>("GRAPHICFILE");
+    std::filesystem::remove(missing.str());
+    auto text = AddText("After");
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 1);
+    EXPECT_EQ(Page(picture.Get()), 0);
+    EXPECT_EQ(Page(text.Get()), 1);
+    EXPECT_EQ(layer->GetPages()[0]->GetElements().size(), 1u);
+}
+
+TEST_F(SRptPaginationTest, ANodeWithoutAnItemIsAPageBreak) {
+    SRptGenerationNode* templateNode = Node(reportTemplate.Get(), 0);
+    SRptGenerationNode* empty = Node(nullptr, 1);
+    SRptPhysicalLayer layer(nullptr, tree.get(), nullptr);
+    layer.GetPrinterDCObject().Attach(std::make_unique<SRecordingPrinter>());
+    layer.PrepareMeasures();
+    SRptPageFrame frame(&layer, templateNode);
+    std::unique_ptr<SRptPhysicalItem> item;
+    ASSERT_EQ(layer.BuildPhysicalItem(empty, &frame, &item), S_OK);
+    auto* pageBreak = dynamic_cast<SRptPhysicalItemPageBreak*>(item.get());
+    ASSERT_TRUE(pageBreak);
+    // Its first layout asks for a new page, its second completes it; it never places anything.
+    int32_t status = 0;
+    pageBreak->Begin();
+    EXPECT_EQ(pageBreak->Layout(nullptr, 100, 100, 100, nullptr, &status), S_FALSE);
+    EXPECT_EQ(status, RPTLAYOUT_MORE);
+    EXPECT_EQ(pageBreak->Layout(nullptr, 100, 100, 100, nullptr, &status), S_FALSE);
+    EXPECT_EQ(status, RPTLAYOUT_DONE);
+    std::unique_ptr<SRptPageElement> element;
+    EXPECT_EQ(pageBreak->CreateElement(nullptr, &element), S_OK);
+    EXPECT_FALSE(element);
+    EXPECT_EQ(layer.BuildPhysicalItem(nullptr, &frame, &item), E_INVALIDARG);
+}

@@ -1,0 +1,219 @@
+// Printing the laid-out pages: the page range and its order, the cancel of a run, printing to a
+// PDF file through the report's generation, and the search of a previewed report's pages.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "platform/gdi/SCairoFontEngine.h"
+#include "platform/ui/SPrintInfo.h"
+#include "rpt/objs/reports/RPTFINDINFO.h"
+#include "rpt/objs/reports/SRptReportMem.h"
+#include "SRptPrintTestFixture.h"
+
+namespace {
+
+// The real font engine for the life of the scope.
+class SRealFontEngineScope {
+public:
+    SRealFontEngineScope() : m_previous(SFontEngine::SetCurrent(std::make_shared<SCairoFontEngine>())) {}
+    ~SRealFontEngineScope() { SFontEngine::SetCurrent(m_previous); }
+    SRealFontEngineScope(const SRealFontEngineScope&) = delete;
+    SRealFontEngineScope& operator=(const SRealFontEngineScope&) = delete;
+
+private:
+    std::shared_ptr<SFontEngine> m_previous;
+};
+
+class SRptPrintRunTest : public SRptPrintTest {
+protected:
+    void SetUp() override {
+        SRptPrintTest::SetUp();
+        report->PutHasFirstPage(false);
+    }
+    // "One", "Two", "Three", each on a page of its own.
+    void ThreePages() {
+        AddText("One");
+        AddItem("PAGEBREAK");
+        AddText("Two");
+        AddItem("PAGEBREAK");
+        AddText("Three");
+    }
+    // Prints the previewed pages `from` to `to` on a recording printer, without the print dialog.
+    SRecordingPrinter* Print(SRptPhysicalLayer* layer, SPrintInfo& info, uint16_t from, uint16_t to) {
+        info.m_bDirect = 1;
+        info.m_pPD->SetPageRange(from, to);
+        info.m_pPD->AttachPrinterDC(std::make_unique<SRecordingPrinter>());
+        script.ExpectDialog(SRptDlgPrinting::IDD, 0);
+        EXPECT_EQ(layer->DoFilePrint(&info), S_OK);
+        return static_cast<SRecordingPrinter*>(info.m_pPD->GetPrinterDC());
+    }
+    // What a program prints for a file, or empty when it cannot be run.
+    static std::string Run(const std::string& command) {
+        std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+        if (!pipe) return std::string();
+        std::string output;
+        char buffer[512];
+        while (size_t read = fread(buffer, 1, sizeof buffer, pipe.get())) output.append(buffer, read);
+        return output;
+    }
+};
+
+}  // namespace
+
+TEST_F(SRptPrintRunTest, PagesThreeToOneArePrintedThreeTwoOne) {
+    ThreePages();
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 3);
+    SPrintInfo info;
+    SRecordingPrinter* printer = Print(layer, info, 3, 1);
+    ASSERT_TRUE(printer);
+    ASSERT_EQ(printer->pages.size(), 3u);
+    EXPECT_NE(printer->pages[0].find("|Three|"), std::string::npos);
+    EXPECT_NE(printer->pages[1].find("|Two|"), std::string::npos);
+    EXPECT_NE(printer->pages[2].find("|One|"), std::string::npos);
+    EXPECT_EQ(printer->events.front(), "StartDoc");
+    EXPECT_EQ(printer->events.back(), "EndDoc");
+    // The pages a print offers are those of the report.
+    EXPECT_EQ(info.GetMinPage(), 1u);
+    EXPECT_EQ(info.GetMaxPage(), 3u);
+}
+
+TEST_F(SRptPrintRunTest, AToPageBeyondTheLastIsClampedToIt) {
+    ThreePages();
+    SRptPhysicalLayer* layer = Preview();
+    SPrintInfo info;
+    SRecordingPrinter* printer = Print(layer, info, 2, 9);
+    ASSERT_EQ(printer->pages.size(), 2u);
+    EXPECT_NE(printer->pages[0].find("|Two|"), std::string::npos);
+    EXPECT_NE(printer->pages[1].find("|Three|"), std::string::npos);
+}
+
+TEST_F(SRptPrintRunTest, APageNumberOutsideThePagesLeavesNoCurrentPage) {
+    ThreePages();
+    SRptPhysicalLayer* layer = Preview();
+    for (int32_t number : {0, 4, -1}) {
+        layer->SetCurrentPage(number);
+        EXPECT_FALSE(layer->GetCurrentPage()) << number;
+        EXPECT_EQ(PageText(number), "") << number;
+    }
+    layer->SetCurrentPage(1);
+    EXPECT_EQ(layer->GetCurrentPage(), layer->GetPages()[0].get());
+}
+
+TEST_F(SRptPrintRunTest, AReportWithoutPagesPrintsNothing) {
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_TRUE(layer);
+    EXPECT_EQ(layer->GetPageCount(), 0);
+    SPrintInfo info;
+    info.m_bDirect = 1;
+    info.m_pPD->AttachPrinterDC(std::make_unique<SRecordingPrinter>());
+    EXPECT_EQ(layer->DoFilePrint(&info), S_OK);
+    auto* printer = static_cast<SRecordingPrinter*>(info.m_pPD->GetPrinterDC());
+    EXPECT_TRUE(printer->events.empty());
+}
+
+TEST_F(SRptPrintRunTest, ACancelDuringThePaginationPrintsNothingAndClearsTheAbortWords) {
+    ThreePages();
+    SAnswer ok;
+    ok.button = IDOK;
+    script.Expect(SPrompt::PrintDialog, "", ok);
+    script.ExpectDialog(SRptDlgPrinting::IDD, IDCANCEL);
+    // No print job follows: its progress window would be a prompt the script does not expect.
+    EXPECT_EQ(report->GenerateReport(nullptr, 1), S_OK);
+    EXPECT_EQ(SRptDlgPrinting::GetAbortFlag(), 0);
+}
+
+TEST_F(SRptPrintRunTest, PrintedToAFileTheReportIsAPdfOfItsPagesInOrder) {
+    // Real faces, so that a PDF reader finds the texts.
+    SRealFontEngineScope realFonts;
+    ThreePages();
+    const SString path = folder.PathOf("Report.pdf");
+    SAnswer toFile;
+    toFile.button = IDOK;
+    toFile.controlValues[SPrintDlg::IDC_PRINTTOFILE] = "1";
+    script.Expect(SPrompt::PrintDialog, "", toFile);
+    script.ExpectDialog(SRptDlgPrinting::IDD, 0);
+    script.ExpectFileDialog(path);
+    script.ExpectDialog(SRptDlgPrinting::IDD, 0);
+    ASSERT_EQ(report->GenerateReport(nullptr, 1), S_OK);
+    const std::string info = Run("pdfinfo '" + path.str() + "' 2>/dev/null");
+    if (info.empty()) GTEST_SKIP() << "pdfinfo is not installed";
+    EXPECT_NE(info.find("Pages:           3"), std::string::npos) << info;
+    const std::string text = Run("pdftotext '" + path.str() + "' - 2>/dev/null");
+    const size_t one = text.find("One");
+    const size_t two = text.find("Two");
+    const size_t three = text.find("Three");
+    ASSERT_NE(one, std::string::npos) << text;
+    EXPECT_LT(one, two);
+    EXPECT_LT(two, three);
+    EXPECT_NE(three, std::string::npos);
+}
+
+namespace {
+
+// The preview shell view the report's preview makes in these tests.
+STestPreviewShell* gPreviewShell = nullptr;
+
+HRESULT MakeTestPreview(ISRptReport* report, ISRptGenerationClient*, ISShellCommandTarget*,
+                        SRptPrintPreviewShell** view) {
+    delete gPreviewShell;
+    gPreviewShell = new STestPreviewShell;
+    *view = gPreviewShell;
+    return gPreviewShell->Run(report);
+}
+
+class SRptFindInPreviewTest : public SRptPrintRunTest {
+protected:
+    void SetUp() override {
+        SRptPrintRunTest::SetUp();
+        previous = SRptReportImpl::SetPreviewViewMaker(&MakeTestPreview);
+        impl = dynamic_cast<SRptReportImpl*>(report.Get());
+        ASSERT_TRUE(impl);
+    }
+    void TearDown() override {
+        for (int32_t i = 0; i < hits.GetCount(); ++i) delete hits[i];
+        hits.RemoveAll();
+        SRptReportImpl::SetPreviewViewMaker(previous);
+        impl = nullptr;
+        delete gPreviewShell;
+        gPreviewShell = nullptr;
+        SRptPrintRunTest::TearDown();
+    }
+
+    SRptReportImpl::SPreviewViewMaker previous = nullptr;
+    SRptReportImpl* impl = nullptr;
+    STable<RPTFINDINFO*> hits;
+};
+
+}  // namespace
+
+TEST_F(SRptFindInPreviewTest, BeforeAnyPreviewThereIsNothingToSearch) {
+    hits.Add(new RPTFINDINFO(7, "kept"));
+    EXPECT_EQ(impl->FindInPreview({GUID_NULL}, hits), S_FALSE);
+    ASSERT_EQ(hits.GetCount(), 1);
+    EXPECT_EQ(impl->SetPreviewCurrentPage(2), S_FALSE);
+}
+
+TEST_F(SRptFindInPreviewTest, EachElementShowingAnObjectAskedForGivesItsPageAndText) {
+    ThreePages();
+    script.ExpectDialog(SRptDlgPrinting::IDD, 0);
+    ASSERT_EQ(report->PreviewReport(nullptr, nullptr), S_OK);
+    EXPECT_EQ(impl->FindInPreview({}, hits), S_OK);
+    EXPECT_EQ(hits.GetCount(), 0);
+
+    // Texts present no object of a module: they are found by the empty object identifier.
+    ASSERT_EQ(impl->FindInPreview({GUID_NULL}, hits), S_OK);
+    std::vector<std::pair<int32_t, std::string>> found;
+    for (int32_t i = 0; i < hits.GetCount(); ++i) found.emplace_back(hits[i]->page, hits[i]->text.str());
+    const std::vector<std::pair<int32_t, std::string>> texts = {{1, "One"}, {2, "Two"}, {3, "Three"}};
+    // The page breaks place nothing and are never found; the texts come in the layout's order.
+    std::vector<std::pair<int32_t, std::string>> textHits;
+    for (const auto& hit : found)
+        if (hit.second == "One" || hit.second == "Two" || hit.second == "Three") textHits.push_back(hit);
+    EXPECT_EQ(textHits, texts);
+
+    EXPECT_EQ(impl->SetPreviewCurrentPage(3), S_OK);
+    EXPECT_EQ(gPreviewShell->GetPreviewWindow()->GetCurrentPage(), 3);
+}
