@@ -6,27 +6,32 @@
 #include "SDataModelModule.h"
 #include "SDataModelReader.h"
 #include "SDefaultReport.h"
+#include "SPngPreviewShell.h"
+#include "SRptHostScript.h"
 #include "platform/base/SException.h"
 #include "platform/base/SFile.h"
-#include "platform/ui/SNonInteractiveScript.h"
 #include "varod9/RptApi.h"
 
 const char* const SRptHostCommand::kUsage =
-    "usage: rpthost generate --model FILE [--template FILE] [--format rtf|html] -o OUT\n"
+    "usage: rpthost generate --model FILE [--template FILE] [--format rtf|html|pdf] -o OUT\n"
     "       rpthost save-template --model FILE -o OUT\n"
+    "       rpthost preview --model FILE -o DIR\n"
     "       rpthost --help\n"
     "       rpthost            (says which report library it runs on)\n"
     "\n"
     "generate       writes the report on the model FILE: an RTF file OUT, or with --format html an\n"
     "               HTML page set whose contents page is OUT and whose other pages and pictures go\n"
     "               into OUT's folder. The report holds the default template, or with --template\n"
-    "               the template that FILE holds (a file written by save-template).\n"
+    "               the template that FILE holds (a file written by save-template). With --format\n"
+    "               pdf the report is printed to the PDF file OUT.\n"
     "save-template  writes the default template of the report on the model FILE as the template\n"
-    "               file OUT, for generate --template.\n";
+    "               file OUT, for generate --template.\n"
+    "preview        lays the report on the model FILE out as the print preview does and writes\n"
+    "               its pages as pictures DIR/page-1.png, DIR/page-2.png and so on.\n";
 
 namespace {
 
-enum class SCommand { Generate, SaveTemplate };
+enum class SCommand { Generate, SaveTemplate, Preview };
 
 struct SOptions {
     SCommand command = SCommand::Generate;
@@ -60,8 +65,8 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
     }
     if (options.model.empty()) problem = "--model is required";
     else if (options.output.empty()) problem = "-o is required";
-    else if (options.format != "rtf" && options.format != "html")
-        problem = "format '" + options.format + "' is not supported (rtf or html)";
+    else if (options.format != "rtf" && options.format != "html" && options.format != "pdf")
+        problem = "format '" + options.format + "' is not supported (rtf, html or pdf)";
     if (!problem.empty()) return std::nullopt;
     return options;
 }
@@ -79,13 +84,41 @@ std::string TemplateFault(HRESULT hr) {
     return "the read failed (" + Hex(hr) + ")";
 }
 
-// Generates the report: RTF (mode 0) or an HTML page set (mode 2), the save dialog answered with
-// the output path and the question whether to open the result with no.
+// Generates the report: RTF (mode 0), an HTML page set (mode 2) or printed to a PDF file (mode 1),
+// the save dialog or the print-to-file dialog answered with the output path and the question
+// whether to open the result with no.
 HRESULT GenerateReport(ISRptReport* report, const SOptions& options) {
-    SNonInteractiveScript script;
-    script.AddPath(SString(options.output));
+    SRptHostScript script{SString(options.output)};
     SInteractionScope scope(&script);
-    return RptGenerateReport(report, nullptr, options.format == "html" ? 2u : 0u);
+    const uint32_t mode = options.format == "html" ? 2u : options.format == "pdf" ? 1u : 0u;
+    return RptGenerateReport(report, nullptr, mode);
+}
+
+// Previews the report into the output folder (made when missing); says how many pages it wrote.
+HRESULT PreviewReport(ISRptReport* report, const SOptions& options, std::ostream& out, std::ostream& err) {
+    const SString folder(options.output);
+    try {
+        if (!SFile::Exists(folder)) SFile::CreateDirectory(folder);
+    } catch (const SException& e) {
+        err << "rpthost: cannot make the folder '" << options.output << "': " << e.GetText().str() << "\n";
+        return E_FAIL;
+    }
+    if (!SFile::IsDirectory(folder)) {
+        err << "rpthost: '" << options.output << "' is not a folder\n";
+        return E_FAIL;
+    }
+    SRptHostScript script{SString()};
+    SInteractionScope scope(&script);
+    SPngPreviewShell shell(folder);
+    const HRESULT hr = shell.Run(report);
+    if (hr != S_OK || shell.GetPagesWritten() == 0) {
+        err << "rpthost: cannot preview into '" << options.output << "': "
+            << (shell.GetFault().IsEmpty() ? std::string("the preview generation failed") : shell.GetFault().str())
+            << " (" << Hex(hr) << ")\n";
+        return FAILED(hr) ? hr : E_FAIL;
+    }
+    out << "wrote " << shell.GetPagesWritten() << " pages to " << options.output << "\n";
+    return S_OK;
 }
 
 HRESULT SaveTemplate(ISRptReport* report, const SOptions& options) {
@@ -130,7 +163,9 @@ int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
     } else if (hr == S_OK) {
         hr = SDefaultReport::Build(module->GetModel(), session, report);
     }
-    if (hr == S_OK)
+    const bool preview = options.command == SCommand::Preview;
+    if (hr == S_OK && preview) hr = PreviewReport(report.Get(), options, out, err);
+    else if (hr == S_OK)
         hr = options.command == SCommand::SaveTemplate ? SaveTemplate(report.Get(), options)
                                                        : GenerateReport(report.Get(), options);
     report.Clear();
@@ -142,6 +177,7 @@ int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
         err << "rpthost: cannot use the template '" << options.templateFile << "': " << TemplateFault(hr) << "\n";
         return SRptHostCommand::kFailure;
     }
+    if (preview) return hr == S_OK ? 0 : SRptHostCommand::kFailure;
     const SString output(options.output);
     const int64_t size = SFile::Exists(output) && !SFile::IsDirectory(output) ? SFile::GetSize(output) : -1;
     if (hr != S_OK || size < 0) {
@@ -177,6 +213,7 @@ int SRptHostCommand::Run(const std::vector<std::string>& args, std::ostream& out
     std::optional<SCommand> command;
     if (args[0] == "generate") command = SCommand::Generate;
     else if (args[0] == "save-template") command = SCommand::SaveTemplate;
+    else if (args[0] == "preview") command = SCommand::Preview;
     if (!command) {
         err << "rpthost: unknown command '" << args[0] << "'\n" << kUsage;
         return kUsageError;

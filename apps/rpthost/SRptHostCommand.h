@@ -1,13 +1,16 @@
 #pragma once
 // rpthost's command line (kUsage below says it to the user). Without arguments it says which
 // library it runs on;
-//   rpthost generate --model FILE [--template FILE] [--format rtf|html] -o OUT
+//   rpthost generate --model FILE [--template FILE] [--format rtf|html|pdf] -o OUT
 // reads the model, registers the data-model module, builds the report (the default template, or
 // the one a template file holds), generates it through the library with the save dialog answered
 // by OUT (an RTF file, or the contents page of an HTML page set whose other pages go beside it),
-// and says what it wrote;
+// or prints it with the print dialog answered by printing to the PDF file OUT, and says what it
+// wrote;
 //   rpthost save-template --model FILE -o OUT
-// writes the default template of the model's report as a template file that --template reads.
+// writes the default template of the model's report as a template file that --template reads;
+//   rpthost preview --model FILE -o DIR
+// lays the report out as the print preview does and writes its pages as DIR/page-N.png.
 // Every failure ends with a message on `err` and a non-zero status.
 #include <ostream>
 #include <string>

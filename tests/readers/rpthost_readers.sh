@@ -2,7 +2,8 @@
 # Real readers of the stand-in host's reports on the sample model. The HTML page set passes the
 # parse, link and picture checks of html_set_check.sh and holds the model's texts; the RTF report
 # is turned into PDF by LibreOffice (pdftotext and pdfinfo then show its texts and pages) and read
-# by pandoc (its headings and tables).
+# by pandoc (its headings and tables); the report the host prints to a PDF file is read by pdfinfo
+# and pdftotext.
 # Usage: rpthost_readers.sh <rpthost program> <model file>. Exits 77 (skipped) only when an RTF
 # reader is missing, after the page set has passed.
 set -eu
@@ -20,6 +21,17 @@ expect() { # reader text wanted
     echo "ok: $1 shows '$3'"
   else
     echo "FAILED: $1 does not show '$3'"
+    failures=$((failures + 1))
+  fi
+}
+
+# A page per entity (32) after the title, contents and list.
+has_every_page() { # reader pdf
+  pages=$(pdfinfo "$2" | sed -n 's/^Pages:[[:space:]]*//p')
+  if [ "${pages:-0}" -ge 32 ]; then
+    echo "ok: $1 has $pages pages"
+  else
+    echo "FAILED: $1 has ${pages:-no} pages, at least 32 expected"
     failures=$((failures + 1))
   fi
 }
@@ -43,6 +55,16 @@ for tool in libreoffice pdftotext pdfinfo pandoc; do
   fi
 done
 
+# The report printed to a PDF file by the host itself: pdfinfo reads it and pdftotext finds the
+# entities in it.
+"$program" generate --model "$model" --format pdf -o "$work/printed.pdf"
+test -s "$work/printed.pdf" || { echo "no printed PDF was written"; exit 1; }
+has_every_page "the printed PDF" "$work/printed.pdf"
+pdftotext -layout "$work/printed.pdf" "$work/printed.txt"
+for text in "Online shop" "Customer" "AuditEntry"; do
+  expect "the printed PDF" "$work/printed.txt" "$text"
+done
+
 "$program" generate --model "$model" -o "$report"
 test -s "$report" || { echo "no report was written"; exit 1; }
 
@@ -55,14 +77,7 @@ for text in "Online shop" "Sample Author" "Entity" "Relationships" "A person or 
   "places -> Order (0..n)" "CustomerId" "AuditEntry" "by -> User (1)"; do
   expect PDF "$work/pdf.txt" "$text"
 done
-pages=$(pdfinfo "$work/sample.pdf" | sed -n 's/^Pages:[[:space:]]*//p')
-# A page per entity (32) after the title, contents and list.
-if [ "${pages:-0}" -ge 32 ]; then
-  echo "ok: $pages pages"
-else
-  echo "FAILED: $pages pages, at least 32 expected"
-  failures=$((failures + 1))
-fi
+has_every_page PDF "$work/sample.pdf"
 
 # pandoc: the entity headings as paragraphs of their own and the lists and cards as tables.
 pandoc -f rtf -t markdown "$report" -o "$work/pandoc.md"

@@ -84,7 +84,7 @@ TEST_F(SDataModelHost, GenerateWritesTheReportAndSaysWhatItWrote) {
 TEST_F(SDataModelHost, FailuresEndWithAMessageAndANonZeroStatus) {
     EXPECT_NE(Run({"generate", "-o", "x.rtf"}, SRptHostCommand::kUsageError).find("--model is required"),
               std::string::npos);
-    EXPECT_NE(Run({"generate", "--model", "m.xml", "--format", "pdf", "-o", "x.rtf"}, SRptHostCommand::kUsageError)
+    EXPECT_NE(Run({"generate", "--model", "m.xml", "--format", "docx", "-o", "x.rtf"}, SRptHostCommand::kUsageError)
                   .find("not supported"),
               std::string::npos);
     EXPECT_NE(Run({"generate", "--model", folder.PathOf("none.xml").str(), "-o", folder.PathOf("x.rtf").str()},

@@ -118,8 +118,8 @@ TEST_F(SDataModelHost, ATemplateThatCannotBeUsedIsRefusedAndNothingIsWritten) {
 
 TEST_F(SDataModelHost, HelpShowsEveryCommand) {
     const std::string said = Run({"--help"}, 0);
-    for (const char* text : {"generate --model FILE [--template FILE] [--format rtf|html] -o OUT",
-                             "save-template --model FILE -o OUT"})
+    for (const char* text : {"generate --model FILE [--template FILE] [--format rtf|html|pdf] -o OUT",
+                             "save-template --model FILE -o OUT", "preview --model FILE -o DIR"})
         EXPECT_TRUE(Holds(said, text)) << said;
 }
 
