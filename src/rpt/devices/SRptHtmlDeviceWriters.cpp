@@ -9,6 +9,7 @@
 #include "platform/base/SRtfDocument.h"
 #include "platform/com/SComThrow.h"
 #include "platform/repo/SRepKindTests.h"
+#include "rpt/devices/SRptParaAt.h"
 #include "rpt/devices/SRptGenerationTree.h"
 #include "rpt/devices/SRptHtmlDevice.h"
 #include "rpt/devices/SRptHtmlRtfText.h"
@@ -79,13 +80,7 @@ int32_t SRptHtmlDevice::BorderPixels(ISRptPara* pPara) {
 }
 
 SComWrap<ISRptPara> SRptHtmlDevice::ParaAt(IUnknown* pContainer, int32_t nPos) {
-    SComWrap<ISRptParaContainer> container;
-    container = pContainer;
-    if (!container) SComThrow(E_POINTER);
-    SComWrap<ISRptPara> para;
-    const HRESULT hr = container->GetParaAtPos(nPos, &para);
-    if (FAILED(hr)) SComThrow(hr);
-    return para;
+    return SRptParaAt(pContainer, nPos, false);
 }
 
 HRESULT SRptHtmlDevice::OutputParagraph(ISRptPara* pPara, uint32_t nCode) {

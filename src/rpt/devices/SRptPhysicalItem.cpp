@@ -7,6 +7,7 @@
 #include "rpt/devices/SRptPageElement.h"
 #include "rpt/devices/SRptPhysicalLayer.h"
 #include "rpt/devices/SRptPhysicalPage.h"
+#include "rpt/devices/SRptParaAt.h"
 #include "varod9/ISRptParaContainer.h"
 
 SRptPhysicalItem::SRptPhysicalItem(SRptPhysicalLayer* owner, SRptGenerationNode* node, SRptPageFrame* frame)
@@ -77,14 +78,7 @@ IUnknown* SRptPhysicalItem::GetNodeItem() const {
 }
 
 SComWrap<ISRptPara> SRptPhysicalItem::ParaAt(IUnknown* container, int32_t position) {
-    SComWrap<ISRptParaContainer> paras;
-    paras = container;
-    if (!paras) SComThrow(E_POINTER);
-    SComWrap<ISRptPara> para;
-    const HRESULT hr = paras->GetParaAtPos(position, &para);
-    if (FAILED(hr)) SComThrow(hr);
-    if (!para) SComThrow(E_POINTER);
-    return para;
+    return SRptParaAt(container, position, true);
 }
 
 bool SRptPhysicalItem::FlowLines(SRptTextFlow& flow, int32_t width, int32_t* available, bool atPageTop,

@@ -6,6 +6,7 @@
 #include "platform/base/SRtfDocument.h"
 #include "platform/com/SComThrow.h"
 #include "platform/repo/SRepKindTests.h"
+#include "rpt/devices/SRptParaAt.h"
 #include "rpt/devices/SRptGenerationTree.h"
 #include "rpt/devices/SRptRtfDevice.h"
 #include "rpt/objs/items/SRptFolderMem.h"
@@ -55,14 +56,7 @@ HRESULT CallWriter(IUnknown* item, Writer&& writer) {
 }  // namespace
 
 SComWrap<ISRptPara> SRptRtfDevice::GetPara(IUnknown* pContainer, int32_t nPos) {
-    SComWrap<ISRptParaContainer> container;
-    container = pContainer;
-    if (!container) SComThrow(E_POINTER);
-    SComWrap<ISRptPara> para;
-    const HRESULT hr = container->GetParaAtPos(nPos, &para);
-    if (FAILED(hr)) SComThrow(hr);
-    if (!para) SComThrow(E_POINTER);
-    return para;
+    return SRptParaAt(pContainer, nPos, true);
 }
 
 void SRptRtfDevice::WriteParagraph(ISRptPara* pPara, const SString& sText, uint32_t nMode) {
