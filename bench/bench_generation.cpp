@@ -21,13 +21,9 @@
 //     holds the whole tree with every output helper and its cell maps as the document is written,
 //     and whatever else the run keeps at that moment: an upper bound of the tree's cost, and the
 //     figure the 300-byte target is held to.
-// The peak RSS is the kernel's high-water mark, reset before each run (/proc/self/clear_refs)
-// after the heap has returned what it can (malloc_trim).
+// The peak RSS is the kernel's high-water mark, reset before each run.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
 #include <malloc.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -38,12 +34,9 @@
 #include <new>
 #include <string>
 
-#include "SDataModelModule.h"
-#include "SDefaultReport.h"
-#include "platform/gdi/SFontEngine.h"
+#include "SBenchPassClient.h"
+#include "SBenchReport.h"
 #include "platform/ui/SNonInteractiveScript.h"
-#include "rpt/module/SRptStartup.h"
-#include "varod9/ISRptGenerationClient.h"
 #include "varod9/RptApi.h"
 
 // ---- Counting allocation ----
@@ -105,86 +98,26 @@ void operator delete[](void* block, size_t, std::align_val_t) noexcept { Free(bl
 
 namespace {
 
-// ---- The model and what its report holds ----
-
-constexpr int32_t kEntitiesX1 = 10000;
-constexpr int32_t kAttributes = 5;
-constexpr int32_t kRelationships = 2;
-
-SDataModel SyntheticModel(int32_t entities) {
-    SDataModel model;
-    model.name = "Synthetic model";
-    model.author = "Benchmark";
-    model.version = "1";
-    model.entities.resize(static_cast<size_t>(entities));
-    for (int32_t e = 0; e < entities; ++e) {
-        SDataModel::Entity& entity = model.entities[static_cast<size_t>(e)];
-        entity.name = "Entity" + std::to_string(e);
-        entity.description = "The entity number " + std::to_string(e) + " of the synthetic model";
-        for (int32_t a = 0; a < kAttributes; ++a)
-            entity.attributes.push_back({SString("Attribute" + std::to_string(a)), "string",
-                                         SString("Attribute " + std::to_string(a) + " of " + entity.name.str())});
-        for (int32_t r = 1; r <= kRelationships; ++r)
-            entity.relationships.push_back(
-                {"refers", SString("Entity" + std::to_string((e + r) % entities)), "0..n"});
-    }
-    return model;
-}
-
-// The table rows and cells of the default report on a model: the entity list (a heading row and
-// a row per entity, 4 cells each), per entity its card (4 rows of 2 cells) and its attribute list
-// (a heading row and a row per attribute, 3 cells each).
-struct SReportShape {
-    int64_t rows = 0;
-    int64_t cells = 0;
-};
-
-SReportShape ShapeOf(const SDataModel& model) {
-    SReportShape shape;
-    const int64_t entities = static_cast<int64_t>(model.entities.size());
-    shape.rows = entities + 1;
-    shape.cells = 4 * (entities + 1);
-    for (const SDataModel::Entity& entity : model.entities) {
-        const int64_t attributes = static_cast<int64_t>(entity.attributes.size());
-        shape.rows += 4 + attributes + 1;
-        shape.cells += 8 + 3 * (attributes + 1);
-    }
-    return shape;
-}
+using bench::PeakRssBytes;
+using bench::SBenchReport;
+using bench::ResetPeakRss;
+using bench::SReportShape;
+using bench::ShapeOf;
 
 // ---- Measuring a run ----
 
 // Records the live heap when the run starts and when its second pass ends.
-class SMeasuringClient final : public ISRptGenerationClient {
+class SMeasuringClient final : public bench::SBenchPassClient {
 public:
-    explicit SMeasuringClient(int32_t templates) : m_templates(templates) {}
-    HRESULT QueryInterface(const GUID& riid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (riid != IUnknown::iid && riid != ISRptGenerationClient::iid) return E_NOINTERFACE;
-        *out = static_cast<ISRptGenerationClient*>(this);
-        return S_OK;
-    }
-    // Lives on the stack of the run.
-    uint32_t AddRef() override { return 1; }
-    uint32_t Release() override { return 1; }
-    HRESULT OnGenerationStart() override {
-        m_start = gLiveBytes.load();
-        m_templatesDone = 0;
-        return S_OK;
-    }
-    HRESULT OnTemplateStart(int32_t) override { return S_OK; }
-    HRESULT OnTemplateEnd(int32_t) override { return S_OK; }
-    HRESULT OnTemplateDone() override {
-        // Each template is done once in each pass; the last of the second pass completes the tree.
-        if (++m_templatesDone == 2 * m_templates) m_treeBytes = gLiveBytes.load() - m_start;
-        return S_OK;
-    }
+    using SBenchPassClient::SBenchPassClient;
+    ~SMeasuringClient() override = default;
     int64_t GetTreeBytes() const { return m_treeBytes; }
 
+protected:
+    void OnRunStart() override { m_start = gLiveBytes.load(); }
+    void OnTreeComplete() override { m_treeBytes = gLiveBytes.load() - m_start; }
+
 private:
-    int32_t m_templates;
-    int32_t m_templatesDone = 0;
     int64_t m_start = 0;
     int64_t m_treeBytes = 0;
 };
@@ -203,22 +136,6 @@ struct SFigures {
 // The figures of every run, by "format xN".
 std::map<std::string, SFigures> gFigures;
 
-// Lets the kernel's high-water mark of the resident set start again from what is resident now,
-// once the heap has given back what earlier runs freed.
-void ResetPeakRss() {
-    malloc_trim(0);
-    const int fd = ::open("/proc/self/clear_refs", O_WRONLY);
-    if (fd < 0) return;
-    if (::write(fd, "5", 1) != 1) std::fprintf(stderr, "the peak RSS cannot be reset\n");
-    ::close(fd);
-}
-
-int64_t PeakRssBytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<int64_t>(usage.ru_maxrss) * 1024;
-}
-
 double MegabytesIn(const std::filesystem::path& folder, int64_t& pages) {
     uintmax_t bytes = 0;
     pages = 0;
@@ -234,22 +151,12 @@ double MegabytesIn(const std::filesystem::path& folder, int64_t& pages) {
 void Generate(benchmark::State& state, uint32_t mode) {
     const int32_t scale = static_cast<int32_t>(state.range(0));
     const bool html = mode == 2;
-    SComWrap<SDataModelModule> module;
-    module.Attach(SDataModelModule::Create(SyntheticModel(kEntitiesX1 * scale)));
-    if (module->Register() != S_OK) {
-        state.SkipWithError("the module cannot be registered");
-        return;
-    }
-    SComWrap<ISRepSession> session;
-    SComWrap<ISRptReport> report;
-    if (SDefaultReport::Build(module->GetModel(), session, report) != S_OK) {
-        module->Unregister();
-        state.SkipWithError("the report cannot be built");
-        return;
-    }
+    SBenchReport run(scale);
+    ISRptReport* report = run.GetReportOrSkip(state);
+    if (!report) return;
     int32_t templates = 0;
     report->GetTemplatesCount(&templates);
-    const SReportShape shape = ShapeOf(module->GetModel());
+    const SReportShape shape = ShapeOf(run.GetModel());
 
     char folderName[] = "/tmp/varod9-bench-generation-XXXXXX";
     const std::filesystem::path folder = mkdtemp(folderName) ? folderName : "";
@@ -264,7 +171,7 @@ void Generate(benchmark::State& state, uint32_t mode) {
         gPeakBytes = gLiveBytes.load();
         const int64_t heapBefore = gLiveBytes.load();
         const auto start = std::chrono::steady_clock::now();
-        const HRESULT hr = RptGenerateReport(report.Get(), &client, mode);
+        const HRESULT hr = RptGenerateReport(report, &client, mode);
         figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         figures.peakHeap = gPeakBytes.load() - heapBefore;
         figures.peakRss = PeakRssBytes();
@@ -283,11 +190,6 @@ void Generate(benchmark::State& state, uint32_t mode) {
     figures.cells = shape.cells;
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
-
-    report.Clear();
-    if (session) session->Close();
-    session.Clear();
-    module->Unregister();
 
     state.counters["MB"] = figures.megabytes;
     state.counters["MB/s"] = figures.megabytes / figures.seconds;
@@ -344,12 +246,5 @@ void PrintSummary() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    SRptStartup::ProcessAttach(nullptr);
-    benchmark::RunSpecifiedBenchmarks();
-    PrintSummary();
-    benchmark::Shutdown();
-    SRptStartup::ProcessDetach();
-    SFontEngine::ReleaseSharedCaches();
-    return 0;
+    return bench::RunWithLibrary(argc, argv, &PrintSummary);
 }

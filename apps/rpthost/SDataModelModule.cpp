@@ -155,16 +155,24 @@ void SDataModelModule::RegisterItems(ISRptModule* pModule) {
 }
 
 void SDataModelModule::RegisterFields(ISRptModule* pModule) {
-    const std::pair<const char*, SString> fields[] = {
-        {"ModelName", m_model.name}, {"ModelAuthor", m_model.author}, {"ModelVersion", m_model.version}};
-    for (const auto& [name, value] : fields) {
+    // Registered under their tokens, as the texts of headers and footers write them.
+    struct SFieldDef {
+        const char* token;
+        const char* description;
+        SString value;
+    };
+    const SFieldDef fields[] = {{"%MODULE%", "Module name", SString(kLabel)},
+                                {"%MODELNAME%", "Model name", m_model.name},
+                                {"%MODELAUTHOR%", "Model author", m_model.author},
+                                {"%MODELVERSION%", "Model version", m_model.version}};
+    for (const SFieldDef& field : fields) {
         RPTFIELDDEF def;
         def.ModuleID = kModuleID;
-        def.FieldName = name;
-        def.Descr = name;
-        def.Value = value;
-        SComWrap<ISRptField> field;
-        RptRegisterField(pModule, &def, &field);
+        def.FieldName = field.token;
+        def.Descr = field.description;
+        def.Value = field.value;
+        SComWrap<ISRptField> registered;
+        RptRegisterField(pModule, &def, &registered);
     }
 }
 

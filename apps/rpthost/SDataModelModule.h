@@ -8,7 +8,7 @@
 //   ENTITY        a group title per entity, holding
 //     ENTITYCARD  a form of the entity's properties
 //     ATTRIBUTES  a list of the entity's attributes: name, type, description
-// Fields: ModelName, ModelAuthor, ModelVersion.
+// Fields: %MODULE% (the module's label), %MODELNAME%, %MODELAUTHOR%, %MODELVERSION%.
 //
 // Inside a group the entity is the one the library positioned the module on: during the walk
 // of the elements the element fetched, and when the nodes are read afterwards the occurrence of

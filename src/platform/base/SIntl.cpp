@@ -13,4 +13,5 @@ void SIntl::Init() {
     m_timeFormat = "HH:mm:ss";
     m_am = "AM";
     m_pm = "PM";
+    m_metric = true;
 }

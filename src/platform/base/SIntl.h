@@ -21,6 +21,9 @@ public:
     const SString& GetTimeFormat() const { return m_timeFormat; }
     const SString& GetAM() const { return m_am; }
     const SString& GetPM() const { return m_pm; }
+    // Lengths are shown in centimetres (true) or in inches.
+    bool IsMetricSystem() const { return m_metric; }
+    void SetMetricSystem(bool metric) { m_metric = metric; }
 
 private:
     SString m_decimal;
@@ -35,4 +38,5 @@ private:
     SString m_timeFormat;
     SString m_am;
     SString m_pm;
+    bool m_metric = true;
 };

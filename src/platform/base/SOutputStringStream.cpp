@@ -8,9 +8,9 @@ SOutputStringStream::SOutputStringStream(SOutputStream& sink) : m_sink(&sink) {
     SetBufferSize(kDefaultBufferSize);
 }
 
-SOutputStringStream::SOutputStringStream(std::unique_ptr<SOutputStream> sink)
+SOutputStringStream::SOutputStringStream(std::unique_ptr<SOutputStream> sink, size_t bufferSize)
     : m_owned(std::move(sink)), m_sink(m_owned.get()) {
-    if (m_sink) SetBufferSize(kDefaultBufferSize);
+    if (m_sink) SetBufferSize(bufferSize);
 }
 
 void SOutputStringStream::WriteImpl(const void* data, size_t count) {

@@ -12,7 +12,8 @@ class SOutputStringStream : public SOutputStream {
 public:
     SOutputStringStream() = default;
     explicit SOutputStringStream(SOutputStream& sink);
-    explicit SOutputStringStream(std::unique_ptr<SOutputStream> sink);
+    // `bufferSize`: how many bytes are gathered before the sink sees them.
+    explicit SOutputStringStream(std::unique_ptr<SOutputStream> sink, size_t bufferSize = kDefaultBufferSize);
 
     void Flush() override;
     void Close() override;

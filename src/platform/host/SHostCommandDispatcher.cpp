@@ -22,6 +22,8 @@ SComWrap<ISShellCommandTarget> ActiveTarget(SStandInHost& host) {
 }  // namespace
 
 ISShellCommandClass* SHostCommandDispatcher::FindCommandClass(uint32_t id) const {
+    // The host's own commands go without a command class, wherever they stand.
+    if (id >= 1 && id <= 300) return nullptr;
     for (const SHostMenu& menu : m_host.GetMenus())
         if (const SHostMenuItem* item = FindItem(menu.items, id); item && item->data) return item->CommandClass();
     for (const SHostToolbar& toolbar : m_host.GetToolbars())

@@ -18,8 +18,8 @@ class SHostCommandDispatcher {
 public:
     explicit SHostCommandDispatcher(SStandInHost& host) : m_host(host) {}
 
-    // The command class the host hands back with `id`; null when none of the host's menus,
-    // toolbars and accelerators stamps one (the host's own commands 1 to 300).
+    // The command class the host hands back with `id`; null for the host's own commands (1 to
+    // 300) and when none of the host's menus, toolbars and accelerators stamps one.
     ISShellCommandClass* FindCommandClass(uint32_t id) const;
     // 0 when the active view took the command; 1 when there is no view, the view does not
     // support it, or no handler took it.

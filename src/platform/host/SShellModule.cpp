@@ -1,8 +1,10 @@
 #include "platform/host/SShellModule.h"
 
 #include <algorithm>
+#include <new>
 
 #include "platform/base/SECOMException.h"
+#include "platform/base/SExceptionResult.h"
 #include "platform/host/IConnectionPoint.h"
 #include "platform/host/IConnectionPointContainer.h"
 #include "platform/host/SShellViewClass.h"
@@ -49,7 +51,7 @@ HRESULT SShellModule::Initialize(ISShellHostFrame* hostFrame) {
 
 HRESULT SShellModule::InitializeEx(ISShellHostFrame* hostFrame, int32_t flag) {
     if (hostFrame != m_hostFrame.Get()) m_hostFrame.Reset(hostFrame);
-    return OnInitialize(flag);
+    return SExceptionResult::Guard([&] { return OnInitialize(flag); });
 }
 
 HRESULT SShellModule::GetFormatFilter(ISFormatFilter** filter) {
@@ -59,11 +61,11 @@ HRESULT SShellModule::GetFormatFilter(ISFormatFilter** filter) {
 }
 
 HRESULT SShellModule::OnActionFromHost(uint32_t action, IUnknown* object, uint32_t flags, IUnknown** result) {
-    return OnAction(action, object, flags, nullptr, nullptr, result);
+    return SExceptionResult::Guard([&] { return OnAction(action, object, flags, nullptr, nullptr, result); });
 }
 
 HRESULT SShellModule::OnActionPathFromHost(uint32_t action, const char16_t* path, uint32_t flags, IUnknown** result) {
-    return OnAction(action, path, flags, nullptr, nullptr, result);
+    return SExceptionResult::Guard([&] { return OnAction(action, path, flags, nullptr, nullptr, result); });
 }
 
 HRESULT SShellModule::GetNextViewClass(int32_t* position, ISShellViewClass** viewClass) {
@@ -82,8 +84,8 @@ HRESULT SShellModule::Terminate() {
     HRESULT hr = S_OK;
     try {
         ConnectEvents(0);
-    } catch (const SECOMException& e) {
-        hr = e.GetHResult();
+    } catch (...) {
+        hr = SExceptionResult::FromCurrent();
     }
     m_hostFrame.Clear();
     Release();
@@ -91,10 +93,14 @@ HRESULT SShellModule::Terminate() {
 }
 
 int32_t SShellModule::AddViewClass(SShellViewClass* viewClass) {
-    ISShellViewClass* face = viewClass ? viewClass->GetViewClassFace() : nullptr;
-    if (!face) return 0;
-    m_viewClasses.emplace_back(face);
+    if (!viewClass) return 0;
+    SComWrap<ISShellViewClass> record(viewClass->GetViewClassFace());
     viewClass->AttachModule(this);
+    try {
+        m_viewClasses.push_back(std::move(record));
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
     return 1;
 }
 
@@ -117,11 +123,14 @@ int32_t SShellModule::ConnectEvents(int32_t connect) {
     SComWrap<IConnectionPoint> point;
     if (FAILED(container->FindConnectionPoint(ISShellEvents::iid, &point))) return 0;
     if (!point) throw SECOMException(E_POINTER);
-    // What the connection point answers does not change the outcome: the sink was offered.
+    // Only a connection point that took the request changes the state: a refused Advise leaves
+    // no cookie to unadvise later, a refused Unadvise keeps the cookie for another try.
     if (connect) {
-        point->Advise(&m_sink, &m_cookie);
+        uint32_t cookie = 0;
+        if (FAILED(point->Advise(&m_sink, &cookie))) return 0;
+        m_cookie = cookie;
     } else {
-        point->Unadvise(m_cookie);
+        if (FAILED(point->Unadvise(m_cookie))) return 0;
         m_cookie = 0;
     }
     return 1;

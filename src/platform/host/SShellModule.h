@@ -55,7 +55,7 @@ public:
                              SProgressIndicatorEx* progress, IUnknown** result) = 0;
 
     // Enters a kind of view at the end of the list (holding a reference on its face) and attaches
-    // it to the module: 1; 0 for a null class or one without a face.
+    // it to the module: 1; 0 for a null class or when the list cannot grow.
     int32_t AddViewClass(SShellViewClass* viewClass);
     // Takes the first entry of that kind of view out of the list and releases it: 1; 0 when it is
     // not in the list.
@@ -63,8 +63,9 @@ public:
     int32_t GetViewClassCount() const { return static_cast<int32_t>(m_viewClasses.size()); }
 
     // Advises (non-zero) or unadvises (0) the event sink on the host frame's connection point of
-    // ISShellEvents: 1 when the connection point was reached; 0 when there is nothing to do (already
-    // in that state), no host frame, no container or no such connection point. Throws
+    // ISShellEvents: 1 when the connection point took the Advise or Unadvise; 0 when there is
+    // nothing to do (already in that state), no host frame, no container, no such connection
+    // point, or the connection point refused (a refused Advise leaves no cookie). Throws
     // SECOMException for a failed container query other than E_NOINTERFACE, and with E_POINTER
     // for a connection point reported found but missing.
     int32_t ConnectEvents(int32_t connect);

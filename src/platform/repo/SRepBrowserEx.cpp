@@ -2,11 +2,24 @@
 
 #include <algorithm>
 
+#include "platform/repo/SRepDataSrc.h"
+#include "platform/repo/SRepLabelEdit.h"
 #include "platform/ui/SMenu.h"
+
+namespace {
+// What the last cut left, for a paste.
+SComWrap<ISRepDataSrc>& Clipboard() {
+    static auto* clipboard = new SComWrap<ISRepDataSrc>();
+    return *clipboard;
+}
+}  // namespace
 
 const SClassInfo SRepBrowserEx::classSRepBrowserEx = {"SRepBrowserEx", &SWnd::classSWnd};
 
+SRepBrowserEx::SRepBrowserEx(uint32_t style) : m_browserStyle(style) {}
+
 SRepBrowserEx::~SRepBrowserEx() {
+    m_editCtrl.reset();
     ReleaseRoot();
     for (const auto& [node, menu] : m_nodeMenus) DestroyMenu(menu);
     m_nodeMenus.clear();
@@ -18,7 +31,19 @@ int32_t SRepBrowserEx::Create(SWnd* parent, uint32_t id, uint32_t style) {
 }
 
 void SRepBrowserEx::PostNcDestroy() {
+    m_editCtrl.reset();
     ReleaseRoot();
+}
+
+uint32_t SRepBrowserEx::Release() {
+    const uint32_t count = --m_dwRef;
+    if (count == 0) delete this;
+    return count;
+}
+
+LRESULT SRepBrowserEx::DefWindowProc(uint32_t message, WPARAM wParam, LPARAM lParam) {
+    if (message == TVM_GETEDITCONTROL) return m_editCtrl ? static_cast<LRESULT>(m_editCtrl->m_hWnd) : 0;
+    return SWnd::DefWindowProc(message, wParam, lParam);
 }
 
 void SRepBrowserEx::AddRoot(SRepBrowserNode* node) {
@@ -37,9 +62,62 @@ void SRepBrowserEx::ReleaseRoot() {
     m_editing = nullptr;
 }
 
+void SRepBrowserEx::RefreshTree() {
+    std::vector<SComWrap<ISRepObject>> selected;
+    for (SRepBrowserNode* node : m_selection) selected.emplace_back(node->GetISRepObject());
+    for (const auto& root : m_roots) root->Refresh(0);
+    m_selection.clear();
+    for (const auto& object : selected)
+        if (auto* node = dynamic_cast<SRepBrowserNode*>(LookupNode(object.Get())))
+            if (!IsSelected(node)) m_selection.push_back(node);
+    OnSelChanged();
+}
+
+void SRepBrowserEx::CutSelection() {
+    std::vector<SComWrap<ISRepObject>> objects;
+    for (SRepBrowserNode* node : m_selection)
+        if (node->GetISRepObject()) objects.emplace_back(node->GetISRepObject());
+    if (objects.empty()) return;
+    // The copies are made first, so that a failed copy deletes nothing.
+    std::vector<SComWrap<ISRepObject>> copies;
+    for (const auto& object : objects) {
+        SComWrap<ISRepObject> copy;
+        if (FAILED(object->Duplicate(nullptr, SREP_DUPLICATE_DEEP, nullptr, &copy)) || !copy) return;
+        copies.push_back(copy);
+    }
+    std::vector<ISRepObject*> held;
+    for (const auto& copy : copies) held.push_back(copy.Get());
+    Clipboard() = SRepDataSrc::Create(held);
+    for (const auto& object : objects) object->Delete();
+    RefreshTree();
+}
+
+ISRepDataSrc* SRepBrowserEx::GetClipboard() {
+    return Clipboard().Get();
+}
+
+void SRepBrowserEx::ClearClipboard() {
+    Clipboard().Clear();
+}
+
+SString SRepBrowserEx::GetNodeText(ISBrowserNode* node) const {
+    auto it = m_nodeTexts.find(node);
+    if (it != m_nodeTexts.end()) return it->second;
+    auto* browserNode = dynamic_cast<SRepBrowserNode*>(node);
+    return browserNode ? browserNode->GetNodeLabel() : SString();
+}
+
+void SRepBrowserEx::SetNodeText(ISBrowserNode* node, const SString& text) {
+    if (node) m_nodeTexts[node] = text;
+}
+
 void SRepBrowserEx::NodeGone(SRepBrowserNode* node) {
     std::erase(m_selection, node);
-    if (m_editing == node) m_editing = nullptr;
+    m_nodeTexts.erase(node);
+    if (m_editing == node) {
+        m_editing = nullptr;
+        m_editCtrl.reset();
+    }
     auto it = m_nodeMenus.find(node);
     if (it != m_nodeMenus.end()) {
         DestroyMenu(it->second);
@@ -101,12 +179,19 @@ void SRepBrowserEx::AddBrowserCommandsContextMenu(HMENU menu) {
 int32_t SRepBrowserEx::BeginLabelEdit(SRepBrowserNode* node) {
     if (!node) return 0;
     m_editing = node;
+    m_editCtrl.reset();
+    if (m_hWnd) {
+        m_editCtrl = std::make_unique<SRepLabelEdit>();
+        m_editCtrl->Create(WS_CHILD | WS_VISIBLE, RECT{}, this, 0);
+        m_editCtrl->SetWindowText(GetNodeText(node));
+    }
     return 1;
 }
 
 int32_t SRepBrowserEx::EndLabelEdit(const SString& label, bool cancel) {
     SRepBrowserNode* node = m_editing;
     m_editing = nullptr;
+    m_editCtrl.reset();
     if (!node || cancel) return 0;
     return OnEndLabelEdit(node, label);
 }

@@ -7,7 +7,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/com/SComWrap.h"
 #include "platform/repo/ISBrowserView.h"
+#include "platform/repo/ISRepDataSrc.h"
 #include "platform/repo/SRepBrowserNode.h"
 #include "platform/repo/SOleDataObject.h"
 #include "platform/ui/SWnd.h"
@@ -16,9 +18,14 @@ inline constexpr uint32_t DROPEFFECT_NONE = 0;
 inline constexpr uint32_t DROPEFFECT_COPY = 1;
 inline constexpr uint32_t DROPEFFECT_MOVE = 2;
 
+// The edit box of the label being edited, asked of the tree.
+inline constexpr uint32_t TVM_GETEDITCONTROL = 0x110F;
+
+class SRepLabelEdit;
+
 class SRepBrowserEx : public SWnd, public ISBrowserView {
 public:
-    explicit SRepBrowserEx(uint32_t style = 0) : m_browserStyle(style) {}
+    explicit SRepBrowserEx(uint32_t style = 0);
     ~SRepBrowserEx() override;
 
     const SClassInfo* GetClassInfo() const override { return &classSRepBrowserEx; }
@@ -28,23 +35,47 @@ public:
     virtual int32_t Create(SWnd* parent, uint32_t id, uint32_t style = WS_CHILD | WS_VISIBLE);
     uint32_t GetBrowserStyle() const { return m_browserStyle; }
 
+    // The browser's own references: whoever makes a browser for a pane takes one and lets it go
+    // when the pane goes; the last one deletes the browser.
+    uint32_t AddRef() { return ++m_dwRef; }
+    uint32_t Release();
+    uint32_t GetRefCount() const { return m_dwRef; }
+
     // Roots, owned by the browser once constructed.
     void AddRoot(SRepBrowserNode* node);
     int32_t GetRootCount() const { return static_cast<int32_t>(m_roots.size()); }
     SRepBrowserNode* GetRoot(int32_t index) const;
     // Lets every root go, with its subtree.
     void ReleaseRoot();
+    // Builds every root's subtree again from the objects (after the objects changed), keeping
+    // selected the nodes of the objects that were selected and are still shown.
+    void RefreshTree();
 
     // Selection.
     void Select(SRepBrowserNode* node, bool add = false);
     void ClearSelection();
     bool IsSelected(const SRepBrowserNode* node) const;
     std::vector<SRepBrowserNode*> GetSelection() const { return m_selection; }
+    // The node the user reached last, null without a selection.
+    SRepBrowserNode* GetCurrentNode() const { return m_selection.empty() ? nullptr : m_selection.back(); }
+    // Cut: the selected objects go to the browser clipboard, as copies, and are deleted.
+    virtual void CutSelection();
+    // What the last cut left on the clipboard, null when nothing; Clear empties it.
+    static ISRepDataSrc* GetClipboard();
+    static void ClearClipboard();
+
+    // The text a node's entry of the tree shows: its label when the node was made, until it is
+    // set anew.
+    SString GetNodeText(ISBrowserNode* node) const;
+    void SetNodeText(ISBrowserNode* node, const SString& text);
     virtual void OnSelChanged() {}
 
     // Label editing: one node at a time; the edit ends with the new text or is cancelled.
     int32_t BeginLabelEdit(SRepBrowserNode* node);
     SRepBrowserNode* GetEditedNode() const { return m_editing; }
+    // The edit box of the label being edited (a browser with a window only), null otherwise; the
+    // tree answers TVM_GETEDITCONTROL with its window.
+    SRepLabelEdit* GetEditControl() const { return m_editCtrl.get(); }
     // 1 when the new label was taken.
     int32_t EndLabelEdit(const SString& label, bool cancel = false);
     virtual int32_t OnEndLabelEdit(ISBrowserNode* node, const SString& label);
@@ -89,6 +120,7 @@ public:
 
 protected:
     void PostNcDestroy() override;
+    LRESULT DefWindowProc(uint32_t message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     uint32_t m_browserStyle;
@@ -98,4 +130,7 @@ private:
     HMENU m_browserMenu = 0;
     std::map<ISBrowserNode*, HMENU> m_nodeMenus;
     HRESULT m_lastDropResult = S_OK;
+    uint32_t m_dwRef = 0;
+    std::map<ISBrowserNode*, SString> m_nodeTexts;
+    std::unique_ptr<SRepLabelEdit> m_editCtrl;
 };

@@ -16,6 +16,10 @@ SString& Login() {
 }
 }  // namespace
 
+bool SRepOption::m_bKeepTab = true;
+bool SRepOption::m_bOpenSingleMode = false;
+int32_t SRepOption::m_nDragDropDefAction = 0;
+
 const SString& SRepOption::GetLogin() {
     return Login();
 }

@@ -23,6 +23,7 @@ public:
     // Stores a copy of the record (the copy holds its own reference on the paragraph) and answers
     // the stored record. A record already at that place is replaced.
     RPTCELLINFO& Insert(int32_t row, int32_t column, const RPTCELLINFO& cell);
+    RPTCELLINFO& Insert(int32_t row, int32_t column, RPTCELLINFO&& cell);
     // The record at that place, or null for a place that has none.
     RPTCELLINFO* Lookup(int32_t row, int32_t column) const;
 

@@ -1,5 +1,7 @@
 #include "rpt/devices/SRptOutputHelperTable.h"
 
+#include <utility>
+
 #include "platform/repo/SRepClassColPtr.h"
 #include "varod9/ISRptParaContainer.h"
 #include "varod9/ISRptTableCell.h"
@@ -54,7 +56,7 @@ void SRptOutputHelperTable::StoreLabelCell(int32_t row, int32_t column, ISRptTab
     RPTCELLINFO info;
     info.Text = cell->GetDispName();
     info.Para.Reset(para);
-    m_cells.Insert(row, column, info);
+    m_cells.Insert(row, column, std::move(info));
 }
 
 void SRptOutputHelperTable::StoreModuleCell(int32_t row, int32_t column, ISRptTableCell* cell, ISRptPara* para,
@@ -72,5 +74,5 @@ void SRptOutputHelperTable::StoreModuleCell(int32_t row, int32_t column, ISRptTa
     info.Para.Reset(para);
     info.TargetItem = record.TargetItem;
     info.ObjectID = record.ObjectID;
-    m_cells.Insert(row, column, info);
+    m_cells.Insert(row, column, std::move(info));
 }

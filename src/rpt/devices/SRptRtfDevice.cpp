@@ -23,6 +23,7 @@ namespace {
 // The patch reads and moves the file in blocks of this size; the old font table must begin
 // within the first block.
 constexpr size_t kPatchBlock = 4096;
+constexpr size_t kOutputBlock = 1 << 20;
 
 // The family words of the font table, by the high nibble of the pitch-and-family byte.
 const char* FamilyWord(uint8_t pitchAndFamily) {
@@ -75,6 +76,10 @@ HRESULT SRptRtfDevice::WriteText(const SString& sText, uint32_t nMode) {
     return S_OK;
 }
 
+void SRptRtfDevice::WriteRaw(std::string_view sText) {
+    if (m_output) m_output->Write(sText.data(), sText.size());
+}
+
 void SRptRtfDevice::ResetFontNames() {
     m_fontNames.GetList().RemoveAll();
     m_fontNames.Add(SRptFont::GetDefaultFontName(SRptFont::RPT_FONT_TEXT), 1);
@@ -88,7 +93,8 @@ HRESULT SRptRtfDevice::BeginGeneration() {
     m_output.reset();
     auto file = std::make_unique<SOutputFile>(m_fileName, 1);
     m_file = file.get();
-    m_output = std::make_unique<SOutputStringStream>(std::move(file));
+    // A document runs to megabytes: it goes to the file in large blocks.
+    m_output = std::make_unique<SOutputStringStream>(std::move(file), kOutputBlock);
     // There is no printer to measure on here: fonts are measured on the screen.
     m_refDC = std::make_unique<SWindowDC>();
     return S_OK;

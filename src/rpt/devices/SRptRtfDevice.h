@@ -5,7 +5,13 @@
 // (page set-up, header and footer, the template's nodes). Every byte goes through WriteText.
 // Lengths of the model are hundredths of a millimetre; RTF lengths are twips.
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/base/SRtfColorTable.h"
 #include "platform/base/SRtfFontTable.h"
@@ -148,7 +154,13 @@ private:
     // The paragraph format at a position of an item's or report's paragraphs; a missing one is
     // thrown as E_POINTER, a failed look-up with its code.
     static SComWrap<ISRptPara> GetPara(IUnknown* pContainer, int32_t nPos);
-    void WriteLine() { WriteText("\r\n", RTFTEXT_RAW); }
+    void WriteLine() { WriteRaw("\r\n"); }
+    // Control words and numbers, which are ASCII: they go out as they stand.
+    void WriteRaw(std::string_view sText);
+    // The words of a paragraph's properties and tab stops, and of its character properties.
+    std::string ParaFormatWords(ISRptPara* pPara);
+    std::string CharFormatWords(ISRptPara* pPara);
+
     // "\fonttbl" entry's family word of a face, measured on the reference device context.
     SString FamilyWordOf(const SString& sFaceName);
     // The hidden "\tc" entry that the contents field collects, when the item takes part in the
@@ -174,6 +186,14 @@ private:
     SRtfColorTable m_colorTable;
     int16_t m_nPrevBorder = 0;
     int32_t m_bInTable = 0;
+    // Kept while one table is written: the rows of a list share one definition and its cells a
+    // few paragraph formats, so each is worked out once per table. Keyed by object, with the
+    // row's edges (top, bottom, heading) for a definition.
+    bool m_tableMemo = false;
+    std::map<std::tuple<ISRptTableRow*, bool, bool, bool>, std::string> m_rowDefinitions;
+    std::unordered_map<ISRptTableRow*, std::vector<bool>> m_rowCells;
+    std::unordered_map<ISRptPara*, std::string> m_paraWords;
+    std::unordered_map<ISRptPara*, std::string> m_charWords;
     // Set when an RTF text was merged into the document; cleared per document.
     bool gRtfMerged = false;
 

@@ -59,7 +59,19 @@ HRESULT SRptRtfDevice::ParaText(ISRptPara* pPara, uint32_t nCode) {
 
 HRESULT SRptRtfDevice::WriteCharFormat(ISRptPara* pPara) {
     if (!pPara) SComThrow(E_POINTER);
-    SString format;
+    if (m_tableMemo) {
+        auto [it, added] = m_charWords.try_emplace(pPara);
+        if (added) it->second = CharFormatWords(pPara);
+        WriteRaw(it->second);
+    } else {
+        WriteRaw(CharFormatWords(pPara));
+    }
+    WriteLine();
+    return S_OK;
+}
+
+std::string SRptRtfDevice::CharFormatWords(ISRptPara* pPara) {
+    std::string format;
     const int16_t style = pPara->GetFontStyle();
     if (style & RPT_FONT_STYLE_BOLD) format += "\\b";
     if (style & RPT_FONT_STYLE_ITALIC) format += "\\i";
@@ -77,47 +89,64 @@ HRESULT SRptRtfDevice::WriteCharFormat(ISRptPara* pPara) {
 
     int32_t height = pPara->GetFontHeight();
     if (height == 0) height = SRptFont::GetDefaultFontHeight(SRptFont::RPT_FONT_TEXT);
-    SString words;
-    words.Format("\\f%d\\fs%d", fontNumber, height * 2);
-    WriteText(format + words, RTFTEXT_RAW);
-    WriteLine();
-    return S_OK;
+    format += "\\f";
+    SRptRtfEscaper::AppendNumber(fontNumber, format);
+    format += "\\fs";
+    SRptRtfEscaper::AppendNumber(height * 2, format);
+    return format;
 }
 
 HRESULT SRptRtfDevice::WriteParaFormat(ISRptPara* pPara) {
     if (!pPara) SComThrow(E_POINTER);
     WriteLine();
-    WriteText("\\pard\\plain", RTFTEXT_RAW);
+    WriteRaw("\\pard\\plain");
     WriteLine();
 
     // Two boxed paragraphs with the same borders would merge into one box: an empty 5-point
     // paragraph keeps them apart.
     const int16_t border = pPara->GetBorder();
     if (m_nPrevBorder != 0 && m_nPrevBorder == border) {
-        WriteText("\\sb0\\sa0\\f0\\fs10", RTFTEXT_RAW);
+        WriteRaw("\\sb0\\sa0\\f0\\fs10");
         WriteLine();
-        WriteText("\\par", RTFTEXT_RAW);
+        WriteRaw("\\par");
         WriteLine();
-        WriteText("\\pard\\plain", RTFTEXT_RAW);
+        WriteRaw("\\pard\\plain");
         WriteLine();
     }
     m_nPrevBorder = border;
 
-    SString props;
-    props.Format("\\s%ld\\q%c", 0, AlignmentLetter(pPara->GetAlignment()));
-    SString word;
+    if (m_tableMemo) {
+        auto [it, added] = m_paraWords.try_emplace(pPara);
+        if (added) it->second = ParaFormatWords(pPara);
+        WriteRaw(it->second);
+    } else {
+        WriteRaw(ParaFormatWords(pPara));
+    }
+    WriteLine();
+    return S_OK;
+}
+
+std::string SRptRtfDevice::ParaFormatWords(ISRptPara* pPara) {
+    const int16_t border = pPara->GetBorder();
+    std::string props = "\\s0\\q";
+    props += AlignmentLetter(pPara->GetAlignment());
+    const auto number = [&props](int32_t value, int minDigits = 1) {
+        SRptRtfEscaper::AppendNumber(value, props, minDigits);
+    };
     if (const int16_t first = pPara->GetFirst(); first > 0) {
-        word.Format("\\fi%ld", ParaToTwips(first));
-        props += word;
+        props += "\\fi";
+        number(ParaToTwips(first));
     }
     switch (pPara->GetSpType()) {
         case kSpacingExact:
-            word.Format("\\sl-%.3ld\\slmult0", ParaToTwips(pPara->GetSpBetweenHimetric(nullptr)));
-            props += word;
+            props += "\\sl-";
+            number(ParaToTwips(pPara->GetSpBetweenHimetric(nullptr)), 3);
+            props += "\\slmult0";
             break;
         case kSpacingMultiple:
-            word.Format("\\sl%ld\\slmult1", MulDiv(240, pPara->GetSpBetween(), 100));
-            props += word;
+            props += "\\sl";
+            number(MulDiv(240, pPara->GetSpBetween(), 100));
+            props += "\\slmult1";
             break;
         default: break;
     }
@@ -143,17 +172,25 @@ HRESULT SRptRtfDevice::WriteParaFormat(ISRptPara* pPara) {
         };
         for (const auto& side : sides) {
             if (!(border & side.bit)) continue;
-            word.Format("\\brdr%s\\brdrs\\brdrw%ld\\brsp%ld ", side.side, width, ParaToTwips(side.space));
-            props += word;
+            props += "\\brdr";
+            props += side.side;
+            props += "\\brdrs\\brdrw";
+            number(width);
+            props += "\\brsp";
+            number(ParaToTwips(side.space));
+            props += ' ';
         }
     }
-    // The paragraph's own spacing and indents.
-    word.Format("\\sb%ld\\sa%ld\\li%ld\\ri%ld", ParaToTwips(pPara->GetSpBefore()), ParaToTwips(pPara->GetSpAfter()),
-                ParaToTwips(pPara->GetLeft()), ParaToTwips(pPara->GetRight()));
-    props += word;
-    WriteText(props, RTFTEXT_RAW);
+    // The paragraph's own spacing and indents, then the tab stops.
+    props += "\\sb";
+    number(ParaToTwips(pPara->GetSpBefore()));
+    props += "\\sa";
+    number(ParaToTwips(pPara->GetSpAfter()));
+    props += "\\li";
+    number(ParaToTwips(pPara->GetLeft()));
+    props += "\\ri";
+    number(ParaToTwips(pPara->GetRight()));
 
-    SString tabs;
     const int32_t tabCount = pPara->GetNbTabs();
     for (int32_t i = 0; i < tabCount; ++i) {
         SComWrap<ISRptTabulation> tab;
@@ -161,10 +198,9 @@ HRESULT SRptRtfDevice::WriteParaFormat(ISRptPara* pPara) {
         if (!tab) SComThrow(E_POINTER);
         const int32_t position = tab->GetPosition();
         if (position == 0) continue;
-        word.Format("%s\\tx%ld", TabAlignmentWord(tab->GetAlignment()), ToTwips(position));
-        tabs += word;
+        props += TabAlignmentWord(tab->GetAlignment());
+        props += "\\tx";
+        number(ToTwips(position));
     }
-    WriteText(tabs, RTFTEXT_RAW);
-    WriteLine();
-    return S_OK;
+    return props;
 }

@@ -2,6 +2,7 @@
 // borders and right edge of each enabled cell) and then the row's cells, each a paragraph of the
 // cell's format; a plain paragraph in the default text font closes the table.
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "platform/com/SComThrow.h"
@@ -28,10 +29,10 @@ struct SCellSide {
     const char* word;
 };
 constexpr SCellSide kSides[] = {
-    {2, "\\clbrdrt\\brdrs\\brdrw%ld "},
-    {8, "\\clbrdrb\\brdrs\\brdrw%ld "},
-    {1, "\\clbrdrl\\brdrs\\brdrw%ld "},
-    {4, "\\clbrdrr\\brdrs\\brdrw%ld "},
+    {2, "\\clbrdrt\\brdrs\\brdrw"},
+    {8, "\\clbrdrb\\brdrs\\brdrw"},
+    {1, "\\clbrdrl\\brdrs\\brdrw"},
+    {4, "\\clbrdrr\\brdrs\\brdrw"},
 };
 
 // The enabled test of each of a row's cells, in collection order; a cell that is not one is
@@ -75,6 +76,94 @@ struct SCellEdges {
     }
 };
 
+// The cell borders of a label or item format, read once per table.
+struct SCellFormat {
+    bool box = false;
+    int16_t border = 0;
+    int32_t borderWidth = 0;
+    int32_t boxWidth = 0;
+};
+
+// What a table's row definitions are made of: whether it is a list, and its two cell formats.
+// Not valid when the table has no template or report, or lacks a format.
+struct STableFormats {
+    bool valid = false;
+    bool list = false;
+    SCellFormat label;
+    SCellFormat item;
+};
+
+SCellFormat CellFormatOf(ISRptPara* para) {
+    return {para->GetBox() != 0, para->GetBorder(), para->GetBorderWidth(), para->GetBoxWidth()};
+}
+
+STableFormats TableFormatsOf(ISRptTable* table) {
+    STableFormats formats;
+    if (!table) return formats;
+    SComWrap<ISRptTemplate> owner;
+    table->GetTemplate(&owner);
+    if (!owner || !owner->GetParentReport()) return formats;
+    const SComWrap<ISRptPara> labelFormat = FormatOf(table, kLabelFormat);
+    const SComWrap<ISRptPara> itemFormat = FormatOf(table, kItemFormat);
+    if (!labelFormat || !itemFormat) return formats;
+    SComWrap<ISRptList> list;
+    list = table;
+    formats.list = static_cast<bool>(list);
+    formats.label = CellFormatOf(labelFormat.Get());
+    formats.item = CellFormatOf(itemFormat.Get());
+    formats.valid = true;
+    return formats;
+}
+
+// A row's definition: heading mark, gap and left edge, per enabled cell its borders and right
+// edge (`widths` by column number, hundredths of a millimetre).
+void RowDefinitionText(const STableFormats& formats, int32_t cellGap, const std::vector<bool>& enabled,
+                       const int32_t* widths, int32_t nRow, int32_t nRows, bool heading, std::string& out) {
+    if (heading) out += "\r\n\\trhdr\r\n";
+    const int32_t gap = static_cast<int32_t>(cellGap * 56.693 + 0.5) / 100;
+    out += "\r\n\\trowd\\trgaph";
+    SRptRtfEscaper::AppendNumber(gap / 2, out);
+    out += "\\trleft";
+    SRptRtfEscaper::AppendNumber(gap / 2, out);
+    out += "\r\n";
+
+    const auto first = std::find(enabled.begin(), enabled.end(), true);
+    const auto last = std::find(enabled.rbegin(), enabled.rend(), true);
+    int32_t column = 0;
+    int32_t right = 0;
+    for (size_t position = 0; position < enabled.size(); ++position) {
+        if (!enabled[position]) continue;
+        const bool isFirst = static_cast<size_t>(first - enabled.begin()) == position;
+        const bool isLast = enabled.size() - 1 - static_cast<size_t>(last - enabled.rbegin()) == position;
+        const SCellFormat* format = nullptr;
+        SCellEdges edges;
+        if (formats.list) {
+            format = nRow == 0 ? &formats.label : &formats.item;
+            edges = {nRow == 0, heading || nRow + 1 == nRows, isFirst, isLast};
+        } else {
+            format = isFirst ? &formats.label : &formats.item;
+            edges = {nRow == 0, nRow + 1 == nRows, true, true};
+        }
+        if (!format->box) edges = SCellEdges();
+        for (const SCellSide& side : kSides) {
+            const bool flag = (format->border & side.bit) != 0;
+            const bool edge = edges.On(side.bit);
+            if (!flag && !edge) continue;
+            const int32_t sideWidth = flag && edge ? std::max(format->borderWidth, format->boxWidth)
+                                      : flag      ? format->borderWidth
+                                                  : format->boxWidth;
+            out += side.word;
+            SRptRtfEscaper::AppendNumber(sideWidth, out);
+            out += ' ';
+        }
+        right += SRptRtfDevice::ToTwips(widths[column]);
+        out += "\\cellx";
+        SRptRtfEscaper::AppendNumber(right, out);
+        out += "\r\n";
+        ++column;
+    }
+}
+
 }  // namespace
 
 HRESULT SRptRtfDevice::WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode) {
@@ -97,19 +186,42 @@ HRESULT SRptRtfDevice::WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode)
     if (FAILED(hr)) return hr;
     WriteLine();
     m_bInTable = 1;
+    // Nothing but this table's own writing happens until its end, so what its rows and cells
+    // come to may be kept for the other rows and cells that share them.
+    struct SMemoScope {
+        SRptRtfDevice& device;
+        explicit SMemoScope(SRptRtfDevice& d) : device(d) { device.m_tableMemo = true; }
+        ~SMemoScope() {
+            device.m_tableMemo = false;
+            device.m_rowDefinitions.clear();
+            device.m_rowCells.clear();
+            device.m_paraWords.clear();
+            device.m_charWords.clear();
+        }
+    } memo(*this);
     const int32_t maxCells = pTable->GetNbMaxCells();
+    const STableFormats formats = TableFormatsOf(pTable);
     for (int32_t i = 0; i < rows; ++i) {
         ISRptTableRow* row = helper->GetRow(i);
         if (!row) SComThrow(E_POINTER);
-        // Room for every cell of the row, whatever the table's count says, so that a row with
-        // more cells than the table knows of cannot write past the array.
-        std::vector<int32_t> widths(static_cast<size_t>(std::max({maxCells, row->GetNbCells(), 1})), 0);
-        row->GetCellsWidths(width, widths.data());
-        WriteRowDefinition(row, widths.data(), i, rows, i < headingRows);
+        auto cells = m_rowCells.find(row);
+        if (cells == m_rowCells.end()) cells = m_rowCells.emplace(row, EnabledCells(row)).first;
+        const std::vector<bool>& enabled = cells->second;
+
+        auto [definition, added] = m_rowDefinitions.try_emplace({row, i == 0, i + 1 == rows, i < headingRows});
+        if (added && formats.valid) {
+            // Room for every cell of the row, whatever the table's count says, so that a row with
+            // more cells than the table knows of cannot write past the array.
+            std::vector<int32_t> widths(static_cast<size_t>(std::max({maxCells, row->GetNbCells(), 1})), 0);
+            row->GetCellsWidths(width, widths.data());
+            RowDefinitionText(formats, row->GetSpBetweenCells(), enabled, widths.data(), i, rows, i < headingRows,
+                              definition->second);
+        }
+        WriteRaw(definition->second);
 
         int32_t column = 0;
-        for (bool enabled : EnabledCells(row)) {
-            if (!enabled) continue;
+        for (bool cellEnabled : enabled) {
+            if (!cellEnabled) continue;
             RPTCELLINFO cell;
             if (helper->GetCell(i, column, &cell) == S_OK && cell.Para) {
                 ParaText(cell.Para.Get(), RPTPARATEXT_PARA_BEGIN);
@@ -118,18 +230,18 @@ HRESULT SRptRtfDevice::WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode)
                 WriteText(cell.Text, RTFTEXT_ITEM);
                 ParaText(cell.Para.Get(), RPTPARATEXT_CHARS_END);
             }
-            WriteText("\\cell", RTFTEXT_RAW);
+            WriteRaw("\\cell");
             ++column;
         }
-        WriteText("\\pard\\intbl\\row", RTFTEXT_RAW);
+        WriteRaw("\\pard\\intbl\\row");
         WriteLine();
     }
     m_bInTable = 0;
     SString closing;
     closing.Format("\\f%d\\fs%d ", 0, 2 * SRptFont::GetDefaultFontHeight(SRptFont::RPT_FONT_TEXT));
-    WriteText("\\pard\\plain ", RTFTEXT_RAW);
-    WriteText(closing, RTFTEXT_RAW);
-    WriteText("\\par", RTFTEXT_RAW);
+    WriteRaw("\\pard\\plain ");
+    WriteRaw(closing.view());
+    WriteRaw("\\par");
     return S_OK;
 }
 
@@ -138,66 +250,10 @@ HRESULT SRptRtfDevice::WriteRowDefinition(ISRptTableRow* pRow, const int32_t* pW
     if (!pRow || !pWidths) return E_INVALIDARG;
     SComWrap<ISRptTable> table;
     pRow->GetTable(&table);
-    if (!table) return S_FALSE;
-    SComWrap<ISRptTemplate> owner;
-    table->GetTemplate(&owner);
-    if (!owner || !owner->GetParentReport()) return S_FALSE;
-    const SComWrap<ISRptPara> labelFormat = FormatOf(table.Get(), kLabelFormat);
-    const SComWrap<ISRptPara> itemFormat = FormatOf(table.Get(), kItemFormat);
-    if (!labelFormat || !itemFormat) return S_FALSE;
-
-    if (bHeading) {
-        WriteLine();
-        WriteText("\\trhdr", RTFTEXT_RAW);
-        WriteLine();
-    }
-    const int32_t gap = static_cast<int32_t>(pRow->GetSpBetweenCells() * 56.693 + 0.5) / 100;
-    SString defaults;
-    defaults.Format("\\trowd\\trgaph%ld\\trleft%ld", gap / 2, gap / 2);
-    WriteLine();
-    WriteText(defaults, RTFTEXT_RAW);
-    WriteLine();
-
-    SComWrap<ISRptList> list;
-    list = table.Get();
-    const std::vector<bool> enabled = EnabledCells(pRow);
-    const auto first = std::find(enabled.begin(), enabled.end(), true);
-    const auto last = std::find(enabled.rbegin(), enabled.rend(), true);
-    int32_t column = 0;
-    int32_t right = 0;
-    for (size_t position = 0; position < enabled.size(); ++position) {
-        if (!enabled[position]) continue;
-        const bool isFirst = static_cast<size_t>(first - enabled.begin()) == position;
-        const bool isLast = enabled.size() - 1 - static_cast<size_t>(last - enabled.rbegin()) == position;
-        ISRptPara* format = nullptr;
-        SCellEdges edges;
-        if (list) {
-            format = nRow == 0 ? labelFormat.Get() : itemFormat.Get();
-            edges = {nRow == 0, bHeading || nRow + 1 == nRows, isFirst, isLast};
-        } else {
-            format = isFirst ? labelFormat.Get() : itemFormat.Get();
-            edges = {nRow == 0, nRow + 1 == nRows, true, true};
-        }
-        if (!format->GetBox()) edges = SCellEdges();
-        const int16_t border = format->GetBorder();
-        const int32_t borderWidth = format->GetBorderWidth();
-        const int32_t boxWidth = format->GetBoxWidth();
-        SString words;
-        for (const SCellSide& side : kSides) {
-            const bool flag = (border & side.bit) != 0;
-            const bool edge = edges.On(side.bit);
-            if (!flag && !edge) continue;
-            const int32_t sideWidth = flag && edge ? std::max(borderWidth, boxWidth) : flag ? borderWidth : boxWidth;
-            SString word;
-            word.Format(side.word, sideWidth);
-            words += word;
-        }
-        right += ToTwips(pWidths[column]);
-        SString edge;
-        edge.Format("\\cellx%ld", right);
-        WriteText(words + edge, RTFTEXT_RAW);
-        WriteLine();
-        ++column;
-    }
+    const STableFormats formats = TableFormatsOf(table.Get());
+    if (!formats.valid) return S_FALSE;
+    std::string text;
+    RowDefinitionText(formats, pRow->GetSpBetweenCells(), EnabledCells(pRow), pWidths, nRow, nRows, bHeading, text);
+    WriteRaw(text);
     return S_OK;
 }

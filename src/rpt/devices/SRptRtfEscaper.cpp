@@ -1,6 +1,7 @@
 #include "rpt/devices/SRptRtfEscaper.h"
 
 #include <array>
+#include <charconv>
 
 #include "platform/base/SUtf8.h"
 
@@ -30,6 +31,15 @@ uint8_t SRptRtfEscaper::ToWindows1252(uint32_t codePoint) {
     for (size_t i = 0; i < kHighControls.size(); ++i)
         if (kHighControls[i] != 0 && kHighControls[i] == codePoint) return static_cast<uint8_t>(0x80 + i);
     return 0;
+}
+
+void SRptRtfEscaper::AppendNumber(int32_t value, std::string& out, int minDigits) {
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    const char* begin = digits;
+    if (value < 0) out += *begin++;
+    for (auto count = result.ptr - begin; count < minDigits; ++count) out += '0';
+    out.append(begin, static_cast<size_t>(result.ptr - begin));
 }
 
 void SRptRtfEscaper::AppendHexByte(uint8_t value, std::string& out) {

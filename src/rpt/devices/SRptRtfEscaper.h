@@ -34,6 +34,8 @@ public:
     // A face name of the font table: braces, backslashes and the entry's ';' are escaped.
     static SString EscapeFaceName(std::string_view text);
 
+    // Appends a number in decimal, with at least `minDigits` digits after the sign (as "%.Nd").
+    static void AppendNumber(int32_t value, std::string& out, int minDigits = 1);
     // Appends the RTF form of the code point (128 and above).
     static void AppendEncoded(uint32_t codePoint, std::string& out);
     // The Windows-1252 byte of a code point, or 0 when the code page has none.

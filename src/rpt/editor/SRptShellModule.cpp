@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 #include <string>
+#include <initializer_list>
 #include <vector>
 #include <utility>
 
@@ -15,16 +16,26 @@
 #include "platform/base/SOutputFile.h"
 #include "platform/base/SOutputStringStream.h"
 #include "platform/base/SUtf8.h"
+#include "platform/base/SMbcs.h"
+#include "platform/base/SModuleState.h"
 #include "platform/base/SWaitCursor.h"
 #include "platform/com/SComCheck.h"
+#include "platform/host/SShellViewClass.h"
+#include "platform/repo/SRepLoadSaveManager.h"
 #include "platform/repo/SRepObjIterator.h"
+#include "platform/repo/SRepObjectBaseImpl.h"
+#include "platform/repo/SRepObjectMem.h"
+#include "platform/ui/SHelp.h"
+#include "platform/ui/SLibMsgBox.h"
 #include "platform/repo/SRepObjectBaseMem.h"
 #include "platform/repo/SRepOption.h"
 #include "platform/repo/SRepStreamManager.h"
 #include "platform/repo/SRepVariant.h"
+#include "rpt/dialogs/SRptTypeDlg.h"
 #include "rpt/editor/SRptShellViewClassPreview.h"
 #include "rpt/editor/SRptShellViewClassReport.h"
 #include "rpt/editor/SRptShellViewClassTemplate.h"
+#include "rpt/editor/SRptSpecificMenuCmdClass.h"
 #include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/module/SRptModuleList.h"
 #include "rpt/module/SRptTemplateLoadSaveManager.h"
@@ -55,6 +66,30 @@ void DropViewClasses() {
     Drop(gTemplateViewClass);
     Drop(gReportViewClass);
     Drop(gPreviewViewClass);
+}
+
+// Takes the kinds of views out of the module's list, those that are in it.
+void LeaveViewClasses(SShellModule& module) {
+    for (SShellViewClass* viewClass : std::initializer_list<SShellViewClass*>{gTemplateViewClass, gReportViewClass,
+                                                                               gPreviewViewClass})
+        if (viewClass) module.RemoveViewClass(viewClass);
+}
+
+// The library's help file and the help contexts it serves.
+constexpr uint32_t IDS_RPT_HELP_FILE = 5020;
+constexpr uint32_t kFirstHelpContext = 10000;
+constexpr uint32_t kLastHelpContext = 10999;
+// The warning for a template of a module that is not registered, and the error of a template
+// file that cannot be opened.
+constexpr uint32_t IDS_RPT_UNEXPECTED_MODEL_TYPE = 5507;
+constexpr uint32_t IDS_RPT_CANNOT_OPEN_TEMPLATE = 5508;
+
+// A text of the library's strings, with the library made current.
+SString LoadLibraryText(uint32_t id, const char* defaultText) {
+    SModuleStateGuard library(SRptGetModuleState());
+    SString text;
+    text.LoadString(id, defaultText);
+    return text;
 }
 
 // Closes a new session on every way out but the one that hands it over.
@@ -88,6 +123,7 @@ SRptShellModule::SRptShellModule() : SRepShellModule(LIBID_SRptTypeLibrary) {
 }
 
 SRptShellModule::~SRptShellModule() {
+    LeaveViewClasses(*this);
     DropViewClasses();
     m_loadSaveManager.Clear();
 }
@@ -104,18 +140,90 @@ SRptShellViewClassPreview* SRptShellModule::GetPreviewViewClass() {
     return gPreviewViewClass;
 }
 
-HRESULT SRptShellModule::OnInitialize(int32_t) {
-    return E_NOTIMPL;
+// ---- the host's initialisation and actions ----
+
+HRESULT SRptShellModule::OnInitialize(int32_t arg) {
+    return SExceptionResult::Guard([&] {
+        if (!gTemplateViewClass || !gReportViewClass || !gPreviewViewClass) return E_UNEXPECTED;
+        const HRESULT hr = EnterViewClasses(arg);
+        if (FAILED(hr)) return hr;
+        SModuleStateGuard library(SRptGetModuleState());
+        SString helpFile;
+        helpFile.LoadString(IDS_RPT_HELP_FILE, "varod9.hlp");
+        SHelp::RegisterHelpModule(helpFile, kFirstHelpContext, kLastHelpContext);
+        // The repository base has nothing of its own to initialise.
+        return S_OK;
+    });
+}
+
+HRESULT SRptShellModule::EnterViewClasses(int32_t arg) {
+    const std::initializer_list<SRptShellViewClassBase*> kinds = {gTemplateViewClass, gReportViewClass,
+                                                                   gPreviewViewClass};
+    for (SRptShellViewClassBase* kind : kinds)
+        if (!AddViewClass(kind)) return E_UNEXPECTED;
+    // In the order they were entered; the first failure stops the initialisation.
+    for (SRptShellViewClassBase* kind : kinds) {
+        const HRESULT hr = kind->OnInitialize(arg);
+        if (FAILED(hr)) return hr;
+    }
+    return S_OK;
 }
 
 HRESULT SRptShellModule::OnAction(uint32_t, IUnknown*, uint32_t, SShellView**, SProgressIndicatorEx*, IUnknown**) {
     return E_NOTIMPL;
 }
 
-HRESULT SRptShellModule::OnAction(uint32_t, const char16_t*, uint32_t, SShellView** view, SProgressIndicatorEx*,
-                                  IUnknown**) {
+HRESULT SRptShellModule::OnAction(uint32_t action, const char16_t* path, uint32_t flags, SShellView** view,
+                                  SProgressIndicatorEx*, IUnknown** result) {
     if (view) *view = nullptr;
-    return E_NOTIMPL;
+    if (result) *result = nullptr;
+    SWaitCursor wait;
+    GetActionArgs().SetPath(path);
+    return SExceptionResult::Guard([&] { return RunAction(action, flags, view, result); });
+}
+
+HRESULT SRptShellModule::RunAction(uint32_t action, uint32_t flags, SShellView** view, IUnknown** result) {
+    SComWrap<ISRepSession> session;
+    SComWrap<ISRepObject> report;
+    SComWrap<ISRepObject> language;
+    HRESULT hr = E_UNEXPECTED;
+    if (action == kActionNew)
+        hr = NewReportTemplate(session, report, language);
+    else if (action == kActionOpen)
+        hr = OnOpenSession(GetActionArgs().GetPath(), &session, &report, flags, nullptr);
+    else
+        return hr;
+    // Nobody but this call holds the new document until an editor or the caller takes it.
+    SCloseUnlessKept closer(session.Get());
+    SComWrap<ISRptReport> typed;
+    if (hr == S_OK && report) {
+        typed = static_cast<IUnknown*>(report.Get());
+        if (typed && action == kActionNew) typed->PutLang(language.Get());
+        if (typed && action == kActionOpen) typed->ValidateLang();
+    }
+    SShellView* made = nullptr;
+    if (hr == S_OK && !(flags & kNoEditor)) hr = CreateViewReportTemplateEditor(typed.Get(), &made);
+    if (FAILED(hr)) return hr;
+    if (made || (result && report)) closer.Keep();
+    if (result && report) *result = report.Detach();
+    if (view) *view = made;
+    return hr;
+}
+
+HRESULT SRptShellModule::NewReportTemplate(SComWrap<ISRepSession>& session, SComWrap<ISRepObject>& report,
+                                           SComWrap<ISRepObject>& language) {
+    SModuleStateGuard library(SRptGetModuleState());
+    SRptTypeDlg dialog(SRptTypeDlg::IDD, nullptr);
+    if (dialog.DoModal() != IDOK) return S_FALSE;
+    language.Attach(dialog.GetLanguage());
+    return OnCreateSession(dialog.GetType(), dialog.GetName(), &session, &report);
+}
+
+HRESULT SRptShellModule::CreateSpecificMenuCmdClass() {
+    auto* made = new (std::nothrow) SRptSpecificMenuCmdClass();
+    if (!made) throw SEOutOfMemory();
+    SetSpecificMenuCmdClass(made);
+    return S_OK;
 }
 
 // ---- sessions and reports ----
@@ -175,6 +283,103 @@ HRESULT SRptShellModule::SyncSessionReport(ISRepSession* session) {
     SComWrap<ISRptReport> report;
     report = static_cast<IUnknown*>(first.Get());
     if (report) report->SyncTemplatesWithAvailableItems();
+    return S_OK;
+}
+
+HRESULT SRptShellModule::OnOpenSession(const SString& path, ISRepSession** session, ISRepObject** report,
+                                       uint32_t flags, SProgressIndicatorEx* progress) {
+    if (!session || !report) return E_POINTER;
+    *session = nullptr;
+    *report = nullptr;
+    SComWrap<ISRepSession> opened;
+    SComWrap<ISRepObject> root;
+    // A file that cannot be read, or holds no report, is the user's to hear of; the new session
+    // is closed by then.
+    const HRESULT hr = SExceptionResult::Guard([&] { return OpenSession(path, opened, root, flags, progress); });
+    if (FAILED(hr)) {
+        const SString format =
+            LoadLibraryText(IDS_RPT_CANNOT_OPEN_TEMPLATE, "The report template file '%s' cannot be opened.");
+        SLibMsgBox(SGetMainWnd(), " - ").Error(SString(SFormatText(format.c_str(), path.c_str())));
+    }
+    if (hr != S_OK) return hr;
+    *session = opened.Detach();
+    *report = root.Detach();
+    return S_OK;
+}
+
+HRESULT SRptShellModule::OpenSession(const SString& path, SComWrap<ISRepSession>& session,
+                                     SComWrap<ISRepObject>& report, uint32_t, SProgressIndicatorEx* progress) {
+    SComWrap<ISRepSession> made;
+    HRESULT hr = CreateSession(&made, SFile::PathToURL(path), 0, 0);
+    if (FAILED(hr)) return hr;
+    if (!made) return E_POINTER;
+    SCloseUnlessKept closer(made.Get());
+    SComWrap<ISRepClassCol> model;
+    SComCheck(made->GetObjects(&model));
+    if (!m_loadSaveManager) SComThrow(E_POINTER);
+    hr = m_loadSaveManager->Load(nullptr, path, nullptr, made.Get(), nullptr, progress);
+    if (FAILED(hr)) return hr;
+    SComWrap<ISRepObject> first;
+    made->GetRootObject(ISRepObject::iid, reinterpret_cast<void**>(&first));
+    SComWrap<ISRptReport> typed;
+    typed = static_cast<IUnknown*>(first.Get());
+    if (!typed) SComThrow(E_POINTER);
+    DropUnregisteredTemplates(typed.Get());
+    int32_t count = 0;
+    typed->GetTemplatesCount(&count);
+    if (count == 0) return S_FALSE;
+    hr = SyncSessionReport(made.Get());
+    if (FAILED(hr)) return hr;
+    made->SetModified(false);
+    hr = RepairIfOlder(made.Get());
+    if (FAILED(hr)) return hr;
+    closer.Keep();
+    session = made;
+    report = first;
+    return S_OK;
+}
+
+void SRptShellModule::DropUnregisteredTemplates(ISRptReport* report) {
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    SRptModuleList* modules = globals ? globals->GetModuleList() : nullptr;
+    // Without a module list no template can be checked.
+    if (!modules) return;
+    int32_t count = 0;
+    report->GetTemplatesCount(&count);
+    for (int32_t position = count - 1; position >= 0; --position) {
+        SComWrap<ISRptTemplate> candidate;
+        report->GetTemplateAtPos(position, &candidate);
+        if (!candidate || modules->Contains(candidate->GetModuleID())) continue;
+        const SString format = LoadLibraryText(IDS_RPT_UNEXPECTED_MODEL_TYPE, "Unexpected model type for template \"%s\".");
+        SLibMsgBox(SGetMainWnd(), " - ").Warning(SString(SFormatText(format.c_str(), candidate->GetName().c_str())));
+        report->DeleteTemplateAtPos(position);
+    }
+}
+
+HRESULT SRptShellModule::RepairIfOlder(ISRepSession* session) {
+    SString path;
+    session->GetPathName(&path);
+    if (path.IsEmpty()) return S_OK;
+    SString typeName;
+    SString version;
+    if (SRepLoadSaveManager::GetModelInfo(path, &typeName, &version) != S_OK || version.IsEmpty()) return S_OK;
+    if (_tcsicmp(version.c_str(), SRepLoadSaveManager::sCurrentVersion) >= 0) return S_OK;
+    const HRESULT hr = OnAutoFixOldSession(session, version);
+    return FAILED(hr) ? hr : S_OK;
+}
+
+HRESULT SRptShellModule::OnAutoFixOldSession(ISRepSession* session, const SString&) {
+    if (!session) SComThrow(E_POINTER);
+    SComWrap<ISRepObject> first;
+    SComCheck(session->GetRootObject(ISRepObject::iid, reinterpret_cast<void**>(&first)));
+    SComWrap<ISRptReport> report;
+    report = static_cast<IUnknown*>(first.Get());
+    if (!report) return S_OK;
+    // What the repair says is not shown.
+    if (auto* impl = dynamic_cast<SRepObjectBaseImpl*>(SRepObjectMem::FromObject(first.Get()))) {
+        STable<SString> messages;
+        impl->InternalAutoFix(messages);
+    }
     return S_OK;
 }
 

@@ -3,8 +3,10 @@
 // at start-up and released by it at shut-down. It makes the report sessions (a new session holds
 // one report with one template of a module), hands out the template load/save manager, and is
 // the object behind the exported functions that open editors and read and write templates. The
-// editor views and the host's actions come with their own parts; until then their operations
-// answer E_NOTIMPL.
+// host initialises it once it has handed over its frame (the three kinds of editor views are
+// then entered and the help file registered) and asks it for its actions: a new report template
+// (the "Report Template Type" dialog) or the opening of a template file. Every operation the host
+// calls answers a code; no exception leaves it.
 #include <cstdint>
 
 #include "platform/base/SString.h"
@@ -36,13 +38,31 @@ public:
     // reference.
     SRptShellModule();
 
-    // The host's initialisation and actions come with the editor views.
+    // The actions on a path.
+    static constexpr uint32_t kActionNew = 1;
+    static constexpr uint32_t kActionOpen = 2;
+    // The action flag that opens no editor.
+    static constexpr uint32_t kNoEditor = 0x4;
+
+    // Enters the template, report and preview view classes (E_UNEXPECTED when one is missing or
+    // refused) and initialises each in that order (the first failure is the answer), then
+    // registers the library's help file for the contexts 10000 to 10999.
     HRESULT OnInitialize(int32_t arg) override;
     // The action on an object: never implemented.
     HRESULT OnAction(uint32_t action, IUnknown* argument, uint32_t flags, SShellView** view,
                      SProgressIndicatorEx* progress, IUnknown** result) override;
+    // Action 1 makes a new report template of the type chosen in the type dialog (S_FALSE when the
+    // dialog is cancelled); action 2 opens the template file at `path` (its failures shown to the
+    // user); any other action is E_UNEXPECTED. Unless `flags` holds kNoEditor, the template editor
+    // of the new document follows. `view` receives the editor (null when none was made); `result`,
+    // when given, receives the document's report with the caller's reference, so that a host that
+    // asked for no editor can reach the document. A document that ends with no editor and no
+    // holder, or whose action failed, is closed again.
     HRESULT OnAction(uint32_t action, const char16_t* path, uint32_t flags, SShellView** view,
                      SProgressIndicatorEx* progress, IUnknown** result) override;
+    // Makes the command class of the library's specific menus (the templates command). S_OK;
+    // throws SEOutOfMemory when it cannot be made.
+    HRESULT CreateSpecificMenuCmdClass() override;
 
     // A new session holding a new report with one template of the module `moduleId`, both named
     // `name`: S_OK with the session and the report (as a repository object) handed out, each with
@@ -55,6 +75,17 @@ public:
     // The failure of the report's creation or of its template's. Throws SECOMException when the
     // repository fails.
     HRESULT OnCreateReport(const SString& moduleId, const SString& name, ISRepSession* model, ISRepObject** report);
+    // A new session holding the report of the template file at `path`: S_OK with the session and
+    // the report handed out, each with the caller's reference. The templates of modules that are
+    // not registered are dropped, each with a warning, from the last one up; S_FALSE, both null
+    // and the session closed when none is left. A file of an older version is repaired. The
+    // session's failures and a file that cannot be read or holds no report give a failure code,
+    // with the error shown to the user, both null and the session closed. E_POINTER when either
+    // out-pointer is null.
+    HRESULT OnOpenSession(const SString& path, ISRepSession** session, ISRepObject** report, uint32_t flags,
+                          SProgressIndicatorEx* progress);
+    // Repairs the report of a session read from a file of an older `version`. S_OK.
+    virtual HRESULT OnAutoFixOldSession(ISRepSession* session, const SString& version);
     // Brings the templates of the session's report (its first top object, when that is a report)
     // into line with their modules' available items; S_OK.
     HRESULT SyncSessionReport(ISRepSession* session);
@@ -100,5 +131,18 @@ protected:
     ~SRptShellModule() override;
 
 private:
+    // The view classes entered in the module's list, then each initialised.
+    HRESULT EnterViewClasses(int32_t arg);
+    // The steps of OnAction; they may throw.
+    HRESULT RunAction(uint32_t action, uint32_t flags, SShellView** view, IUnknown** result);
+    HRESULT NewReportTemplate(SComWrap<ISRepSession>& session, SComWrap<ISRepObject>& report,
+                              SComWrap<ISRepObject>& language);
+    HRESULT OpenSession(const SString& path, SComWrap<ISRepSession>& session, SComWrap<ISRepObject>& report,
+                        uint32_t flags, SProgressIndicatorEx* progress);
+    // Drops the report's templates of modules that are not registered, from the last one up.
+    static void DropUnregisteredTemplates(ISRptReport* report);
+    // Repairs the session's report when the file it was read from is older than this version.
+    HRESULT RepairIfOlder(ISRepSession* session);
+
     SComWrap<ISLoadSaveManager> m_loadSaveManager;
 };

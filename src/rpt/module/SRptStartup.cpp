@@ -5,6 +5,8 @@
 
 #include "platform/host/SSymModuleState.h"
 #include "platform/repo/SRepTypeLibManager.h"
+#include "rpt/dialogs/SRptDlgParagraphPage.h"
+#include "rpt/editor/SRptReportViewMap.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/module/SRptHeaderFooterFields.h"
@@ -93,9 +95,11 @@ const Initialiser kInitialisers[] = {
     {"module state", ConstructModuleState, DestroyModuleState},
     {"version", ConstructVersion, nullptr},
     {"screen device context", ConstructScreenDC, DestroyScreenDC},
+    {"paragraph page texts", SRptDlgParagraphPage::LoadChoiceTexts, SRptDlgParagraphPage::FreeChoiceTexts},
     {"report font tables", SRptFont::ConstructTables, SRptFont::DestroyTables},
     {"globals container", SRptGlobalsContainer::Construct, SRptGlobalsContainer::Destroy},
     {"header/footer field table", SRptHeaderFooterFields::Construct, SRptHeaderFooterFields::Destroy},
+    {"report view map", SRptReportViewMapData::Construct, SRptReportViewMapData::Destroy},
     {"symbol library module state", ConstructSymModuleState, nullptr},
     {"static string", ConstructStaticString, DestroyStaticString},
     {"registries", SRptRegistries::Construct, SRptRegistries::Destroy},

@@ -1,5 +1,6 @@
 #include "rpt/resources/SRptCommandResources.h"
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "platform/ui/SMenu.h"
 #include "platform/ui/SResourceBuilder.h"
 #include "platform/ui/SResourceTypes.h"
+#include "rpt/resources/SRptToolbarBitmap.h"
 
 namespace {
 constexpr uint16_t POPUP = MF_POPUP;
@@ -106,6 +108,12 @@ template <size_t N>
 void AddToolbar(SModuleState& state, uint32_t id, const uint16_t (&ids)[N]) {
     Add(state, RT_TOOLBAR, id, SResourceBuilder::Toolbar(ids, N));
 }
+// A toolbar's images: one per button (separators take none), in the order of its buttons.
+template <size_t N>
+void AddToolbarBitmap(SModuleState& state, uint32_t id, const uint16_t (&ids)[N]) {
+    const auto buttons = static_cast<int32_t>(std::count_if(ids, ids + N, [](uint16_t entry) { return entry != 0; }));
+    Add(state, RT_BITMAP, id, SRptToolbarBitmap::Build(buttons));
+}
 }  // namespace
 
 void SRptCommandResources::Install(SModuleState& state) {
@@ -124,5 +132,8 @@ void SRptCommandResources::Install(SModuleState& state) {
     AddToolbar(state, 232, kToolbar232);
     AddToolbar(state, 343, kToolbar343);
     AddToolbar(state, 347, kToolbar347);
+    AddToolbarBitmap(state, 232, kToolbar232);
+    AddToolbarBitmap(state, 343, kToolbar343);
+    AddToolbarBitmap(state, 347, kToolbar347);
     state.AddStrings(kCommandStrings, std::size(kCommandStrings));
 }

@@ -2,6 +2,7 @@
 
 #include "rpt/resources/SRptCommandResources.h"
 #include "rpt/resources/SRptDialogResources.h"
+#include "rpt/resources/SRptFormatResources.h"
 #include "rpt/resources/SRptMetadata.h"
 #include "rpt/resources/SRptStringTable.h"
 
@@ -9,6 +10,7 @@ void SRptResources::Install(SModuleState& state) {
     SRptStringTable::Install(state);
     SRptCommandResources::Install(state);
     SRptDialogResources::Install(state);
+    SRptFormatResources::Install(state);
     state.AddResource(SRptMetadata::kResourceType, SRptMetadata::kResourceId, SRptMetadata::GetData(),
                       SRptMetadata::GetSize());
 }

@@ -84,6 +84,9 @@ const std::pair<uint32_t, const char*> kStrings[] = {
     {5254, "Level 9"},
     {5280, "Text files (*.txt)|*.txt|RTF files (*.rtf)|*.rtf|All files (*.*)|*.*|"},
     {5509, "Table of contents"},
+    {5507, "Unexpected model type for template \"%s\"."},
+    {5020, "varod9.hlp"},
+    {6100, "Manage Report Templates\nReport &Templates..."},
     // Template files: the folder prompt and the three file types (5519 and 5520 are not here).
     {5504, "Choose report templates path"},
     {5515, "Report Template (xml)"},

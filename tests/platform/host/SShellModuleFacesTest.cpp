@@ -9,7 +9,9 @@
 #include "platform/host/IConnectionPointContainer.h"
 #include "platform/host/SShellModule.h"
 #include "platform/host/SShellViewClass.h"
+#include "support/STestHostFrameOps.h"
 #include "support/STestRptProcs.h"
+#include "support/STestShellModule.h"
 
 namespace {
 
@@ -25,13 +27,13 @@ public:
     HRESULT GetConnectionPointContainer(IConnectionPointContainer**) override { return E_NOTIMPL; }
     HRESULT Advise(IUnknown* sink, uint32_t* cookie) override {
         ++advised;
-        held.Reset(sink);
-        *cookie = 77;
+        if (SUCCEEDED(answer)) held.Reset(sink);
+        *cookie = 77;  // a refused request may still write one
         return answer;
     }
     HRESULT Unadvise(uint32_t cookie) override {
         unadvised.push_back(cookie);
-        held.Clear();
+        if (SUCCEEDED(answer)) held.Clear();
         return answer;
     }
     HRESULT EnumConnections(IUnknown**) override { return E_NOTIMPL; }
@@ -43,7 +45,7 @@ public:
 };
 
 // A host frame that is also a connection-point container, answering as it is told.
-class STestEventHost final : public ISShellHostFrame, public IConnectionPointContainer {
+class STestEventHost final : public STestHostFrameOps, public IConnectionPointContainer {
 public:
     static constexpr GUID iid = ISShellHostFrame::iid;
     HRESULT QueryInterface(const GUID& riid, void** out) override {
@@ -67,11 +69,6 @@ public:
         }
         return static_cast<uint32_t>(refs);
     }
-    HRESULT GetWindowHandle(HWND*) override { return E_NOTIMPL; }
-    HRESULT SetStatusText(const char16_t*) override { return E_NOTIMPL; }
-    HRESULT MessageBox(const char16_t*, const char16_t*, uint32_t, int32_t*) override { return E_NOTIMPL; }
-    HRESULT GetActiveView(ISShellView**) override { return E_NOTIMPL; }
-    HRESULT CreateViewFrame(ISShellView*, const char16_t*, ISShellFrame**) override { return E_NOTIMPL; }
     HRESULT EnumConnectionPoints(IUnknown**) override { return E_NOTIMPL; }
     HRESULT FindConnectionPoint(const IID& iid, IConnectionPoint** out) override {
         *out = nullptr;
@@ -92,95 +89,72 @@ public:
     SComWrap<STestConnectionPoint> point{new STestConnectionPoint};
 };
 
-class STestModule final : public SShellModule {
-public:
-    HRESULT OnInitialize(int32_t) override { return S_OK; }
-    HRESULT OnAction(uint32_t, IUnknown*, uint32_t, SShellView**, SProgressIndicatorEx*, IUnknown**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT OnAction(uint32_t, const char16_t*, uint32_t, SShellView**, SProgressIndicatorEx*, IUnknown**) override {
-        return E_NOTIMPL;
-    }
-    using SShellModule::EnableExtFace;
-};
-
-// A kind of view: its face is a counted object of its own.
-class STestViewFace final : public STestRefCounted<ISShellViewClass> {
-public:
-    HRESULT GetViewClassName(char16_t*, uint32_t) override { return E_NOTIMPL; }
-    HRESULT GetViewClassID(GUID*) override { return E_NOTIMPL; }
-};
-
-class STestViewClass final : public SShellViewClass {
-public:
-    STestViewClass() : face(new STestViewFace) {}
-    ISShellViewClass* GetViewClassFace() override { return face.Get(); }
-    SComWrap<STestViewFace> face;
-};
+// A kind of view held by the test's own reference.
+SComWrap<SShellViewClass, &ISShellViewClass::iid> NewViewClass() {
+    return SComWrap<SShellViewClass, &ISShellViewClass::iid>(new SShellViewClass);
+}
 
 }  // namespace
 
 TEST(SShellModuleViewClasses, TheHostEnumeratesTheViewClassesInTheOrderTheyWereAdded) {
-    SComWrap<STestModule> module(new STestModule);
+    SComWrap<STestShellModule> module(new STestShellModule);
     SComWrap<STestEventHost> host(new STestEventHost);
     module->Initialize(host.Get());
-    STestViewClass first, second, third;
-    EXPECT_EQ(module->AddViewClass(&first), 1);
-    EXPECT_EQ(module->AddViewClass(&second), 1);
-    EXPECT_EQ(module->AddViewClass(&third), 1);
+    auto first = NewViewClass(), second = NewViewClass(), third = NewViewClass();
+    EXPECT_EQ(module->AddViewClass(first.Get()), 1);
+    EXPECT_EQ(module->AddViewClass(second.Get()), 1);
+    EXPECT_EQ(module->AddViewClass(third.Get()), 1);
     EXPECT_EQ(module->AddViewClass(nullptr), 0);
-    EXPECT_EQ(first.face->RefCount(), 2);  // the module holds a reference on each face
+    EXPECT_EQ(first->GetRefCount(), 2);  // the module holds a reference on each class
     // Attaching gives the class its module and the module's host frame.
-    EXPECT_EQ(first.GetModule(), module.Get());
-    EXPECT_EQ(first.GetHostFrame(), static_cast<ISShellHostFrame*>(host.Get()));
+    EXPECT_EQ(first->GetModule(), module.Get());
+    EXPECT_EQ(first->GetHostFrame(), static_cast<ISShellHostFrame*>(host.Get()));
 
     int32_t position = 0;
     ISShellViewClass* viewClass = nullptr;
     std::vector<ISShellViewClass*> seen;
     while (module->GetNextViewClass(&position, &viewClass) == S_OK) seen.push_back(viewClass);
-    EXPECT_EQ(seen, (std::vector<ISShellViewClass*>{first.face.Get(), second.face.Get(), third.face.Get()}));
+    EXPECT_EQ(seen, (std::vector<ISShellViewClass*>{first->GetViewClassFace(), second->GetViewClassFace(),
+                                                    third->GetViewClassFace()}));
     EXPECT_EQ(position, 3);
     EXPECT_EQ(viewClass, nullptr);
-    EXPECT_EQ(first.face->RefCount(), 2);  // enumeration adds no reference
+    EXPECT_EQ(first->GetRefCount(), 2);  // enumeration adds no reference
 
-    EXPECT_EQ(module->RemoveViewClass(&second), 1);
-    EXPECT_EQ(second.face->RefCount(), 1);
-    EXPECT_EQ(module->RemoveViewClass(&second), 0);
+    EXPECT_EQ(module->RemoveViewClass(second.Get()), 1);
+    EXPECT_EQ(second->GetRefCount(), 1);
+    EXPECT_EQ(module->RemoveViewClass(second.Get()), 0);
     position = 1;
     EXPECT_EQ(module->GetNextViewClass(&position, &viewClass), S_OK);
-    EXPECT_EQ(viewClass, third.face.Get());
+    EXPECT_EQ(viewClass, third->GetViewClassFace());
 
-    // The module lets go of the faces it still holds when it goes.
+    // The module lets go of the classes it still holds when it goes.
     module.Clear();
-    EXPECT_EQ(first.face->RefCount(), 1);
-    EXPECT_EQ(third.face->RefCount(), 1);
+    EXPECT_EQ(first->GetRefCount(), 1);
+    EXPECT_EQ(third->GetRefCount(), 1);
 }
 
 TEST(SShellModuleViewClasses, AClassWithAHostFrameOfItsOwnKeepsIt) {
-    SComWrap<STestModule> module(new STestModule);
+    SComWrap<STestShellModule> module(new STestShellModule);
     SComWrap<STestEventHost> moduleHost(new STestEventHost), ownHost(new STestEventHost);
     module->Initialize(moduleHost.Get());
-    STestViewClass viewClass;
-    viewClass.AttachModule(nullptr);
-    EXPECT_EQ(viewClass.GetHostFrame(), nullptr);
+    auto viewClass = NewViewClass();
+    EXPECT_EQ(viewClass->AttachModule(nullptr), 1);
+    EXPECT_EQ(viewClass->GetHostFrame(), nullptr);
     // Until the module is told its host frame, a class entered early has none.
-    SComWrap<STestModule> early(new STestModule);
-    STestViewClass earlyClass;
-    early->AddViewClass(&earlyClass);
-    EXPECT_EQ(earlyClass.GetHostFrame(), nullptr);
+    SComWrap<STestShellModule> early(new STestShellModule);
+    auto earlyClass = NewViewClass();
+    early->AddViewClass(earlyClass.Get());
+    EXPECT_EQ(earlyClass->GetHostFrame(), nullptr);
 
-    struct SOwnFrameClass final : SShellViewClass {
-        explicit SOwnFrameClass(ISShellHostFrame* frame) { m_hostFrame.Reset(frame); }
-        ISShellViewClass* GetViewClassFace() override { return face.Get(); }
-        SComWrap<STestViewFace> face{new STestViewFace};
-    } own(ownHost.Get());
-    module->AddViewClass(&own);
-    EXPECT_EQ(own.GetModule(), module.Get());
-    EXPECT_EQ(own.GetHostFrame(), static_cast<ISShellHostFrame*>(ownHost.Get()));
+    SComWrap<SShellViewClass, &ISShellViewClass::iid> own(new SShellViewClass(ownHost.Get()));
+    EXPECT_EQ(ownHost->refs, 2);
+    module->AddViewClass(own.Get());
+    EXPECT_EQ(own->GetModule(), module.Get());
+    EXPECT_EQ(own->GetHostFrame(), static_cast<ISShellHostFrame*>(ownHost.Get()));
 }
 
 TEST(SShellModuleFaces, TheFurtherFaceAnswersOnlyWhileEnabledAndTheSinkOnlyOnItsOwn) {
-    SComWrap<STestModule> module(new STestModule);
+    SComWrap<STestShellModule> module(new STestShellModule);
     void* out = reinterpret_cast<void*>(0x10);
     EXPECT_EQ(module->QueryInterface(ISShellModuleExt::iid, &out), E_NOINTERFACE);
     EXPECT_EQ(out, nullptr);
@@ -211,7 +185,7 @@ TEST(SShellModuleFaces, TheFurtherFaceAnswersOnlyWhileEnabledAndTheSinkOnlyOnIts
 }
 
 TEST(SShellModuleEvents, ConnectingAdvisesTheSinkOnceAndDisconnectingUnadvisesItsCookie) {
-    SComWrap<STestModule> module(new STestModule);
+    SComWrap<STestShellModule> module(new STestShellModule);
     EXPECT_EQ(module->ConnectEvents(1), 0);  // no host frame yet
     SComWrap<STestEventHost> host(new STestEventHost);
     module->Initialize(host.Get());
@@ -229,15 +203,38 @@ TEST(SShellModuleEvents, ConnectingAdvisesTheSinkOnceAndDisconnectingUnadvisesIt
     EXPECT_EQ(host->refs, 2);
     EXPECT_EQ(host->point->RefCount(), 1);
 
-    // Whatever the connection point answers, the sink counts as offered.
-    host->point->answer = E_FAIL;
-    EXPECT_EQ(module->ConnectEvents(1), 1);
-    EXPECT_EQ(module->ConnectEvents(0), 1);
     EXPECT_EQ(RefsOf(static_cast<ISShellModule*>(module.Get())), 1);
 }
 
+TEST(SShellModuleEvents, OnlyAConnectionPointThatTookTheRequestCountsAsConnectedOrDisconnected) {
+    SComWrap<STestShellModule> module(new STestShellModule);
+    SComWrap<STestEventHost> host(new STestEventHost);
+    module->Initialize(host.Get());
+
+    // A refused Advise connects nothing and leaves no cookie behind.
+    host->point->answer = E_FAIL;
+    EXPECT_EQ(module->ConnectEvents(1), 0);
+    EXPECT_FALSE(module->IsConnected());
+    EXPECT_EQ(module->ConnectEvents(0), 0);  // nothing to unadvise
+    EXPECT_TRUE(host->point->unadvised.empty());
+
+    host->point->answer = S_OK;
+    EXPECT_EQ(module->ConnectEvents(1), 1);
+    EXPECT_TRUE(module->IsConnected());
+    // A refused Unadvise keeps the cookie, so that a later disconnection tries again.
+    host->point->answer = E_FAIL;
+    EXPECT_EQ(module->ConnectEvents(0), 0);
+    EXPECT_TRUE(module->IsConnected());
+    host->point->answer = S_OK;
+    EXPECT_EQ(module->ConnectEvents(0), 1);
+    EXPECT_EQ(host->point->unadvised, (std::vector<uint32_t>{77, 77}));
+    EXPECT_FALSE(module->IsConnected());
+    EXPECT_EQ(host->refs, 2);
+    EXPECT_EQ(host->point->RefCount(), 1);
+}
+
 TEST(SShellModuleEvents, AHostWithoutConnectionsGivesNoConnectionAndAFaultyOneThrows) {
-    SComWrap<STestModule> module(new STestModule);
+    SComWrap<STestShellModule> module(new STestShellModule);
     SComWrap<STestEventHost> host(new STestEventHost);
     module->Initialize(host.Get());
 
@@ -268,7 +265,7 @@ TEST(SShellModuleEvents, AHostWithoutConnectionsGivesNoConnectionAndAFaultyOneTh
 TEST(SShellModuleEvents, TerminatingOrDestroyingTheModuleDisconnectsTheHostsHoldOnTheSink) {
     SComWrap<STestEventHost> host(new STestEventHost);
     {
-        SComWrap<STestModule> module(new STestModule);
+        SComWrap<STestShellModule> module(new STestShellModule);
         module->Initialize(host.Get());
         module->ConnectEvents(1);
         EXPECT_EQ(module->GetRefCount(), 2);  // the host's hold on the sink counts on the module
@@ -280,7 +277,7 @@ TEST(SShellModuleEvents, TerminatingOrDestroyingTheModuleDisconnectsTheHostsHold
     host->point->unadvised.clear();
     // A module released while connected: the host still holds the sink, so the module lives
     // until Terminate lets the host go.
-    auto* module = new STestModule;
+    auto* module = new STestShellModule;
     module->AddRef();
     module->Initialize(host.Get());
     module->ConnectEvents(1);

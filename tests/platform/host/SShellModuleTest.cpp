@@ -3,19 +3,13 @@
 #include <vector>
 
 #include "platform/host/SShellModule.h"
+#include "support/STestHostFrameOps.h"
 #include "support/STestRptProcs.h"
 
 namespace {
 
 // A host frame of the test's.
-class STestHostFrame final : public STestRefCounted<ISShellHostFrame> {
-public:
-    HRESULT GetWindowHandle(HWND*) override { return E_NOTIMPL; }
-    HRESULT SetStatusText(const char16_t*) override { return E_NOTIMPL; }
-    HRESULT MessageBox(const char16_t*, const char16_t*, uint32_t, int32_t*) override { return E_NOTIMPL; }
-    HRESULT GetActiveView(ISShellView**) override { return E_NOTIMPL; }
-    HRESULT CreateViewFrame(ISShellView*, const char16_t*, ISShellFrame**) override { return E_NOTIMPL; }
-};
+class STestHostFrame final : public STestRefCounted<STestHostFrameOps> {};
 
 // A module that records its initialisations and actions.
 class STestShellModule final : public SShellModule {

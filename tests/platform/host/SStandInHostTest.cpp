@@ -8,6 +8,7 @@
 #include "platform/host/ISShellCommandTarget.h"
 #include "platform/host/ISShellView.h"
 #include "platform/host/SHostCommandDispatcher.h"
+#include "platform/host/SShellViewClass.h"
 #include "platform/host/SStandInHost.h"
 #include "platform/ui/SAccelerators.h"
 #include "platform/ui/SMenu.h"
@@ -102,20 +103,6 @@ S_BEGIN_MESSAGE_MAP(STestView, SCmdTarget)
     SMsgEntry::Command(6101, &STestView::OnTogglePane),
 S_END_MESSAGE_MAP()
 
-// Marks every item of a menu tree with the command class, but the host's own commands.
-void Stamp(HMENU menu, ISShellCommandClass* commandClass) {
-    for (int32_t i = 0; i < GetMenuItemCount(menu); ++i) {
-        MENUITEMINFOA info;
-        info.fMask = MIIM_ID | MIIM_SUBMENU;
-        GetMenuItemInfoA(menu, static_cast<uint32_t>(i), 1, &info);
-        if (info.hSubMenu) Stamp(info.hSubMenu, commandClass);
-        if (info.wID >= 1 && info.wID <= 300) continue;
-        info.fMask = MIIM_DATA;
-        info.dwItemData = reinterpret_cast<uintptr_t>(commandClass);
-        SetMenuItemInfoA(menu, static_cast<uint32_t>(i), 1, &info);
-    }
-}
-
 class SStandInHostTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -167,7 +154,7 @@ TEST_F(SStandInHostTest, AMenuIsCopiedWithItsItemDataAndACommandIsDispatchedToTh
     popupId.fMask = MIIM_ID;
     popupId.wID = 40;
     SetMenuItemInfoA(menu.m_hMenu, 0, 1, &popupId);
-    Stamp(menu.m_hMenu, &commandClass);
+    SShellViewClass::StampMenuCommandClass(menu.m_hMenu, &commandClass);
     ASSERT_EQ(host->AddMenu(nullptr, menu.m_hMenu), S_OK);
     menu.DestroyMenu();  // the host keeps its own copy
 

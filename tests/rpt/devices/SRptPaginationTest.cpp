@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
+#include "platform/gdi/SDC.h"
+#include "rpt/devices/SRptPageElement.h"
 #include "rpt/devices/SRptPhysicalItemPageBreak.h"
 #include "rpt/devices/SRptPhysicalItemTblCts.h"
 #include "SRptPrintTestFixture.h"
 #include "varod9/ISRptGraphicFile.h"
 #include "varod9/ISRptTitle.h"
+#include "varod9/ISRptUserGraphic.h"
 
 namespace {
 
@@ -38,6 +42,41 @@ protected:
         if (item) unknown = item;
         return unknown.Get();
     }
+    // The physical item made for a report item, or null.
+    SRptPhysicalItem* Physical(IUnknown* item) {
+        const IUnknown* wanted = Identity(item);
+        for (const auto& physical : shell->GetLayer()->GetItems())
+            if (Identity(physical->GetGenerationNode()->GetItem()) == wanted) return physical.get();
+        return nullptr;
+    }
+    // What one layout of `item` on page 1 does with a fresh element, in a room of `width` by
+    // `height` that is all free.
+    struct SPlacement {
+        HRESULT result = E_FAIL;
+        int32_t status = 0;
+        bool placed = false;
+    };
+    SPlacement LayOut(SRptPhysicalItem* item, int32_t width, int32_t height) {
+        SRptPhysicalPage* page = shell->GetLayer()->GetPage(1);
+        std::unique_ptr<SRptPageElement> element;
+        EXPECT_EQ(item->CreateElement(page, &element), S_OK);
+        SPlacement placement;
+        if (!element) return placement;
+        placement.result = item->Layout(page, width, height, height, element.get(), &placement.status);
+        placement.placed = element->GetDrawable() != nullptr;
+        return placement;
+    }
+    // A layout that placed nothing and completed the item.
+    static void ExpectNothingPlaced(const SPlacement& placement, const std::string& room) {
+        EXPECT_EQ(placement.result, S_FALSE) << room;
+        EXPECT_EQ(placement.status, RPTLAYOUT_DONE) << room;
+        EXPECT_FALSE(placement.placed) << room;
+    }
+    static std::string Room(const int32_t (&room)[2]) {
+        return std::to_string(room[0]) + " by " + std::to_string(room[1]);
+    }
+    // The rooms without any area: no width, no height, or less than none.
+    static constexpr int32_t kNoRoom[][2] = {{0, 20000}, {17000, 0}, {-1, 20000}, {17000, -500}};
 };
 
 }  // namespace
@@ -199,4 +238,58 @@ TEST_F(SRptPaginationTest, ANodeWithoutAnItemIsAPageBreak) {
     EXPECT_EQ(pageBreak->CreateElement(nullptr, &element), S_OK);
     EXPECT_FALSE(element);
     EXPECT_EQ(layer.BuildPhysicalItem(nullptr, &frame, &item), E_INVALIDARG);
+}
+
+TEST_F(SRptPaginationTest, APictureThatFailsToLoadOrHasNoRoomPlacesNothingAndIsComplete) {
+    // A file that is there but holds no picture.
+    const SString broken = folder.PathOf("broken.png");
+    STestTempFolder::WriteFile(broken, "not a picture");
+    script.ExpectFileDialog(broken);
+    auto unreadable = AddItem<ISRptGraphicFile>("GRAPHICFILE");
+    script.ExpectFileDialog(SString(VAROD9_TEST_DATA "/pictures/green.jpg"));
+    auto picture = AddItem<ISRptGraphicFile>("GRAPHICFILE");
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 1);
+    EXPECT_EQ(Page(unreadable.Get()), 0);
+    EXPECT_EQ(Page(picture.Get()), 1);
+
+    ExpectNothingPlaced(LayOut(Physical(unreadable.Get()), 17000, 20000), "the file that fails to load");
+    // The picture that loads is placed where there is room, and only there.
+    const SPlacement placement = LayOut(Physical(picture.Get()), 17000, 20000);
+    EXPECT_EQ(placement.result, S_OK);
+    EXPECT_TRUE(placement.placed);
+    for (const auto& room : kNoRoom) ExpectNothingPlaced(LayOut(Physical(picture.Get()), room[0], room[1]), Room(room));
+}
+
+TEST_F(SRptPaginationTest, AUserGraphicWithoutADrawingOrWithoutRoomPlacesNothingAndIsComplete) {
+    // The module draws a square of 4 by 3 cm for the graphic of parameter 2, nothing for 1.
+    constexpr int32_t kBlank = 1;
+    constexpr int32_t kDrawn = 2;
+    RegisterItem("BLANK", RPT_ITEMKIND_USERGRAPHIC, kBlank);
+    RegisterItem("DRAWN", RPT_ITEMKIND_USERGRAPHIC, kDrawn);
+    procs->begin = [](RPTPROCCONTEXT& record) {
+        if (record.ItemParam == kDrawn) {
+            record.PictureWidth = 4000;
+            record.PictureHeight = 3000;
+        }
+        return 1;
+    };
+    procs->getValue = [](RPTPROCCONTEXT& record) {
+        if (record.ItemParam == kDrawn && record.DrawingDC)
+            record.DrawingDC->FillSolidRect(RECT{0, 0, 100, 100}, RGB(0, 0, 0));
+        return 0;
+    };
+    RenewReport();
+    auto blank = AddItem<ISRptUserGraphic>("BLANK");
+    auto drawn = AddItem<ISRptUserGraphic>("DRAWN");
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 1);
+    EXPECT_EQ(Page(blank.Get()), 0);
+    EXPECT_EQ(Page(drawn.Get()), 1);
+
+    ExpectNothingPlaced(LayOut(Physical(blank.Get()), 17000, 20000), "the graphic without a drawing");
+    const SPlacement placement = LayOut(Physical(drawn.Get()), 17000, 20000);
+    EXPECT_EQ(placement.result, S_OK);
+    EXPECT_TRUE(placement.placed);
+    for (const auto& room : kNoRoom) ExpectNothingPlaced(LayOut(Physical(drawn.Get()), room[0], room[1]), Room(room));
 }

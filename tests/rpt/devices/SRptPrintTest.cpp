@@ -1,16 +1,21 @@
 // Printing the laid-out pages: the page range and its order, the cancel of a run, printing to a
-// PDF file through the report's generation, and the search of a previewed report's pages.
+// PDF file through the report's generation, the module's fields in the printed headers, and the
+// search of a previewed report's pages.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/gdi/SCairoFontEngine.h"
 #include "platform/ui/SPrintInfo.h"
 #include "rpt/objs/reports/RPTFINDINFO.h"
 #include "rpt/objs/reports/SRptReportMem.h"
 #include "SRptPrintTestFixture.h"
+#include "varod9/ISRptField.h"
+#include "varod9/RptFieldDef.h"
 
 namespace {
 
@@ -151,6 +156,30 @@ TEST_F(SRptPrintRunTest, PrintedToAFileTheReportIsAPdfOfItsPagesInOrder) {
     EXPECT_NE(three, std::string::npos);
 }
 
+TEST_F(SRptPrintRunTest, ThePrintedHeaderShowsTheValuesOfTheModulesFields) {
+    // Fields registered under their tokens, as the header's text writes them.
+    SComWrap<ISRptField> fields[2];
+    const char* const definitions[2][2] = {{"%MODULE%", "Sales"}, {"%MODELNAME%", "Quarterly model"}};
+    for (int32_t i = 0; i < 2; ++i) {
+        RPTFIELDDEF def;
+        def.ModuleID = "Sales";
+        def.FieldName = definitions[i][0];
+        def.Value = definitions[i][1];
+        ASSERT_EQ(RptRegisterField(module.Get(), &def, &fields[i]), S_OK);
+    }
+    reportTemplate->PutHeadUserDef(true);
+    reportTemplate->PutHeader("%MODULE%\t%MODELNAME%");
+    ThreePages();
+    SRptPhysicalLayer* layer = Preview();
+    SPrintInfo info;
+    SRecordingPrinter* printer = Print(layer, info, 1, 3);
+    ASSERT_EQ(printer->pages.size(), 3u);
+    for (const std::string& page : printer->pages) {
+        EXPECT_EQ(page.rfind("Sales|Quarterly model|", 0), 0u) << page;
+        EXPECT_EQ(page.find('%'), std::string::npos) << page;
+    }
+}
+
 namespace {
 
 // The preview shell view the report's preview makes in these tests.
@@ -216,4 +245,59 @@ TEST_F(SRptFindInPreviewTest, EachElementShowingAnObjectAskedForGivesItsPageAndT
 
     EXPECT_EQ(impl->SetPreviewCurrentPage(3), S_OK);
     EXPECT_EQ(gPreviewShell->GetPreviewWindow()->GetCurrentPage(), 3);
+}
+
+TEST_F(SRptFindInPreviewTest, TheBreakAParagraphAsksForIsFoundByNoSearch) {
+    AddText("One");
+    auto two = AddText("Two");
+    ParaOf(two.Get(), 0)->PutFlow(RPT_PARA_FLOW_PAGEBREAKBEFORE);
+    script.ExpectDialog(SRptDlgPrinting::IDD, 0);
+    ASSERT_EQ(report->PreviewReport(nullptr, nullptr), S_OK);
+    SRptPhysicalLayer* layer = gPreviewShell->GetLayer();
+    ASSERT_EQ(layer->GetPageCount(), 2);
+    // The break is in the layout as an item whose node has no report item.
+    int32_t breaks = 0;
+    for (const auto& item : layer->GetItems()) breaks += item->GetGenerationNode()->GetItem() ? 0 : 1;
+    ASSERT_EQ(breaks, 1);
+
+    ASSERT_EQ(impl->FindInPreview({GUID_NULL}, hits), S_OK);
+    std::vector<std::pair<int32_t, std::string>> found;
+    for (int32_t i = 0; i < hits.GetCount(); ++i) found.emplace_back(hits[i]->page, hits[i]->text.str());
+    EXPECT_EQ(found, (std::vector<std::pair<int32_t, std::string>>{{1, "One"}, {2, "Two"}}));
+}
+
+TEST_F(SRptFindInPreviewTest, EachObjectAskedForGivesThePageAndTextOfTheElementShowingIt) {
+    static constexpr GUID kCustomers = MakeGUID("{0C1D2E3F-4A5B-4C6D-8E9F-A0B1C2D3E401}");
+    static constexpr GUID kOrders = MakeGUID("{0C1D2E3F-4A5B-4C6D-8E9F-A0B1C2D3E402}");
+    static constexpr GUID kProducts = MakeGUID("{0C1D2E3F-4A5B-4C6D-8E9F-A0B1C2D3E403}");
+    static constexpr GUID kNowhere = MakeGUID("{0C1D2E3F-4A5B-4C6D-8E9F-A0B1C2D3E404}");
+    // Three group texts of one member each; the module titles each and names its object.
+    RegisterItem("CUSTOMERS", RPT_ITEMKIND_GRPTEXT, 1);
+    RegisterItem("ORDERS", RPT_ITEMKIND_GRPTEXT, 2);
+    RegisterItem("PRODUCTS", RPT_ITEMKIND_GRPTEXT, 3);
+    procs->begin = [](RPTPROCCONTEXT&) { return 1; };
+    procs->fetch = [](RPTPROCCONTEXT&) { return 1; };
+    procs->process = [](RPTPROCCONTEXT& record) {
+        static const std::pair<const char*, GUID> members[] = {
+            {"Customers", kCustomers}, {"Orders", kOrders}, {"Products", kProducts}};
+        if (record.ItemParam < 1 || record.ItemParam > 3) return 0;
+        record.Text2 = members[record.ItemParam - 1].first;
+        record.ObjectID = members[record.ItemParam - 1].second;
+        return 1;
+    };
+    RenewReport();
+    AddItem("CUSTOMERS");
+    AddItem("PAGEBREAK");
+    AddItem("ORDERS");
+    AddItem("PRODUCTS");
+    script.ExpectDialog(SRptDlgPrinting::IDD, 0);
+    ASSERT_EQ(report->PreviewReport(nullptr, nullptr), S_OK);
+    ASSERT_EQ(gPreviewShell->GetLayer()->GetPageCount(), 2);
+
+    // The hits follow what the list held, in the layout's order; an object shown nowhere gives none.
+    hits.Add(new RPTFINDINFO(7, "kept"));
+    ASSERT_EQ(impl->FindInPreview({kProducts, kNowhere, kCustomers}, hits), S_OK);
+    std::vector<std::pair<int32_t, std::string>> found;
+    for (int32_t i = 0; i < hits.GetCount(); ++i) found.emplace_back(hits[i]->page, hits[i]->text.str());
+    EXPECT_EQ(found, (std::vector<std::pair<int32_t, std::string>>{{7, "kept"}, {1, "Customers"}, {2, "Products"}}));
 }

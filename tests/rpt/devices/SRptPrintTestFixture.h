@@ -15,7 +15,9 @@
 #include "rpt/devices/SRptPrintPreviewShell.h"
 #include "rpt/dialogs/SRptDlgPrinting.h"
 #include "SRptRtfTestFixture.h"
+#include "support/STestModuleProcs.h"
 #include "varod9/ISRptText.h"
+#include "varod9/RptItemDef.h"
 #include "varod9/RptParaFormat.h"
 
 // A printer that keeps what it is asked to do: texts (with their page), page and job events.
@@ -127,8 +129,46 @@ protected:
     }
     void TearDown() override {
         shell.reset();
+        registered.clear();
+        procs.Clear();
         SRptDlgPrinting::SetAbortFlag(0);
         SRptRtfTest::TearDown();
+    }
+
+    // An item of the module answered by `procs` (ItemParam `param`); only a report made after it
+    // (RenewReport) offers it.
+    void RegisterItem(const char* id, int32_t kind, int32_t param) {
+        if (!procs) procs.Reset(new STestModuleProcs);
+        RPTUSRITEMDEF def;
+        def.ModuleID = "Sales";
+        def.ItemID = id;
+        def.Label = id;
+        def.Kind = kind;
+        def.DefaultTitle = id;
+        def.ItemParam = param;
+        def.UserProcs = procs->AsUnknown();
+        if (kind == RPT_ITEMKIND_USERGRAPHIC) {
+            def.Size = RPTUSRITEMDEF_SIZE_USERGRAPHIC;
+            def.UserGraphic = RPTUSERGRAPHICDEF{1, 1, 1, 100};
+        }
+        SComWrap<ISRptItem> item;
+        EXPECT_EQ(RptRegisterItem(module.Get(), &def, &item), S_OK) << id;
+        registered.push_back(item);
+    }
+    // A new report of the module in place of the test's one, with its page set-up and title page
+    // choice.
+    void RenewReport() {
+        const bool firstPage = report->GetHasFirstPage();
+        reportTemplate.Clear();
+        report.Clear();
+        session->Close();
+        session.Clear();
+        SComWrap<ISRepObject> reportObject;
+        ASSERT_EQ(RptCreateTemplate("Sales", "Quarterly", &session, &reportObject), S_OK);
+        report = reportObject.Get();
+        ASSERT_EQ(report->GetTemplateAtPos(0, &reportTemplate), S_OK);
+        reportTemplate->PutMargin(RECT{2000, 2500, 2000, 2500});
+        report->PutHasFirstPage(firstPage);
     }
 
     // A text item with `text` in a plain paragraph.
@@ -160,4 +200,6 @@ protected:
 
     static constexpr int16_t kLine = 500;
     std::unique_ptr<STestPreviewShell> shell;
+    SComWrap<STestModuleProcs> procs;
+    std::vector<SComWrap<ISRptItem>> registered;
 };

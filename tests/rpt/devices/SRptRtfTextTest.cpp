@@ -40,6 +40,19 @@ TEST(SRptRtfEscaper, WhatIsNotAsciiIsEncodedInEveryMode) {
               "a\\u-3?b");
 }
 
+TEST(SRptRtfEscaper, NumbersAreWrittenAsPrintfWouldWithAMinimumOfDigits) {
+    const auto number = [](int32_t value, int minDigits) {
+        std::string out = "\\sl";
+        SRptRtfEscaper::AppendNumber(value, out, minDigits);
+        return out;
+    };
+    EXPECT_EQ(number(57, 3), "\\sl057");
+    EXPECT_EQ(number(-5, 3), "\\sl-005");
+    EXPECT_EQ(number(12345, 3), "\\sl12345");
+    EXPECT_EQ(number(0, 1), "\\sl0");
+    EXPECT_EQ(number(-2147483647 - 1, 1), "\\sl-2147483648");
+}
+
 TEST(SRptRtfEscaper, FieldTextsKeepTheFieldWordsLiveAndDoubleOtherBackslashes) {
     EXPECT_EQ(SRptRtfEscaper::EscapeFieldText("Page \\chpgn  of C:\\temp"), "Page \\chpgn  of C:\\\\temp");
     EXPECT_EQ(SRptRtfEscaper::EscapeFieldText("\\chdate \\chtime {x}\t"), "\\chdate \\chtime \\{x\\}\\tab ");

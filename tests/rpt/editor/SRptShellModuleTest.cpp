@@ -34,7 +34,7 @@ TEST_F(SRptShellModuleTest, TheModuleMadeItsThreeKindsOfViewsAndItsLoadSaveManag
     EXPECT_EQ(again.Get(), manager.Get());  // one manager for the module
     EXPECT_EQ(shell->GetLoadSaveManager(nullptr), E_POINTER);
 
-    // Its actions and initialisation come with the editor views.
+    // The action on an object is never implemented.
     EXPECT_EQ(shell->OnAction(1, static_cast<IUnknown*>(nullptr), 0, nullptr, nullptr, nullptr), E_NOTIMPL);
 }
 

@@ -24,9 +24,9 @@ TEST(SRptStartup, BuildsEveryObjectOnceInOrderAndTearsDownInReverse) {
     SRptStartup::ProcessAttach(nullptr);
     const std::vector<std::string> built = TraceOf("construct");
     const std::vector<std::string> expected = {"module state",          "version",
-                                               "screen device context", "report font tables",
-                                               "globals container",     "header/footer field table",
-                                               "symbol library module state", "static string",
+                                               "screen device context", "paragraph page texts",
+                                               "report font tables",    "globals container",     "header/footer field table",
+                                               "report view map",       "symbol library module state", "static string",
                                                "registries"};
     EXPECT_EQ(built, expected);
     EXPECT_TRUE(TraceOf("destroy").empty());
@@ -36,8 +36,9 @@ TEST(SRptStartup, BuildsEveryObjectOnceInOrderAndTearsDownInReverse) {
     // Objects without an exit handler (the version, the cached module state) are not destroyed.
     const std::vector<std::string> destroyed = TraceOf("destroy");
     const std::vector<std::string> reverse = {"registries",         "static string",
-                                              "header/footer field table", "globals container",
-                                              "report font tables", "screen device context", "module state"};
+                                              "report view map",    "header/footer field table", "globals container",
+                                              "report font tables", "paragraph page texts",
+                                              "screen device context", "module state"};
     EXPECT_EQ(destroyed, reverse);
     EXPECT_EQ(SRptStartup::GetVersion(), nullptr);
     EXPECT_EQ(SRptStartup::GetScreenDC(), nullptr);

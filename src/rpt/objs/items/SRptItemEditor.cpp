@@ -1,6 +1,8 @@
 #include "rpt/objs/items/SRptItemEditor.h"
 
 #include "platform/ui/SInteraction.h"
+#include "rpt/editor/SRptBrowserNodeFactory.h"
+#include "rpt/editor/SRptBrowserNodeItem.h"
 #include "varod9/ISRptItem.h"
 #include "varod9/ISRptTblCts.h"
 #include "varod9/ISRptUserGraphic.h"
@@ -16,6 +18,11 @@ constexpr int32_t kMinLevels = 1;
 constexpr int32_t kMaxLevels = 9;
 
 SRptItemEditor* gEditor = nullptr;
+
+// The editor's own node of a kind.
+SRptBrowserNodeItem* NewNode(SRptBrowserNodeKind kind, ISBrowserView* browser, bool isTemplateEditor) {
+    return SRptBrowserNodeFactory::New(kind, browser, isTemplateEditor ? RPT_EDITOR_TEMPLATE : RPT_EDITOR_REPORT);
+}
 
 // A dialog without the editor: the prompt itself, answered by the interaction script.
 SAnswer AskDialog(const char* caption, uint32_t dialogId) {
@@ -48,16 +55,36 @@ SRptItemEditor* SRptItemEditor::GetInstalled() {
     return gEditor;
 }
 
+SRptBrowserNodeItem* SRptItemEditor::NewBrowserNode(SRptBrowserNodeKind kind, ISBrowserView* browser,
+                                                    bool isTemplateEditor) {
+    return NewNode(kind, browser, isTemplateEditor);
+}
+
+void SRptItemEditor::BindBrowserNode(SRptBrowserNodeItem* node, ISRepObject* item, uint32_t draggable,
+                                     ISBrowserNode* parent, ISBrowserNode* previous, int32_t dispid) {
+    // Whether the menu could be installed does not matter to the item.
+    node->InitNode(item, draggable, parent, previous, dispid);
+}
+
 HRESULT SRptItemEditor::CreateBrowserNode(SRptBrowserNodeKind kind, ISRepObject* item, ISBrowserView* browser,
                                           ISBrowserNode* parent, ISBrowserNode* previous, int32_t dispid,
                                           bool isTemplateEditor, SRptBrowserNodeItem** node) {
     if (!node) return E_POINTER;
     // A caller that goes on after a failure finds no node rather than what it held before.
     *node = nullptr;
-    if (!gEditor) return E_NOTIMPL;
-    SRptBrowserNodeItem* made = gEditor->NewBrowserNode(kind, browser, isTemplateEditor);
+    SRptBrowserNodeItem* made =
+        gEditor ? gEditor->NewBrowserNode(kind, browser, isTemplateEditor) : NewNode(kind, browser, isTemplateEditor);
     if (!made) return E_OUTOFMEMORY;
-    gEditor->BindBrowserNode(made, item, kNodeDragValue, parent, previous, dispid);
+    if (gEditor) {
+        gEditor->BindBrowserNode(made, item, kNodeDragValue, parent, previous, dispid);
+    } else {
+        made->InitNode(item, kNodeDragValue, parent, previous, dispid);
+        if (!made->IsPlaced()) {
+            // Nothing owns a node without a place: it would be lost.
+            delete made;
+            return E_FAIL;
+        }
+    }
     *node = made;
     return S_OK;
 }

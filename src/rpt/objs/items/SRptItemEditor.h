@@ -1,10 +1,10 @@
 #pragma once
 // The editor as the item kinds meet it: the command ids of the items' context menus, the browser
 // node that each kind makes for the editor's browsers, and the dialogs that the kinds' commands
-// open. The editor installs its implementation (Install); until it does, no browser node can be
-// made (E_NOTIMPL) and each dialog is put to the interaction script as it stands: a Dialog prompt
-// with the dialog's caption and id, whose answer's control values (the dialog's control ids) are
-// what the user left in the dialog at OK.
+// open. The dialogs are the installed editor's (Install); until one is installed each dialog is
+// put to the interaction script as it stands: a Dialog prompt with the dialog's caption and id,
+// whose answer's control values (the dialog's control ids) are what the user left in the dialog
+// at OK.
 #include <cstdint>
 
 #include "platform/base/SString.h"
@@ -29,8 +29,8 @@ inline constexpr uint32_t ID_RPT_DISPLAY_PATH = 45013;          // "File &path o
 inline constexpr uint32_t ID_RPT_DISPLAY_CONTENT = 45014;       // "File &content only"
 inline constexpr uint32_t ID_RPT_DISPLAY_USER_ORDER = 45015;    // "&User" (group title, "Display &Order")
 inline constexpr uint32_t ID_RPT_DISPLAY_ALPHA_ORDER = 45016;   // "&Alphabetical"
-inline constexpr uint32_t ID_RPT_PAGEBREAK_HTMLGEN = 45260;     // "&Generate in HTML" (template editor)
-inline constexpr uint32_t ID_RPT_PAGEBREAK_HTMLGEN_AV = 45560;  // "&Generate in HTML" (available items)
+inline constexpr uint32_t ID_RPT_PAGEBREAK_HTMLGEN_AV = 45260;  // "&Generate in HTML" (an available item)
+inline constexpr uint32_t ID_RPT_PAGEBREAK_HTMLGEN = 45560;     // "&Generate in HTML" (an item in a template)
 inline constexpr uint32_t ID_RPT_GRAPHICFILE_SELECT = 45581;    // "&Select File..."
 inline constexpr uint32_t ID_RPT_TEXTFILE_SELECT = 45591;       // "&Select File..."
 inline constexpr uint32_t ID_RPT_TEMPLATE_PAGESETUP = 103;      // "Page &Setup..." (a template's)
@@ -91,12 +91,13 @@ class SRptItemEditor {
 public:
     virtual ~SRptItemEditor() = default;
 
-    // A new node of a kind for a browser, owned by the caller; null when none could be made.
+    // A new node of a kind for a browser, owned by the caller; null when none could be made. The
+    // editor's own node of the kind unless an installed editor makes another.
     virtual SRptBrowserNodeItem* NewBrowserNode(SRptBrowserNodeKind kind, ISBrowserView* browser,
-                                                bool isTemplateEditor) = 0;
-    // Attaches a new node to its item and to its place in the browser.
+                                                bool isTemplateEditor);
+    // Attaches a new node to its item and to its place in the browser: the node's initialisation.
     virtual void BindBrowserNode(SRptBrowserNodeItem* node, ISRepObject* item, uint32_t draggable,
-                                 ISBrowserNode* parent, ISBrowserNode* previous, int32_t dispid) = 0;
+                                 ISBrowserNode* parent, ISBrowserNode* previous, int32_t dispid);
     // The "Format" sheet over the selected objects; it edits their paragraphs itself.
     virtual void RunFormatDialog(const SComTable<ISRepObject>& objects, int32_t flag, uint32_t dialogId) = 0;
     // The "Format" sheet of a table of contents; on OK it puts the chosen level count.
@@ -116,9 +117,11 @@ public:
     static SRptItemEditor* Install(SRptItemEditor* editor);
     static SRptItemEditor* GetInstalled();
 
-    // What the item kinds call. A node: E_POINTER for a null out-pointer, E_NOTIMPL without an
-    // editor, E_OUTOFMEMORY when the editor made none (both with a null node), else the node bound
-    // to `item` (with the drag value 2, whatever the browser asked for) and S_OK.
+    // What the item kinds call. A node: E_POINTER for a null out-pointer, E_OUTOFMEMORY when none
+    // could be made, and without an installed editor E_FAIL when the node found no place in the
+    // browser (a root without a browser to hold it; the node is let go), all with a null node;
+    // else the node bound to `item` (with the value 2, whatever the browser asked for), owned by
+    // its tree, and S_OK.
     static HRESULT CreateBrowserNode(SRptBrowserNodeKind kind, ISRepObject* item, ISBrowserView* browser,
                                      ISBrowserNode* parent, ISBrowserNode* previous, int32_t dispid,
                                      bool isTemplateEditor, SRptBrowserNodeItem** node);

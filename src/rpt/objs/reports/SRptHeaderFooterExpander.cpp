@@ -39,7 +39,9 @@ SString SRptHeaderFooterExpander::Expand(const SString& moduleId, const SString&
 bool SRptHeaderFooterExpander::ValueOf(const SString& moduleId, const SString& token, const SString& name,
                                        SString& value) const {
     if (name.IsEmpty()) return false;
-    return BuiltInValue(token, value) || ModuleFieldValue(moduleId, name, value);
+    // A module field is registered under its token, "%" included, as the editors insert it
+    // into the texts.
+    return BuiltInValue(token, value) || ModuleFieldValue(moduleId, token, value);
 }
 
 bool SRptHeaderFooterExpander::BuiltInValue(const SString& token, SString& value) const {
@@ -51,12 +53,12 @@ bool SRptHeaderFooterExpander::BuiltInValue(const SString& token, SString& value
     return false;
 }
 
-bool SRptHeaderFooterExpander::ModuleFieldValue(const SString& moduleId, const SString& name, SString& value) const {
+bool SRptHeaderFooterExpander::ModuleFieldValue(const SString& moduleId, const SString& key, SString& value) const {
     SRptGlobalsContainer* globals = GetRptGlobalsContainer();
     SRptModuleFieldTable* fields = globals ? globals->GetModuleFieldTable() : nullptr;
     if (!fields) return false;
     SComWrap<ISRptField> field;
-    if (auto entry = fields->GetEntry(SRptModuleFieldTableEntry(moduleId, name))) field = entry.GetValue();
+    if (auto entry = fields->GetEntry(SRptModuleFieldTableEntry(moduleId, key))) field = entry.GetValue();
     if (!field) return false;
     SString answer;
     if (field->GetFieldVal(m_report, m_client, answer) != S_OK) return false;

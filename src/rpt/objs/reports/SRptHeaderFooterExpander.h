@@ -2,8 +2,8 @@
 // The expansion of a header or footer text that every output device shares: each name written
 // between two "%" characters is replaced by the device's value of a built-in header/footer field
 // ("%DATE%", "%TIME%", "%PAGE%"), or else by the value of the field that the template's module
-// registered under that name. A name that nothing answers stays in the text as it was, and its
-// closing "%" may open the next name.
+// registered under that token ("%MODELNAME%"), or under the bare name ("MODELNAME"). A name that
+// nothing answers stays in the text as it was, and its closing "%" may open the next name.
 #include <cstdint>
 #include <functional>
 
@@ -27,7 +27,7 @@ private:
     // The value of one name (the text between the two "%"); false when nothing answers it.
     bool ValueOf(const SString& moduleId, const SString& token, const SString& name, SString& value) const;
     bool BuiltInValue(const SString& token, SString& value) const;
-    bool ModuleFieldValue(const SString& moduleId, const SString& name, SString& value) const;
+    bool ModuleFieldValue(const SString& moduleId, const SString& key, SString& value) const;
 
     FieldValue m_builtInValue;
     ISRptReport* m_report;

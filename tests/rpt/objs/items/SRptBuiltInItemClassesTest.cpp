@@ -254,12 +254,12 @@ TEST_F(SRptBuiltInItemClasses, BrowserNodesComeFromTheEditorBoundToTheirItem) {
     STestItemEditor editor;
     for (const auto& [clsid, kind] : kinds) {
         SComWrap<ISRptItem> item = Make(clsid);
-        // Without the editor no node can be made, and the caller is left with none; a null
-        // out-pointer is refused first.
+        // A node with neither a browser nor a parent to hold it is let go, and the caller is left
+        // with none; a null out-pointer is refused first.
         auto* stale = reinterpret_cast<SRptBrowserNodeItem*>(&editor);
         SRptBrowserNodeItem* node = stale;
         EXPECT_EQ(item->CreateBrowserNode(nullptr, 1, parent, nullptr, 7, true, nullptr), E_POINTER);
-        EXPECT_EQ(item->CreateBrowserNode(nullptr, 1, parent, nullptr, 7, true, &node), E_NOTIMPL);
+        EXPECT_EQ(item->CreateBrowserNode(nullptr, 1, nullptr, nullptr, 7, true, &node), E_FAIL);
         EXPECT_EQ(node, nullptr);
 
         STestItemEditorScope scope(&editor);

@@ -174,7 +174,7 @@ TEST_F(SRptAvailableItemsTest, TheSearchCallBackTakesOnlyItsOwnKind) {
 
 TEST_F(SRptAvailableItemsTest, ItsBrowserNodeIsTheEditorsNodeOfAnAvailableItemsContainer) {
     SRptBrowserNodeItem* node = reinterpret_cast<SRptBrowserNodeItem*>(0x10);
-    EXPECT_EQ(container->CreateBrowserNode(nullptr, 1, nullptr, nullptr, 7, false, &node), E_NOTIMPL);
+    EXPECT_EQ(container->CreateBrowserNode(nullptr, 1, nullptr, nullptr, 7, false, &node), E_FAIL);  // nowhere to go
     EXPECT_EQ(node, nullptr);
     STestItemEditor editor;
     STestItemEditorScope scope(&editor);

@@ -150,7 +150,7 @@ TEST_F(SRptTemplateTest, TheDeviceExpandsBuiltInAndModuleFieldsAndLeavesUnknownT
     SComWrap<ISRptModule> module = Register("Sales", "Sales model");
     RPTFIELDDEF field;
     field.ModuleID = "Sales";
-    field.FieldName = "MODULE";
+    field.FieldName = "%MODULE%";
     field.Value = "Sales model";
     SComWrap<ISRptField> registered;
     ASSERT_EQ(RptRegisterField(module.Get(), &field, &registered), S_OK);

@@ -271,7 +271,7 @@ TEST_F(SRptTableItems, EachMakesTheBrowserNodeOfItsKind) {
     SComWrap<ISRptTable> form = BuildTable<ISRptTable>(CLSID_SRptForm);
     SComWrap<ISRptTable> list = BuildTable<ISRptTable>(CLSID_SRptList);
     SRptBrowserNodeItem* node = nullptr;
-    EXPECT_EQ(form->CreateBrowserNode(nullptr, 1, nullptr, nullptr, 0, true, &node), E_NOTIMPL) << "no editor";
+    EXPECT_EQ(form->CreateBrowserNode(nullptr, 1, nullptr, nullptr, 0, true, &node), E_FAIL) << "nowhere to go";
     EXPECT_EQ(node, nullptr);
 
     STestItemEditor editor;

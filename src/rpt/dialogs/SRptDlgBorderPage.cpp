@@ -1,0 +1,3 @@
+#include "rpt/dialogs/SRptDlgBorderPage.h"
+
+const SClassInfo SRptDlgBorderPage::classSRptDlgBorderPage = {"SRptDlgBorderPage", &SRptDlgFormatPage::classSRptDlgFormatPage};

@@ -1,0 +1,3 @@
+#include "rpt/dialogs/SRptDlgPageBreakPage.h"
+
+const SClassInfo SRptDlgPageBreakPage::classSRptDlgPageBreakPage = {"SRptDlgPageBreakPage", &SRptDlgFormatPage::classSRptDlgFormatPage};

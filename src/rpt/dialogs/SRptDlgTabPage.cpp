@@ -1,0 +1,3 @@
+#include "rpt/dialogs/SRptDlgTabPage.h"
+
+const SClassInfo SRptDlgTabPage::classSRptDlgTabPage = {"SRptDlgTabPage", &SRptDlgFormatPage::classSRptDlgFormatPage};

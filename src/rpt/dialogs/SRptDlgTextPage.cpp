@@ -1,0 +1,3 @@
+#include "rpt/dialogs/SRptDlgTextPage.h"
+
+const SClassInfo SRptDlgTextPage::classSRptDlgTextPage = {"SRptDlgTextPage", &SRptDlgFormatPage::classSRptDlgFormatPage};
