@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/SComboBoxCtrl.h"
 #include "varod9/ISRptField.h"
 #include "varod9/ISRptItem.h"
 #include "varod9/RptApi.h"
@@ -186,6 +187,19 @@ HRESULT SDataModelModule::GetReportTitleText(SString& sTitle, ISRptReport*, SStr
     return S_OK;
 }
 
+HRESULT SDataModelModule::FillLanguageCombo(SComboBoxCtrl* pCombo) {
+    if (pCombo) pCombo->AddString("English");
+    return S_OK;
+}
+
+// The sample model keeps no language objects: a new template gets none, and its language name
+// stays the module's own.
+HRESULT SDataModelModule::GetLanguageObject(ISRepObject** ppLanguage, const SString&) {
+    if (!ppLanguage) return E_POINTER;
+    *ppLanguage = nullptr;
+    return S_FALSE;
+}
+
 void SDataModelModule::PositionOn(int32_t index) {
     if (index >= 0 && index < static_cast<int32_t>(m_model.entities.size())) m_current = index;
 }
@@ -215,8 +229,9 @@ HRESULT SDataModelModule::Begin(ISRptReport* pReport, RPTPROCCONTEXT* pContext) 
 HRESULT SDataModelModule::Process(ISRptReport* pReport, RPTPROCCONTEXT* pContext) {
     const bool group = pContext->ItemParam == kFolder || pContext->ItemParam == kEntityGroup;
     if (group && !pReport) PositionOn(pContext->Occurrence);
-    // The items keep their own titles.
-    return 0;
+    // The items are headed by their own titles, which also make their contents entries.
+    pContext->Text2 = pContext->Text1;
+    return 1;
 }
 
 HRESULT SDataModelModule::Fetch(ISRptReport*, RPTPROCCONTEXT* pContext) {

@@ -68,6 +68,8 @@ public:
     HRESULT GetReportLangName(SString& sLangName, ISRptReport* pReport) override;
     HRESULT ValidateReportLang(ISRptReport*) override { return S_OK; }
     HRESULT GetReportTitleText(SString& sTitle, ISRptReport* pReport, SString sTitlePath) override;
+    HRESULT FillLanguageCombo(SComboBoxCtrl* pCombo) override;
+    HRESULT GetLanguageObject(ISRepObject** ppLanguage, const SString& sLangName) override;
 
     // The procedures.
     HRESULT Reserved1(ISRptReport*, RPTPROCCONTEXT*) override { return S_OK; }

@@ -36,6 +36,12 @@ HRESULT SDefaultReport::Build(const SDataModel& model, SComWrap<ISRepSession>& s
     return hr;
 }
 
+HRESULT SDefaultReport::BuildEmpty(const SDataModel& model, SComWrap<ISRepSession>& session,
+                                   SComWrap<ISRptReport>& report) {
+    SComWrap<ISRptTemplate> owner;
+    return Create(model, session, report, owner);
+}
+
 HRESULT SDefaultReport::BuildFromTemplateFile(const SDataModel& model, const SString& path,
                                               SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report) {
     SComWrap<ISRptTemplate> owner;

@@ -18,6 +18,8 @@ public:
     // The same report with the template of a template file (ReadTemplateFromFile) instead of the
     // default one: the read's failure, S_FALSE for a file that holds no template of a registered
     // module (STG_E_FILENOTFOUND when there is no such file), with both out-pointers null.
+    // The same report with its one template empty, for an editor to fill.
+    static HRESULT BuildEmpty(const SDataModel& model, SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report);
     static HRESULT BuildFromTemplateFile(const SDataModel& model, const SString& path, SComWrap<ISRepSession>& session,
                                          SComWrap<ISRptReport>& report);
 

@@ -5,8 +5,14 @@
 #include "platform/base/SException.h"
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SImageBackEnd.h"
+#include "platform/host/SStandInHost.h"
 #include "rpt/devices/SRptPhysicalLayer.h"
-#include "rpt/devices/SRptPrintPreviewDevice.h"
+#include "rpt/editor/SRptShellModule.h"
+#include "rpt/editor/SRptShellViewReportPreview.h"
+#include "rpt/editor/SRptViewReportPreview.h"
+#include "rpt/module/SRptGlobalsContainer.h"
+#include "rpt/objs/reports/SRptReportMem.h"
+#include "varod9/RptApi.h"
 
 namespace {
 
@@ -18,31 +24,38 @@ int32_t ToPicture(int32_t value, int32_t printerDotsPerInch) {
 
 }  // namespace
 
-SPngPreviewShell::~SPngPreviewShell() {
-    if (m_device) m_device->Release();
-}
-
 HRESULT SPngPreviewShell::Run(ISRptReport* report) {
-    if (m_device) m_device->Release();
     m_written = 0;
     m_fault = SString();
-    m_device = new SRptPrintPreviewDevice(report, nullptr, this);
-    const HRESULT hr = m_device->GeneratePreview();
+    auto* impl = dynamic_cast<SRptReportImpl*>(report);
+    if (!impl) return E_INVALIDARG;
+    SComWrap<SStandInHost, &ISShellHostFrame::iid> host = SStandInHost::Create();
+    SRptShellModule* shell = GetRptGlobalsContainer()->GetRptShellModule();
+    shell->Initialize(host.Get());
+    const HRESULT hr = report->PreviewReport(nullptr, nullptr);
+    auto* preview = dynamic_cast<SRptShellViewReportPreview*>(impl->GetPreviewShellView());
+    if (hr == S_OK && preview && preview->GetWindow()) WritePages(*preview->GetWindow());
+    if (preview) preview->CloseView(1);
+    shell->Terminate();
     if (FAILED(hr)) return hr;
+    if (!preview) return E_FAIL;
+    if (m_written == 0 && m_fault.IsEmpty()) m_fault = "the preview showed no page";
     return m_fault.IsEmpty() ? S_OK : E_FAIL;
 }
 
-bool SPngPreviewShell::SetPrintView(SRptPhysicalLayer* layer) {
-    if (!layer || !m_window.SetPrintView(layer)) return false;
-    for (int32_t number = 1; number <= layer->GetPageCount() && m_fault.IsEmpty(); ++number) {
+void SPngPreviewShell::WritePages(SRptViewReportPreview& window) {
+    auto* layer = dynamic_cast<SRptPhysicalLayer*>(window.GetPrintView());
+    if (!layer) return;
+    window.OnFirstPage();
+    for (uint32_t number = window.GetMinPage(); number <= window.GetMaxPage() && m_fault.IsEmpty(); ++number) {
+        window.ShowPage(static_cast<int32_t>(number));
         try {
-            WritePage(*layer, number);
+            WritePage(*layer, window.GetCurrentPage());
             ++m_written;
         } catch (const SException& e) {
             m_fault = e.GetText();
         }
     }
-    return true;
 }
 
 void SPngPreviewShell::WritePage(SRptPhysicalLayer& layer, int32_t number) {

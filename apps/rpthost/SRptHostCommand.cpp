@@ -7,6 +7,8 @@
 #include "SDataModelReader.h"
 #include "SDefaultReport.h"
 #include "SPngPreviewShell.h"
+#include "SRptEditScript.h"
+#include "SRptHostEditor.h"
 #include "SRptHostScript.h"
 #include "platform/base/SException.h"
 #include "platform/base/SFile.h"
@@ -16,6 +18,7 @@ const char* const SRptHostCommand::kUsage =
     "usage: rpthost generate --model FILE [--template FILE] [--format rtf|html|pdf] -o OUT\n"
     "       rpthost save-template --model FILE -o OUT\n"
     "       rpthost preview --model FILE -o DIR\n"
+    "       rpthost edit TEMPLATE --script FILE [--verbose]\n"
     "       rpthost --help\n"
     "       rpthost            (says which report library it runs on)\n"
     "\n"
@@ -26,8 +29,11 @@ const char* const SRptHostCommand::kUsage =
     "               pdf the report is printed to the PDF file OUT.\n"
     "save-template  writes the default template of the report on the model FILE as the template\n"
     "               file OUT, for generate --template.\n"
-    "preview        lays the report on the model FILE out as the print preview does and writes\n"
-    "               its pages as pictures DIR/page-1.png, DIR/page-2.png and so on.\n";
+    "preview        opens the print preview of the report on the model FILE and writes the pages\n"
+    "               it shows as pictures DIR/page-1.png, DIR/page-2.png and so on.\n"
+    "edit           opens the template file TEMPLATE (an empty template when there is none) in\n"
+    "               the template editor, runs the host actions of the script FILE on it and saves\n"
+    "               it; --verbose shows what the host recorded.\n";
 
 namespace {
 
@@ -191,6 +197,34 @@ int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
+// rpthost edit TEMPLATE --script FILE [--verbose]
+int RunEdit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string templateFile;
+    std::string scriptFile;
+    bool verbose = false;
+    std::string problem;
+    for (size_t i = 1; i < args.size() && problem.empty(); ++i) {
+        if (args[i] == "--verbose") verbose = true;
+        else if (args[i] == "--script" && i + 1 < args.size()) scriptFile = args[++i];
+        else if (args[i] == "--script") problem = "--script needs a value";
+        else if (args[i].rfind("-", 0) != 0 && templateFile.empty()) templateFile = args[i];
+        else problem = "unknown argument '" + args[i] + "'";
+    }
+    if (problem.empty() && templateFile.empty()) problem = "edit needs a template file";
+    if (problem.empty() && scriptFile.empty()) problem = "--script is required";
+    if (!problem.empty()) {
+        err << "rpthost: " << problem << "\n" << SRptHostCommand::kUsage;
+        return SRptHostCommand::kUsageError;
+    }
+    try {
+        const SRptEditScript script = SRptEditScript::ReadFile(SString(scriptFile));
+        return SRptHostEditor(SString(templateFile), script, out, err).Run(verbose);
+    } catch (const SException& e) {
+        err << "rpthost: cannot use the script '" << scriptFile << "': " << e.GetText().str() << "\n";
+        return SRptHostCommand::kFailure;
+    }
+}
+
 int SayVersion(std::ostream& out, std::ostream& err) {
     const SVersionNumber* version = RptGetVersionNumber();
     if (!version) {
@@ -210,6 +244,7 @@ int SRptHostCommand::Run(const std::vector<std::string>& args, std::ostream& out
         out << kUsage;
         return 0;
     }
+    if (args[0] == "edit") return RunEdit(args, out, err);
     std::optional<SCommand> command;
     if (args[0] == "generate") command = SCommand::Generate;
     else if (args[0] == "save-template") command = SCommand::SaveTemplate;

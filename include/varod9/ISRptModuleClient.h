@@ -1,11 +1,13 @@
 #pragma once
 // The client of a host module: the module hands it in when it registers, and the library calls it
 // back to fill the module's available items and, for the first registered module, to name, check
-// and title a report's language.
+// and title a report's language and to offer the languages of a new report template.
 #include "platform/base/SString.h"
 #include "platform/com/IUnknown.h"
 #include "varod9/RptExport.h"
 
+class SComboBoxCtrl;
+struct ISRepObject;
 struct ISRptModule;
 struct ISRptReport;
 
@@ -23,6 +25,11 @@ struct RPT_EXPORT ISRptModuleClient : IUnknown {
     virtual HRESULT ValidateReportLang(ISRptReport* pReport) = 0;
     // The text that a title path stands for in the report, into sTitle.
     virtual HRESULT GetReportTitleText(SString& sTitle, ISRptReport* pReport, SString sTitlePath) = 0;
+    // Adds to the combo box the names of the languages a new report template can be written in.
+    virtual HRESULT FillLanguageCombo(SComboBoxCtrl* pCombo) = 0;
+    // The language object of the language named sLangName, with the caller's reference, into
+    // *ppLanguage; null when the module knows no such language.
+    virtual HRESULT GetLanguageObject(ISRepObject** ppLanguage, const SString& sLangName) = 0;
 
 protected:
     ~ISRptModuleClient() = default;

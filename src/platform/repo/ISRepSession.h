@@ -8,6 +8,7 @@
 #include "platform/com/IUnknown.h"
 
 struct ISRepClassCol;
+struct ISRepSessionView;
 
 struct ISRepSession : IUnknown {
     static constexpr GUID iid = MakeGUID("{E9C7AF74-0505-40BD-9C13-CB55CE805456}");
@@ -38,6 +39,19 @@ struct ISRepSession : IUnknown {
     virtual HRESULT IsModified() noexcept = 0;  // S_OK modified, S_FALSE not
     virtual HRESULT GetPathName(SString* path) noexcept = 0;
     virtual HRESULT SetPathName(const SString& path) noexcept = 0;
+    // The views of the document: each is held with a reference until it withdraws. E_POINTER for
+    // null, E_UNEXPECTED once the document is closed; withdrawing a view that is not there is
+    // S_FALSE.
+    virtual HRESULT AdviseSessionSink(ISRepSessionView* view) noexcept = 0;
+    virtual HRESULT UnadviseSessionSink(ISRepSessionView* view) noexcept = 0;
+    // 1 while the session holds an open document; 0 once its document was closed.
+    virtual int32_t GetOpenState() noexcept = 0;
+    // Closes the document when every view lets it (the first refusal is the answer and nothing
+    // changes); the views are let go. The arguments are reserved. The objects stay until Discard.
+    virtual HRESULT CloseDocument(void* reserved1, void* reserved2, void* reserved3, void* reserved4,
+                                  void* reserved5, void* reserved6) noexcept = 0;
+    // The final step after CloseDocument: the document's objects go (as Close does).
+    virtual HRESULT Discard() noexcept = 0;
 
 protected:
     ~ISRepSession() = default;

@@ -17,6 +17,7 @@ SString& Login() {
 }  // namespace
 
 bool SRepOption::m_bKeepTab = true;
+bool SRepOption::m_bShowWinFilePath = false;
 bool SRepOption::m_bOpenSingleMode = false;
 int32_t SRepOption::m_nDragDropDefAction = 0;
 

@@ -23,4 +23,6 @@ public:
     // What a drag does in a browser without Ctrl or Shift held: 1 or 3 move, 2 copy, any other
     // value leaves the choice to the drop target.
     static int32_t m_nDragDropDefAction;
+    // Window titles of documents show the document's file path after its name.
+    static bool m_bShowWinFilePath;
 };

@@ -97,6 +97,49 @@ HRESULT SRepSession::SetPathName(const SString& path) noexcept {
     return Keep(path, m_pathName);
 }
 
+HRESULT SRepSession::AdviseSessionSink(ISRepSessionView* view) noexcept {
+    if (!view) return E_POINTER;
+    // Views of a closed document would never be let go.
+    if (!m_documentOpen) return E_UNEXPECTED;
+    return SExceptionResult::Guard([&] {
+        m_views.emplace_back(view);
+        return S_OK;
+    });
+}
+
+HRESULT SRepSession::UnadviseSessionSink(ISRepSessionView* view) noexcept {
+    if (!view) return E_POINTER;
+    for (auto it = m_views.begin(); it != m_views.end(); ++it) {
+        if (it->Get() != view) continue;
+        // The view may go with the reference; it is out of the list first.
+        SComWrap<ISRepSessionView> leaving = std::move(*it);
+        m_views.erase(it);
+        return S_OK;
+    }
+    return S_FALSE;
+}
+
+int32_t SRepSession::GetOpenState() noexcept {
+    return m_open && m_documentOpen ? 1 : 0;
+}
+
+HRESULT SRepSession::CloseDocument(void*, void*, void*, void*, void*, void*) noexcept {
+    if (!m_documentOpen) return S_FALSE;
+    // Each view is asked on a copy: a view may withdraw while it answers.
+    const std::vector<SComWrap<ISRepSessionView>> views = m_views;
+    for (const SComWrap<ISRepSessionView>& view : views) {
+        const HRESULT answer = view->SessionCanClose();
+        if (answer != S_OK) return answer;
+    }
+    m_documentOpen = false;
+    m_views.clear();
+    return S_OK;
+}
+
+HRESULT SRepSession::Discard() noexcept {
+    return Close();
+}
+
 HRESULT SRepSession::CreateObject(const GUID& clsid, void** out, const GUID& riid, bool initialise) noexcept {
     return MakeObject(clsid, out, riid, nullptr, initialise);
 }
@@ -129,7 +172,12 @@ HRESULT SRepSession::MakeObject(const GUID& clsid, void** out, const GUID& riid,
 HRESULT SRepSession::Close() noexcept {
     if (!m_open) return S_FALSE;
     m_open = false;
+    m_documentOpen = false;
     SComWrap<ISRepSession> keepAlive(this);
+    // The views hold this session through their windows; they are let go with the document.
+    std::vector<SComWrap<ISRepSessionView>> views = std::move(m_views);
+    m_views.clear();
+    views.clear();
     // Deleting the model's objects lets go of their references on the session.
     return m_model->DeleteAll();
 }

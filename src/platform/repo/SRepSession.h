@@ -1,9 +1,11 @@
 #pragma once
 // The repository session: a name, the document's path and form, and its model collection.
 #include <cstdint>
+#include <vector>
 
 #include "platform/com/SComWrap.h"
 #include "platform/repo/ISRepSession.h"
+#include "platform/repo/ISRepSessionView.h"
 #include "platform/repo/SRepClassCol.h"
 
 class SRepSession final : public ISRepSession {
@@ -30,6 +32,11 @@ public:
     HRESULT IsModified() noexcept override;
     HRESULT GetPathName(SString* path) noexcept override;
     HRESULT SetPathName(const SString& path) noexcept override;
+    HRESULT AdviseSessionSink(ISRepSessionView* view) noexcept override;
+    HRESULT UnadviseSessionSink(ISRepSessionView* view) noexcept override;
+    int32_t GetOpenState() noexcept override;
+    HRESULT CloseDocument(void*, void*, void*, void*, void*, void*) noexcept override;
+    HRESULT Discard() noexcept override;
 
 private:
     explicit SRepSession(const SString& name) : m_name(name) {}
@@ -46,5 +53,7 @@ private:
     SString m_pathName;
     bool m_open = true;
     bool m_modified = false;
+    bool m_documentOpen = true;
+    std::vector<SComWrap<ISRepSessionView>> m_views;
     SComWrap<SRepClassCol> m_model;
 };

@@ -1,5 +1,8 @@
 #include "platform/ui/SCmdTarget.h"
 
+#include "platform/base/SEIOAbortedException.h"
+#include "platform/base/SExceptionDialog.h"
+#include "platform/base/SExceptionResult.h"
 #include "platform/ui/SCmdUI.h"
 
 namespace {
@@ -37,7 +40,31 @@ int32_t SCmdTarget::OnCmdMsg(uint32_t id, int32_t code, void* extra, SCmdHandler
         info->entry = entry;
         return 1;
     }
-    return DispatchCommand(*entry, id, extra);
+    try {
+        return DispatchCommand(*entry, id, extra);
+    } catch (...) {
+        // The handler took the command: it must not travel on to the next target and be run
+        // there as well. Nothing of the object is touched: the handler may have deleted it.
+        ReportHandlerFailure(id, code);
+        return 1;
+    }
+}
+
+void SCmdTarget::ReportHandlerFailure(uint32_t id, int32_t code) noexcept {
+    try {
+        throw;
+    } catch (const SEIOAbortedException&) {
+        // The user stopped the operation; there is nothing to tell them.
+    } catch (...) {
+        SString text;
+        SExceptionResult::FromCurrent(text);
+        try {
+            SExceptionDialog_(__FILE__, __LINE__, "SCmdTarget::OnCmdMsg(id = %u, code = %d, ...)\n (%s)", id, code,
+                              text.IsEmpty() ? SString("unknow") : text);
+        } catch (...) {
+            // A report that cannot be made must not become a failure of its own.
+        }
+    }
 }
 
 int32_t SCmdTarget::DispatchCommand(const SMsgMapEntry& entry, uint32_t id, void* extra) {

@@ -32,7 +32,9 @@ public:
     // Routes a command: `code` is CN_COMMAND (0) or a control's notification code for
     // WM_COMMAND, MAKELONG(code, WM_NOTIFY) for a notification (`extra` an SNotifyInfo), or
     // CN_UPDATE_COMMAND_UI (`extra` the SCmdUI). With `info` the handler is only looked up.
-    // Non-zero when an entry took it.
+    // Non-zero when an entry took it. A handler that fails does not fail the routing: what it
+    // threw is reported through the exception dialog (a user's abort is not) and the command
+    // counts as taken.
     virtual int32_t OnCmdMsg(uint32_t id, int32_t code, void* extra, SCmdHandlerInfo* info);
 
     virtual const SMsgMap* GetMessageMap() const { return &msgMap; }
@@ -45,4 +47,8 @@ public:
 protected:
     // Calls a handler of kind SigVoid, SigCmdId, SigNotify or SigCmdUI for a command.
     int32_t DispatchCommand(const SMsgMapEntry& entry, uint32_t id, void* extra);
+
+private:
+    // Reports the exception being handled, which a handler of command `id` threw.
+    static void ReportHandlerFailure(uint32_t id, int32_t code) noexcept;
 };

@@ -1,5 +1,6 @@
 #include "platform/ui/SMenu.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <vector>
@@ -149,16 +150,21 @@ int32_t SetMenuItemInfoA(HMENU menu, uint32_t item, int32_t byPosition, const ME
     return 1;
 }
 
-int32_t AppendMenuA(HMENU menu, uint32_t flags, uintptr_t idOrPopup, const char* text) {
+int32_t InsertMenuA(HMENU menu, uint32_t position, uint32_t flags, uintptr_t idOrPopup, const char* text) {
     Menu* found = Find(menu);
     if (!found) return 0;
     Item item;
-    item.flags = flags;
+    item.flags = flags & ~static_cast<uint32_t>(MF_BYPOSITION);
     item.text = text ? text : "";
     if (flags & MF_POPUP) item.subMenu = static_cast<HMENU>(idOrPopup);
     else item.id = static_cast<uint32_t>(idOrPopup);
-    found->items.push_back(std::move(item));
+    const size_t at = std::min<size_t>(position, found->items.size());
+    found->items.insert(found->items.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
     return 1;
+}
+
+int32_t AppendMenuA(HMENU menu, uint32_t flags, uintptr_t idOrPopup, const char* text) {
+    return InsertMenuA(menu, 0xFFFFFFFF, flags, idOrPopup, text);
 }
 
 HMENU GetSubMenu(HMENU menu, int32_t position) {

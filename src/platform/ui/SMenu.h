@@ -50,6 +50,8 @@ int32_t GetMenuItemCount(HMENU menu);
 int32_t GetMenuItemInfoA(HMENU menu, uint32_t item, int32_t byPosition, MENUITEMINFOA* info);
 int32_t SetMenuItemInfoA(HMENU menu, uint32_t item, int32_t byPosition, const MENUITEMINFOA* info);
 int32_t AppendMenuA(HMENU menu, uint32_t flags, uintptr_t idOrPopup, const char* text);
+// Puts an item before the one at `position` (by position; at or past the end it is appended).
+int32_t InsertMenuA(HMENU menu, uint32_t position, uint32_t flags, uintptr_t idOrPopup, const char* text);
 HMENU GetSubMenu(HMENU menu, int32_t position);
 uint32_t GetMenuItemID(HMENU menu, int32_t position);
 SString GetMenuItemText(HMENU menu, int32_t position);
@@ -76,6 +78,9 @@ public:
     HMENU GetSubMenu(int32_t position) const { return ::GetSubMenu(m_hMenu, position); }
     int32_t AppendMenu(uint32_t flags, uintptr_t idOrPopup, const char* text) {
         return AppendMenuA(m_hMenu, flags, idOrPopup, text);
+    }
+    int32_t InsertMenu(uint32_t position, uint32_t flags, uintptr_t idOrPopup, const char* text) {
+        return InsertMenuA(m_hMenu, position, flags, idOrPopup, text);
     }
     // Puts the menu to the interaction script. With TPM_RETURNCMD the chosen command is returned;
     // otherwise it is sent to `wnd` as WM_COMMAND and the result is 1 when one was chosen.

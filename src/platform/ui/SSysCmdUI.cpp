@@ -2,6 +2,12 @@
 
 #include "platform/base/SMbcs.h"
 
+namespace {
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+}  // namespace
+
 void SSysCmdUI::Enable(int32_t on) {
     SCmdUI::Enable(on);
     SetFlag(kEnabled, on != 0);
@@ -22,8 +28,12 @@ void SSysCmdUI::SetText(const char* text) {
     SetFlag(kText, true);
     if (!m_buffer || m_length <= 0) return;
     std::u16string wide = SString(text).ToU16();
-    const size_t room = static_cast<size_t>(m_length - 1);
-    if (wide.size() > room) wide.resize(room);
+    size_t room = static_cast<size_t>(m_length - 1);
+    if (wide.size() > room) {
+        // Half of a surrogate pair is no character: a pair that does not fit is left out whole.
+        if (room > 0 && IsHighSurrogate(wide[room - 1])) --room;
+        wide.resize(room);
+    }
     wide.copy(m_buffer, wide.size());
     m_buffer[wide.size()] = u'\0';
 }

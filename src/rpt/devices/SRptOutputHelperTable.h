@@ -23,6 +23,8 @@ public:
     HRESULT ResolveLinks() override;
     // Copies the cell into `cell` and answers 0; 1 and `cell` untouched for a cell not filled.
     HRESULT GetCell(int32_t row, int32_t column, RPTCELLINFO* cell) const;
+    // The whole grid, for a walk in its order.
+    const SRptCellInfoMap& GetCells() const { return m_cells; }
     int32_t GetNbRows() const { return m_rows; }
     int32_t GetNbHeadingRows() const { return m_headingRows; }
     int32_t GetNbColumns() const { return m_columns; }

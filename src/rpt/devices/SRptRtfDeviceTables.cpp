@@ -201,6 +201,18 @@ HRESULT SRptRtfDevice::WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode)
     } memo(*this);
     const int32_t maxCells = pTable->GetNbMaxCells();
     const STableFormats formats = TableFormatsOf(pTable);
+    // Cells are written in the grid's own order (rows, then columns), so each is reached by
+    // stepping on from the one before rather than by a search of the whole grid.
+    const SRptCellInfoMap& grid = helper->GetCells();
+    SRptCellInfoMap::Node cursor = grid.GetFirst();
+    const auto findCell = [&](int32_t row, int32_t column) -> const RPTCELLINFO* {
+        const auto before = [&](const RPTCELLKEY& key) {
+            return key.row < row || (key.row == row && key.column < column);
+        };
+        while (cursor && before(cursor.GetKey())) cursor = grid.GetNext(cursor);
+        if (!cursor || cursor.GetKey().row != row || cursor.GetKey().column != column) return nullptr;
+        return &cursor.GetValue();
+    };
     for (int32_t i = 0; i < rows; ++i) {
         ISRptTableRow* row = helper->GetRow(i);
         if (!row) SComThrow(E_POINTER);
@@ -222,13 +234,14 @@ HRESULT SRptRtfDevice::WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode)
         int32_t column = 0;
         for (bool cellEnabled : enabled) {
             if (!cellEnabled) continue;
-            RPTCELLINFO cell;
-            if (helper->GetCell(i, column, &cell) == S_OK && cell.Para) {
-                ParaText(cell.Para.Get(), RPTPARATEXT_PARA_BEGIN);
+            const RPTCELLINFO* cell = findCell(i, column);
+            if (cell && cell->Para) {
+                ISRptPara* para = cell->Para.Get();
+                ParaText(para, RPTPARATEXT_PARA_BEGIN);
                 m_nPrevBorder = 0;
-                ParaText(cell.Para.Get(), RPTPARATEXT_CHARS_BEGIN);
-                WriteText(cell.Text, RTFTEXT_ITEM);
-                ParaText(cell.Para.Get(), RPTPARATEXT_CHARS_END);
+                ParaText(para, RPTPARATEXT_CHARS_BEGIN);
+                WriteText(cell->Text, RTFTEXT_ITEM);
+                ParaText(para, RPTPARATEXT_CHARS_END);
             }
             WriteRaw("\\cell");
             ++column;

@@ -15,6 +15,7 @@ S_BEGIN_MESSAGE_MAP(SRptDlgListBoxCtrl, SListBoxCtrl)
     SMsgEntry::Mouse(WM_LBUTTONDOWN, &SRptDlgListBoxCtrl::OnLButtonDown),
     SMsgEntry::Mouse(WM_LBUTTONUP, &SRptDlgListBoxCtrl::OnLButtonUp),
     SMsgEntry::Key(WM_KEYDOWN, &SRptDlgListBoxCtrl::OnKeyDown),
+    SMsgEntry::Key(WM_KEYUP, &SRptDlgListBoxCtrl::OnKeyUp),
     SMsgEntry::Key(WM_CHAR, &SRptDlgListBoxCtrl::OnChar),
 S_END_MESSAGE_MAP()
 
@@ -53,6 +54,10 @@ void SRptDlgListBoxCtrl::OnKeyDown(uint32_t, uint32_t, uint32_t) {
     }
     SetSel(-1, 0);
     for (int32_t index : before) SetSel(index, 1);
+}
+
+void SRptDlgListBoxCtrl::OnKeyUp(uint32_t, uint32_t, uint32_t) {
+    Default();
 }
 
 void SRptDlgListBoxCtrl::OnChar(uint32_t key, uint32_t repeat, uint32_t flags) {

@@ -28,6 +28,8 @@ public:
     void OnLButtonDown(uint32_t flags, POINT point);
     void OnLButtonUp(uint32_t flags, POINT point);
     void OnKeyDown(uint32_t key, uint32_t repeat, uint32_t flags);
+    // A key's release changes no selection: the list's own handling.
+    void OnKeyUp(uint32_t key, uint32_t repeat, uint32_t flags);
     void OnChar(uint32_t key, uint32_t repeat, uint32_t flags);
 
 private:

@@ -7,6 +7,10 @@
 
 const SClassInfo SRptDlgPrinting::classSRptDlgPrinting = {"SRptDlgPrinting", &SDlg::classSDlg};
 
+S_BEGIN_MESSAGE_MAP(SRptDlgPrinting, SDlg)
+    SMsgEntry::Control(BN_CLICKED, IDCANCEL, &SRptDlgPrinting::OnCancel),
+S_END_MESSAGE_MAP()
+
 namespace {
 
 int32_t sAbortFlag = 0;

@@ -33,7 +33,9 @@ public:
 
     const SClassInfo* GetClassInfo() const override { return &classSRptDlgPrinting; }
     static const SClassInfo classSRptDlgPrinting;
+    S_DECLARE_MESSAGE_MAP()
 
+public:
     void SetAction(const SString& text);
     void SetDoc(const SString& text);
     void SetPrinter(const SString& text);

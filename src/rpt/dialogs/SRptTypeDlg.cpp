@@ -2,10 +2,12 @@
 
 #include "platform/base/SModuleState.h"
 #include "platform/com/SComCheck.h"
+#include "platform/repo/ISRepObject.h"
 #include "platform/ui/SHelp.h"
 #include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/module/SRptModuleList.h"
 #include "varod9/ISRptModule.h"
+#include "varod9/ISRptModuleClient.h"
 #include "varod9/RptApi.h"
 
 const SClassInfo SRptTypeDlg::classSRptTypeDlg = {"SRptTypeDlg", &SDlg::classSDlg};
@@ -22,26 +24,44 @@ constexpr uint8_t kHiddenModule = 1;
 
 SRptTypeDlg::SRptTypeDlg(uint32_t templateId, SWnd* parent) : SDlg(templateId, parent) {}
 
+namespace {
+ISRptModuleClient* FirstModuleClient() {
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    return globals ? globals->GetFirstModuleClient() : nullptr;
+}
+}  // namespace
+
 int32_t SRptTypeDlg::OnInitDialog() {
     AttachDlgItem(IDC_NAME, m_nameEdit);
     AttachDlgItem(IDC_LANGUAGE, m_languages);
     AttachDlgItem(IDC_TYPE, m_types);
-    OnLanguageChanged();
-    FillTypes();
-    if (m_types.GetCount() > 0) m_types.SetCurSel(0);
+    if (ISRptModuleClient* client = FirstModuleClient()) {
+        client->FillLanguageCombo(&m_languages);
+        // The language text starts as whatever the host's filling left shown.
+        OnLanguageChanged();
+    }
+    if (!FillTypes()) return 0;
+    m_types.SetCurSel(0);
     CenterWindow();
     return 1;
 }
 
-void SRptTypeDlg::FillTypes() {
+ISRepObject* SRptTypeDlg::GetLanguage() const {
+    ISRptModuleClient* client = FirstModuleClient();
+    ISRepObject* language = nullptr;
+    if (client && FAILED(client->GetLanguageObject(&language, m_language))) language = nullptr;
+    return language;
+}
+
+bool SRptTypeDlg::FillTypes() {
     SRptGlobalsContainer* globals = GetRptGlobalsContainer();
     SRptModuleList* modules = globals ? globals->GetModuleList() : nullptr;
-    if (!modules) return;
     SString all;
     {
         SModuleStateGuard library(SRptGetModuleState());
         all.LoadString(IDS_RPT_ALL_MODULES, "ALL");
     }
+    if (!modules || modules->GetCount() == 0) return false;
     for (int32_t i = 0; i < modules->GetCount(); ++i) {
         SComWrap<ISRptModule> module;
         modules->Retrieve(i, &module);
@@ -55,6 +75,7 @@ void SRptTypeDlg::FillTypes() {
         if (index < 0 || static_cast<size_t>(index) > m_moduleIds.size()) continue;
         m_moduleIds.insert(m_moduleIds.begin() + index, id);
     }
+    return true;
 }
 
 void SRptTypeDlg::OnLanguageChanged() {

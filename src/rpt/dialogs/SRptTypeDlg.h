@@ -2,7 +2,8 @@
 // The "Report Template Type" dialog of a new report template: the user names the template, picks
 // its language and its type, that is, the registered module whose items it reports on. The
 // module list shows the modules' labels (sorted); hidden modules and the combined module "ALL"
-// are not offered.
+// are not offered. The languages, and the language object a chosen name stands for, are the
+// first registered module's (its client's).
 #include <cstdint>
 #include <vector>
 
@@ -32,10 +33,10 @@ public:
     SString GetType() const { return m_type; }
     SString GetName() const { return m_name; }
     const SString& GetLanguageName() const { return m_language; }
-    // The language object of the chosen language, with the caller's reference. The module
-    // clients of this library name a report's language but make no language objects, so there
-    // is none to give: null.
-    ISRepObject* GetLanguage() const { return nullptr; }
+    // The language object of the chosen language, asked of the first registered module's
+    // client, with the caller's reference; null without a client or when it knows no such
+    // language.
+    ISRepObject* GetLanguage() const;
 
     virtual void OnHelp();
     virtual void OnLanguageChanged();
@@ -46,7 +47,8 @@ protected:
     void OnOK() override;
 
 private:
-    void FillTypes();
+    // false when no module is registered: the list stays empty.
+    bool FillTypes();
 
     std::vector<SString> m_moduleIds;  // by index of the type list
     SString m_type;

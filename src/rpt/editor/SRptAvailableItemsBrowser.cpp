@@ -8,6 +8,7 @@
 #include "platform/ui/SCmdUI.h"
 #include "platform/ui/SInteraction.h"
 #include "platform/ui/SMenu.h"
+#include "rpt/dialogs/SRptDlgChangeFonts.h"
 #include "rpt/editor/SRptBrowserCommandClass.h"
 #include "rpt/editor/SRptBrowserNodeItem.h"
 #include "rpt/editor/SRptShellViewClassBase.h"
@@ -100,7 +101,7 @@ bool SRptAvailableItemsBrowser::RunSelectionCommand(SRepBrowserEx& browser, uint
         return false;
     }
     SModuleStateGuard state(SRptGetModuleState());
-    SRptItemEditor::FormatDialog(objects, 0, IDD_RPT_FORMAT_ITEMS);
+    SRptItemEditor::MixedFormatDialog(objects);
     return true;
 }
 
@@ -121,15 +122,7 @@ HRESULT SRptAvailableItemsBrowser::QueryBrowserCommandClass(ISShellCommandClass*
 }
 
 void SRptAvailableItemsBrowser::RunChangeFonts(SRptViewBase* view) {
-    SModuleStateGuard state(SRptGetModuleState());
-    SPrompt prompt;
-    prompt.kind = SPrompt::Dialog;
-    prompt.caption = "Change Fonts";
-    prompt.text = SString::FromInt(IDD_RPT_CHANGE_FONTS);
-    if (SInteraction::Ask(prompt).button != IDOK) return;
-    SComWrap<ISRptReport> report;
-    if (!view || FAILED(view->GetReport(&report)) || !report) return;
-    report->ChangeAllFonts(0);
+    SRptDlgChangeFonts::Open(view);
 }
 
 bool SRptAvailableItemsBrowser::DragHoldsItem(SOleDataObject& data, bool inTemplate) {

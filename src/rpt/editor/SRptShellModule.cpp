@@ -35,6 +35,9 @@
 #include "rpt/editor/SRptShellViewClassPreview.h"
 #include "rpt/editor/SRptShellViewClassReport.h"
 #include "rpt/editor/SRptShellViewClassTemplate.h"
+#include "rpt/editor/SRptShellViewIntraModelReport.h"
+#include "rpt/editor/SRptShellViewMultiModelReport.h"
+#include "rpt/editor/SRptShellViewTemplate.h"
 #include "rpt/editor/SRptSpecificMenuCmdClass.h"
 #include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/module/SRptModuleList.h"
@@ -204,6 +207,12 @@ HRESULT SRptShellModule::RunAction(uint32_t action, uint32_t flags, SShellView**
     SShellView* made = nullptr;
     if (hr == S_OK && !(flags & kNoEditor)) hr = CreateViewReportTemplateEditor(typed.Get(), &made);
     if (FAILED(hr)) return hr;
+    // An editor that the host opened no frame for, handed to nobody, could never be closed: it
+    // goes, and the document stays only when the caller holds it.
+    if (made && !view && !made->GetViewFrame()) {
+        made->CloseView(0);
+        made = nullptr;
+    }
     if (made || (result && report)) closer.Keep();
     if (result && report) *result = report.Detach();
     if (view) *view = made;
@@ -392,30 +401,69 @@ HRESULT SRptShellModule::GetLoadSaveManager(ISLoadSaveManager** manager) {
     return S_OK;
 }
 
-// ---- editor views, to come with their parts ----
+// ---- editor views ----
 
 namespace {
-// The answer of an operation whose part has not come yet, after its arguments were checked.
-HRESULT NotYet(bool argumentsGiven) {
-    return argumentsGiven ? E_NOTIMPL : E_POINTER;
+// The host's frame of an editor: a view frame that never docks (flags 4); the side word is the
+// host's and goes as it is.
+constexpr uint32_t kEditorFrameFlags = 4;
+constexpr int32_t kEditorFrameSide = 0x10;
+
+// Where a made view goes: a view that cannot be allocated is the process's lack of memory.
+template <class View, class... Args>
+View* NewView(Args&&... args) {
+    auto* view = new (std::nothrow) View(std::forward<Args>(args)...);
+    if (!view) throw SEOutOfMemory();
+    return view;
+}
+
+// Opens the view's frame in the host under `caption`; once it is open the view hears of the
+// report's changes and the frame gets its title. A host that opens no frame leaves the view
+// without either.
+void OpenEditorFrame(SRptShellViewBase* view, const char* caption) {
+    view->CreateFrame(caption, kEditorFrameFlags, kEditorFrameSide, 0);
+    if (!view->GetViewFrame()) return;
+    view->AdviseReport();
+    view->UpdateTitle();
+}
+
+SComWrap<ISRepSession> SessionOf(ISRptReport* report) {
+    SComWrap<ISRepSession> session;
+    static_cast<ISRepObject*>(report)->GetSession(&session);
+    return session;
+}
+
+// A report editor of either kind, which keeps the creator's command target.
+template <class View>
+HRESULT CreateReportEditor(SRptShellModule* module, ISRptReport* report, SShellView** view,
+                           ISShellCommandTarget* target, const char* caption) {
+    if (!report) return E_INVALIDARG;
+    if (!view) return E_POINTER;
+    SComWrap<ISRepSession> session = SessionOf(report);
+    auto* made = NewView<View>(module, SRptShellModule::GetReportViewClass(), report, session.Get(), target);
+    OpenEditorFrame(made, caption);
+    *view = made;
+    return S_OK;
 }
 }  // namespace
 
 HRESULT SRptShellModule::CreateViewReportTemplateEditor(ISRptReport* report, SShellView** view) {
-    if (view) *view = nullptr;
-    return NotYet(report && view);
+    if (!report) return E_INVALIDARG;
+    SComWrap<ISRepSession> session = SessionOf(report);
+    auto* made = NewView<SRptShellViewTemplate>(this, GetTemplateViewClass(), report, session.Get());
+    OpenEditorFrame(made, "Report Template");
+    if (view) *view = made;
+    return S_OK;
 }
 
 HRESULT SRptShellModule::CreateViewIntraModelReportEditor(ISRptReport* report, SShellView** view,
-                                                          ISShellCommandTarget*) {
-    if (view) *view = nullptr;
-    return NotYet(report && view);
+                                                          ISShellCommandTarget* target) {
+    return CreateReportEditor<SRptShellViewIntraModelReport>(this, report, view, target, "Report");
 }
 
 HRESULT SRptShellModule::CreateViewMultiModelReportEditor(ISRptReport* report, SShellView** view,
-                                                          ISShellCommandTarget*) {
-    if (view) *view = nullptr;
-    return NotYet(report && view);
+                                                          ISShellCommandTarget* target) {
+    return CreateReportEditor<SRptShellViewMultiModelReport>(this, report, view, target, "Multi-Model Report Editor");
 }
 
 // ---- templates on streams and files ----

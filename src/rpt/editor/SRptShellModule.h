@@ -24,6 +24,7 @@ class SProgressIndicatorEx;
 class SRptShellViewClassTemplate;
 class SRptShellViewClassReport;
 class SRptShellViewClassPreview;
+struct ISRptGenerationClient;
 struct ISRptReport;
 struct ISRptTemplate;
 struct ISShellCommandTarget;
@@ -94,10 +95,18 @@ public:
     // another failure of the query.
     HRESULT GetLoadSaveManager(ISLoadSaveManager** manager) override;
 
-    // The editor views of a report; E_POINTER for a null report or out-pointer.
+    // The editor views of a report: a new view, its frame opened in the host under the kind's
+    // caption, handed out (the module keeps no reference; the host's frame holds the view). The
+    // view makes its window only when the host asks for it. E_INVALIDARG for a null report; the
+    // report editors give E_POINTER for a null out-pointer, the template editor then makes the
+    // view without handing it out. A host that opens no frame still gets the view, with S_OK.
     HRESULT CreateViewReportTemplateEditor(ISRptReport* report, SShellView** view);
     HRESULT CreateViewIntraModelReportEditor(ISRptReport* report, SShellView** view, ISShellCommandTarget* target);
     HRESULT CreateViewMultiModelReportEditor(ISRptReport* report, SShellView** view, ISShellCommandTarget* target);
+    // The print preview of a report in the host: the new view handed out (the module keeps no
+    // reference); 1 and a null view when the host has no preview or refuses one.
+    HRESULT CreateViewReportPreview(ISRptReport* report, ISRptGenerationClient* client, SShellView** view,
+                                    ISShellCommandTarget* target);
     // Templates on streams and files. Each template goes as a 76-byte header ("RTP" and a zero
     // byte, a reserved word, its module id as 32 UTF-16 units of which at most 31 are text, a
     // reserved word) and its object record; a collection as its count (32 bits) and its

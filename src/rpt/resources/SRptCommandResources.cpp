@@ -44,14 +44,27 @@ const SMenuResourceItem kMenu324[] = {{POPUP | END, 0, "Text File"}, {END, 45591
 const SMenuResourceItem kMenu329[] = {{POPUP | END, 0, "Template"}, {END, 45100, "&Rename"}};
 const SMenuResourceItem kMenu351[] = {
     {POPUP | END, 0, "Item"},
-    {POPUP, 0, "D&isplay"},
+    {0, 45001, "&Up"},
+    {0, 45002, "&Down"},
+    {0, 45003, "&Raise Level"},
+    {0, 45004, "&Lower Level"},
+    {0, 0, ""},
+    {0, 45006, "&Format..."},
+    {0, 45007, "La&yout..."},
+    {0, 45008, "&Edit..."},
+    {0, 45009, "&Header/Footer..."},
+    {0, 0, ""},
+    {0, 115, "&Delete"},
+    {0, 103, "Page &Setup..."},
+    {0, 0, ""},
+    {POPUP, 0, "Display &Order"},
+    {0, 45015, "&User"},
+    {END, 45016, "&Alphabetical"},
+    {POPUP | END, 0, "D&isplay"},
     {0, 45011, "&All"},
     {0, 45012, "Only &modified ones"},
     {0, 45013, "File &path only"},
     {END, 45014, "File &content only"},
-    {POPUP | END, 0, "Display &Order"},
-    {0, 45015, "&User"},
-    {END, 45016, "&Alphabetical"},
 };
 
 const SAccelResourceItem kAccel429[] = {{FVIRTKEY | FNOINVERT, 0x1B, 122}};
@@ -84,6 +97,8 @@ const std::pair<uint32_t, const char*> kCommandStrings[] = {
     {45008, "Modifies the selected item\nEdit"},
     {45009, "Modifies the header and footer of the section\nHeader and Footer"},
     {45010, "Change the defaut report fonts"},
+    {45015, "Display user order"},
+    {45016, "Display alphabetical order"},
     {45630, "Report"},
 };
 

@@ -6,6 +6,7 @@
 #include "platform/ui/SResourceBuilder.h"
 #include "platform/ui/SResourceTypes.h"
 #include "platform/ui/SWinDefs.h"
+#include "rpt/resources/SRptDialogInstaller.h"
 
 namespace {
 // Control styles: every control is a visible child; the ones the user reaches by Tab stop there.
@@ -174,18 +175,13 @@ const SDlgResourceControl kCardLayout236[] = {
     {9, "BUTTON", "Help", kButton, 182, 117, 50, 14},
 };
 
-struct SDialogRow {
-    uint32_t id;
-    SDlgResource dialog;
-};
-
 template <size_t N>
 constexpr SDlgResource Dialog(const char* caption, uint32_t style, int16_t cx, int16_t cy,
                               const SDlgResourceControl (&controls)[N]) {
     return SDlgResource{caption, style, 0, 0, cx, cy, controls, N};
 }
 
-const SDialogRow kDialogs[] = {
+const SRptDialogInstaller::Row kDialogs[] = {
     {204, Dialog("Report", kModal, 190, 92, kPrinting204)},
     {209, Dialog("Graph Format", kModal, 202, 102, kGraphFormat209)},
     {210, Dialog("Editor", kResizable, 294, 140, kEditor210)},
@@ -202,19 +198,8 @@ const SDialogRow kDialogs[] = {
     {237, Dialog("Format", kModal, 318, 192, kFormat237)},
 };
 
-// The bytes live as long as the program: the module state keeps pointers to them.
-std::vector<std::vector<uint8_t>>& Store() {
-    static auto* store = new std::vector<std::vector<uint8_t>>();
-    return *store;
-}
 }  // namespace
 
 void SRptDialogResources::Install(SModuleState& state) {
-    // Each installation makes its own bytes, so that a module state built again after a restart
-    // never reads freed ones.
-    auto& store = Store();
-    for (const SDialogRow& row : kDialogs) {
-        store.push_back(SResourceBuilder::Dialog(row.dialog));
-        state.AddResource(RT_DIALOG, row.id, store.back().data(), store.back().size());
-    }
+    SRptDialogInstaller::Install(state, kDialogs, std::size(kDialogs));
 }

@@ -7,17 +7,13 @@
 #include "platform/ui/SResourceBuilder.h"
 #include "platform/ui/SResourceTypes.h"
 #include "platform/ui/SWinDefs.h"
+#include "rpt/resources/SRptDialogInstaller.h"
 
 namespace {
 constexpr uint32_t kPage = WS_CHILD | WS_CAPTION | WS_DISABLED | DS_SETFONT;
 
 // The pages' own controls come with the pages; the sheet needs their captions and sizes.
-struct SPageRow {
-    uint32_t id;
-    SDlgResource dialog;
-};
-
-const SPageRow kPages[] = {
+const SRptDialogInstaller::Row kPages[] = {
     {221, SDlgResource{"Paragraph", kPage, 0, 0, 220, 160, nullptr, 0}},
     {224, SDlgResource{"Border", kPage, 0, 0, 220, 160, nullptr, 0}},
     {225, SDlgResource{"Line and Page Breaks", kPage, 0, 0, 220, 160, nullptr, 0}},
@@ -42,18 +38,9 @@ const std::pair<uint32_t, const char*> kStrings[] = {
     {5553, "Justified"},
 };
 
-// The bytes live as long as the program: the module state keeps pointers to them.
-std::vector<std::vector<uint8_t>>& Store() {
-    static auto* store = new std::vector<std::vector<uint8_t>>();
-    return *store;
-}
 }  // namespace
 
 void SRptFormatResources::Install(SModuleState& state) {
     state.AddStrings(kStrings, std::size(kStrings));
-    auto& store = Store();
-    for (const SPageRow& row : kPages) {
-        store.push_back(SResourceBuilder::Dialog(row.dialog));
-        state.AddResource(RT_DIALOG, row.id, store.back().data(), store.back().size());
-    }
+    SRptDialogInstaller::Install(state, kPages, std::size(kPages));
 }

@@ -84,6 +84,10 @@ const std::pair<uint32_t, const char*> kStrings[] = {
     {5254, "Level 9"},
     {5280, "Text files (*.txt)|*.txt|RTF files (*.rtf)|*.rtf|All files (*.*)|*.*|"},
     {5509, "Table of contents"},
+    // The editors' window titles.
+    {5510, "Report Template, %s"},
+    {5511, "%s, Report - %s"},
+    {5512, "Multi-Model Report, %s"},
     {5507, "Unexpected model type for template \"%s\"."},
     {5020, "varod9.hlp"},
     {6100, "Manage Report Templates\nReport &Templates..."},
@@ -248,6 +252,27 @@ const std::pair<uint32_t, const char*> kStrings[] = {
     {5245, "Graphic file"},
     {5278, "Template items"},
     {5279, "Available items"},
+    {5506, "Report items"},
+    // The change-fonts dialog: its title and the names of the font kinds it lists that no other
+    // part of the library names.
+    {6009, "Change Fonts"},
+    {5160, "Header"},
+    {5162, "Footer"},
+    {5159, "Report Title"},
+    {5161, "Optional Fields"},
+    // The templates list: the tool tips of its toolbar.
+    {6001, "New"},
+    {6002, "Path"},
+    {6003, "Properties"},
+    // The header and footer dialog: its tabs and its Insert menu.
+    {5532, "Header"},
+    {5533, "Footer"},
+    {5537, "Current Date"},
+    {5538, "Current Time"},
+    {5539, "Page Number"},
+    {5540, "Model Name"},
+    {5541, "Model Code"},
+    {5542, "Module Name"},
 };
 }  // namespace
 

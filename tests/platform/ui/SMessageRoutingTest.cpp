@@ -1,8 +1,12 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "platform/base/SECOMException.h"
+#include "platform/base/SEIOAbortedException.h"
+#include "platform/base/SExceptionDialog.h"
 #include "platform/ui/SCmdUI.h"
 #include "platform/ui/SSysCmdUI.h"
 #include "platform/ui/SWnd.h"
@@ -53,7 +57,71 @@ S_BEGIN_MESSAGE_MAP(SRoutingDerived, SRoutingBase)
     SMsgEntry::Control(EN_CHANGE, 1005, &SRoutingDerived::OnEditChange),
 S_END_MESSAGE_MAP()
 
+// A window whose handlers fail: with a class-library exception, with a user's abort, with an
+// exception of the language, and in a command update.
+class SFailingTarget : public SWnd {
+    S_DECLARE_MESSAGE_MAP()
+
+public:
+    void OnMissingInterface() { throw SECOMException(E_POINTER); }
+    void OnAborted() { throw SEIOAbortedException(); }
+    void OnForeign() { throw 42; }
+    void OnFailingUI(SCmdUI* ui) {
+        ui->Enable(1);
+        throw SECOMException(E_FAIL, "no selection");
+    }
+};
+
+S_BEGIN_MESSAGE_MAP(SFailingTarget, SWnd)
+    SMsgEntry::Command(1001, &SFailingTarget::OnMissingInterface),
+    SMsgEntry::Command(1002, &SFailingTarget::OnAborted),
+    SMsgEntry::Command(1003, &SFailingTarget::OnForeign),
+    SMsgEntry::UpdateUI(1001, &SFailingTarget::OnFailingUI),
+S_END_MESSAGE_MAP()
+
+// Leaves the exception reports as it found them: none.
+class SFailingHandlers : public testing::Test {
+protected:
+    void SetUp() override { SExceptionDialog::ClearReports(); }
+    void TearDown() override { SExceptionDialog::ClearReports(); }
+    static std::vector<std::string> ReportTexts() {
+        std::vector<std::string> texts;
+        for (const SExceptionReport& report : SExceptionDialog::GetReports()) texts.push_back(report.text.c_str());
+        return texts;
+    }
+};
+
 }  // namespace
+
+TEST_F(SFailingHandlers, TheRoutingReportsWhatAHandlerThrewAndCountsTheCommandAsTaken) {
+    SFailingTarget target;
+    EXPECT_EQ(target.OnCmdMsg(1001, CN_COMMAND, nullptr, nullptr), 1);
+    EXPECT_EQ(target.OnCmdMsg(1003, CN_COMMAND, nullptr, nullptr), 1);
+    // Each report names the command and what was thrown.
+    const std::vector<std::string> texts = ReportTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_THAT(texts[0], testing::AllOf(testing::HasSubstr("1001"), testing::HasSubstr("(SECOMException)")));
+    EXPECT_THAT(texts[1], testing::HasSubstr("1003"));
+
+    // The user's abort is no failure to tell them of.
+    SExceptionDialog::ClearReports();
+    EXPECT_EQ(target.OnCmdMsg(1002, CN_COMMAND, nullptr, nullptr), 1);
+    EXPECT_TRUE(SExceptionDialog::GetReports().empty());
+}
+
+TEST_F(SFailingHandlers, AFailingHandlerReachedThroughItsWindowOrAnUpdateLeavesNothingToItsCaller) {
+    SFailingTarget target;
+    ASSERT_EQ(target.Create("", "", WS_POPUP, RECT{}, nullptr, 0), 1);
+    EXPECT_NO_THROW(target.SendMessage(WM_COMMAND, MAKEWPARAM(1001, 0), 0));
+    char16_t text[8] = u"";
+    SSysCmdUI ui(text, 8);
+    ui.m_nID = 1001;
+    EXPECT_EQ(ui.DoUpdate(&target, 1), 1);
+    EXPECT_EQ(ui.GetFlags(), SSysCmdUI::kEnabled) << "what the update set before it failed stays";
+    ASSERT_EQ(SExceptionDialog::GetReports().size(), 2u);
+    EXPECT_THAT(ReportTexts()[1], testing::HasSubstr("(SECOMException: no selection)"));
+    target.DestroyWindow();
+}
 
 TEST(SMessageRouting, FirstMatchInTheClassMapThenTheBaseMaps) {
     SRoutingDerived target;
@@ -124,4 +192,22 @@ TEST(SSysCmdUI, StateFlagsAndATextCutToTheBuffer) {
     EXPECT_EQ(std::u16string(buffer), u"Generate ");  // 9 characters and the terminator
     ui.Enable(0);
     EXPECT_EQ(ui.GetFlags(), 2u | 8u);
+}
+
+TEST(SSysCmdUI, ATextIsNeverCutInsideASurrogatePair) {
+    // "Zoom " and U+1D11E (two UTF-16 units): with room for 6 units the pair does not fit whole.
+    char16_t buffer[7];
+    SSysCmdUI ui(buffer, 7);
+    ui.SetText("Zoom \xF0\x9D\x84\x9E");
+    EXPECT_EQ(std::u16string(buffer), u"Zoom ");
+    // With room for it, the pair is kept whole.
+    char16_t wider[8];
+    SSysCmdUI fits(wider, 8);
+    fits.SetText("Zoom \xF0\x9D\x84\x9E!");
+    EXPECT_EQ(std::u16string(wider), u"Zoom \U0001D11E");
+    // A buffer of one unit takes only the terminator.
+    char16_t single[1] = {u'x'};
+    SSysCmdUI none(single, 1);
+    none.SetText("\xF0\x9D\x84\x9E");
+    EXPECT_EQ(single[0], u'\0');
 }

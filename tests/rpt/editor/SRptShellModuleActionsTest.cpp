@@ -2,11 +2,15 @@
 // the registered modules, repaired when older), the host's actions, and its initialisation.
 #include <gtest/gtest.h>
 
+#include "platform/base/SModuleState.h"
+#include "platform/repo/SRepSession.h"
 #include "platform/ui/SHelp.h"
+#include "rpt/dialogs/SRptDlgTemplatesList.h"
 #include "rpt/editor/SRptShellModule.h"
 #include "rpt/editor/SRptShellViewClassPreview.h"
 #include "rpt/editor/SRptShellViewClassReport.h"
 #include "rpt/editor/SRptShellViewClassTemplate.h"
+#include "rpt/objs/reports/SRptReportMem.h"
 #include "support/STestTemplateFiles.h"
 #include "varod9/ISRptTemplate.h"
 
@@ -234,6 +238,74 @@ TEST_F(SRptShellModuleActions, ACancelledOrUnnamedTypeDialogAndUnknownActionsMak
     }
     EXPECT_EQ(shell->OnAction(1, static_cast<IUnknown*>(nullptr), 0, nullptr, nullptr, nullptr),
               static_cast<HRESULT>(0x80004001));
+}
+
+TEST_F(SRptShellModuleActions, TheNewTemplateActionGivesTheReportTheLanguageChosenInTheTypeDialog) {
+    SComWrap<ISRepSession> languages;
+    ASSERT_EQ(SRepSession::Create("languages", &languages), S_OK);
+    SComWrap<ISRepObject> french;
+    ASSERT_EQ(languages->CreateModelObject(CLSID_SRptReport, reinterpret_cast<void**>(&french), ISRepObject::iid), S_OK);
+    SComWrap<STestModuleClient> client(new STestModuleClient);
+    client->languages.emplace_back("French", french);
+    SComWrap<ISRptModule> module;
+    ASSERT_EQ(RptRegisterModule(client.Get(), "MOD", "Module", 0, &module), S_OK);
+
+    script.ExpectDialog(222, IDOK, {{1005, "Monthly"}, {1080, "French"}});
+    SComWrap<IUnknown> result;
+    ASSERT_EQ(shell->OnAction(SRptShellModule::kActionNew, static_cast<const char16_t*>(nullptr),
+                              SRptShellModule::kNoEditor, nullptr, nullptr, &result),
+              S_OK);
+    SComWrap<ISRptReport> report;
+    report = result;
+    ASSERT_TRUE(report);
+    EXPECT_TRUE(report->GetLang().IsEqualObject(french.Get()));
+    SComWrap<ISRepObject> object;
+    object = result;
+    SComWrap<ISRepSession> session;
+    object->GetSession(&session);
+    opened.push_back(session);
+
+    report.Clear();
+    object.Clear();
+    result.Clear();
+    for (auto& each : opened) each->Close();
+    opened.clear();
+    client->languages.clear();
+    french.Clear();
+    languages->Close();
+    // The module keeps its client unreferenced: it goes before the client does.
+    EXPECT_EQ(RptUnregisterModule(module.Get()), S_OK);
+}
+
+TEST_F(SRptShellModuleActions, TheTemplateChosenInTheTemplatesListIsOpenedByTheOpenAction) {
+    Register("MOD", "Module");
+    Register("OTHER", "Other module");
+    const SString path = SaveReport("first.rtp");
+
+    // Chosen among the templates of its type, as the templates command does.
+    script.ExpectDialog(234, 6003, {{1023, "Module"}});
+    SRptDlgTemplatesList dialog;
+    {
+        SModuleStateGuard library(SRptGetModuleState());
+        ASSERT_EQ(dialog.DoModal(), IDOK);
+    }
+    ASSERT_EQ(dialog.GetAction(), SRptDlgTemplatesList::kOpen);
+    const std::u16string wide = dialog.GetFileName().ToU16();
+    SComWrap<IUnknown> result;
+    // No host frame holds an editor here: what the action answers, and the document it hands
+    // back, are what count.
+    EXPECT_EQ(shell->OnAction(static_cast<uint32_t>(dialog.GetAction()), wide.c_str(), 0, nullptr, nullptr, &result),
+              S_OK);
+    ASSERT_TRUE(result);
+    SComWrap<ISRepObject> report;
+    report = result;
+    ASSERT_TRUE(report);
+    SComWrap<ISRepSession> session;
+    report->GetSession(&session);
+    SString where;
+    session->GetPathName(&where);
+    EXPECT_EQ(where, path);
+    opened.push_back(session);
 }
 
 TEST_F(SRptShellModuleActions, InitialisationEntersTheThreeKindsOfViewsInOrderAndRegistersTheHelpFile) {

@@ -368,7 +368,7 @@ TEST_F(RptApi, TheRemainingFunctionsAnswerAsTheyDo) {
 
     // The shell module's editors and template files refuse missing arguments.
     SShellView* view = reinterpret_cast<SShellView*>(0x10);
-    EXPECT_EQ(CreateViewReportTemplateEditor(nullptr, &view), E_POINTER);
-    EXPECT_EQ(view, nullptr);
+    EXPECT_EQ(CreateViewReportTemplateEditor(nullptr, &view), E_INVALIDARG);
+    EXPECT_EQ(view, reinterpret_cast<SShellView*>(0x10));
     EXPECT_EQ(ReadTemplatesFromFile("a.rtp", nullptr, nullptr), E_POINTER);
 }

@@ -7,9 +7,12 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/com/SComWrap.h"
+#include "platform/repo/ISRepObject.h"
+#include "platform/ui/SComboBoxCtrl.h"
 #include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/module/SRptModuleList.h"
 #include "support/STestRptProcs.h"
@@ -36,10 +39,26 @@ public:
         sTitle = SString("title of ") + sTitlePath;
         return S_OK;
     }
+    // The languages offered for a new template, and the object that each of them stands for.
+    HRESULT FillLanguageCombo(SComboBoxCtrl* pCombo) override {
+        for (const auto& [name, object] : languages) pCombo->AddString(name.c_str());
+        return S_OK;
+    }
+    HRESULT GetLanguageObject(ISRepObject** ppLanguage, const SString& sLangName) override {
+        *ppLanguage = nullptr;
+        for (const auto& [name, object] : languages) {
+            if (name != sLangName || !object) continue;
+            object->AddRef();
+            *ppLanguage = object.Get();
+            return S_OK;
+        }
+        return S_FALSE;
+    }
 
     // What the client does when the module's items are first needed.
     std::function<void(ISRptModule*)> onInit;
     std::vector<ISRptModule*> modules;
+    std::vector<std::pair<SString, SComWrap<ISRepObject>>> languages;
 };
 
 // A text of each of an item's children (their item ids unless said otherwise), in order.

@@ -1,21 +1,23 @@
 #include "rpt/objs/items/SRptItemEditor.h"
 
-#include "platform/ui/SInteraction.h"
+#include <exception>
+
+#include "platform/base/SECOMException.h"
+#include "rpt/dialogs/SRptDlgGraphFormat.h"
+#include "rpt/dialogs/SRptDlgFormLayout.h"
+#include "rpt/dialogs/SRptDlgListLayout.h"
+#include "rpt/dialogs/SRptDlgMultiFormat.h"
+#include "rpt/dialogs/SRptDlgMultiFormatEx.h"
+#include "rpt/dialogs/SRptDlgMultiLevelForm.h"
+#include "rpt/dialogs/SRptDlgTxtEdit.h"
 #include "rpt/editor/SRptBrowserNodeFactory.h"
 #include "rpt/editor/SRptBrowserNodeItem.h"
 #include "varod9/ISRptItem.h"
-#include "varod9/ISRptTblCts.h"
-#include "varod9/ISRptUserGraphic.h"
 
 namespace {
 
 // Every item node is bound with this value in place of the browser's drag flag.
 constexpr uint32_t kNodeDragValue = 2;
-// A zoom that is no positive number.
-constexpr int16_t kDefaultZoom = 100;
-// The levels a table of contents can list.
-constexpr int32_t kMinLevels = 1;
-constexpr int32_t kMaxLevels = 9;
 
 SRptItemEditor* gEditor = nullptr;
 
@@ -24,23 +26,14 @@ SRptBrowserNodeItem* NewNode(SRptBrowserNodeKind kind, ISBrowserView* browser, b
     return SRptBrowserNodeFactory::New(kind, browser, isTemplateEditor ? RPT_EDITOR_TEMPLATE : RPT_EDITOR_REPORT);
 }
 
-// A dialog without the editor: the prompt itself, answered by the interaction script.
-SAnswer AskDialog(const char* caption, uint32_t dialogId) {
-    SPrompt prompt;
-    prompt.kind = SPrompt::Dialog;
-    prompt.caption = caption;
-    prompt.text = SString::FromInt(dialogId);
-    return SInteraction::Ask(prompt);
-}
-
-const SString* ControlValue(const SAnswer& answer, int32_t controlId) {
-    auto it = answer.controlValues.find(controlId);
-    return it == answer.controlValues.end() ? nullptr : &it->second;
-}
-
-bool IsChecked(const SAnswer& answer, int32_t controlId) {
-    const SString* value = ControlValue(answer, controlId);
-    return value && value->ToInt() != 0;
+// Runs a format sheet to its end. The sheet answers a failure that stopped it as a code; the
+// command that opened it fails with it as it would have inside the sheet, so that the command's
+// caller reports it rather than taking the command for done.
+template <class Sheet, class... Args>
+void RunSheet(const Args&... args) {
+    int32_t button = 0;
+    const HRESULT hr = SRptDlgMultiPages::RunModal<Sheet>(&button, args...);
+    if (FAILED(hr)) throw SECOMException(hr);
 }
 
 }  // namespace
@@ -94,8 +87,8 @@ void SRptItemEditor::FormatDialog(const SComTable<ISRepObject>& objects, int32_t
         gEditor->RunFormatDialog(objects, flag, dialogId);
         return;
     }
-    // The sheet edits the paragraphs itself; without it there is nothing to read back.
-    AskDialog("Format", dialogId);
+    // The sheet writes the paragraphs itself; nothing is read back from it.
+    RunSheet<SRptDlgMultiFormat>(objects, flag, dialogId);
 }
 
 void SRptItemEditor::LevelFormatDialog(const SComTable<ISRepObject>& objects, int32_t flag) {
@@ -103,16 +96,16 @@ void SRptItemEditor::LevelFormatDialog(const SComTable<ISRepObject>& objects, in
         gEditor->RunLevelFormatDialog(objects, flag);
         return;
     }
-    const SAnswer answer = AskDialog("Format", IDD_RPT_FORMAT_LEVELS);
-    if (answer.button != IDOK || objects.IsEmpty()) return;
-    const SString* levels = ControlValue(answer, IDC_RPT_FORMAT_LEVELS);
-    if (!levels) return;
-    const int32_t count = levels->ToInt();
-    if (count < kMinLevels || count > kMaxLevels) return;
-    // The sheet's current object is the first of the selection.
-    SComWrap<ISRptTblCts> contents;
-    contents = static_cast<IUnknown*>(objects.GetAt(0));
-    if (contents) contents->PutNbParagraphs(count);
+    // The sheet also puts the chosen level count into the tables of contents on OK.
+    RunSheet<SRptDlgMultiLevelForm>(objects, flag);
+}
+
+void SRptItemEditor::MixedFormatDialog(const SComTable<ISRepObject>& objects) {
+    if (gEditor) {
+        gEditor->RunMixedFormatDialog(objects);
+        return;
+    }
+    RunSheet<SRptDlgMultiFormatEx>(objects);
 }
 
 void SRptItemEditor::LayoutDialog(ISRepSession* session, ISRptTable* table, uint32_t dialogId) {
@@ -120,58 +113,51 @@ void SRptItemEditor::LayoutDialog(ISRepSession* session, ISRptTable* table, uint
         gEditor->RunLayoutDialog(session, table, dialogId);
         return;
     }
-    AskLayout(dialogId);
+    ShowLayout(session, table, dialogId);
 }
 
-void SRptItemEditor::AskLayout(uint32_t dialogId) {
-    // The grid edits the rows or columns itself; without it there is nothing to read back.
-    AskDialog(dialogId == IDD_RPT_FORM_LAYOUT ? "Card Layout" : "List Layout", dialogId);
+void SRptItemEditor::ShowLayout(ISRepSession* session, ISRptTable* table, uint32_t dialogId) {
+    // The dialog edits the rows or columns itself; its result does not matter to the command,
+    // and a failure inside it leaves the item as it was without failing the command.
+    try {
+        if (dialogId == IDD_RPT_FORM_LAYOUT) {
+            SComWrap<ISRptForm> form;
+            form = static_cast<IUnknown*>(table);
+            SRptDlgFormLayout dialog(session, form.Get());
+            dialog.DoModal();
+        } else {
+            SComWrap<ISRptList> list;
+            list = static_cast<IUnknown*>(table);
+            SRptDlgListLayout dialog(session, list.Get());
+            dialog.DoModal();
+        }
+    } catch (const SException&) {
+    } catch (const std::exception&) {
+    }
 }
 
 int32_t SRptItemEditor::TextEditDialog(ISRptItem* item, SRptTextEdit& edit) {
     if (gEditor) return gEditor->RunTextEditDialog(item, edit);
-    const SAnswer answer = AskDialog("Editor", IDD_RPT_TEXT_EDITOR);
-    if (answer.button != IDOK) return IDCANCEL;
-    const SString* text = ControlValue(answer, IDC_RPT_TEXT_EDITOR_TEXT);
-    const SString* checked = ControlValue(answer, IDC_RPT_TEXT_EDITOR_USERDEF);
-    edit.text = text ? *text : edit.InitialText();
-    // The check box is shown only when there is a default to choose instead; hidden, it is clear.
-    if (!edit.enableUserDefined)
-        edit.userDefined = 0;
-    else if (checked)
-        edit.userDefined = checked->ToInt() != 0 ? 1 : 0;
+    SRptDlgTxtEdit dialog(item, edit.text, edit.enableInsert, edit.enableUserDefined, edit.defaultText,
+                          edit.userDefined);
+    if (dialog.DoModal() != IDOK) return IDCANCEL;
+    edit.text = dialog.GetText();
+    edit.userDefined = dialog.GetUserDef();
     return IDOK;
 }
 
 void SRptItemEditor::GraphFormatDialog(const SComTable<ISRepObject>& objects) {
+    // The dialog shows and edits its first object; without one there is nothing to show.
+    if (objects.IsEmpty()) return;
     if (gEditor) {
         gEditor->RunGraphFormatDialog(objects);
         return;
     }
-    AskGraphFormat(objects);
+    RunGraphFormat(objects);
 }
 
-void SRptItemEditor::AskGraphFormat(const SComTable<ISRepObject>& objects) {
-    const SAnswer answer = AskDialog("Graph Format", IDD_RPT_GRAPH_FORMAT);
-    if (answer.button != IDOK) return;
-    // A choice the answer leaves out is as the dialog opened it: undecided where the selected
-    // graphics differ, their common value where they agree; either way nothing changes.
-    const SString* zoomText = ControlValue(answer, IDC_RPT_GRAPH_ZOOM);
-    for (int32_t i = 0; i < objects.GetSize(); ++i) {
-        // Every object of the selection must be a user graphic.
-        SComWrap<ISRptUserGraphic> graphic;
-        graphic = static_cast<IUnknown*>(objects.GetAt(i));
-        if (zoomText && !zoomText->IsEmpty()) {
-            const int16_t zoom = static_cast<int16_t>(zoomText->ToInt());
-            graphic->PutZoomPerct(zoom < 1 ? kDefaultZoom : zoom);
-        }
-        if (IsChecked(answer, IDC_RPT_GRAPH_CENTERED))
-            graphic->PutOnePageType(RPTGRAPH_1PAGE_CENTER);
-        else if (IsChecked(answer, IDC_RPT_GRAPH_AS_PARAGRAPH))
-            graphic->PutOnePageType(RPTGRAPH_1PAGE_PARAGRAPH);
-        if (IsChecked(answer, IDC_RPT_GRAPH_ONE_PAGE))
-            graphic->PutUseZoom(false);
-        else if (IsChecked(answer, IDC_RPT_GRAPH_SEVERAL_PAGES))
-            graphic->PutUseZoom(true);
-    }
+void SRptItemEditor::RunGraphFormat(const SComTable<ISRepObject>& objects) {
+    // The dialog puts the placement itself; what the user chose matters to no one else.
+    SRptDlgGraphFormat dialog(objects);
+    dialog.DoModal();
 }

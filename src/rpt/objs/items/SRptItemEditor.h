@@ -1,10 +1,10 @@
 #pragma once
 // The editor as the item kinds meet it: the command ids of the items' context menus, the browser
 // node that each kind makes for the editor's browsers, and the dialogs that the kinds' commands
-// open. The dialogs are the installed editor's (Install); until one is installed each dialog is
-// put to the interaction script as it stands: a Dialog prompt with the dialog's caption and id,
-// whose answer's control values (the dialog's control ids) are what the user left in the dialog
-// at OK.
+// open. An installed editor (Install) runs every dialog itself. Without one, the "Format" sheets
+// are the library's own (they are scripted dialogs like any other), and each other dialog is put
+// to the interaction script as it stands: a Dialog prompt with the dialog's caption and id, whose
+// answer's control values (the dialog's control ids) are what the user left in the dialog at OK.
 #include <cstdint>
 
 #include "platform/base/SString.h"
@@ -48,7 +48,7 @@ inline constexpr int32_t IDC_RPT_TEXT_EDITOR_USERDEF = 13005; //   "&User-define
 inline constexpr uint32_t IDD_RPT_FORMAT_ITEMS = 213;         // "Format" with "Available &items:"
 inline constexpr uint32_t IDD_RPT_FORMAT = 229;               // "Format"
 inline constexpr uint32_t IDD_RPT_FORMAT_LEVELS = 237;        // "Format" with "Show &levels to:"
-inline constexpr int32_t IDC_RPT_FORMAT_LEVELS = 1152;        //   the number of levels shown
+inline constexpr int32_t IDC_RPT_FORMAT_LEVELS = 1152;        //   "Show &levels to:": the last paragraph listed
 inline constexpr uint32_t IDD_RPT_LIST_LAYOUT = 235;          // "List Layout": a grid of the columns
 inline constexpr uint32_t IDD_RPT_FORM_LAYOUT = 236;          // "Card Layout": a grid of the rows
 inline constexpr uint32_t IDD_RPT_HEADER_FOOTER = 228;        // "Header and Footer"
@@ -102,16 +102,23 @@ public:
     virtual void RunFormatDialog(const SComTable<ISRepObject>& objects, int32_t flag, uint32_t dialogId) = 0;
     // The "Format" sheet of a table of contents; on OK it puts the chosen level count.
     virtual void RunLevelFormatDialog(const SComTable<ISRepObject>& objects, int32_t flag) = 0;
+    // The "Format" sheet over a selection that mixes classes of items, which lists each class's
+    // paragraphs once. An editor without a sheet of its own for it runs its ordinary one (213).
+    virtual void RunMixedFormatDialog(const SComTable<ISRepObject>& objects) {
+        RunFormatDialog(objects, 0, IDD_RPT_FORMAT_ITEMS);
+    }
     // The text editor on an item; IDOK (with `edit` holding the text and the user-defined state at
     // OK) or IDCANCEL (with `edit` unchanged).
     virtual int32_t RunTextEditDialog(ISRptItem* item, SRptTextEdit& edit) = 0;
     // The layout grid of a form (IDD_RPT_FORM_LAYOUT) or a list (IDD_RPT_LIST_LAYOUT), which edits
-    // the rows or columns in place. An editor without a grid of its own puts the dialog to the
-    // interaction script, as is done without an editor.
-    virtual void RunLayoutDialog(ISRepSession*, ISRptTable*, uint32_t dialogId) { AskLayout(dialogId); }
+    // the rows or columns in place. An editor without a grid of its own runs the library's
+    // layout dialog, as is done without an editor.
+    virtual void RunLayoutDialog(ISRepSession* session, ISRptTable* table, uint32_t dialogId) {
+        ShowLayout(session, table, dialogId);
+    }
     // The "Graph Format" dialog over the selected user graphics, which puts their placement on
-    // OK. Until the editor gives its own, the dialog is put to the interaction script.
-    virtual void RunGraphFormatDialog(const SComTable<ISRepObject>& objects) { AskGraphFormat(objects); }
+    // OK: the library's own unless the editor gives another.
+    virtual void RunGraphFormatDialog(const SComTable<ISRepObject>& objects) { RunGraphFormat(objects); }
 
     // Installs the editor's implementation (null: none) and returns the previous one.
     static SRptItemEditor* Install(SRptItemEditor* editor);
@@ -125,10 +132,16 @@ public:
     static HRESULT CreateBrowserNode(SRptBrowserNodeKind kind, ISRepObject* item, ISBrowserView* browser,
                                      ISBrowserNode* parent, ISBrowserNode* previous, int32_t dispid,
                                      bool isTemplateEditor, SRptBrowserNodeItem** node);
+    // The format sheets: `flag` is the list entry selected when the sheet opens, `dialogId` the
+    // template (IDD_RPT_FORMAT or IDD_RPT_FORMAT_ITEMS). A failure that stopped a sheet (an object
+    // without paragraphs, a table of contents that is none ...) is thrown as SECOMException with
+    // its code, for the command's caller to report.
     static void FormatDialog(const SComTable<ISRepObject>& objects, int32_t flag, uint32_t dialogId);
     static void LevelFormatDialog(const SComTable<ISRepObject>& objects, int32_t flag);
+    static void MixedFormatDialog(const SComTable<ISRepObject>& objects);
     static int32_t TextEditDialog(ISRptItem* item, SRptTextEdit& edit);
     static void LayoutDialog(ISRepSession* session, ISRptTable* table, uint32_t dialogId);
+    // The "Graph Format" dialog over the user graphics of `objects`; over nothing it does not open.
     static void GraphFormatDialog(const SComTable<ISRepObject>& objects);
     // The text editor on the title of an item that may show a default title instead of its own
     // (`I` answers GetDispTitle, GetExDefTitle, GetUserDefined, PutTitle and PutUserDefined): it
@@ -144,10 +157,11 @@ public:
                                      uint32_t formatDialogId);
 
 private:
-    // The graph format dialog as the interaction script answers it.
-    static void AskGraphFormat(const SComTable<ISRepObject>& objects);
-    // The layout grid as the interaction script answers it.
-    static void AskLayout(uint32_t dialogId);
+    // The library's graph format dialog, run to its end.
+    static void RunGraphFormat(const SComTable<ISRepObject>& objects);
+    // The library's layout dialog of a form or a list, run to its end. A table of neither kind,
+    // or one the dialog cannot lay out, shows nothing; nothing is thrown.
+    static void ShowLayout(ISRepSession* session, ISRptTable* table, uint32_t dialogId);
 };
 
 template <class I>

@@ -59,6 +59,14 @@ HRESULT SRptUserGraphicImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<
                                                   SWnd*) {
     SModuleStateGuard state(SRptGetModuleState());
     if (nId != ID_RPT_ITEM_FORMAT) return S_FALSE;
-    SRptItemEditor::GraphFormatDialog(selectedItems);
+    if (!selectedItems.IsEmpty()) {
+        SRptItemEditor::GraphFormatDialog(selectedItems);
+        return S_OK;
+    }
+    // The browsers keep user graphics out of the selection they hand over, so that the
+    // paragraph sheets never meet them: the graphic the command came to is the one to format.
+    SComTable<ISRepObject> self;
+    self.Add(static_cast<ISRepObject*>(this));
+    SRptItemEditor::GraphFormatDialog(self);
     return S_OK;
 }

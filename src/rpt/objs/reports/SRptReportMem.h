@@ -148,13 +148,17 @@ public:
     // the order of the layout's items: 0, or 1 (nothing appended) when there is no preview.
     HRESULT FindInPreview(const std::set<GUID>& oids, STable<RPTFINDINFO*>& list);
 
-    // What makes the print preview's shell view of a report (the shell module's preview view):
-    // S_OK with the view, which runs the preview generation, or the failure. Until the editor
-    // installs its own, previewing answers E_NOTIMPL. Returns the one it replaces.
+    // What makes the print preview's shell view of a report: S_OK with the view, which runs the
+    // preview generation, or the failure. Without one installed, the shell module opens its
+    // preview view in the host. Returns the one it replaces.
     using SPreviewViewMaker = HRESULT (*)(ISRptReport* report, ISRptGenerationClient* client,
                                           ISShellCommandTarget* target, SRptPrintPreviewShell** view);
     static SPreviewViewMaker SetPreviewViewMaker(SPreviewViewMaker maker);
     SRptPrintPreviewShell* GetPreviewShellView() const { return m_previewShellView; }
+    // A preview that goes away is no longer the report's.
+    void ForgetPreviewShellView(const SRptPrintPreviewShell* view) {
+        if (m_previewShellView == view) m_previewShellView = nullptr;
+    }
     HRESULT ChangeAllFonts(int32_t bChangeOtherReports) override;
     HRESULT ChangeFonts(ISRptParaContainer* pParentItem) override;
     SString GetTitleFromPath(SString sTitlePath) override;

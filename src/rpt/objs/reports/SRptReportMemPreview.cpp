@@ -8,9 +8,13 @@
 #include "rpt/devices/SRptPhysicalLayer.h"
 #include "rpt/devices/SRptPrintPreviewDevice.h"
 #include "rpt/devices/SRptPrintPreviewShell.h"
+#include "rpt/editor/SRptShellModule.h"
+#include "rpt/editor/SRptShellViewReportPreview.h"
+#include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/objs/reports/RPTFINDINFO.h"
 #include "rpt/objs/reports/SRptReportMem.h"
 #include "rpt/objs/tables/SRptListMem.h"
+#include "varod9/RptApi.h"
 
 namespace {
 
@@ -37,8 +41,24 @@ bool ShowsObject(const SRptPhysicalItem& item, const std::set<GUID>& oids) {
 
 }  // namespace
 
+namespace {
+
+// The print preview of the library's shell module, opened in its host.
+HRESULT MakeShellPreview(ISRptReport* report, ISRptGenerationClient* client, ISShellCommandTarget* target,
+                         SRptPrintPreviewShell** view) {
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    SRptShellModule* module = globals ? globals->GetRptShellModule() : nullptr;
+    SShellView* shellView = nullptr;
+    const HRESULT hr = module ? module->CreateViewReportPreview(report, client, &shellView, target)
+                              : SRptShellViewReportPreview::Open(nullptr, report, client, &shellView, target);
+    *view = dynamic_cast<SRptShellViewReportPreview*>(shellView);
+    return hr;
+}
+
+}  // namespace
+
 SRptReportImpl::SPreviewViewMaker& SRptReportImpl::PreviewViewMaker() {
-    static SPreviewViewMaker maker = nullptr;
+    static SPreviewViewMaker maker = &MakeShellPreview;
     return maker;
 }
 
@@ -51,8 +71,7 @@ SRptReportImpl::SPreviewViewMaker SRptReportImpl::SetPreviewViewMaker(SPreviewVi
 HRESULT SRptReportImpl::PreviewReport(ISRptGenerationClient* pGenerationClient, ISShellCommandTarget* pUserCommandTarget) {
     SComWrap<ISRptReport> report;
     report = static_cast<ISRptReport*>(this);
-    SPreviewViewMaker maker = PreviewViewMaker();
-    if (!maker) return E_NOTIMPL;
+    SPreviewViewMaker maker = PreviewViewMaker() ? PreviewViewMaker() : &MakeShellPreview;
     SRptPrintPreviewShell* view = nullptr;
     const HRESULT hr = maker(report.Get(), pGenerationClient, pUserCommandTarget, &view);
     m_previewShellView = view;

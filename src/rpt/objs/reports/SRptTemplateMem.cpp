@@ -10,13 +10,13 @@
 #include "platform/com/SComCheck.h"
 #include "platform/repo/SRepKindTests.h"
 #include "platform/repo/SRepObjIterator.h"
+#include "rpt/dialogs/SRptDlgHeaderFooter.h"
 #include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
 #include "rpt/objs/items/SRptUserGraphicMem.h"
 #include "rpt/objs/paras/SRptParaFooterMem.h"
 #include "rpt/objs/paras/SRptParaHeaderMem.h"
-#include "rpt/objs/reports/SRptHeaderFooterPrompt.h"
 #include "rpt/objs/reports/SRptPageSetupPrompt.h"
 #include "rpt/objs/tables/SRptTableMem.h"
 #include "varod9/ISRptAddToContents.h"
@@ -386,8 +386,8 @@ HRESULT SRptTemplateImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISR
 }
 
 void SRptTemplateImpl::EditHeaderFooter() {
-    SRptHeaderFooterPrompt dialog(GetDispHeader(), GetDispFooter(), GetExDefHeader(), GetExDefFooter(),
-                                  m_headUserDef ? 1 : 0, m_footUserDef ? 1 : 0);
+    SRptDlgHeaderFooter dialog(static_cast<ISRptItem*>(this), GetDispHeader(), GetDispFooter(), GetExDefHeader(), GetExDefFooter(),
+                               m_headUserDef ? 1 : 0, m_footUserDef ? 1 : 0);
     if (dialog.DoModal() != IDOK) return;
     PutHeader(dialog.GetHeaderText());
     PutFooter(dialog.GetFooterText());

@@ -295,11 +295,12 @@ TEST_F(SRptGroupKinds, EditChoosesBetweenTheModulesTitleAndTheUsersOwn) {
         EXPECT_TRUE(item->GetUserDefined());
         EXPECT_EQ(item->GetDispTitle(), "Clients");
 
-        // Confirmed with the check cleared: the text is kept, the report's title is shown again.
+        // Confirmed with the check cleared: the editor shows the report's title again, and that
+        // is the text stored.
         script.Expect(SPrompt::Dialog, "210",
                       DialogOK({{IDC_RPT_TEXT_EDITOR_TEXT, "Buyers"}, {IDC_RPT_TEXT_EDITOR_USERDEF, "0"}}));
         EXPECT_EQ(item->HandlePopupCommand(ID_RPT_ITEM_EDIT, Selection(item.Get()), nullptr), S_OK);
-        EXPECT_EQ(item->GetTitle(), "Buyers");
+        EXPECT_EQ(item->GetTitle(), "Customers of the model");
         EXPECT_FALSE(item->GetUserDefined());
         EXPECT_EQ(item->GetDispTitle(), "Customers of the model");
     }

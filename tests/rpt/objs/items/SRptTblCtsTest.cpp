@@ -4,10 +4,12 @@
 #include "platform/gdi/SPrinterCache.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/module/SRptGlobalsContainer.h"
+#include "platform/base/SECOMException.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/paras/SRptParaItemMem.h"
 #include "rpt/objs/paras/SRptParaTitleMem.h"
 #include "rpt/objs/items/SRptTblCtsMem.h"
+#include "rpt/objs/items/SRptTextMem.h"
 #include "support/SRptItemKindTestFixture.h"
 #include "varod9/ISRptTabulation.h"
 #include "varod9/ISRptTblCts.h"
@@ -147,14 +149,26 @@ TEST_F(SRptTblCts, FormatAndEditAreItsOnlyCommands) {
     EXPECT_EQ(contents->IsItemSupportCommand(ID_RPT_PAGEBREAK_HTMLGEN), S_FALSE);
     EXPECT_EQ(contents->HandlePopupCommand(ID_RPT_ITEM_LAYOUT, Selection(contents.Get()), nullptr), S_FALSE);
 
-    // Format opens the sheet with the number of levels, which it puts back on OK.
+    // Format opens the sheet with the number of levels ("Show levels to:" lists the paragraphs),
+    // which it puts back on OK.
     script.Expect(SPrompt::Dialog, "237", DialogCancel())
-        .Expect(SPrompt::Dialog, "237", DialogOK({{IDC_RPT_FORMAT_LEVELS, "5"}}));
+        .Expect(SPrompt::Dialog, "237", DialogOK({{IDC_RPT_FORMAT_LEVELS, "Level 5"}}));
     EXPECT_EQ(contents->HandlePopupCommand(ID_RPT_ITEM_FORMAT, Selection(contents.Get()), nullptr), S_OK);
     EXPECT_EQ(contents->GetNbParagraphs(), 3);
     EXPECT_EQ(contents->HandlePopupCommand(ID_RPT_ITEM_FORMAT, Selection(contents.Get()), nullptr), S_OK);
     EXPECT_EQ(contents->GetNbParagraphs(), 5);
     EXPECT_EQ(Transcript().back().caption, "Format");
+}
+
+TEST_F(SRptTblCts, ALevelsSheetOverAnotherKindFailsWithTheMissingInterface) {
+    SComWrap<ISRptItem> text = Build(CLSID_SRptText);
+    try {
+        SRptItemEditor::LevelFormatDialog(Selection(text.Get()), 0);
+        ADD_FAILURE() << "no exception";
+    } catch (const SECOMException& e) {
+        EXPECT_EQ(e.GetHResult(), E_POINTER);
+    }
+    EXPECT_TRUE(Transcript().empty()) << "the sheet stopped before it was shown";
 }
 
 TEST_F(SRptTblCts, EditChoosesBetweenTheReportsTitleAndTheUsersOwn) {
@@ -181,11 +195,12 @@ TEST_F(SRptTblCts, EditChoosesBetweenTheReportsTitleAndTheUsersOwn) {
     EXPECT_TRUE(contents->GetUserDefined());
     EXPECT_EQ(contents->GetDispTitle(), "Overview");
 
-    // Back to the report's: the text is stored, the report's title is shown again.
+    // Back to the report's: clearing the box puts the report's title into the editor, which is
+    // the text stored; the report's title is shown again.
     script.Expect(SPrompt::Dialog, "210",
                   DialogOK({{IDC_RPT_TEXT_EDITOR_TEXT, "Summary"}, {IDC_RPT_TEXT_EDITOR_USERDEF, "0"}}));
     EXPECT_EQ(contents->HandlePopupCommand(ID_RPT_ITEM_EDIT, Selection(contents.Get()), nullptr), S_OK);
-    EXPECT_EQ(contents->GetTitle(), "Summary");
+    EXPECT_EQ(contents->GetTitle(), "Contents of the model");
     EXPECT_FALSE(contents->GetUserDefined());
     EXPECT_EQ(contents->GetDispTitle(), "Contents of the model");
 }

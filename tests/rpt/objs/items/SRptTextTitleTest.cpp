@@ -113,10 +113,20 @@ TEST_F(SRptTextTitle, FormatAndEditAreTheirOnlyCommands) {
         EXPECT_EQ(item->IsItemSupportCommand(ID_RPT_ITEM_LAYOUT), S_FALSE);
         EXPECT_EQ(item->HandlePopupCommand(ID_RPT_ITEM_LAYOUT, Selection(item.Get()), nullptr), S_FALSE);
     }
-    // Format runs the format sheet, whatever its outcome.
+    // Format runs the format sheet, whatever its outcome; its font page writes the paragraph
+    // on OK (1019: the size box).
     SComWrap<ISRptText> text = Build<ISRptText>(CLSID_SRptText);
-    script.Expect(SPrompt::Dialog, "229", DialogCancel());
+    SComWrap<ISRptPara> para;
+    ASSERT_EQ(text->GetParaAtPos(0, &para), S_OK);
+    const int32_t height = para->GetFontHeight();
+    ASSERT_NE(height, 14);
+    SAnswer typedThenCancelled = DialogOK({{1019, "14"}});
+    typedThenCancelled.button = IDCANCEL;
+    script.Expect(SPrompt::Dialog, "229", typedThenCancelled).Expect(SPrompt::Dialog, "229", DialogOK({{1019, "14"}}));
     EXPECT_EQ(text->HandlePopupCommand(ID_RPT_ITEM_FORMAT, Selection(text.Get()), nullptr), S_OK);
+    EXPECT_EQ(para->GetFontHeight(), height);
+    EXPECT_EQ(text->HandlePopupCommand(ID_RPT_ITEM_FORMAT, Selection(text.Get()), nullptr), S_OK);
+    EXPECT_EQ(para->GetFontHeight(), 14);
     EXPECT_EQ(Transcript().back().caption, "Format");
 }
 
@@ -156,4 +166,31 @@ TEST_F(SRptTextTitle, TheEditorGetsTheItemAndItsTextAloneUnderTheLibrarysResourc
     EXPECT_EQ(editor.seen.enableUserDefined, 0);
     EXPECT_EQ(editor.current, SRptGetModuleState());
     EXPECT_EQ(title->GetText(), "edited");
+}
+
+TEST_F(SRptTextTitle, TheMixedFormatSheetEditsOnlyTheParagraphOfTheKindChosenInItsList) {
+    SComWrap<ISRptText> text = Build<ISRptText>(CLSID_SRptText);
+    SComWrap<ISRptTitle> title = Build<ISRptTitle>(CLSID_SRptTitle);
+    SComWrap<ISRptPara> textPara, titlePara;
+    ASSERT_EQ(text->GetParaAtPos(0, &textPara), S_OK);
+    ASSERT_EQ(title->GetParaAtPos(0, &titlePara), S_OK);
+    const int32_t textHeight = textPara->GetFontHeight();
+    ASSERT_NE(textHeight, 14);
+    SComTable<ISRepObject> selection = Selection(title.Get());
+    selection.Add(Selection(text.Get()).GetAt(0));
+
+    // The sheet opens on the first entry, the title's paragraph, which alone takes the size typed
+    // into the font page (1019).
+    script.Expect(SPrompt::Dialog, "213", DialogOK({{1019, "14"}}));
+    SRptItemEditor::MixedFormatDialog(selection);
+    EXPECT_EQ(titlePara->GetFontHeight(), 14);
+    EXPECT_EQ(textPara->GetFontHeight(), textHeight);
+    EXPECT_EQ(Transcript().back().caption, "Format");
+
+    // A selection of nothing but pictures and page breaks leaves no paragraph to format: no
+    // sheet opens, and nothing fails.
+    const size_t shown = Transcript().size();
+    EXPECT_NO_THROW(SRptItemEditor::MixedFormatDialog(SComTable<ISRepObject>()));
+    EXPECT_NO_THROW(SRptItemEditor::FormatDialog(SComTable<ISRepObject>(), 0, IDD_RPT_FORMAT_ITEMS));
+    EXPECT_EQ(Transcript().size(), shown);
 }

@@ -36,6 +36,11 @@ public:
         sTitle = m_name + sTitlePath;
         return S_OK;
     }
+    HRESULT FillLanguageCombo(SComboBoxCtrl*) override { return S_OK; }
+    HRESULT GetLanguageObject(ISRepObject** ppLanguage, const SString&) override {
+        *ppLanguage = nullptr;
+        return S_FALSE;
+    }
 
     std::vector<std::string> asked;
     std::vector<ISRptReport*> reports;

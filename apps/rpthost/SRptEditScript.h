@@ -1,0 +1,45 @@
+#pragma once
+// A script of host actions for `rpthost edit`: one action a line, blank lines and lines starting
+// with '#' left out. The actions:
+//   model FILE             the data model to report on (relative to the script's folder); once
+//   fire ID                fires the command ID as the host's menu would
+//   key tab                presses Tab, the host's accelerator that switches the editor's side
+//   select ITEM [ITEM...]  selects, in the template's contents, the items of those item ids (the
+//                          first of each in document order), as clicks in the browser would
+//   add ITEM               drops the available item of that item id on the contents (into the
+//                          selected item, or at the end of the template); ITEM/SUB names a
+//                          sub-item of an available item
+//   answer BUTTON [ID=VALUE ...] [path=PATH]
+//                          answers the next prompt of the library: ok, cancel, yes, no or a
+//                          button id; dialog control values; a file dialog's path
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/base/SString.h"
+
+struct SRptEditStep {
+    enum Kind { Fire, Key, Select, Add, Answer };
+    Kind kind = Fire;
+    uint32_t id = 0;                    // Fire: the command; Answer: the button
+    std::vector<std::string> items;     // Select, Add
+    std::map<int32_t, SString> values;  // Answer: control values
+    SString path;                       // Answer: a file dialog's path
+    int line = 0;
+};
+
+class SRptEditScript {
+public:
+    // Reads the script file; throws SException with the line at fault.
+    static SRptEditScript ReadFile(const SString& path);
+    // Parses the text of a script whose relative paths start from `folder`.
+    static SRptEditScript Parse(const std::string& text, const SString& folder);
+
+    const SString& GetModel() const { return m_model; }
+    const std::vector<SRptEditStep>& GetSteps() const { return m_steps; }
+
+private:
+    SString m_model;
+    std::vector<SRptEditStep> m_steps;
+};

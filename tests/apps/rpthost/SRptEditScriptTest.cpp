@@ -1,0 +1,60 @@
+// The scripts of `rpthost edit`: actions as written, paths from the script's folder, and faults
+// named by their line.
+#include <gtest/gtest.h>
+
+#include "SRptEditScript.h"
+#include "platform/base/SException.h"
+#include "platform/ui/SInteraction.h"
+
+TEST(SRptEditScript, ActionsAreReadInOrderWithPathsFromTheScriptsFolder) {
+    const SRptEditScript script = SRptEditScript::Parse(
+        "# a comment\n"
+        "model ../models/shop.xml\n"
+        "\n"
+        "add ENTITY/ENTITYCARD\n"
+        "select ENTITY PAGEBREAK\n"
+        "key tab\n"
+        "fire 45006\n"
+        "answer cancel\n"
+        "answer 6003 1135=First path=out.rtf\n",
+        "/work/scripts");
+    EXPECT_EQ(script.GetModel(), "/work/scripts/../models/shop.xml");
+    const std::vector<SRptEditStep>& steps = script.GetSteps();
+    ASSERT_EQ(steps.size(), 6u);
+    EXPECT_EQ(steps[0].kind, SRptEditStep::Add);
+    EXPECT_EQ(steps[0].items, (std::vector<std::string>{"ENTITY/ENTITYCARD"}));
+    EXPECT_EQ(steps[0].line, 4);
+    EXPECT_EQ(steps[1].kind, SRptEditStep::Select);
+    EXPECT_EQ(steps[1].items, (std::vector<std::string>{"ENTITY", "PAGEBREAK"}));
+    EXPECT_EQ(steps[2].kind, SRptEditStep::Key);
+    EXPECT_EQ(steps[3].kind, SRptEditStep::Fire);
+    EXPECT_EQ(steps[3].id, 45006u);
+    EXPECT_EQ(steps[4].kind, SRptEditStep::Answer);
+    EXPECT_EQ(steps[4].id, static_cast<uint32_t>(IDCANCEL));
+    EXPECT_EQ(steps[5].id, 6003u);
+    EXPECT_EQ(steps[5].values.at(1135), "First");
+    EXPECT_EQ(steps[5].path, "/work/scripts/out.rtf");
+
+    EXPECT_EQ(SRptEditScript::Parse("model /abs/shop.xml\n", "/work").GetModel(), "/abs/shop.xml");
+}
+
+TEST(SRptEditScript, FaultsNameTheirLine) {
+    const std::pair<const char*, const char*> faults[] = {
+        {"model a.xml\nfire twelve\n", "line 2: 'twelve' is not a number"},
+        {"model a.xml\nkey enter\n", "line 2: the only key is tab"},
+        {"model a.xml\nadd A B\n", "line 2: add needs one item id"},
+        {"model a.xml\nselect\n", "line 2: select needs item ids"},
+        {"model a.xml\nanswer ok 12\n", "line 2: '12' is not NAME=VALUE"},
+        {"model a.xml\ndrop A\n", "line 2: unknown action 'drop'"},
+        {"model a.xml\nmodel b.xml\n", "line 2: the model is given twice"},
+        {"fire 1\n", "line 1: the script names no model"},
+    };
+    for (const auto& [text, message] : faults) {
+        try {
+            SRptEditScript::Parse(text, "");
+            ADD_FAILURE() << "no fault for: " << text;
+        } catch (const SException& e) {
+            EXPECT_EQ(e.GetText(), message) << text;
+        }
+    }
+}
