@@ -4,6 +4,8 @@
 
 #include "platform/repo/SRepSession.h"
 #include "rpt/editor/SRptShellViewFixture.h"
+#include "support/STestTempFolder.h"
+#include "support/STestTemplateFiles.h"
 #include "varod9/ISRptSink.h"
 
 namespace {
@@ -236,3 +238,36 @@ TEST_F(SRptShellViewTest, ViewsLeaveTheMapWhenTheyGoAndOutliveTheirCloseCommand)
     EXPECT_TRUE(host->GetFrames().empty());
     EXPECT_EQ(Entered(), nullptr);
 }
+
+namespace {
+
+class SRptShellViewOpenFileTest : public SRptShellViewTest {
+protected:
+    STestTempFolder folder;
+};
+
+TEST_F(SRptShellViewOpenFileTest, OpeningATemplateFileGivesATemplateEditorInTheHost) {
+    SComWrap<ISRptModule> mod = Register("MOD", "Module");
+    const SString path = folder.PathOf("chosen.rtp");
+    stest_template_report::SaveReportFile(path);
+    host->ClearCalls();
+
+    // The second template's module is not registered: it goes, with its warning.
+    script.ExpectMessage("Unexpected model type for template \"Second template\".", IDOK);
+    SShellView* view = nullptr;
+    const std::u16string wide = path.ToU16();
+    ASSERT_EQ(shell->OnAction(SRptShellModule::kActionOpen, wide.c_str(), 0, &view, nullptr, nullptr), S_OK);
+    ASSERT_NE(view, nullptr);
+    auto* editor = dynamic_cast<SRptShellViewBase*>(view);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"Report Template"}));
+    ASSERT_EQ(FrameOf(editor)->OpenWindow(), S_OK);
+    ASSERT_TRUE(editor->GetWindow());
+    EXPECT_EQ(editor->GetWindow()->GetIsTemplateEditor(), 1);
+    SComWrap<ISRptTemplate> active;
+    EXPECT_EQ(editor->GetActiveTemplate(&active), S_OK);
+    ASSERT_TRUE(active);
+    EXPECT_EQ(active->GetName(), "First template");
+}
+
+}  // namespace
