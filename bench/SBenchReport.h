@@ -112,7 +112,6 @@ public:
     SBenchReport(const SBenchReport&) = delete;
     SBenchReport& operator=(const SBenchReport&) = delete;
 
-    ISRptReport* GetReport() const { return m_report.Get(); }
     // The report, or null with the benchmark told why it is skipped.
     ISRptReport* GetReportOrSkip(benchmark::State& state) const {
         if (!m_report) state.SkipWithError(m_fault);

@@ -56,10 +56,6 @@ RPTUSRITEMDEF Describe(const char* itemID, const char* title, int32_t kind, int3
     return def;
 }
 
-std::string Count(size_t count) {
-    return std::to_string(count);
-}
-
 }  // namespace
 
 SDataModelModule* SDataModelModule::Create(SDataModel model) {
@@ -264,12 +260,12 @@ SString SDataModelModule::CellText(int32_t cellID, int32_t row) const {
             : nullptr;
     switch (cellID) {
         case kListName: return listed ? listed->name : SString();
-        case kListAttributes: return listed ? SString(Count(listed->attributes.size())) : SString();
-        case kListRelationships: return listed ? SString(Count(listed->relationships.size())) : SString();
+        case kListAttributes: return listed ? SString::FromInt(static_cast<int64_t>(listed->attributes.size())) : SString();
+        case kListRelationships: return listed ? SString::FromInt(static_cast<int64_t>(listed->relationships.size())) : SString();
         case kListDescription: return listed ? listed->description : SString();
         case kCardName: return current ? current->name : SString();
         case kCardDescription: return current ? current->description : SString();
-        case kCardAttributes: return current ? SString(Count(current->attributes.size())) : SString();
+        case kCardAttributes: return current ? SString::FromInt(static_cast<int64_t>(current->attributes.size())) : SString();
         case kCardRelationships: {
             if (!current) return SString();
             SString text;

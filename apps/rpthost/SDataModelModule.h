@@ -56,7 +56,6 @@ public:
     HRESULT Unregister();
     ISRptModule* GetModule() const { return m_module.Get(); }
     const SDataModel& GetModel() const { return m_model; }
-    int32_t GetCurrentEntity() const { return m_current; }
 
     // IUnknown: the procedures of every kind and the module client.
     HRESULT QueryInterface(const GUID& riid, void** out) override;

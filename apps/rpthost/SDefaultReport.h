@@ -15,11 +15,11 @@ public:
     // A new report in a new session for the registered data-model module; the caller closes
     // the session. A failure of the library is its result, with both out-pointers null.
     static HRESULT Build(const SDataModel& model, SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report);
+    // The same report with its one template empty, for an editor to fill.
+    static HRESULT BuildEmpty(const SDataModel& model, SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report);
     // The same report with the template of a template file (ReadTemplateFromFile) instead of the
     // default one: the read's failure, S_FALSE for a file that holds no template of a registered
     // module (STG_E_FILENOTFOUND when there is no such file), with both out-pointers null.
-    // The same report with its one template empty, for an editor to fill.
-    static HRESULT BuildEmpty(const SDataModel& model, SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report);
     static HRESULT BuildFromTemplateFile(const SDataModel& model, const SString& path, SComWrap<ISRepSession>& session,
                                          SComWrap<ISRptReport>& report);
 

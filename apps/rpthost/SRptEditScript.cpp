@@ -73,7 +73,6 @@ SRptEditScript SRptEditScript::Parse(const std::string& text, const SString& fol
         if (words.empty() || words[0][0] == '#') continue;
         const std::string& action = words[0];
         SRptEditStep step;
-        step.line = line;
         if (action == "model") {
             if (words.size() != 2) Fault(line, "model needs one file");
             if (!script.m_model.IsEmpty()) Fault(line, "the model is given twice");

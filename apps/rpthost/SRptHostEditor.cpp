@@ -112,7 +112,7 @@ int SRptHostEditor::Run(bool verbose) {
         if (hr == S_OK && editor) {
             host->OpenViewWindows();
             if (editor->GetWindow()) {
-                edited = Edit(report.Get(), editor->GetWindow(), *host);
+                edited = Edit(report.Get(), editor->GetWindow(), *host, answers);
                 if (edited == S_OK) edited = Save(report.Get());
             }
         }
@@ -133,9 +133,8 @@ int SRptHostEditor::Run(bool verbose) {
     return 0;
 }
 
-HRESULT SRptHostEditor::Edit(ISRptReport* report, SRptViewBase* window, SStandInHost& host) {
+HRESULT SRptHostEditor::Edit(ISRptReport* report, SRptViewBase* window, SStandInHost& host, SRptEditAnswers& answers) {
     SHostCommandDispatcher dispatcher(host);
-    auto* answers = static_cast<SRptEditAnswers*>(SInteraction::GetScript());
     for (const SRptEditStep& step : m_script.GetSteps()) {
         HRESULT hr = S_OK;
         switch (step.kind) {
@@ -144,7 +143,7 @@ HRESULT SRptHostEditor::Edit(ISRptReport* report, SRptViewBase* window, SStandIn
             answer.button = static_cast<int32_t>(step.id);
             answer.controlValues = step.values;
             answer.path = step.path;
-            answers->Queue(answer);
+            answers.Queue(answer);
             continue;
         }
         case SRptEditStep::Fire:
@@ -168,7 +167,7 @@ HRESULT SRptHostEditor::Edit(ISRptReport* report, SRptViewBase* window, SStandIn
         if (step.kind == SRptEditStep::Fire && hr != S_OK)
             m_err << "rpthost: line " << step.line << ": command " << step.id << " was not taken\n";
     }
-    if (answers->GetQueuedCount() != 0) m_err << "rpthost: answers left that no prompt took\n";
+    if (answers.GetQueuedCount() != 0) m_err << "rpthost: answers left that no prompt took\n";
     return S_OK;
 }
 

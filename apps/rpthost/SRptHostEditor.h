@@ -9,6 +9,7 @@
 #include "platform/com/HRESULT.h"
 #include "platform/host/SStandInHost.h"
 
+class SRptEditAnswers;
 class SRptViewBase;
 struct ISRptReport;
 
@@ -23,7 +24,7 @@ public:
 
 private:
     // The editing proper, between the opening of the editor and its close.
-    HRESULT Edit(ISRptReport* report, SRptViewBase* window, SStandInHost& host);
+    HRESULT Edit(ISRptReport* report, SRptViewBase* window, SStandInHost& host, SRptEditAnswers& answers);
     HRESULT Select(const SRptEditStep& step, ISRptReport* report, SRptViewBase* window);
     HRESULT Add(const SRptEditStep& step, ISRptReport* report, SRptViewBase* window);
     HRESULT PressTab(SStandInHost& host);

@@ -69,9 +69,6 @@ public:
     // pen and white brush and no bitmap. The previous object of the kind, or null (nothing
     // changes) for a handle that is not live or a bitmap outside a memory context.
     HGDIOBJ SelectObject(HGDIOBJ object);
-    HGDIOBJ GetCurrentPen() const { return m_penHandle; }
-    HGDIOBJ GetCurrentBrush() const { return m_brushHandle; }
-    HGDIOBJ GetCurrentBitmap() const { return m_bitmapHandle; }
     HFONT GetCurrentFont() const { return m_fontHandle; }
     bool GetTextMetrics(TEXTMETRICA* metrics) const;
     // cx the width of UTF-8 text, cy tmHeight, both logical.

@@ -29,8 +29,6 @@ public:
     // Drops the job and its file.
     int32_t AbortDoc() override;
 
-    bool IsInJob() const { return m_job != nullptr; }
-    bool IsInPage() const { return m_inPage; }
     // The file of the job running, or of the last one completed.
     const SString& GetOutputPath() const { return m_outputPath; }
 

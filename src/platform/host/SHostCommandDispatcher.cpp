@@ -38,11 +38,6 @@ ISShellCommandClass* SHostCommandDispatcher::FindCommandClass(uint32_t id) const
     return nullptr;
 }
 
-HRESULT SHostCommandDispatcher::QuerySupport(uint32_t id) {
-    SComWrap<ISShellCommandTarget> target = ActiveTarget(m_host);
-    return target ? target->QueryCommandSupport(id, FindCommandClass(id)) : 1;
-}
-
 HRESULT SHostCommandDispatcher::Fire(uint32_t id) {
     m_host.Record("Fire", SString::FromInt(id));
     SComWrap<ISShellCommandTarget> target = ActiveTarget(m_host);

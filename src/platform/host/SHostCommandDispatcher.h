@@ -27,8 +27,6 @@ public:
     // The command of an accelerator (flags and key as the table has them); 1 when none matches.
     HRESULT FireAccelerator(uint8_t flags, uint16_t key);
     SHostCommandUI QueryCommandUI(uint32_t id);
-    // What the active view answers to QueryCommandSupport (1 without a view).
-    HRESULT QuerySupport(uint32_t id);
 
 private:
     SStandInHost& m_host;

@@ -1,10 +1,5 @@
 #include "platform/host/SShellCommandClass.h"
 
-SShellCommandClass::~SShellCommandClass() {
-    m_secondHost.Clear();
-    m_firstHost.Clear();
-}
-
 HRESULT SShellCommandClass::QueryInterface(const GUID& riid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;

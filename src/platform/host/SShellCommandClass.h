@@ -24,11 +24,7 @@ public:
     int32_t GetRefCount() const { return m_refCount; }
 
 protected:
-    // Gives back the second host interface, then the first.
-    ~SShellCommandClass() override;
-
-    SComWrap<IUnknown> m_firstHost;
-    SComWrap<IUnknown> m_secondHost;
+    ~SShellCommandClass() override = default;
 
 private:
     int32_t m_refCount = 1;

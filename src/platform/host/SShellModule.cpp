@@ -117,8 +117,7 @@ int32_t SShellModule::ConnectEvents(int32_t connect) {
     if (connect ? m_cookie != 0 : m_cookie == 0) return 0;
     if (!m_hostFrame) return 0;
     SComWrap<IConnectionPointContainer> container;
-    const HRESULT hr = m_hostFrame->QueryInterface(IConnectionPointContainer::iid, reinterpret_cast<void**>(&container));
-    if (FAILED(hr) && hr != E_NOINTERFACE) throw SECOMException(hr);
+    container = static_cast<IUnknown*>(m_hostFrame.Get());
     if (!container) return 0;
     SComWrap<IConnectionPoint> point;
     if (FAILED(container->FindConnectionPoint(ISShellEvents::iid, &point))) return 0;

@@ -156,11 +156,9 @@ HRESULT SStandInHost::AddToolbar(uint32_t flags, const char16_t* name, const SHE
         toolbar.buttons.push_back(buttons[i]);
         toolbar.windowClasses.emplace_back(buttons[i].windowClass ? buttons[i].windowClass : u"");
     }
-    // The copies point to the host's own texts, not the caller's.
-    for (size_t i = 0; i < toolbar.buttons.size(); ++i)
-        toolbar.buttons[i].windowClass = toolbar.windowClasses[i].empty() ? nullptr : toolbar.windowClasses[i].c_str();
     m_toolbars.push_back(std::move(toolbar));
     MakeToolbarControls(m_toolbars.back());
+    // The copies point to the host's own texts, not the caller's.
     for (size_t i = 0; i < m_toolbars.back().buttons.size(); ++i)
         m_toolbars.back().buttons[i].windowClass =
             m_toolbars.back().windowClasses[i].empty() ? nullptr : m_toolbars.back().windowClasses[i].c_str();

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "platform/host/CopyToHostBuffer.h"
 #include "platform/ui/SSysCmdUI.h"
 
 const SClassInfo SRepSpecificMenuCmdClass::classSRepSpecificMenuCmdClass = {"SRepSpecificMenuCmdClass",
@@ -53,10 +54,7 @@ HRESULT SRepSpecificMenuCmdClass::OnCommandHelp(uint32_t id, uint32_t which, cha
         part = feed == std::string::npos ? text : text.substr(feed + 1);
     else
         part = text.substr(0, feed);
-    std::u16string wide = SString(part).ToU16();
-    if (wide.size() >= size) wide.resize(size - 1);
-    wide.copy(buffer, wide.size());
-    buffer[wide.size()] = u'\0';
+    CopyToHostBuffer(SString(part), buffer, size);
     return S_OK;
 }
 

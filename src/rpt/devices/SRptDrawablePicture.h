@@ -21,7 +21,6 @@ public:
     void SetPicture(SRptGraphic* picture, int32_t width, int32_t height, const RECT& dest);
 
     SRptGraphic* GetPicture() const { return m_picture; }
-    const RECT& GetDestRect() const { return m_dest; }
 
 private:
     void DrawBitmap(SDC& dc, const RECT& dest);

@@ -71,6 +71,3 @@ std::vector<SRptPictureTile> SRptGraphicLayout::UserGraphicTiles(SSize drawing, 
     return tiles;
 }
 
-int32_t SRptGraphicLayout::ToTwips(int32_t hundredthsMm) {
-    return static_cast<int32_t>(std::trunc(hundredthsMm * 0.01 * 56.693 + 0.5));
-}

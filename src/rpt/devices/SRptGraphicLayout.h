@@ -23,8 +23,6 @@ public:
     // of 0 or less.
     static std::vector<SRptPictureTile> UserGraphicTiles(SSize drawing, SSize area, bool useZoom, int32_t onePageType,
                                                          int32_t zoomPerct);
-    // RTF goal sizes: twips of hundredths of a millimetre.
-    static int32_t ToTwips(int32_t hundredthsMm);
 
     // Zoomed pages beyond this many are not made: a drawing that asks for more is a mistake.
     static constexpr int64_t kMaxTiles = 10000;

@@ -114,8 +114,6 @@ public:
     const std::vector<SRptHtmlContentsEntry>& GetContentsEntries() const { return m_contents; }
     bool IsAnchored(SRptGenerationNode* pNode) const { return m_anchored.count(pNode) != 0; }
     void SetAnchored(SRptGenerationNode* pNode) { m_anchored.insert(pNode); }
-    const SRptHtmlPageNames& GetNames() const { return m_names; }
-    const SString& GetCurrentPageName() const { return m_currentPageName; }
     int32_t GetRowsPerListPage() const { return m_nRowsPerListPage; }
     int32_t GetListPagesPerGroup() const { return m_nListPagesPerGroup; }
     int32_t GetPictureCount() const { return m_nPictureCount; }

@@ -58,7 +58,6 @@ public:
     SRptPhysicalPage* GetPage() const;
     SRptPageFrame* GetFrame() const { return m_frame; }
     SRptPhysicalLayer* GetOwner() const { return m_owner; }
-    bool IsBegun() const { return m_begun != 0; }
 
     const std::vector<SRptPageElement*>& GetElements() const { return m_elements; }
     SRptPageElement* GetFirstElement() const { return m_elements.empty() ? nullptr : m_elements.front(); }

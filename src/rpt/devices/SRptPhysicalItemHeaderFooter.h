@@ -23,7 +23,6 @@ public:
 
     void SetPageNumber(int32_t number) { m_pageNumber = number; }
     int32_t GetPageNumber() const { return m_pageNumber; }
-    bool IsHeader() const { return m_isHeader != 0; }
 
 private:
     int32_t m_isHeader;

@@ -13,6 +13,8 @@ public:
     // The generation steps up to the finish, which hands the pages over: the first negative
     // result, else 0.
     HRESULT GeneratePreview();
+    // The run's end step, which the preview takes when it closes.
+    HRESULT EndPreview() { return EndGeneration(); }
 
     SRptPrintPreviewShell* GetShellView() const { return m_shellView; }
 

@@ -32,7 +32,6 @@ public:
 
     SRptPhysicalLayer* GetPhysicalLayer() const { return m_layer.get(); }
     SPrintInfo& GetPrintInfo() { return m_printInfo; }
-    SRptDlgPrinting* GetPrintingDialog() const { return m_printingDlg.get(); }
 
 protected:
     ~SRptPrinterBaseDevice() override;

@@ -5,13 +5,10 @@
 // (page set-up, header and footer, the template's nodes). Every byte goes through WriteText.
 // Lengths of the model are hundredths of a millimetre; RTF lengths are twips.
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <unordered_map>
-#include <vector>
 
 #include "platform/base/SRtfColorTable.h"
 #include "platform/base/SRtfFontTable.h"
@@ -106,10 +103,6 @@ public:
     int32_t GetInTable() const { return m_bInTable; }
     void SetInTable(int32_t bInTable) { m_bInTable = bInTable; }
     bool IsRtfMerged() const { return gRtfMerged; }
-    // The document's own font table and the automatic colour with what merged texts brought, as
-    // the end step's patch needs them.
-    const SRtfFontTable& GetCollectedFontTable() const { return m_fontTable; }
-    const SRtfColorTable& GetCollectedColorTable() const { return m_colorTable; }
 
     // Replaces the first "{\fonttbl" group of what was written by `sTables`, moving what follows
     // when the replacement is longer and padding it with blanks when it is shorter. The group
@@ -186,12 +179,9 @@ private:
     SRtfColorTable m_colorTable;
     int16_t m_nPrevBorder = 0;
     int32_t m_bInTable = 0;
-    // Kept while one table is written: the rows of a list share one definition and its cells a
-    // few paragraph formats, so each is worked out once per table. Keyed by object, with the
-    // row's edges (top, bottom, heading) for a definition.
+    // Kept while one table is written: its cells share a few paragraph formats, so the words of
+    // each are worked out once per table.
     bool m_tableMemo = false;
-    std::map<std::tuple<ISRptTableRow*, bool, bool, bool>, std::string> m_rowDefinitions;
-    std::unordered_map<ISRptTableRow*, std::vector<bool>> m_rowCells;
     std::unordered_map<ISRptPara*, std::string> m_paraWords;
     std::unordered_map<ISRptPara*, std::string> m_charWords;
     // Set when an RTF text was merged into the document; cleared per document.

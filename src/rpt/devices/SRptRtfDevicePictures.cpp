@@ -92,8 +92,8 @@ HRESULT SRptRtfDevice::WritePicture(IUnknown* pItem, SRptGraphic* pGraphic) {
         picture.cy = static_cast<int32_t>(static_cast<int64_t>(picture.cy) * scale / 100);
         scale = 100;
     }
-    const int32_t goalX = SRptGraphicLayout::ToTwips(picture.cx);
-    const int32_t goalY = SRptGraphicLayout::ToTwips(picture.cy);
+    const int32_t goalX = ToTwips(picture.cx);
+    const int32_t goalY = ToTwips(picture.cy);
     SString header;
     switch (pGraphic->GetFormat()) {
     case 1:

@@ -2,7 +2,10 @@
 // borders and right edge of each enabled cell) and then the row's cells, each a paragraph of the
 // cell's format; a plain paragraph in the default text font closes the table.
 #include <algorithm>
+#include <map>
 #include <string>
+#include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/com/SComThrow.h"
@@ -193,12 +196,13 @@ HRESULT SRptRtfDevice::WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode)
         explicit SMemoScope(SRptRtfDevice& d) : device(d) { device.m_tableMemo = true; }
         ~SMemoScope() {
             device.m_tableMemo = false;
-            device.m_rowDefinitions.clear();
-            device.m_rowCells.clear();
             device.m_paraWords.clear();
             device.m_charWords.clear();
         }
     } memo(*this);
+    // Row definitions by (row, top, bottom, heading) and enabled cells by row.
+    std::map<std::tuple<ISRptTableRow*, bool, bool, bool>, std::string> rowDefinitions;
+    std::unordered_map<ISRptTableRow*, std::vector<bool>> rowCells;
     const int32_t maxCells = pTable->GetNbMaxCells();
     const STableFormats formats = TableFormatsOf(pTable);
     // Cells are written in the grid's own order (rows, then columns), so each is reached by
@@ -206,21 +210,19 @@ HRESULT SRptRtfDevice::WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode)
     const SRptCellInfoMap& grid = helper->GetCells();
     SRptCellInfoMap::Node cursor = grid.GetFirst();
     const auto findCell = [&](int32_t row, int32_t column) -> const RPTCELLINFO* {
-        const auto before = [&](const RPTCELLKEY& key) {
-            return key.row < row || (key.row == row && key.column < column);
-        };
-        while (cursor && before(cursor.GetKey())) cursor = grid.GetNext(cursor);
+        const RPTCELLKEY wanted{row, column};
+        while (cursor && SRptCellInfoMap::Compare()(cursor.GetKey(), wanted) < 0) cursor = grid.GetNext(cursor);
         if (!cursor || cursor.GetKey().row != row || cursor.GetKey().column != column) return nullptr;
         return &cursor.GetValue();
     };
     for (int32_t i = 0; i < rows; ++i) {
         ISRptTableRow* row = helper->GetRow(i);
         if (!row) SComThrow(E_POINTER);
-        auto cells = m_rowCells.find(row);
-        if (cells == m_rowCells.end()) cells = m_rowCells.emplace(row, EnabledCells(row)).first;
+        auto cells = rowCells.find(row);
+        if (cells == rowCells.end()) cells = rowCells.emplace(row, EnabledCells(row)).first;
         const std::vector<bool>& enabled = cells->second;
 
-        auto [definition, added] = m_rowDefinitions.try_emplace({row, i == 0, i + 1 == rows, i < headingRows});
+        auto [definition, added] = rowDefinitions.try_emplace({row, i == 0, i + 1 == rows, i < headingRows});
         if (added && formats.valid) {
             // Room for every cell of the row, whatever the table's count says, so that a row with
             // more cells than the table knows of cannot write past the array.

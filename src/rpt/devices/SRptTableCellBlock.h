@@ -33,9 +33,7 @@ public:
     void SetContentWidth(int32_t width) { m_contentWidth = width; }
     int16_t GetBorder() const { return m_border; }
     int32_t GetBorderWidth() const { return m_borderWidth; }
-    bool IsBoxed() const { return m_box; }
     int32_t GetBoxWidth() const { return m_boxWidth; }
-    bool IsInList() const { return m_inList; }
 
 private:
     int32_t SideSpacing(int16_t bit) const;

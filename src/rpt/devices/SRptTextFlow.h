@@ -48,7 +48,6 @@ public:
 
     int32_t GetFlags() const { return m_flags; }
     int32_t GetEndKind() const { return m_endKind; }
-    const STable<int32_t>& GetPositions() const { return m_positions; }
 
 private:
     void ComputeLine(int32_t width);

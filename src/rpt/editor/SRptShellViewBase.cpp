@@ -12,7 +12,6 @@
 #include "rpt/editor/SRptViewBase.h"
 #include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/objs/reports/SRptReportMem.h"
-#include "varod9/ISRptSink.h"
 #include "varod9/RptApi.h"
 
 const SClassInfo SRptShellViewBase::classSRptShellViewBase = {"SRptShellViewBase", &SShellView::classSShellView};
@@ -31,17 +30,6 @@ ISRepSessionView* SessionViewFace(SRptViewBase* window) {
 }
 
 // Holds the view for the length of a call that may let go of every other reference to it.
-class SViewKeeper {
-public:
-    explicit SViewKeeper(SShellView* view) : m_view(view) { m_view->AddRef(); }
-    ~SViewKeeper() { m_view->Release(); }
-    SViewKeeper(const SViewKeeper&) = delete;
-    SViewKeeper& operator=(const SViewKeeper&) = delete;
-
-private:
-    SShellView* m_view;
-};
-
 // A report's open editor rebuilds its template tabs when the report's templates change.
 void UpdateOpenEditorTabs(ISRepObject* report) {
     auto* view = dynamic_cast<SRptShellViewBase*>(SRptReportViewMap().Find(report));
@@ -199,7 +187,7 @@ int32_t SRptShellViewBase::OnCmdMsg(uint32_t id, int32_t code, void* extra, SCmd
 
 void SRptShellViewBase::OnFileClose() {
     // The frame closes the view, and may let go of it, before this returns.
-    SViewKeeper keeper(this);
+    const SComWrap<ISShellView> keeper(GetShellViewFace());
     SComWrap<ISShellFrame> frame(GetViewFrame());
     if (frame) frame->Close();
 }
@@ -215,17 +203,12 @@ void SRptShellViewBase::OnToggleActivePane() {
 // ---- closing ----
 
 HRESULT SRptShellViewBase::CloseView(int32_t final) {
-    SViewKeeper keeper(this);
+    const SComWrap<ISShellView> keeper(GetShellViewFace());
     return SExceptionResult::Guard([&] { return final ? CloseViewFinal() : CloseViewPlain(); });
 }
 
 void SRptShellViewBase::TellSinksViewClosing() {
-    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
-    if (!globals) return;
-    // A sink may withdraw while it is told; the walk goes over a copy.
-    const SRptGlobalsContainer::SinkMap sinks = *globals->GetSinkMap();
-    for (SRptGlobalsContainer::SinkMap::Iterator it(sinks); !it.IsEnd(); it.Next())
-        if (ISRptSink* sink = it.GetValue()) sink->OnViewClosing(this);
+    if (SRptGlobalsContainer* globals = GetRptGlobalsContainer()) globals->NotifyViewClosing(this);
 }
 
 HRESULT SRptShellViewBase::CloseViewPlain() {

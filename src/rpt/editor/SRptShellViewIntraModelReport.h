@@ -21,7 +21,6 @@ public:
     // "<model>, Report - <report>"; empty without a session or a model.
     SString GetTitle() override;
 
-    ISShellCommandTarget* GetInnerTarget() const { return m_pInnerTarget; }
 
     const SClassInfo* GetClassInfo() const override { return &classSRptShellViewIntraModelReport; }
     static const SClassInfo classSRptShellViewIntraModelReport;

@@ -21,7 +21,6 @@
 #include "rpt/editor/SRptViewReportPreview.h"
 #include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/objs/reports/SRptReportMem.h"
-#include "varod9/ISRptSink.h"
 #include "varod9/RptApi.h"
 
 const SClassInfo SRptShellViewReportPreview::classSRptShellViewReportPreview = {"SRptShellViewReportPreview",
@@ -35,26 +34,6 @@ constexpr uint32_t kViewWindowStyle = 0x50800000;
 constexpr size_t kZoomItem = 3;
 constexpr uint32_t kItemAfterSeparator = 2;
 
-// The end step of a preview device's run, which the preview runs only when it closes.
-class SPreviewRunEnd : public SRptPrintPreviewDevice {
-public:
-    static HRESULT Run(SRptPrintPreviewDevice& device) {
-        HRESULT (SRptPrintPreviewDevice::*end)() = &SPreviewRunEnd::EndGeneration;
-        return (device.*end)();
-    }
-};
-
-// Holds the view for the length of a call that may let go of every other reference to it.
-class SViewHold {
-public:
-    explicit SViewHold(SShellView* view) : m_view(view) { m_view->AddRef(); }
-    ~SViewHold() { m_view->Release(); }
-    SViewHold(const SViewHold&) = delete;
-    SViewHold& operator=(const SViewHold&) = delete;
-
-private:
-    SShellView* m_view;
-};
 }  // namespace
 
 S_BEGIN_MESSAGE_MAP(SRptShellViewReportPreview, SShellView)
@@ -211,7 +190,7 @@ int32_t SRptShellViewReportPreview::OnCmdMsg(uint32_t id, int32_t code, void* ex
 }
 
 void SRptShellViewReportPreview::OnFileClose() {
-    SViewHold hold(this);
+    const SComWrap<ISShellView> hold(GetShellViewFace());
     SComWrap<ISShellFrame> frame(GetViewFrame());
     if (frame) frame->Close();
 }
@@ -219,22 +198,17 @@ void SRptShellViewReportPreview::OnFileClose() {
 // ---- closing ----
 
 void SRptShellViewReportPreview::TellSinksViewClosing() {
-    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
-    if (!globals) return;
-    // A sink may withdraw while it is told; the walk goes over a copy.
-    const SRptGlobalsContainer::SinkMap sinks = *globals->GetSinkMap();
-    for (SRptGlobalsContainer::SinkMap::Iterator it(sinks); !it.IsEnd(); it.Next())
-        if (ISRptSink* sink = it.GetValue()) sink->OnViewClosing(this);
+    if (SRptGlobalsContainer* globals = GetRptGlobalsContainer()) globals->NotifyViewClosing(this);
 }
 
 HRESULT SRptShellViewReportPreview::CloseView(int32_t) {
-    SViewHold hold(this);
+    const SComWrap<ISShellView> hold(GetShellViewFace());
     return SExceptionResult::Guard([&] {
         if (m_pDevice && !m_bRunEnded) {
             // The pages go with the run: the window must not draw them any more.
             if (m_pWindow) m_pWindow->SetPrintView(nullptr);
             m_bRunEnded = true;
-            SPreviewRunEnd::Run(*m_pDevice);
+            m_pDevice->EndPreview();
         }
         TellSinksViewClosing();
         return SShellView::CloseView(0);

@@ -67,7 +67,6 @@ public:
     SPreviewView* GetPreviewWindow() const override;
     SRptViewReportPreview* GetWindow() const { return m_pWindow; }
     ISRptReport* GetReport() const { return m_pReport.Get(); }
-    ISShellCommandTarget* GetInnerTarget() const { return m_pInnerTarget; }
 
 protected:
     // Lets go of the window, deletes the device and lets go of the report.

@@ -112,8 +112,6 @@ public:
     // The right pane, owned by its own window: its release tears it down.
     SRptContentsPane* GetContentsPane() const { return m_pContentsPane; }
     void SetContentsPane(SRptContentsPane* pane) { m_pContentsPane = pane; }
-    const SStaticCtrl& GetLeftCaption() const { return m_leftCaption; }
-    const SStaticCtrl& GetRightCaption() const { return m_rightCaption; }
 
 protected:
     // The kind's right pane, made during Create; a window of no kind has none.

@@ -86,8 +86,6 @@ public:
     int32_t GetZoomPercent() const;
     // Pages side by side while the pages are shown whole.
     int32_t GetZoomOutPages() const { return m_nZoomOutPages; }
-    // The page index and point of the last zoom.
-    uint32_t GetZoomPageIndex() const { return m_nZoomPageIndex; }
     const SToolTipCtrl* GetPageTip() const { return m_pPageTip.get(); }
     const SRptTipTool& GetTipTool() const { return m_tipTool; }
     // Whether some preview's page tip is shown (one flag for all previews).

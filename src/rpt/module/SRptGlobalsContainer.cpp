@@ -11,6 +11,7 @@
 #include "rpt/module/SRptModuleList.h"
 #include "varod9/ISRptModuleClient.h"
 #include "varod9/RptApi.h"
+#include "varod9/ISRptSink.h"
 
 namespace {
 
@@ -106,4 +107,11 @@ void SRptGlobalsContainer::Destroy() {
 SRptGlobalsContainer* GetRptGlobalsContainer() {
     auto& container = TheContainer();
     return container ? &*container : nullptr;
+}
+
+void SRptGlobalsContainer::NotifyViewClosing(SShellView* view) {
+    // The walk goes over a copy, so that a sink that withdraws while it is told skips no other.
+    const SinkMap sinks = m_sinkMap;
+    for (SinkMap::Iterator it(sinks); !it.IsEnd(); it.Next())
+        if (ISRptSink* sink = it.GetValue()) sink->OnViewClosing(view);
 }

@@ -27,6 +27,8 @@ struct ISRptSink;
 inline constexpr uint16_t RPT_LANG_ENGLISH_US = 0x409;
 inline constexpr uint16_t RPT_LANG_FRENCH = 0x40C;
 
+class SShellView;
+
 class SRptGlobalsContainer {
 public:
     // The printer cache's size, as the cache is built.
@@ -49,8 +51,10 @@ public:
     SRptModuleItemTable* GetModuleItemTable() const { return m_moduleItemTable.get(); }
     SRptModuleFieldTable* GetModuleFieldTable() const { return m_moduleFieldTable.get(); }
     SPrinterCache* GetPrinterCache() { return &m_printerCache; }
-    // The advise sinks of RptAdvise, each keyed by itself; the library never calls them.
+    // The advise sinks of RptAdvise, each keyed by itself.
     SinkMap* GetSinkMap() { return &m_sinkMap; }
+    // Tells every advise sink that `view` closes; a sink may withdraw while it is told.
+    void NotifyViewClosing(SShellView* view);
     // The host's template sessions by name; the library never fills it, and closes what the host
     // left in it when the container goes.
     SessionMap* GetTemplatesSessionMap() { return &m_templatesSessionMap; }

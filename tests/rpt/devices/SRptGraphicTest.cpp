@@ -7,6 +7,7 @@
 #include "rpt/devices/SRptGraphicCoords.h"
 #include "rpt/devices/SRptGraphicLayout.h"
 #include "rpt/devices/SRptGraphicMetaFile.h"
+#include "rpt/devices/SRptRtfDevice.h"
 #include "support/STestTempFolder.h"
 
 namespace {
@@ -116,8 +117,8 @@ TEST(SRptGraphicCoords, SixteenBitPlatformConvertsInPartsOf32000) {
 TEST(SRptGraphicLayout, FittingKeepsProportionsAndNeverEnlarges) {
     // 300 × 200 mm on 190 × 250 mm.
     EXPECT_EQ(SRptGraphicLayout::FitInIntegers(SSize{30000, 20000}, SSize{19000, 25000}), (SSize{19000, 12666}));
-    EXPECT_EQ(SRptGraphicLayout::ToTwips(19000), 10772);
-    EXPECT_EQ(SRptGraphicLayout::ToTwips(12666), 7181);
+    EXPECT_EQ(SRptRtfDevice::ToTwips(19000), 10772);
+    EXPECT_EQ(SRptRtfDevice::ToTwips(12666), 7181);
     EXPECT_EQ(SRptGraphicLayout::FitByRatio(SSize{34000, 10000}, SSize{17000, 25000}), (SSize{17000, 5000}));
     EXPECT_EQ(SRptGraphicLayout::FitByRatio(SSize{1000, 500}, SSize{17000, 25000}), (SSize{1000, 500}));
     // Products beyond 32 bits.
