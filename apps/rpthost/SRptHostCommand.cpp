@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "HresultText.h"
 #include "SDataModelModule.h"
 #include "SDataModelReader.h"
 #include "SDefaultReport.h"
@@ -77,17 +78,11 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
     return options;
 }
 
-std::string Hex(HRESULT hr) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<uint32_t>(hr));
-    return text;
-}
-
 // What the library answers a template file that it cannot use.
 std::string TemplateFault(HRESULT hr) {
     if (hr == STG_E_FILENOTFOUND) return "there is no such file";
     if (hr == S_FALSE) return "it holds no template of the data-model module";
-    return "the read failed (" + Hex(hr) + ")";
+    return "the read failed (" + HresultText(hr) + ")";
 }
 
 // Generates the report: RTF (mode 0), an HTML page set (mode 2) or printed to a PDF file (mode 1),
@@ -120,7 +115,7 @@ HRESULT PreviewReport(ISRptReport* report, const SOptions& options, std::ostream
     if (hr != S_OK || shell.GetPagesWritten() == 0) {
         err << "rpthost: cannot preview into '" << options.output << "': "
             << (shell.GetFault().IsEmpty() ? std::string("the preview generation failed") : shell.GetFault().str())
-            << " (" << Hex(hr) << ")\n";
+            << " (" << HresultText(hr) << ")\n";
         return FAILED(hr) ? hr : E_FAIL;
     }
     out << "wrote " << shell.GetPagesWritten() << " pages to " << options.output << "\n";
@@ -190,7 +185,7 @@ int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
         err << "rpthost: cannot write '" << options.output << "': "
             << (options.command == SCommand::SaveTemplate ? "the template could not be saved"
                                                           : "the report generation failed")
-            << " (" << Hex(hr) << ")\n";
+            << " (" << HresultText(hr) << ")\n";
         return SRptHostCommand::kFailure;
     }
     SayWritten(options, model, size, out);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "HresultText.h"
 #include "SDataModelModule.h"
 #include "SDataModelReader.h"
 #include "SDefaultReport.h"
@@ -23,12 +24,6 @@
 #include "varod9/RptApi.h"
 
 namespace {
-
-std::string Hex(HRESULT hr) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<uint32_t>(hr));
-    return text;
-}
 
 SComWrap<ISRptItem> AsItem(IUnknown* object) {
     SComWrap<ISRptItem> item;
@@ -95,7 +90,7 @@ int SRptHostEditor::Run(bool verbose) {
                     : SDefaultReport::BuildEmpty(module->GetModel(), session, report);
     if (hr != S_OK) {
         module->Unregister();
-        m_err << "rpthost: cannot open the template '" << m_templatePath.str() << "' (" << Hex(hr) << ")\n";
+        m_err << "rpthost: cannot open the template '" << m_templatePath.str() << "' (" << HresultText(hr) << ")\n";
         return 1;
     }
 
@@ -126,7 +121,7 @@ int SRptHostEditor::Run(bool verbose) {
 
     if (verbose) SayRecorded(*host);
     if (edited != S_OK) {
-        m_err << "rpthost: the edit of '" << m_templatePath.str() << "' failed (" << Hex(edited) << ")\n";
+        m_err << "rpthost: the edit of '" << m_templatePath.str() << "' failed (" << HresultText(edited) << ")\n";
         return 1;
     }
     m_out << "saved " << m_templatePath.str() << " (" << m_savedItems << " items)\n";
@@ -161,7 +156,7 @@ HRESULT SRptHostEditor::Edit(ISRptReport* report, SRptViewBase* window, SStandIn
         }
         // A command that no part of the editor took is not a fault of the edit; a failure is.
         if (FAILED(hr)) {
-            m_err << "rpthost: line " << step.line << " failed (" << Hex(hr) << ")\n";
+            m_err << "rpthost: line " << step.line << " failed (" << HresultText(hr) << ")\n";
             return hr;
         }
         if (step.kind == SRptEditStep::Fire && hr != S_OK)

@@ -5,7 +5,7 @@
 
 #include "platform/base/SExceptionResult.h"
 #include "platform/base/SModuleState.h"
-#include "platform/host/CopyToHostBuffer.h"
+#include "platform/base/CopyToHostBuffer.h"
 #include "platform/host/SShellModule.h"
 #include "platform/ui/SResInstance.h"
 

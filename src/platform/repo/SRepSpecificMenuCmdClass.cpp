@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "platform/host/CopyToHostBuffer.h"
+#include "platform/base/CopyToHostBuffer.h"
 #include "platform/ui/SSysCmdUI.h"
 
 const SClassInfo SRepSpecificMenuCmdClass::classSRepSpecificMenuCmdClass = {"SRepSpecificMenuCmdClass",

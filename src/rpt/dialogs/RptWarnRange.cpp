@@ -4,7 +4,7 @@
 
 #include "platform/base/SModuleState.h"
 #include "platform/ui/SLibMsgBox.h"
-#include "rpt/module/SRptGlobalsContainer.h"
+#include "rpt/dialogs/SRptDlgUnits.h"
 #include "varod9/RptApi.h"
 
 namespace {
@@ -22,11 +22,6 @@ void Warn(SWnd* wnd, uint32_t formatId, const Args&... args) {
     SLibMsgBox(wnd, kCaption).Warning(text);
 }
 
-bool IsMetric() {
-    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
-    return !globals || globals->GetIntl()->IsMetricSystem();
-}
-
 // Hundredths of a millimetre to whole points, the nearest.
 int32_t ToPoints(int32_t himetric) {
     return static_cast<int32_t>(std::lround(himetric * (1440.0 / 25.4) * 0.0005));
@@ -34,7 +29,7 @@ int32_t ToPoints(int32_t himetric) {
 }  // namespace
 
 void RptWarnRangeMetric(SWnd* wnd, int32_t minimum, int32_t maximum) {
-    if (IsMetric())
+    if (SRptDlgUnits::IsMetric())
         Warn(wnd, IDS_RPT_RANGE_CM, minimum * 0.001, maximum * 0.001);
     else
         Warn(wnd, IDS_RPT_RANGE_INCH, minimum / kHimetricPerInch, maximum / kHimetricPerInch);

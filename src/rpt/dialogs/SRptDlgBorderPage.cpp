@@ -117,10 +117,7 @@ bool SRptDlgBorderPage::BoxSupported(ISRptPara* first) {
     const SComTable<ISRptPara>& all = GetFormatSheet()->GetAllParas();
     const SComTable<ISRptPara>& selected = GetFormatSheet()->GetSelectedParas();
     for (int32_t i = 0; i < selected.GetSize(); ++i) {
-        int32_t position = -1;
-        for (int32_t j = 0; j < all.GetSize() && position < 0; ++j)
-            if (all[j] == selected[i]) position = j;
-        if (container->IsParaSupportBox(position) == 1) return false;
+        if (container->IsParaSupportBox(all.Find(selected[i])) == 1) return false;
     }
     return true;
 }

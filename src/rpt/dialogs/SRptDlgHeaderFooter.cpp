@@ -149,7 +149,7 @@ void SRptDlgHeaderFooter::OnFormat() {
     SComWrap<ISRepObject> object;
     object = static_cast<IUnknown*>(m_item.Get());
     // Destroying the sheet clears the report fonts' temporary maps.
-    SRptDlgMultiFormatHeaderFooter sheet(object.Get(), selection, IDD_FORMAT);
+    SRptDlgMultiFormatHeaderFooter sheet(object.Get(), selection, SRptDlgMultiPages::IDD_FORMAT_ITEMS);
     if (sheet.DoModal() != IDOK) return;
     m_header.SetFont(m_headerPara.Get());
     m_footer.SetFont(m_footerPara.Get());

@@ -30,8 +30,6 @@ public:
     static constexpr uint32_t ID_FIRST_VARIABLE = 100;
     static constexpr uint32_t ID_LAST_VARIABLE = 200;
     static constexpr uint32_t kHelpContext = 10010;
-    // The format sheet of the header and footer paragraphs.
-    static constexpr uint32_t IDD_FORMAT = 213;
     // The tabs, which are also the positions of their paragraphs in the template.
     static constexpr int32_t kHeaderTab = 0;
     static constexpr int32_t kFooterTab = 1;

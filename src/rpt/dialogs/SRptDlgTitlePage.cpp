@@ -147,6 +147,6 @@ void SRptDlgTitlePage::OnFormat() {
     report = static_cast<IUnknown*>(m_report.Get());
     // The sheet's template is the library's too.
     SModuleStateGuard library(SRptGetModuleState());
-    SRptDlgMultiFormat sheet(report.Get(), 0, kFormatDialogId);
+    SRptDlgMultiFormat sheet(report.Get(), 0, SRptDlgMultiPages::IDD_FORMAT_ITEMS);
     sheet.DoModal();
 }

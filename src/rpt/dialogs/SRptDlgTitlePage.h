@@ -31,8 +31,6 @@ public:
     static constexpr int32_t IDC_HAS_SUMMARY = 1058;
     static constexpr int32_t IDC_TITLE_LABEL = 1067;
     static constexpr uint32_t kHelpContext = 10013;
-    // The format sheet that Format opens: the one with the list of paragraphs.
-    static constexpr uint32_t kFormatDialogId = 213;
 
     // Keeps a reference on the report for the dialog's life. The session is the report's.
     SRptDlgTitlePage(ISRepSession* session, ISRptReport* report);

@@ -165,7 +165,7 @@ void SRptDlgTxtEdit::OnInsertVariable(uint32_t id) {
 void SRptDlgTxtEdit::OnFormat() {
     SComWrap<ISRepObject> object;
     object = static_cast<IUnknown*>(m_item.Get());
-    SRptDlgMultiFormat sheet(object.Get(), 0, IDD_FORMAT);
+    SRptDlgMultiFormat sheet(object.Get(), 0, SRptDlgMultiPages::IDD_FORMAT);
     if (sheet.DoModal() == IDOK) m_text.SetFont(m_para.Get());
 }
 

@@ -33,8 +33,6 @@ public:
     static constexpr uint32_t ID_LAST_VARIABLE = 200;
     static constexpr uint32_t kHelpWithVariables = 10024;
     static constexpr uint32_t kHelpWithoutVariables = 10014;
-    // The single-object format sheet opened by "&Format...".
-    static constexpr uint32_t IDD_FORMAT = 229;
 
     // Throws SECOMException E_POINTER for a missing item or a paragraph the item does not have.
     SRptDlgTxtEdit(ISRptItem* item, const SString& text, int32_t variablesAllowed, int32_t userDefinedChoice,

@@ -2,7 +2,7 @@
 
 #include "platform/base/SModuleState.h"
 #include "platform/base/SString.h"
-#include "platform/host/CopyToHostBuffer.h"
+#include "platform/base/CopyToHostBuffer.h"
 #include "platform/ui/SMenu.h"
 #include "platform/ui/SResInstance.h"
 #include "varod9/RptApi.h"

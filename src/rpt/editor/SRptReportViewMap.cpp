@@ -26,9 +26,7 @@ SShellView* SRptReportViewMapData::Find(ISRepObject* report) const {
 }
 
 SRptReportViewTable SRptReportViewMapData::GetMap() const {
-    SRptReportViewTable copy;
-    for (SRptReportViewTable::Iterator it(m_views); !it.IsEnd(); it.Next()) copy.SetAt(it.GetKey(), it.GetValue());
-    return copy;
+    return m_views;
 }
 
 void SRptReportViewMapData::Construct() {

@@ -1,7 +1,7 @@
 #include "rpt/editor/SRptShellViewClassBase.h"
 
 #include "platform/base/SExceptionResult.h"
-#include "platform/host/CopyToHostBuffer.h"
+#include "platform/base/CopyToHostBuffer.h"
 #include "platform/ui/SAccelerators.h"
 #include "platform/ui/SMenu.h"
 #include "platform/ui/SResInstance.h"

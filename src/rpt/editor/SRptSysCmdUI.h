@@ -9,10 +9,5 @@
 class SRptSysCmdUI final : public SSysCmdUI {
 public:
     // `buffer` holds `length` UTF-16 units, the terminator included; null or 0 takes no text.
-    SRptSysCmdUI(char16_t* buffer, int32_t length) : SSysCmdUI(buffer, length), m_length(length) {}
-
-    void SetText(const char* text) override;
-
-private:
-    int32_t m_length;
+    SRptSysCmdUI(char16_t* buffer, int32_t length) : SSysCmdUI(buffer, length) {}
 };

@@ -115,10 +115,7 @@ HRESULT SRptViewReportPreview::SetSession(ISRepSession* session) {
 }
 
 HRESULT SRptViewReportPreview::GetSession(ISRepSession** out) const {
-    if (!out) return E_POINTER;
-    *out = m_pSession.Get();
-    if (*out) (*out)->AddRef();
-    return S_OK;
+    return m_pSession.CopyTo(out);
 }
 
 HRESULT SRptViewReportPreview::SessionClose() {

@@ -18,7 +18,6 @@ constexpr uint32_t kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr uint32_t kThreeState = kChild | WS_TABSTOP | BS_3STATE;
 constexpr uint32_t kRadio = kChild | WS_TABSTOP | BS_AUTORADIOBUTTON;
 constexpr uint32_t kEdit = kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-constexpr uint32_t kRichEdit = kChild | WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
 // The tab stop positions: a field to type a position in above the list of the stops.
 constexpr uint32_t kPositions = kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
 constexpr uint32_t kSpin = kChild;
@@ -33,10 +32,6 @@ const SDlgResourceControl kLineAndPageBreaks225[] = {
     {1102, "BUTTON", "&Page break before", kThreeState, 14, 60, 120, 10},
     {kStatic, "BUTTON", "Preview", kGroup, 6, 86, 208, 68},
     {1016, "STATIC", "AaBbYyZz", kLabel, 14, 100, 192, 48},
-};
-
-const SDlgResourceControl kText226[] = {
-    {1005, "RichEdit20A", "", kRichEdit, 6, 6, 208, 148},
 };
 
 const SDlgResourceControl kTabs227[] = {
@@ -56,7 +51,6 @@ const SDlgResourceControl kTabs227[] = {
 
 const SRptDialogInstaller::Row kPages[] = {
     {225, SDlgResource{"Line and Page Breaks", kPage, 0, 0, 220, 160, kLineAndPageBreaks225, std::size(kLineAndPageBreaks225)}},
-    {226, SDlgResource{"Text", kPage, 0, 0, 220, 160, kText226, std::size(kText226)}},
     {227, SDlgResource{"Tabs", kPage, 0, 0, 220, 160, kTabs227, std::size(kTabs227)}},
 };
 

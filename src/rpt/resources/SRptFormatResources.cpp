@@ -2,24 +2,8 @@
 
 #include <iterator>
 #include <utility>
-#include <vector>
-
-#include "platform/ui/SResourceBuilder.h"
-#include "platform/ui/SResourceTypes.h"
-#include "platform/ui/SWinDefs.h"
-#include "rpt/resources/SRptDialogInstaller.h"
 
 namespace {
-constexpr uint32_t kPage = WS_CHILD | WS_CAPTION | WS_DISABLED | DS_SETFONT;
-
-// The pages' own controls come with the pages; the sheet needs their captions and sizes.
-const SRptDialogInstaller::Row kPages[] = {
-    {221, SDlgResource{"Paragraph", kPage, 0, 0, 220, 160, nullptr, 0}},
-    {224, SDlgResource{"Border", kPage, 0, 0, 220, 160, nullptr, 0}},
-    {225, SDlgResource{"Line and Page Breaks", kPage, 0, 0, 220, 160, nullptr, 0}},
-    {227, SDlgResource{"Tabs", kPage, 0, 0, 220, 160, nullptr, 0}},
-};
-
 const std::pair<uint32_t, const char*> kStrings[] = {
     {5107, "Format"},
     {5242, "The measurement must be between %.2f cm and %.2f cm."},
@@ -42,5 +26,4 @@ const std::pair<uint32_t, const char*> kStrings[] = {
 
 void SRptFormatResources::Install(SModuleState& state) {
     state.AddStrings(kStrings, std::size(kStrings));
-    SRptDialogInstaller::Install(state, kPages, std::size(kPages));
 }

@@ -1,7 +1,6 @@
 #pragma once
-// What the format sheets add to the library's resources: the templates of their paragraph,
-// border, line and page breaks and tabs pages, the sheet's title, the paragraph page's choice
-// texts and the range warnings of the pages.
+// What the format sheets add to the library's strings: the sheet's title, the paragraph page's
+// choice texts and the range warnings of the pages (the pages' templates come with the pages).
 #include "platform/base/SModuleState.h"
 
 class SRptFormatResources {

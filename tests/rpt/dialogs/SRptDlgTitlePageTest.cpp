@@ -123,7 +123,7 @@ TEST_F(SRptDlgTitlePageTest, OkStoresTheSwitchesAndTextsAndCancelLeavesThem) {
 
 TEST_F(SRptDlgTitlePageTest, FormatOpensTheFormatSheetOfTheReportsParagraphs) {
     script.ExpectDialog(SRptDlgTitlePage::IDD, IDCANCEL, {{SRptDlgTitlePage::IDC_FORMAT, "1"}});
-    script.ExpectDialog(SRptDlgTitlePage::kFormatDialogId, IDCANCEL);
+    script.ExpectDialog(213, IDCANCEL);
     SRptDlgTitlePage dialog(session.Get(), report.Get());
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     const std::vector<SPrompt>& transcript = SInteraction::GetTranscript();

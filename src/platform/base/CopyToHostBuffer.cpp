@@ -1,4 +1,4 @@
-#include "platform/host/CopyToHostBuffer.h"
+#include "platform/base/CopyToHostBuffer.h"
 
 namespace {
 bool IsHighSurrogate(char16_t unit) {
