@@ -1,14 +1,17 @@
-// Arbitrary bytes as an RTF text merged into a report: the tokeniser must step through any text in
-// tags that tile it exactly, and taking a document apart, renumbering it and gathering its tables
-// must never crash, read past the text or loop.
+// Arbitrary bytes as an RTF text merged into a report: read as a text file, they must come out as
+// UTF-8 without a NUL; the tokeniser must step through any text in tags that tile it exactly; a
+// balanced text must close every group it opens and close no other; and taking a document apart,
+// renumbering it and gathering its tables must never crash, read past the text or loop.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/base/SInputMultiFormat.h"
 #include "platform/base/SRtfColorTable.h"
 #include "platform/base/SRtfDocument.h"
 #include "platform/base/SRtfFontTable.h"
+#include "platform/base/SUtf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
@@ -24,9 +27,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (pos != size) std::abort();
     }
 
-    // A merged document, as the RTF device takes it apart.
+    // The bytes as a text file's text.
+    const std::string decoded = SInputMultiFormat::Decode(input);
+    for (size_t pos = 0; pos < decoded.size(); pos += SUtf8::SequenceLength(decoded, pos))
+        if (decoded[pos] == '\0' || SUtf8::SequenceLength(decoded, pos) == 0) std::abort();
+
+    // A merged document, as the RTF device takes it apart once it is balanced.
     SString text{input};
     SRtfDocument document(text);
+    document.Balance();
+    int32_t depth = 0;
+    SRtfDocument::Tag token;
+    for (size_t pos = 0; SRtfDocument::GetNextToken(text.view(), pos, token); pos = token.End()) {
+        if (!token.complete) std::abort();
+        if (token.kind == SRtfDocument::Tag::kOpen) ++depth;
+        if (token.kind == SRtfDocument::Tag::kClose && --depth < 0) std::abort();
+    }
+    if (depth != 0) std::abort();
     SString fonts;
     SString colors;
     SString styles;

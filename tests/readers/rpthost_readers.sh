@@ -15,15 +15,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/varod9-rpthost-readers-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 report="$work/sample.rtf"
 
-failures=0
-expect() { # reader text wanted
-  if grep -qF -- "$3" "$2"; then
-    echo "ok: $1 shows '$3'"
-  else
-    echo "FAILED: $1 does not show '$3'"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/expect.sh"
 
 # A page per entity (32) after the title, contents and list.
 has_every_page() { # reader pdf

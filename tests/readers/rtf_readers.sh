@@ -22,15 +22,7 @@ sample="$work/sample.rtf"
 VAROD9_RTF_SAMPLE="$sample" "$program" --gtest_filter=RptGenerateReport.SampleForTheReaders
 test -s "$sample" || { echo "no sample was written"; exit 1; }
 
-failures=0
-expect() { # reader text wanted
-  if grep -qF -- "$3" "$2"; then
-    echo "ok: $1 shows '$3'"
-  else
-    echo "FAILED: $1 does not show '$3'"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/expect.sh"
 
 # LibreOffice, with a profile of its own so that parallel runs never share one.
 libreoffice -env:UserInstallation="file://$work/profile" --headless --convert-to pdf --outdir "$work" "$sample" \

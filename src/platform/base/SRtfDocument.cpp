@@ -20,6 +20,11 @@ constexpr std::string_view kColorWords[] = {
 // Header groups that only describe the document they stand in.
 constexpr std::string_view kKeptTables[] = {"fonttbl", "colortbl", "stylesheet"};
 
+// The header's own words: the version, the character set and its code page. The default words
+// ("\deff", "\deflang", "\adeff", "\stshfdbch" ...) are known by how they begin.
+constexpr std::string_view kHeaderWords[] = {"rtf", "ansi", "mac", "pc", "pca", "ansicpg"};
+constexpr std::string_view kDefaultWordStarts[] = {"def", "adef", "stshf"};
+
 bool IsLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
@@ -39,6 +44,15 @@ bool IsBlank(std::string_view text) {
 template <size_t N>
 bool IsOneOf(std::string_view word, const std::string_view (&words)[N]) {
     return std::find(std::begin(words), std::end(words), word) != std::end(words);
+}
+
+// Whether a control word belongs to the document's header, whatever its place before the body:
+// every other word formats the text and stays with it.
+bool IsHeaderWord(std::string_view word) {
+    if (IsOneOf(word, kHeaderWords)) return true;
+    for (std::string_view start : kDefaultWordStarts)
+        if (word.substr(0, start.size()) == start) return true;
+    return false;
 }
 
 // A control word or symbol starting at the backslash at `pos`.
@@ -169,23 +183,41 @@ bool SRtfDocument::ExtractHeader(SString* part, bool remove) {
     const std::string_view text = m_text.view();
     if (!IsRtf(text)) return false;
     Tag tag;
-    // The opening: the brace and the document's control words up to the first group or text.
+    // The opening: the brace and the document's header words up to the first other tag.
     size_t opening = 1;
     while (GetNextToken(text, opening, tag) &&
-           (tag.kind == Tag::kControlWord || tag.kind == Tag::kControlSymbol ||
+           ((tag.kind == Tag::kControlWord && IsHeaderWord(tag.word)) ||
             (tag.kind == Tag::kText && IsBlank(text.substr(tag.offset, tag.length)))))
         opening = tag.End();
 
-    // The header groups before the body: the tables stay for their own extraction, the
-    // descriptions of the document go.
+    // The header groups and words before the body: the tables stay for their own extraction,
+    // the descriptions of the document and the header words go, formatting words stay.
     std::vector<std::pair<size_t, size_t>> drop;
+    // Whether what was kept last is a control word that ends without its blank, which a word
+    // dropped after it must then leave in place.
+    bool openWord = false;
     for (size_t pos = opening; GetNextTag(text, pos, tag); pos = tag.End()) {
-        if (tag.kind == Tag::kControlWord || tag.kind == Tag::kControlSymbol) continue;
-        if (tag.kind == Tag::kText && IsBlank(text.substr(tag.offset, tag.length))) continue;
+        if (tag.kind == Tag::kControlWord && IsHeaderWord(tag.word)) {
+            const size_t end = openWord ? tag.paramEnd : tag.End();
+            drop.emplace_back(tag.offset, end - tag.offset);
+            openWord = openWord && end == tag.End();
+            continue;
+        }
+        if (tag.kind == Tag::kControlWord || tag.kind == Tag::kControlSymbol) {
+            openWord = tag.kind == Tag::kControlWord && tag.End() == tag.paramEnd;
+            continue;
+        }
+        if (tag.kind == Tag::kText && IsBlank(text.substr(tag.offset, tag.length))) {
+            openWord = false;
+            continue;
+        }
         if (tag.kind != Tag::kGroup || !tag.complete) break;
         const std::string_view group = text.substr(tag.offset, tag.length);
         const std::string_view destination = GroupDestination(group);
-        if (IsOneOf(destination, kKeptTables)) continue;
+        if (IsOneOf(destination, kKeptTables)) {
+            openWord = false;
+            continue;
+        }
         if (destination == "info" || group.substr(0, 3) == "{\\*") {
             drop.emplace_back(tag.offset, tag.length);
             continue;
@@ -208,9 +240,34 @@ bool SRtfDocument::ExtractHeader(SString* part, bool remove) {
     if (remove) {
         std::string& str = m_text.str();
         if (closing != std::string_view::npos) str.erase(closing);
-        for (auto it = drop.rbegin(); it != drop.rend(); ++it) str.erase(it->first, it->second);
+        for (auto it = drop.rbegin(); it != drop.rend(); ++it)
+            if (it->first < str.size()) str.erase(it->first, it->second);
         str.erase(0, opening);
     }
+    return true;
+}
+
+bool SRtfDocument::Balance() {
+    const std::string_view text = m_text.view();
+    std::string out;
+    size_t copied = 0;
+    int32_t depth = 0;
+    bool changed = false;
+    Tag tag;
+    for (size_t pos = 0; GetNextToken(text, pos, tag); pos = tag.End()) {
+        // A tag cut off goes: a brace written after it would become part of it.
+        const bool stray = !tag.complete || (tag.kind == Tag::kClose && depth == 0);
+        if (tag.kind == Tag::kOpen) ++depth;
+        if (tag.kind == Tag::kClose && depth > 0) --depth;
+        if (!stray) continue;
+        out.append(text, copied, tag.offset - copied);
+        copied = tag.End();
+        changed = true;
+    }
+    if (!changed && depth == 0) return false;
+    out.append(text, copied, std::string_view::npos);
+    out.append(static_cast<size_t>(depth), '}');
+    m_text = SString(std::move(out));
     return true;
 }
 

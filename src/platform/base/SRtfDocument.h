@@ -52,11 +52,12 @@ public:
     // The first control word of a group's text, the "\*" of an optional destination skipped.
     static std::string_view GroupDestination(std::string_view group);
 
-    // The document's opening ("{\rtf1" and the control words that follow it up to the first
-    // group or text), its closing brace, and the header groups that have no place inside
-    // another document (information, generator and other optional destinations before the
-    // body). Each Extract answers whether it found its part, copies it to `part` when given and
-    // removes it from the text when `remove` is set.
+    // The document's opening ("{\rtf1" and the header words that follow it: character set and
+    // defaults), its closing brace, and the header groups and words that have no place inside
+    // another document (information, generator and other optional destinations, and header words
+    // before the body). Formatting words stay with the body. Each Extract answers whether it
+    // found its part, copies it to `part` when given and removes it from the text when `remove`
+    // is set.
     bool ExtractHeader(SString* part, bool remove);
     bool ExtractFontTable(SString* part, bool remove);
     bool ExtractColorTable(SString* part, bool remove);
@@ -68,6 +69,11 @@ public:
     // "\pardeftab720" alone), without joining what follows to a control word before it. Answers
     // the number removed.
     int32_t RemoveControlWord(std::string_view word);
+    // Makes every group of the text whole, so that nothing of it reaches outside the place it is
+    // put in: a closing brace that closes no group goes, so does a tag cut off (a lone
+    // backslash, a "\'" without its digits, a "\bin" longer than what follows), and the groups
+    // left open are closed at the end. Answers whether the text changed.
+    bool Balance();
 
 private:
     // The top-level group whose destination is `destination`, as ExtractHeader's siblings do.

@@ -188,8 +188,6 @@ private:
     void WriteListNavigation(SRptGenerationNode* pNode, int32_t nSlice, int32_t nSlices, int32_t nGroupSize);
     // A link to a page of the set (its name percent-encoded) around a text escaped as text.
     SString Link(const SString& sPage, const SString& sText) const;
-    // The text of a text file item, or the message that stands for it.
-    SString ReadTextFile(const SString& sPath);
 
     std::unique_ptr<SDC> m_refDC;
     std::unique_ptr<SOutputStringStream> m_page;  // the current output while a page is open

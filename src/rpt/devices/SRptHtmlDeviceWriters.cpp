@@ -1,11 +1,6 @@
 // The HTML device's writing of items: paragraph and font mark-up, the node writer that picks a
 // writer by the item's class, item titles with their anchors and contents entries, and the
 // writers of the text kinds.
-#include <memory>
-
-#include "platform/base/SFile.h"
-#include "platform/base/SInputFile.h"
-#include "platform/base/SInputStringStream.h"
 #include "platform/base/SRtfDocument.h"
 #include "platform/com/SComThrow.h"
 #include "platform/repo/SRepKindTests.h"
@@ -13,6 +8,7 @@
 #include "rpt/devices/SRptGenerationTree.h"
 #include "rpt/devices/SRptHtmlDevice.h"
 #include "rpt/devices/SRptHtmlRtfText.h"
+#include "rpt/devices/SRptTextFileReader.h"
 #include "rpt/objs/items/SRptFolderMem.h"
 #include "rpt/objs/items/SRptGraphicFileMem.h"
 #include "rpt/objs/items/SRptGrpTextMem.h"
@@ -263,27 +259,13 @@ HRESULT SRptHtmlDevice::WriteGroupText(ISRptGrpText* pItem, SRptGenerationNode* 
     });
 }
 
-SString SRptHtmlDevice::ReadTextFile(const SString& sPath) {
-    if (sPath.IsEmpty()) return "No file was specified.\r\n";
-    if (!SFile::Exists(sPath)) {
-        SString missing;
-        missing.Format("File '%s' not found.%s", sPath.c_str(), "\r\n");
-        return missing;
-    }
-    SString contents;
-    SInputStringStream lines(std::make_unique<SInputFile>(sPath));
-    SString line;
-    while (lines.ReadLn(line)) contents += line + "\r\n";
-    return PlainText(contents);
-}
-
 HRESULT SRptHtmlDevice::WriteTextFile(ISRptTextFile* pItem, SRptGenerationNode* pNode) {
     if (!pItem || !pNode) return E_INVALIDARG;
     SComWrap<ISRptPara> para = ParaAt(pItem, 0);
     const SString path = pItem->GetAbsPath();
     WriteBlock(para.Get(), [&] { return WriteItemTitle(pItem, path, pNode); });
     // While pages are only numbered, the file need not be read.
-    const SString text = IsNumberingPages() ? SString() : ReadTextFile(path);
+    const SString text = IsNumberingPages() ? SString() : SRptTextFileReader::ReadPlain(path);
     return WriteBlock(para.Get(), [&] {
         Write(text, HTMLTEXT_TEXT);
         return S_OK;

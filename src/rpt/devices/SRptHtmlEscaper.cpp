@@ -45,6 +45,8 @@ SString SRptHtmlEscaper::Escape(std::string_view text, uint32_t mask) {
             continue;
         }
         const char c = text[pos++];
+        // A NUL is no text, and browsers and parsers stop at it or refuse it.
+        if (c == '\0') continue;
         if (!(mask & kAnyEscape) || !AppendEscaped(c, mask, out)) out += c;
     }
     return SString(std::move(out));

@@ -2,7 +2,7 @@
 // How texts of the report model, which are UTF-8, become HTML. The escaping mask says which of
 // the mark-up characters a write turns into entities; a character beyond ASCII is always written
 // as "&#N;" (N its code point), so that the pages stay 7-bit whatever the browser assumes. ASCII
-// outside the mask's reach is never changed.
+// outside the mask's reach is never changed, but for NUL, which no page holds.
 #include <cstdint>
 #include <string_view>
 

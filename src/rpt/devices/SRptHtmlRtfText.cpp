@@ -1,13 +1,12 @@
 #include "rpt/devices/SRptHtmlRtfText.h"
 
-#include <array>
 #include <charconv>
 #include <string>
 #include <vector>
 
+#include "platform/base/SCodePage1252.h"
 #include "platform/base/SRtfDocument.h"
 #include "platform/base/SUtf8.h"
-#include "rpt/devices/SRptRtfEscaper.h"
 
 bool SRptHtmlRtfText::IsHiddenDestination(std::string_view word) {
     static constexpr std::string_view kHidden[] = {
@@ -18,20 +17,6 @@ bool SRptHtmlRtfText::IsHiddenDestination(std::string_view word) {
     for (std::string_view hidden : kHidden)
         if (word == hidden) return true;
     return false;
-}
-
-uint32_t SRptHtmlRtfText::FromWindows1252(uint8_t byte) {
-    if (byte < 0x80 || byte >= 0xA0) return byte;
-    // The code page's own table is the RTF writer's; it is turned round once.
-    static const std::array<uint16_t, 32> high = [] {
-        std::array<uint16_t, 32> table{};
-        for (uint32_t codePoint = 0x100; codePoint < 0x2200; ++codePoint) {
-            const uint8_t mapped = SRptRtfEscaper::ToWindows1252(codePoint);
-            if (mapped >= 0x80 && mapped < 0xA0) table[mapped - 0x80] = static_cast<uint16_t>(codePoint);
-        }
-        return table;
-    }();
-    return high[byte - 0x80] ? high[byte - 0x80] : 0xFFFD;
 }
 
 SString SRptHtmlRtfText::ToText(std::string_view rtf) {
@@ -91,7 +76,7 @@ SString SRptHtmlRtfText::ToText(std::string_view rtf) {
                     uint32_t byte = 0;
                     const auto [end, error] = std::from_chars(part.data() + 2, part.data() + 4, byte, 16);
                     if (error == std::errc() && end == part.data() + 4)
-                        SUtf8::Encode(FromWindows1252(static_cast<uint8_t>(byte)), out);
+                        SUtf8::Encode(SCodePage1252::ToUnicode(static_cast<uint8_t>(byte)), out);
                 } else if (part == "\\\\" || part == "\\{" || part == "\\}") {
                     out += part[1];
                 } else if (part == "\\~") {

@@ -14,6 +14,4 @@ public:
 private:
     // Whether a group that begins with this control word holds no body text.
     static bool IsHiddenDestination(std::string_view word);
-    // The code point of a Windows-1252 byte.
-    static uint32_t FromWindows1252(uint8_t byte);
 };

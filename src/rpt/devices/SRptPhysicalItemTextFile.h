@@ -8,7 +8,4 @@ public:
     using SRptPhysicalItemFlow::SRptPhysicalItemFlow;
     HRESULT GetPara(ISRptPara** para) override;
     HRESULT GetText(SString* text) override;
-
-    // The text printed for the file at `path`.
-    static SString ReadContents(const SString& path);
 };

@@ -217,6 +217,9 @@ HRESULT SRptRtfDevice::MergeRtf(SString& sRtf) {
     SString fonts;
     SString colors;
     SString styles;
+    // A text cut short or with stray braces would close the document's own groups or leave them
+    // open: made whole first, it stays in its place and its tables can be taken out.
+    document.Balance();
     document.ExtractHeader(nullptr, true);
     const bool hasFonts = document.ExtractFontTable(&fonts, true);
     const bool hasColors = document.ExtractColorTable(&colors, true);
@@ -227,6 +230,9 @@ HRESULT SRptRtfDevice::MergeRtf(SString& sRtf) {
     if (hasColors) m_colorTable.AddColorTable(colors, &colorMap);
     document.ChangeFontAndColor(fontMap, colorMap);
     if (hasStyles) SRtfDocument(styles).ChangeFontAndColor(fontMap, colorMap);
+    // On a line of its own, a text that begins with letters cannot become part of the control
+    // word written before it.
+    if (!sRtf.IsEmpty()) sRtf = "\r\n" + sRtf;
     gRtfMerged = true;
     return S_OK;
 }

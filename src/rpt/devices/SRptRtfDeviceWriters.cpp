@@ -1,14 +1,12 @@
 // The RTF device's body: the dispatch of generation nodes by their item's class, and the writers
 // of the page break, the title page and the text items.
-#include "platform/base/SFile.h"
-#include "platform/base/SInputFile.h"
-#include "platform/base/SInputStringStream.h"
 #include "platform/base/SRtfDocument.h"
 #include "platform/com/SComThrow.h"
 #include "platform/repo/SRepKindTests.h"
 #include "rpt/devices/SRptParaAt.h"
 #include "rpt/devices/SRptGenerationTree.h"
 #include "rpt/devices/SRptRtfDevice.h"
+#include "rpt/devices/SRptTextFileReader.h"
 #include "rpt/objs/items/SRptFolderMem.h"
 #include "rpt/objs/items/SRptGraphicFileMem.h"
 #include "rpt/objs/items/SRptGrpTextMem.h"
@@ -254,17 +252,7 @@ HRESULT SRptRtfDevice::WriteGroupText(ISRptGrpText* pItem, SRptGenerationNode* p
 HRESULT SRptRtfDevice::WriteTextFile(ISRptTextFile* pItem, SRptGenerationNode*) {
     if (!pItem) return E_INVALIDARG;
     SComWrap<ISRptPara> para = GetPara(pItem, 0);
-    const SString path = pItem->GetAbsPath();
-    SString contents;
-    if (path.IsEmpty()) {
-        contents = "No file was specified.\r\n";
-    } else if (SFile::Exists(path)) {
-        SInputStringStream lines(std::make_unique<SInputFile>(path));
-        SString line;
-        while (lines.ReadLn(line)) contents += line + "\r\n";
-    } else {
-        contents.Format("File '%s' not found.", path.c_str());
-    }
+    SString contents = SRptTextFileReader::Read(pItem->GetAbsPath());
     if (SRtfDocument::IsRtf(contents.view())) {
         MergeRtf(contents);
         ParaText(para.Get(), RPTPARATEXT_RAW_BEGIN);

@@ -1,18 +1,11 @@
 #include "rpt/devices/SRptRtfEscaper.h"
 
-#include <array>
 #include <charconv>
 
+#include "platform/base/SCodePage1252.h"
 #include "platform/base/SUtf8.h"
 
 namespace {
-
-// The code points of Windows-1252 bytes 0x80 to 0x9F; 0 where the code page has no character.
-constexpr std::array<uint16_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
 
 // The field words a header's expansion inserts.
 constexpr std::string_view kFieldWords[] = {"\\chdate ", "\\chtime ", "\\chpgn "};
@@ -24,14 +17,6 @@ bool StartsWithFieldWord(std::string_view text, size_t pos) {
 }
 
 }  // namespace
-
-uint8_t SRptRtfEscaper::ToWindows1252(uint32_t codePoint) {
-    if (codePoint < 0x80) return static_cast<uint8_t>(codePoint);
-    if (codePoint >= 0xA0 && codePoint <= 0xFF) return static_cast<uint8_t>(codePoint);
-    for (size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] != 0 && kHighControls[i] == codePoint) return static_cast<uint8_t>(0x80 + i);
-    return 0;
-}
 
 void SRptRtfEscaper::AppendNumber(int32_t value, std::string& out, int minDigits) {
     char digits[16];
@@ -50,7 +35,7 @@ void SRptRtfEscaper::AppendHexByte(uint8_t value, std::string& out) {
 }
 
 void SRptRtfEscaper::AppendEncoded(uint32_t codePoint, std::string& out) {
-    if (const uint8_t byte = ToWindows1252(codePoint); byte >= 0x80) {
+    if (const uint8_t byte = SCodePage1252::FromUnicode(codePoint); byte >= 0x80) {
         AppendHexByte(byte, out);
         return;
     }
@@ -78,7 +63,7 @@ bool SRptRtfEscaper::AppendNonAscii(std::string_view text, size_t& pos, std::str
 size_t SRptRtfEscaper::PlainRunEnd(std::string_view text, size_t pos, uint32_t mode) {
     for (; pos < text.size(); ++pos) {
         const char c = text[pos];
-        if (static_cast<unsigned char>(c) >= 0x80) break;
+        if (static_cast<unsigned char>(c) >= 0x80 || c == '\0') break;
         if (mode != RTFTEXT_RAW && (c == '\t' || c == '\n' || c == '\r' || c == '\\' || c == '{' || c == '}')) break;
     }
     return pos;
@@ -110,6 +95,8 @@ SString SRptRtfEscaper::Escape(std::string_view text, uint32_t mode) {
         if (pos >= text.size()) break;
         if (AppendNonAscii(text, pos, out)) continue;
         const char c = text[pos++];
+        // A NUL is no RTF: readers stop at it.
+        if (c == '\0') continue;
         if (mode == RTFTEXT_RAW || !AppendEscaped(c, mode, out)) out += c;
     }
     return SString(std::move(out));
@@ -126,6 +113,7 @@ SString SRptRtfEscaper::EscapeFieldText(std::string_view text) {
             continue;
         }
         const char c = text[pos++];
+        if (c == '\0') continue;
         if (!AppendEscaped(c, RTFTEXT_HEADER | RTFTEXT_BACKSLASHES, out)) out += c;
     }
     return SString(std::move(out));

@@ -3,7 +3,7 @@
 // escaped as the writer's mode asks; a character beyond ASCII becomes "\'hh" when Windows-1252
 // has it and "\uN?" otherwise (N a signed 16-bit UTF-16 unit, two of them beyond U+FFFF), so
 // that the document stays 7-bit and any reader sees the same text. ASCII is never changed by the
-// encoding itself.
+// encoding itself, but for NUL, which is left out in every mode.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -38,8 +38,6 @@ public:
     static void AppendNumber(int32_t value, std::string& out, int minDigits = 1);
     // Appends the RTF form of the code point (128 and above).
     static void AppendEncoded(uint32_t codePoint, std::string& out);
-    // The Windows-1252 byte of a code point, or 0 when the code page has none.
-    static uint8_t ToWindows1252(uint32_t codePoint);
 
     // Whether Escape would change the text in that mode.
     static bool NeedsEscape(std::string_view text, uint32_t mode) {

@@ -99,3 +99,35 @@ TEST(SRtfDocument, AControlWordIsRemovedWholeWithoutJoiningItsNeighbours) {
     // After text the blank was the word's delimiter only; after a word it keeps them apart.
     EXPECT_EQ(glued, "ab\\b c");
 }
+
+TEST(SRtfDocument, FormattingWordsBeforeTheFirstTextStayWithTheBody) {
+    SString text = "{\\rtf1\\ansi\\b Bold\\b0  plain}";
+    SString header;
+    ASSERT_TRUE(SRtfDocument(text).ExtractHeader(&header, true));
+    EXPECT_EQ(header, "{\\rtf1\\ansi");
+    EXPECT_EQ(text, "\\b Bold\\b0  plain");
+
+    // Header words after a formatting word or a table go too, without joining their neighbours;
+    // after the first text they are the body's.
+    SString mixed = "{\\rtf1\\ansi\\uc1\\deff0 {\\fonttbl{\\f0 Arial;}}\\deflang1033 \\b\\deftab720 Hi\\adeff0}";
+    ASSERT_TRUE(SRtfDocument(mixed).ExtractHeader(&header, true));
+    EXPECT_EQ(header, "{\\rtf1\\ansi");
+    EXPECT_EQ(mixed, "\\uc1 {\\fonttbl{\\f0 Arial;}}\\b Hi\\adeff0");
+}
+
+TEST(SRtfDocument, ABalancedTextLosesStrayBracesAndCutTagsAndClosesWhatItLeftOpen) {
+    const auto balanced = [](const char* source, bool changed = true) {
+        SString text = source;
+        EXPECT_EQ(SRtfDocument(text).Balance(), changed) << source;
+        return text.str();
+    };
+    EXPECT_EQ(balanced("{\\rtf1 x{\\*\\x lost"), "{\\rtf1 x{\\*\\x lost}}");
+    EXPECT_EQ(balanced("a}b{c}}d"), "ab{c}d");
+    // Escaped braces and braces in binary data are no groups.
+    EXPECT_EQ(balanced("{a\\}\\{b}", false), "{a\\}\\{b}");
+    EXPECT_EQ(balanced("{\\bin2 }}}", false), "{\\bin2 }}}");
+    // A tag cut off by the end would take the closing brace into it.
+    EXPECT_EQ(balanced("{a\\"), "{a}");
+    EXPECT_EQ(balanced("{a\\'e"), "{a}");
+    EXPECT_EQ(balanced("{\\bin9 ab"), "{}");
+}

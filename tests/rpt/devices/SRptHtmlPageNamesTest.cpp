@@ -58,3 +58,8 @@ TEST(SRptHtmlEscaper, CharactersBeyondAsciiBecomeCharacterReferencesInEveryMask)
     EXPECT_EQ(SRptHtmlEscaper::Escape("caf\xC3\xA9 \xF0\x9F\x98\x80", HTMLTEXT_RAW), "caf&#233; &#128512;");
     EXPECT_EQ(SRptHtmlEscaper::Escape("\xE2\x82\xAC<", HTMLTEXT_TEXT), "&#8364;&lt;");
 }
+
+TEST(SRptHtmlEscaper, ANulIsLeftOutInEveryMask) {
+    for (uint32_t mask : {HTMLTEXT_RAW, HTMLTEXT_TEXT, HTMLTEXT_INLINE})
+        EXPECT_EQ(SRptHtmlEscaper::Escape(std::string_view("a\0<", 3), mask).str().find('\0'), std::string::npos);
+}

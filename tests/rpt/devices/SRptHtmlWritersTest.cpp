@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "rpt/devices/SRptGenerationNodeText.h"
 #include "rpt/devices/SRptHtmlTestFixture.h"
+#include "support/STestTextForms.h"
 #include "varod9/ISRptTextFile.h"
 
 class SRptHtmlWriters : public SRptHtmlTest {
@@ -214,6 +216,24 @@ TEST_F(SRptHtmlWriters, TextFilesShowTheirLinesOrWhyThereAreNone) {
     ClearPage();
     html->WriteNode(node, nullptr, nullptr);
     EXPECT_EQ(Written(), block + present.str() + end + block + "Caf&#233; bold<br />\r\nnext" + end);
+}
+
+TEST_F(SRptHtmlWriters, TextFilesOfEveryEncodingShowTheSameTextAndNoNul) {
+    const SString path = folder.PathOf("notes.txt");
+    STestTempFolder::WriteFile(path, "");
+    SComWrap<ISRptTextFile> file = AddTextFile(path);
+    ASSERT_TRUE(file);
+    file->PutTOCEntry(false);
+    SRptGenerationNode* node = Node(file.Get());
+    std::vector<STestTextForm> forms = STestTextForms();
+    forms.push_back({"RTF of 8-bit text", kTestRawRtf});
+    for (const STestTextForm& form : forms) {
+        STestTempFolder::WriteFile(path, form.bytes);
+        ClearPage();
+        html->WriteNode(node, nullptr, nullptr);
+        EXPECT_NE(Written().find("\r\nCaf&#233; 10 &#8364;<br />\r\n</font>"), std::string::npos) << form.name;
+        EXPECT_EQ(Written().find('\0'), std::string::npos) << form.name;
+    }
 }
 
 TEST_F(SRptHtmlWriters, FieldTextsAreTheDateTheTimeAndAnEmptyPage) {

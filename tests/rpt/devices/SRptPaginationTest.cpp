@@ -4,12 +4,14 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/gdi/SDC.h"
 #include "rpt/devices/SRptPageElement.h"
 #include "rpt/devices/SRptPhysicalItemPageBreak.h"
 #include "rpt/devices/SRptPhysicalItemTblCts.h"
 #include "SRptPrintTestFixture.h"
+#include "support/STestTextForms.h"
 #include "varod9/ISRptGraphicFile.h"
 #include "varod9/ISRptTitle.h"
 #include "varod9/ISRptUserGraphic.h"
@@ -140,6 +142,23 @@ TEST_F(SRptPaginationTest, ALineTallerThanThePageIsPlacedOnAnEmptyPageAndTheNext
     EXPECT_EQ(layer->GetPageCount(), 2);
     EXPECT_EQ(Page(tall.Get()), 1);
     EXPECT_EQ(Page(after.Get()), 2);
+}
+
+TEST_F(SRptPaginationTest, TextFilesOfEveryEncodingPrintTheSameText) {
+    std::vector<STestTextForm> forms = STestTextForms();
+    forms.push_back({"RTF of 8-bit text", kTestRawRtf});
+    for (size_t i = 0; i < forms.size(); ++i) {
+        const SString path = folder.PathOf(("notes" + std::to_string(i) + ".txt").c_str());
+        STestTempFolder::WriteFile(path, forms[i].bytes);
+        ASSERT_TRUE(AddTextFile(path));
+    }
+    ASSERT_TRUE(Preview());
+    const std::string printed = PageText(1);
+    size_t count = 0;
+    for (size_t at = printed.find(kTestFormText + "|"); at != std::string::npos;
+         at = printed.find(kTestFormText + "|", at + 1))
+        ++count;
+    EXPECT_EQ(count, forms.size()) << printed;
 }
 
 TEST_F(SRptPaginationTest, AParagraphKeptTogetherMovesWholeToTheNextPage) {

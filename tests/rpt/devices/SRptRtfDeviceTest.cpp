@@ -8,6 +8,7 @@
 #include "platform/base/SFile.h"
 #include "rpt/devices/SRptRtfTestFixture.h"
 #include "support/SFileCompare.h"
+#include "support/STestTextForms.h"
 #include "varod9/ISRptTblCts.h"
 #include "varod9/ISRptText.h"
 #include "varod9/ISRptTextFile.h"
@@ -219,6 +220,26 @@ TEST_F(SRptRtfWriters, TextFilesWriteTheirLinesOrSayWhatIsMissing) {
     start = Written().size();
     device->WriteNode(node);
     EXPECT_EQ(Written().substr(start), PlainParagraph("a\\{b\\}\\par c\\\\d\\par "));
+}
+
+TEST_F(SRptRtfWriters, TextFilesOfEveryEncodingWriteTheSameTextAndNoNul) {
+    const SString path = folder.PathOf("notes.txt");
+    STestTempFolder::WriteFile(path, "");
+    SComWrap<ISRptTextFile> file = AddTextFile(path);
+    ASSERT_TRUE(file);
+    SRptGenerationNode* node = Node(file.Get());
+    for (const STestTextForm& form : STestTextForms()) {
+        STestTempFolder::WriteFile(path, form.bytes);
+        const size_t start = Written().size();
+        device->WriteNode(node);
+        EXPECT_EQ(Written().substr(start), PlainParagraph("Caf\\'e9 10 \\'80\\par ")) << form.name;
+    }
+    // An RTF file's 8-bit bytes are its code page's characters.
+    STestTempFolder::WriteFile(path, kTestRawRtf);
+    const size_t start = Written().size();
+    device->WriteNode(node);
+    EXPECT_EQ(Written().substr(start), "\r\nCaf\\'e9 10 \\'80\\par");
+    EXPECT_EQ(Written().find('\0'), std::string::npos);
 }
 
 TEST_F(SRptRtfWriters, TheTitlePageComesBeforeTheFirstTemplateOnly) {

@@ -2,6 +2,7 @@
 // colours renumbered, and the patch that puts the collected tables in the finished file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "support/STestModuleProcs.h"
 #include "varod9/ISRptGrpText.h"
 #include "varod9/ISRptList.h"
+#include "varod9/ISRptText.h"
 #include "varod9/ISRptTextFile.h"
 #include "varod9/RptItemDef.h"
 #include "varod9/RptTableDef.h"
@@ -218,6 +220,56 @@ TEST_F(SRptRtfTables, AGroupTextInRtfLosesItsParagraphResetsButNotOtherWords) {
     const std::string written = Generate();
     EXPECT_NE(written.find("\\pardeftab720 One\\par Two\\par"), std::string::npos);
     EXPECT_EQ(written.find("\\parTwo"), std::string::npos);
+}
+
+TEST_F(SRptRtfTables, AnRtfTextFileCutShortIsClosedInItsPlaceAndTheItemsAfterItStayOutside) {
+    const SString source = folder.PathOf("cut.rtf");
+    STestTempFolder::WriteFile(source, "{\\rtf1\\ansi\\b Bold\\b0  {\\i open {\\*\\x lost");
+    AddItem<ISRptText>("TEXT")->PutText("Before");
+    ASSERT_TRUE(AddTextFile(source));
+    AddItem<ISRptText>("TEXT")->PutText("After");
+    const std::string written = Generate();
+
+    // The depth of groups at each place of the document, escaped characters passed over.
+    std::vector<int32_t> depth(written.size() + 1, 0);
+    int32_t lowest = 1;
+    for (size_t at = 0, level = 0; at < written.size(); ++at) {
+        depth[at] = static_cast<int32_t>(level);
+        if (written[at] == '\\') {
+            depth[++at] = static_cast<int32_t>(level);
+        } else if (written[at] == '{') {
+            ++level;
+        } else if (written[at] == '}') {
+            --level;
+            if (at + 1 < written.size()) lowest = std::min(lowest, static_cast<int32_t>(level));
+        }
+        depth[at + 1] = static_cast<int32_t>(level);
+    }
+    // The document's own group closes with its last byte, and nothing before closes it.
+    EXPECT_EQ(depth.back(), 0);
+    EXPECT_EQ(lowest, 1);
+    // The merged text keeps its leading bold and stays between the two texts, which stand
+    // outside its groups.
+    const size_t before = written.find("Before");
+    const size_t bold = written.find("\\b Bold\\b0 ");
+    const size_t after = written.find("After");
+    ASSERT_NE(bold, std::string::npos);
+    ASSERT_NE(after, std::string::npos);
+    EXPECT_LT(before, bold);
+    EXPECT_LT(bold, after);
+    EXPECT_EQ(depth[before], 1);
+    EXPECT_EQ(depth[after], 1);
+}
+
+TEST_F(SRptRtfTables, AnRtfTextFileThatBeginsWithTextKeepsItApartFromTheWordBeforeIt) {
+    const SString source = folder.PathOf("plain.rtf");
+    STestTempFolder::WriteFile(source, "{\\rtf1\\ansi Plain start\\par}");
+    AddItem<ISRptText>("TEXT")->PutText("Before");
+    ASSERT_TRUE(AddTextFile(source));
+    const std::string written = Generate();
+    const size_t text = written.find("Plain start\\par");
+    ASSERT_NE(text, std::string::npos);
+    EXPECT_EQ(written.substr(text - 6, 6), "\\par\r\n");
 }
 
 class SRptRtfPatch : public SRptRtfTest {

@@ -22,6 +22,7 @@
 #include "support/STestTempFolder.h"
 #include "varod9/ISRptPara.h"
 #include "varod9/ISRptTemplate.h"
+#include "varod9/ISRptTextFile.h"
 
 class SRptRtfDeviceTestAccess {
 public:
@@ -124,6 +125,15 @@ protected:
         }
         ADD_FAILURE() << "no available item " << itemId;
         return SComWrap<I>();
+    }
+    // A text file item placed at the end of the template on the file at `path`, which placing
+    // asks for, in a plain paragraph.
+    SComWrap<ISRptTextFile> AddTextFile(const SString& path) {
+        script.ExpectFileDialog(path);
+        SComWrap<ISRptTextFile> file = AddItem<ISRptTextFile>("TEXTFILE");
+        EXPECT_TRUE(file && file->GetAbsPath() == path);
+        if (file) SRptMakePlainPara(ParaOf(file.Get(), 0).Get());
+        return file;
     }
     // The paragraph at a position of an item, a template or the report.
     static SComWrap<ISRptPara> ParaOf(IUnknown* container, int32_t position) {

@@ -40,6 +40,14 @@ TEST(SRptRtfEscaper, WhatIsNotAsciiIsEncodedInEveryMode) {
               "a\\u-3?b");
 }
 
+TEST(SRptRtfEscaper, ANulIsLeftOutInEveryMode) {
+    const std::string_view text("a\0{", 3);
+    EXPECT_EQ(SRptRtfEscaper::Escape(text, RTFTEXT_RAW), "a{");
+    EXPECT_EQ(SRptRtfEscaper::Escape(text, RTFTEXT_ITEM), "a\\{");
+    EXPECT_EQ(SRptRtfEscaper::Escape(text, RTFTEXT_FIELD), "a\\{");
+    EXPECT_TRUE(SRptRtfEscaper::NeedsEscape(text, RTFTEXT_RAW));
+}
+
 TEST(SRptRtfEscaper, NumbersAreWrittenAsPrintfWouldWithAMinimumOfDigits) {
     const auto number = [](int32_t value, int minDigits) {
         std::string out = "\\sl";

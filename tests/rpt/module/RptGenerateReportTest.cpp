@@ -121,3 +121,22 @@ TEST_F(RptGenerateReport, SampleForTheReaders) {
     ASSERT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);
     EXPECT_TRUE(std::filesystem::exists(target));
 }
+
+// Writes the sample of a text file whose RTF is cut short, between two texts, that the real
+// readers check (tests/readers) to the path the variable names.
+TEST_F(RptGenerateReport, CutRtfSampleForTheReaders) {
+    const char* target = std::getenv("VAROD9_CUT_RTF_SAMPLE");
+    if (!target || !*target) GTEST_SKIP() << "VAROD9_CUT_RTF_SAMPLE not set";
+    report->PutHasFirstPage(false);
+    AddItem<ISRptText>("TEXT")->PutText("Before the file");
+    const SString source = folder.PathOf("cut.rtf");
+    STestTempFolder::WriteFile(source,
+                               "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fmodern Courier New;}}\\f0\\b Merged "
+                               "and cut {\\i short {\\*\\x lost");
+    ASSERT_TRUE(AddTextFile(source));
+    AddItem<ISRptText>("TEXT")->PutText("After the file");
+    script.ExpectFileDialog(target);
+    script.ExpectMessage(Question(target), IDNO);
+    ASSERT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);
+    EXPECT_TRUE(std::filesystem::exists(target));
+}

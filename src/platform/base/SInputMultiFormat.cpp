@@ -1,0 +1,98 @@
+#include "platform/base/SInputMultiFormat.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+#include "platform/base/SCodePage1252.h"
+#include "platform/base/SUtf8.h"
+
+namespace {
+
+constexpr size_t kChunk = 0x10000;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+
+bool StartsWith(std::string_view bytes, std::string_view mark) {
+    return bytes.substr(0, mark.size()) == mark;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    for (size_t pos = 0; pos < bytes.size();) {
+        const size_t length = SUtf8::SequenceLength(bytes, pos);
+        if (length == 0) return false;
+        pos += length;
+    }
+    return true;
+}
+
+// Pairs of bytes as UTF-16 units; an odd last byte is no unit and is left out.
+std::string FromUtf16(std::string_view bytes, bool bigEndian) {
+    std::u16string units;
+    units.reserve(bytes.size() / 2);
+    for (size_t pos = 0; pos + 1 < bytes.size(); pos += 2) {
+        const auto first = static_cast<unsigned char>(bytes[pos]);
+        const auto second = static_cast<unsigned char>(bytes[pos + 1]);
+        units += static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    }
+    return SUtf8::FromU16(units);
+}
+
+std::string FromWindows1252(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 4);
+    for (char byte : bytes) SUtf8::Encode(SCodePage1252::ToUnicode(static_cast<uint8_t>(byte)), text);
+    return text;
+}
+
+}  // namespace
+
+SInputMultiFormat::SInputMultiFormat(std::unique_ptr<SInputStream> source) : m_source(std::move(source)) {}
+
+std::string SInputMultiFormat::Decode(std::string_view bytes) {
+    std::string text;
+    if (StartsWith(bytes, kUtf8Mark))
+        text = bytes.substr(kUtf8Mark.size());
+    else if (StartsWith(bytes, kUtf16LeMark))
+        text = FromUtf16(bytes.substr(kUtf16LeMark.size()), false);
+    else if (StartsWith(bytes, kUtf16BeMark))
+        text = FromUtf16(bytes.substr(kUtf16BeMark.size()), true);
+    else if (IsValidUtf8(bytes))
+        text = bytes;
+    else
+        text = FromWindows1252(bytes);
+    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
+    return text;
+}
+
+void SInputMultiFormat::Load() {
+    if (m_loaded) return;
+    m_loaded = true;
+    if (!m_source) return;
+    std::string bytes;
+    for (size_t read = kChunk; read == kChunk;) {
+        const size_t at = bytes.size();
+        bytes.resize(at + kChunk);
+        read = m_source->Read(bytes.data() + at, kChunk);
+        bytes.resize(at + read);
+    }
+    m_text = Decode(bytes);
+}
+
+size_t SInputMultiFormat::Read(void* buffer, size_t count) {
+    Load();
+    const size_t n = std::min(count, m_text.size() - m_next);
+    std::memcpy(buffer, m_text.data() + m_next, n);
+    m_next += n;
+    return n;
+}
+
+bool SInputMultiFormat::IsEOF() {
+    Load();
+    return m_next >= m_text.size();
+}
+
+void SInputMultiFormat::Close() {
+    if (m_source) m_source->Close();
+}
