@@ -19,13 +19,7 @@ report="$work/sample.rtf"
 
 # A page per entity (32) after the title, contents and list.
 has_every_page() { # reader pdf
-  pages=$(pdfinfo "$2" | sed -n 's/^Pages:[[:space:]]*//p')
-  if [ "${pages:-0}" -ge 32 ]; then
-    echo "ok: $1 has $pages pages"
-  else
-    echo "FAILED: $1 has ${pages:-no} pages, at least 32 expected"
-    failures=$((failures + 1))
-  fi
+  expect_pages "$1" "$2" 32
 }
 
 # The page set: the contents page, a page for the list and one per entity (32).

@@ -86,7 +86,7 @@ public:
     HRESULT WritePicture(IUnknown* pItem, SRptGraphic* pGraphic);
     // A list or a form as RTF rows: the title, then per row its definition and its cells.
     HRESULT WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode);
-    // One row's definition: heading mark, gap and left edge, per enabled cell its borders and
+    // One row's definition: gap and left edge, heading mark, per enabled cell its borders and
     // right edge (`pWidths` by column number, hundredths of a millimetre).
     HRESULT WriteRowDefinition(ISRptTableRow* pRow, const int32_t* pWidths, int32_t nRow, int32_t nRows,
                                bool bHeading);

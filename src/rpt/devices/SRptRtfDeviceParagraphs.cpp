@@ -133,9 +133,19 @@ std::string SRptRtfDevice::ParaFormatWords(ISRptPara* pPara) {
     const auto number = [&props](int32_t value, int minDigits = 1) {
         SRptRtfEscaper::AppendNumber(value, props, minDigits);
     };
-    if (const int16_t first = pPara->GetFirst(); first > 0) {
-        props += "\\fi";
-        number(ParaToTwips(first));
+    // A word for each indent and spacing above zero; the paragraph's own spacing and indents come
+    // once more after the borders, where a reader takes them whatever their sign.
+    const struct {
+        const char* word;
+        int16_t value;
+    } positives[] = {
+        {"\\fi", pPara->GetFirst()},    {"\\li", pPara->GetLeft()},    {"\\ri", pPara->GetRight()},
+        {"\\sb", pPara->GetSpBefore()}, {"\\sa", pPara->GetSpAfter()},
+    };
+    for (const auto& positive : positives) {
+        if (positive.value <= 0) continue;
+        props += positive.word;
+        number(ParaToTwips(positive.value));
     }
     switch (pPara->GetSpType()) {
         case kSpacingExact:

@@ -1,4 +1,4 @@
-// Lists and forms as RTF tables: per row a row definition (heading mark, gap, left edge, the
+// Lists and forms as RTF tables: per row a row definition (gap, left edge, heading mark, the
 // borders and right edge of each enabled cell) and then the row's cells, each a paragraph of the
 // cell's format; a plain paragraph in the default text font closes the table.
 #include <algorithm>
@@ -118,16 +118,18 @@ STableFormats TableFormatsOf(ISRptTable* table) {
     return formats;
 }
 
-// A row's definition: heading mark, gap and left edge, per enabled cell its borders and right
+// A row's definition: gap and left edge, heading mark, per enabled cell its borders and right
 // edge (`widths` by column number, hundredths of a millimetre).
 void RowDefinitionText(const STableFormats& formats, int32_t cellGap, const std::vector<bool>& enabled,
                        const int32_t* widths, int32_t nRow, int32_t nRows, bool heading, std::string& out) {
-    if (heading) out += "\r\n\\trhdr\r\n";
     const int32_t gap = static_cast<int32_t>(cellGap * 56.693 + 0.5) / 100;
     out += "\r\n\\trowd\\trgaph";
     SRptRtfEscaper::AppendNumber(gap / 2, out);
     out += "\\trleft";
     SRptRtfEscaper::AppendNumber(gap / 2, out);
+    // "\trowd" resets every row property: the heading mark, which makes readers repeat the row
+    // at the top of each page the table continues on, comes after it.
+    if (heading) out += "\\trhdr";
     out += "\r\n";
 
     const auto first = std::find(enabled.begin(), enabled.end(), true);

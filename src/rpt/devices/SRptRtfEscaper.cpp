@@ -39,11 +39,13 @@ void SRptRtfEscaper::AppendEncoded(uint32_t codePoint, std::string& out) {
         AppendHexByte(byte, out);
         return;
     }
-    // A reader that knows \u skips the one fallback character "?" after it (\uc1).
+    // A reader that knows \u skips the one fallback character after it (\uc1). The fallback is
+    // "?" written as "\'3f": a reader that skips a character rather than a token then passes
+    // over the escape, never over the text that follows.
     auto appendUnit = [&out](uint32_t unit) {
         out += "\\u";
         out += std::to_string(static_cast<int16_t>(static_cast<uint16_t>(unit)));
-        out += '?';
+        out += "\\'3f";
     };
     if (codePoint < 0x10000) {
         appendUnit(codePoint);

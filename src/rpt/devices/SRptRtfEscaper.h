@@ -1,7 +1,7 @@
 #pragma once
 // How texts of the report model, which are UTF-8, become RTF. Control characters and braces are
 // escaped as the writer's mode asks; a character beyond ASCII becomes "\'hh" when Windows-1252
-// has it and "\uN?" otherwise (N a signed 16-bit UTF-16 unit, two of them beyond U+FFFF), so
+// has it and "\uN\'3f" otherwise (N a signed 16-bit UTF-16 unit, two of them beyond U+FFFF), so
 // that the document stays 7-bit and any reader sees the same text. ASCII is never changed by the
 // encoding itself, but for NUL, which is left out in every mode.
 #include <cstdint>

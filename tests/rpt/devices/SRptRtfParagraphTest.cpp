@@ -54,19 +54,26 @@ TEST_F(SRptRtfParagraph, APlainParagraphWritesStyleAlignmentWidowControlAndZeroS
     EXPECT_EQ(Properties(), kParaStart + "\\s0\\ql\\nowidctlpar\\sb0\\sa0\\li0\\ri0\r\n");
 }
 
-TEST_F(SRptRtfParagraph, AlignmentsFirstLineIndentAndTheParagraphsOwnSpacing) {
+TEST_F(SRptRtfParagraph, AlignmentsIndentsAndSpacingsWhenPositiveThenTheParagraphsOwnSpacing) {
     para->PutAlignment(4);
     para->PutFirst(1000);
     para->PutLeft(500);
     para->PutRight(200);
     para->PutSpBefore(100);
     para->PutSpAfter(300);
-    EXPECT_EQ(Properties(), kParaStart + "\\s0\\qc\\fi567\\nowidctlpar\\sb57\\sa170\\li283\\ri113\r\n");
+    para->PutSpType(2);
+    para->PutSpBetween(150);
+    EXPECT_EQ(Properties(), kParaStart +
+                                "\\s0\\qc\\fi567\\li283\\ri113\\sb57\\sa170\\sl360\\slmult1\\nowidctlpar"
+                                "\\sb57\\sa170\\li283\\ri113\r\n");
+    para->PutSpType(0);
     para->PutAlignment(2);
     para->PutFirst(-300);  // a hanging first line writes no \fi
-    EXPECT_EQ(Properties(), kParaStart + "\\s0\\qr\\nowidctlpar\\sb57\\sa170\\li283\\ri113\r\n");
+    para->PutRight(0);     // nor a zero indent
+    para->PutSpAfter(-100);
+    EXPECT_EQ(Properties(), kParaStart + "\\s0\\qr\\li283\\sb57\\nowidctlpar\\sb57\\sa-56\\li283\\ri0\r\n");
     para->PutAlignment(8);
-    EXPECT_NE(Properties().find("\\s0\\qj\\nowidctlpar"), std::string::npos);
+    EXPECT_NE(Properties().find("\\s0\\qj\\li283"), std::string::npos);
 }
 
 TEST_F(SRptRtfParagraph, LineSpacingExactAndMultiple) {

@@ -27,17 +27,17 @@ TEST(SRptRtfEscaper, WhatIsNotAsciiIsEncodedInEveryMode) {
                                          mode),
                   "\\'805");
         EXPECT_EQ(SRptRtfEscaper::Escape("\xE2\x80\x9Cq", mode), "\\'93q");
-        EXPECT_EQ(SRptRtfEscaper::Escape("\xCE\xB1", mode), "\\u945?");
+        EXPECT_EQ(SRptRtfEscaper::Escape("\xCE\xB1", mode), "\\u945\\'3f");
     }
     // Beyond 32767 the number is negative; beyond U+FFFF a surrogate pair.
-    EXPECT_EQ(SRptRtfEscaper::Escape("\xE4\xB8\xAD", RTFTEXT_ITEM), "\\u20013?");
-    EXPECT_EQ(SRptRtfEscaper::Escape("\xEF\xBC\x81", RTFTEXT_ITEM), "\\u-255?");
-    EXPECT_EQ(SRptRtfEscaper::Escape("\xF0\x9F\x98\x80", RTFTEXT_ITEM), "\\u-10179?\\u-8704?");
+    EXPECT_EQ(SRptRtfEscaper::Escape("\xE4\xB8\xAD", RTFTEXT_ITEM), "\\u20013\\'3f");
+    EXPECT_EQ(SRptRtfEscaper::Escape("\xEF\xBC\x81", RTFTEXT_ITEM), "\\u-255\\'3f");
+    EXPECT_EQ(SRptRtfEscaper::Escape("\xF0\x9F\x98\x80", RTFTEXT_ITEM), "\\u-10179\\'3f\\u-8704\\'3f");
     // A byte that begins no character is the replacement character, never a raw byte.
     EXPECT_EQ(SRptRtfEscaper::Escape("a\xFF"
                                      "b",
                                      RTFTEXT_ITEM),
-              "a\\u-3?b");
+              "a\\u-3\\'3fb");
 }
 
 TEST(SRptRtfEscaper, ANulIsLeftOutInEveryMode) {

@@ -17,12 +17,17 @@ const char* const kGeneratedQuestion =
     "The report has been successfully generated in the file '%s'.\nDo you want to open it with your default RTF "
     "editor now?";
 const char* const kGenerationError = "An error occured during the report generation.";
+// "Greek Ωmega, CJK 中文字, emoji 😀Zulu": characters that RTF writes as Unicode escapes, each
+// followed by a letter that a reader must not take for the escape's fallback.
+const char* const kScripts =
+    "Greek \xCE\xA9mega, CJK \xE4\xB8\xAD\xE6\x96\x87\xE5\xAD\x97, emoji \xF0\x9F\x98\x80Zulu";
 
 }  // namespace
 
 class RptGenerateReport : public SRptRtfTest {
 protected:
-    // A title page, a title, a text, a page break and a table of contents.
+    // A title page, a title, a text, a text in Greek, Chinese and with an emoji, a page break and
+    // a table of contents.
     void BuildReport() {
         report->PutHasFirstPage(true);
         report->PutFirstPageTitle("Quarterly figures");
@@ -33,6 +38,7 @@ protected:
         title->PutTOCEntry(true);
         SComWrap<ISRptText> text = AddItem<ISRptText>("TEXT");
         text->PutText("Net {gross} \\ tax \xE2\x82\xAC");
+        AddItem<ISRptText>("TEXT")->PutText(kScripts);
         AddItem("PAGEBREAK");
         AddItem("TBLCTS");
     }
@@ -64,6 +70,9 @@ TEST_F(RptGenerateReport, AnRtfFileWithEveryPartAndTheQuestionToOpenIt) {
     EXPECT_NE(written.find("Page \\chpgn "), std::string::npos);
     EXPECT_NE(written.find("{\\tc {\\f1\\cgrid0 Sales\\tcl2}}}"), std::string::npos);
     EXPECT_NE(written.find("Net \\{gross\\} \\\\ tax \\'80"), std::string::npos);
+    EXPECT_NE(written.find("Greek \\u937\\'3fmega, CJK \\u20013\\'3f\\u25991\\'3f\\u23383\\'3f, emoji "
+                           "\\u-10179\\'3f\\u-8704\\'3fZulu"),
+              std::string::npos);
     EXPECT_NE(written.find("\r\n\\page\r\n"), std::string::npos);
     EXPECT_NE(written.find("{\\field{\\*\\fldinst {"), std::string::npos);
     EXPECT_NE(written.find(" TOC \\\\f }}"), std::string::npos);
