@@ -27,6 +27,16 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
+// UTF-8 that a mark announced: a byte that begins no well-formed sequence stands for the
+// replacement character.
+std::string WellFormed(std::string_view bytes) {
+    if (IsValidUtf8(bytes)) return std::string(bytes);
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 4);
+    for (size_t pos = 0; pos < bytes.size();) SUtf8::Encode(SUtf8::Decode(bytes, pos), text);
+    return text;
+}
+
 // Pairs of bytes as UTF-16 units; an odd last byte is no unit and is left out.
 std::string FromUtf16(std::string_view bytes, bool bigEndian) {
     std::u16string units;
@@ -53,7 +63,7 @@ SInputMultiFormat::SInputMultiFormat(std::unique_ptr<SInputStream> source) : m_s
 std::string SInputMultiFormat::Decode(std::string_view bytes) {
     std::string text;
     if (StartsWith(bytes, kUtf8Mark))
-        text = bytes.substr(kUtf8Mark.size());
+        text = WellFormed(bytes.substr(kUtf8Mark.size()));
     else if (StartsWith(bytes, kUtf16LeMark))
         text = FromUtf16(bytes.substr(kUtf16LeMark.size()), false);
     else if (StartsWith(bytes, kUtf16BeMark))

@@ -1,9 +1,10 @@
 #pragma once
 // A text stream whatever form its bytes are stored in, read as UTF-8: a byte-order mark says
 // UTF-8, UTF-16 little-endian or UTF-16 big-endian; without one, bytes that are valid UTF-8 are
-// taken as such and any others as Windows-1252, the 8-bit code page of most text files. The mark
-// itself is no text, and neither is a NUL: both are left out, so that what reads the text never
-// passes on a NUL byte. The source is read whole at the first read.
+// taken as such and any others as Windows-1252, the 8-bit code page of most text files. What
+// follows a UTF-8 mark and is no UTF-8 stands for the replacement character. The mark itself is
+// no text, and neither is a NUL: both are left out, so that what reads the text never passes on
+// a NUL byte. The source is read whole at the first read.
 #include <memory>
 #include <string>
 

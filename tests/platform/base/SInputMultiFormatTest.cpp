@@ -25,6 +25,8 @@ TEST(SInputMultiFormat, BeyondTheBasicPlaneNulsAndOddBytes) {
     // The code page's undefined bytes stand for the replacement character; its others for what
     // they mean there, also where a lone byte would be taken for a UTF-8 sequence's start.
     EXPECT_EQ(SInputMultiFormat::Decode("\x81\xC3"), "\xEF\xBF\xBD\xC3\x83");
+    // After a UTF-8 mark, what is no UTF-8 is the replacement character.
+    EXPECT_EQ(SInputMultiFormat::Decode("\xEF\xBB\xBF" "a\xFE" "b"), "a\xEF\xBF\xBD" "b");
     EXPECT_EQ(SInputMultiFormat::Decode(""), "");
 }
 
