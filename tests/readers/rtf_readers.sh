@@ -40,12 +40,21 @@ convert() { # format file...
 convert pdf "$sample" "$list"
 test -s "$work/sample.pdf" || { echo "LibreOffice wrote no PDF"; cat "$work/libreoffice.log"; exit 1; }
 pdftotext -layout "$work/sample.pdf" "$work/pdf.txt"
-for text in "Quarterly figures" "Sales" "Net {gross} \\ tax €" "Page 1" "Page 2" \
+for text in "Quarterly figures" "Sales" "Net {gross} \\ tax €" "Page 2" "Page 3" \
   "The 'Table of contents' field needs to be updated!"; do
   expect PDF "$work/pdf.txt" "$text"
 done
 # The title page, the text's page after the break, the contents' page.
 expect_pages PDF "$work/sample.pdf" 3
+# The title page shows no header, as printed: no page number on it.
+pdftotext -layout -f 1 -l 1 "$work/sample.pdf" "$work/title.txt"
+expect "the title page" "$work/title.txt" "Quarterly figures"
+if grep -q "Page" "$work/title.txt"; then
+  echo "FAILED: the title page shows the header"
+  failures=$((failures + 1))
+else
+  echo "ok: the title page shows no header"
+fi
 
 # Texts beyond Windows-1252, written as Unicode escapes, come back whole, the letter after each
 # escape included. LibreOffice's own text of the report shows every character; pandoc (2.x) reads

@@ -17,6 +17,7 @@
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemMem.h"
 #include "varod9/ISRptPara.h"
+#include "varod9/ISRptReport.h"
 
 namespace {
 
@@ -348,13 +349,32 @@ HRESULT SRptRtfDevice::WritePageSetup(ISRptTemplate* pTemplate) {
     const POINT paper = pTemplate->GetPaperSize();
     const RECT margin = pTemplate->GetMargin();
     const int32_t orientation = pTemplate->GetOrientation();
+    const TitlePage titlePage = TitlePageOf(pTemplate);
     SString setup;
-    setup.Format("\\paperw%ld\\paperh%ld\\margl%ld\\margt%ld\\margr%ld\\margb%ld", ToTwips(paper.x), ToTwips(paper.y),
-                 ToTwips(margin.left), ToTwips(margin.top), ToTwips(margin.right), ToTwips(margin.bottom));
+    // A section takes over the properties of the one before: after the title page's section,
+    // the defaults come back first.
+    if (titlePage == TitlePage::kFollows) setup = "\\sectd";
+    SString page;
+    page.Format("\\paperw%ld\\paperh%ld\\margl%ld\\margt%ld\\margr%ld\\margb%ld", ToTwips(paper.x), ToTwips(paper.y),
+                ToTwips(margin.left), ToTwips(margin.top), ToTwips(margin.right), ToTwips(margin.bottom));
+    setup += page;
     if (orientation == 2) setup += "\\landscape";
+    // The title page is printed without header and footer: its section marks its first page as
+    // a title page, whose own header and footer are empty.
+    if (titlePage == TitlePage::kOpens) setup += "\\titlepg";
     WriteLine();
     WriteText(setup, RTFTEXT_RAW);
     WriteLine();
     WriteHeaderFooter(pTemplate);
+    if (titlePage == TitlePage::kOpens) WriteText("{\\headerf }{\\footerf }", RTFTEXT_RAW);
     return S_OK;
+}
+
+SRptRtfDevice::TitlePage SRptRtfDevice::TitlePageOf(ISRptTemplate* pTemplate) {
+    SComWrap<ISRptReport> report;
+    report = pTemplate->GetParentReport();
+    int32_t position = 0;
+    if (!report || !report->GetHasFirstPage() || FAILED(report->GetPosOfTemplate(pTemplate, &position)))
+        return TitlePage::kNone;
+    return position == 0 ? TitlePage::kOpens : TitlePage::kFollows;
 }

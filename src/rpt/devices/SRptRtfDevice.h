@@ -143,6 +143,11 @@ protected:
     HRESULT RewriteTables();
 
 private:
+    // Where a template's section stands to the report's title page: the report has none, the
+    // section opens with it (the first template's), or it comes after it.
+    enum class TitlePage { kNone, kOpens, kFollows };
+
+    static TitlePage TitlePageOf(ISRptTemplate* pTemplate);
     void ResetFontNames();
     // The paragraph format at a position of an item's or report's paragraphs; a missing one is
     // thrown as E_POINTER, a failed look-up with its code.

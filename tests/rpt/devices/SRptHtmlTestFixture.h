@@ -55,7 +55,6 @@ protected:
     void TearDown() override {
         if (html) html->Release();
         html = nullptr;
-        secondTemplate.Clear();
         SRptRtfTest::TearDown();
     }
     // A paragraph of the item made plain, in the face and height given.
@@ -80,12 +79,6 @@ protected:
         PlainPara(item.Get(), 0, 10);
         return item;
     }
-    // Items from now on go into a second template.
-    void StartSecondTemplate() {
-        ASSERT_EQ(report->AddNewTemplate("Sales", 1, &secondTemplate), S_OK);
-        ASSERT_TRUE(secondTemplate);
-        reportTemplate = secondTemplate;
-    }
     // The report's own paragraph (the contents page's) made plain.
     void PlainReport() {
         report->PutHasFirstPage(false);
@@ -106,7 +99,6 @@ protected:
     bool Exists(const std::string& name) const { return std::filesystem::exists(folder.path() / name); }
 
     SRptHtmlDevice* html = nullptr;
-    SComWrap<ISRptTemplate> secondTemplate;
 };
 
 // A test whose template also holds the module's own items (lists, forms, user graphics), all

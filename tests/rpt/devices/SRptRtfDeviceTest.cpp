@@ -49,6 +49,7 @@ protected:
         return item;
     }
     HRESULT Generate(const SString& path) {
+        if (device) device->Release();
         device = new SRptRtfDevice(report.Get(), nullptr, path);
         SComWrap<ISRptDevice> face;
         face = static_cast<ISRptDevice*>(device);
@@ -62,6 +63,34 @@ TEST_F(SRptRtfDeviceRun, OneTemplateWithOneTextMakesTheWholeDocument) {
     const SString path = folder.PathOf("one.rtf");
     ASSERT_EQ(Generate(path), S_OK);
     EXPECT_FILE_MATCHES(path, "rtf/one_text.rtf");
+}
+
+TEST_F(SRptRtfDeviceRun, ATitlePageIsTheFirstSectionsTitlePageWithoutHeaderAndFooter) {
+    PlainTemplate();
+    PlainText("first");
+    StartSecondTemplate();
+    PlainText("second");
+    report->PutHasFirstPage(true);
+    const SString path = folder.PathOf("title.rtf");
+    ASSERT_EQ(Generate(path), S_OK);
+    const std::string written = STestTempFolder::ReadFile(path);
+    // The first section marks its first page and gives it an empty header and footer; the next
+    // one goes back to the defaults, so that its first page has the header and footer again.
+    const std::string setup = "\\paperw11906\\paperh16838\\margl1417\\margt1417\\margr1417\\margb1417";
+    const size_t first = written.find("\r\n" + setup + "\\titlepg\r\n{\\header ");
+    ASSERT_NE(first, std::string::npos);
+    const size_t empty = written.find("\\par}{\\headerf }{\\footerf }", first);
+    EXPECT_NE(empty, std::string::npos);
+    EXPECT_LT(empty, written.find("first"));
+    EXPECT_EQ(written.find("\\titlepg", empty), std::string::npos);
+    EXPECT_NE(written.find("\\sect\r\n\r\n\\sectd" + setup + "\r\n{\\header "), std::string::npos);
+
+    // Without a title page, neither.
+    report->PutHasFirstPage(false);
+    ASSERT_EQ(Generate(path), S_OK);
+    const std::string plain = STestTempFolder::ReadFile(path);
+    for (const char* word : {"\\titlepg", "\\headerf", "\\sectd"})
+        EXPECT_EQ(plain.find(word), std::string::npos) << word;
 }
 
 TEST_F(SRptRtfDeviceRun, FacesOfTheParagraphsMakeTheFontTableAndTheirNumbers) {
@@ -107,6 +136,7 @@ TEST_F(SRptRtfWriters, PageSetUpInTwipsWithLandscapeAfterTheMargins) {
     reportTemplate->PutPaperSize(POINT{21000, 29700});
     reportTemplate->PutMargin(RECT{1000, 2000, 3000, 4000});
     reportTemplate->PutOrientation(1);
+    report->PutHasFirstPage(false);
     ASSERT_EQ(SRptRtfDeviceTestAccess::PageSetup(device, reportTemplate.Get()), S_OK);
     const std::string portrait =
         "\r\n\\paperw11906\\paperh16838\\margl567\\margt1134\\margr1701\\margb2268\r\n{\\header ";

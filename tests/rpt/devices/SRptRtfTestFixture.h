@@ -126,6 +126,13 @@ protected:
         ADD_FAILURE() << "no available item " << itemId;
         return SComWrap<I>();
     }
+    // Items from now on go into a second template of the report.
+    void StartSecondTemplate() {
+        SComWrap<ISRptTemplate> second;
+        ASSERT_EQ(report->AddNewTemplate("Sales", 1, &second), S_OK);
+        ASSERT_TRUE(second);
+        reportTemplate = second;
+    }
     // A text file item placed at the end of the template on the file at `path`, which placing
     // asks for, in a plain paragraph.
     SComWrap<ISRptTextFile> AddTextFile(const SString& path) {
