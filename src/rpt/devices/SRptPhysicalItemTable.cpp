@@ -54,9 +54,10 @@ HRESULT SRptPhysicalItemTable::AddCells(SRptOutputHelperTable& helper, ISRptTabl
         if (!cell->GetEnabled()) continue;
         RPTCELLINFO info;
         helper.GetCell(row, column, &info);
-        SComWrap<ISRptPara> para;
-        cell->GetPara(&para);
-        if (!para) para = info.Para;
+        // The grid's paragraph, as the RTF and HTML pages take it: a list's data rows are in its
+        // text format, not in the heading format of the row that defines their cells.
+        SComWrap<ISRptPara> para = info.Para;
+        if (!para) cell->GetPara(&para);
         const int16_t border = para ? para->GetBorder() : 0;
         const int32_t borderWidth = para ? para->GetBorderWidth() : 0;
         const int32_t columnWidth = widths[static_cast<size_t>(column)];

@@ -237,6 +237,24 @@ TEST_F(SRptHtmlTables, APageBreakAfterAPagedListMakesNoEmptyPage) {
     EXPECT_TRUE(Holds(Read("Repo1_1.htm"), "<a href=\"Repo2.htm\"><img border=\"0\" src=\"btnnext.jpg\""));
 }
 
+TEST_F(SRptHtmlTables, AListsDataRowsAreInItsTextFormatItsHeadingInItsHeadingFormat) {
+    // The row that defines the list's cells is in its heading format: its cells are title cells.
+    RPTTABLECELLDEF cells[] = {SRptHtmlCell("Part", 1)};
+    cells[0].Title = 1;
+    const RPTTABLEROWDEF row = SRptHtmlRow(cells);
+    listItem = Register("LIST", RPT_ITEMKIND_LIST, kListParam, &row, 1);
+    Renew();
+    SComWrap<ISRptList> list = PlaceList();
+    ParaOf(list.Get(), 1)->PutAlignment(4);
+    ParaOf(list.Get(), 1)->PutFontStyle(RPT_FONT_STYLE_ITALIC);
+    ParaOf(list.Get(), 2)->PutAlignment(2);
+    procs->FetchRows(1);
+    ASSERT_EQ(Generate(folder.PathOf("Report.htm")), S_OK);
+    const std::string page = Read("Repo1.htm");
+    EXPECT_TRUE(Holds(page, "<td>\r\n<p align=\"center\"><font face=\"Arial\" size=\"2\">\r\n<i>Part</i></font>"));
+    EXPECT_TRUE(Holds(page, "<td>\r\n<p align=\"right\"><font face=\"Arial\" size=\"2\">\r\nPart 1</font>"));
+}
+
 TEST_F(SRptHtmlTables, AListWithoutRowsWritesNothingNotEvenItsTitle) {
     ListBetweenTexts(0);
     ASSERT_EQ(Generate(folder.PathOf("Report.htm")), S_OK);

@@ -7,14 +7,17 @@
 #include <vector>
 
 #include "platform/gdi/SDC.h"
+#include "rpt/devices/SRptDrawableTable.h"
 #include "rpt/devices/SRptPageElement.h"
 #include "rpt/devices/SRptPhysicalItemPageBreak.h"
 #include "rpt/devices/SRptPhysicalItemTblCts.h"
 #include "SRptPrintTestFixture.h"
 #include "support/STestTextForms.h"
 #include "varod9/ISRptGraphicFile.h"
+#include "varod9/ISRptList.h"
 #include "varod9/ISRptTitle.h"
 #include "varod9/ISRptUserGraphic.h"
+#include "varod9/RptTableDef.h"
 
 namespace {
 
@@ -159,6 +162,48 @@ TEST_F(SRptPaginationTest, TextFilesOfEveryEncodingPrintTheSameText) {
          at = printed.find(kTestFormText + "|", at + 1))
         ++count;
     EXPECT_EQ(count, forms.size()) << printed;
+}
+
+TEST_F(SRptPaginationTest, AListsDataRowsArePrintedInItsTextFormatItsHeadingInItsHeadingFormat) {
+    // The row that defines the list's cells is in its heading format: its cells are title cells.
+    RPTTABLECELLDEF cells[2];
+    for (int32_t id : {1, 2}) {
+        RPTTABLECELLDEF& cell = cells[id - 1];
+        cell.Size = RPTTABLECELLDEF_SIZE_LIST;
+        cell.DefaultText = id == 1 ? "Name" : "Kind";
+        cell.CellID = id;
+        cell.Width = 4000;
+        cell.Title = 1;
+        cell.Enabled = 1;
+    }
+    RPTTABLEROWDEF row;
+    row.Enabled = 1;
+    row.NbCells = 2;
+    row.Cells = cells;
+    RegisterItem("LIST", RPT_ITEMKIND_LIST, 1, &row, 1);
+    procs->begin = [](RPTPROCCONTEXT&) { return 1; };
+    procs->FetchRows(2);
+    procs->getValue = [](RPTPROCCONTEXT& record) {
+        record.CellText = "value";
+        return S_OK;
+    };
+    RenewReport();
+    SComWrap<ISRptList> list = AddItem<ISRptList>("LIST");
+    ASSERT_TRUE(list);
+    const SComWrap<ISRptPara> formats[] = {ParaOf(list.Get(), 1), ParaOf(list.Get(), 2)};
+    ASSERT_TRUE(Preview());
+
+    const SRptDrawableTable* table = nullptr;
+    for (const auto& element : shell->GetLayer()->GetPages()[0]->GetElements())
+        if (!table) table = dynamic_cast<const SRptDrawableTable*>(element->GetDrawable());
+    ASSERT_TRUE(table);
+    ASSERT_EQ(table->GetRowCount(), 3);
+    for (int32_t index = 0; index < 3; ++index) {
+        const SComWrap<ISRptPara>& wanted = formats[index == 0 ? 0 : 1];
+        for (int32_t column = 0; column < 2; ++column)
+            EXPECT_EQ(Identity(table->GetRow(index)->GetCell(column)->GetPara()), Identity(wanted.Get()))
+                << "row " << index << ", column " << column;
+    }
 }
 
 TEST_F(SRptPaginationTest, AParagraphKeptTogetherMovesWholeToTheNextPage) {

@@ -135,9 +135,10 @@ protected:
         SRptRtfTest::TearDown();
     }
 
-    // An item of the module answered by `procs` (ItemParam `param`); only a report made after it
-    // (RenewReport) offers it.
-    void RegisterItem(const char* id, int32_t kind, int32_t param) {
+    // An item of the module answered by `procs` (ItemParam `param`, and the rows of a list or a
+    // form); only a report made after it (RenewReport) offers it.
+    void RegisterItem(const char* id, int32_t kind, int32_t param, const RPTTABLEROWDEF* rows = nullptr,
+                      int16_t rowCount = 0) {
         if (!procs) procs.Reset(new STestModuleProcs);
         RPTUSRITEMDEF def;
         def.ModuleID = "Sales";
@@ -147,6 +148,8 @@ protected:
         def.DefaultTitle = id;
         def.ItemParam = param;
         def.UserProcs = procs->AsUnknown();
+        def.Table.NbRows = rowCount;
+        def.Table.Rows = rows;
         if (kind == RPT_ITEMKIND_USERGRAPHIC) {
             def.Size = RPTUSRITEMDEF_SIZE_USERGRAPHIC;
             def.UserGraphic = RPTUSERGRAPHICDEF{1, 1, 1, 100};

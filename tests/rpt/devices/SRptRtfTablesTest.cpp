@@ -15,6 +15,7 @@
 #include "varod9/ISRptText.h"
 #include "varod9/ISRptTextFile.h"
 #include "varod9/RptItemDef.h"
+#include "varod9/RptParaFormat.h"
 #include "varod9/RptTableDef.h"
 
 namespace {
@@ -152,6 +153,38 @@ TEST_F(SRptRtfTables, LongListSampleForTheReaders) {
     };
     ASSERT_TRUE(Place("LIST", RPT_ITEMKIND_LIST, &row, 1));
     EXPECT_NE(Generate(target).find("Row 199"), std::string::npos);
+}
+
+TEST_F(SRptRtfTables, AListsDataRowsAreInItsTextFormatItsHeadingInItsHeadingFormat) {
+    // The row that defines the list's cells is in its heading format: its cells are title cells.
+    RPTTABLECELLDEF cells[] = {Cell(RPTTABLECELLDEF_SIZE_LIST, "Name", 1, 2500)};
+    cells[0].Title = 1;
+    const RPTTABLEROWDEF row = Row(cells, 1);
+    procs->begin = [](RPTPROCCONTEXT&) { return 1; };
+    procs->FetchRows(1);
+    procs->getValue = [](RPTPROCCONTEXT& record) {
+        record.CellText = "value";
+        return S_OK;
+    };
+    SComWrap<ISRptList> list = Place<ISRptList>("LIST", RPT_ITEMKIND_LIST, &row, 1);
+    ASSERT_TRUE(list);
+    SComWrap<ISRptPara> heading = ParaOf(list.Get(), 1);
+    SComWrap<ISRptPara> text = ParaOf(list.Get(), 2);
+    SRptMakePlainPara(heading.Get());
+    heading->PutAlignment(4);
+    heading->PutFontStyle(RPT_FONT_STYLE_ITALIC);
+    SRptMakePlainPara(text.Get());
+    text->PutAlignment(2);
+    text->PutFontStyle(RPT_FONT_STYLE_BOLD);
+    const std::string written = Generate();
+    const auto paragraphOf = [&written](const std::string& cell) {
+        const size_t at = written.find(cell + "\\cell");
+        if (at == std::string::npos) return std::string();
+        const size_t start = written.rfind("\\pard\\plain\r\n", at);
+        return written.substr(start, at - start);
+    };
+    EXPECT_EQ(paragraphOf("Name"), "\\pard\\plain\r\n\\s0\\qc\\nowidctlpar\\sb0\\sa0\\li0\\ri0\r\n\\i\\f0\\fs20\r\n");
+    EXPECT_EQ(paragraphOf("value"), "\\pard\\plain\r\n\\s0\\qr\\nowidctlpar\\sb0\\sa0\\li0\\ri0\r\n\\b\\f0\\fs20\r\n");
 }
 
 TEST_F(SRptRtfTables, AListWithoutDataRowsWritesNothingNotEvenItsTitle) {
