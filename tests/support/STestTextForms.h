@@ -17,8 +17,15 @@ inline std::vector<STestTextForm> STestTextForms() {
     return {
         {"UTF-8", kTestFormText},
         {"UTF-8 with its mark", "\xEF\xBB\xBF" + kTestFormText},
-        {"UTF-16 little-endian", std::string("\xFF\xFE" "C\0a\0f\0\xE9\0 \0" "1\0" "0\0 \0\xAC\x20", 20)},
-        {"UTF-16 big-endian", std::string("\xFE\xFF\0C\0a\0f\0\xE9\0 \0" "1\0" "0\0 \x20\xAC", 20)},
+        {"UTF-16 little-endian", std::string("\xFF\xFE"
+                                             "C\0a\0f\0\xE9\0 \0"
+                                             "1\0"
+                                             "0\0 \0\xAC\x20",
+                                             20)},
+        {"UTF-16 big-endian", std::string("\xFE\xFF\0C\0a\0f\0\xE9\0 \0"
+                                          "1\0"
+                                          "0\0 \x20\xAC",
+                                          20)},
         {"Windows-1252", "Caf\xE9 10 \x80"},
     };
 }

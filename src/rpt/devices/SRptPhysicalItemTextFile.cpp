@@ -13,4 +13,3 @@ HRESULT SRptPhysicalItemTextFile::GetText(SString* text) {
     if (SRptOutputHelper* helper = GetOutputHelper()) *text = SRptTextFileReader::ReadPlain(helper->GetFirstText());
     return S_OK;
 }
-

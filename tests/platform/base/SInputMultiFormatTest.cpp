@@ -18,7 +18,11 @@ TEST(SInputMultiFormat, EachStoredFormOfATextGivesTheSameUtf8) {
 
 TEST(SInputMultiFormat, BeyondTheBasicPlaneNulsAndOddBytes) {
     // A pair of UTF-16 units is one character; a NUL is no text; an odd last byte is no unit.
-    EXPECT_EQ(SInputMultiFormat::Decode(std::string("\xFF\xFE" "=\xD8\x00\xDE" "a\0\0\0b\0" "c", 13)),
+    EXPECT_EQ(SInputMultiFormat::Decode(std::string("\xFF\xFE"
+                                                    "=\xD8\x00\xDE"
+                                                    "a\0\0\0b\0"
+                                                    "c",
+                                                    13)),
               "\xF0\x9F\x98\x80"
               "ab");
     EXPECT_EQ(SInputMultiFormat::Decode(std::string("a\0b", 3)), "ab");
@@ -26,14 +30,20 @@ TEST(SInputMultiFormat, BeyondTheBasicPlaneNulsAndOddBytes) {
     // they mean there, also where a lone byte would be taken for a UTF-8 sequence's start.
     EXPECT_EQ(SInputMultiFormat::Decode("\x81\xC3"), "\xEF\xBF\xBD\xC3\x83");
     // After a UTF-8 mark, what is no UTF-8 is the replacement character.
-    EXPECT_EQ(SInputMultiFormat::Decode("\xEF\xBB\xBF" "a\xFE" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(SInputMultiFormat::Decode("\xEF\xBB\xBF"
+                                        "a\xFE"
+                                        "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(SInputMultiFormat::Decode(""), "");
 }
 
 TEST(SInputMultiFormat, AFileIsReadLineByLineThroughIt) {
     STestTempFolder folder;
     const SString path = folder.PathOf("notes.txt");
-    STestTempFolder::WriteFile(path, std::string("\xFF\xFE" "a\0\r\0\n\0\xE9\0", 10));
+    STestTempFolder::WriteFile(path, std::string("\xFF\xFE"
+                                                 "a\0\r\0\n\0\xE9\0",
+                                                 10));
     SInputStringStream lines(std::make_unique<SInputMultiFormat>(std::make_unique<SInputFile>(path)));
     SString line;
     ASSERT_TRUE(lines.ReadLn(line));

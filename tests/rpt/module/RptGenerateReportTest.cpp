@@ -19,8 +19,7 @@ const char* const kGeneratedQuestion =
 const char* const kGenerationError = "An error occured during the report generation.";
 // "Greek Ωmega, CJK 中文字, emoji 😀Zulu": characters that RTF writes as Unicode escapes, each
 // followed by a letter that a reader must not take for the escape's fallback.
-const char* const kScripts =
-    "Greek \xCE\xA9mega, CJK \xE4\xB8\xAD\xE6\x96\x87\xE5\xAD\x97, emoji \xF0\x9F\x98\x80Zulu";
+const char* const kScripts = "Greek \xCE\xA9mega, CJK \xE4\xB8\xAD\xE6\x96\x87\xE5\xAD\x97, emoji \xF0\x9F\x98\x80Zulu";
 
 }  // namespace
 
