@@ -6,12 +6,13 @@
 
 #include "platform/base/SString.h"
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISRepClassCol;
 struct ISRepSessionView;
 
 struct ISRepSession : IUnknown {
-    static constexpr GUID iid = MakeGUID("{E9C7AF74-0505-40BD-9C13-CB55CE805456}");
+    static constexpr GUID iid = IID_ISRepSession;
 
     virtual HRESULT GetName(SString* name) noexcept = 0;
     virtual HRESULT SetName(const SString& name) noexcept = 0;

@@ -227,6 +227,7 @@ TEST_F(SRptContentsItemsBrowserTest, TheDisplayMenuChecksTheModeOfTheItemAndTheC
     EXPECT_EQ(member->GetDisplayFlag(), 2);
     Run(browser, 45011);
     EXPECT_EQ(member->GetDisplayFlag(), 0);
+    EXPECT_EQ(browser->IsMenuItemChecked(45011), 1);
 
     SComWrap<ISRptGrpTitle> group;
     group = static_cast<IUnknown*>(groupTitle.Get());
@@ -235,6 +236,12 @@ TEST_F(SRptContentsItemsBrowserTest, TheDisplayMenuChecksTheModeOfTheItemAndTheC
     EXPECT_FALSE(group->GetUserOrder());
     Run(browser, 45015);
     EXPECT_TRUE(group->GetUserOrder());
+
+    // Items of two classes: the first one's mode speaks for neither, so nothing is checked.
+    for (auto selection : {std::pair{picture.Get(), groupTitle.Get()}, std::pair{groupTitle.Get(), picture.Get()}}) {
+        SelectOnly(browser, {selection.first, selection.second});
+        for (uint32_t id = 45011; id <= 45016; ++id) EXPECT_EQ(browser->IsMenuItemChecked(id), 0) << id;
+    }
 }
 
 TEST_F(SRptContentsItemsBrowserTest, RenamingInAReportEditorRenamesTheTabAndInATemplateEditorNot) {

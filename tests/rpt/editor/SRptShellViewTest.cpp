@@ -142,6 +142,21 @@ TEST_F(SRptShellViewTest, WindowGivesTheActiveTemplateAndTheTabKeyTogglesTheSide
     EXPECT_TRUE(tabFound) << "the host has no Tab accelerator for 6101";
 }
 
+TEST_F(SRptShellViewTest, AnEditorAnswersItsFacesByTheirPublishedIds) {
+    SRptShellViewBase* editor = Open(OneModel, false);
+    ASSERT_TRUE(editor);
+    void* face = nullptr;
+    ASSERT_EQ(editor->QueryInterface(MakeGUID("{96381B63-1253-11D1-83D9-444553540000}"), &face), S_OK);
+    EXPECT_EQ(face, static_cast<ISRepObjSink*>(editor));
+    editor->Release();
+    ASSERT_EQ(editor->QueryInterface(MakeGUID("{C69CBB86-6A51-11D0-90A3-444553540000}"), &face), S_OK);
+    EXPECT_EQ(face, editor->GetShellViewFace());
+    editor->Release();
+    ASSERT_EQ(editor->QueryInterface(MakeGUID("{C69CBB93-6A51-11D0-90A3-444553540000}"), &face), S_OK);
+    EXPECT_NE(face, nullptr);
+    editor->Release();
+}
+
 TEST_F(SRptShellViewTest, ReportChangesRenewTheTitleUntilTheReportIsDeleted) {
     SRptShellViewBase* editor = Open(Template, false);
     ASSERT_TRUE(editor && editor->IsReportAdvised());

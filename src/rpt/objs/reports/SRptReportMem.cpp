@@ -145,8 +145,10 @@ SComWrap<ISRepObject> SRptReportImpl::GetLang() {
 }
 
 HRESULT SRptReportImpl::PutLang(ISRepObject* pLanguage) {
+    // The language already bound keeps its session reference where it stands, and no one is told.
+    if (GetLang().IsEqualObject(pLanguage)) return S_FALSE;
     const HRESULT hr = BindLanguage(pLanguage);
-    if (SUCCEEDED(hr)) PostSetAttribute(RPTREPORT_LANG);
+    if (SUCCEEDED(hr) && hr != S_FALSE) PostSetAttribute(RPTREPORT_LANG);
     return hr;
 }
 
