@@ -48,7 +48,8 @@ struct ISRepSession : IUnknown {
     // 1 while the session holds an open document; 0 once its document was closed.
     virtual int32_t GetOpenState() noexcept = 0;
     // Closes the document when every view lets it (the first refusal is the answer and nothing
-    // changes); the views are let go. The arguments are reserved. The objects stay until Discard.
+    // changes); then each view is told (SessionClose) and let go. The arguments are reserved. The
+    // objects stay until Discard.
     virtual HRESULT CloseDocument(void* reserved1, void* reserved2, void* reserved3, void* reserved4,
                                   void* reserved5, void* reserved6) noexcept = 0;
     // The final step after CloseDocument: the document's objects go (as Close does).

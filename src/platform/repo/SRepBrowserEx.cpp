@@ -274,7 +274,26 @@ uint32_t SRepBrowserEx::Drop(SOleDataObject& data, SRepBrowserNode* target, uint
     if (accepted == DROPEFFECT_NONE) return DROPEFFECT_NONE;
     uint32_t performed = DROPEFFECT_NONE;
     m_lastDropResult = target->Drop(target, data, 0, position, accepted, &performed);
-    return FAILED(m_lastDropResult) ? DROPEFFECT_NONE : performed;
+    if (FAILED(m_lastDropResult)) return DROPEFFECT_NONE;
+    // A move is finished here: what was dragged leaves the place it came from. A drop that
+    // failed placed nothing, and the originals stay as they were.
+    if (performed & DROPEFFECT_MOVE) RemoveDragged(data);
+    return performed;
+}
+
+void SRepBrowserEx::RemoveDragged(SOleDataObject& data) {
+    ISRepDataSrc* source = data.GetRepDataSrc();
+    if (!source) return;
+    int32_t count = 0;
+    source->GetCount(&count);
+    std::vector<SComWrap<ISRepObject>> dragged;
+    for (int32_t i = 0; i < count; ++i) {
+        SComWrap<ISRepObject> object;
+        if (SUCCEEDED(source->Item(i, &object)) && object) dragged.push_back(object);
+    }
+    // An object dragged with its container went with it already.
+    for (const auto& object : dragged) object->Delete();
+    RefreshTree();
 }
 
 uint32_t SRepBrowserEx::DragDrop(SOleDataObject& data, SRepBrowserNode* target, uint32_t keys) {

@@ -103,7 +103,8 @@ public:
     virtual void DropExit() {}
     virtual uint32_t GetDropEffects(SOleDataObject& data);
     virtual uint32_t GetCurrentDropEffect(uint32_t keys, uint32_t allowed);
-    // The target node's test, then its drop; the effect performed (0: refused).
+    // The target node's test, then its drop; the effect performed (0: refused). After a move the
+    // dragged objects are deleted where they came from; a failed drop leaves them as they were.
     virtual uint32_t Drop(SOleDataObject& data, SRepBrowserNode* target, uint32_t effect, int32_t position = -1);
     // The whole drag as a user makes it: enter, over, drop on `target`. The effect performed.
     uint32_t DragDrop(SOleDataObject& data, SRepBrowserNode* target, uint32_t keys = 0);
@@ -123,6 +124,9 @@ protected:
     LRESULT DefWindowProc(uint32_t message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The end of a move: the dragged objects are deleted and the tree made again.
+    void RemoveDragged(SOleDataObject& data);
+
     uint32_t m_browserStyle;
     std::vector<std::unique_ptr<SRepBrowserNode>> m_roots;
     std::vector<SRepBrowserNode*> m_selection;

@@ -202,14 +202,16 @@ int32_t SRptContentsItemsBrowser::OnDoubleClick(ISBrowserNode* node) {
 }
 
 int32_t SRptContentsItemsBrowser::OnEndLabelEdit(ISBrowserNode* node, const SString& label) {
-    // In a report editor the tabs carry the templates' names.
-    if (m_pView && !m_pView->GetIsTemplateEditor()) {
+    const int32_t renamed = SRepBrowserEx::OnEndLabelEdit(node, label);
+    // In a report editor the tabs carry the templates' names: the tab shows the name the
+    // template has now, which is the new one when it took it.
+    if (m_pView && !m_pView->GetIsTemplateEditor() && m_pTemplate) {
         if (auto* tabs = dynamic_cast<STabWnd*>(GetParent())) {
             const int32_t index = tabs->GetTabIndex(this);
-            if (index >= 0) tabs->SetTabText(index, label);
+            if (index >= 0) tabs->SetTabText(index, m_pTemplate->GetName());
         }
     }
-    return SRepBrowserEx::OnEndLabelEdit(node, label);
+    return renamed;
 }
 
 HRESULT SRptContentsItemsBrowser::QueryCommandSupport(uint32_t, ISShellCommandClass* commandClass) {

@@ -428,7 +428,8 @@ HRESULT SRptReportImpl::OnCollectionInsert(int32_t id, ISRepObject* object, int3
 }
 
 HRESULT SRptReportImpl::OnCollectionChange(int32_t id, ISRepObject* object) {
-    if (id == RPTREPORT_LANGUAGE) {
+    // The open editor shows a tab per template: it follows the templates and the language.
+    if (id == RPTREPORT_LANGUAGE || id == RPTREPORT_TEMPLATES) {
         if (SOpenEditorUpdater updater = OpenEditorUpdater()) updater(static_cast<ISRepObject*>(this));
     }
     return SRptReportMem::OnCollectionChange(id, object);

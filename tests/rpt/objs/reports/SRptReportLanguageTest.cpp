@@ -164,18 +164,22 @@ TEST_F(SRptReportLanguage, ClearingTheLanguageLeavesItsSessionsAndALanguageWitho
     EXPECT_EQ(Entries(RPTREPORT_LANGEXSESS).size(), 1u);
 }
 
-TEST_F(SRptReportLanguage, AChangeOfTheLanguageAsksTheOpenEditorToRebuildItsTabs) {
+TEST_F(SRptReportLanguage, AChangeOfTheLanguageOrOfTheTemplatesAsksTheOpenEditorToRebuildItsTabs) {
     gEditorUpdates = 0;
     // Without an editor nothing is asked.
     ASSERT_EQ(report->PutLang(language.Get()), S_OK);
     const auto previous = SRptReportImpl::SetOpenEditorUpdater(CountEditorUpdate);
     ASSERT_EQ(report->PutLang(nullptr), S_OK);
-    EXPECT_GE(gEditorUpdates, 1);
-    // A change of another collection is no change of the language.
-    const int32_t before = gEditorUpdates;
+    EXPECT_EQ(gEditorUpdates, 1);
     SComWrap<ISRptTemplate> made;
     ASSERT_EQ(report->AddNewTemplate("Sales", 1, &made), S_OK);
-    EXPECT_EQ(gEditorUpdates, before);
+    EXPECT_EQ(gEditorUpdates, 2);
+    made.Clear();
+    ASSERT_EQ(report->DeleteTemplateAtPos(0), S_OK);
+    EXPECT_EQ(gEditorUpdates, 3);
+    // A change of another collection is none of the editor's tabs.
+    ASSERT_TRUE(Reference(model.Get(), RPTREPORT_EXTSESS));
+    EXPECT_EQ(gEditorUpdates, 3);
     SRptReportImpl::SetOpenEditorUpdater(previous);
 }
 
