@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/com/SComWrap.h"
@@ -116,7 +117,11 @@ public:
     ISBrowserNode* LookupNode(ISRepObject* object) const override;
     int32_t SetNodeContextMenu(ISBrowserNode* node, HMENU menu) override;
 
-    // A node going away leaves the selection, the edit and the menus.
+    // The nodes that show `object`, in the order they were shown; null when none does.
+    const std::vector<SRepBrowserNode*>* FindNodes(ISRepObject* object) const;
+    // A node that took its place shows its object: it is found by that object from now on.
+    void NodeShown(SRepBrowserNode* node);
+    // A node going away leaves the index, the selection, the edit and the menus.
     void NodeGone(SRepBrowserNode* node);
 
 protected:
@@ -128,6 +133,9 @@ private:
     void RemoveDragged(SOleDataObject& data);
 
     uint32_t m_browserStyle;
+    // Every node by the object it shows, so that finding one costs the same in any tree; it goes
+    // after the roots, whose nodes leave it as they go.
+    std::unordered_map<ISRepObject*, std::vector<SRepBrowserNode*>> m_nodesByObject;
     std::vector<std::unique_ptr<SRepBrowserNode>> m_roots;
     std::vector<SRepBrowserNode*> m_selection;
     SRepBrowserNode* m_editing = nullptr;

@@ -160,6 +160,38 @@ TEST_F(SRepBrowserTest, NodesShowTheItemsUnderTheirLabelsAndTheSelectionReachesT
     }
 }
 
+TEST_F(SRepBrowserTest, NodesAreFoundByTheirObjectsUntilTheyGoAndANodeLooksInItsOwnSubtreeFirst) {
+    auto root = Node("Template");
+    auto folder = Node("Folder");
+    auto chart = Node("Chart");
+    AddItem(root.Get(), chart.Get());
+    AddItem(root.Get(), folder.Get());
+    // The folder gathers the chart too: the chart has a node in both places.
+    AddItem(folder.Get(), chart.Get());
+    SRepBrowserEx browser;
+    auto* rootNode = new SItemsNode(&browser);
+    rootNode->Construct(root.Get(), 1, nullptr, nullptr, NODE_NAME);
+    SRepBrowserNode* topChart = rootNode->GetChild(0);
+    SRepBrowserNode* folderNode = rootNode->GetChild(1);
+    ASSERT_EQ(folderNode->GetChildCount(), 1);
+    SRepBrowserNode* innerChart = folderNode->GetChild(0);
+
+    EXPECT_EQ(browser.LookupNode(folder.Get()), folderNode);
+    EXPECT_EQ(browser.LookupNode(chart.Get()), topChart);
+    EXPECT_EQ(folderNode->LookupNode(chart.Get()), innerChart);
+    EXPECT_EQ(innerChart->LookupNode(folder.Get()), folderNode);
+    EXPECT_EQ(browser.LookupNode(nullptr), nullptr);
+
+    // Made again, the folder's subtree has new nodes, and only they are found.
+    folderNode->Refresh(0);
+    ASSERT_EQ(folderNode->GetChildCount(), 1);
+    EXPECT_EQ(folderNode->LookupNode(chart.Get()), folderNode->GetChild(0));
+    EXPECT_EQ(browser.LookupNode(chart.Get()), topChart);
+    browser.ReleaseRoot();
+    EXPECT_EQ(browser.LookupNode(chart.Get()), nullptr);
+    EXPECT_EQ(browser.LookupNode(root.Get()), nullptr);
+}
+
 TEST_F(SRepBrowserTest, ADropGoesToTheTargetNodeThatAcceptsIt) {
     auto root = Node("Template");
     auto folder = Node("Folder");
