@@ -75,8 +75,9 @@ struct RPT_EXPORT ISRptReport : virtual ISRptParaContainer {
     // The language object, or empty.
     virtual SComWrap<ISRepObject> GetLang() = 0;
     // Binds the report to a language object (null clears the binding and nothing else); the
-    // language's session stands first in LangExSess. E_FAIL without the collections or the
-    // report's session, E_OUTOFMEMORY when no session reference can be made; nothing changes then.
+    // language's session stands first in LangExSess. S_FALSE, with nothing changed and nothing
+    // announced, for the language already bound. E_FAIL without the collections or the report's
+    // session, E_OUTOFMEMORY when no session reference can be made; nothing changes then.
     virtual HRESULT PutLang(ISRepObject* pLanguage) = 0;
     // The first module client's name of the report's language; without a client, E_FAIL as
     // "%ld" text ("-2147467259").

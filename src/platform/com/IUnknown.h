@@ -4,9 +4,10 @@
 
 #include "platform/com/GUID.h"
 #include "platform/com/HRESULT.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct IUnknown {
-    static constexpr GUID iid = MakeGUID("{00000000-0000-0000-C000-000000000046}");
+    static constexpr GUID iid = IID_IUnknown;
     virtual HRESULT QueryInterface(const GUID& riid, void** ppv) = 0;
     virtual uint32_t AddRef() = 0;
     virtual uint32_t Release() = 0;
@@ -14,6 +15,3 @@ struct IUnknown {
 protected:
     ~IUnknown() = default;
 };
-
-inline constexpr IID IID_IUnknown = IUnknown::iid;
-inline constexpr IID IID_IDispatch = MakeGUID("{00020400-0000-0000-C000-000000000046}");

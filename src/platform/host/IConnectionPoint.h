@@ -4,11 +4,12 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct IConnectionPointContainer;
 
 struct IConnectionPoint : IUnknown {
-    static constexpr GUID iid = MakeGUID("{B196B286-BAB4-101A-B69C-00AA00341D07}");
+    static constexpr GUID iid = IID_IConnectionPoint;
     virtual HRESULT GetConnectionInterface(IID* iid) = 0;
     virtual HRESULT GetConnectionPointContainer(IConnectionPointContainer** container) = 0;
     virtual HRESULT Advise(IUnknown* sink, uint32_t* cookie) = 0;
@@ -18,5 +19,3 @@ struct IConnectionPoint : IUnknown {
 protected:
     ~IConnectionPoint() = default;
 };
-
-inline constexpr IID IID_IConnectionPoint = IConnectionPoint::iid;

@@ -5,6 +5,7 @@
 
 #include "platform/base/HINSTANCE.h"
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 #include "platform/host/SHELLACCEL.h"
 #include "platform/host/SHELLTOOLBARBUTTON.h"
 #include "platform/ui/SWinDefs.h"
@@ -13,7 +14,7 @@ struct ISShellCommandClass;
 struct ISShellViewClass;
 
 struct ISShellCommandBars : IUnknown {
-    static constexpr GUID iid = MakeGUID("{C69CBB90-6A51-11D0-90A3-444553540000}");
+    static constexpr GUID iid = IID_ISShellCommandBars;
     virtual HRESULT AddToolbar(uint32_t flags, const char16_t* name, const SHELLTOOLBARBUTTON* buttons, uint32_t count,
                                ISShellCommandClass* commandClass, HINSTANCE instance, uint32_t bitmapId,
                                uint32_t maskColour) = 0;
@@ -31,5 +32,3 @@ struct ISShellCommandBars : IUnknown {
 protected:
     ~ISShellCommandBars() = default;
 };
-
-inline constexpr IID IID_ISShellCommandBars = ISShellCommandBars::iid;

@@ -4,9 +4,10 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISShellCommandClass : IUnknown {
-    static constexpr GUID iid = MakeGUID("{C69CBB84-6A51-11D0-90A3-444553540000}");
+    static constexpr GUID iid = IID_ISShellCommandClass;
     virtual HRESULT GetCommandClassID(GUID* id) = 0;
     // `size` is the capacity of `buffer` in characters, the terminator included.
     virtual HRESULT OnCommandHelp(uint32_t id, uint32_t which, char16_t* buffer, uint32_t size) = 0;
@@ -14,5 +15,3 @@ struct ISShellCommandClass : IUnknown {
 protected:
     ~ISShellCommandClass() = default;
 };
-
-inline constexpr IID IID_ISShellCommandClass = ISShellCommandClass::iid;

@@ -5,12 +5,13 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 #include "platform/ui/SWinDefs.h"
 
 struct ISShellCommandClass;
 
 struct ISShellCommandTarget : IUnknown {
-    static constexpr GUID iid = MakeGUID("{C69CBB93-6A51-11D0-90A3-444553540000}");
+    static constexpr GUID iid = IID_ISShellCommandTarget;
     virtual HRESULT QueryCommandSupport(uint32_t id, ISShellCommandClass* commandClass) = 0;
     virtual HRESULT OnCommand(uint32_t id, ISShellCommandClass* commandClass) = 0;
     virtual HRESULT OnCommandUI(uint32_t id, ISShellCommandClass* commandClass, uint32_t* state, char16_t* text,
@@ -20,5 +21,3 @@ struct ISShellCommandTarget : IUnknown {
 protected:
     ~ISShellCommandTarget() = default;
 };
-
-inline constexpr IID IID_ISShellCommandTarget = ISShellCommandTarget::iid;

@@ -3,13 +3,12 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISShellEvents : IUnknown {
-    static constexpr GUID iid = MakeGUID("{C69CBB91-6A51-11D0-90A3-444553540000}");
+    static constexpr GUID iid = IID_ISShellEvents;
     virtual HRESULT OnShellEvent(uint32_t event, IUnknown* object) = 0;
 
 protected:
     ~ISShellEvents() = default;
 };
-
-inline constexpr IID IID_ISShellEvents = ISShellEvents::iid;

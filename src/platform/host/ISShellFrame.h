@@ -3,10 +3,11 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 #include "platform/ui/SWinDefs.h"
 
 struct ISShellFrame : IUnknown {
-    static constexpr GUID iid = MakeGUID("{C69CBB87-6A51-11D0-90A3-444553540000}");
+    static constexpr GUID iid = IID_ISShellFrame;
     virtual HRESULT GetWindowHandle(HWND* hwnd) = 0;
     virtual HRESULT SetTitle(const char16_t* title) = 0;
     // Shows (non-zero) or hides (0) the frame; 0 when it did.
@@ -19,5 +20,3 @@ struct ISShellFrame : IUnknown {
 protected:
     ~ISShellFrame() = default;
 };
-
-inline constexpr IID IID_ISShellFrame = ISShellFrame::iid;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 #include "platform/ui/SWinDefs.h"
 
 struct ISShellView;
@@ -13,7 +14,7 @@ struct ISShellFrame;
 
 struct ISShellHostFrame : IUnknown {
     // Handed in by the host, never asked for by this id.
-    static constexpr GUID iid = MakeGUID("{6F0C2B8E-5D41-4A7A-9E3B-2C18D4F07A65}");
+    static constexpr GUID iid = IID_ISShellHostFrame;
 
     virtual HRESULT GetWindowHandle(HWND* hwnd) = 0;
     virtual HRESULT SetStatusText(const char16_t* text) = 0;
@@ -26,5 +27,3 @@ struct ISShellHostFrame : IUnknown {
 protected:
     ~ISShellHostFrame() = default;
 };
-
-inline constexpr IID IID_ISShellHostFrame = ISShellHostFrame::iid;

@@ -5,13 +5,14 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISShellHostFrame;
 struct ISShellViewClass;
 struct ISFormatFilter;
 
 struct ISShellModule : IUnknown {
-    static constexpr GUID iid = MakeGUID("{C69CBB83-6A51-11D0-90A3-444553540000}");
+    static constexpr GUID iid = IID_ISShellModule;
 
     // Keeps the host frame (with a reference) and initialises the module; the initialisation's result.
     virtual HRESULT Initialize(ISShellHostFrame* hostFrame) = 0;
@@ -34,5 +35,3 @@ struct ISShellModule : IUnknown {
 protected:
     ~ISShellModule() = default;
 };
-
-inline constexpr IID IID_ISShellModule = ISShellModule::iid;

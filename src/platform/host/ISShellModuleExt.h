@@ -4,14 +4,13 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISShellModuleExt : IUnknown {
-    static constexpr GUID iid = MakeGUID("{C69CBB95-6A51-11D0-90A3-444553540000}");
+    static constexpr GUID iid = IID_ISShellModuleExt;
     virtual HRESULT Unused1() = 0;
     virtual HRESULT Unused2() = 0;
 
 protected:
     ~ISShellModuleExt() = default;
 };
-
-inline constexpr IID IID_ISShellModuleExt = ISShellModuleExt::iid;

@@ -4,12 +4,13 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 #include "platform/host/SHELLTOOLBARITEM.h"
 
 struct ISShellView;
 
 struct ISShellPreview : IUnknown {
-    static constexpr GUID iid = MakeGUID("{C69CBB94-6A51-11D0-90A3-444553540000}");
+    static constexpr GUID iid = IID_ISShellPreview;
     virtual HRESULT CanPreview() = 0;
     virtual HRESULT SetPreviewToolbar(ISShellView* view, const SHELLTOOLBARITEM* items, uint32_t count) = 0;
     virtual HRESULT ClosePreview() = 0;
@@ -17,5 +18,3 @@ struct ISShellPreview : IUnknown {
 protected:
     ~ISShellPreview() = default;
 };
-
-inline constexpr IID IID_ISShellPreview = ISShellPreview::iid;

@@ -5,9 +5,10 @@
 
 #include "platform/base/SString.h"
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISShellProgress : IUnknown {
-    static constexpr GUID iid = MakeGUID("{C69CBB8A-6A51-11D0-90A3-444553540000}");
+    static constexpr GUID iid = IID_ISShellProgress;
     virtual HRESULT Begin(IUnknown* owner, int32_t steps) = 0;
     virtual HRESULT SetRange(IUnknown* owner, int32_t low, int32_t high) = 0;
     virtual HRESULT SetStep(IUnknown* owner, int32_t position, int32_t step) = 0;
@@ -34,5 +35,3 @@ struct ISShellProgress : IUnknown {
 protected:
     ~ISShellProgress() = default;
 };
-
-inline constexpr IID IID_ISShellProgress = ISShellProgress::iid;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 #include "platform/ui/SWinDefs.h"
 
 struct ISShellWindow;
@@ -10,7 +11,7 @@ struct ISShellViewClass;
 struct ISShellHostFrame;
 
 struct ISShellView : IUnknown {
-    static constexpr GUID iid = MakeGUID("{C69CBB86-6A51-11D0-90A3-444553540000}");
+    static constexpr GUID iid = IID_ISShellView;
     virtual HRESULT GetWindowHandle(HWND* hwnd) = 0;
     virtual HRESULT CreateViewWindow(ISShellWindow* parent) = 0;
     virtual HRESULT GetViewClass(ISShellViewClass** viewClass) = 0;
@@ -24,5 +25,3 @@ struct ISShellView : IUnknown {
 protected:
     ~ISShellView() = default;
 };
-
-inline constexpr IID IID_ISShellView = ISShellView::iid;

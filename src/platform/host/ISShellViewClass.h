@@ -3,14 +3,13 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISShellViewClass : IUnknown {
-    static constexpr GUID iid = MakeGUID("{C69CBB8D-6A51-11D0-90A3-444553540000}");
+    static constexpr GUID iid = IID_ISShellViewClass;
     virtual HRESULT GetViewClassName(char16_t* buffer, uint32_t size) = 0;
     virtual HRESULT GetViewClassID(GUID* id) = 0;
 
 protected:
     ~ISShellViewClass() = default;
 };
-
-inline constexpr IID IID_ISShellViewClass = ISShellViewClass::iid;

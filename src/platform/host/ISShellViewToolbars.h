@@ -4,12 +4,13 @@
 
 #include "platform/base/HINSTANCE.h"
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 #include "platform/host/SHELLVIEWTBBUTTON.h"
 
 struct ISShellViewClass;
 
 struct ISShellViewToolbars : IUnknown {
-    static constexpr GUID iid = MakeGUID("{C69CBB8B-6A51-11D0-90A3-444553540000}");
+    static constexpr GUID iid = IID_ISShellViewToolbars;
     virtual HRESULT RemoveViewToolbars(ISShellViewClass* viewClass) = 0;
     virtual HRESULT AddViewToolbar(ISShellViewClass* viewClass, const char16_t* name, HINSTANCE instance,
                                    uint32_t resourceId, uint32_t maskColour, const SHELLVIEWTBBUTTON* buttons,
@@ -18,5 +19,3 @@ struct ISShellViewToolbars : IUnknown {
 protected:
     ~ISShellViewToolbars() = default;
 };
-
-inline constexpr IID IID_ISShellViewToolbars = ISShellViewToolbars::iid;

@@ -6,6 +6,7 @@
 
 #include "platform/base/SString.h"
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISRepObject;
 struct ISRepSession;
@@ -13,7 +14,7 @@ class SRepMetaDTD;
 class SProgressIndicatorEx;
 
 struct ISLoadSaveManager : IUnknown {
-    static constexpr GUID iid = MakeGUID("{CD012761-3B37-11D1-83D9-444553540000}");
+    static constexpr GUID iid = IID_ISLoadSaveManager;
 
     // The data flags of the document type that accepts the file at `url` (a "file://" URL or a
     // path), 0 when none does; the type's name into `typeName` when given.
@@ -39,5 +40,3 @@ struct ISLoadSaveManager : IUnknown {
 protected:
     ~ISLoadSaveManager() = default;
 };
-
-inline constexpr IID IID_ISLoadSaveManager = ISLoadSaveManager::iid;

@@ -6,12 +6,13 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISRepObject;
 struct ISRepColSink;
 
 struct ISRepClassCol : IUnknown {
-    static constexpr GUID iid = MakeGUID("{96381B6A-1253-11D1-83D9-444553540000}");
+    static constexpr GUID iid = IID_ISRepClassCol;
 
     virtual HRESULT GetCount(int32_t* count) noexcept = 0;
     // The object at a position with a reference; S_FALSE and null outside the collection.
@@ -35,5 +36,3 @@ struct ISRepClassCol : IUnknown {
 protected:
     ~ISRepClassCol() = default;
 };
-
-inline constexpr IID IID_ISRepClassCol = ISRepClassCol::iid;

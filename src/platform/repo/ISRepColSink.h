@@ -5,12 +5,13 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISRepObject;
 struct ISRepClassCol;
 
 struct ISRepColSink : IUnknown {
-    static constexpr GUID iid = MakeGUID("{402EE6B8-EDEB-4308-A638-29BF87469D5C}");
+    static constexpr GUID iid = IID_ISRepClassColSink;
     virtual HRESULT OnInsert(ISRepClassCol* collection, int32_t position, ISRepObject* object) = 0;
     virtual HRESULT OnRemove(ISRepClassCol* collection, int32_t position, ISRepObject* object) = 0;
 

@@ -4,16 +4,15 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct SCmdHandlerInfo;
 
 struct ISRepCommandTarget : IUnknown {
-    static constexpr GUID iid = MakeGUID("{4FADD6E2-4EF2-11D1-83D9-444553540000}");
+    static constexpr GUID iid = IID_ISRepCommandTarget;
 
     virtual int32_t OnCmdMsg(uint32_t id, int32_t code, void* extra, SCmdHandlerInfo* info) = 0;
 
 protected:
     ~ISRepCommandTarget() = default;
 };
-
-inline constexpr IID IID_ISRepCommandTarget = ISRepCommandTarget::iid;

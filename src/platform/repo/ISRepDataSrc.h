@@ -3,11 +3,12 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISRepObject;
 
 struct ISRepDataSrc : IUnknown {
-    static constexpr GUID iid = MakeGUID("{5B0E7C21-6D3A-4F1B-9E52-7C1A2B3D4E60}");
+    static constexpr GUID iid = IID_ISRepDataSrc;
     virtual HRESULT GetCount(int32_t* count) = 0;
     // The object at `position` with the caller's reference.
     virtual HRESULT Item(int32_t position, ISRepObject** object) = 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISRepObject;
 
@@ -13,7 +14,7 @@ inline constexpr uint32_t SREP_NOTIFY_DELETE = 0x01000000;  // the object is bei
 inline constexpr uint32_t SREP_NOTIFY_FLUSH = 0x20000000;   // the object's pending state is written
 
 struct ISRepObjSink : IUnknown {
-    static constexpr GUID iid = MakeGUID("{DBBD3D48-6955-4441-9D13-0876705F822F}");
+    static constexpr GUID iid = IID_ISRepObjSink;
     virtual HRESULT OnDelete(ISRepObject* object, int32_t reason) = 0;
     virtual HRESULT OnFlush(ISRepObject* object) = 0;
     virtual HRESULT OnChange(ISRepObject* object, int32_t id) = 0;

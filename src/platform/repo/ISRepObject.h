@@ -11,6 +11,7 @@
 
 #include "platform/base/SString.h"
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 class SRepVariant;
 class SRepObjectMap;
@@ -36,7 +37,7 @@ inline constexpr int32_t SREP_COL_OWNER = 0x0480019F;
 inline constexpr uint32_t SREP_DUPLICATE_DEEP = 0x00000001;
 
 struct ISRepObject : IUnknown {
-    static constexpr GUID iid = MakeGUID("{96381B60-1253-11D1-83D9-444553540000}");
+    static constexpr GUID iid = IID_ISRepObject;
 
     // Attribute protocol. Every class answers its own ids and passes the others to its base class.
     // Get, Set and Default turn every failure into a code, except an STargetedException with a
@@ -84,7 +85,3 @@ struct ISRepObject : IUnknown {
 protected:
     ~ISRepObject() = default;
 };
-
-inline constexpr IID IID_ISRepObject = ISRepObject::iid;
-// A second face of the repository object that every report object answers with its class interface.
-inline constexpr IID IID_ISRepObjectBase = MakeGUID("{96381B6F-1253-11D1-83D9-444553540000}");

@@ -6,12 +6,13 @@
 
 #include "platform/base/SString.h"
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISRepClassCol;
 struct ISRepSessionView;
 
 struct ISRepSession : IUnknown {
-    static constexpr GUID iid = MakeGUID("{E9C7AF74-0505-40BD-9C13-CB55CE805456}");
+    static constexpr GUID iid = IID_ISRepSession;
 
     virtual HRESULT GetName(SString* name) noexcept = 0;
     virtual HRESULT SetName(const SString& name) noexcept = 0;
@@ -47,7 +48,8 @@ struct ISRepSession : IUnknown {
     // 1 while the session holds an open document; 0 once its document was closed.
     virtual int32_t GetOpenState() noexcept = 0;
     // Closes the document when every view lets it (the first refusal is the answer and nothing
-    // changes); the views are let go. The arguments are reserved. The objects stay until Discard.
+    // changes); then each view is told (SessionClose) and let go. The arguments are reserved. The
+    // objects stay until Discard.
     virtual HRESULT CloseDocument(void* reserved1, void* reserved2, void* reserved3, void* reserved4,
                                   void* reserved5, void* reserved6) noexcept = 0;
     // The final step after CloseDocument: the document's objects go (as Close does).

@@ -8,7 +8,7 @@
 struct ISRepSession;
 
 struct ISRepSessionExtern : virtual ISRepObject {
-    static constexpr GUID iid = MakeGUID("{96381B73-1253-11D1-83D9-444553540000}");
+    static constexpr GUID iid = IID_ISRepSessionExtern;
     using BaseInterface = ISRepObject;
 
     // The referenced session with the caller's reference; null (and S_OK) when none is set.

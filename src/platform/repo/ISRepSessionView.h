@@ -5,11 +5,12 @@
 #include <cstdint>
 
 #include "platform/com/IUnknown.h"
+#include "platform/com/SInterfaceIds.h"
 
 struct ISShellView;
 
 struct ISRepSessionView : IUnknown {
-    static constexpr GUID iid = MakeGUID("{CD012762-3B37-11D1-83D9-444553540000}");
+    static constexpr GUID iid = IID_ISRepSessionView;
 
     // 0 lets the session close.
     virtual HRESULT SessionCanClose() = 0;
@@ -21,5 +22,3 @@ struct ISRepSessionView : IUnknown {
 protected:
     ~ISRepSessionView() = default;
 };
-
-inline constexpr IID IID_ISRepSessionView = ISRepSessionView::iid;

@@ -111,7 +111,21 @@ void SRepBrowserEx::SetNodeText(ISBrowserNode* node, const SString& text) {
     if (node) m_nodeTexts[node] = text;
 }
 
+const std::vector<SRepBrowserNode*>* SRepBrowserEx::FindNodes(ISRepObject* object) const {
+    auto it = m_nodesByObject.find(object);
+    return it == m_nodesByObject.end() ? nullptr : &it->second;
+}
+
+void SRepBrowserEx::NodeShown(SRepBrowserNode* node) {
+    if (node && node->GetISRepObject()) m_nodesByObject[node->GetISRepObject()].push_back(node);
+}
+
 void SRepBrowserEx::NodeGone(SRepBrowserNode* node) {
+    auto shown = m_nodesByObject.find(node->GetISRepObject());
+    if (shown != m_nodesByObject.end()) {
+        std::erase(shown->second, node);
+        if (shown->second.empty()) m_nodesByObject.erase(shown);
+    }
     std::erase(m_selection, node);
     m_nodeTexts.erase(node);
     if (m_editing == node) {
@@ -145,17 +159,8 @@ ISBrowserNode* SRepBrowserEx::GetSelectedNode(int32_t index) const {
 }
 
 ISBrowserNode* SRepBrowserEx::LookupNode(ISRepObject* object) const {
-    for (const auto& root : m_roots) {
-        // The root's own search covers its subtree; it must not come back here.
-        std::vector<SRepBrowserNode*> pending{root.get()};
-        while (!pending.empty()) {
-            SRepBrowserNode* node = pending.back();
-            pending.pop_back();
-            if (node->GetISRepObject() == object) return node;
-            for (int32_t i = 0; i < node->GetChildCount(); ++i) pending.push_back(node->GetChild(i));
-        }
-    }
-    return nullptr;
+    const std::vector<SRepBrowserNode*>* nodes = object ? FindNodes(object) : nullptr;
+    return nodes ? nodes->front() : nullptr;
 }
 
 int32_t SRepBrowserEx::SetNodeContextMenu(ISBrowserNode* node, HMENU menu) {
@@ -274,7 +279,26 @@ uint32_t SRepBrowserEx::Drop(SOleDataObject& data, SRepBrowserNode* target, uint
     if (accepted == DROPEFFECT_NONE) return DROPEFFECT_NONE;
     uint32_t performed = DROPEFFECT_NONE;
     m_lastDropResult = target->Drop(target, data, 0, position, accepted, &performed);
-    return FAILED(m_lastDropResult) ? DROPEFFECT_NONE : performed;
+    if (FAILED(m_lastDropResult)) return DROPEFFECT_NONE;
+    // A move is finished here: what was dragged leaves the place it came from. A drop that
+    // failed placed nothing, and the originals stay as they were.
+    if (performed & DROPEFFECT_MOVE) RemoveDragged(data);
+    return performed;
+}
+
+void SRepBrowserEx::RemoveDragged(SOleDataObject& data) {
+    ISRepDataSrc* source = data.GetRepDataSrc();
+    if (!source) return;
+    int32_t count = 0;
+    source->GetCount(&count);
+    std::vector<SComWrap<ISRepObject>> dragged;
+    for (int32_t i = 0; i < count; ++i) {
+        SComWrap<ISRepObject> object;
+        if (SUCCEEDED(source->Item(i, &object)) && object) dragged.push_back(object);
+    }
+    // An object dragged with its container went with it already.
+    for (const auto& object : dragged) object->Delete();
+    RefreshTree();
 }
 
 uint32_t SRepBrowserEx::DragDrop(SOleDataObject& data, SRepBrowserNode* target, uint32_t keys) {

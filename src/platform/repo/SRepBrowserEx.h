@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/com/SComWrap.h"
@@ -103,7 +104,8 @@ public:
     virtual void DropExit() {}
     virtual uint32_t GetDropEffects(SOleDataObject& data);
     virtual uint32_t GetCurrentDropEffect(uint32_t keys, uint32_t allowed);
-    // The target node's test, then its drop; the effect performed (0: refused).
+    // The target node's test, then its drop; the effect performed (0: refused). After a move the
+    // dragged objects are deleted where they came from; a failed drop leaves them as they were.
     virtual uint32_t Drop(SOleDataObject& data, SRepBrowserNode* target, uint32_t effect, int32_t position = -1);
     // The whole drag as a user makes it: enter, over, drop on `target`. The effect performed.
     uint32_t DragDrop(SOleDataObject& data, SRepBrowserNode* target, uint32_t keys = 0);
@@ -115,7 +117,11 @@ public:
     ISBrowserNode* LookupNode(ISRepObject* object) const override;
     int32_t SetNodeContextMenu(ISBrowserNode* node, HMENU menu) override;
 
-    // A node going away leaves the selection, the edit and the menus.
+    // The nodes that show `object`, in the order they were shown; null when none does.
+    const std::vector<SRepBrowserNode*>* FindNodes(ISRepObject* object) const;
+    // A node that took its place shows its object: it is found by that object from now on.
+    void NodeShown(SRepBrowserNode* node);
+    // A node going away leaves the index, the selection, the edit and the menus.
     void NodeGone(SRepBrowserNode* node);
 
 protected:
@@ -123,7 +129,13 @@ protected:
     LRESULT DefWindowProc(uint32_t message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The end of a move: the dragged objects are deleted and the tree made again.
+    void RemoveDragged(SOleDataObject& data);
+
     uint32_t m_browserStyle;
+    // Every node by the object it shows, so that finding one costs the same in any tree; it goes
+    // after the roots, whose nodes leave it as they go.
+    std::unordered_map<ISRepObject*, std::vector<SRepBrowserNode*>> m_nodesByObject;
     std::vector<std::unique_ptr<SRepBrowserNode>> m_roots;
     std::vector<SRepBrowserNode*> m_selection;
     SRepBrowserNode* m_editing = nullptr;

@@ -22,13 +22,15 @@ int32_t SRepBrowserNode::Construct(ISRepObject* object, uint32_t flags, ISBrowse
     m_object.Reset(object);
     m_flags = flags;
     m_labelAttribute = labelAttribute;
+    SRepBrowserEx* browser = GetBrowser();
     if (auto* parentNode = dynamic_cast<SRepBrowserNode*>(parent)) {
         parentNode->AdoptChild(this, after);
-    } else if (SRepBrowserEx* browser = GetBrowser()) {
+    } else if (browser) {
         browser->AddRoot(this);
     } else {
         return 0;
     }
+    if (browser) browser->NodeShown(this);
     AddChildren();
     return 1;
 }
@@ -37,7 +39,11 @@ void SRepBrowserNode::AdoptChild(SRepBrowserNode* child, ISBrowserNode* after) {
     child->m_parent = this;
     auto at = m_children.begin();
     if (after) {
-        at = std::find_if(m_children.begin(), m_children.end(), [&](const auto& node) { return node.get() == after; });
+        // Children are made in order, each after the one before: the last is the usual place.
+        if (!m_children.empty() && m_children.back().get() == after)
+            at = m_children.end();
+        else
+            at = std::find_if(m_children.begin(), m_children.end(), [&](const auto& node) { return node.get() == after; });
         at = at == m_children.end() ? m_children.end() : at + 1;
     }
     m_children.insert(at, std::unique_ptr<SRepBrowserNode>(child));
@@ -111,13 +117,17 @@ HRESULT SRepBrowserNode::Drop(ISBrowserNode*, SOleDataObject&, uint32_t, int32_t
 
 HRESULT SRepBrowserNode::OnObjColInsert(ISRepClassCol*, ISRepObject* object, int32_t position) {
     if (!object) return E_POINTER;
+    InsertChildNode(object, position);
+    return S_OK;
+}
+
+ISBrowserNode* SRepBrowserNode::InsertChildNode(ISRepObject* object, int32_t position) {
     ISBrowserNode* after = nullptr;
     if (position != 0) {
         const int32_t index = position < 0 || position > GetChildCount() ? GetChildCount() - 1 : position - 1;
         after = GetChild(index);
     }
-    CreateChildNode(object, after, m_labelAttribute);
-    return S_OK;
+    return CreateChildNode(object, after, m_labelAttribute);
 }
 
 int32_t SRepBrowserNode::SetNodeInfo(const SBrowserNodeInfo& info) {
@@ -149,6 +159,19 @@ SRepBrowserNode* SRepBrowserNode::FindInSubtree(ISRepObject* object) {
 }
 
 ISBrowserNode* SRepBrowserNode::LookupNode(ISRepObject* object) {
+    if (SRepBrowserEx* browser = GetBrowser()) {
+        const std::vector<SRepBrowserNode*>* nodes = object ? browser->FindNodes(object) : nullptr;
+        if (!nodes) return nullptr;
+        for (SRepBrowserNode* node : *nodes)
+            if (node->IsInSubtreeOf(this)) return node;
+        return nodes->front();
+    }
     if (SRepBrowserNode* found = FindInSubtree(object)) return found;
     return m_view ? m_view->LookupNode(object) : nullptr;
+}
+
+bool SRepBrowserNode::IsInSubtreeOf(const SRepBrowserNode* node) const {
+    for (const SRepBrowserNode* above = this; above; above = above->m_parent)
+        if (above == node) return true;
+    return false;
 }

@@ -57,6 +57,9 @@ public:
                          uint32_t* resultEffect);
     // The collection told of an insertion: the child's node at that position.
     virtual HRESULT OnObjColInsert(ISRepClassCol* collection, ISRepObject* object, int32_t position);
+    // The node of a child object, made with its subtree at `position` among the children (-1 or
+    // beyond the end: last); null when the object gets none. Nothing else of the tree is made again.
+    ISBrowserNode* InsertChildNode(ISRepObject* object, int32_t position);
 
     // ISBrowserNode
     ISRepObject* GetNodeObject() const override { return m_object.Get(); }
@@ -71,6 +74,8 @@ public:
     ISBrowserView* GetISBrowserView() const { return m_view; }
     // The node showing `object` in this node's subtree, then in the whole browser.
     virtual ISBrowserNode* LookupNode(ISRepObject* object);
+    // Whether this node is `node` or lies below it.
+    bool IsInSubtreeOf(const SRepBrowserNode* node) const;
     int32_t GetChildCount() const { return static_cast<int32_t>(m_children.size()); }
     SRepBrowserNode* GetChild(int32_t index) const;
     int32_t GetLabelAttribute() const { return m_labelAttribute; }

@@ -132,6 +132,10 @@ HRESULT SRepSession::CloseDocument(void*, void*, void*, void*, void*, void*) noe
         if (answer != S_OK) return answer;
     }
     m_documentOpen = false;
+    // Every view of the document is told, so that none stays open on it. A view withdraws as it
+    // closes; whichever did not is let go all the same.
+    for (const SComWrap<ISRepSessionView>& view : views)
+        SExceptionResult::Guard([&] { return view->SessionClose(); });
     m_views.clear();
     return S_OK;
 }

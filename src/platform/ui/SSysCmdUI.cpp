@@ -18,7 +18,9 @@ void SSysCmdUI::SetRadio(int32_t on) {
 }
 
 void SSysCmdUI::SetText(const char* text) {
+    // A host that gave no room takes no text: the flag would promise one that is not there.
+    if (!m_buffer || m_length <= 0) return;
     SCmdUI::SetText(text);
     SetFlag(kText, true);
-    if (m_length > 0) CopyToHostBuffer(SString(text), m_buffer, static_cast<uint32_t>(m_length));
+    CopyToHostBuffer(SString(text), m_buffer, static_cast<uint32_t>(m_length));
 }

@@ -14,7 +14,8 @@ public:
     void SetCheck(int32_t check = 1) override;
     void SetRadio(int32_t on = 1) override;
     // A text of as many UTF-16 units as the buffer or more is cut to the buffer's length - 1,
-    // or one less where that would split a surrogate pair.
+    // or one less where that would split a surrogate pair. Without a buffer (null or length 0)
+    // nothing is written and the text flag stays clear.
     void SetText(const char* text) override;
 
     uint32_t GetFlags() const { return m_flags; }

@@ -108,9 +108,14 @@ bool SRptAvailableItemsBrowser::RunSelectionCommand(SRepBrowserEx& browser, uint
 int32_t SRptAvailableItemsBrowser::SelectionSupportsCommand(const SRepBrowserEx& browser, uint32_t id) {
     const std::vector<SComWrap<ISRptItem>> items = GetSelectedItems(browser);
     if (items.empty()) return 0;
-    // The first item speaks for the selection: items of other classes do not take the command
-    // away, since it then runs as the mixed-class dialog.
-    return items.front()->IsItemSupportCommand(id) == S_OK ? 1 : 0;
+    if (items.front()->IsItemSupportCommand(id) != S_OK) return 0;
+    // Format over items of several classes runs as the mixed-class dialog; any other command
+    // is the first item's, which speaks only for items of its own class.
+    if (id == ID_RPT_ITEM_FORMAT) return 1;
+    const GUID kind = items.front()->GetClassID();
+    for (const auto& item : items)
+        if (item->GetClassID() != kind) return 0;
+    return 1;
 }
 
 HRESULT SRptAvailableItemsBrowser::QueryBrowserCommandClass(ISShellCommandClass* commandClass) {

@@ -88,7 +88,8 @@ public:
     // of one class, else the mixed-class Format dialog whatever the command. True when it was the
     // dialog.
     static bool RunSelectionCommand(SRepBrowserEx& browser, uint32_t id);
-    // 1 when the first selected item offers the command.
+    // 1 when the first selected item offers the command and, for any command but Format, every
+    // selected item is of its class.
     static int32_t SelectionSupportsCommand(const SRepBrowserEx& browser, uint32_t id);
     // 0 when the command comes with the browser command class or with the command face of the
     // template or report editor's view class, else 1.

@@ -233,12 +233,13 @@ HRESULT SRptBrowserNodeItem::Drop(ISBrowserNode*, SOleDataObject& data, uint32_t
     SComWrap<ISRptItem> parent;
     int32_t at = -1;
     const int32_t count = DraggedCount(source);
-    for (int32_t i = 0; i < count; ++i) {
+    HRESULT result = S_OK;
+    for (int32_t i = 0; i < count && result == S_OK; ++i) {
         SComWrap<ISRptItem> dragged = DraggedItem(source, i);
         if (!dragged) {
             // What is no item cannot be placed; the template would refuse it the same way.
-            if (resultEffect) *resultEffect = 0;
-            return E_POINTER;
+            result = E_POINTER;
+            break;
         }
         if (i == 0) {
             PlaceOf(dragged.Get(), target.Get(), flags, position, altDown, parent, &at);
@@ -249,15 +250,14 @@ HRESULT SRptBrowserNodeItem::Drop(ISBrowserNode*, SOleDataObject& data, uint32_t
         }
         SComWrap<ISRptItem> added;
         const HRESULT hr = templ->AddTemplateItem(dragged.Get(), parent.Get(), at, &added);
-        if (FAILED(hr)) {
-            // Nothing was placed for this item: a move must not take the original away.
-            if (resultEffect) *resultEffect = 0;
-            return hr;
-        }
+        // Nothing placed for this item (refused, or declined by the user) ends the drop.
+        if (hr != S_OK || !added) result = FAILED(hr) ? hr : S_FALSE;
     }
+    // A move must not take away originals of which not every one found its new place.
+    if (result != S_OK && resultEffect) *resultEffect = 0;
 
     ISBrowserNode* parentNode = parent ? LookupNode(static_cast<ISRepObject*>(parent.Get())) : nullptr;
     // The refresh may rebuild this very node: nothing of it is used afterwards.
     if (parentNode) parentNode->Refresh(RPT_NODE_REFRESH_INSERTED);
-    return S_OK;
+    return result;
 }

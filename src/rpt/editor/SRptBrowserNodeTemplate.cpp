@@ -1,6 +1,7 @@
 #include "rpt/editor/SRptBrowserNodeTemplate.h"
 
 #include "varod9/ISRptItem.h"
+#include "varod9/ISRptTemplate.h"
 
 const SClassInfo SRptBrowserNodeTemplate::classSRptBrowserNodeTemplate = {"SRptBrowserNodeTemplate",
                                                                           &classSRptBrowserNodeItem};
@@ -36,6 +37,14 @@ HRESULT SRptBrowserNodeTemplate::OnObjColInsert(ISRepClassCol* collection, ISRep
     const HRESULT hr = SRptBrowserNodeItem::OnObjColInsert(collection, object, position);
     GetISBrowserNode()->Refresh(RPT_NODE_REFRESH_INSERTED);
     return hr;
+}
+
+int32_t SRptBrowserNodeTemplate::OnEndLabelEdit(const SString& label) {
+    // A report editor labels its templates by their computed display name, which takes no edit.
+    SComWrap<ISRptTemplate> tpl;
+    if (ISRepObject* object = GetISRepObject()) tpl = static_cast<IUnknown*>(object);
+    if (!tpl) return 0;
+    return tpl->PutName(label) == S_OK ? 1 : 0;
 }
 
 void SRptBrowserNodeTemplate::OnRename() {

@@ -25,6 +25,9 @@ public:
     // The items are labelled as in a template, whatever label the caller asked for.
     ISBrowserNode* CreateChildNode(ISRepObject* child, ISBrowserNode* after, int32_t labelAttribute) override;
     HRESULT OnObjColInsert(ISRepClassCol* collection, ISRepObject* object, int32_t position) override;
+    // A new label renames the template (its Name), whatever attribute labels the node: 1 when
+    // the template took it.
+    int32_t OnEndLabelEdit(const SString& label) override;
 
     // Command 45100: the template's name is edited in place; the browser takes the new one.
     void OnRename();

@@ -30,6 +30,9 @@
 
 namespace {
 
+// An item whose place among its parent's items is to be asked of it.
+constexpr int32_t kPositionUnknown = -2;
+
 // The display flag that each display command (45011-45014) stands for.
 constexpr int32_t kDisplayFlags[] = {0, 1, 2, 4};
 
@@ -129,25 +132,43 @@ HRESULT SRptContentsItemsBrowser::AddItemToTemplate(ISRptItem* item, ISRptItem**
     else
         hr = m_pTemplate->AddTemplateItemWithParent(item, parent.Get(), position, &made);
     if (FAILED(hr)) return hr;
-    if (made) ShowAddedItem(made.Get());
+    if (made) ShowAddedItem(made.Get(), parent.Get(), position);
     if (added) *added = made.Detach();
     return hr;
 }
 
-void SRptContentsItemsBrowser::ShowAddedItem(ISRptItem* added) {
-    RefreshTree();
+void SRptContentsItemsBrowser::ShowAddedItem(ISRptItem* added, ISRptItem* parent, int32_t position) {
     // The parents' nodes are looked up from the top down, so that each is there to show the next.
-    std::vector<SComWrap<ISRptItem>> chain;
-    SComWrap<ISRptItem> parent;
-    added->GetParentItem(&parent);
-    while (parent) {
-        chain.insert(chain.begin(), parent);
+    std::vector<SComWrap<ISRptItem>> chain{SComWrap<ISRptItem>(added)};
+    SComWrap<ISRptItem> above;
+    added->GetParentItem(&above);
+    while (above) {
+        chain.insert(chain.begin(), above);
         SComWrap<ISRptItem> next;
-        parent->GetParentItem(&next);
-        parent = next;
+        above->GetParentItem(&next);
+        above = next;
     }
-    for (const auto& each : chain) LookupNode(each.Get());
+    for (const auto& each : chain) {
+        if (LookupNode(each.Get())) continue;
+        // The added item stands where it was put; a new parent of it is asked for its place.
+        const bool placed = chain.size() > 1 && each.Get() == added && chain[chain.size() - 2].IsEqualObject(parent);
+        if (!ShowItemNode(each.Get(), placed ? position : kPositionUnknown)) {
+            // A part of the tree this browser never showed: it is all made again.
+            RefreshTree();
+            break;
+        }
+    }
     if (auto* node = dynamic_cast<SRepBrowserNode*>(LookupNode(added))) Select(node);
+}
+
+bool SRptContentsItemsBrowser::ShowItemNode(ISRptItem* item, int32_t position) {
+    SComWrap<ISRptItem> parent;
+    item->GetParentItem(&parent);
+    auto* parentNode = parent ? dynamic_cast<SRepBrowserNode*>(LookupNode(parent.Get())) : nullptr;
+    if (!parentNode) return false;
+    if (position == kPositionUnknown && item->GetPosInParentCollection(&position) != S_OK) return false;
+    // Only the new item's node is made (with its own subtree): the rest of the tree stands.
+    return parentNode->InsertChildNode(item, position) != nullptr;
 }
 
 HRESULT SRptContentsItemsBrowser::DeleteItemFromTemplate(ISRptItem* item) {
@@ -202,14 +223,16 @@ int32_t SRptContentsItemsBrowser::OnDoubleClick(ISBrowserNode* node) {
 }
 
 int32_t SRptContentsItemsBrowser::OnEndLabelEdit(ISBrowserNode* node, const SString& label) {
-    // In a report editor the tabs carry the templates' names.
-    if (m_pView && !m_pView->GetIsTemplateEditor()) {
+    const int32_t renamed = SRepBrowserEx::OnEndLabelEdit(node, label);
+    // In a report editor the tabs carry the templates' names: the tab shows the name the
+    // template has now, which is the new one when it took it.
+    if (m_pView && !m_pView->GetIsTemplateEditor() && m_pTemplate) {
         if (auto* tabs = dynamic_cast<STabWnd*>(GetParent())) {
             const int32_t index = tabs->GetTabIndex(this);
-            if (index >= 0) tabs->SetTabText(index, label);
+            if (index >= 0) tabs->SetTabText(index, m_pTemplate->GetName());
         }
     }
-    return SRepBrowserEx::OnEndLabelEdit(node, label);
+    return renamed;
 }
 
 HRESULT SRptContentsItemsBrowser::QueryCommandSupport(uint32_t, ISShellCommandClass* commandClass) {

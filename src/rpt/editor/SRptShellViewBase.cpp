@@ -223,8 +223,14 @@ HRESULT SRptShellViewBase::CloseViewPlain() {
 HRESULT SRptShellViewBase::CloseViewFinal() {
     bool documentClosed = false;
     if (ClosesDocument() && m_pSession && m_pSession->GetOpenState() == 1) {
+        // This view is closing already: the session is to tell only the document's other views.
+        ISRepSessionView* face = SessionViewFace(m_pWindow);
+        const bool withdrawn = face && m_pSession->UnadviseSessionSink(face) == S_OK;
         const HRESULT refusal = m_pSession->CloseDocument(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-        if (refusal != S_OK) return refusal;
+        if (refusal != S_OK) {
+            if (withdrawn) m_pSession->AdviseSessionSink(face);
+            return refusal;
+        }
         documentClosed = true;
     }
     SComWrap<ISRepSession> kept(m_pSession.Get());

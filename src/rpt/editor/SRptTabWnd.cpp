@@ -138,12 +138,27 @@ HRESULT SRptTabWnd::UpdateTabs() {
     const int32_t active = GetActiveTabIndex();
     const int32_t oldCount = GetTabCount();
     if (!m_pReport) SComThrow(E_POINTER);
+    SComWrap<ISRptTemplate> shown;
+    if (SRptContentsItemsBrowser* browser = GetActiveBrowser()) shown.Reset(browser->GetTemplatePtr());
     AddTemplateTabs();
     ActivateTab(oldCount);
     for (int32_t i = 0; i < oldCount; ++i) RemoveFirstTab();
-    const int32_t last = GetTabCount() - 1;
-    ActivateTab(active < last ? active : last);
+    // The template in view stays in view while the report has it; else the tab at its place, or
+    // the last one.
+    int32_t next = FindTemplateTab(shown.Get());
+    if (next < 0) {
+        const int32_t last = GetTabCount() - 1;
+        next = active < last ? active : last;
+    }
+    ActivateTab(next);
     return S_OK;
+}
+
+int32_t SRptTabWnd::FindTemplateTab(ISRptTemplate* tpl) const {
+    if (!tpl) return -1;
+    for (size_t i = 0; i < m_browsers.size(); ++i)
+        if (m_browsers[i]->GetTemplatePtr() == tpl) return static_cast<int32_t>(i);
+    return -1;
 }
 
 HRESULT SRptTabWnd::GetActiveTemplate(ISRptTemplate** out) {

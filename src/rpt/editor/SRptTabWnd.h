@@ -43,8 +43,9 @@ public:
     // Keeps `report` (null lets the report go): 1 when it is the report already held, compared
     // as objects, else 0. The tabs stay as they are until UpdateTabs.
     HRESULT SetReport(ISRptReport* report) override;
-    // New tabs for the report's templates replace the old ones; the tab that was active (or the
-    // last one) stays active. E_POINTER is thrown without a report.
+    // New tabs for the report's templates replace the old ones; the active template's tab stays
+    // active while the report has it, else the tab at the active index (or the last one).
+    // E_POINTER is thrown without a report.
     HRESULT UpdateTabs() override;
     HRESULT GetActiveTemplate(ISRptTemplate** out) override;
 
@@ -63,6 +64,8 @@ private:
     void AddTemplateTabs();
     // Lets the first tab and its browser go.
     void RemoveFirstTab();
+    // The index of the tab of `tpl`, -1 when none shows it.
+    int32_t FindTemplateTab(ISRptTemplate* tpl) const;
 
     uint32_t m_dwRef = 1;
     std::vector<SRptContentsItemsBrowser*> m_browsers;

@@ -15,7 +15,8 @@
 
 namespace {
 
-// A node whose children are the nodes of its Items and that takes dragged nodes into them.
+// A node whose children are the nodes of its Items and that takes copies of dragged nodes into
+// them.
 class SItemsNode : public SRepBrowserNode {
 public:
     using SRepBrowserNode::SRepBrowserNode;
@@ -38,9 +39,11 @@ public:
         for (int32_t i = 0; i < count; ++i) {
             SComWrap<ISRepObject> dragged;
             data.GetRepDataSrc()->Item(i, &dragged);
-            const HRESULT hr = items->Insert(-1, dragged.Get());
+            SComWrap<ISRepObject> copy;
+            HRESULT hr = dragged->Duplicate(nullptr, SREP_DUPLICATE_DEEP, nullptr, &copy);
+            if (SUCCEEDED(hr)) hr = items->Insert(-1, copy.Get());
             if (FAILED(hr)) return hr;
-            OnObjColInsert(items.Get(), dragged.Get(), -1);
+            OnObjColInsert(items.Get(), copy.Get(), -1);
         }
         return 0;
     }
@@ -157,27 +160,72 @@ TEST_F(SRepBrowserTest, NodesShowTheItemsUnderTheirLabelsAndTheSelectionReachesT
     }
 }
 
+TEST_F(SRepBrowserTest, NodesAreFoundByTheirObjectsUntilTheyGoAndANodeLooksInItsOwnSubtreeFirst) {
+    auto root = Node("Template");
+    auto folder = Node("Folder");
+    auto chart = Node("Chart");
+    AddItem(root.Get(), chart.Get());
+    AddItem(root.Get(), folder.Get());
+    // The folder gathers the chart too: the chart has a node in both places.
+    AddItem(folder.Get(), chart.Get());
+    SRepBrowserEx browser;
+    auto* rootNode = new SItemsNode(&browser);
+    rootNode->Construct(root.Get(), 1, nullptr, nullptr, NODE_NAME);
+    SRepBrowserNode* topChart = rootNode->GetChild(0);
+    SRepBrowserNode* folderNode = rootNode->GetChild(1);
+    ASSERT_EQ(folderNode->GetChildCount(), 1);
+    SRepBrowserNode* innerChart = folderNode->GetChild(0);
+
+    EXPECT_EQ(browser.LookupNode(folder.Get()), folderNode);
+    EXPECT_EQ(browser.LookupNode(chart.Get()), topChart);
+    EXPECT_EQ(folderNode->LookupNode(chart.Get()), innerChart);
+    EXPECT_EQ(innerChart->LookupNode(folder.Get()), folderNode);
+    EXPECT_EQ(browser.LookupNode(nullptr), nullptr);
+
+    // Made again, the folder's subtree has new nodes, and only they are found.
+    folderNode->Refresh(0);
+    ASSERT_EQ(folderNode->GetChildCount(), 1);
+    EXPECT_EQ(folderNode->LookupNode(chart.Get()), folderNode->GetChild(0));
+    EXPECT_EQ(browser.LookupNode(chart.Get()), topChart);
+    browser.ReleaseRoot();
+    EXPECT_EQ(browser.LookupNode(chart.Get()), nullptr);
+    EXPECT_EQ(browser.LookupNode(root.Get()), nullptr);
+}
+
 TEST_F(SRepBrowserTest, ADropGoesToTheTargetNodeThatAcceptsIt) {
     auto root = Node("Template");
     auto folder = Node("Folder");
-    auto loose = Node("Picture");
+    auto picture = Node("Picture");
+    auto chart = Node("Chart");
     AddItem(root.Get(), folder.Get());
+    AddItem(root.Get(), picture.Get());
+    AddItem(root.Get(), chart.Get());
     SRepBrowserEx browser;
     browser.Create(nullptr, 1, WS_POPUP);
     auto* rootNode = new SItemsNode(&browser);
     rootNode->Construct(root.Get(), 1, nullptr, nullptr, NODE_NAME);
-    auto* folderNode = rootNode->GetChild(0);
 
-    SOleDataObject data(SRepDataSrc::Create({loose.Get()}).Get());
-    EXPECT_EQ(browser.DragDrop(data, folderNode), DROPEFFECT_MOVE);
+    // Moved: the node's copy is in the folder, and the original left its place.
+    SOleDataObject moved(SRepDataSrc::Create({picture.Get()}).Get());
+    EXPECT_EQ(browser.DragDrop(moved, rootNode->GetChild(0)), DROPEFFECT_MOVE);
     EXPECT_EQ(Names(folder.Get(), NODE_ITEMS), (std::vector<std::string>{"Picture"}));
+    EXPECT_EQ(Names(root.Get(), NODE_ITEMS), (std::vector<std::string>{"Folder", "Chart"}));
+    // The tree shows the objects as they are now.
+    ASSERT_EQ(rootNode->GetChildCount(), 2);
+    SRepBrowserNode* folderNode = rootNode->GetChild(0);
     ASSERT_EQ(folderNode->GetChildCount(), 1);
     EXPECT_EQ(folderNode->GetChild(0)->GetNodeLabel(), "Picture");
-    EXPECT_EQ(browser.DragDrop(data, folderNode, MK_CONTROL), DROPEFFECT_NONE) << "nothing may be copied here";
+    EXPECT_EQ(browser.LookupNode(picture.Get()), nullptr);
+
+    // Copied (Ctrl): both stay.
+    SOleDataObject data(SRepDataSrc::Create({chart.Get()}).Get());
+    EXPECT_EQ(browser.DragDrop(data, folderNode, MK_CONTROL), DROPEFFECT_COPY);
+    EXPECT_EQ(Names(folder.Get(), NODE_ITEMS), (std::vector<std::string>{"Picture", "Chart"}));
+    EXPECT_EQ(Names(root.Get(), NODE_ITEMS), (std::vector<std::string>{"Folder", "Chart"}));
 
     // A plain node refuses every drop; a drag without repository objects is refused too.
     auto* plain = new SRepBrowserNode(&browser);
-    plain->Construct(loose.Get(), 0, nullptr, nullptr, NODE_NAME);
+    plain->Construct(chart.Get(), 0, nullptr, nullptr, NODE_NAME);
     EXPECT_EQ(browser.DragDrop(data, plain), DROPEFFECT_NONE);
     SOleDataObject empty;
     EXPECT_EQ(browser.DragDrop(empty, folderNode), DROPEFFECT_NONE);

@@ -211,3 +211,17 @@ TEST(SSysCmdUI, ATextIsNeverCutInsideASurrogatePair) {
     none.SetText("\xF0\x9D\x84\x9E");
     EXPECT_EQ(single[0], u'\0');
 }
+
+TEST(SSysCmdUI, WithoutABufferNoTextIsWrittenAndNoTextFlagSet) {
+    SSysCmdUI noBuffer(nullptr, 10);
+    noBuffer.Enable(1);
+    noBuffer.SetText("Generate HTML report");
+    EXPECT_EQ(noBuffer.GetFlags(), 1u);
+    // A size of 0 leaves even the first unit of the buffer alone.
+    char16_t untouched[2] = {u'x', u'y'};
+    SSysCmdUI noRoom(untouched, 0);
+    noRoom.SetText("Zoom");
+    EXPECT_EQ(noRoom.GetFlags(), 0u);
+    EXPECT_EQ(untouched[0], u'x');
+    EXPECT_EQ(untouched[1], u'y');
+}

@@ -55,7 +55,8 @@ TEST_F(SRptAvailableItemsTabCtrlTest, OnePagePerModuleTheLastSetsPageShown) {
     // Held by its window and by the report's collection it listens to.
     EXPECT_EQ(ctrl->GetRefCount(), 2u);
     ISRepColSink* sink = nullptr;
-    ASSERT_EQ(ctrl->QueryInterface(ISRepColSink::iid, reinterpret_cast<void**>(&sink)), S_OK);
+    const GUID collectionSink = MakeGUID("{96381B6C-1253-11D1-83D9-444553540000}");
+    ASSERT_EQ(ctrl->QueryInterface(collectionSink, reinterpret_cast<void**>(&sink)), S_OK);
     EXPECT_EQ(sink, static_cast<ISRepColSink*>(ctrl));
     sink->Release();
     void* other = reinterpret_cast<void*>(0x10);

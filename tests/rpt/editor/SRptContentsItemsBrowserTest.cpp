@@ -14,6 +14,7 @@
 #include "platform/ui/STabWnd.h"
 #include "rpt/editor/SRptEditorBrowserFixture.h"
 #include "rpt/objs/items/SRptItemEditor.h"
+#include "varod9/ISRptFile.h"
 #include "varod9/ISRptGrpMember.h"
 #include "varod9/ISRptGrpTitle.h"
 #include "varod9/RptApi.h"
@@ -227,6 +228,7 @@ TEST_F(SRptContentsItemsBrowserTest, TheDisplayMenuChecksTheModeOfTheItemAndTheC
     EXPECT_EQ(member->GetDisplayFlag(), 2);
     Run(browser, 45011);
     EXPECT_EQ(member->GetDisplayFlag(), 0);
+    EXPECT_EQ(browser->IsMenuItemChecked(45011), 1);
 
     SComWrap<ISRptGrpTitle> group;
     group = static_cast<IUnknown*>(groupTitle.Get());
@@ -235,6 +237,12 @@ TEST_F(SRptContentsItemsBrowserTest, TheDisplayMenuChecksTheModeOfTheItemAndTheC
     EXPECT_FALSE(group->GetUserOrder());
     Run(browser, 45015);
     EXPECT_TRUE(group->GetUserOrder());
+
+    // Items of two classes: the first one's mode speaks for neither, so nothing is checked.
+    for (auto selection : {std::pair{picture.Get(), groupTitle.Get()}, std::pair{groupTitle.Get(), picture.Get()}}) {
+        SelectOnly(browser, {selection.first, selection.second});
+        for (uint32_t id = 45011; id <= 45016; ++id) EXPECT_EQ(browser->IsMenuItemChecked(id), 0) << id;
+    }
 }
 
 TEST_F(SRptContentsItemsBrowserTest, RenamingInAReportEditorRenamesTheTabAndInATemplateEditorNot) {
@@ -318,6 +326,37 @@ TEST_F(SRptContentsItemsBrowserTest, AvailableItemsAreCopiedInAndTemplateItemsMo
         SRepOption::m_nDragDropDefAction = action;
         EXPECT_EQ(browser->GetCurrentDropEffect(0, 3), effect) << action;
     }
+}
+
+TEST_F(SRptContentsItemsBrowserTest, AMovedItemLeavesItsPlaceACopyLeavesBothAndAFailedMoveKeepsTheOriginal) {
+    SComWrap<ISRptItem> title = Place("TITLE");
+    SComWrap<ISRptItem> text = Place("TEXT");
+    script.ExpectFileDialog(VAROD9_TEST_DATA "/pictures/green.jpg");
+    SComWrap<ISRptItem> picture = Place("GRAPHICFILE");
+    SRptContentsItemsBrowser* browser = MakeContentsBrowser();
+
+    // Dropped on the template, an item goes to its end: moved, it is there alone.
+    SOleDataObject moved = Drag({text.Get()});
+    EXPECT_EQ(browser->DragDrop(moved, browser->GetRoot(0), MK_SHIFT), DROPEFFECT_MOVE);
+    EXPECT_EQ(Contents(), (Strings{"TITLE", "GRAPHICFILE", "TEXT"}));
+    EXPECT_EQ(NodeIds(browser->GetRoot(0)), (Strings{"TITLE", "GRAPHICFILE", "TEXT"}));
+
+    // With Ctrl it is copied: the original stays where it was.
+    SOleDataObject copied = Drag({title.Get()});
+    EXPECT_EQ(browser->DragDrop(copied, browser->GetRoot(0), MK_CONTROL), DROPEFFECT_COPY);
+    EXPECT_EQ(Contents(), (Strings{"TITLE", "GRAPHICFILE", "TEXT", "TITLE"}));
+    EXPECT_EQ(NodeIds(browser->GetRoot(0)), (Strings{"TITLE", "GRAPHICFILE", "TEXT", "TITLE"}));
+
+    // A picture without its file asks for one as it is placed; declined, nothing is placed and
+    // the moved original stays.
+    SComWrap<ISRptFile> file;
+    file = static_cast<IUnknown*>(picture.Get());
+    ASSERT_EQ(file->PutAbsPath(""), S_OK);
+    script.ExpectFileDialog("");
+    SOleDataObject declined = Drag({picture.Get()});
+    EXPECT_EQ(browser->DragDrop(declined, browser->GetRoot(0), MK_SHIFT), DROPEFFECT_NONE);
+    EXPECT_EQ(Contents(), (Strings{"TITLE", "GRAPHICFILE", "TEXT", "TITLE"}));
+    EXPECT_EQ(NodeIds(browser->GetRoot(0)), (Strings{"TITLE", "GRAPHICFILE", "TEXT", "TITLE"}));
 }
 
 TEST_F(SRptContentsItemsBrowserTest, FocusTellsTheWindowThatTheRightSideIsActive) {

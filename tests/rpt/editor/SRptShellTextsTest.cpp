@@ -87,7 +87,7 @@ TEST(SRptSysCmdUI, ATextIsNeverCutInsideASurrogatePairAndNoBufferTakesNothing) {
 
     SRptSysCmdUI none(nullptr, 8);
     none.SetText(text);
-    EXPECT_EQ(none.GetFlags(), 8u);
+    EXPECT_EQ(none.GetFlags(), 0u);
     buffer[0] = u'#';
     SRptSysCmdUI empty(buffer, 0);
     empty.SetText(text);

@@ -39,12 +39,13 @@ public:
     uint32_t AddRef() override { return ++refs; }
     uint32_t Release() override { return --refs; }
     HRESULT SessionCanClose() override { return answer; }
-    HRESULT SessionClose() override { return S_OK; }
+    HRESULT SessionClose() override { return ++closes, S_OK; }
     HRESULT UpdateTitle() override { return S_OK; }
     ISShellView* GetISShellView() override { return nullptr; }
 
     HRESULT answer = S_FALSE;
     uint32_t refs = 0;
+    int32_t closes = 0;
 };
 
 // A host module's command target behind a report editor: it records what it is asked.

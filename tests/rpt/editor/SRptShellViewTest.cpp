@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/repo/SRepSession.h"
+#include "rpt/editor/SRptContentsItemsBrowser.h"
 #include "rpt/editor/SRptShellViewFixture.h"
+#include "rpt/editor/SRptTabWnd.h"
 #include "support/STestTempFolder.h"
 #include "support/STestTemplateFiles.h"
 #include "varod9/ISRptSink.h"
@@ -142,6 +144,21 @@ TEST_F(SRptShellViewTest, WindowGivesTheActiveTemplateAndTheTabKeyTogglesTheSide
     EXPECT_TRUE(tabFound) << "the host has no Tab accelerator for 6101";
 }
 
+TEST_F(SRptShellViewTest, AnEditorAnswersItsFacesByTheirPublishedIds) {
+    SRptShellViewBase* editor = Open(OneModel, false);
+    ASSERT_TRUE(editor);
+    void* face = nullptr;
+    ASSERT_EQ(editor->QueryInterface(MakeGUID("{96381B63-1253-11D1-83D9-444553540000}"), &face), S_OK);
+    EXPECT_EQ(face, static_cast<ISRepObjSink*>(editor));
+    editor->Release();
+    ASSERT_EQ(editor->QueryInterface(MakeGUID("{C69CBB86-6A51-11D0-90A3-444553540000}"), &face), S_OK);
+    EXPECT_EQ(face, editor->GetShellViewFace());
+    editor->Release();
+    ASSERT_EQ(editor->QueryInterface(MakeGUID("{C69CBB93-6A51-11D0-90A3-444553540000}"), &face), S_OK);
+    EXPECT_NE(face, nullptr);
+    editor->Release();
+}
+
 TEST_F(SRptShellViewTest, ReportChangesRenewTheTitleUntilTheReportIsDeleted) {
     SRptShellViewBase* editor = Open(Template, false);
     ASSERT_TRUE(editor && editor->IsReportAdvised());
@@ -171,6 +188,7 @@ TEST_F(SRptShellViewTest, RefusedCloseKeepsTheMapEntryAndTheSinkAndAnAcceptedOne
     SStandInViewFrame* frame = FrameOf(editor);
 
     EXPECT_EQ(frame->Close(), S_FALSE);
+    EXPECT_EQ(other.closes, 0);
     EXPECT_EQ(Entered(), editor);
     EXPECT_TRUE(editor->IsReportAdvised());
     EXPECT_EQ(session->GetOpenState(), 1);
@@ -181,6 +199,7 @@ TEST_F(SRptShellViewTest, RefusedCloseKeepsTheMapEntryAndTheSinkAndAnAcceptedOne
 
     other.answer = S_OK;
     EXPECT_EQ(frame->Close(), S_OK);
+    EXPECT_EQ(other.closes, 1);
     EXPECT_EQ(Entered(), nullptr);
     EXPECT_FALSE(editor->IsReportAdvised());
     EXPECT_EQ(other.refs, 0u);
@@ -188,6 +207,52 @@ TEST_F(SRptShellViewTest, RefusedCloseKeepsTheMapEntryAndTheSinkAndAnAcceptedOne
     EXPECT_EQ(session->IsOpen(), S_FALSE);
     EXPECT_EQ(editor->GetShellViewClass(), nullptr);
     editor->Release();
+}
+
+TEST_F(SRptShellViewTest, TheReportEditorsTabsFollowTheReportsTemplatesAndKeepTheOneInView) {
+    SRptShellViewBase* editor = Open(OneModel);
+    ASSERT_TRUE(editor && editor->GetWindow());
+    auto* tabs = dynamic_cast<SRptTabWnd*>(editor->GetWindow()->GetPane(1, 1));
+    ASSERT_NE(tabs, nullptr);
+    auto shown = [&] {
+        std::vector<ISRptTemplate*> templates;
+        for (int32_t i = 0; i < tabs->GetTabCount(); ++i) templates.push_back(tabs->GetTabBrowser(i)->GetTemplatePtr());
+        return templates;
+    };
+    auto active = [&] { return tabs->GetActiveBrowser() ? tabs->GetActiveBrowser()->GetTemplatePtr() : nullptr; };
+    ASSERT_EQ(shown(), (std::vector<ISRptTemplate*>{templ.Get()}));
+
+    SComWrap<ISRptTemplate> second, third;
+    ASSERT_EQ(report->AddNewTemplate("Sales", 1, &second), S_OK);
+    EXPECT_EQ(shown(), (std::vector<ISRptTemplate*>{templ.Get(), second.Get()}));
+    EXPECT_EQ(active(), templ.Get());
+    tabs->ClickTab(1);
+    ASSERT_EQ(report->AddNewTemplate("Sales", 1, &third), S_OK);
+    EXPECT_EQ(shown(), (std::vector<ISRptTemplate*>{templ.Get(), second.Get(), third.Get()}));
+    EXPECT_EQ(active(), second.Get());
+
+    // The first template goes: the one in view stays in view, now at the first place.
+    ASSERT_EQ(report->DeleteTemplateAtPos(0), S_OK);
+    EXPECT_EQ(shown(), (std::vector<ISRptTemplate*>{second.Get(), third.Get()}));
+    EXPECT_EQ(active(), second.Get());
+    // The one in view goes: the tab at its place takes over.
+    ASSERT_EQ(report->DeleteTemplateAtPos(0), S_OK);
+    EXPECT_EQ(shown(), (std::vector<ISRptTemplate*>{third.Get()}));
+    EXPECT_EQ(active(), third.Get());
+}
+
+TEST_F(SRptShellViewTest, ClosingTheDocumentClosesTheOtherEditorsOfIt) {
+    SRptShellViewBase* first = Open(Template);
+    SRptShellViewBase* second = Open(MultiModel);
+    ASSERT_TRUE(first && second);
+    // The second editor's view and window are looked at after the host may have let them go.
+    const SComWrap<ISShellView> kept(second->GetShellViewFace());
+    ASSERT_TRUE(second->GetWindow() && second->GetWindow()->GetSafeHwnd() != 0);
+
+    EXPECT_EQ(FrameOf(first)->Close(), S_OK);
+    EXPECT_EQ(session->GetOpenState(), 0);
+    // Told that its document closed, the second editor closed its window with it.
+    EXPECT_EQ(second->GetWindow()->GetSafeHwnd(), 0u);
 }
 
 TEST_F(SRptShellViewTest, ClosingAReportEditorTellsEverySinkOnceAndATemplateEditorNone) {

@@ -107,6 +107,29 @@ TEST_F(SRptTabWndTest, RebuiltTabsKeepTheActiveIndexOrTheLast) {
     EXPECT_EQ(tabs->GetTabIndex(tabs->GetTabBrowser(1)), 1);
 }
 
+TEST_F(SRptTabWndTest, RenamingATemplatesNodeRenamesTheTemplateAndItsTab) {
+    templ->PutName("Sales");
+    AddTemplate("Orders");
+    MakeTabs();
+    tabs->ClickTab(1);
+    SRptContentsItemsBrowser* browser = tabs->GetActiveBrowser();
+    SRepBrowserNode* root = browser->GetRoot(0);
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->GetLabelAttribute(), 0x0100000B);
+
+    browser->Select(root);
+    ASSERT_EQ(browser->OnCmdMsg(45100, CN_COMMAND, nullptr, nullptr), 1);
+    ASSERT_EQ(browser->GetEditedNode(), root);
+    EXPECT_EQ(browser->EndLabelEdit("Invoices"), 1);
+    EXPECT_EQ(ActiveTemplate()->GetName(), "Invoices");
+    EXPECT_EQ(TabLabels(), (Strings{"Sales", "Invoices"}));
+    EXPECT_EQ(browser->GetNodeText(root), "Invoices");
+    // The tabs made again show the template's new name.
+    ASSERT_EQ(tabs->UpdateTabs(), S_OK);
+    EXPECT_EQ(TabLabels(), (Strings{"Sales", "Invoices"}));
+    EXPECT_EQ(tabs->GetActiveTabIndex(), 1);
+}
+
 TEST_F(SRptTabWndTest, WithoutTemplatesNoTabIsActiveAndForwardedOperationsAnswerOne) {
     MakeTabs();
     tabs->ActivateTab(0);

@@ -145,8 +145,10 @@ SComWrap<ISRepObject> SRptReportImpl::GetLang() {
 }
 
 HRESULT SRptReportImpl::PutLang(ISRepObject* pLanguage) {
+    // The language already bound keeps its session reference where it stands, and no one is told.
+    if (GetLang().IsEqualObject(pLanguage)) return S_FALSE;
     const HRESULT hr = BindLanguage(pLanguage);
-    if (SUCCEEDED(hr)) PostSetAttribute(RPTREPORT_LANG);
+    if (SUCCEEDED(hr) && hr != S_FALSE) PostSetAttribute(RPTREPORT_LANG);
     return hr;
 }
 
@@ -426,7 +428,8 @@ HRESULT SRptReportImpl::OnCollectionInsert(int32_t id, ISRepObject* object, int3
 }
 
 HRESULT SRptReportImpl::OnCollectionChange(int32_t id, ISRepObject* object) {
-    if (id == RPTREPORT_LANGUAGE) {
+    // The open editor shows a tab per template: it follows the templates and the language.
+    if (id == RPTREPORT_LANGUAGE || id == RPTREPORT_TEMPLATES) {
         if (SOpenEditorUpdater updater = OpenEditorUpdater()) updater(static_cast<ISRepObject*>(this));
     }
     return SRptReportMem::OnCollectionChange(id, object);

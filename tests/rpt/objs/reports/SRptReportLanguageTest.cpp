@@ -2,6 +2,9 @@
 // hook's cascade and the language's change reaching an open editor.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/repo/SRepCascadeGuard.h"
 #include "platform/repo/SRepObjectBaseMem.h"
 #include "platform/repo/SRepOption.h"
@@ -10,6 +13,7 @@
 #include "platform/repo/SRepVariant.h"
 #include "rpt/objs/reports/SRptReportTestFixture.h"
 #include "rpt/objs/reports/SRptTemplateMem.h"
+#include "support/STestRptProcs.h"
 
 namespace {
 
@@ -78,10 +82,11 @@ TEST_F(SRptReportLanguage, ALanguageOfATargetModelPutsThatModelsReferenceFirst) 
     EXPECT_TRUE(report->GetLang().IsEqualObject(language.Get()));
     EXPECT_EQ(Entries(RPTREPORT_EXTSESS).size(), 2u);
 
-    // Whatever stands before it goes; what follows it stays.
+    // Bound anew, whatever stands before it goes; what follows it stays.
     SRepClassColPtr langSessions = Col(RPTREPORT_LANGEXSESS);
     langSessions.Insert(0, other.Get());
     SComWrap<ISRepSessionExtern> after = Reference(session.Get(), RPTREPORT_LANGEXSESS);
+    ASSERT_EQ(report->PutLang(nullptr), S_OK);
     ASSERT_EQ(report->PutLang(language.Get()), S_OK);
     entries = Entries(RPTREPORT_LANGEXSESS);
     ASSERT_EQ(entries.size(), 2u);
@@ -111,9 +116,37 @@ TEST_F(SRptReportLanguage, ALanguageOfAnotherSessionGetsOneNewStampedReferenceAs
     EXPECT_EQ(home.Get(), session.Get());
     EXPECT_TRUE(Entries(RPTREPORT_EXTSESS).empty());
 
-    // Bound again, the language finds no target model and makes a fresh reference again.
+    // Bound anew, the language finds no target model and makes a fresh reference again.
+    ASSERT_EQ(report->PutLang(nullptr), S_OK);
     ASSERT_EQ(report->PutLang(language.Get()), S_OK);
     EXPECT_EQ(Entries(RPTREPORT_LANGEXSESS).size(), 1u);
+}
+
+TEST_F(SRptReportLanguage, TheLanguageAlreadyBoundAnswersOneAndChangesNothing) {
+    SComWrap<ISRepSessionExtern> target = Reference(model.Get(), RPTREPORT_EXTSESS);
+    ASSERT_EQ(report->PutLang(language.Get()), S_OK);
+    SComWrap<ISRepSessionExtern> other = Reference(session.Get());
+    Col(RPTREPORT_LANGEXSESS).Insert(0, other.Get());
+    SComWrap<STestChangeSink> sink(new STestChangeSink);
+    ASSERT_EQ(report->Advise(SREP_NOTIFY_CHANGE, sink.Get()), S_OK);
+
+    EXPECT_EQ(report->PutLang(language.Get()), S_FALSE);
+    SRepVariant same;
+    same.SetIOBJECT(language.Get());
+    EXPECT_EQ(report->SetAttribute(RPTREPORT_LANG, same), S_FALSE);
+    auto entries = Entries(RPTREPORT_LANGEXSESS);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_TRUE(entries[0].IsEqualObject(other.Get()));
+    EXPECT_TRUE(entries[1].IsEqualObject(target.Get()));
+    EXPECT_TRUE(sink->changes.empty());
+
+    // Clearing it is a change, announced; clearing it again is none.
+    ASSERT_EQ(report->PutLang(nullptr), S_OK);
+    EXPECT_EQ(std::count(sink->changes.begin(), sink->changes.end(), RPTREPORT_LANG), 1);
+    sink->changes.clear();
+    EXPECT_EQ(report->PutLang(nullptr), S_FALSE);
+    EXPECT_TRUE(sink->changes.empty());
+    report->Unadvise(sink.Get());
 }
 
 TEST_F(SRptReportLanguage, ClearingTheLanguageLeavesItsSessionsAndALanguageWithoutSessionIsRefused) {
@@ -131,18 +164,22 @@ TEST_F(SRptReportLanguage, ClearingTheLanguageLeavesItsSessionsAndALanguageWitho
     EXPECT_EQ(Entries(RPTREPORT_LANGEXSESS).size(), 1u);
 }
 
-TEST_F(SRptReportLanguage, AChangeOfTheLanguageAsksTheOpenEditorToRebuildItsTabs) {
+TEST_F(SRptReportLanguage, AChangeOfTheLanguageOrOfTheTemplatesAsksTheOpenEditorToRebuildItsTabs) {
     gEditorUpdates = 0;
     // Without an editor nothing is asked.
     ASSERT_EQ(report->PutLang(language.Get()), S_OK);
     const auto previous = SRptReportImpl::SetOpenEditorUpdater(CountEditorUpdate);
     ASSERT_EQ(report->PutLang(nullptr), S_OK);
-    EXPECT_GE(gEditorUpdates, 1);
-    // A change of another collection is no change of the language.
-    const int32_t before = gEditorUpdates;
+    EXPECT_EQ(gEditorUpdates, 1);
     SComWrap<ISRptTemplate> made;
     ASSERT_EQ(report->AddNewTemplate("Sales", 1, &made), S_OK);
-    EXPECT_EQ(gEditorUpdates, before);
+    EXPECT_EQ(gEditorUpdates, 2);
+    made.Clear();
+    ASSERT_EQ(report->DeleteTemplateAtPos(0), S_OK);
+    EXPECT_EQ(gEditorUpdates, 3);
+    // A change of another collection is none of the editor's tabs.
+    ASSERT_TRUE(Reference(model.Get(), RPTREPORT_EXTSESS));
+    EXPECT_EQ(gEditorUpdates, 3);
     SRptReportImpl::SetOpenEditorUpdater(previous);
 }
 
