@@ -2,6 +2,16 @@
 
 #include "platform/host/SStandInHost.h"
 
+S_BEGIN_MESSAGE_MAP(SStandInViewFrame::SFrameWnd, SWnd)
+    SMsgEntry::Message(WM_CLOSE, &SStandInViewFrame::SFrameWnd::OnClose),
+S_END_MESSAGE_MAP()
+
+void SStandInViewFrame::SFrameWnd::OnClose() {
+    // The frame, and this window with it, may go before this returns; a view that refuses its
+    // close keeps both.
+    m_frame.Close();
+}
+
 SStandInViewFrame::SStandInViewFrame(SStandInHost& host, ISShellView* view, const SString& caption, bool docked,
                                      int32_t side)
     : m_host(host), m_view(view), m_caption(caption), m_docked(docked), m_side(side) {

@@ -146,6 +146,28 @@ TEST_F(SStandInHostTest, AFrameHoldsItsViewUntilItClosesAndEveryCallIsRecorded) 
     EXPECT_EQ(operations, (std::vector<std::string>{"CreateViewFrame", "SetTitle", "Close", "Close"}));
 }
 
+TEST_F(SStandInHostTest, ACloseMessageToAFramesWindowClosesTheFrameAsCloseDoes) {
+    auto host = SStandInHost::Create();
+    STestView view(&commandClass);
+    SComWrap<ISShellFrame> frame;
+    ASSERT_EQ(host->CreateViewFrame(&view, u"Report", &frame), S_OK);
+    HWND window = 0;
+    ASSERT_EQ(frame->GetWindowHandle(&window), S_OK);
+
+    view.refuseClose = true;
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(view.closes, (std::vector<int32_t>{1}));
+    EXPECT_EQ(host->GetFrames().size(), 1u) << "a view that refuses its close keeps its frame";
+    EXPECT_TRUE(SWnd::IsWindow(window));
+
+    view.refuseClose = false;
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(view.closes, (std::vector<int32_t>{1, 1}));
+    EXPECT_TRUE(host->GetFrames().empty());
+    EXPECT_FALSE(SWnd::IsWindow(window));
+    EXPECT_EQ(view.refs, 1u) << "the host let go of the view";
+}
+
 TEST_F(SStandInHostTest, AMenuIsCopiedWithItsItemDataAndACommandIsDispatchedToTheActiveView) {
     auto host = SStandInHost::Create();
     SMenu menu;
