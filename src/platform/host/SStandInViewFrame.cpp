@@ -68,10 +68,15 @@ HRESULT SStandInViewFrame::OpenWindow() {
 }
 
 HRESULT SStandInViewFrame::Close() {
-    if (m_closed) return S_OK;
+    // The view's close may ask again (its window closes its frame when its document closes):
+    // the frame closes once, and stays until that close is over.
+    if (m_closed || m_closing) return S_OK;
     m_host.Record("Close", m_caption);
+    const SComWrap<ISShellFrame> keeper(this);
     if (m_view) {
+        m_closing = true;
         const HRESULT hr = m_view->CloseView(1);
+        m_closing = false;
         if (hr != S_OK) return hr;
     }
     m_closed = true;

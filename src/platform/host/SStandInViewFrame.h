@@ -68,5 +68,6 @@ private:
     int32_t m_side;
     bool m_visible = true;
     bool m_closed = false;
+    bool m_closing = false;
     SFrameWnd m_window{*this};
 };
