@@ -57,7 +57,9 @@ SDataModel SDataModelReader::ReadFile(const SString& path) {
 
 SDataModel SDataModelReader::ReadText(const SString& text, const SString& name) {
     SParseState state;
-    std::unique_ptr<XML_ParserStruct, void (*)(XML_Parser)> parser(XML_ParserCreate("UTF-8"), XML_ParserFree);
+    // The file's XML declaration names its encoding (UTF-8 without one); the parser hands every
+    // text over as UTF-8.
+    std::unique_ptr<XML_ParserStruct, void (*)(XML_Parser)> parser(XML_ParserCreate(nullptr), XML_ParserFree);
     if (!parser) throw SException("the XML parser cannot be created");
     XML_SetUserData(parser.get(), &state);
     XML_SetElementHandler(parser.get(), OnStart, OnEnd);

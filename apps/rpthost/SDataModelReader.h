@@ -2,7 +2,8 @@
 // Reads a model file: XML with a <model name author version> root holding <entity name
 // description> elements, each holding <attribute name type description> and <relationship name
 // target cardinality> elements. Other elements are skipped. The file is read through the
-// platform's input stream and parsed with expat; a missing, unreadable or malformed file, or one
+// platform's input stream and parsed with expat in the encoding its XML declaration names
+// (UTF-8 when it names none); a missing, unreadable or malformed file, or one
 // larger than kMaxFileSize, throws SException with a message that names the file and the fault.
 #include <cstddef>
 

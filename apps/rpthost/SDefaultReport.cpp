@@ -1,7 +1,11 @@
 #include "SDefaultReport.h"
 
 #include "SDataModelModule.h"
+#include "SRptHostTemplateFile.h"
+#include "platform/base/SFile.h"
 #include "platform/repo/SRepClassColPtr.h"
+#include "rpt/editor/SRptShellModule.h"
+#include "rpt/module/SRptGlobalsContainer.h"
 #include "varod9/ISRptAvailableItems.h"
 #include "varod9/ISRptItem.h"
 #include "varod9/ISRptTemplate.h"
@@ -44,6 +48,32 @@ HRESULT SDefaultReport::BuildEmpty(const SDataModel& model, SComWrap<ISRepSessio
 
 HRESULT SDefaultReport::BuildFromTemplateFile(const SDataModel& model, const SString& path,
                                               SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report) {
+    session.Clear();
+    report.Clear();
+    if (!SFile::Exists(path)) return STG_E_FILENOTFOUND;
+    switch (SRptHostTemplateFile::GetForm(path)) {
+    case SRptHostTemplateFile::Document: return OpenDocument(path, session, report);
+    case SRptHostTemplateFile::Record: return BuildFromRecord(model, path, session, report);
+    default: return SRptHostTemplateFile::kNotATemplate;
+    }
+}
+
+HRESULT SDefaultReport::OpenDocument(const SString& path, SComWrap<ISRepSession>& session,
+                                     SComWrap<ISRptReport>& report) {
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    SRptShellModule* shell = globals ? globals->GetRptShellModule() : nullptr;
+    if (!shell) return E_POINTER;
+    SComWrap<ISRepObject> root;
+    // Templates of modules that are not registered are dropped; none left gives S_FALSE.
+    const HRESULT hr = shell->OnOpenSession(path, &session, &root, 0, nullptr);
+    if (hr == S_OK) report = root.Get();
+    if (hr != S_OK || !report) return Abandon(hr == S_OK ? E_NOINTERFACE : hr, session, report);
+    report->ValidateLang();
+    return S_OK;
+}
+
+HRESULT SDefaultReport::BuildFromRecord(const SDataModel& model, const SString& path, SComWrap<ISRepSession>& session,
+                                        SComWrap<ISRptReport>& report) {
     SComWrap<ISRptTemplate> owner;
     HRESULT hr = Create(model, session, report, owner);
     if (hr != S_OK) return hr;

@@ -17,13 +17,19 @@ public:
     static HRESULT Build(const SDataModel& model, SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report);
     // The same report with its one template empty, for an editor to fill.
     static HRESULT BuildEmpty(const SDataModel& model, SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report);
-    // The same report with the template of a template file (ReadTemplateFromFile) instead of the
-    // default one: the read's failure, S_FALSE for a file that holds no template of a registered
-    // module (STG_E_FILENOTFOUND when there is no such file), with both out-pointers null.
+    // The report of a template file (SRptHostTemplateFile): a document is opened as the editor
+    // opens it, its report as it was saved; a template record takes the default template's place
+    // in a new report. The read's failure, S_FALSE for a file that holds no template of a
+    // registered module, STG_E_FILENOTFOUND when there is no such file and
+    // SRptHostTemplateFile::kNotATemplate for a file that is no template, with both out-pointers
+    // null.
     static HRESULT BuildFromTemplateFile(const SDataModel& model, const SString& path, SComWrap<ISRepSession>& session,
                                          SComWrap<ISRptReport>& report);
 
 private:
+    static HRESULT OpenDocument(const SString& path, SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report);
+    static HRESULT BuildFromRecord(const SDataModel& model, const SString& path, SComWrap<ISRepSession>& session,
+                                   SComWrap<ISRptReport>& report);
     // The report with its title page and its one, empty, template.
     static HRESULT Create(const SDataModel& model, SComWrap<ISRepSession>& session, SComWrap<ISRptReport>& report,
                           SComWrap<ISRptTemplate>& owner);

@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "SRptHostFrame.h"
 #include "platform/base/SException.h"
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SImageBackEnd.h"
-#include "platform/host/SStandInHost.h"
 #include "rpt/devices/SRptPhysicalLayer.h"
 #include "rpt/editor/SRptShellModule.h"
 #include "rpt/editor/SRptShellViewReportPreview.h"
@@ -29,9 +29,8 @@ HRESULT SPngPreviewShell::Run(ISRptReport* report) {
     m_fault = SString();
     auto* impl = dynamic_cast<SRptReportImpl*>(report);
     if (!impl) return E_INVALIDARG;
-    SComWrap<SStandInHost, &ISShellHostFrame::iid> host = SStandInHost::Create();
     SRptShellModule* shell = GetRptGlobalsContainer()->GetRptShellModule();
-    shell->Initialize(host.Get());
+    shell->Initialize(&SRptHostFrame::Get());
     const HRESULT hr = report->PreviewReport(nullptr, nullptr);
     auto* preview = dynamic_cast<SRptShellViewReportPreview*>(impl->GetPreviewShellView());
     if (hr == S_OK && preview && preview->GetWindow()) WritePages(*preview->GetWindow());

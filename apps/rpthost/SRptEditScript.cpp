@@ -7,6 +7,7 @@
 #include "platform/base/SFile.h"
 #include "platform/base/SInputFile.h"
 #include "platform/ui/SInteraction.h"
+#include "platform/ui/SWinDefs.h"
 
 namespace {
 
@@ -37,20 +38,62 @@ SString Resolve(const std::string& path, const SString& folder) {
     return folder + "/" + SString(path.c_str());
 }
 
+// The words of a line: parted by blanks, a quoted part kept whole without its quotes.
+std::vector<std::string> Words(const std::string& content, int line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    bool quoted = false;
+    for (size_t i = 0; i < content.size(); ++i) {
+        const char c = content[i];
+        if (quoted) {
+            if (c == '"') quoted = false;
+            else if (c == '\\' && i + 1 < content.size() && (content[i + 1] == '"' || content[i + 1] == '\\')) word += content[++i];
+            else word += c;
+        } else if (c == ' ' || c == '\t' || c == '\r') {
+            if (inWord) words.push_back(std::move(word));
+            word.clear();
+            inWord = false;
+        } else {
+            inWord = true;
+            if (c == '"') quoted = true;
+            else word += c;
+        }
+    }
+    if (quoted) Fault(line, "a quote is not closed");
+    if (inWord) words.push_back(std::move(word));
+    return words;
+}
+
 SRptEditStep ParseAnswer(const std::vector<std::string>& words, int line, const SString& folder) {
     SRptEditStep step;
     step.kind = SRptEditStep::Answer;
     if (words.size() < 2) Fault(line, "answer needs a button");
     step.id = Button(words[1], line);
+    bool hasPath = false;
     for (size_t i = 2; i < words.size(); ++i) {
         const size_t equals = words[i].find('=');
         if (equals == std::string::npos) Fault(line, "'" + words[i] + "' is not NAME=VALUE");
         const std::string name = words[i].substr(0, equals);
-        const std::string value = words[i].substr(equals + 1);
-        if (name == "path") step.path = Resolve(value, folder);
-        else step.values[static_cast<int32_t>(Number(name, line))] = SString(value.c_str());
+        const SString value(words[i].substr(equals + 1).c_str());
+        if (name == "path") {
+            if (hasPath) Fault(line, "the path is given twice");
+            step.path = Resolve(value.str(), folder);
+            hasPath = true;
+            continue;
+        }
+        // A control given again takes one more line.
+        const auto [it, added] = step.values.emplace(static_cast<int32_t>(Number(name, line)), value);
+        if (!added) it->second += "\n" + value;
     }
     return step;
+}
+
+// The virtual key of a key's name, or a fault at `line`.
+uint32_t Key(const std::vector<std::string>& words, int line) {
+    if (words.size() == 2 && words[1] == "tab") return VK_TAB;
+    if (words.size() == 2 && words[1] == "esc") return VK_ESCAPE;
+    Fault(line, "the keys are tab and esc");
 }
 
 }  // namespace
@@ -67,10 +110,10 @@ SRptEditScript SRptEditScript::Parse(const std::string& text, const SString& fol
     int line = 0;
     while (std::getline(lines, content)) {
         ++line;
-        std::istringstream wordStream(content);
-        std::vector<std::string> words;
-        for (std::string word; wordStream >> word;) words.push_back(word);
-        if (words.empty() || words[0][0] == '#') continue;
+        if (const size_t first = content.find_first_not_of(" \t\r"); first == std::string::npos || content[first] == '#')
+            continue;
+        const std::vector<std::string> words = Words(content, line);
+        if (words.empty()) continue;
         const std::string& action = words[0];
         SRptEditStep step;
         if (action == "model") {
@@ -84,8 +127,8 @@ SRptEditScript SRptEditScript::Parse(const std::string& text, const SString& fol
             step.kind = SRptEditStep::Fire;
             step.id = Number(words[1], line);
         } else if (action == "key") {
-            if (words.size() != 2 || words[1] != "tab") Fault(line, "the only key is tab");
             step.kind = SRptEditStep::Key;
+            step.id = Key(words, line);
         } else if (action == "select" || action == "add") {
             if (words.size() < 2 || (action == "add" && words.size() != 2))
                 Fault(line, action + (action == "add" ? " needs one item id" : " needs item ids"));

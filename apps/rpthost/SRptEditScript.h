@@ -1,9 +1,11 @@
 #pragma once
 // A script of host actions for `rpthost edit`: one action a line, blank lines and lines starting
-// with '#' left out. The actions:
+// with '#' left out. Words are parted by blanks; a part of a word between double quotes keeps
+// its blanks (\" and \\ inside the quotes stand for " and \). The actions:
 //   model FILE             the data model to report on (relative to the script's folder); once
 //   fire ID                fires the command ID as the host's menu would
-//   key tab                presses Tab, the host's accelerator that switches the editor's side
+//   key tab|esc            presses Tab (the host's accelerator that switches the editor's side)
+//                          or Esc (the host's "Hide", which closes the editor)
 //   select ITEM [ITEM...]  selects, in the template's contents, the items of those item ids (the
 //                          first of each in document order), as clicks in the browser would
 //   add ITEM               drops the available item of that item id on the contents (into the
@@ -11,7 +13,10 @@
 //                          sub-item of an available item
 //   answer BUTTON [ID=VALUE ...] [path=PATH]
 //                          answers the next prompt of the library: ok, cancel, yes, no or a
-//                          button id; dialog control values; a file dialog's path
+//                          button id; dialog control values; a file dialog's path. A control
+//                          given more than once takes its values one a line, as a grid takes
+//                          one cell edit a line ("LINE:COLUMN TITLE=TEXT") and a selection list
+//                          one entry a line: 1137="0:Width=12.7 mm" 1137="1:Enabled=1"
 #include <cstdint>
 #include <map>
 #include <string>
@@ -22,7 +27,7 @@
 struct SRptEditStep {
     enum Kind { Fire, Key, Select, Add, Answer };
     Kind kind = Fire;
-    uint32_t id = 0;                    // Fire: the command; Answer: the button
+    uint32_t id = 0;                    // Fire: the command; Key: the virtual key; Answer: the button
     std::vector<std::string> items;     // Select, Add
     std::map<int32_t, SString> values;  // Answer: control values
     SString path;                       // Answer: a file dialog's path

@@ -11,6 +11,7 @@
 #include "SRptEditScript.h"
 #include "SRptHostEditor.h"
 #include "SRptHostScript.h"
+#include "SRptHostTemplateFile.h"
 #include "platform/base/SException.h"
 #include "platform/base/SFile.h"
 #include "varod9/RptApi.h"
@@ -26,15 +27,17 @@ const char* const SRptHostCommand::kUsage =
     "generate       writes the report on the model FILE: an RTF file OUT, or with --format html an\n"
     "               HTML page set whose contents page is OUT and whose other pages and pictures go\n"
     "               into OUT's folder. The report holds the default template, or with --template\n"
-    "               the template that FILE holds (a file written by save-template). With --format\n"
-    "               pdf the report is printed to the PDF file OUT.\n"
+    "               the template that FILE holds (a file written by save-template or edit). With\n"
+    "               --format pdf the report is printed to the PDF file OUT.\n"
     "save-template  writes the default template of the report on the model FILE as the template\n"
-    "               file OUT, for generate --template.\n"
+    "               file OUT, for generate --template, edit and the editor's templates folder: an\n"
+    "               XML template, or a binary one when OUT ends in .rtb.\n"
     "preview        opens the print preview of the report on the model FILE and writes the pages\n"
     "               it shows as pictures DIR/page-1.png, DIR/page-2.png and so on.\n"
     "edit           opens the template file TEMPLATE (an empty template when there is none) in\n"
     "               the template editor, runs the host actions of the script FILE on it and saves\n"
-    "               it; --verbose shows what the host recorded.\n";
+    "               it as save-template does (also when the script closes the editor);\n"
+    "               --verbose shows what the host recorded.\n";
 
 namespace {
 
@@ -78,13 +81,6 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
     return options;
 }
 
-// What the library answers a template file that it cannot use.
-std::string TemplateFault(HRESULT hr) {
-    if (hr == STG_E_FILENOTFOUND) return "there is no such file";
-    if (hr == S_FALSE) return "it holds no template of the data-model module";
-    return "the read failed (" + HresultText(hr) + ")";
-}
-
 // Generates the report: RTF (mode 0), an HTML page set (mode 2) or printed to a PDF file (mode 1),
 // the save dialog or the print-to-file dialog answered with the output path and the question
 // whether to open the result with no.
@@ -123,10 +119,7 @@ HRESULT PreviewReport(ISRptReport* report, const SOptions& options, std::ostream
 }
 
 HRESULT SaveTemplate(ISRptReport* report, const SOptions& options) {
-    SComWrap<ISRptTemplate> first;
-    const HRESULT hr = report->GetTemplateAtPos(0, &first);
-    if (hr != S_OK) return FAILED(hr) ? hr : E_UNEXPECTED;
-    return WriteTemplateToFile(SString(options.output), first.Get());
+    return SRptHostTemplateFile::Save(report, SString(options.output));
 }
 
 // What the command wrote, said once it is there.
@@ -175,7 +168,8 @@ int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
     module->Unregister();
 
     if (templateRefused) {
-        err << "rpthost: cannot use the template '" << options.templateFile << "': " << TemplateFault(hr) << "\n";
+        err << "rpthost: cannot use the template '" << options.templateFile
+            << "': " << SRptHostTemplateFile::DescribeReadFault(hr) << "\n";
         return SRptHostCommand::kFailure;
     }
     if (preview) return hr == S_OK ? 0 : SRptHostCommand::kFailure;
@@ -183,9 +177,10 @@ int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
     const int64_t size = SFile::Exists(output) && !SFile::IsDirectory(output) ? SFile::GetSize(output) : -1;
     if (hr != S_OK || size < 0) {
         err << "rpthost: cannot write '" << options.output << "': "
-            << (options.command == SCommand::SaveTemplate ? "the template could not be saved"
-                                                          : "the report generation failed")
-            << " (" << HresultText(hr) << ")\n";
+            << (options.command == SCommand::SaveTemplate
+                    ? "the template could not be saved: " + SRptHostTemplateFile::DescribeSaveFault(hr)
+                    : "the report generation failed (" + HresultText(hr) + ")")
+            << "\n";
         return SRptHostCommand::kFailure;
     }
     SayWritten(options, model, size, out);

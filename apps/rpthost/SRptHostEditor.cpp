@@ -8,6 +8,8 @@
 #include "SDataModelReader.h"
 #include "SDefaultReport.h"
 #include "SRptEditAnswers.h"
+#include "SRptHostFrame.h"
+#include "SRptHostTemplateFile.h"
 #include "platform/base/SException.h"
 #include "platform/base/SFile.h"
 #include "platform/host/SHostCommandDispatcher.h"
@@ -83,43 +85,53 @@ int SRptHostEditor::Run(bool verbose) {
     module.Attach(SDataModelModule::Create(model));
     HRESULT hr = module->Register();
     SComWrap<ISRepSession> session;
-    SComWrap<ISRptReport> report;
     const bool exists = SFile::Exists(m_templatePath);
     if (hr == S_OK)
-        hr = exists ? SDefaultReport::BuildFromTemplateFile(module->GetModel(), m_templatePath, session, report)
-                    : SDefaultReport::BuildEmpty(module->GetModel(), session, report);
+        hr = exists ? SDefaultReport::BuildFromTemplateFile(module->GetModel(), m_templatePath, session, m_report)
+                    : SDefaultReport::BuildEmpty(module->GetModel(), session, m_report);
     if (hr != S_OK) {
         module->Unregister();
-        m_err << "rpthost: cannot open the template '" << m_templatePath.str() << "' (" << HresultText(hr) << ")\n";
+        m_err << "rpthost: cannot use the template '" << m_templatePath.str()
+              << "': " << SRptHostTemplateFile::DescribeReadFault(hr) << "\n";
         return 1;
     }
 
-    SComWrap<SStandInHost, &ISShellHostFrame::iid> host = SStandInHost::Create();
+    SStandInHost* host = &SRptHostFrame::Get();
+    host->ClearCalls();
+    const size_t promptsBefore = SInteraction::GetTranscript().size();
     SRptShellModule* shell = GetRptGlobalsContainer()->GetRptShellModule();
     SRptEditAnswers answers;
+    SDocumentWatch watch(*this);
     HRESULT edited = E_UNEXPECTED;
     {
         SInteractionScope scope(&answers);
-        shell->Initialize(host.Get());
+        shell->Initialize(host);
+        const bool watching = session->AdviseSessionSink(&watch) == S_OK;
         SShellView* view = nullptr;
-        hr = CreateViewReportTemplateEditor(report.Get(), &view);
+        hr = CreateViewReportTemplateEditor(m_report.Get(), &view);
+        // Held here, so that the editor's objects outlive a close that the script makes.
+        SComWrap<ISShellView> held(view ? view->GetShellViewFace() : nullptr);
         auto* editor = dynamic_cast<SRptShellViewBase*>(view);
         if (hr == S_OK && editor) {
             host->OpenViewWindows();
             if (editor->GetWindow()) {
-                edited = Edit(report.Get(), editor->GetWindow(), *host, answers);
-                if (edited == S_OK) edited = Save(report.Get());
+                m_editing = true;
+                edited = Edit(editor, *host, answers);
+                m_editing = false;
+                if (edited == S_OK) edited = Save();
             }
         }
         host->CloseAllFrames();
+        if (watching && session->GetOpenState() >= 1) session->UnadviseSessionSink(&watch);
+        held.Clear();
         shell->Terminate();
     }
-    report.Clear();
+    m_report.Clear();
     if (session) session->Close();
     session.Clear();
     module->Unregister();
 
-    if (verbose) SayRecorded(*host);
+    if (verbose) SayRecorded(*host, promptsBefore);
     if (edited != S_OK) {
         m_err << "rpthost: the edit of '" << m_templatePath.str() << "' failed (" << HresultText(edited) << ")\n";
         return 1;
@@ -128,12 +140,22 @@ int SRptHostEditor::Run(bool verbose) {
     return 0;
 }
 
-HRESULT SRptHostEditor::Edit(ISRptReport* report, SRptViewBase* window, SStandInHost& host, SRptEditAnswers& answers) {
+HRESULT SRptHostEditor::SDocumentWatch::QueryInterface(const GUID& riid, void** out) {
+    if (!out) return E_POINTER;
+    *out = riid == IUnknown::iid || riid == ISRepSessionView::iid ? static_cast<ISRepSessionView*>(this) : nullptr;
+    return *out ? S_OK : E_NOINTERFACE;
+}
+
+HRESULT SRptHostEditor::SDocumentWatch::SessionCanClose() {
+    if (!m_editor.m_editing) return S_OK;
+    // A template that could not be saved keeps its document, and its editor, open.
+    return m_editor.Save() == S_OK ? S_OK : S_FALSE;
+}
+
+HRESULT SRptHostEditor::Edit(SRptShellViewBase* editor, SStandInHost& host, SRptEditAnswers& answers) {
     SHostCommandDispatcher dispatcher(host);
     for (const SRptEditStep& step : m_script.GetSteps()) {
-        HRESULT hr = S_OK;
-        switch (step.kind) {
-        case SRptEditStep::Answer: {
+        if (step.kind == SRptEditStep::Answer) {
             SAnswer answer;
             answer.button = static_cast<int32_t>(step.id);
             answer.controlValues = step.values;
@@ -141,17 +163,26 @@ HRESULT SRptHostEditor::Edit(ISRptReport* report, SRptViewBase* window, SStandIn
             answers.Queue(answer);
             continue;
         }
+        SRptViewBase* window = editor->GetWindow();
+        if (!host.FindFrame(editor->GetShellViewFace()) || !window || !window->GetSafeHwnd()) {
+            m_err << "rpthost: line " << step.line << ": the editor is closed\n";
+            return E_UNEXPECTED;
+        }
+        HRESULT hr = S_OK;
+        switch (step.kind) {
         case SRptEditStep::Fire:
             hr = dispatcher.Fire(step.id);
             break;
         case SRptEditStep::Key:
-            hr = PressTab(host);
+            hr = PressKey(step, host);
             break;
         case SRptEditStep::Select:
-            hr = Select(step, report, window);
+            hr = Select(step, window);
             break;
         case SRptEditStep::Add:
-            hr = Add(step, report, window);
+            hr = Add(step, window);
+            break;
+        case SRptEditStep::Answer:
             break;
         }
         // A command that no part of the editor took is not a fault of the edit; a failure is.
@@ -166,10 +197,10 @@ HRESULT SRptHostEditor::Edit(ISRptReport* report, SRptViewBase* window, SStandIn
     return S_OK;
 }
 
-HRESULT SRptHostEditor::Select(const SRptEditStep& step, ISRptReport* report, SRptViewBase* window) {
+HRESULT SRptHostEditor::Select(const SRptEditStep& step, SRptViewBase* window) {
     SRptContentsPane* pane = window->GetContentsPane();
     auto* browser = pane ? dynamic_cast<SRepBrowserEx*>(pane->GetPaneWindow()) : nullptr;
-    SComWrap<ISRptItem> owner = FirstTemplate(report);
+    SComWrap<ISRptItem> owner = FirstTemplate(m_report.Get());
     if (!browser || !owner) return E_UNEXPECTED;
     browser->ClearSelection();
     bool add = false;
@@ -188,9 +219,9 @@ HRESULT SRptHostEditor::Select(const SRptEditStep& step, ISRptReport* report, SR
     return S_OK;
 }
 
-HRESULT SRptHostEditor::Add(const SRptEditStep& step, ISRptReport* report, SRptViewBase* window) {
+HRESULT SRptHostEditor::Add(const SRptEditStep& step, SRptViewBase* window) {
     SComWrap<ISRptAvailableItems> available;
-    report->GetAvailableItemsOfModule(SDataModelModule::kModuleID, &available);
+    m_report->GetAvailableItemsOfModule(SDataModelModule::kModuleID, &available);
     SComWrap<ISRptItem> item = AsItem(available.Get());
     // ITEM/SUB: a sub-item of an available item.
     std::string path = step.items.front();
@@ -206,29 +237,43 @@ HRESULT SRptHostEditor::Add(const SRptEditStep& step, ISRptReport* report, SRptV
     return FAILED(hr) ? hr : (added ? S_OK : E_FAIL);
 }
 
-HRESULT SRptHostEditor::PressTab(SStandInHost& host) {
+HRESULT SRptHostEditor::PressKey(const SRptEditStep& step, SStandInHost& host) {
+    // A key does what the host's accelerator of that key does; a key without one does nothing.
     for (const SHostAccelerators& table : host.GetAccelerators())
         for (const SHELLACCEL& entry : table.entries)
-            if (entry.key == VK_TAB) return SHostCommandDispatcher(host).FireAccelerator(entry.flags, entry.key);
+            if (entry.key == step.id) return SHostCommandDispatcher(host).FireAccelerator(entry.flags, entry.key);
     return S_FALSE;
 }
 
-HRESULT SRptHostEditor::Save(ISRptReport* report) {
+HRESULT SRptHostEditor::Save() {
+    if (m_saved) return S_OK;
     SComWrap<ISRptTemplate> first;
-    HRESULT hr = report->GetTemplateAtPos(0, &first);
-    if (hr != S_OK || !first) return FAILED(hr) ? hr : E_UNEXPECTED;
-    m_savedItems = 0;
-    ForEachItem(AsItem(first.Get()).Get(), [&](ISRptItem*) {
-        ++m_savedItems;
-        return false;
-    });
-    return WriteTemplateToFile(m_templatePath, first.Get());
+    HRESULT hr = m_report->GetTemplateAtPos(0, &first);
+    if (hr != S_OK || !first) hr = FAILED(hr) ? hr : E_UNEXPECTED;
+    if (hr == S_OK) {
+        m_savedItems = 0;
+        ForEachItem(AsItem(first.Get()).Get(), [&](ISRptItem*) {
+            ++m_savedItems;
+            return false;
+        });
+        hr = SRptHostTemplateFile::Save(m_report.Get(), m_templatePath);
+    }
+    if (hr != S_OK) {
+        m_err << "rpthost: cannot write '" << m_templatePath.str()
+              << "': the template could not be saved: " << SRptHostTemplateFile::DescribeSaveFault(hr) << "\n";
+        return FAILED(hr) ? hr : E_FAIL;
+    }
+    m_saved = true;
+    return S_OK;
 }
 
-void SRptHostEditor::SayRecorded(const SStandInHost& host) const {
+void SRptHostEditor::SayRecorded(const SStandInHost& host, size_t promptsBefore) const {
     for (const SHostCall& call : host.GetCalls())
         m_out << "host: " << call.operation.str() << (call.detail.IsEmpty() ? "" : " ") << call.detail.str() << "\n";
-    for (const SPrompt& prompt : SInteraction::GetTranscript())
+    const std::vector<SPrompt>& transcript = SInteraction::GetTranscript();
+    for (size_t i = promptsBefore; i < transcript.size(); ++i) {
+        const SPrompt& prompt = transcript[i];
         m_out << "prompt: " << prompt.caption.str() << (prompt.text.IsEmpty() ? "" : ": ") << prompt.text.str()
               << "\n";
+    }
 }

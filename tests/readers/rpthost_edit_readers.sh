@@ -1,8 +1,9 @@
 #!/bin/sh
 # The stand-in host's template editor driven by the example script: the script builds a template
-# on the sample model from the module's available items and saves it; the host generates RTF from
-# the saved template and pandoc reads the report. The host's record shows the editor's frame and
-# title.
+# on the sample model from the module's available items and saves it as an XML template document
+# (xmllint reads it when it is installed); a second edit closes the editor with Esc; the host
+# generates RTF from the saved template and pandoc reads the report. The host's record shows the
+# editor's frame and title, and the frame closing at Esc.
 # Usage: rpthost_edit_readers.sh <rpthost program> <examples folder>. Exits 77 (skipped) only when
 # pandoc is missing, after the edit and the generation have passed.
 set -eu
@@ -34,10 +35,20 @@ expect "the host's record" "$work/edit.log" "host: SetTitle Report Template, Onl
 expect "the host's record" "$work/edit.log" "host: Fire 6101"
 expect "the edit" "$work/edit.log" "(7 items)"
 
-# A second edit of the saved template opens it again and saves it unchanged in content.
-printf 'model %s\n' "$examples/sample-model.xml" >"$work/nothing.script"
-"$program" edit "$saved" --script "$work/nothing.script" >"$work/again.log"
+# The template is the XML document that the templates folder and the editor read.
+head -c 5 "$saved" >"$work/head.txt"
+expect "the saved template" "$work/head.txt" "<?xml"
+if command -v xmllint >/dev/null 2>&1; then
+  xmllint --noout "$saved" || { echo "FAILED: xmllint does not read the saved template"; failures=$((failures + 1)); }
+fi
+
+# A second edit of the saved template opens it again; Esc closes the editor, which saves it
+# unchanged in content.
+printf 'model %s\nkey esc\n' "$examples/sample-model.xml" >"$work/esc.script"
+"$program" edit "$saved" --script "$work/esc.script" --verbose >"$work/again.log"
 expect "the second edit" "$work/again.log" "(7 items)"
+grep -A1 -F "host: Fire 122" "$work/again.log" >"$work/closed.txt" || true
+expect "the host's record" "$work/closed.txt" "host: Close Report Template"
 
 "$program" generate --model "$examples/sample-model.xml" --template "$saved" -o "$report"
 test -s "$report" || { echo "no report was written from the edited template"; exit 1; }

@@ -11,9 +11,12 @@
 #include <string>
 
 #include "platform/base/SFile.h"
+#include "platform/base/SOutputFileSet.h"
 
 bool SOutputFile::sUnnamedFiles = true;
 int SOutputFile::sFolderSyncError = 0;
+bool SOutputFile::sSyncing = true;
+int64_t SOutputFile::sDiskWaits = 0;
 
 namespace {
 // As many links as the system itself follows before it gives up on a loop.
@@ -84,8 +87,10 @@ int PutAll(int fd, const char* data, size_t count, int64_t offset) {
 SOutputFile::SOutputFile(const SString& path, int32_t) : m_path(path) {
     if (path.IsEmpty()) SFile::ThrowError(ENOENT, "create", path);
     SetBufferSize(kDefaultBufferSize);
-    m_targetPath = ResolveTarget(path);
-    CheckTarget();
+    const STarget target = ExamineTarget(path);
+    m_targetPath = target.path;
+    m_replacing = target.existing;
+    m_mode = target.mode;
     OpenTemporary();
 }
 
@@ -93,23 +98,38 @@ SOutputFile::~SOutputFile() {
     if (!m_committed) Abort();
 }
 
-void SOutputFile::CheckTarget() {
+SOutputFile::STarget SOutputFile::ExamineTarget(const SString& path) {
+    STarget target;
+    target.path = ResolveTarget(path);
     struct stat info;
-    if (::stat(m_targetPath.c_str(), &info) != 0) {
-        if (errno != ENOENT) SFile::ThrowError(errno, "create", m_path);
-        return;
+    if (::stat(target.path.c_str(), &info) != 0) {
+        if (errno != ENOENT) SFile::ThrowError(errno, "create", path);
+        return target;
     }
-    if (S_ISDIR(info.st_mode)) SFile::ThrowError(EISDIR, "create", m_path);
+    if (S_ISDIR(info.st_mode)) SFile::ThrowError(EISDIR, "create", path);
     // A pipe, a device or a socket replaced by a file would break whatever uses it.
     if (!S_ISREG(info.st_mode)) {
         SString message;
-        message.Format("Cannot write '%s': it is not a regular file", m_path);
-        throw SEIOException(message, SEIOException::accessDenied, m_path);
+        message.Format("Cannot write '%s': it is not a regular file", path);
+        throw SEIOException(message, SEIOException::accessDenied, path);
     }
     // A read-only file is not to be written, even though its folder would allow replacing it.
-    if ((info.st_mode & 0222) == 0) SFile::ThrowError(EACCES, "write", m_path);
-    m_replacing = true;
-    m_mode = info.st_mode & 07777;
+    if ((info.st_mode & 0222) == 0) SFile::ThrowError(EACCES, "write", path);
+    target.existing = true;
+    target.mode = info.st_mode & 07777;
+    return target;
+}
+
+int SOutputFile::SyncFile(int fd) {
+    if (!sSyncing) return 0;
+    ++sDiskWaits;
+    return ::fsync(fd) != 0 ? errno : 0;
+}
+
+int SOutputFile::SyncFileSystem(int fd) {
+    if (!sSyncing) return 0;
+    ++sDiskWaits;
+    return ::syncfs(fd) != 0 ? errno : 0;
 }
 
 void SOutputFile::OpenTemporary() {
@@ -184,7 +204,14 @@ void SOutputFile::Commit() {
     FlushBuffer();
     // Writing takes the set-user and set-group bits away; the new file gets them back.
     if (m_replacing && ::fchmod(m_fd, static_cast<mode_t>(m_mode)) != 0) Fail(errno, "keep the permissions of");
-    if (::fsync(m_fd) != 0) Fail(errno, "write");
+    // A file of a set is made durable with the whole set, in one pass at its end.
+    const bool deferred = SOutputFileSet::DefersSync(m_targetPath);
+    if (!deferred) {
+        if (int error = SyncFile(m_fd)) Fail(error, "write");
+    } else if (sSyncing) {
+        // The disk starts on it now; the set's pass then finds it written.
+        ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    }
     PutInPlace();
     m_committed = true;
     MarkClosed();
@@ -192,7 +219,8 @@ void SOutputFile::Commit() {
     m_fd = -1;
     // Closed only now: until the rename, the lock kept a named file safe from other saves' clean-up.
     if (::close(fd) != 0) SFile::ThrowError(errno, "write", m_path);
-    SyncFolder();
+    // Makes the rename itself durable.
+    if (!deferred) SyncFolder(SFile::GetFolder(m_targetPath), m_path);
 }
 
 void SOutputFile::PutInPlace() {
@@ -215,14 +243,14 @@ void SOutputFile::PutInPlace() {
     if (::rename(m_tempPath.c_str(), m_targetPath.c_str()) != 0) Fail(errno, "replace");
 }
 
-void SOutputFile::SyncFolder() {
-    // Makes the rename itself durable.
-    int fd = ::open(FolderName(SFile::GetFolder(m_targetPath)), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    int error = fd < 0 ? errno : (::fsync(fd) != 0 ? errno : sFolderSyncError);
+void SOutputFile::SyncFolder(const SString& folder, const SString& named) {
+    int fd = ::open(FolderName(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int error = fd < 0 ? errno : SyncFile(fd);
+    if (error == 0) error = sFolderSyncError;
     if (fd >= 0) ::close(fd);
     // A file system that cannot sync a folder at all says so; there the rename is all there is.
     if (error == EINVAL || error == EOPNOTSUPP) return;
-    if (error != 0) SFile::ThrowError(error, "sync the folder of", m_path);
+    if (error != 0) SFile::ThrowError(error, "sync the folder of", named);
 }
 
 void SOutputFile::Abort() {

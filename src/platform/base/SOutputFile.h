@@ -14,6 +14,9 @@
 // and keeps the link. A folder, a read-only file and anything but a regular file (a pipe, a
 // device, a socket) are refused as the target and left alone. Every failure throws
 // SEIOException with the target's path.
+//
+// A file written into the staging folder of an open set of files (SOutputFileSet) does not wait
+// for the disk at its commit: the set makes all its files durable in one pass.
 #include "platform/base/SPatchableOutputStream.h"
 
 class SOutputFile : public SPatchableOutputStream {
@@ -38,6 +41,24 @@ public:
     // gets one only for the moment of the commit).
     const SString& GetTempPath() const { return m_tempPath; }
 
+    // The file that a save of `path` replaces (a symbolic link's target) and what the save
+    // keeps of it: whether it exists and its permissions. Throws SEIOException, naming `path`,
+    // for a target that is refused (a folder, a read-only file, anything but a regular file).
+    struct STarget {
+        SString path;
+        bool existing = false;
+        uint32_t mode = 0666;
+    };
+    static STarget ExamineTarget(const SString& path);
+
+    // Waits for the disk until the file or the file system of `fd` holds what was written to it;
+    // the errno value of a failure, 0 when done (or when syncing is off).
+    static int SyncFile(int fd);
+    static int SyncFileSystem(int fd);
+    // Makes the renames in `folder` ("" the current one) durable; throws SEIOException naming
+    // `named`. A file system that cannot sync a folder at all is left as it is.
+    static void SyncFolder(const SString& folder, const SString& named);
+
 protected:
     void WriteImpl(const void* data, size_t count) override;
     void PatchImpl(int64_t offset, const void* data, size_t count) override;
@@ -46,11 +67,9 @@ protected:
 private:
     [[noreturn]] void Fail(int error, const char* action);
     void CheckOpen() const;
-    void CheckTarget();
     void OpenTemporary();
     bool OpenUnnamed(const SString& folder);
     void PutInPlace();
-    void SyncFolder();
 
     SString m_path;        // the name the caller gave
     SString m_targetPath;  // the file actually replaced (a link's target)
@@ -61,8 +80,11 @@ private:
     bool m_committed = false;
 
     // Tests switch these to reach what this machine's file system never does: saving without
-    // unnamed files, and a folder whose sync fails (an errno value; 0 for none).
+    // unnamed files, and a folder whose sync fails (an errno value; 0 for none). Tests and
+    // benchmarks turn syncing off to see what the waits cost, and count the waits.
     friend class SOutputFileTestAccess;
     static bool sUnnamedFiles;
     static int sFolderSyncError;
+    static bool sSyncing;
+    static int64_t sDiskWaits;
 };

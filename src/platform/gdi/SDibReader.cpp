@@ -127,6 +127,7 @@ bool SDibReader::Decode(const uint8_t* info, size_t infoSize, const uint8_t* bit
     if (!info || !out) return false;
     SDibLayout layout;
     if (!ReadLayout(View(info, infoSize), &layout)) return false;
+    if (!SImagePixels::IsReadableSize(layout.width, layout.height)) return false;
     const uint64_t rowBytes = ((static_cast<uint64_t>(layout.width) * layout.bitCount + 31) / 32) * 4;
     if (!bits || rowBytes == 0 || static_cast<uint64_t>(layout.height) > bitsSize / rowBytes) return false;
     if (!out->Allocate(layout.width, layout.height)) return false;

@@ -6,7 +6,6 @@
 
 #include <jpeglib.h>
 
-#include "platform/gdi/SBitmapSurface.h"
 
 namespace {
 
@@ -35,7 +34,7 @@ bool DecodeRows(jpeg_decompress_struct* info, SJpegError* error, const uint8_t* 
     if (setjmp(error->jump)) return false;
     jpeg_mem_src(info, data, static_cast<unsigned long>(size));
     if (jpeg_read_header(info, TRUE) != JPEG_HEADER_OK) return false;
-    if (static_cast<int64_t>(info->image_width) * info->image_height > SBitmapSurface::kMaxPixels) return false;
+    if (!SImagePixels::IsReadableSize(info->image_width, info->image_height)) return false;
     info->out_color_space = JCS_RGB;
     info->mem->max_memory_to_use = 512L << 20;
     jpeg_start_decompress(info);

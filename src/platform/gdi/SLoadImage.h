@@ -1,7 +1,8 @@
 #pragma once
 // Loading a picture file as a bitmap: BMP, PNG and JPEG, told apart by their first bytes and read
 // through the platform's streams. Every failure (a missing or unreadable file, a file too large,
-// a malformed, truncated or hostile picture) answers 0 and leaves no handle.
+// a picture whose header claims more than SImagePixels::kMaxPixels, a malformed, truncated or
+// hostile picture) answers 0 and leaves no handle.
 #include <cstdint>
 #include <vector>
 

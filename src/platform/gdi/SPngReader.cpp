@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/gdi/SBitmapSurface.h"
 
 namespace {
 
@@ -42,7 +41,7 @@ bool DecodeRows(png_structp png, png_infop info, SPngSource* source, SImagePixel
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info);
     const png_uint_32 height = png_get_image_height(png, info);
-    if (static_cast<int64_t>(width) * height > SBitmapSurface::kMaxPixels) return false;
+    if (!SImagePixels::IsReadableSize(width, height)) return false;
     png_set_expand(png);
     png_set_strip_16(png);
     png_set_gray_to_rgb(png);

@@ -25,6 +25,8 @@ void SShellView::OnHideUI(SCmdUI* ui) {
 void SShellView::OnHide() {
     if (m_docking && IsDocked()) m_dockedPane->Show(0);
     if (!m_viewFrame) return;
+    // Closing the frame closes this view, which its frame may let go of before this returns.
+    const SComWrap<ISShellView> keeper(GetShellViewFace());
     HWND frameWindow = 0;
     m_viewFrame->GetWindowHandle(&frameWindow);
     if (frameWindow) SendMessageA(frameWindow, WM_CLOSE, 0, 0);

@@ -2,6 +2,16 @@
 
 #include "platform/host/SStandInHost.h"
 
+S_BEGIN_MESSAGE_MAP(SStandInViewFrame::SFrameWnd, SWnd)
+    SMsgEntry::Message(WM_CLOSE, &SStandInViewFrame::SFrameWnd::OnClose),
+S_END_MESSAGE_MAP()
+
+void SStandInViewFrame::SFrameWnd::OnClose() {
+    // The frame, and this window with it, may go before this returns; a view that refuses its
+    // close keeps both.
+    m_frame.Close();
+}
+
 SStandInViewFrame::SStandInViewFrame(SStandInHost& host, ISShellView* view, const SString& caption, bool docked,
                                      int32_t side)
     : m_host(host), m_view(view), m_caption(caption), m_docked(docked), m_side(side) {
@@ -58,10 +68,15 @@ HRESULT SStandInViewFrame::OpenWindow() {
 }
 
 HRESULT SStandInViewFrame::Close() {
-    if (m_closed) return S_OK;
+    // The view's close may ask again (its window closes its frame when its document closes):
+    // the frame closes once, and stays until that close is over.
+    if (m_closed || m_closing) return S_OK;
     m_host.Record("Close", m_caption);
+    const SComWrap<ISShellFrame> keeper(this);
     if (m_view) {
+        m_closing = true;
         const HRESULT hr = m_view->CloseView(1);
+        m_closing = false;
         if (hr != S_OK) return hr;
     }
     m_closed = true;

@@ -1,6 +1,8 @@
 #pragma once
 // A frame of the stand-in host: a window under a caption holding one view (with a reference)
-// until it closes. It is the view's parent window, a view frame or a docked pane.
+// until it closes. It is the view's parent window, a view frame or a docked pane. WM_CLOSE to its
+// window closes it as Close does, so that a view which closes its frame (Hide, Esc, the end of
+// its session) is closed for good.
 #include <cstdint>
 
 #include "platform/base/SString.h"
@@ -43,6 +45,18 @@ public:
     SWnd& GetWindow() { return m_window; }
 
 private:
+    // The frame's window: closing it closes the frame.
+    class SFrameWnd final : public SWnd {
+        S_DECLARE_MESSAGE_MAP()
+
+    public:
+        explicit SFrameWnd(SStandInViewFrame& frame) : m_frame(frame) {}
+
+    private:
+        void OnClose();
+        SStandInViewFrame& m_frame;
+    };
+
     ~SStandInViewFrame();
 
     SStandInHost& m_host;
@@ -54,5 +68,6 @@ private:
     int32_t m_side;
     bool m_visible = true;
     bool m_closed = false;
-    SWnd m_window;
+    bool m_closing = false;
+    SFrameWnd m_window{*this};
 };

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/base/SOutputFile.h"
+#include "platform/base/SOutputFileSet.h"
 #include "platform/base/SOutputStringStream.h"
 #include "platform/repo/SRepKindTests.h"
 #include "rpt/devices/SRptGenerationTree.h"
@@ -34,6 +35,18 @@ public:
 private:
     T& m_value;
     T m_saved;
+};
+
+// Sends the files of the set to a staging folder for the life of the scope.
+class SStagedNames {
+public:
+    SStagedNames(SRptHtmlPageNames& names, const SString& folder) : m_names(names) { names.SetWriteFolder(folder); }
+    ~SStagedNames() { m_names.SetWriteFolder(SString()); }
+    SStagedNames(const SStagedNames&) = delete;
+    SStagedNames& operator=(const SStagedNames&) = delete;
+
+private:
+    SRptHtmlPageNames& m_names;
 };
 
 }  // namespace
@@ -109,9 +122,17 @@ HRESULT SRptHtmlDevice::WriteAllPages() {
     ReadListSettings();
     m_bNumbered = false;
     NumberPages();
-    HRESULT hr = RunPageLoop();
-    if (hr < 0) return hr;
-    hr = WriteContentsPage();
+    {
+        // The pages and their pictures are staged and take their places together once all are
+        // written and on disk; a run stopped before that leaves the previous set as it was.
+        SOutputFileSet pages(m_names.GetFolder(), m_names.GetHomeName());
+        SStagedNames staged(m_names, pages.GetStagingFolder());
+        const HRESULT hr = RunPageLoop();
+        if (hr < 0) return hr;
+        pages.Commit();
+    }
+    // The contents page comes last, so that it never leads to a page that is not there.
+    const HRESULT hr = WriteContentsPage();
     return hr < 0 ? hr : S_OK;
 }
 

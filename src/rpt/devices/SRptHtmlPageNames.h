@@ -26,14 +26,18 @@ public:
     SString NextPageName(int32_t page) const;
     SString ListPageName(int32_t page, int32_t listPage) const;
     SString PictureName(int32_t picture) const;
-    // Where a file of the set is created: the chosen file's folder and the bare name.
-    SString PathOf(const SString& name) const { return m_folder + name; }
+    // Where a file of the set is created: the chosen file's folder and the bare name, or, while
+    // the set is written into a staging folder, that folder and the bare name.
+    SString PathOf(const SString& name) const { return (m_writeFolder.IsEmpty() ? m_folder : m_writeFolder) + name; }
+    // The folder the files go to until the set is put in place ("" for the chosen file's own).
+    void SetWriteFolder(const SString& folder) { m_writeFolder = folder; }
 
 private:
     // Whether `name` is a page, list page or picture name that `prefix` makes.
     static bool IsGeneratedName(const SString& name, const SString& prefix);
 
     SString m_folder;
+    SString m_writeFolder;
     SString m_prefix;
     SString m_homeName;
 };

@@ -24,6 +24,15 @@ TEST(SDataModelReader, AModelFileGivesItsEntitiesAttributesAndRelationships) {
     EXPECT_EQ(model.CountAttributes(), 3u);
 }
 
+TEST(SDataModelReader, TheXmlDeclarationsEncodingDecidesHowTheTextIsRead) {
+    const SDataModel latin1 = SDataModelReader::ReadText(
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<model name=\"Caf\xE9\" author=\"Ren\xE9" "e\"/>\n", "l.xml");
+    EXPECT_EQ(latin1.name, "Caf\xC3\xA9");
+    EXPECT_EQ(latin1.author, "Ren\xC3\xA9" "e");
+    // Without a declaration the text is UTF-8.
+    EXPECT_EQ(SDataModelReader::ReadText("<model name=\"Caf\xC3\xA9\"/>", "u.xml").name, "Caf\xC3\xA9");
+}
+
 TEST(SDataModelReader, MissingAndMalformedFilesAreRefusedWithTheirNameAndFault) {
     const auto messageOf = [](const char* text) {
         try {

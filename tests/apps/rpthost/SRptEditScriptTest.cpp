@@ -27,6 +27,7 @@ TEST(SRptEditScript, ActionsAreReadInOrderWithPathsFromTheScriptsFolder) {
     EXPECT_EQ(steps[1].kind, SRptEditStep::Select);
     EXPECT_EQ(steps[1].items, (std::vector<std::string>{"ENTITY", "PAGEBREAK"}));
     EXPECT_EQ(steps[2].kind, SRptEditStep::Key);
+    EXPECT_EQ(steps[2].id, 0x09u);
     EXPECT_EQ(steps[3].kind, SRptEditStep::Fire);
     EXPECT_EQ(steps[3].id, 45006u);
     EXPECT_EQ(steps[4].kind, SRptEditStep::Answer);
@@ -38,10 +39,30 @@ TEST(SRptEditScript, ActionsAreReadInOrderWithPathsFromTheScriptsFolder) {
     EXPECT_EQ(SRptEditScript::Parse("model /abs/shop.xml\n", "/work").GetModel(), "/abs/shop.xml");
 }
 
+TEST(SRptEditScript, AnswersHoldQuotedBlanksAndAControlGivenAgainTakesOneMoreLine) {
+    const SRptEditScript script = SRptEditScript::Parse(
+        "model shop.xml\n"
+        "key esc\n"
+        "answer ok 1137=\"0:Width=12.7 mm\" 1137=\"1:Enabled row=1\" 1135=\"say \\\"hi\\\"\" \"path=my out.rtf\"\n"
+        "answer ok 1138=\"\"\n",
+        "/work");
+    const std::vector<SRptEditStep>& steps = script.GetSteps();
+    ASSERT_EQ(steps.size(), 3u);
+    EXPECT_EQ(steps[0].kind, SRptEditStep::Key);
+    EXPECT_EQ(steps[0].id, 0x1Bu);
+    // A grid takes one cell edit a line.
+    EXPECT_EQ(steps[1].values.at(1137), "0:Width=12.7 mm\n1:Enabled row=1");
+    EXPECT_EQ(steps[1].values.at(1135), "say \"hi\"");
+    EXPECT_EQ(steps[1].path, "/work/my out.rtf");
+    EXPECT_EQ(steps[2].values.at(1138), "");
+}
+
 TEST(SRptEditScript, FaultsNameTheirLine) {
     const std::pair<const char*, const char*> faults[] = {
         {"model a.xml\nfire twelve\n", "line 2: 'twelve' is not a number"},
-        {"model a.xml\nkey enter\n", "line 2: the only key is tab"},
+        {"model a.xml\nkey enter\n", "line 2: the keys are tab and esc"},
+        {"model a.xml\nanswer ok 1137=\"0:Width=1\n", "line 2: a quote is not closed"},
+        {"model a.xml\nanswer ok path=a path=b\n", "line 2: the path is given twice"},
         {"model a.xml\nadd A B\n", "line 2: add needs one item id"},
         {"model a.xml\nselect\n", "line 2: select needs item ids"},
         {"model a.xml\nanswer ok 12\n", "line 2: '12' is not NAME=VALUE"},

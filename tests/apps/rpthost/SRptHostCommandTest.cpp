@@ -101,7 +101,7 @@ TEST_F(SDataModelHost, ATemplateThatCannotBeUsedIsRefusedAndNothingIsWritten) {
     // A file that is no template, and one that is not there.
     EXPECT_TRUE(Holds(Run({"generate", "--model", model, "--template", model, "-o", output.str()},
                           SRptHostCommand::kFailure),
-                      "cannot use the template '" + model + "': it holds no template of the data-model module"));
+                      "cannot use the template '" + model + "': it is not a template file"));
     EXPECT_TRUE(Holds(Run({"generate", "--model", model, "--template", folder.PathOf("none.rtp").str(), "-o",
                            output.str()},
                           SRptHostCommand::kFailure),
@@ -112,7 +112,8 @@ TEST_F(SDataModelHost, ATemplateThatCannotBeUsedIsRefusedAndNothingIsWritten) {
                       "unknown argument '--format'"));
     EXPECT_TRUE(Holds(Run({"save-template", "--model", model, "-o", folder.PathOf("no/dir/t.rtp").str()},
                           SRptHostCommand::kFailure),
-                      "the template could not be saved"));
+                      "cannot write '" + folder.PathOf("no/dir/t.rtp").str() +
+                          "': the template could not be saved: the file could not be written (0x80030019)"));
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"shop.xml"});
 }
 

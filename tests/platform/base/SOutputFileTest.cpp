@@ -17,6 +17,7 @@
 
 #include "platform/base/SFile.h"
 #include "platform/base/SOutputFile.h"
+#include "platform/base/SOutputFileSet.h"
 #include "platform/base/SSettingsStore.h"
 #include "SEIOExceptionCause.h"
 #include "support/STestTempFolder.h"
@@ -28,6 +29,7 @@ class SOutputFileTestAccess {
 public:
     static bool& UnnamedFiles() { return SOutputFile::sUnnamedFiles; }
     static int& FolderSyncError() { return SOutputFile::sFolderSyncError; }
+    static int64_t DiskWaits() { return SOutputFile::sDiskWaits; }
 };
 
 namespace {
@@ -299,6 +301,71 @@ TEST_P(SOutputFileTest, AFolderSyncThatFailsIsReported) {
     file.WriteString("newer");
     EXPECT_NO_THROW(file.Close());
     EXPECT_EQ(ReadFile(path), "newer");
+}
+
+TEST_P(SOutputFileTest, AFileSetReplacesItsFolderFilesOnlyAtItsCommitWithOneWaitForAllOfThem) {
+    WriteFile(PathOf("a.htm"), "old a");
+    ASSERT_EQ(::chmod(PathOf("a.htm").c_str(), 0640), 0);
+    WriteFile(PathOf("b.htm"), "old b");
+    const int64_t before = SOutputFileTestAccess::DiskWaits();
+    {
+        SOutputFileSet set(PathOf(""), "a.htm");
+        for (const char* name : {"a.htm", "b.htm", "c.htm"}) {
+            SOutputFile file(set.GetStagingFolder() + name);
+            file.WriteString(SString("new ") + name);
+            file.Close();
+        }
+        // Written, not waited for, and not in the folder yet.
+        EXPECT_EQ(SOutputFileTestAccess::DiskWaits(), before);
+        EXPECT_EQ(ReadFile(PathOf("a.htm")), "old a");
+        EXPECT_EQ(ReadFile(PathOf("b.htm")), "old b");
+        EXPECT_FALSE(fs::exists(PathOf("c.htm").c_str()));
+        set.Commit();
+        // One wait for the files, one for the folder.
+        EXPECT_EQ(SOutputFileTestAccess::DiskWaits(), before + 2);
+    }
+    EXPECT_EQ(ReadFile(PathOf("a.htm")), "new a.htm");
+    EXPECT_EQ(ReadFile(PathOf("b.htm")), "new b.htm");
+    EXPECT_EQ(ReadFile(PathOf("c.htm")), "new c.htm");
+    struct stat info;
+    ASSERT_EQ(::stat(PathOf("a.htm").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"a.htm", "b.htm", "c.htm"}));
+}
+
+TEST_P(SOutputFileTest, AFileSetThatIsRefusedOrDroppedLeavesItsFolderAsItWas) {
+    WriteFile(PathOf("a.htm"), "old a");
+    fs::create_directory(PathOf("b.htm").c_str());
+    // What a set of the same name left when its run died.
+    fs::create_directory(PathOf(".a.htm.set").c_str());
+    WriteFile(PathOf(".a.htm.set/a.htm"), "stale");
+    {
+        SOutputFileSet set(PathOf(""), "a.htm");
+        EXPECT_FALSE(fs::exists(PathOf(".a.htm.set/a.htm").c_str()));
+        for (const char* name : {"a.htm", "b.htm"}) {
+            SOutputFile file(set.GetStagingFolder() + name);
+            file.WriteString("new");
+            file.Close();
+        }
+        // A folder stands where b.htm goes: nothing is replaced.
+        EXPECT_THROW(set.Commit(), SEIOException);
+    }
+    EXPECT_EQ(ReadFile(PathOf("a.htm")), "old a");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"a.htm", "b.htm"}));
+    {
+        SOutputFileSet set(PathOf(""), "a.htm");
+        SOutputFile file(set.GetStagingFolder() + "a.htm");
+        file.WriteString("new");
+        file.Close();
+        // A file saved elsewhere meanwhile waits for the disk as ever.
+        const int64_t before = SOutputFileTestAccess::DiskWaits();
+        SOutputFile other(PathOf("other.htm"));
+        other.WriteString("other");
+        other.Close();
+        EXPECT_EQ(SOutputFileTestAccess::DiskWaits(), before + 2);
+    }
+    EXPECT_EQ(ReadFile(PathOf("a.htm")), "old a");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"a.htm", "b.htm", "other.htm"}));
 }
 
 TEST_P(SOutputFileTest, PatchesRewriteWhatWasWrittenAndReadBack) {

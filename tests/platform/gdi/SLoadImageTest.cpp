@@ -95,6 +95,23 @@ TEST(SLoadImage, BrokenFilesGiveZeroAndNoHandle) {
     EXPECT_EQ(SGdiHandleTable::Get().GetCount(), live);
 }
 
+TEST(SLoadImage, APictureWhoseHeaderClaimsMoreThanTheLimitIsRefusedBeforeItIsDecoded) {
+    // Files of a few hundred bytes and a few kilobytes whose headers claim 576 x 64,544 pixels,
+    // more than the 32 megapixels a picture may have.
+    EXPECT_GT(int64_t{576} * 64544, SImagePixels::kMaxPixels);
+    const size_t live = SGdiHandleTable::Get().GetCount();
+    for (const char* name : {"claims-576x64544.jpg", "claims-576x64544.png"}) {
+        HBITMAP handle = reinterpret_cast<HBITMAP>(1);
+        EXPECT_EQ(SLoadImage(&handle, Picture(name), nullptr), 0) << name;
+        EXPECT_EQ(handle, nullptr) << name;
+        const std::string bytes = STestTempFolder::ReadFile(Picture(name));
+        SImagePixels pixels;
+        EXPECT_FALSE(SDecodeImage(std::vector<uint8_t>(bytes.begin(), bytes.end()), &pixels)) << name;
+        EXPECT_TRUE(pixels.pixels.empty()) << name;
+    }
+    EXPECT_EQ(SGdiHandleTable::Get().GetCount(), live);
+}
+
 TEST(SPictureFile, ContentTypeFromTheFirstBytes) {
     EXPECT_EQ(SPictureFile::GetContentType(Picture("corners.bmp")), SPictureFile::kBmp);
     EXPECT_EQ(SPictureFile::GetContentType(Picture("gradient.png")), SPictureFile::kPng);

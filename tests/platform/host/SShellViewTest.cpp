@@ -298,12 +298,14 @@ TEST_F(SShellViewTest, DockingViewMovesTheViewBetweenItsFrameAndADockedPane) {
     EXPECT_EQ(ui.result, S_OK);
     EXPECT_EQ(ui.state, 0u);  // left as it was: not enabled
 
-    // "&Hide" in a view frame closes the frame's window.
+    // "&Hide" in a view frame closes the frame, and the view with it.
     HWND frameWindow = 0;
     view->GetViewFrame()->GetWindowHandle(&frameWindow);
     ASSERT_TRUE(SWnd::IsWindow(frameWindow));
     EXPECT_EQ(dispatcher.Fire(122), S_OK);
     EXPECT_FALSE(SWnd::IsWindow(frameWindow));
+    EXPECT_TRUE(host->GetFrames().empty());
+    EXPECT_TRUE(viewClass->GetViews().empty());
 }
 
 TEST_F(SShellViewTest, AViewFramedWithoutDockingNeitherDocksNorHides) {

@@ -59,6 +59,8 @@ public:
     HRESULT OnViewActivate(int32_t) override { return S_OK; }
     HRESULT CloseView(int32_t final) override {
         closes.push_back(final);
+        // As an editor's window does when its document closes: it asks its frame to close.
+        if (frameWindow) SendMessageA(frameWindow, WM_CLOSE, 0, 0);
         return refuseClose ? 1 : S_OK;
     }
     HRESULT GetHostFrame(ISShellHostFrame**) override { return E_FAIL; }
@@ -92,6 +94,7 @@ public:
     std::vector<int32_t> closes;
     std::vector<uint32_t> commands;
     bool refuseClose = false;
+    HWND frameWindow = 0;
 
 private:
     ISShellCommandClass* m_class;
@@ -144,6 +147,39 @@ TEST_F(SStandInHostTest, AFrameHoldsItsViewUntilItClosesAndEveryCallIsRecorded) 
     std::vector<std::string> operations;
     for (const SHostCall& call : host->GetCalls()) operations.push_back(call.operation.str());
     EXPECT_EQ(operations, (std::vector<std::string>{"CreateViewFrame", "SetTitle", "Close", "Close"}));
+}
+
+TEST_F(SStandInHostTest, ACloseMessageToAFramesWindowClosesTheFrameAsCloseDoes) {
+    auto host = SStandInHost::Create();
+    STestView view(&commandClass);
+    SComWrap<ISShellFrame> frame;
+    ASSERT_EQ(host->CreateViewFrame(&view, u"Report", &frame), S_OK);
+    HWND window = 0;
+    ASSERT_EQ(frame->GetWindowHandle(&window), S_OK);
+
+    view.refuseClose = true;
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(view.closes, (std::vector<int32_t>{1}));
+    EXPECT_EQ(host->GetFrames().size(), 1u) << "a view that refuses its close keeps its frame";
+    EXPECT_TRUE(SWnd::IsWindow(window));
+
+    view.refuseClose = false;
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(view.closes, (std::vector<int32_t>{1, 1}));
+    EXPECT_TRUE(host->GetFrames().empty());
+    EXPECT_FALSE(SWnd::IsWindow(window));
+    EXPECT_EQ(view.refs, 1u) << "the host let go of the view";
+
+    // A view whose close asks its frame to close again is closed once.
+    STestView asking(&commandClass);
+    SComWrap<ISShellFrame> second;
+    ASSERT_EQ(host->CreateViewFrame(&asking, u"Report", &second), S_OK);
+    ASSERT_EQ(second->GetWindowHandle(&asking.frameWindow), S_OK);
+    second.Clear();
+    SendMessageA(asking.frameWindow, WM_CLOSE, 0, 0);
+    EXPECT_EQ(asking.closes, (std::vector<int32_t>{1}));
+    EXPECT_TRUE(host->GetFrames().empty());
+    EXPECT_EQ(asking.refs, 1u);
 }
 
 TEST_F(SStandInHostTest, AMenuIsCopiedWithItsItemDataAndACommandIsDispatchedToTheActiveView) {

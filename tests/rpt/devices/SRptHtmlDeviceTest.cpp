@@ -5,10 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/SOutputFile.h"
 #include "platform/base/SRegistry.h"
 #include "platform/base/SUserRegistry.h"
 #include "rpt/devices/SRptHtmlTestFixture.h"
 #include "support/SFileCompare.h"
+
+// Counts the process's waits for the disk.
+class SOutputFileTestAccess {
+public:
+    static int64_t DiskWaits() { return SOutputFile::sDiskWaits; }
+};
 
 namespace {
 
@@ -187,6 +194,45 @@ TEST_F(SRptHtmlDeviceRun, APageThatCannotBeWrittenFailsTheRunAndLeavesNoPageOpen
     std::filesystem::create_directory(folder.path() / "Repo1.htm");
     EXPECT_EQ(Generate(folder.PathOf("Report.htm")), static_cast<HRESULT>(0x80030019));
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Report.htm"));
+}
+
+TEST_F(SRptHtmlDeviceRun, ARunStoppedPartWayLeavesThePreviousSetAsItWas) {
+    report->PutName("First");
+    PlainReport();
+    Text("one");
+    AddItem("PAGEBREAK");
+    Text("two");
+    AddItem("PAGEBREAK");
+    Text("three");
+    ASSERT_EQ(Generate(folder.PathOf("Report.htm")), S_OK);
+    const std::vector<std::string> pages = {"Report.htm", "Repo1.htm", "Repo2.htm"};
+    std::vector<std::string> previous;
+    for (const std::string& page : pages) previous.push_back(Read(page));
+
+    // The next run cannot put its last page in place: a folder stands where it goes.
+    std::filesystem::remove(folder.path() / "Repo3.htm");
+    std::filesystem::create_directory(folder.path() / "Repo3.htm");
+    report->PutName("Second");
+    EXPECT_EQ(Generate(folder.PathOf("Report.htm")), static_cast<HRESULT>(0x80030019));
+    // No page of the new set stands beside the old contents page, and nothing is left over.
+    for (size_t i = 0; i < pages.size(); ++i) EXPECT_EQ(Read(pages[i]), previous[i]) << pages[i];
+    EXPECT_EQ(folder.Entries(), WithButtons({"Report.htm", "Repo1.htm", "Repo2.htm", "Repo3.htm"}));
+}
+
+TEST_F(SRptHtmlDeviceRun, TheWaitsForTheDiskDoNotGrowWithThePages) {
+    PlainReport();
+    Text("one");
+    const int64_t start = SOutputFileTestAccess::DiskWaits();
+    ASSERT_EQ(Generate(folder.PathOf("Small.htm")), S_OK);
+    const int64_t small = SOutputFileTestAccess::DiskWaits() - start;
+    for (const char* text : {"two", "three", "four", "five", "six", "seven"}) {
+        AddItem("PAGEBREAK");
+        Text(text);
+    }
+    const int64_t middle = SOutputFileTestAccess::DiskWaits();
+    ASSERT_EQ(Generate(folder.PathOf("Large.htm")), S_OK);
+    EXPECT_TRUE(Exists("Larg7.htm"));
+    EXPECT_EQ(SOutputFileTestAccess::DiskWaits() - middle, small);
 }
 
 TEST_F(SRptHtmlDeviceRun, AButtonThatCannotBeWrittenFailsTheRun) {

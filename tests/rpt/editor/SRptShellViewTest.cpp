@@ -304,6 +304,43 @@ TEST_F(SRptShellViewTest, ViewsLeaveTheMapWhenTheyGoAndOutliveTheirCloseCommand)
     EXPECT_EQ(Entered(), nullptr);
 }
 
+TEST_F(SRptShellViewTest, HideAndEscCloseTheEditorForGood) {
+    SCountingSink sink;
+    ASSERT_EQ(RptAdvise(&sink), S_OK);
+    SHostCommandDispatcher dispatcher(*host);
+    // Esc is the host's accelerator of "&Hide" (122).
+    const SHELLACCEL* escape = nullptr;
+    for (const SHostAccelerators& table : host->GetAccelerators())
+        for (const SHELLACCEL& entry : table.entries)
+            if (entry.key == 0x1B) escape = &entry;
+    ASSERT_NE(escape, nullptr);
+    EXPECT_EQ(escape->commandId, 122u);
+    const uint8_t escapeFlags = escape->flags;
+
+    // The frame closes the view as its Close does: the view's final close, its sinks, its entry
+    // in the view map; the host lists the frame no more.
+    for (const bool byEsc : {false, true}) {
+        SRptShellViewBase* editor = Open(OneModel);
+        ASSERT_TRUE(editor);
+        editor->AddRef();
+        EXPECT_EQ(byEsc ? dispatcher.FireAccelerator(escapeFlags, 0x1B) : dispatcher.Fire(122), S_OK);
+        EXPECT_TRUE(host->GetFrames().empty()) << byEsc;
+        EXPECT_EQ(Entered(), nullptr) << byEsc;
+        EXPECT_FALSE(editor->IsReportAdvised()) << byEsc;
+        EXPECT_EQ(editor->GetShellViewClass(), nullptr) << byEsc;
+        EXPECT_EQ(sink.closing, (std::vector<SShellView*>{editor})) << byEsc;
+        sink.closing.clear();
+        editor->Release();
+    }
+    // The template editor's close closes its document as well.
+    ASSERT_TRUE(Open(Template));
+    EXPECT_EQ(dispatcher.FireAccelerator(escapeFlags, 0x1B), S_OK);
+    EXPECT_TRUE(host->GetFrames().empty());
+    EXPECT_EQ(Entered(), nullptr);
+    EXPECT_EQ(session->IsOpen(), S_FALSE);
+    RptUnadvise(&sink);
+}
+
 namespace {
 
 class SRptShellViewOpenFileTest : public SRptShellViewTest {

@@ -1,0 +1,30 @@
+#pragma once
+// rpthost's template files. A template file is read in each form the library writes: the
+// documents of the template load/save manager (XML or binary, recognised by their signature),
+// which the templates folder and the editor read, and the record of the template streams that
+// earlier versions of rpthost wrote. It is written as a document: binary under a ".rtb" name,
+// XML under any other.
+#include <string>
+
+#include "platform/base/SString.h"
+#include "platform/com/HRESULT.h"
+
+struct ISRptReport;
+
+class SRptHostTemplateFile {
+public:
+    enum Form { NotATemplate, Document, Record };
+
+    // A file that is no template in any form.
+    static constexpr HRESULT kNotATemplate = static_cast<HRESULT>(0x800300FBu);
+
+    // The form of the file at `path`; NotATemplate for a missing or unreadable file too.
+    static Form GetForm(const SString& path);
+    // Saves the document that holds the report at `path`, in the form its name asks for; the
+    // load/save manager's answer.
+    static HRESULT Save(ISRptReport* report, const SString& path);
+
+    // What rpthost says of a template file it could not use, and of a save that failed.
+    static std::string DescribeReadFault(HRESULT hr);
+    static std::string DescribeSaveFault(HRESULT hr);
+};
