@@ -46,9 +46,29 @@ std::vector<SComWrap<ISRepObject>> SRepDocumentWriter::OwnedElements(ISRepObject
     return owned;
 }
 
+void SRepDocumentWriter::CheckNesting(const std::vector<SComWrap<ISRepObject>>& objects, int32_t maxDepth) {
+    for (const auto& object : objects) CheckNesting(object.Get(), maxDepth);
+}
+
+void SRepDocumentWriter::CheckNesting(ISRepObject* object, int32_t levelsLeft) {
+    SRepPersistentClass members;
+    if (!object || !members.Describe(object->GetClassID())) return;
+    if (levelsLeft < 1) SComThrow(E_INVALIDARG);
+    for (const SRepMetaCollection* collection : members.GetCollections())
+        for (const auto& element : OwnedElements(object, static_cast<int32_t>(collection->GetId())))
+            CheckNesting(element.Get(), levelsLeft - 1);
+}
+
 void SRepDocumentWriter::WriteObject(ISRepObject* object) {
     SRepPersistentClass members;
     if (!object || !members.Describe(object->GetClassID())) return;
+    // What a reader would refuse is not written either.
+    if (m_depth >= m_maxDepth) SComThrow(E_INVALIDARG);
+    struct SLevel {
+        int32_t& depth;
+        explicit SLevel(int32_t& d) : depth(d) { ++depth; }
+        ~SLevel() { --depth; }
+    } level(m_depth);
     const SRepMetaClass& metaClass = *members.GetMetaClass();
     BeginObject(metaClass);
     for (const SRepMetaAttribute* attribute : members.GetAttributes()) {

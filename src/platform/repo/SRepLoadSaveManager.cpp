@@ -272,16 +272,17 @@ HRESULT SRepLoadSaveManager::RepDoRestore(const SString& path, int32_t, int32_t 
 
 namespace {
 
-void RegenerateTree(ISRepObject* object, int32_t depth) {
+// Walks what a document stores, as deep as the check before it let it.
+void RegenerateTree(ISRepObject* object) {
     SRepVariant oid;
     oid.SetOID(SRepObjectBaseMem::NewOID());
     object->SetAttribute(SREP_DISPID_OID, oid);
-    if (!SRepObjectMem::FromObject(object) || depth > 1024) return;
+    if (!SRepObjectMem::FromObject(object)) return;
     SRepPersistentClass members;
     if (!members.Describe(object->GetClassID())) return;
     for (const SRepMetaCollection* collection : members.GetCollections())
         for (const auto& element : SRepDocumentWriter::OwnedElements(object, static_cast<int32_t>(collection->GetId())))
-            RegenerateTree(element.Get(), depth + 1);
+            RegenerateTree(element.Get());
 }
 
 }  // namespace
@@ -289,7 +290,10 @@ void RegenerateTree(ISRepObject* object, int32_t depth) {
 HRESULT SRepLoadSaveManager::RegenerateOID(ISRepObject* root) {
     if (!root) return E_POINTER;
     return SExceptionResult::Guard([&] {
-        for (const auto& object : SRepDocumentWriter::TopObjectsOf(root)) RegenerateTree(object.Get(), 0);
+        const auto top = SRepDocumentWriter::TopObjectsOf(root);
+        // A document that no save may write keeps its ids.
+        SRepDocumentWriter::CheckNesting(top, SRepDocumentLimits::kMaxDepth);
+        for (const auto& object : top) RegenerateTree(object.Get());
         return S_OK;
     });
 }

@@ -8,6 +8,7 @@
 
 
 #include "platform/base/SFile.h"
+#include "platform/repo/SRepDocumentLimits.h"
 #include "platform/repo/SRepMetaDTD.h"
 #include "platform/repo/SRepSession.h"
 #include "platform/repo/SRepTypeLibManager.h"
@@ -258,6 +259,31 @@ TEST_F(SRptTemplateLoadSaveManagerTest, ASaveThatFailsHalfWayLeavesTheOldFile) {
     EXPECT_TRUE(FAILED(manager->Save(nullptr, path, report.Get(), "RPT_TEMPLATE", nullptr)));
     ::chmod(folder.GetPath().c_str(), 0755);
     EXPECT_EQ(STestTempFolder::ReadFile(path), "the template that stays");
+}
+
+TEST_F(SRptTemplateLoadSaveManagerTest, ATemplateAsDeepAsReadersTakeSavesInBothFormsAndOneLevelMoreTouchesNothing) {
+    SComWrap<ISRepObject> innermost = NestFolders(report.Get(), SRepDocumentLimits::kMaxDepth);
+    ASSERT_TRUE(innermost);
+    for (const char* type : {"RPT_TEMPLATE", "RPT-TEMPLATE"}) {
+        ASSERT_EQ(manager->Save(nullptr, path, report.Get(), type, nullptr), S_OK) << type;
+        ISRepSession* loaded = NewSession();
+        ASSERT_EQ(manager->Load(nullptr, path, nullptr, loaded, nullptr, nullptr), S_OK) << type;
+        EXPECT_EQ(DumpModel(loaded), DumpModel(session.Get())) << type;
+    }
+    ASSERT_TRUE(Item(innermost.Get(), 0xD6, "DEEPER"));
+    const std::string file = STestTempFolder::ReadFile(path);
+    const std::string backup = STestTempFolder::ReadFile(folder.PathOf("report.rtb"));
+    SRepVariant before;
+    report->GetAttribute(0x01000001, &before);
+    for (const char* type : {"RPT_TEMPLATE", "RPT-TEMPLATE"})
+        EXPECT_EQ(manager->Save(nullptr, path, report.Get(), type, nullptr), E_INVALIDARG) << type;
+    // Neither the file, nor its backup, nor the objects' ids.
+    EXPECT_EQ(STestTempFolder::ReadFile(path), file);
+    EXPECT_EQ(STestTempFolder::ReadFile(folder.PathOf("report.rtb")), backup);
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"report.rtb", "report.rtp"}));
+    SRepVariant after;
+    report->GetAttribute(0x01000001, &after);
+    EXPECT_EQ(GUIDToString(after.GetOID()), GUIDToString(before.GetOID()));
 }
 
 TEST_F(SRptTemplateLoadSaveManagerTest, AFileOfAnOlderVersionIsReadThroughItsNames) {

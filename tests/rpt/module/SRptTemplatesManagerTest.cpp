@@ -7,6 +7,7 @@
 #include "platform/base/SRegistry.h"
 #include "platform/base/SSettingsStore.h"
 #include "platform/base/SUserRegistry.h"
+#include "platform/repo/SRepDocumentLimits.h"
 #include "platform/repo/SRepSession.h"
 #include "platform/ui/SScriptedInteraction.h"
 #include "rpt/editor/SRptShellModule.h"
@@ -202,9 +203,12 @@ TEST_F(SRptTemplatesManagerTest, ASaveThatCannotCompleteLeavesThePreviousFile) {
     const SString path = folder.PathOf("kept.rtp");
     STestTempFolder::WriteFile(path, "previous");
     {
+        // The file cannot grow as the template needs: the user is told what failed.
         STestFileSizeLimit limit(1024);
-        EXPECT_TRUE(FAILED(templates->SaveTemplate(path, reportFace.Get())));
+        script.ExpectMessage(path);
+        EXPECT_EQ(templates->SaveTemplate(path, reportFace.Get()), static_cast<HRESULT>(0x8000FFFF));
     }
+    EXPECT_TRUE(script.IsComplete());
     EXPECT_EQ(STestTempFolder::ReadFile(path), "previous");
     // A report without templates: refused before the file is touched.
     SComWrap<ISRepClassCol> all;
@@ -219,6 +223,26 @@ TEST_F(SRptTemplatesManagerTest, ASaveThatCannotCompleteLeavesThePreviousFile) {
     }
     EXPECT_FALSE(SFile::Exists(fresh));
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"kept.rtp"});
+}
+
+TEST_F(SRptTemplatesManagerTest, ATemplateAsDeepAsReadersTakeSavesAndOneLevelMoreLeavesThePreviousFile) {
+    SComWrap<ISRepObject> innermost = NestFolders(report.Get(), SRepDocumentLimits::kMaxDepth);
+    ASSERT_TRUE(innermost);
+    const SString path = folder.PathOf("deep.rtp");
+    ASSERT_EQ(templates->SaveTemplate(path, reportFace.Get()), S_OK);
+    SComWrap<ISLoadSaveManager> manager;
+    globals->GetRptShellModule()->GetLoadSaveManager(&manager);
+    SComWrap<ISRepSession> loaded;
+    ASSERT_EQ(SRepSession::Create("loaded", &loaded), S_OK);
+    opened.push_back(loaded);
+    ASSERT_EQ(manager->Load(nullptr, path, nullptr, loaded.Get(), nullptr, nullptr), S_OK);
+    EXPECT_EQ(DumpModel(loaded.Get()), DumpModel(session.Get()));
+
+    ASSERT_TRUE(Item(innermost.Get(), 0xD6, "DEEPER"));
+    const std::string before = STestTempFolder::ReadFile(path);
+    EXPECT_EQ(templates->SaveTemplate(path, reportFace.Get()), E_INVALIDARG);
+    EXPECT_EQ(STestTempFolder::ReadFile(path), before);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"deep.rtp"});
 }
 
 namespace {
