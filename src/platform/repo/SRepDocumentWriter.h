@@ -8,6 +8,7 @@
 #include "platform/com/SComWrap.h"
 #include "platform/repo/ISRepObject.h"
 #include "platform/repo/SRepDocumentLimits.h"
+#include "platform/repo/SRepPersistentClasses.h"
 
 class SRepVariant;
 class SRepMetaClass;
@@ -37,6 +38,9 @@ public:
     // The elements that a collection of the object owns, in order: a collection that only
     // gathers an element holds no part of the document.
     static std::vector<SComWrap<ISRepObject>> OwnedElements(ISRepObject* object, int32_t id);
+    // The elements that all the stored collections of an object of the described class own,
+    // collection after collection.
+    static std::vector<SComWrap<ISRepObject>> StoredElements(ISRepObject* object, const SRepPersistentClass& members);
 
 protected:
     virtual void BeginObject(const SRepMetaClass& metaClass) = 0;
@@ -47,8 +51,9 @@ protected:
 
 private:
     // Refuses `object` when it, with what it owns, takes more than `levelsLeft` levels.
-    static void CheckNesting(ISRepObject* object, int32_t levelsLeft);
+    static void CheckNesting(ISRepObject* object, int32_t levelsLeft, SRepPersistentClasses& classes);
 
+    SRepPersistentClasses m_classes;
     int32_t m_maxDepth;
     int32_t m_depth = 0;  // of the object being written
 };
