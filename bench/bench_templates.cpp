@@ -112,6 +112,7 @@ void LoadTemplate(benchmark::State& state, const char* typeName) {
     std::filesystem::remove(std::filesystem::path(path.str()).replace_extension(".rtb"));
 }
 BENCHMARK_CAPTURE(LoadTemplate, xml, RPT_TEMPLATE_XML_TYPE)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LoadTemplate, binary, RPT_TEMPLATE_BIN_TYPE)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

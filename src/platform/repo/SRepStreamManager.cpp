@@ -110,9 +110,9 @@ void SRepStreamManager::WriteDocument(SOutputStream& out, ISRepObject* root) {
     SRepBinWriter writer;
     for (const auto& object : top) writer.WriteObject(object.Get());
     SRepBinWriter::PutWord(bytes, static_cast<uint32_t>(top.size()));
-    bytes += writer.GetBytes();
-    bytes.append(SRepBinFormat::kEndMarker, sizeof SRepBinFormat::kEndMarker);
     out.Write(bytes.data(), bytes.size());
+    out.Write(writer.GetBytes().data(), writer.GetBytes().size());
+    out.Write(SRepBinFormat::kEndMarker, sizeof SRepBinFormat::kEndMarker);
 }
 
 HRESULT SRepStreamManager::Load(SInputStream& in, ISLoadSaveManager*, ISRepSession* session, SReadResult* result) {

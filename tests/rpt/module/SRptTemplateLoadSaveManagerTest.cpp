@@ -286,6 +286,45 @@ TEST_F(SRptTemplateLoadSaveManagerTest, ATemplateAsDeepAsReadersTakeSavesInBothF
     EXPECT_EQ(GUIDToString(after.GetOID()), GUIDToString(before.GetOID()));
 }
 
+TEST_F(SRptTemplateLoadSaveManagerTest, BothFormsHoldATemplateOfFiftyThousandItems) {
+    SComWrap<ISRepClassCol> templates;
+    report->GetCollection(kTemplates, &templates);
+    SComWrap<ISRepObject> first;
+    templates->Item(0, &first);
+    {
+        // Each item a text paragraph of some length, as a report's texts are.
+        std::string text;
+        while (text.size() < 1500) text += "A paragraph of the template's text, written as a user writes them. ";
+        SRepCascadeGuard noCascade;
+        for (int i = 0; i < 50000; ++i) SetText(Item(first.Get(), 0xF7, "TEXT").Get(), 0x020063E0, text.c_str());
+    }
+    SComWrap<ISRepClassCol> items;
+    first->GetCollection(kItems, &items);
+    int32_t count = 0;
+    items->GetCount(&count);
+    for (const char* type : {"RPT_TEMPLATE", "RPT-TEMPLATE"}) {
+        ASSERT_EQ(manager->Save(nullptr, path, report.Get(), type, nullptr), S_OK) << type;
+        ISRepSession* loaded = NewSession();
+        ASSERT_EQ(manager->Load(nullptr, path, nullptr, loaded, nullptr, nullptr), S_OK) << type;
+        SComWrap<ISRepObject> root;
+        loaded->GetRootObject(ISRepObject::iid, reinterpret_cast<void**>(&root));
+        ASSERT_TRUE(root);
+        SComWrap<ISRepClassCol> loadedTemplates, loadedItems;
+        root->GetCollection(kTemplates, &loadedTemplates);
+        SComWrap<ISRepObject> loadedFirst;
+        loadedTemplates->Item(0, &loadedFirst);
+        loadedFirst->GetCollection(kItems, &loadedItems);
+        int32_t loadedCount = 0;
+        loadedItems->GetCount(&loadedCount);
+        EXPECT_EQ(loadedCount, count) << type;
+        SComWrap<ISRepObject> lastLoaded, lastSaved;
+        loadedItems->Item(loadedCount - 1, &lastLoaded);
+        items->Item(count - 1, &lastSaved);
+        ASSERT_TRUE(lastLoaded);
+        EXPECT_EQ(DumpOf(lastLoaded.Get()), DumpOf(lastSaved.Get())) << type;
+    }
+}
+
 TEST_F(SRptTemplateLoadSaveManagerTest, AFileOfAnOlderVersionIsReadThroughItsNames) {
     SRptTemplateLoadSaveManager::SetFiller(4, OldNamesFiller);
     std::string text =
