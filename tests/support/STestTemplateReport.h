@@ -7,6 +7,7 @@
 // but inverse ends) to compare two trees with.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/com/SComWrap.h"
@@ -170,6 +171,47 @@ inline void Dump(ISRepObject* object, std::string& out, int depth = 0) {
             }
         }
     }
+}
+
+// How many levels of objects `object` spans, itself the first, through every collection but
+// inverse ends.
+inline int32_t DepthOf(ISRepObject* object) {
+    int32_t below = 0;
+    const SRepMetaClass* metaClass = GetTypeLibManager()->FindMetaClass(object->GetClassID());
+    for (const SRepMetaClass* c = metaClass; c; c = c->GetBaseClass()) {
+        for (const SRepMetaCollection& collection : c->GetCollections()) {
+            SComWrap<ISRepClassCol> elements;
+            if (collection.IsInverseEnd() ||
+                FAILED(object->GetCollection(static_cast<int32_t>(collection.GetId()), &elements)) || !elements)
+                continue;
+            int32_t count = 0;
+            elements->GetCount(&count);
+            for (int32_t i = 0; i < count; ++i) {
+                SComWrap<ISRepObject> element;
+                elements->Item(i, &element);
+                if (element) below = std::max(below, DepthOf(element.Get()));
+            }
+        }
+    }
+    return 1 + below;
+}
+
+// Folders one inside the other in the report's first template, until the report's document
+// spans `depth` levels of objects (the report the first); the innermost folder.
+inline SComWrap<ISRepObject> NestFolders(ISRepObject* report, int32_t depth) {
+    SRepCascadeGuard noCascade;
+    const int32_t besides = DepthOf(report);
+    SComWrap<ISRepClassCol> templates;
+    report->GetCollection(kTemplates, &templates);
+    SComWrap<ISRepObject> innermost;
+    if (templates) templates->Item(0, &innermost);
+    // The template stands at the second level, each folder one below its owner.
+    for (int32_t level = 3; innermost; ++level) {
+        innermost = Item(innermost.Get(), 0xD6, "NESTED");
+        if (!innermost || std::max(besides, level - 1 + DepthOf(innermost.Get())) >= depth) break;
+    }
+    EXPECT_EQ(DepthOf(report), depth);
+    return innermost;
 }
 
 inline std::string DumpOf(ISRepObject* object) {

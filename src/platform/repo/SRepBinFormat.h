@@ -19,9 +19,14 @@ struct SRepBinFormat {
     static constexpr uint8_t kObjectTag = 'O';
     static constexpr uint8_t kAttributeTag = 'A';
     static constexpr uint8_t kCollectionTag = 'C';
-    // Bounds that no document of this system comes near; beyond them the input is refused
-    // before anything is allocated for it.
+    // Bounds of the signature that no document of this system comes near; beyond them the input
+    // is refused before anything is allocated for it.
     static constexpr uint32_t kMaxText = 16u << 20;
-    static constexpr uint32_t kMaxRecord = 64u << 20;
     static constexpr uint32_t kMaxEntries = 4096;
+    // A record is as long as its length word can say. No smaller bound would protect the reader:
+    // it allocates only the bytes that really arrive, finds every inner record within the one
+    // that holds it, and builds objects no deeper than documents nest (SRepDocumentLimits); and
+    // the XML form counts no elements either, so a smaller bound would refuse templates that it
+    // holds.
+    static constexpr uint32_t kMaxRecord = UINT32_MAX;
 };

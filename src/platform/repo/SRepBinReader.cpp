@@ -83,7 +83,6 @@ void SRepBinReader::ReadObjectRecord(SRepDocumentBuilder& builder) {
     Bytes(&tag, 1);
     if (tag != SRepBinFormat::kObjectTag) Refuse("An object record was expected");
     const uint32_t length = Word();
-    if (length > SRepBinFormat::kMaxRecord) Refuse("Record too long");
     const uint64_t base = static_cast<uint64_t>(m_in.GetPosition());
     const std::string body = Block(length);
     ParseObject(body, base, builder);

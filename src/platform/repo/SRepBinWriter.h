@@ -8,6 +8,8 @@
 
 class SRepBinWriter : public SRepDocumentWriter {
 public:
+    explicit SRepBinWriter(int32_t maxDepth = SRepDocumentLimits::kMaxDepth) : SRepDocumentWriter(maxDepth) {}
+
     const std::string& GetBytes() const { return m_bytes; }
     void Clear() { m_bytes.clear(); }
 

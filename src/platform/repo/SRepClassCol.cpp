@@ -18,6 +18,61 @@ SRepClassCol::~SRepClassCol() {
     while (!m_entries.empty()) RemoveAt(Count() - 1, false);
 }
 
+// ---- the ordered list and its index ----
+
+void SRepClassCol::AddEntry(int32_t position, Entry entry) {
+    SRepObjectMem* mem = entry.mem;
+    if (m_indexed) m_keys.emplace(mem, 0);
+    try {
+        if (position == 0 && m_head > 0)
+            m_entries[--m_head] = std::move(entry);
+        else
+            m_entries.insert(m_entries.begin() + static_cast<ptrdiff_t>(m_head + static_cast<size_t>(position)),
+                             std::move(entry));
+    } catch (...) {
+        if (m_indexed) m_keys.erase(mem);
+        throw;
+    }
+    // An element put in front moves the first key, so that every other key still holds.
+    if (position == 0) --m_firstKey;
+    if (m_indexed) {
+        m_keys.find(mem)->second = m_firstKey + position;
+    } else if (static_cast<size_t>(Count()) >= kIndexFrom) {
+        try {
+            m_keys.reserve(static_cast<size_t>(Count()));
+            for (int32_t i = 0; i < Count(); ++i) m_keys.emplace(At(i), m_firstKey + i);
+            m_indexed = true;
+        } catch (...) {
+            // Without the index the list is searched through: slower, and as right.
+            m_keys.clear();
+        }
+    }
+}
+
+SRepClassCol::Entry SRepClassCol::TakeEntry(int32_t position) {
+    const size_t at = m_head + static_cast<size_t>(position);
+    Entry entry = std::move(m_entries[at]);
+    if (position == 0) {
+        // The place is left as it is: taking the first element moves nothing else.
+        ++m_head;
+        ++m_firstKey;
+    } else {
+        m_entries.erase(m_entries.begin() + static_cast<ptrdiff_t>(at));
+    }
+    if (m_indexed) m_keys.erase(entry.mem);
+    if (m_head == m_entries.size()) {
+        m_entries.clear();
+        m_head = 0;
+        m_keys.clear();
+        m_indexed = false;
+    } else if (m_head >= kIndexFrom && 2 * m_head >= m_entries.size()) {
+        // The places left at the front are given back once they are half of the list.
+        m_entries.erase(m_entries.begin(), m_entries.begin() + static_cast<ptrdiff_t>(m_head));
+        m_head = 0;
+    }
+    return entry;
+}
+
 HRESULT SRepClassCol::QueryInterface(const GUID& riid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
@@ -54,21 +109,42 @@ SRepObjectMem* SRepClassCol::InverseTarget() const {
 
 int32_t SRepClassCol::Count() const {
     if (m_kind == Kind::Inverse) return InverseTarget() ? 1 : 0;
-    return static_cast<int32_t>(m_entries.size());
+    return static_cast<int32_t>(m_entries.size() - m_head);
 }
 
 SRepObjectMem* SRepClassCol::At(int32_t position) const {
     if (position < 0 || position >= Count()) return nullptr;
     if (m_kind == Kind::Inverse) return InverseTarget();
-    return m_entries[static_cast<size_t>(position)].mem;
+    return m_entries[m_head + static_cast<size_t>(position)].mem;
 }
 
 int32_t SRepClassCol::Find(const SRepObjectMem* object) const {
     if (!object) return -1;
+    if (!m_indexed) {
+        const int32_t count = Count();
+        for (int32_t i = 0; i < count; ++i)
+            if (At(i) == object) return i;
+        return -1;
+    }
+    auto key = m_keys.find(object);
+    if (key == m_keys.end()) return -1;
+    int64_t position = key->second - m_firstKey;
+    if (position < 0 || position >= Count() || At(static_cast<int32_t>(position)) != object) {
+        Reindex();
+        position = key->second - m_firstKey;
+    }
+    return static_cast<int32_t>(position);
+}
+
+bool SRepClassCol::Contains(const SRepObjectMem* object) const {
+    if (m_indexed) return object && m_keys.count(object) > 0;
+    return Find(object) >= 0;
+}
+
+void SRepClassCol::Reindex() const {
+    // The index holds every element already: only the keys move, nothing is allocated.
     const int32_t count = Count();
-    for (int32_t i = 0; i < count; ++i)
-        if (At(i) == object) return i;
-    return -1;
+    for (int32_t i = 0; i < count; ++i) m_keys.find(At(i))->second = m_firstKey + i;
 }
 
 bool SRepClassCol::Owns(const SRepObjectMem* element) const {
@@ -139,20 +215,19 @@ HRESULT SRepClassCol::InsertObject(int32_t position, SRepObjectMem* object, bool
     const int32_t count = Count();
     if (position == -1) position = count;
     if (position < 0 || position > count) return E_INVALIDARG;
-    if (Find(object) >= 0) return E_INVALIDARG;
+    if (Contains(object)) return E_INVALIDARG;
     // An object may not come under itself or under anything it owns: the tree would own itself.
     for (const SRepObjectMem* above = m_owner; above; above = above->GetOwner())
         if (above == object) return E_INVALIDARG;
 
-    // Room first, so that nothing has changed when memory runs out.
+    // All the room first, so that nothing has changed when memory runs out.
+    ISRepObject* face = object;
     HRESULT hr = SExceptionResult::Guard([&]() -> HRESULT {
         object->m_containers.reserve(object->m_containers.size() + 1);
-        m_entries.reserve(m_entries.size() + 1);
+        AddEntry(position, Entry{SComWrap<ISRepObject>(face), object});
         return S_OK;
     });
     if (FAILED(hr)) return hr;
-    ISRepObject* face = object;
-    m_entries.insert(m_entries.begin() + position, Entry{SComWrap<ISRepObject>(face), object});
     object->m_containers.push_back(this);
     if (mayOwn && m_kind == Kind::Forward && !object->m_owner) {
         object->m_owner = m_owner;
@@ -170,8 +245,7 @@ HRESULT SRepClassCol::InsertObject(int32_t position, SRepObjectMem* object, bool
 
 void SRepClassCol::RemoveAt(int32_t position, bool tellOwner) {
     // The entry keeps the element alive until the owner and the sinks have heard of it.
-    Entry entry = std::move(m_entries[static_cast<size_t>(position)]);
-    m_entries.erase(m_entries.begin() + position);
+    Entry entry = TakeEntry(position);
     SRepObjectMem* element = entry.mem;
     auto& containers = element->m_containers;
     auto it = std::find(containers.begin(), containers.end(), this);
@@ -212,13 +286,13 @@ HRESULT SRepClassCol::DeleteAll() noexcept {
     if (HRESULT hr = CheckChangeable(); FAILED(hr)) return hr;
     SComWrap<SRepClassCol> keepAlive(this);
     return SExceptionResult::Guard([&]() -> HRESULT {
-        while (!m_entries.empty()) {
-            SComWrap<ISRepObject> element = m_entries.front().object;
-            SRepObjectMem* mem = m_entries.front().mem;
+        while (Count() > 0) {
+            SRepObjectMem* mem = At(0);
+            SComWrap<ISRepObject> element(mem);
             // What the collection owns is deleted (and so leaves every collection); what it only
             // gathers stays alive where it is owned and just leaves this one.
             if (Owns(mem)) mem->Delete();
-            if (!m_entries.empty() && m_entries.front().mem == mem) RemoveAt(0, true);
+            if (At(0) == mem) RemoveAt(0, true);
         }
         return S_OK;
     });

@@ -7,7 +7,8 @@
 #include "platform/repo/SRepRegistry.h"
 #include "platform/repo/SRepVariant.h"
 
-SRepDocumentBuilder::SRepDocumentBuilder(ISRepSession* session) : m_session(session) {}
+SRepDocumentBuilder::SRepDocumentBuilder(ISRepSession* session, int32_t maxDepth)
+    : m_session(session), m_maxDepth(maxDepth) {}
 
 SRepDocumentBuilder::~SRepDocumentBuilder() {
     if (m_committed) return;
@@ -18,7 +19,8 @@ SRepDocumentBuilder::~SRepDocumentBuilder() {
 
 bool SRepDocumentBuilder::BeginObject(const SRepMetaClass* metaClass, uint64_t offset) {
     if (!metaClass) return false;
-    if (static_cast<int32_t>(m_frames.size()) >= kMaxDepth) throw SRepFormatException("Objects nested too deep", offset);
+    if (static_cast<int32_t>(m_frames.size()) >= m_maxDepth)
+        throw SRepFormatException("Objects nested too deep", offset);
     if (!m_frames.empty()) {
         const SRepMetaCollection* collection = m_frames.back().collection;
         if (!collection || !SRepPersistentClass::AcceptsElement(*collection, *metaClass)) return false;

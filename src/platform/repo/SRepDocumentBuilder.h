@@ -13,6 +13,7 @@
 #include "platform/repo/ISRepObject.h"
 #include "platform/repo/ISRepSession.h"
 #include "platform/repo/SRepCascadeGuard.h"
+#include "platform/repo/SRepDocumentLimits.h"
 #include "platform/repo/SRepPersistentClass.h"
 
 class SRepVariant;
@@ -22,17 +23,15 @@ class SRepMetaCollection;
 
 class SRepDocumentBuilder {
 public:
-    // The deepest nesting of objects a document may have; deeper is refused as hostile.
-    static constexpr int32_t kMaxDepth = 256;
-
-    explicit SRepDocumentBuilder(ISRepSession* session);
+    // Objects nested deeper than `maxDepth` (a document's limit, or a record's) are refused.
+    explicit SRepDocumentBuilder(ISRepSession* session, int32_t maxDepth = SRepDocumentLimits::kMaxDepth);
     ~SRepDocumentBuilder();
     SRepDocumentBuilder(const SRepDocumentBuilder&) = delete;
     SRepDocumentBuilder& operator=(const SRepDocumentBuilder&) = delete;
 
     // A new object of the class, inside the collection begun last (or a top object). False when
     // it is left out: the reader skips what it holds and calls neither EndObject nor anything
-    // else for it. Throws SRepFormatException (at `offset`) beyond kMaxDepth.
+    // else for it. Throws SRepFormatException (at `offset`) beyond the deepest nesting.
     bool BeginObject(const SRepMetaClass* metaClass, uint64_t offset);
     // The object made last that is not yet ended; null outside objects.
     ISRepObject* GetCurrentObject() const;
@@ -61,6 +60,7 @@ private:
 
     SRepCascadeGuard m_noCascade;
     SComWrap<ISRepSession> m_session;
+    int32_t m_maxDepth;
     std::vector<Frame> m_frames;
     std::vector<SComWrap<ISRepObject>> m_top;
     bool m_committed = false;

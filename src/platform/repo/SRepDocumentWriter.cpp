@@ -46,9 +46,38 @@ std::vector<SComWrap<ISRepObject>> SRepDocumentWriter::OwnedElements(ISRepObject
     return owned;
 }
 
+std::vector<SComWrap<ISRepObject>> SRepDocumentWriter::StoredElements(ISRepObject* object,
+                                                                      const SRepPersistentClass& members) {
+    std::vector<SComWrap<ISRepObject>> stored;
+    for (const SRepMetaCollection* collection : members.GetCollections())
+        for (auto& element : OwnedElements(object, static_cast<int32_t>(collection->GetId())))
+            stored.push_back(std::move(element));
+    return stored;
+}
+
+void SRepDocumentWriter::CheckNesting(const std::vector<SComWrap<ISRepObject>>& objects, int32_t maxDepth) {
+    SRepPersistentClasses classes;
+    for (const auto& object : objects) CheckNesting(object.Get(), maxDepth, classes);
+}
+
+void SRepDocumentWriter::CheckNesting(ISRepObject* object, int32_t levelsLeft, SRepPersistentClasses& classes) {
+    const SRepPersistentClass* members = object ? classes.Find(object->GetClassID()) : nullptr;
+    if (!members) return;
+    if (levelsLeft < 1) SComThrow(E_INVALIDARG);
+    for (const auto& element : StoredElements(object, *members)) CheckNesting(element.Get(), levelsLeft - 1, classes);
+}
+
 void SRepDocumentWriter::WriteObject(ISRepObject* object) {
-    SRepPersistentClass members;
-    if (!object || !members.Describe(object->GetClassID())) return;
+    const SRepPersistentClass* found = object ? m_classes.Find(object->GetClassID()) : nullptr;
+    if (!found) return;
+    const SRepPersistentClass& members = *found;
+    // What a reader would refuse is not written either.
+    if (m_depth >= m_maxDepth) SComThrow(E_INVALIDARG);
+    struct SLevel {
+        int32_t& depth;
+        explicit SLevel(int32_t& d) : depth(d) { ++depth; }
+        ~SLevel() { --depth; }
+    } level(m_depth);
     const SRepMetaClass& metaClass = *members.GetMetaClass();
     BeginObject(metaClass);
     for (const SRepMetaAttribute* attribute : members.GetAttributes()) {

@@ -8,8 +8,7 @@
 #include "platform/com/SComCheck.h"
 #include "platform/repo/SRepClassCol.h"
 #include "platform/repo/SRepDocumentWriter.h"
-#include "platform/repo/SRepMetaCollection.h"
-#include "platform/repo/SRepPersistentClass.h"
+#include "platform/repo/SRepPersistentClasses.h"
 #include "platform/repo/SRepObjectBaseMem.h"
 #include "platform/repo/SRepObjectMem.h"
 #include "platform/repo/SRepVariant.h"
@@ -272,16 +271,15 @@ HRESULT SRepLoadSaveManager::RepDoRestore(const SString& path, int32_t, int32_t 
 
 namespace {
 
-void RegenerateTree(ISRepObject* object, int32_t depth) {
+// Walks what a document stores, as deep as the check before it let it.
+void RegenerateTree(ISRepObject* object, SRepPersistentClasses& classes) {
     SRepVariant oid;
     oid.SetOID(SRepObjectBaseMem::NewOID());
     object->SetAttribute(SREP_DISPID_OID, oid);
-    if (!SRepObjectMem::FromObject(object) || depth > 1024) return;
-    SRepPersistentClass members;
-    if (!members.Describe(object->GetClassID())) return;
-    for (const SRepMetaCollection* collection : members.GetCollections())
-        for (const auto& element : SRepDocumentWriter::OwnedElements(object, static_cast<int32_t>(collection->GetId())))
-            RegenerateTree(element.Get(), depth + 1);
+    if (!SRepObjectMem::FromObject(object)) return;
+    const SRepPersistentClass* members = classes.Find(object->GetClassID());
+    if (!members) return;
+    for (const auto& element : SRepDocumentWriter::StoredElements(object, *members)) RegenerateTree(element.Get(), classes);
 }
 
 }  // namespace
@@ -289,7 +287,11 @@ void RegenerateTree(ISRepObject* object, int32_t depth) {
 HRESULT SRepLoadSaveManager::RegenerateOID(ISRepObject* root) {
     if (!root) return E_POINTER;
     return SExceptionResult::Guard([&] {
-        for (const auto& object : SRepDocumentWriter::TopObjectsOf(root)) RegenerateTree(object.Get(), 0);
+        const auto top = SRepDocumentWriter::TopObjectsOf(root);
+        // A document that no save may write keeps its ids.
+        SRepDocumentWriter::CheckNesting(top, SRepDocumentLimits::kMaxDepth);
+        SRepPersistentClasses classes;
+        for (const auto& object : top) RegenerateTree(object.Get(), classes);
         return S_OK;
     });
 }

@@ -89,26 +89,30 @@ void SRepStreamManager::ParseSignature(SInputStream& in) {
 
 HRESULT SRepStreamManager::Save(SOutputStream& out, ISRepObject* root) {
     return SExceptionResult::Guard([&]() -> HRESULT {
-        // Everything is put together first: a document that cannot be made writes nothing.
-        std::string bytes(SRepBinFormat::kMagic, sizeof SRepBinFormat::kMagic);
-        SRepBinWriter::PutWord(bytes, SRepBinFormat::kFormatVersion);
-        SRepBinWriter::PutText(bytes, m_signatureType.str());
-        SRepBinWriter::PutText(bytes, m_signatureVersion.str());
-        SRepBinWriter::PutWord(bytes, static_cast<uint32_t>(m_signatureMap.GetCount()));
-        for (SStringMap::Iterator it(m_signatureMap); !it.IsEnd(); it.Next()) {
-            SRepBinWriter::PutText(bytes, it.GetKey().str());
-            SRepBinWriter::PutText(bytes, it.GetValue().str());
-        }
-        SRepBinWriter::PutText(bytes, m_bodyName.str());
-        const auto top = SRepBinWriter::TopObjectsOf(root);
-        SRepBinWriter writer;
-        for (const auto& object : top) writer.WriteObject(object.Get());
-        SRepBinWriter::PutWord(bytes, static_cast<uint32_t>(top.size()));
-        bytes += writer.GetBytes();
-        bytes.append(SRepBinFormat::kEndMarker, sizeof SRepBinFormat::kEndMarker);
-        out.Write(bytes.data(), bytes.size());
+        WriteDocument(out, root);
         return S_OK;
     });
+}
+
+void SRepStreamManager::WriteDocument(SOutputStream& out, ISRepObject* root) {
+    // Everything is put together first: a document that cannot be made writes nothing.
+    std::string bytes(SRepBinFormat::kMagic, sizeof SRepBinFormat::kMagic);
+    SRepBinWriter::PutWord(bytes, SRepBinFormat::kFormatVersion);
+    SRepBinWriter::PutText(bytes, m_signatureType.str());
+    SRepBinWriter::PutText(bytes, m_signatureVersion.str());
+    SRepBinWriter::PutWord(bytes, static_cast<uint32_t>(m_signatureMap.GetCount()));
+    for (SStringMap::Iterator it(m_signatureMap); !it.IsEnd(); it.Next()) {
+        SRepBinWriter::PutText(bytes, it.GetKey().str());
+        SRepBinWriter::PutText(bytes, it.GetValue().str());
+    }
+    SRepBinWriter::PutText(bytes, m_bodyName.str());
+    const auto top = SRepBinWriter::TopObjectsOf(root);
+    SRepBinWriter writer;
+    for (const auto& object : top) writer.WriteObject(object.Get());
+    SRepBinWriter::PutWord(bytes, static_cast<uint32_t>(top.size()));
+    out.Write(bytes.data(), bytes.size());
+    out.Write(writer.GetBytes().data(), writer.GetBytes().size());
+    out.Write(SRepBinFormat::kEndMarker, sizeof SRepBinFormat::kEndMarker);
 }
 
 HRESULT SRepStreamManager::Load(SInputStream& in, ISLoadSaveManager*, ISRepSession* session, SReadResult* result) {
@@ -130,7 +134,7 @@ HRESULT SRepStreamManager::Load(SInputStream& in, ISLoadSaveManager*, ISRepSessi
 HRESULT SRepStreamManager::Save(SOutputStream& out, ISRepObject* object, int32_t flags) {
     if (!object) return E_POINTER;
     return SExceptionResult::Guard([&]() -> HRESULT {
-        SRepBinWriter writer;
+        SRepBinWriter writer(SRepDocumentLimits::kMaxRecordDepth);
         if (flags & kSaveDeep) {
             writer.WriteObject(object);
         } else {
@@ -152,7 +156,7 @@ HRESULT SRepStreamManager::Load(SInputStream& in, ISRepObject** object, ISRepSes
     *object = nullptr;
     if (!session) return E_POINTER;
     return GuardRead(in, result, [&]() -> HRESULT {
-        SRepDocumentBuilder builder(session);
+        SRepDocumentBuilder builder(session, SRepDocumentLimits::kMaxRecordDepth);
         SRepBinReader(in).ReadObjectRecord(builder);
         if (!builder.GetTopObjects().empty()) builder.GetTopObjects().front().CopyTo(object);
         builder.Commit();

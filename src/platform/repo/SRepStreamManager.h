@@ -8,7 +8,8 @@
 // Readers refuse a truncated, malformed or hostile input with E_IOFAILURE (0x80030019) and the
 // place where it went wrong in the SReadResult given; they never leave anything half-read in the
 // session. Writers write everything or throw nothing past their result: a failure of the stream
-// is returned as its code.
+// is returned as its code (or thrown as it came, by WriteDocument). Objects nest no deeper than
+// the readers take (SRepDocumentLimits): a deeper document or record is refused unwritten.
 #include <cstdint>
 #include <functional>
 
@@ -44,15 +45,23 @@ public:
     HRESULT ReadSignature(SInputStream& in, SString* typeName, SString* version, SStringMap* map,
                                   SReadResult* result = nullptr);
     // Writes the document that holds `root` (its session's top objects, or the root alone when
-    // it is none of them) with the signature and body name set.
-    virtual HRESULT Save(SOutputStream& out, ISRepObject* root);
+    // it is none of them) with the signature and body name set: S_OK or the failure's code. A
+    // document that cannot be written (objects nested deeper than the readers take:
+    // E_INVALIDARG) writes nothing.
+    HRESULT Save(SOutputStream& out, ISRepObject* root);
+    // The same with the failure thrown: what the stream throws (SEIOException) as it came, for
+    // callers that tell the user what failed; SECOMException for a document that cannot be
+    // written, before anything is written.
+    virtual void WriteDocument(SOutputStream& out, ISRepObject* root);
     // Reads a document into the session's model. The signature's type must be the one set, when
     // one is set (E_FAIL otherwise). `manager` (optional) gives the element-name table of an
     // older version.
     virtual HRESULT Load(SInputStream& in, ISLoadSaveManager* manager, ISRepSession* session,
                          SReadResult* result = nullptr);
 
-    // One object as a record: with `flags` kSaveDeep, with everything it owns.
+    // One object as a record: with `flags` kSaveDeep, with everything it owns. A record nests
+    // one level less than a document (SRepDocumentLimits); deeper is refused with E_INVALIDARG
+    // and nothing written.
     static HRESULT Save(SOutputStream& out, ISRepObject* object, int32_t flags);
     // One object record, made in the session outside any collection: S_OK with the object (null
     // when the record holds an object of a class left out), or a failure code with null.

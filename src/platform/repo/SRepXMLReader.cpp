@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/repo/SRepDocumentBuilder.h"
+#include "platform/repo/SRepDocumentLimits.h"
 #include "platform/repo/SRepFormatException.h"
 #include "platform/repo/SRepMetaDTD.h"
 #include "platform/repo/SRepPersistentClass.h"
@@ -147,7 +148,8 @@ SRepXMLReader::Frame SRepXMLReader::ValueFrame(Kind kind, const char** attribute
 }
 
 void SRepXMLReader::Start(const std::string& name, const char** attributes) {
-    if (m_frames.size() >= static_cast<size_t>(kMaxElementDepth)) Refuse("Elements nested too deep");
+    if (m_frames.size() >= static_cast<size_t>(SRepDocumentLimits::kMaxElementDepth))
+        Refuse("Elements nested too deep");
     if (m_frames.empty()) {
         if (name != SRepXMLWriter::kRootElement) Refuse("Not a repository document");
         m_frames.push_back(Frame(Kind::Root));

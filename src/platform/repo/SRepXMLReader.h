@@ -5,7 +5,9 @@
 // first, when there is one, then among the current names; an element that names nothing known
 // is skipped with everything in it. A document type declaration is refused (no entity of any
 // kind is expanded), and so is anything that is not well-formed XML or not a repository
-// document: SRepFormatException with the line, the column and the byte offset.
+// document: SRepFormatException with the line, the column and the byte offset. Elements nested
+// deeper than a document of the deepest objects needs (SRepDocumentLimits) are refused as well,
+// whatever they name.
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -24,9 +26,6 @@ class SRepMetaCollection;
 
 class SRepXMLReader {
 public:
-    // Elements nested deeper than this are refused as hostile.
-    static constexpr int32_t kMaxElementDepth = 4096;
-
     // Called once the signature is read, before the body: answers the element-name table to read
     // the body through (null for none).
     using SignatureHandler = std::function<const SRepMetaDTD*(const SString& typeName, const SString& version)>;

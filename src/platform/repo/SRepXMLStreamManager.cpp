@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "platform/base/SExceptionResult.h"
 #include "platform/base/SMbcs.h"
 #include "platform/com/SComThrow.h"
 #include "platform/repo/SRepDocumentBuilder.h"
@@ -20,17 +19,15 @@ void SRepXMLStreamManager::ParseSignature(SInputStream& in) {
     SRepXMLReader(in).ReadSignature(m_typeName, m_version, m_map);
 }
 
-HRESULT SRepXMLStreamManager::Save(SOutputStream& out, ISRepObject* root) {
-    return SExceptionResult::Guard([&]() -> HRESULT {
-        const auto top = SRepXMLWriter::TopObjectsOf(root);
-        SRepXMLWriter writer(out);
-        writer.BeginDocument(m_signatureType, m_signatureVersion, m_signatureMap);
-        writer.BeginBody(m_bodyName);
-        for (const auto& object : top) writer.WriteObject(object.Get());
-        writer.EndBody(m_bodyName);
-        writer.EndDocument();
-        return S_OK;
-    });
+void SRepXMLStreamManager::WriteDocument(SOutputStream& out, ISRepObject* root) {
+    const auto top = SRepXMLWriter::TopObjectsOf(root);
+    SRepXMLWriter::CheckNesting(top, SRepDocumentLimits::kMaxDepth);
+    SRepXMLWriter writer(out);
+    writer.BeginDocument(m_signatureType, m_signatureVersion, m_signatureMap);
+    writer.BeginBody(m_bodyName);
+    for (const auto& object : top) writer.WriteObject(object.Get());
+    writer.EndBody(m_bodyName);
+    writer.EndDocument();
 }
 
 HRESULT SRepXMLStreamManager::Load(SInputStream& in, ISLoadSaveManager* manager, ISRepSession* session,

@@ -8,9 +8,9 @@
 class SRepXMLStreamManager : public SRepStreamManager {
 public:
     using SRepStreamManager::Load;
-    using SRepStreamManager::Save;
 
-    HRESULT Save(SOutputStream& out, ISRepObject* root) override;
+    // Writes as it goes: the document is checked whole before its first byte.
+    void WriteDocument(SOutputStream& out, ISRepObject* root) override;
     HRESULT Load(SInputStream& in, ISLoadSaveManager* manager, ISRepSession* session,
                  SReadResult* result = nullptr) override;
 

@@ -1,5 +1,7 @@
 #include "platform/repo/SRepXMLWriter.h"
 
+#include <algorithm>
+
 #include "platform/repo/SRepMetaClass.h"
 #include "platform/repo/SRepValueCodec.h"
 
@@ -22,7 +24,7 @@ std::string SRepXMLWriter::Escape(std::string_view text, bool attributeValue) {
 }
 
 void SRepXMLWriter::Line(const std::string& text) {
-    const std::string indent(static_cast<size_t>(m_depth) * 2, ' ');
+    const std::string indent(static_cast<size_t>(std::min(m_depth, kMaxIndent)) * 2, ' ');
     m_out.Write(indent.data(), indent.size());
     m_out.Write(text.data(), text.size());
     m_out.Write("\n", 1);

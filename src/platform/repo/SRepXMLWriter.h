@@ -1,5 +1,7 @@
 #pragma once
-// Writes a repository document in the XML form: UTF-8, one element a line, indented by nesting.
+// Writes a repository document in the XML form: UTF-8, one element a line, indented by nesting
+// down to kMaxIndent levels (deeper lines stand at that indent, so that a file grows with its
+// content and not with the square of its depth).
 //     <?xml version="1.0" encoding="UTF-8"?>
 //     <Repository xmlns:o="..." xmlns:a="..." xmlns:c="...">
 //       <Signature type="RPT_TEMPLATE" version="9.0.0">
@@ -31,6 +33,7 @@ public:
     static constexpr const char* kObjectNamespace = "urn:varod9:repository:object";
     static constexpr const char* kAttributeNamespace = "urn:varod9:repository:attribute";
     static constexpr const char* kCollectionNamespace = "urn:varod9:repository:collection";
+    static constexpr int32_t kMaxIndent = 32;
 
     explicit SRepXMLWriter(SOutputStream& out) : m_out(out) {}
 

@@ -118,6 +118,9 @@ HRESULT SRptTemplateLoadSaveManager::Save(IUnknown*, const SString& path, ISRepO
         if (session) session->GetFormatName(&format);
         const SStringMap map = BuildSignature(root);
         if (type == kXmlType || type == kBinType) {
+            // A document that no reader would take back is refused before the backup, the new
+            // ids or the file are touched.
+            SRepDocumentWriter::CheckNesting(SRepDocumentWriter::TopObjectsOf(root), SRepDocumentLimits::kMaxDepth);
             // The previous file goes to its backup first; a backup that fails stops the save.
             HRESULT hr = RepDoBackup(path, kBackupType);
             if (FAILED(hr)) return hr;

@@ -52,7 +52,8 @@ public:
     // Backs the file up, gives the objects new ids and writes the template file; a backup (type
     // 2) is written in the form the session was read in, and answers RPT_S_BACKUP_OTHER_FORMAT
     // when that is not the requested type. E_FAIL for an unknown type; E_POINTER, before any
-    // file is touched, when the root's document holds no report or the report no template.
+    // file is touched, when the root's document holds no report or the report no template;
+    // E_INVALIDARG, as early, when its objects nest deeper than documents may (SRepDocumentLimits).
     HRESULT Save(IUnknown* caller, const SString& path, ISRepObject* root, const SString& typeName,
                  SProgressIndicatorEx* progress) noexcept override;
     // Puts the backup back: S_OK, E_FAIL for an unknown type, or the restore's failure.

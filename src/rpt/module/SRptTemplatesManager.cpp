@@ -163,16 +163,18 @@ HRESULT SRptTemplatesManager::SaveTemplate(const SString& path, ISRptReport* rep
     SRepXMLStreamManager stream;
     stream.SetDocumentBodyName("Model");
     stream.SetSignature(RPT_TEMPLATE_XML_TYPE, SRepLoadSaveManager::sCurrentVersion, map);
+    // A document that could not be written whole never takes the file's place.
     try {
         SOutputFile file(path, 1);
-        const HRESULT hr = stream.Save(file, root.Get());
-        // A document that could not be written whole never takes the file's place.
-        if (FAILED(hr)) return hr;
+        stream.WriteDocument(file, root.Get());
         file.Close();
         return S_OK;
     } catch (const SEIOException& e) {
+        // The file itself failed (a full disk, a file too large): the user hears what failed.
         SLibMsgBox(SGetMainWnd(), " - ").Error(e.GetText());
         return E_UNEXPECTED;
+    } catch (...) {
+        return SExceptionResult::FromCurrent();
     }
 }
 

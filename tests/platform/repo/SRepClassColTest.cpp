@@ -47,8 +47,8 @@ std::vector<std::string> Walk(ISRepClassCol* collection, F step) {
     return met;
 }
 
-// Hears of every element that leaves a collection and keeps the owner the collection shows then.
-class OwnerAskingSink : public ISRepColSink {
+// A sink on the test's stack that hears of nothing unless told.
+class StackSink : public ISRepColSink {
 public:
     HRESULT QueryInterface(const GUID&, void** out) override {
         *out = nullptr;
@@ -57,6 +57,12 @@ public:
     uint32_t AddRef() override { return 1; }
     uint32_t Release() override { return 1; }
     HRESULT OnInsert(ISRepClassCol*, int32_t, ISRepObject*) override { return S_OK; }
+    HRESULT OnRemove(ISRepClassCol*, int32_t, ISRepObject*) override { return S_OK; }
+};
+
+// Hears of every element that leaves a collection and keeps the owner the collection shows then.
+class OwnerAskingSink : public StackSink {
+public:
     HRESULT OnRemove(ISRepClassCol* collection, int32_t, ISRepObject*) override {
         SComWrap<ISRepObject> owner;
         collection->GetOwner(&owner);
@@ -66,7 +72,99 @@ public:
     std::vector<SComWrap<ISRepObject>> owners;
 };
 
+// Hears of every change of a collection: "+" or "-", the position, the element's name.
+class RecordingSink : public StackSink {
+public:
+    HRESULT OnInsert(ISRepClassCol*, int32_t position, ISRepObject* object) override {
+        return Record("+", position, object);
+    }
+    HRESULT OnRemove(ISRepClassCol*, int32_t position, ISRepObject* object) override {
+        return Record("-", position, object);
+    }
+    std::vector<std::string> heard;
+
+private:
+    HRESULT Record(const char* change, int32_t position, ISRepObject* object) {
+        SComWrap<ISTestNode> node;
+        node.Assign(object);
+        heard.push_back(change + std::to_string(position) + (node ? node->GetName().str() : "?"));
+        return S_OK;
+    }
+};
+
 }  // namespace
+
+TEST_F(Collection, ALargeCollectionKeepsOrderPositionsAndNotificationsThroughChangesAnywhere) {
+    // The four elements and enough more that the collection is large; `model` is what it must hold.
+    std::vector<SComWrap<ISTestNode>> model;
+    for (int32_t i = 0; i < items.GetCount(); ++i) {
+        SComWrap<ISTestNode> node;
+        node = items.Item(i);
+        model.push_back(node);
+    }
+    std::vector<SComWrap<ISTestNode>> outside;
+    for (int i = 0; i < 300; ++i) outside.push_back(Node(("n" + std::to_string(i)).c_str()));
+    RecordingSink sink;
+    ASSERT_EQ(items->Advise(&sink), S_OK);
+    uint32_t random = 12345;
+    auto next = [&](uint32_t bound) {
+        random = random * 1103515245u + 12345u;
+        return (random >> 8) % bound;
+    };
+    std::vector<std::string> expected;
+    for (int step = 0; step < 2000; ++step) {
+        const uint32_t kind = next(8);
+        const int32_t count = static_cast<int32_t>(model.size());
+        if (kind < 5 && !outside.empty()) {
+            // In front, at the end, or anywhere between; one of them is already in: refused.
+            const int32_t position = kind == 0 ? 0 : kind == 1 ? count : static_cast<int32_t>(next(count + 1));
+            const size_t pick = next(static_cast<uint32_t>(outside.size()));
+            if (count > 0) {
+                EXPECT_EQ(items->Insert(position, model[next(count)].Get()), E_INVALIDARG);
+            }
+            ASSERT_EQ(items->Insert(position == count ? -1 : position, outside[pick].Get()), S_OK);
+            expected.push_back("+" + std::to_string(position) + outside[pick]->GetName().str());
+            model.insert(model.begin() + position, outside[pick]);
+            outside.erase(outside.begin() + static_cast<ptrdiff_t>(pick));
+        } else if (count > 0) {
+            // The first, the last, or any.
+            const int32_t position = kind == 5 ? 0 : kind == 6 ? count - 1 : static_cast<int32_t>(next(count));
+            ASSERT_EQ(items->Remove(position), S_OK);
+            expected.push_back("-" + std::to_string(position) + model[position]->GetName().str());
+            outside.push_back(model[position]);
+            model.erase(model.begin() + position);
+        }
+        if (step % 50 != 0) continue;
+        ASSERT_EQ(items.GetCount(), static_cast<int32_t>(model.size())) << step;
+        for (size_t i = 0; i < model.size(); ++i) {
+            ASSERT_EQ(items.GetPos(model[i].Get()), static_cast<int32_t>(i)) << step;
+            ASSERT_EQ(NameAt(static_cast<int32_t>(i)), model[i]->GetName().str()) << step;
+        }
+        for (const auto& node : outside) ASSERT_EQ(items.GetPos(node.Get()), -1) << step;
+    }
+    EXPECT_EQ(sink.heard, expected);
+    ASSERT_GT(model.size(), 100u);
+
+    // An iterator over it survives the removal of every other element it stands on.
+    std::vector<std::string> names, met;
+    for (const auto& node : model) names.push_back(node->GetName().str());
+    bool drop = true;
+    met = Walk(items.Get(), [&](const std::string&, ISTestNode* node) {
+        if ((drop = !drop)) items.Remove(items.GetPos(node));
+    });
+    EXPECT_EQ(met, names);
+    EXPECT_EQ(items.GetCount(), static_cast<int32_t>((model.size() + 1) / 2));
+
+    // Deleting everything goes from the first to the last.
+    sink.heard.clear();
+    expected.clear();
+    for (int32_t i = 0; i < items.GetCount(); ++i) expected.push_back("-0" + NameAt(i));
+    model.clear();
+    items.DeleteAll();
+    EXPECT_EQ(sink.heard, expected);
+    EXPECT_EQ(items.GetCount(), 0);
+    items->Unadvise(&sink);
+}
 
 TEST_F(Collection, InsertAtAPositionOrAppendAndRefuseBadPositions) {
     SComWrap<ISTestNode> x = Node("x");

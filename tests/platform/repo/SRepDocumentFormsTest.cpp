@@ -9,9 +9,11 @@
 
 #include "platform/base/SInputStringStream.h"
 #include "platform/base/SOutputStringStream.h"
+#include "platform/repo/SRepDocumentLimits.h"
 #include "platform/repo/SRepSession.h"
 #include "platform/repo/SRepStreamManager.h"
 #include "platform/repo/SRepXMLStreamManager.h"
+#include "platform/repo/SRepXMLWriter.h"
 #include "support/STestTemplateReport.h"
 #include "support/STestTempFolder.h"
 
@@ -61,6 +63,24 @@ protected:
                "<Model>" + body + "</Model></Repository>\n";
     }
 
+    static std::string Repeat(const std::string& text, int times) {
+        std::string repeated;
+        for (int i = 0; i < times; ++i) repeated += text;
+        return repeated;
+    }
+    void ClearTarget() {
+        SComWrap<ISRepClassCol> model;
+        target->GetObjects(&model);
+        model->DeleteAll();
+    }
+    SComWrap<ISRepObject> FirstTemplate() {
+        SComWrap<ISRepClassCol> templates;
+        report->GetCollection(kTemplates, &templates);
+        SComWrap<ISRepObject> first;
+        templates->Item(0, &first);
+        return first;
+    }
+
     SComWrap<ISRepSession> source;
     SComWrap<ISRepSession> target;
     SComWrap<ISRepObject> report;
@@ -82,9 +102,7 @@ TEST_F(SRepDocumentForms, BothFormsReadBackEveryItemKindWithItsAttributesAndTree
         ASSERT_EQ(Load(*manager, bytes), S_OK);
         EXPECT_EQ(DumpModel(target.Get()), before);
         EXPECT_EQ(manager->GetTypeName(), manager == &xml ? "RPT_TEMPLATE" : "RPT-TEMPLATE");
-        SComWrap<ISRepClassCol> model;
-        target->GetObjects(&model);
-        model->DeleteAll();
+        ClearTarget();
     }
 }
 
@@ -162,6 +180,9 @@ TEST_F(SRepDocumentForms, XmlThatIsNoRepositoryDocumentIsRefusedWithItsPlace) {
         {"a bad number", XmlDocument("<o:SRptReport>\n<a:SectNum>2</a:SectNum></o:SRptReport>")},
         {"a bad rectangle", XmlDocument("<o:SRptTemplate><a:Margin>1 2 3</a:Margin></o:SRptTemplate>")},
         {"nested too deep", XmlDocument("<o:SRptReport><c:Templates><o:SRptTemplate><c:Items>" + deep)},
+        // Elements that name nothing known nest no deeper than objects may.
+        {"unknown elements nested too deep",
+         XmlDocument("<o:SRptReport>" + Repeat("<x:a>", 600) + Repeat("</x:a>", 600) + "</o:SRptReport>")},
         {"empty", ""},
     };
     for (const Case& c : cases) {
@@ -173,6 +194,49 @@ TEST_F(SRepDocumentForms, XmlThatIsNoRepositoryDocumentIsRefusedWithItsPlace) {
     SReadResult result;
     Load(xml, XmlDocument("<o:SRptReport>\n<a:SectNum>2</a:SectNum></o:SRptReport>"), &result);
     EXPECT_EQ(result.line, 3u);
+}
+
+TEST_F(SRepDocumentForms, ObjectsNestedAsDeepAsReadersTakeAreWrittenAndOneLevelMoreWritesNothing) {
+    SComWrap<ISRepObject> innermost = NestFolders(report.Get(), SRepDocumentLimits::kMaxDepth);
+    ASSERT_TRUE(innermost);
+    const std::string before = DumpModel(source.Get());
+    for (SRepStreamManager* manager : {static_cast<SRepStreamManager*>(&xml), &bin}) {
+        ASSERT_EQ(Load(*manager, Save(*manager, report.Get())), S_OK);
+        EXPECT_EQ(DumpModel(target.Get()), before);
+        ClearTarget();
+    }
+    // A record holds what a document keeps under its report: the template, one level less deep.
+    const SComWrap<ISRepObject> first = FirstTemplate();
+    SOutputStringStream record;
+    ASSERT_EQ(SRepStreamManager::Save(record, first.Get(), SRepStreamManager::kSaveDeep), S_OK);
+    SInputStringStream in{record.GetString()};
+    SComWrap<ISRepObject> read;
+    ASSERT_EQ(SRepStreamManager::Load(in, &read, target.Get()), S_OK);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(DumpOf(read.Get()), DumpOf(first.Get()));
+    read->Delete();
+
+    ASSERT_TRUE(Item(innermost.Get(), 0xD6, "DEEPER"));
+    ASSERT_EQ(DepthOf(report.Get()), SRepDocumentLimits::kMaxDepth + 1);
+    for (SRepStreamManager* manager : {static_cast<SRepStreamManager*>(&xml), &bin}) {
+        SOutputStringStream out;
+        EXPECT_EQ(manager->Save(out, report.Get()), E_INVALIDARG);
+        EXPECT_EQ(out.GetPosition(), 0);
+    }
+    SOutputStringStream deeper;
+    EXPECT_EQ(SRepStreamManager::Save(deeper, first.Get(), SRepStreamManager::kSaveDeep), E_INVALIDARG);
+    EXPECT_EQ(deeper.GetPosition(), 0);
+}
+
+TEST_F(SRepDocumentForms, XmlIndentationStopsAtAFixedDepthSoTheFileGrowsWithItsContent) {
+    NestFolders(report.Get(), SRepDocumentLimits::kMaxDepth);
+    const std::string text = Save(xml, report.Get());
+    size_t widest = 0;
+    for (size_t line = 0; line < text.size(); line = text.find('\n', line) + 1) {
+        widest = std::max(widest, text.find_first_not_of(' ', line) - line);
+        if (text.find('\n', line) == std::string::npos) break;
+    }
+    EXPECT_EQ(widest, 2u * SRepXMLWriter::kMaxIndent);
 }
 
 TEST_F(SRepDocumentForms, XmlElementsThatNameNothingKnownAreSkipped) {
@@ -219,10 +283,7 @@ TEST_F(SRepDocumentForms, BinaryLengthsBeyondTheInputAllocateNothingForThem) {
 }
 
 TEST_F(SRepDocumentForms, OneObjectRecordDelimitsItself) {
-    SComWrap<ISRepClassCol> templates;
-    report->GetCollection(kTemplates, &templates);
-    SComWrap<ISRepObject> first;
-    templates->Item(0, &first);
+    const SComWrap<ISRepObject> first = FirstTemplate();
     SOutputStringStream out;
     ASSERT_EQ(SRepStreamManager::Save(out, first.Get(), SRepStreamManager::kSaveDeep), S_OK);
     const std::string record = out.GetString().str();

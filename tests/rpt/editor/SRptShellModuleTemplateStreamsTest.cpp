@@ -7,6 +7,7 @@
 #include "platform/base/SFile.h"
 #include "platform/base/SInputStringStream.h"
 #include "platform/base/SOutputStringStream.h"
+#include "platform/repo/SRepDocumentLimits.h"
 #include "platform/repo/SRepSession.h"
 #include "platform/repo/SRepStreamManager.h"
 #include "rpt/editor/SRptShellModule.h"
@@ -223,4 +224,36 @@ TEST_F(SRptShellModuleTemplateStreams, FilesAreWrittenWholeOrNotAtAll) {
     EXPECT_FALSE(read);
     EXPECT_EQ(shell->ReadTemplateFromFile(folder.PathOf("missing.bin"), &read, target.Get()),
               static_cast<HRESULT>(0x80030002));
+}
+
+TEST_F(SRptShellModuleTemplateStreams, ATemplateAsDeepAsReadersTakeIsWrittenAndOneLevelMoreWritesNothing) {
+    SComWrap<ISRepObject> innermost = NestFolders(report.Get(), SRepDocumentLimits::kMaxDepth);
+    ASSERT_TRUE(innermost);
+    const SString one = folder.PathOf("one.bin");
+    const SString all = folder.PathOf("all.bin");
+    ASSERT_EQ(shell->WriteTemplateToFile(one, Template(0).Get()), S_OK);
+    ASSERT_EQ(shell->WriteTemplatesToFile(all, templates.Get()), S_OK);
+    SComWrap<ISRptTemplate> read;
+    ASSERT_EQ(shell->ReadTemplateFromFile(one, &read, target.Get()), S_OK);
+    SComWrap<ISRepObject> object;
+    object = static_cast<IUnknown*>(read.Get());
+    SComWrap<ISRepObject> first;
+    templates->Item(0, &first);
+    EXPECT_EQ(DumpOf(object.Get()), DumpOf(first.Get()));
+    object.Clear();
+    read.Clear();
+    ASSERT_EQ(shell->ReadTemplatesFromFile(all, targetModel.Get(), target.Get()), S_OK);
+    EXPECT_EQ(TargetCount(), 2);
+
+    ASSERT_TRUE(Item(innermost.Get(), 0xD6, "DEEPER"));
+    const std::string oneBefore = STestTempFolder::ReadFile(one);
+    const std::string allBefore = STestTempFolder::ReadFile(all);
+    EXPECT_EQ(shell->WriteTemplateToFile(one, Template(0).Get()), E_INVALIDARG);
+    EXPECT_EQ(shell->WriteTemplatesToFile(all, templates.Get()), E_INVALIDARG);
+    EXPECT_EQ(STestTempFolder::ReadFile(one), oneBefore);
+    EXPECT_EQ(STestTempFolder::ReadFile(all), allBefore);
+    SOutputStringStream out;
+    EXPECT_EQ(shell->WriteTemplateToStream(out, Template(0).Get()), E_INVALIDARG);
+    EXPECT_EQ(shell->WriteTemplatesToStream(out, templates.Get()), E_INVALIDARG);
+    EXPECT_EQ(out.GetPosition(), 0);
 }

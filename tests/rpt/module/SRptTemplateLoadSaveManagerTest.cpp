@@ -8,6 +8,7 @@
 
 
 #include "platform/base/SFile.h"
+#include "platform/repo/SRepDocumentLimits.h"
 #include "platform/repo/SRepMetaDTD.h"
 #include "platform/repo/SRepSession.h"
 #include "platform/repo/SRepTypeLibManager.h"
@@ -258,6 +259,70 @@ TEST_F(SRptTemplateLoadSaveManagerTest, ASaveThatFailsHalfWayLeavesTheOldFile) {
     EXPECT_TRUE(FAILED(manager->Save(nullptr, path, report.Get(), "RPT_TEMPLATE", nullptr)));
     ::chmod(folder.GetPath().c_str(), 0755);
     EXPECT_EQ(STestTempFolder::ReadFile(path), "the template that stays");
+}
+
+TEST_F(SRptTemplateLoadSaveManagerTest, ATemplateAsDeepAsReadersTakeSavesInBothFormsAndOneLevelMoreTouchesNothing) {
+    SComWrap<ISRepObject> innermost = NestFolders(report.Get(), SRepDocumentLimits::kMaxDepth);
+    ASSERT_TRUE(innermost);
+    for (const char* type : {"RPT_TEMPLATE", "RPT-TEMPLATE"}) {
+        ASSERT_EQ(manager->Save(nullptr, path, report.Get(), type, nullptr), S_OK) << type;
+        ISRepSession* loaded = NewSession();
+        ASSERT_EQ(manager->Load(nullptr, path, nullptr, loaded, nullptr, nullptr), S_OK) << type;
+        EXPECT_EQ(DumpModel(loaded), DumpModel(session.Get())) << type;
+    }
+    ASSERT_TRUE(Item(innermost.Get(), 0xD6, "DEEPER"));
+    const std::string file = STestTempFolder::ReadFile(path);
+    const std::string backup = STestTempFolder::ReadFile(folder.PathOf("report.rtb"));
+    SRepVariant before;
+    report->GetAttribute(0x01000001, &before);
+    for (const char* type : {"RPT_TEMPLATE", "RPT-TEMPLATE"})
+        EXPECT_EQ(manager->Save(nullptr, path, report.Get(), type, nullptr), E_INVALIDARG) << type;
+    // Neither the file, nor its backup, nor the objects' ids.
+    EXPECT_EQ(STestTempFolder::ReadFile(path), file);
+    EXPECT_EQ(STestTempFolder::ReadFile(folder.PathOf("report.rtb")), backup);
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"report.rtb", "report.rtp"}));
+    SRepVariant after;
+    report->GetAttribute(0x01000001, &after);
+    EXPECT_EQ(GUIDToString(after.GetOID()), GUIDToString(before.GetOID()));
+}
+
+TEST_F(SRptTemplateLoadSaveManagerTest, BothFormsHoldATemplateOfFiftyThousandItems) {
+    SComWrap<ISRepClassCol> templates;
+    report->GetCollection(kTemplates, &templates);
+    SComWrap<ISRepObject> first;
+    templates->Item(0, &first);
+    {
+        // Each item a text paragraph of some length, as a report's texts are.
+        std::string text;
+        while (text.size() < 1500) text += "A paragraph of the template's text, written as a user writes them. ";
+        SRepCascadeGuard noCascade;
+        for (int i = 0; i < 50000; ++i) SetText(Item(first.Get(), 0xF7, "TEXT").Get(), 0x020063E0, text.c_str());
+    }
+    SComWrap<ISRepClassCol> items;
+    first->GetCollection(kItems, &items);
+    int32_t count = 0;
+    items->GetCount(&count);
+    for (const char* type : {"RPT_TEMPLATE", "RPT-TEMPLATE"}) {
+        ASSERT_EQ(manager->Save(nullptr, path, report.Get(), type, nullptr), S_OK) << type;
+        ISRepSession* loaded = NewSession();
+        ASSERT_EQ(manager->Load(nullptr, path, nullptr, loaded, nullptr, nullptr), S_OK) << type;
+        SComWrap<ISRepObject> root;
+        loaded->GetRootObject(ISRepObject::iid, reinterpret_cast<void**>(&root));
+        ASSERT_TRUE(root);
+        SComWrap<ISRepClassCol> loadedTemplates, loadedItems;
+        root->GetCollection(kTemplates, &loadedTemplates);
+        SComWrap<ISRepObject> loadedFirst;
+        loadedTemplates->Item(0, &loadedFirst);
+        loadedFirst->GetCollection(kItems, &loadedItems);
+        int32_t loadedCount = 0;
+        loadedItems->GetCount(&loadedCount);
+        EXPECT_EQ(loadedCount, count) << type;
+        SComWrap<ISRepObject> lastLoaded, lastSaved;
+        loadedItems->Item(loadedCount - 1, &lastLoaded);
+        items->Item(count - 1, &lastSaved);
+        ASSERT_TRUE(lastLoaded);
+        EXPECT_EQ(DumpOf(lastLoaded.Get()), DumpOf(lastSaved.Get())) << type;
+    }
 }
 
 TEST_F(SRptTemplateLoadSaveManagerTest, AFileOfAnOlderVersionIsReadThroughItsNames) {

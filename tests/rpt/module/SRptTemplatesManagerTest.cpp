@@ -7,15 +7,18 @@
 #include "platform/base/SRegistry.h"
 #include "platform/base/SSettingsStore.h"
 #include "platform/base/SUserRegistry.h"
+#include "platform/repo/SRepDocumentLimits.h"
 #include "platform/repo/SRepSession.h"
 #include "platform/ui/SScriptedInteraction.h"
 #include "rpt/editor/SRptShellModule.h"
 #include "rpt/module/SRptModuleTestFixture.h"
+#include "rpt/module/SRptStartup.h"
 #include "rpt/module/SRptTemplateLoadSaveManager.h"
 #include "rpt/module/SRptTemplatesManager.h"
 #include "support/STestFileSizeLimit.h"
 #include "support/STestTempFolder.h"
 #include "support/STestTemplateReport.h"
+#include "varod9/ISRptAvailableItems.h"
 #include "varod9/ISRptTemplate.h"
 #include "varod9/RptApi.h"
 #include "varod9/RptTableDef.h"
@@ -202,9 +205,12 @@ TEST_F(SRptTemplatesManagerTest, ASaveThatCannotCompleteLeavesThePreviousFile) {
     const SString path = folder.PathOf("kept.rtp");
     STestTempFolder::WriteFile(path, "previous");
     {
+        // The file cannot grow as the template needs: the user is told what failed.
         STestFileSizeLimit limit(1024);
-        EXPECT_TRUE(FAILED(templates->SaveTemplate(path, reportFace.Get())));
+        script.ExpectMessage(path);
+        EXPECT_EQ(templates->SaveTemplate(path, reportFace.Get()), static_cast<HRESULT>(0x8000FFFF));
     }
+    EXPECT_TRUE(script.IsComplete());
     EXPECT_EQ(STestTempFolder::ReadFile(path), "previous");
     // A report without templates: refused before the file is touched.
     SComWrap<ISRepClassCol> all;
@@ -219,6 +225,26 @@ TEST_F(SRptTemplatesManagerTest, ASaveThatCannotCompleteLeavesThePreviousFile) {
     }
     EXPECT_FALSE(SFile::Exists(fresh));
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"kept.rtp"});
+}
+
+TEST_F(SRptTemplatesManagerTest, ATemplateAsDeepAsReadersTakeSavesAndOneLevelMoreLeavesThePreviousFile) {
+    SComWrap<ISRepObject> innermost = NestFolders(report.Get(), SRepDocumentLimits::kMaxDepth);
+    ASSERT_TRUE(innermost);
+    const SString path = folder.PathOf("deep.rtp");
+    ASSERT_EQ(templates->SaveTemplate(path, reportFace.Get()), S_OK);
+    SComWrap<ISLoadSaveManager> manager;
+    globals->GetRptShellModule()->GetLoadSaveManager(&manager);
+    SComWrap<ISRepSession> loaded;
+    ASSERT_EQ(SRepSession::Create("loaded", &loaded), S_OK);
+    opened.push_back(loaded);
+    ASSERT_EQ(manager->Load(nullptr, path, nullptr, loaded.Get(), nullptr, nullptr), S_OK);
+    EXPECT_EQ(DumpModel(loaded.Get()), DumpModel(session.Get()));
+
+    ASSERT_TRUE(Item(innermost.Get(), 0xD6, "DEEPER"));
+    const std::string before = STestTempFolder::ReadFile(path);
+    EXPECT_EQ(templates->SaveTemplate(path, reportFace.Get()), E_INVALIDARG);
+    EXPECT_EQ(STestTempFolder::ReadFile(path), before);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"deep.rtp"});
 }
 
 namespace {
@@ -292,4 +318,109 @@ TEST_F(SRptTemplatesManagerTest, AFileOfAnOlderVersionIsRepairedAsItIsRead) {
     ASSERT_EQ(Load(older, fromOlder), S_OK);
     EXPECT_EQ(CellId(fromCurrent.Get()), 0x02001541);
     EXPECT_EQ(CellId(fromOlder.Get()), 0x0200000A);
+}
+
+namespace {
+
+// A host module whose items are registered when they are first needed, as a host does that
+// registers its module at start-up.
+class SLazyModule {
+public:
+    SLazyModule() : m_client(new STestModuleClient) {
+        m_client->onInit = [](ISRptModule* module) {
+            const std::pair<const char*, int32_t> items[] = {
+                {"FOLDER", RPT_ITEMKIND_FOLDER}, {"GRPTEXT", RPT_ITEMKIND_GRPTEXT}, {"GRPTITLE", RPT_ITEMKIND_GRPTITLE}};
+            for (const auto& [id, kind] : items) {
+                RPTUSRITEMDEF def;
+                def.ModuleID = "MOD";
+                def.ItemID = id;
+                def.Label = id;
+                def.Kind = kind;
+                SComWrap<ISRptItem> item;
+                EXPECT_EQ(RptRegisterItem(module, &def, &item), S_OK) << id;
+            }
+        };
+        EXPECT_EQ(RptRegisterModule(m_client.Get(), "MOD", "Module", 1, &m_module), S_OK);
+    }
+    ~SLazyModule() { RptUnregisterModule(m_module.Get()); }
+    SLazyModule(const SLazyModule&) = delete;
+    SLazyModule& operator=(const SLazyModule&) = delete;
+
+    ISRptModule* Get() const { return m_module.Get(); }
+    // Whether the module's items have been set up.
+    bool IsSetUp() const { return !m_client->modules.empty(); }
+
+private:
+    SComWrap<STestModuleClient> m_client;
+    SComWrap<ISRptModule> m_module;
+};
+
+// Starts the library afresh: nothing of the process's earlier work is set up any more.
+void RestartLibrary() {
+    SRptStartup::ProcessDetach();
+    SRptStartup::ProcessAttach(nullptr);
+}
+
+// The item ids of the report's first template's items.
+std::vector<std::string> TemplateItemIds(ISRptReport* report) {
+    SComWrap<ISRptTemplate> first;
+    if (!report || FAILED(report->GetTemplateAtPos(0, &first)) || !first) return {"<no template>"};
+    return SRptChildTexts(first.Get());
+}
+
+}  // namespace
+
+TEST(SRptTemplatesManagerFreshLibrary, ATemplateLoadedFirstThingKeepsEveryItemOfItsModule) {
+    RestartLibrary();
+    STestTempFolder folder;
+    const SString xml = folder.PathOf("fresh.rtp");
+    const SString binary = folder.PathOf("fresh-binary.rtp");
+    const std::vector<std::string> placed = {"TEXT", "GRPTEXT", "FOLDER", "PAGEBREAK", "GRPTITLE", "TITLE"};
+    {
+        SLazyModule module;
+        SComWrap<ISRepSession> session;
+        SComWrap<ISRepObject> root;
+        ASSERT_EQ(RptCreateTemplate("MOD", "Fresh", &session, &root), S_OK);
+        SComWrap<ISRptReport> report;
+        report = static_cast<IUnknown*>(root.Get());
+        SComWrap<ISRptTemplate> first;
+        report->GetTemplateAtPos(0, &first);
+        SComWrap<ISRptAvailableItems> offered;
+        ASSERT_EQ(module.Get()->GetAvailableItems(&offered), S_OK);
+        for (const std::string& id : placed) {
+            SRepClassColPtr items = offered->Items();
+            for (int32_t i = 0; i < items.GetCount(); ++i) {
+                SComWrap<ISRptItem> item;
+                item = static_cast<IUnknown*>(items.Item(i).Get());
+                if (!item || item->GetItemID() != id.c_str()) continue;
+                SComWrap<ISRptItem> copy;
+                EXPECT_EQ(first->AddTemplateItem(item.Get(), first.Get(), -1, &copy), S_OK) << id;
+            }
+        }
+        ASSERT_EQ(TemplateItemIds(report.Get()), placed);
+        SComWrap<ISLoadSaveManager> manager;
+        GetRptGlobalsContainer()->GetRptShellModule()->GetLoadSaveManager(&manager);
+        ASSERT_EQ(GetRptGlobalsContainer()->GetTemplatesManager()->SaveTemplate(xml, report.Get()), S_OK);
+        ASSERT_EQ(manager->Save(nullptr, binary, root.Get(), "RPT-TEMPLATE", nullptr), S_OK);
+        first.Clear();
+        report.Clear();
+        root.Clear();
+        session->Close();
+    }
+    for (const SString& path : {xml, binary}) {
+        RestartLibrary();
+        SLazyModule module;
+        ASSERT_FALSE(module.IsSetUp());
+        SComWrap<ISRepSession> session;
+        SComWrap<ISRepObject> root;
+        ASSERT_EQ(GetRptGlobalsContainer()->GetTemplatesManager()->LoadTemplate(path, &session, &root), S_OK);
+        SComWrap<ISRptReport> report;
+        report = static_cast<IUnknown*>(root.Get());
+        EXPECT_EQ(TemplateItemIds(report.Get()), placed) << path.c_str();
+        EXPECT_TRUE(module.IsSetUp());
+        report.Clear();
+        root.Clear();
+        session->Close();
+    }
+    RestartLibrary();
 }

@@ -75,6 +75,16 @@ private:
     std::vector<SComWrap<ISRepObject>> m_objects;
 };
 
+// Has the registered module of the id set its items up: they are set up on their first use, and
+// until then the module item table knows none of them.
+void SetUpModuleItems(const SString& moduleId) {
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    SRptModuleList* modules = globals ? globals->GetModuleList() : nullptr;
+    if (!modules || !modules->Contains(moduleId)) return;
+    SComWrap<ISRptAvailableItems> own;
+    modules->GetAvailableItems(moduleId, &own);
+}
+
 // The title path under which the host gives a report's extended titles.
 constexpr const char* kExTitlePath = "\\Report Titles\\General";
 
@@ -571,6 +581,9 @@ HRESULT SRptReportImpl::SyncTemplateWithAvailableItems(ISRptTemplate* pTemplate)
     if (!pTemplate) return E_POINTER;
     const SString moduleId = pTemplate->GetModuleID();
     if (moduleId.IsEmpty()) return S_FALSE;
+    // The report's own copy of the module's items may be all there is in a new process: the
+    // module is asked first, so that no item it offers is taken for one it no longer does.
+    SetUpModuleItems(moduleId);
     SComWrap<ISRptAvailableItems> container;
     HRESULT hr = GetAvailableItemsOfModule(moduleId, &container);
     if (hr != S_OK) {
