@@ -42,7 +42,7 @@ int32_t SPdfBackEnd::EndPage() {
     if (!m_job || !m_inPage) return SP_ERROR;
     m_job->EndPage();
     m_inPage = false;
-    return 1;
+    return m_job->Failed() ? SP_ERROR : 1;
 }
 
 int32_t SPdfBackEnd::EndDoc() {

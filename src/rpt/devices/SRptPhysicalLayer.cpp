@@ -207,7 +207,10 @@ HRESULT SRptPhysicalLayer::DoFilePrint(SPrintInfo* info) {
     const uint32_t to = std::clamp(info->GetToPage(), low, high);
     const int32_t step = to >= from ? 1 : -1;
     const uint32_t end = to == kLastPage ? kLastPage : static_cast<uint32_t>(static_cast<int64_t>(to) + step);
+    // A job the user cancels ends quietly; one the printer refuses (a page, or the document it
+    // could not write) ends as failed, and says so.
     bool aborted = false;
+    bool failed = false;
     for (uint32_t page = from; page != end; page = static_cast<uint32_t>(static_cast<int64_t>(page) + step)) {
         if (!info->m_bContinuePrinting) break;
         if (!GetPage(static_cast<int32_t>(page))) continue;
@@ -219,23 +222,29 @@ HRESULT SRptPhysicalLayer::DoFilePrint(SPrintInfo* info) {
         info->m_nCurPage = page;
         POINT corners[2] = {{0, 0}, {dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES)}};
         if (dc.StartPage() < 0) {
-            aborted = true;
+            failed = true;
             break;
         }
         OnPrepareDC(&dc, info);
         dc.DPtoLP(corners, 2);
         info->m_rectDraw = RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
         OnPrint(&dc, info);
-        if (dc.EndPage() < 0 || !ContinuePrinting() || !SRptPrinterBaseDevice::AbortProc(&dc, 0)) {
+        if (dc.EndPage() < 0) {
+            failed = true;
+            break;
+        }
+        if (!ContinuePrinting() || !SRptPrinterBaseDevice::AbortProc(&dc, 0)) {
             aborted = true;
             break;
         }
     }
-    if (aborted) dc.AbortDoc();
-    else dc.EndDoc();
+    if (aborted || failed) dc.AbortDoc();
+    else failed = dc.EndDoc() < 0;
     OnEndPrinting(&dc, info);
     ClosePrintingDialog();
-    return S_OK;
+    if (!failed) return S_OK;
+    ShowPrintError("Could not complete print job.");
+    return E_IOFAILURE;
 }
 
 // ---- what the layer asks of the printer and its dialogs ----

@@ -14,6 +14,7 @@
 #include "rpt/objs/reports/RPTFINDINFO.h"
 #include "rpt/objs/reports/SRptReportMem.h"
 #include "SRptPrintTestFixture.h"
+#include "support/STestFileSizeLimit.h"
 #include "varod9/ISRptField.h"
 #include "varod9/RptFieldDef.h"
 
@@ -53,6 +54,17 @@ protected:
         script.ExpectDialog(SRptDlgPrinting::IDD, 0);
         EXPECT_EQ(layer->DoFilePrint(&info), S_OK);
         return static_cast<SRecordingPrinter*>(info.m_pPD->GetPrinterDC());
+    }
+    // The prompts of a print run to the file `path`: the print dialog asking for a file, the
+    // pagination's progress, the file's name and the job's progress.
+    void ExpectPrintToFile(const SString& path) {
+        SAnswer toFile;
+        toFile.button = IDOK;
+        toFile.controlValues[SPrintDlg::IDC_PRINTTOFILE] = "1";
+        script.Expect(SPrompt::PrintDialog, "", toFile);
+        script.ExpectDialog(SRptDlgPrinting::IDD, 0);
+        script.ExpectFileDialog(path);
+        script.ExpectDialog(SRptDlgPrinting::IDD, 0);
     }
     // What a program prints for a file, or empty when it cannot be run.
     static std::string Run(const std::string& command) {
@@ -135,13 +147,7 @@ TEST_F(SRptPrintRunTest, PrintedToAFileTheReportIsAPdfOfItsPagesInOrder) {
     SRealFontEngineScope realFonts;
     ThreePages();
     const SString path = folder.PathOf("Report.pdf");
-    SAnswer toFile;
-    toFile.button = IDOK;
-    toFile.controlValues[SPrintDlg::IDC_PRINTTOFILE] = "1";
-    script.Expect(SPrompt::PrintDialog, "", toFile);
-    script.ExpectDialog(SRptDlgPrinting::IDD, 0);
-    script.ExpectFileDialog(path);
-    script.ExpectDialog(SRptDlgPrinting::IDD, 0);
+    ExpectPrintToFile(path);
     ASSERT_EQ(report->GenerateReport(nullptr, 1), S_OK);
     const std::string info = Run("pdfinfo '" + path.str() + "' 2>/dev/null");
     if (info.empty()) GTEST_SKIP() << "pdfinfo is not installed";
@@ -154,6 +160,23 @@ TEST_F(SRptPrintRunTest, PrintedToAFileTheReportIsAPdfOfItsPagesInOrder) {
     EXPECT_LT(one, two);
     EXPECT_LT(two, three);
     EXPECT_NE(three, std::string::npos);
+}
+
+TEST_F(SRptPrintRunTest, APdfFileThatCannotBeWrittenFailsTheRunAndKeepsTheEarlierFile) {
+    ThreePages();
+    const SString path = folder.PathOf("Report.pdf");
+    STestTempFolder::WriteFile(path, "earlier");
+    ExpectPrintToFile(path);
+    script.ExpectMessage("Could not complete print job.");
+    script.ExpectMessage("An error occured during the report generation.");
+    {
+        // A file may not grow past 1 KiB, as on a full disk.
+        STestFileSizeLimit limit(1024);
+        EXPECT_EQ(report->GenerateReport(nullptr, 1), static_cast<HRESULT>(0x80030019));
+    }
+    EXPECT_EQ(STestTempFolder::ReadFile(path), "earlier");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Report.pdf"});
+    EXPECT_EQ(SRptDlgPrinting::GetAbortFlag(), 0);
 }
 
 TEST_F(SRptPrintRunTest, ThePrintedHeaderShowsTheValuesOfTheModulesFields) {
