@@ -97,6 +97,30 @@ TEST_F(SRptPrintRunTest, PagesThreeToOneArePrintedThreeTwoOne) {
     EXPECT_EQ(info.GetMaxPage(), 3u);
 }
 
+TEST_F(SRptPrintRunTest, EveryPageOfMoreThanTheDialogsPageFieldsHoldIsPrinted) {
+    ThreePages();
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 3);
+    // Empty pages after the report's three, up to 70,000: more than the 65,535 a print dialog's
+    // page fields hold.
+    constexpr int32_t kPages = 70000;
+    SRptPageFrame* frame = layer->GetPages()[0]->GetFrame();
+    while (layer->GetPageCount() < kPages) {
+        SRptPhysicalPage* page = nullptr;
+        ASSERT_EQ(layer->AddPage(frame, &page), S_OK);
+    }
+    SPrintInfo info;
+    // All pages, as the dialog leaves them.
+    SRecordingPrinter* printer = Print(layer, info, 1, 0xFFFF);
+    ASSERT_TRUE(printer);
+    EXPECT_EQ(info.GetMaxPage(), static_cast<uint32_t>(kPages));
+    ASSERT_EQ(printer->pages.size(), static_cast<size_t>(kPages));
+    EXPECT_NE(printer->pages[0].find("|One|"), std::string::npos);
+    EXPECT_NE(printer->pages[2].find("|Three|"), std::string::npos);
+    EXPECT_EQ(info.m_nCurPage, static_cast<uint32_t>(kPages));
+    EXPECT_EQ(printer->events.back(), "EndDoc");
+}
+
 TEST_F(SRptPrintRunTest, AToPageBeyondTheLastIsClampedToIt) {
     ThreePages();
     SRptPhysicalLayer* layer = Preview();
