@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/base/SUtf8.h"
 #include "platform/gdi/SBitmapSurface.h"
 #include "platform/gdi/SEmfPlayer.h"
 #include "platform/gdi/SFontEngine.h"
@@ -14,6 +15,7 @@
 #include "platform/gdi/SLogicalFont.h"
 #include "platform/gdi/SLogicalPen.h"
 #include "platform/gdi/SMetaFile.h"
+#include "platform/gdi/SRealisedFont.h"
 #include "platform/gdi/SWindowDC.h"
 
 namespace {
@@ -296,6 +298,31 @@ bool SDC::GetTextExtentPoint32(std::string_view text, SIZE* size) const {
     const TEXTMETRICA& device = font->GetMetrics();
     size->cx = LengthToLogicalX(font->GetTextWidth(text));
     size->cy = LengthToLogicalY(device.tmAscent) + LengthToLogicalY(device.tmDescent);
+    return true;
+}
+
+bool SDC::GetTextExtentExPoint(std::string_view text, int32_t maxExtent, int32_t* fit,
+                               std::vector<int32_t>* extents) const {
+    const SRealisedFont* font = fit && extents ? Realise() : nullptr;
+    if (!font) return false;
+    *fit = 0;
+    extents->clear();
+    // A line holds a few dozen characters: a piece as long measures no more than the line needs.
+    constexpr size_t kPieceChars = 64;
+    int64_t width = 0;
+    for (size_t pos = 0; pos < text.size();) {
+        size_t end = pos;
+        for (size_t chars = 0; chars < kPieceChars && end < text.size(); ++chars) end += SUtf8::CharLength(text, end);
+        for (const int32_t advance : font->GetAdvances(text.substr(pos, end - pos))) {
+            // As GetTextWidth sums the advances of that much of the text.
+            width += advance;
+            const int32_t extent = LengthToLogicalX(SRealisedFont::ClampWidth(width));
+            if (extent > maxExtent) return true;
+            extents->push_back(extent);
+            ++*fit;
+        }
+        pos = end;
+    }
     return true;
 }
 

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/base/SUtf8.h"
 #include "platform/gdi/MulDiv.h"
 #include "platform/gdi/SFontOld.h"
 #include "platform/gdi/SGdiHandleTable.h"
@@ -171,4 +177,43 @@ TEST(SDC, WithoutABackEndNothingIsMeasuredOrDrawn) {
     EXPECT_FALSE(huge.FillSolidRect({0, 0, 10, 10}, 0));
     EXPECT_FALSE(huge.TextOut(0, 0, "abc"));
     EXPECT_TRUE(huge.GetTextMetrics(&tm));
+}
+
+TEST(SDC, ExtentsOfEachPartOfATextAreThoseOfThePartMeasuredAlone) {
+    // The installed faces, whose characters differ in width, on a context in hundredths of a
+    // millimetre, where each extent is rounded from the device's.
+    SDC dc(std::make_unique<SImageBackEnd>(10, 10, 600, 600, DT_RASPRINTER));
+    dc.SetMapMode(MM_HIMETRIC);
+    SFontOldPtr font = MakeFont(-50);
+    dc.SelectFont(font.get());
+    // Longer than the pieces it is measured in, with characters of two, three and four bytes and
+    // an ill-formed byte.
+    std::string text;
+    for (int32_t i = 0; text.size() < 300; ++i)
+        text += i % 3 ? "Wide and narrow iiii MMMM " : "Übung ελληνικά 漢字 \xF0\x9F\x98\x80 \xFF ";
+    std::vector<std::string_view> parts;
+    for (size_t pos = 0; pos < text.size();) {
+        pos += SUtf8::CharLength(text, pos);
+        parts.push_back(std::string_view(text).substr(0, pos));
+    }
+    int32_t fit = -1;
+    std::vector<int32_t> extents;
+    ASSERT_TRUE(dc.GetTextExtentExPoint(text, INT32_MAX, &fit, &extents));
+    ASSERT_EQ(fit, static_cast<int32_t>(parts.size()));
+    ASSERT_EQ(extents.size(), parts.size());
+    for (size_t i = 0; i < parts.size(); ++i) EXPECT_EQ(extents[i], dc.GetTextExtent(parts[i]).cx) << i;
+
+    // Only the characters that end within the extent asked for.
+    const int32_t limit = extents[99];
+    ASSERT_TRUE(dc.GetTextExtentExPoint(text, limit, &fit, &extents));
+    ASSERT_GE(fit, 100);
+    EXPECT_EQ(static_cast<size_t>(fit), extents.size());
+    EXPECT_LE(extents.back(), limit);
+    EXPECT_GT(dc.GetTextExtent(parts[static_cast<size_t>(fit)]).cx, limit);
+    ASSERT_TRUE(dc.GetTextExtentExPoint(text, -1, &fit, &extents));
+    EXPECT_EQ(fit, 0);
+    EXPECT_TRUE(extents.empty());
+
+    SDC none;
+    EXPECT_FALSE(none.GetTextExtentExPoint(text, INT32_MAX, &fit, &extents));
 }
