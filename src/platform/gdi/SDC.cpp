@@ -1,6 +1,7 @@
 #include "platform/gdi/SDC.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -433,11 +434,12 @@ RECT SDC::ToDeviceRect(int32_t left, int32_t top, int32_t right, int32_t bottom)
             std::max(corners[0].x, corners[1].x), std::max(corners[0].y, corners[1].y)};
 }
 
-bool SDC::DrawShape(int32_t kind, const POINT* points, int32_t count) {
+bool SDC::DrawShape(int32_t kind, const POINT* points, int32_t count, std::vector<int32_t> counts) {
     if (!m_backEnd || !points || count <= 0) return false;
     SShape shape;
     shape.kind = static_cast<SShape::Kind>(kind);
     shape.points.assign(points, points + count);
+    shape.counts = std::move(counts);
     LPtoDP(shape.points.data(), count);
     shape.pen = m_pen;
     // A pen's width is logical; 0 is one pixel whatever the mapping.
@@ -474,6 +476,18 @@ bool SDC::Polygon(const POINT* points, int32_t count) {
 
 bool SDC::Polyline(const POINT* points, int32_t count) {
     return DrawShape(SShape::Polyline, points, count);
+}
+
+bool SDC::PolyPolyline(const POINT* points, const int32_t* counts, int32_t polylines) {
+    if (!counts || polylines <= 0) return false;
+    int64_t total = 0;
+    for (int32_t i = 0; i < polylines; ++i) {
+        if (counts[i] < 2) return false;
+        total += counts[i];
+    }
+    if (total > INT32_MAX) return false;
+    return DrawShape(SShape::Polyline, points, static_cast<int32_t>(total),
+                     std::vector<int32_t>(counts, counts + polylines));
 }
 
 // Clipping.

@@ -109,6 +109,9 @@ public:
     bool Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom);
     bool Polygon(const POINT* points, int32_t count);
     bool Polyline(const POINT* points, int32_t count);
+    // Several polylines stroked as one shape: `counts` gives the points of each (at least two),
+    // one after another in `points`.
+    bool PolyPolyline(const POINT* points, const int32_t* counts, int32_t polylines);
 
     // Clipping, by rectangles only. IntersectClipRect and SelectClipRgn answer NULLREGION,
     // SIMPLEREGION or RGN_ERROR; SelectClipRgn takes only null (no clipping). GetClipBox gives
@@ -165,7 +168,7 @@ private:
     int32_t LengthToLogicalY(int32_t length) const;
     // The selected font realised for this device and mapping; null when it cannot be.
     const SRealisedFont* Realise() const;
-    bool DrawShape(int32_t kind, const POINT* points, int32_t count);
+    bool DrawShape(int32_t kind, const POINT* points, int32_t count, std::vector<int32_t> counts = {});
     RECT ToDeviceRect(int32_t left, int32_t top, int32_t right, int32_t bottom) const;
 
     std::unique_ptr<SDCBackEnd> m_backEnd;

@@ -35,6 +35,7 @@ public:
 
 protected:
     cairo_t* NewSurfaceContext() const override;
+    bool StrokesPartsAsOnePath() const override { return true; }
 
 private:
     SDeviceCaps m_caps;

@@ -217,3 +217,78 @@ TEST(SDC, ExtentsOfEachPartOfATextAreThoseOfThePartMeasuredAlone) {
     SDC none;
     EXPECT_FALSE(none.GetTextExtentExPoint(text, INT32_MAX, &fit, &extents));
 }
+
+TEST(SDC, SeveralLinesDrawnAsOneArePaintedAsTheLinesOneByOne) {
+    // Lines two pixels wide, their sides half on a pixel, that meet, cross and lie on one
+    // another, so that the pixels they share in part are painted over again.
+    const POINT points[] = {{2, 3}, {17, 3}, {17, 3}, {17, 15}, {9, 1}, {9, 18}, {2, 12}, {15, 12}, {15, 12}, {2, 12}};
+    const int32_t counts[] = {2, 2, 2, 2, 2};
+    auto draw = [&](bool asOne) {
+        auto dc = std::make_unique<SDC>(std::make_unique<SImageBackEnd>(20, 20, 96, 96));
+        HPEN pen = CreatePen(PS_SOLID, 2, RGB(0, 0, 0));
+        dc->SelectObject(pen);
+        if (asOne) {
+            EXPECT_TRUE(dc->PolyPolyline(points, counts, 5));
+        } else {
+            for (int32_t i = 0; i < 5; ++i) EXPECT_TRUE(dc->Polyline(points + 2 * i, 2));
+        }
+        dc->SelectObject(GetStockObject(BLACK_PEN));
+        DeleteObject(pen);
+        return dc;
+    };
+    const auto asOne = draw(true);
+    const auto oneByOne = draw(false);
+    int32_t painted = 0;
+    for (int32_t y = 0; y < 20; ++y) {
+        for (int32_t x = 0; x < 20; ++x) {
+            EXPECT_EQ(asOne->GetPixel(x, y), oneByOne->GetPixel(x, y)) << x << ", " << y;
+            if (asOne->GetPixel(x, y) != RGB(255, 255, 255)) ++painted;
+        }
+    }
+    EXPECT_GT(painted, 40);
+
+    // Every line has two points at least.
+    const int32_t short_[] = {2, 1};
+    EXPECT_FALSE(asOne->PolyPolyline(points, short_, 2));
+    EXPECT_FALSE(asOne->PolyPolyline(points, counts, 0));
+    EXPECT_FALSE(asOne->PolyPolyline(nullptr, counts, 1));
+}
+
+namespace {
+
+// A picture back end that counts the drawing contexts it makes.
+class SCountingImage final : public SImageBackEnd {
+public:
+    using SImageBackEnd::SImageBackEnd;
+    mutable int32_t made = 0;
+
+protected:
+    cairo_t* NewSurfaceContext() const override {
+        ++made;
+        return SImageBackEnd::NewSurfaceContext();
+    }
+};
+
+}  // namespace
+
+TEST(SDC, EveryDrawingOnASurfaceSharesOneContextEachWithItsOwnClip) {
+    STestFontEngineScope engine;
+    auto backEnd = std::make_unique<SCountingImage>(40, 40, 96, 96);
+    SCountingImage* counting = backEnd.get();
+    SDC dc(std::move(backEnd));
+    for (int32_t i = 0; i < 3; ++i) {
+        EXPECT_TRUE(dc.TextOut(2, 2, "ab"));
+        EXPECT_TRUE(dc.FillSolidRect({30, 30, 32, 32}, RGB(0, 0, 255)));
+        EXPECT_TRUE(dc.Rectangle(20, 20, 25, 25));
+    }
+    EXPECT_EQ(counting->made, 1);
+    // A clip narrows only the drawings made while it holds.
+    dc.IntersectClipRect(0, 0, 10, 10);
+    EXPECT_TRUE(dc.FillSolidRect({0, 0, 40, 40}, RGB(255, 0, 0)));
+    dc.SelectClipRgn(nullptr);
+    EXPECT_TRUE(dc.FillSolidRect({35, 35, 37, 37}, RGB(0, 255, 0)));
+    EXPECT_EQ(dc.GetPixel(5, 5), RGB(255, 0, 0));
+    EXPECT_EQ(dc.GetPixel(31, 31), RGB(0, 0, 255));
+    EXPECT_EQ(dc.GetPixel(36, 36), RGB(0, 255, 0));
+    EXPECT_EQ(counting->made, 1);
+}
