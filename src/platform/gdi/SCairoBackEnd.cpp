@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "platform/gdi/SBitmapSurface.h"
 
@@ -13,22 +14,12 @@ void SetColour(cairo_t* cr, COLORREF colour) {
     cairo_set_source_rgb(cr, GetRValue(colour) / 255.0, GetGValue(colour) / 255.0, GetBValue(colour) / 255.0);
 }
 
-// A drawing context on the surface for one operation.
-class SCairoContext {
-public:
-    explicit SCairoContext(cairo_t* cr) : m_cr(cr) {}
-    ~SCairoContext() {
-        if (m_cr) cairo_destroy(m_cr);
-    }
-    SCairoContext(const SCairoContext&) = delete;
-    SCairoContext& operator=(const SCairoContext&) = delete;
-    cairo_t* Get() const { return m_cr; }
-    bool Ok() const { return m_cr && cairo_status(m_cr) == CAIRO_STATUS_SUCCESS; }
-    bool Done() const { return cairo_status(m_cr) == CAIRO_STATUS_SUCCESS; }
-
-private:
-    cairo_t* m_cr;
-};
+// The points [first, end) of a line, as one part of a path.
+void AddPoints(cairo_t* cr, const SShape& shape, const std::pair<size_t, size_t>& part) {
+    cairo_move_to(cr, shape.points[part.first].x + 0.5, shape.points[part.first].y + 0.5);
+    for (size_t i = part.first + 1; i < part.second; ++i)
+        cairo_line_to(cr, shape.points[i].x + 0.5, shape.points[i].y + 0.5);
+}
 
 // The outline of a shape, as a cairo path.
 void AddPath(cairo_t* cr, const SShape& shape) {
@@ -54,23 +45,61 @@ void AddPath(cairo_t* cr, const SShape& shape) {
     }
     case SShape::Polyline:
     case SShape::Polygon:
-        cairo_move_to(cr, shape.points[0].x + 0.5, shape.points[0].y + 0.5);
-        for (size_t i = 1; i < shape.points.size(); ++i) cairo_line_to(cr, shape.points[i].x + 0.5, shape.points[i].y + 0.5);
+        // Each part of a line begins where nothing joins it to the part before.
+        for (const auto& part : shape.Parts()) AddPoints(cr, shape, part);
         if (shape.kind == SShape::Polygon) cairo_close_path(cr);
         return;
     }
 }
 
+void Stroke(cairo_t* cr, const LOGPEN& pen) {
+    SetColour(cr, pen.lopnColor);
+    cairo_set_line_width(cr, std::max(1, pen.lopnWidth.x));
+    cairo_stroke(cr);
+}
+
 }  // namespace
 
-cairo_t* SCairoBackEnd::NewContext() const {
-    cairo_t* cr = NewSurfaceContext();
-    if (cr && m_clip) {
-        cairo_rectangle(cr, m_clip->left, m_clip->top, static_cast<double>(m_clip->right) - m_clip->left,
-                        static_cast<double>(m_clip->bottom) - m_clip->top);
-        cairo_clip(cr);
+// One operation on the surface's context: a state of its own, clipped to the device clip, put
+// back when the operation is over.
+class SCairoBackEnd::SDrawing {
+public:
+    explicit SDrawing(SCairoBackEnd& backEnd) : m_cr(backEnd.GetContext()) {
+        if (!m_cr) return;
+        cairo_save(m_cr);
+        if (const std::optional<RECT>& clip = backEnd.m_clip) {
+            cairo_rectangle(m_cr, clip->left, clip->top, static_cast<double>(clip->right) - clip->left,
+                            static_cast<double>(clip->bottom) - clip->top);
+            cairo_clip(m_cr);
+        }
     }
-    return cr;
+    ~SDrawing() {
+        if (m_cr) cairo_restore(m_cr);
+    }
+    SDrawing(const SDrawing&) = delete;
+    SDrawing& operator=(const SDrawing&) = delete;
+    cairo_t* Get() const { return m_cr; }
+    bool Ok() const { return m_cr && cairo_status(m_cr) == CAIRO_STATUS_SUCCESS; }
+    bool Done() const { return cairo_status(m_cr) == CAIRO_STATUS_SUCCESS; }
+
+private:
+    cairo_t* m_cr;
+};
+
+SCairoBackEnd::~SCairoBackEnd() {
+    DropContext();
+}
+
+cairo_t* SCairoBackEnd::GetContext() {
+    // A context that failed stays failed: the next drawing starts on a fresh one.
+    if (m_context && cairo_status(m_context) != CAIRO_STATUS_SUCCESS) DropContext();
+    if (!m_context) m_context = NewSurfaceContext();
+    return m_context;
+}
+
+void SCairoBackEnd::DropContext() {
+    if (m_context) cairo_destroy(m_context);
+    m_context = nullptr;
 }
 
 void SCairoBackEnd::SetClip(const RECT* clip) {
@@ -79,7 +108,7 @@ void SCairoBackEnd::SetClip(const RECT* clip) {
 }
 
 bool SCairoBackEnd::DrawText(const STextRun& run) {
-    SCairoContext context(NewContext());
+    SDrawing context(*this);
     if (!context.Ok() || !run.font) return false;
     SetColour(context.Get(), run.colour);
     run.font->Paint(context.Get(), run.x, run.baseline, run.text, run.advances);
@@ -87,7 +116,7 @@ bool SCairoBackEnd::DrawText(const STextRun& run) {
 }
 
 bool SCairoBackEnd::FillRect(const RECT& rect, COLORREF colour) {
-    SCairoContext context(NewContext());
+    SDrawing context(*this);
     if (!context.Ok()) return false;
     SetColour(context.Get(), colour);
     cairo_rectangle(context.Get(), rect.left, rect.top, static_cast<double>(rect.right) - rect.left,
@@ -97,19 +126,24 @@ bool SCairoBackEnd::FillRect(const RECT& rect, COLORREF colour) {
 }
 
 bool SCairoBackEnd::DrawShape(const SShape& shape) {
-    SCairoContext context(NewContext());
+    SDrawing context(*this);
     if (!context.Ok()) return false;
     cairo_t* cr = context.Get();
+    if (shape.kind == SShape::Polyline && shape.counts.size() > 1 && !StrokesPartsAsOnePath()) {
+        // Part by part, each painted over what the parts before painted, as lines drawn one by one.
+        if (shape.pen.lopnStyle == PS_NULL) return true;
+        for (const auto& part : shape.Parts()) {
+            AddPoints(cr, shape, part);
+            Stroke(cr, shape.pen);
+        }
+        return context.Done();
+    }
     AddPath(cr, shape);
     if (shape.kind != SShape::Polyline && shape.brush.lbStyle != BS_NULL) {
         SetColour(cr, shape.brush.lbColor);
         cairo_fill_preserve(cr);
     }
-    if (shape.pen.lopnStyle != PS_NULL) {
-        SetColour(cr, shape.pen.lopnColor);
-        cairo_set_line_width(cr, std::max(1, shape.pen.lopnWidth.x));
-        cairo_stroke(cr);
-    }
+    if (shape.pen.lopnStyle != PS_NULL) Stroke(cr, shape.pen);
     cairo_new_path(cr);
     return context.Done();
 }
@@ -121,7 +155,7 @@ bool SCairoBackEnd::DrawImage(const SImageRun& image) {
     const double destWidth = static_cast<double>(image.dest.right) - image.dest.left;
     const double destHeight = static_cast<double>(image.dest.bottom) - image.dest.top;
     if (sourceWidth == 0 || sourceHeight == 0 || destWidth == 0 || destHeight == 0) return true;
-    SCairoContext context(NewContext());
+    SDrawing context(*this);
     if (!context.Ok()) return false;
     cairo_t* cr = context.Get();
     // A bitmap drawn on itself is copied first, so that cairo never reads what it writes.

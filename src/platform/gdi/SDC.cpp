@@ -1,9 +1,11 @@
 #include "platform/gdi/SDC.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <limits>
 
+#include "platform/base/SUtf8.h"
 #include "platform/gdi/SBitmapSurface.h"
 #include "platform/gdi/SEmfPlayer.h"
 #include "platform/gdi/SFontEngine.h"
@@ -14,6 +16,7 @@
 #include "platform/gdi/SLogicalFont.h"
 #include "platform/gdi/SLogicalPen.h"
 #include "platform/gdi/SMetaFile.h"
+#include "platform/gdi/SRealisedFont.h"
 #include "platform/gdi/SWindowDC.h"
 
 namespace {
@@ -299,6 +302,31 @@ bool SDC::GetTextExtentPoint32(std::string_view text, SIZE* size) const {
     return true;
 }
 
+bool SDC::GetTextExtentExPoint(std::string_view text, int32_t maxExtent, int32_t* fit,
+                               std::vector<int32_t>* extents) const {
+    const SRealisedFont* font = fit && extents ? Realise() : nullptr;
+    if (!font) return false;
+    *fit = 0;
+    extents->clear();
+    // A line holds a few dozen characters: a piece as long measures no more than the line needs.
+    constexpr size_t kPieceChars = 64;
+    int64_t width = 0;
+    for (size_t pos = 0; pos < text.size();) {
+        size_t end = pos;
+        for (size_t chars = 0; chars < kPieceChars && end < text.size(); ++chars) end += SUtf8::CharLength(text, end);
+        for (const int32_t advance : font->GetAdvances(text.substr(pos, end - pos))) {
+            // As GetTextWidth sums the advances of that much of the text.
+            width += advance;
+            const int32_t extent = LengthToLogicalX(SRealisedFont::ClampWidth(width));
+            if (extent > maxExtent) return true;
+            extents->push_back(extent);
+            ++*fit;
+        }
+        pos = end;
+    }
+    return true;
+}
+
 SIZE SDC::GetTextExtent(std::string_view text) const {
     SIZE size;
     if (!GetTextExtentPoint32(text, &size)) return SIZE{};
@@ -406,11 +434,12 @@ RECT SDC::ToDeviceRect(int32_t left, int32_t top, int32_t right, int32_t bottom)
             std::max(corners[0].x, corners[1].x), std::max(corners[0].y, corners[1].y)};
 }
 
-bool SDC::DrawShape(int32_t kind, const POINT* points, int32_t count) {
+bool SDC::DrawShape(int32_t kind, const POINT* points, int32_t count, std::vector<int32_t> counts) {
     if (!m_backEnd || !points || count <= 0) return false;
     SShape shape;
     shape.kind = static_cast<SShape::Kind>(kind);
     shape.points.assign(points, points + count);
+    shape.counts = std::move(counts);
     LPtoDP(shape.points.data(), count);
     shape.pen = m_pen;
     // A pen's width is logical; 0 is one pixel whatever the mapping.
@@ -447,6 +476,18 @@ bool SDC::Polygon(const POINT* points, int32_t count) {
 
 bool SDC::Polyline(const POINT* points, int32_t count) {
     return DrawShape(SShape::Polyline, points, count);
+}
+
+bool SDC::PolyPolyline(const POINT* points, const int32_t* counts, int32_t polylines) {
+    if (!counts || polylines <= 0) return false;
+    int64_t total = 0;
+    for (int32_t i = 0; i < polylines; ++i) {
+        if (counts[i] < 2) return false;
+        total += counts[i];
+    }
+    if (total > INT32_MAX) return false;
+    return DrawShape(SShape::Polyline, points, static_cast<int32_t>(total),
+                     std::vector<int32_t>(counts, counts + polylines));
 }
 
 // Clipping.

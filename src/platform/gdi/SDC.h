@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "platform/base/SString.h"
 #include "platform/gdi/GdiDefs.h"
@@ -74,6 +75,12 @@ public:
     // cx the width of UTF-8 text, cy tmHeight, both logical.
     bool GetTextExtentPoint32(std::string_view text, SIZE* size) const;
     SIZE GetTextExtent(std::string_view text) const;
+    // The extents of the text's first 1, 2, 3 ... characters, each as GetTextExtentPoint32
+    // measures that part of the text, for the characters whose extent is at most `maxExtent`
+    // (logical): `fit` of them, the first that goes beyond ending the list. The text is measured
+    // a few characters at a time, only as far as it fits.
+    bool GetTextExtentExPoint(std::string_view text, int32_t maxExtent, int32_t* fit,
+                              std::vector<int32_t>* extents) const;
     // The face the engine chose for the selected font; its length in bytes, 0 on failure.
     int32_t GetTextFace(SString* face) const;
 
@@ -102,6 +109,9 @@ public:
     bool Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom);
     bool Polygon(const POINT* points, int32_t count);
     bool Polyline(const POINT* points, int32_t count);
+    // Several polylines stroked as one shape: `counts` gives the points of each (at least two),
+    // one after another in `points`.
+    bool PolyPolyline(const POINT* points, const int32_t* counts, int32_t polylines);
 
     // Clipping, by rectangles only. IntersectClipRect and SelectClipRgn answer NULLREGION,
     // SIMPLEREGION or RGN_ERROR; SelectClipRgn takes only null (no clipping). GetClipBox gives
@@ -158,7 +168,7 @@ private:
     int32_t LengthToLogicalY(int32_t length) const;
     // The selected font realised for this device and mapping; null when it cannot be.
     const SRealisedFont* Realise() const;
-    bool DrawShape(int32_t kind, const POINT* points, int32_t count);
+    bool DrawShape(int32_t kind, const POINT* points, int32_t count, std::vector<int32_t> counts = {});
     RECT ToDeviceRect(int32_t left, int32_t top, int32_t right, int32_t bottom) const;
 
     std::unique_ptr<SDCBackEnd> m_backEnd;

@@ -3,9 +3,11 @@
 // the measuring; a back end receives finished drawing operations in device pixels. A cairo
 // surface paints them (an image, a bitmap, a PDF page of a print job); a recording back end keeps
 // them as metafile records to play onto another device context.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/DOCINFOA.h"
@@ -28,13 +30,28 @@ struct STextRun {
 };
 
 // A line, a polygon, a rectangle or an ellipse in device pixels, with the pen that outlines it
-// (its width in pixels) and the brush that fills it (never for a line).
+// (its width in pixels) and the brush that fills it (never for a line). Several lines drawn as
+// one are one polyline whose points are cut into parts by `counts`.
 struct SShape {
     enum Kind { Polyline, Polygon, Rectangle, Ellipse };
     Kind kind = Polyline;
     std::vector<POINT> points;  // two corners for a rectangle or an ellipse
+    std::vector<int32_t> counts;  // a polyline's parts, each of that many points; empty: one part
     LOGPEN pen;
     LOGBRUSH brush;
+
+    // The parts as [first, end) ranges of the points, none empty.
+    std::vector<std::pair<size_t, size_t>> Parts() const {
+        if (counts.empty()) return {{0, points.size()}};
+        std::vector<std::pair<size_t, size_t>> parts;
+        size_t first = 0;
+        for (const int32_t count : counts) {
+            const size_t end = std::min(points.size(), first + static_cast<size_t>(std::max(0, count)));
+            if (end > first) parts.emplace_back(first, end);
+            first = end;
+        }
+        return parts;
+    }
 };
 
 class SBitmapSurface;

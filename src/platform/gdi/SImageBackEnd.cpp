@@ -15,10 +15,13 @@ SImageBackEnd::SImageBackEnd(int32_t width, int32_t height, int32_t logPixelsX, 
 SImageBackEnd::SImageBackEnd(const SDeviceCaps& reference) : m_caps(reference), m_memory(true) {}
 
 SImageBackEnd::~SImageBackEnd() {
+    DropContext();
     if (m_surface) cairo_surface_destroy(m_surface);
 }
 
 std::shared_ptr<const SBitmapSurface> SImageBackEnd::SelectBitmap(std::shared_ptr<const SBitmapSurface> bitmap) {
+    // Drawing goes to the new bitmap's surface from now on.
+    DropContext();
     std::shared_ptr<const SBitmapSurface> previous = std::move(m_bitmap);
     m_bitmap = std::move(bitmap);
     return previous;

@@ -196,14 +196,19 @@ bool SMetaFileBackEnd::DrawShape(const SShape& shape) {
     }
     case SShape::Polyline:
     case SShape::Polygon: {
-        Builder record(shape.kind == SShape::Polygon ? EMR_POLYGON : EMR_POLYLINE);
-        PutRect(record, bounds);
-        record.Put32(static_cast<uint32_t>(shape.points.size()));
-        for (const POINT& p : shape.points) {
-            record.PutInt(p.x);
-            record.PutInt(p.y);
+        // A line of several parts is recorded part by part, as the same lines drawn one by one.
+        for (const auto& [first, end] : shape.Parts()) {
+            const std::vector<POINT> points(shape.points.begin() + static_cast<std::ptrdiff_t>(first),
+                                            shape.points.begin() + static_cast<std::ptrdiff_t>(end));
+            Builder record(shape.kind == SShape::Polygon ? EMR_POLYGON : EMR_POLYLINE);
+            PutRect(record, BoundsOf(points));
+            record.Put32(static_cast<uint32_t>(points.size()));
+            for (const POINT& p : points) {
+                record.PutInt(p.x);
+                record.PutInt(p.y);
+            }
+            Add(record.Finish());
         }
-        Add(record.Finish());
         break;
     }
     }

@@ -18,7 +18,10 @@ int32_t NextJobNumber() {
 
 SPdfBackEnd::SPdfBackEnd(const SDeviceCaps& caps) : m_caps(caps) {}
 
-SPdfBackEnd::~SPdfBackEnd() = default;
+SPdfBackEnd::~SPdfBackEnd() {
+    // The page's context goes before the job it draws on.
+    DropContext();
+}
 
 int32_t SPdfBackEnd::StartDoc(const DOCINFOA& info) {
     if (m_job) return SP_ERROR;
@@ -40,9 +43,10 @@ int32_t SPdfBackEnd::StartPage() {
 
 int32_t SPdfBackEnd::EndPage() {
     if (!m_job || !m_inPage) return SP_ERROR;
+    DropContext();
     m_job->EndPage();
     m_inPage = false;
-    return 1;
+    return m_job->Failed() ? SP_ERROR : 1;
 }
 
 int32_t SPdfBackEnd::EndDoc() {
@@ -59,6 +63,7 @@ int32_t SPdfBackEnd::EndDoc() {
 
 int32_t SPdfBackEnd::AbortDoc() {
     if (!m_job) return SP_ERROR;
+    DropContext();
     m_job.reset();
     m_inPage = false;
     return 1;

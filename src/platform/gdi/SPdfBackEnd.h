@@ -21,7 +21,8 @@ public:
 
     int32_t StartDoc(const DOCINFOA& info) override;
     int32_t StartPage() override;
-    // Ends the page; SP_ERROR (the job goes on) when no page was started.
+    // Ends the page; SP_ERROR when no page was started (the job goes on), or when the document
+    // could not be written (the job cannot go on: it is to be aborted).
     int32_t EndPage() override;
     // Ends a page still open, then completes the document; SP_ERROR (the job dropped, the file
     // left as it was) when the document cannot be written.
@@ -34,6 +35,7 @@ public:
 
 protected:
     cairo_t* NewSurfaceContext() const override;
+    bool StrokesPartsAsOnePath() const override { return true; }
 
 private:
     SDeviceCaps m_caps;

@@ -85,6 +85,10 @@ void SPrintJob::EndPage() {
     ++m_pages;
 }
 
+bool SPrintJob::Failed() const {
+    return m_writer->Failed() || (m_surface && cairo_surface_status(m_surface) != CAIRO_STATUS_SUCCESS);
+}
+
 void SPrintJob::Finish() {
     if (!m_surface) return;
     cairo_surface_t* surface = m_surface;

@@ -33,6 +33,8 @@ public:
     // A context in device pixels on the page being drawn; the caller destroys it.
     cairo_t* NewPageContext() const;
     void EndPage();
+    // Whether a write of the document failed: the job can no longer be completed.
+    bool Failed() const;
     // Completes the document and gives the file its name. Throws SEIOException on a failure,
     // the target then left as it was.
     void Finish();

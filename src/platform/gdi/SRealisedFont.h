@@ -29,4 +29,6 @@ public:
     // The sum of the advances, limited to the 32-bit range.
     int32_t GetTextWidth(std::string_view text) const;
     static int32_t SumAdvances(const std::vector<int32_t>& advances);
+    // A sum of advances limited to the 32-bit range.
+    static int32_t ClampWidth(int64_t width);
 };

@@ -19,12 +19,17 @@ public:
     SPrintInfo(const SPrintInfo&) = delete;
     SPrintInfo& operator=(const SPrintInfo&) = delete;
 
-    void SetMinPage(uint32_t page) { m_pPD->SetPageLimits(static_cast<uint16_t>(page), m_pPD->GetMaxPage()); }
-    void SetMaxPage(uint32_t page) { m_pPD->SetPageLimits(m_pPD->GetMinPage(), static_cast<uint16_t>(page)); }
-    uint32_t GetMinPage() const { return m_pPD->GetMinPage(); }
-    uint32_t GetMaxPage() const { return m_pPD->GetMaxPage(); }
-    uint32_t GetFromPage() const { return m_pPD->GetFromPage(); }
-    uint32_t GetToPage() const { return m_pPD->GetToPage(); }
+    // The pages of the job, 32 bits wide: a report may have more pages than the dialog's 16-bit
+    // page fields hold. The dialog is given them as far as its fields go; its highest to-page
+    // (65535) stands for the job's last page, so a job is never cut to what the dialog can show.
+    void SetMinPage(uint32_t page);
+    void SetMaxPage(uint32_t page);
+    uint32_t GetMinPage() const { return m_minPage; }
+    uint32_t GetMaxPage() const { return m_maxPage; }
+    // The pages chosen in the dialog, first and last.
+    uint32_t GetFromPage() const;
+    uint32_t GetToPage() const;
+    void SetPageRange(uint32_t fromPage, uint32_t toPage);
 
     std::unique_ptr<SPrintDlg> m_pPD;
     int32_t m_bPreview = 0;
@@ -35,4 +40,8 @@ public:
     SString m_strPageDesc;
     void* m_lpUserData = nullptr;
     RECT m_rectDraw;
+
+private:
+    uint32_t m_minPage = 1;
+    uint32_t m_maxPage = 0xFFFF;
 };

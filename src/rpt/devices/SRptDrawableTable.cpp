@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "platform/gdi/SDC.h"
 #include "rpt/devices/SRptPageElement.h"
 #include "rpt/devices/SRptPhysicalItem.h"
 
@@ -60,6 +61,7 @@ HRESULT SRptDrawableTable::Draw(SDC* dc, const POINT* origin) {
         hr = m_heading.Draw(dc, at);
         at.y += m_heading.GetHeight();
     }
+    SRptPhysicalDrawing::SDrawnEdges drawn(dc->IsPrinting());
     for (int32_t i = 0; i < GetRowCount(); ++i) {
         const SRptTableRowBlock* row = m_rows[static_cast<size_t>(i)].get();
         const int32_t height = GetRowHeight(i);
@@ -69,7 +71,7 @@ HRESULT SRptDrawableTable::Draw(SDC* dc, const POINT* origin) {
         for (int32_t c = 0; c < row->GetCellCount(); ++c) {
             const SRptTableCellBlock* cell = row->GetCell(c);
             const HRESULT hrCell = cell->DrawCell(dc, POINT{x, at.y}, height, above, below, i + 1 == GetRowCount(),
-                                                  c == 0, c + 1 == row->GetCellCount());
+                                                  c == 0, c + 1 == row->GetCellCount(), drawn);
             if (FAILED(hrCell)) hr = hrCell;
             x += cell->GetOuterWidth();
         }

@@ -53,10 +53,24 @@ void SRptPhysicalDrawing::StrokeEdges(SDC& dc, int32_t width, const std::vector<
     if (edges.empty()) return;
     HPEN pen = CreatePen(PS_SOLID, width, RGB(0, 0, 0));
     HGDIOBJ previous = dc.SelectObject(pen);
+    // Each edge a part of its own: the parts meet as the edges drawn one by one would.
+    std::vector<POINT> points;
+    points.reserve(2 * edges.size());
     for (const SEdge& edge : edges) {
-        dc.MoveTo(edge.from.x, edge.from.y);
-        dc.LineTo(edge.to.x, edge.to.y);
+        points.push_back(edge.from);
+        points.push_back(edge.to);
     }
+    const std::vector<int32_t> counts(edges.size(), 2);
+    dc.PolyPolyline(points.data(), counts.data(), static_cast<int32_t>(counts.size()));
     if (previous) dc.SelectObject(previous);
     DeleteObject(pen);
+}
+
+bool SRptPhysicalDrawing::SDrawnEdges::Take(int32_t width, const SEdge& edge) {
+    if (!m_once) return true;
+    // An edge is the same whichever end it is drawn from.
+    const bool forward = edge.from.x < edge.to.x || (edge.from.x == edge.to.x && edge.from.y <= edge.to.y);
+    const POINT& first = forward ? edge.from : edge.to;
+    const POINT& last = forward ? edge.to : edge.from;
+    return m_drawn.insert({width, first.x, first.y, last.x, last.y}).second;
 }

@@ -22,6 +22,7 @@ HRESULT SRptPhysicalItemTable::Begin() {
     m_nextBodyRow = 0;
     m_freshCells = 1;
     m_repeatHeadings = 1;
+    m_headingsShown = 0;
     return SRptPhysicalItem::Begin();
 }
 
@@ -110,6 +111,116 @@ HRESULT SRptPhysicalItemTable::LayoutRow(SRptOutputHelperTable& helper, int32_t 
     return S_OK;
 }
 
+HRESULT SRptPhysicalItemTable::LayoutTitle(int32_t width, SPageRoom& room, SRptPageElement& element, bool* done) {
+    auto* drawable = static_cast<SRptDrawableTable*>(element.GetDrawable());
+    HRESULT hr = S_OK;
+    auto sink = [&](const SString& text, const SIZE& size, const RECT& rect, int32_t extra, int32_t breaks,
+                    const STable<RPTTABSEGMENT>& runs) {
+        const HRESULT added = drawable->GetHeading().AddLine(text, size, rect, extra, breaks, runs);
+        element.UpdateExtent();
+        return added;
+    };
+    int32_t available = room.start;
+    int32_t placed = 0;
+    *done = FlowLines(*m_headingFlow, width, &available, room.startsPage, sink, &placed, &hr);
+    if (placed > 0) room.placed = room.own = true;
+    return hr;
+}
+
+void SRptPhysicalItemTable::ClearRows(SRptPageElement& element, SPageRoom& room) {
+    auto* drawable = static_cast<SRptDrawableTable*>(element.GetDrawable());
+    while (drawable->GetRowCount() > 0) drawable->RemoveLastRow();
+    element.UpdateExtent();
+    room.placed = room.own;
+}
+
+HRESULT SRptPhysicalItemTable::LayoutRows(SRptOutputHelperTable& helper, int32_t width, SPageRoom& room,
+                                          SRptPageElement& element, int32_t* status) {
+    auto* drawable = static_cast<SRptDrawableTable*>(element.GetDrawable());
+    const int32_t rows = helper.GetNbRows();
+    const int32_t headingRows = helper.GetNbHeadingRows();
+    // Heading rows that an earlier page showed may give way on this one.
+    const bool headingsShown = m_headingsShown != 0;
+    int32_t row = headingRows > 0 && m_repeatHeadings ? 0 : m_nextBodyRow;
+    while (row < rows) {
+        const bool heading = row < headingRows;
+        const bool repeated = heading && m_repeatHeadings;
+        const bool fresh = repeated || m_freshCells;
+        SRowResult result;
+        HRESULT hr = LayoutRow(helper, row, heading, fresh, width, room.start - element.GetHeight(),
+                               room.startsPage && !room.placed, element, &result);
+        if (FAILED(hr)) return hr;
+        if (result.complete) {
+            room.placed = true;
+            if (repeated && row + 1 < headingRows) {
+                ++row;
+                continue;
+            }
+            if (repeated) {
+                m_headingsShown = 1;
+                m_nextBodyRow = std::max(m_nextBodyRow, headingRows);
+                row = m_nextBodyRow;
+                continue;
+            }
+            room.own = true;
+            m_freshCells = 1;
+            m_nextBodyRow = ++row;
+            continue;
+        }
+
+        *status = RPTLAYOUT_MORE;
+        // Rows that are only repeated heading rows began at the page's top.
+        const bool headingsOnly = room.startsPage && !room.own;
+        if (repeated) {
+            if (!headingsOnly) {
+                // The heading rows start the next page whole.
+                drawable->RemoveLastRow();
+                element.UpdateExtent();
+                return room.placed ? S_OK : S_FALSE;
+            }
+            // Heading rows that do not fit a page of their own are never repeated, or the table
+            // would never end. Shown already, they leave this page to the body rows; else they
+            // are laid out this once, across pages as a body row would be.
+            m_repeatHeadings = 0;
+            if (headingsShown) {
+                ClearRows(element, room);
+                row = m_nextBodyRow;
+                continue;
+            }
+            m_nextBodyRow = row;
+            m_freshCells = result.placed ? 0 : 1;
+            if (!result.placed) {
+                drawable->RemoveLastRow();
+                element.UpdateExtent();
+            }
+            return room.placed || result.placed ? S_OK : S_FALSE;
+        }
+        ISRptTableRow* definition = helper.GetRow(row);
+        const bool breaks = !heading && definition && definition->GetRowBreak();
+        // On a page the table started, what fits of a row stays: waiting for a page with more
+        // room would wait for ever.
+        if (result.placed && (room.startsPage || breaks)) {
+            m_nextBodyRow = row;
+            m_freshCells = 0;
+            return S_OK;
+        }
+        if (!result.placed && headingsOnly && headingsShown && drawable->GetRowCount() > 1) {
+            // Not a line of the row fits below the repeated heading rows: this page goes without
+            // them, and the row starts at its top.
+            ClearRows(element, room);
+            continue;
+        }
+        // The whole row starts the next page; its flows start again with it.
+        drawable->RemoveLastRow();
+        element.UpdateExtent();
+        m_nextBodyRow = row;
+        if (fresh) m_freshCells = 1;
+        return room.placed ? S_OK : S_FALSE;
+    }
+    *status = RPTLAYOUT_DONE;
+    return room.placed ? S_OK : S_FALSE;
+}
+
 HRESULT SRptPhysicalItemTable::Layout(SRptPhysicalPage*, int32_t width, int32_t available, int32_t pageHeight,
                                       SRptPageElement* element, int32_t* status) {
     if (!element || !status) return E_INVALIDARG;
@@ -120,69 +231,18 @@ HRESULT SRptPhysicalItemTable::Layout(SRptPhysicalPage*, int32_t width, int32_t 
         const HRESULT hr = element->CreateDrawable();
         if (FAILED(hr)) return hr;
     }
-    auto* drawable = static_cast<SRptDrawableTable*>(element->GetDrawable());
-    const int32_t start = available;
-    const bool startsPage = start >= pageHeight;
-    bool placedAny = false;
-
+    SPageRoom room;
+    room.start = available;
+    room.startsPage = available >= pageHeight;
     if (!m_headingFlow->IsDone()) {
-        int32_t placed = 0;
-        HRESULT hr = S_OK;
-        auto sink = [&](const SString& text, const SIZE& size, const RECT& rect, int32_t extra, int32_t breaks,
-                        const STable<RPTTABSEGMENT>& runs) {
-            const HRESULT added = drawable->GetHeading().AddLine(text, size, rect, extra, breaks, runs);
-            element->UpdateExtent();
-            return added;
-        };
-        int32_t room = available;
-        const bool done = FlowLines(*m_headingFlow, width, &room, startsPage, sink, &placed, &hr);
+        bool done = false;
+        const HRESULT hr = LayoutTitle(width, room, *element, &done);
         if (FAILED(hr)) return hr;
-        placedAny = placed > 0;
         if (!done) {
+            // The rows wait for the whole title.
             *status = RPTLAYOUT_MORE;
-            return placedAny ? S_OK : S_FALSE;
+            return room.placed ? S_OK : S_FALSE;
         }
     }
-
-    const int32_t rows = helper->GetNbRows();
-    const int32_t headingRows = helper->GetNbHeadingRows();
-    const int32_t firstBody = std::max(m_nextBodyRow, headingRows);
-    for (int32_t row = headingRows > 0 && m_repeatHeadings ? 0 : firstBody; row < rows;) {
-        const bool heading = row < headingRows;
-        const int32_t used = element->GetHeight();
-        const bool atTop = startsPage && !placedAny;
-        const bool fresh = heading || m_freshCells;
-        SRowResult result;
-        const HRESULT hr = LayoutRow(*helper, row, heading, fresh, width, start - used, atTop, *element, &result);
-        if (FAILED(hr)) return hr;
-        if (!result.complete) {
-            *status = RPTLAYOUT_MORE;
-            ISRptTableRow* definition = helper->GetRow(row);
-            const bool staysSplit = startsPage && !placedAny ? true : !heading && definition && definition->GetRowBreak();
-            if (staysSplit && result.placed) {
-                placedAny = true;
-                if (heading) {
-                    // A heading row that does not fit a whole page is not repeated, or the table
-                    // would never end.
-                    m_repeatHeadings = 0;
-                } else {
-                    m_nextBodyRow = row;
-                    m_freshCells = 0;
-                }
-            } else {
-                drawable->RemoveLastRow();
-                element->UpdateExtent();
-                if (!heading) m_freshCells = 1;
-            }
-            return placedAny ? S_OK : S_FALSE;
-        }
-        placedAny = true;
-        if (heading) {
-            row = row + 1 < headingRows ? row + 1 : firstBody;
-            continue;
-        }
-        m_freshCells = 1;
-        m_nextBodyRow = ++row;
-    }
-    return placedAny ? S_OK : S_FALSE;
+    return LayoutRows(*helper, width, room, *element, status);
 }

@@ -17,8 +17,6 @@
 
 namespace {
 
-// The page number that stands for "to the last page" in a print dialog.
-constexpr uint32_t kLastPage = 0xFFFF;
 constexpr uint32_t IDS_RPT_APPLICATION_NAME = 200;
 // Document names are cut to this many characters.
 constexpr int32_t kMaxDocumentName = 30;
@@ -122,16 +120,15 @@ bool SRptPhysicalLayer::OnPreparePrinting(SPrintInfo* info) {
 
 bool SRptPhysicalLayer::DoPreparePrinting(SPrintInfo* info) {
     if (!info || !info->m_pPD) return false;
-    SPrintDlg& dialog = *info->m_pPD;
-    if (dialog.GetMinPage() > dialog.GetMaxPage()) dialog.SetPageLimits(dialog.GetMinPage(), dialog.GetMinPage());
+    if (info->GetMinPage() > info->GetMaxPage()) info->SetMaxPage(info->GetMinPage());
     if (!GetPrinterCache()) return false;
     if (!info->m_bPreview && !info->m_bDirect) {
-        dialog.SetPageRange(dialog.GetMinPage(), dialog.GetMaxPage());
+        info->SetPageRange(info->GetMinPage(), info->GetMaxPage());
         if (!RunPrintDialog(info)) return false;
     } else {
         if (!HasPrinterContext(info) && !TakePrinterDefaults(info) && !RunPrintDialog(info)) return false;
         if (!HasPrinterContext(info) && !CreatePrinterContext(info)) return false;
-        if (info->m_bPreview) dialog.SetPageRange(dialog.GetMinPage(), dialog.GetMaxPage());
+        if (info->m_bPreview) info->SetPageRange(info->GetMinPage(), info->GetMaxPage());
     }
     return HasPrinterContext(info);
 }
@@ -206,36 +203,46 @@ HRESULT SRptPhysicalLayer::DoFilePrint(SPrintInfo* info) {
     const uint32_t from = std::clamp(info->GetFromPage(), low, high);
     const uint32_t to = std::clamp(info->GetToPage(), low, high);
     const int32_t step = to >= from ? 1 : -1;
-    const uint32_t end = to == kLastPage ? kLastPage : static_cast<uint32_t>(static_cast<int64_t>(to) + step);
+    // Wide enough for the page after the last, whatever the page count.
+    const int64_t end = static_cast<int64_t>(to) + step;
+    // A job the user cancels ends quietly; one the printer refuses (a page, or the document it
+    // could not write) ends as failed, and says so.
     bool aborted = false;
-    for (uint32_t page = from; page != end; page = static_cast<uint32_t>(static_cast<int64_t>(page) + step)) {
+    bool failed = false;
+    for (int64_t page = from; page != end; page += step) {
         if (!info->m_bContinuePrinting) break;
         if (!GetPage(static_cast<int32_t>(page))) continue;
         if (m_printingDlg) {
             SString text;
-            text.Format("Page %u", page);
+            text.Format("Page %u", static_cast<uint32_t>(page));
             m_printingDlg->SetPage(text);
         }
-        info->m_nCurPage = page;
+        info->m_nCurPage = static_cast<uint32_t>(page);
         POINT corners[2] = {{0, 0}, {dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES)}};
         if (dc.StartPage() < 0) {
-            aborted = true;
+            failed = true;
             break;
         }
         OnPrepareDC(&dc, info);
         dc.DPtoLP(corners, 2);
         info->m_rectDraw = RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
         OnPrint(&dc, info);
-        if (dc.EndPage() < 0 || !ContinuePrinting() || !SRptPrinterBaseDevice::AbortProc(&dc, 0)) {
+        if (dc.EndPage() < 0) {
+            failed = true;
+            break;
+        }
+        if (!ContinuePrinting() || !SRptPrinterBaseDevice::AbortProc(&dc, 0)) {
             aborted = true;
             break;
         }
     }
-    if (aborted) dc.AbortDoc();
-    else dc.EndDoc();
+    if (aborted || failed) dc.AbortDoc();
+    else failed = dc.EndDoc() < 0;
     OnEndPrinting(&dc, info);
     ClosePrintingDialog();
-    return S_OK;
+    if (!failed) return S_OK;
+    ShowPrintError("Could not complete print job.");
+    return E_IOFAILURE;
 }
 
 // ---- what the layer asks of the printer and its dialogs ----

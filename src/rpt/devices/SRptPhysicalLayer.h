@@ -56,6 +56,9 @@ public:
     virtual HRESULT OnFilePrintPreview();
     // Prints with the printer and the pages chosen when the run began.
     virtual HRESULT OnFilePrintDirect();
+    // Runs a print job of the pages the information asks for. 0 when printed or cancelled; 1
+    // when no file was chosen to print to; E_UNEXPECTED when the job could not start and
+    // E_IOFAILURE when the printer could not complete it (each after a message box).
     virtual HRESULT DoFilePrint(SPrintInfo* info);
 
     // The page that OnDraw draws (1-based); no page for a number outside the list.

@@ -1,6 +1,8 @@
 #include "rpt/devices/SRptTableCellBlock.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SFontOld.h"
@@ -63,25 +65,32 @@ HRESULT SRptTableCellBlock::DrawText(SDC& dc, const POINT& origin, const RECT& c
 }
 
 HRESULT SRptTableCellBlock::DrawCell(SDC* dc, const POINT& origin, int32_t rowHeight, int32_t spacingAbove,
-                                     int32_t spacingBelow, bool lastRow, bool firstCell, bool lastCell) const {
+                                     int32_t spacingBelow, bool lastRow, bool firstCell, bool lastCell,
+                                     SRptPhysicalDrawing::SDrawnEdges& drawn) const {
     if (!dc) return E_INVALIDARG;
     const int32_t outer = GetOuterWidth();
     const RECT area{origin.x, origin.y, origin.x + outer, origin.y + rowHeight};
     const HRESULT hr = DrawText(*dc, POINT{origin.x + GetLeftSpacing(), origin.y + spacingAbove}, area);
 
-    // The edges of a line of `width`, by which sides are asked for.
+    // The edges of a line of `width`, by which sides are asked for; lines of one width make one
+    // path, whichever of border and box asks for them.
+    std::vector<std::pair<int32_t, std::vector<SRptPhysicalDrawing::SEdge>>> paths;
     auto edges = [&](int32_t width, bool top, bool right, bool bottom, bool left) {
         const int32_t h = width / 2;
         const int32_t y0 = origin.y + h;
         const int32_t y1 = origin.y + h - spacingBelow + rowHeight;
         const int32_t x0 = origin.x;
         const int32_t x1 = origin.x + outer;
-        std::vector<SRptPhysicalDrawing::SEdge> list;
-        if (top) list.push_back({{x0, y0}, {x1, y0}});
-        if (right) list.push_back({{x1, y0}, {x1, y1}});
-        if (bottom) list.push_back({{x1, y1}, {x0, y1}});
-        if (left) list.push_back({{x0, y1}, {x0, y0}});
-        SRptPhysicalDrawing::StrokeEdges(*dc, width, list);
+        auto path = std::find_if(paths.begin(), paths.end(), [&](const auto& p) { return p.first == width; });
+        if (path == paths.end()) path = paths.insert(paths.end(), {width, {}});
+        auto add = [&](bool wanted, POINT from, POINT to) {
+            const SRptPhysicalDrawing::SEdge edge{from, to};
+            if (wanted && drawn.Take(width, edge)) path->second.push_back(edge);
+        };
+        add(top, {x0, y0}, {x1, y0});
+        add(right, {x1, y0}, {x1, y1});
+        add(bottom, {x1, y1}, {x0, y1});
+        add(left, {x0, y1}, {x0, y0});
     };
     edges(m_borderWidth, (m_border & (0x02 | 0x10)) != 0, (m_border & 0x04) != 0, (m_border & 0x08) != 0,
           (m_border & 0x01) != 0);
@@ -92,5 +101,6 @@ HRESULT SRptTableCellBlock::DrawCell(SDC* dc, const POINT& origin, int32_t rowHe
         const bool bottom = lastRow || (m_inList && row == 1);
         edges(m_boxWidth, top, lastCell, bottom, firstCell);
     }
+    for (const auto& [width, path] : paths) SRptPhysicalDrawing::StrokeEdges(*dc, width, path);
     return hr;
 }

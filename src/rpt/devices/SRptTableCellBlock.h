@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "rpt/devices/SRptParagraphLines.h"
+#include "rpt/devices/SRptPhysicalDrawing.h"
 
 class SRptTableRowBlock;
 
@@ -24,9 +25,9 @@ public:
 
     // The cell at `origin` (its top-left corner) in a row of `rowHeight`: its text, its borders,
     // and its box edges by its place in the table (`rowNumber` 1-based, `lastRow`, `firstCell`,
-    // `lastCell`). The text's result.
+    // `lastCell`), each edge that `drawn` does not hold yet. The text's result.
     HRESULT DrawCell(SDC* dc, const POINT& origin, int32_t rowHeight, int32_t spacingAbove, int32_t spacingBelow,
-                     bool lastRow, bool firstCell, bool lastCell) const;
+                     bool lastRow, bool firstCell, bool lastCell, SRptPhysicalDrawing::SDrawnEdges& drawn) const;
 
     SRptTableRowBlock* GetRow() const { return m_row; }
     int32_t GetContentWidth() const { return m_contentWidth; }

@@ -1,6 +1,7 @@
 #include "rpt/devices/SRptTextFlow.h"
 
 #include <algorithm>
+#include <climits>
 #include <string_view>
 
 #include "platform/base/SUtf8.h"
@@ -110,7 +111,9 @@ int32_t SRptTextFlow::FitCharacters(int32_t available, int32_t* height) {
     m_segments.RemoveAll();
     m_tabs.RemoveAll();
     int32_t finished = 0;
+    // The segment after the last tab, measured once: the extents of its characters that fit.
     size_t segmentStart = 0;
+    SSegmentExtents segment;
     for (size_t pos = 0; pos < text.size() && !IsBreak(text[pos]);) {
         const size_t length = SUtf8::CharLength(text, pos);
         const int32_t index = m_positions.GetCount();
@@ -122,11 +125,17 @@ int32_t SRptTextFlow::FitCharacters(int32_t available, int32_t* height) {
             finished = before;
             pos += length;
             segmentStart = pos;
+            segment.measured = false;
             continue;
         }
-        const int32_t position = finished + Measure(m_dc, std::string_view(text).substr(segmentStart, pos + length - segmentStart));
-        if (position < available || index == 0) {
-            m_positions.Add(position);
+        if (!segment.measured) MeasureSegment(text, segmentStart, finished, available, &segment);
+        const size_t inSegment = static_cast<size_t>(index) - segment.firstIndex;
+        if (inSegment < segment.extents.size() || index == 0) {
+            const int32_t extent =
+                inSegment < segment.extents.size()
+                    ? segment.extents[inSegment]
+                    : Measure(m_dc, std::string_view(text).substr(segmentStart, pos + length - segmentStart));
+            m_positions.Add(finished + extent);
             pos += length;
             continue;
         }
@@ -143,6 +152,24 @@ int32_t SRptTextFlow::FitCharacters(int32_t available, int32_t* height) {
     TEXTMETRICA metrics;
     *height = m_dc && m_dc->GetTextMetrics(&metrics) ? metrics.tmHeight : 0;
     return m_positions.GetCount() ? m_positions[m_positions.GetCount() - 1] : 0;
+}
+
+void SRptTextFlow::MeasureSegment(const std::string& text, size_t start, int32_t finished, int32_t available,
+                                  SSegmentExtents* segment) const {
+    size_t end = start;
+    while (end < text.size() && text[end] != '\t' && !IsBreak(text[end])) ++end;
+    const std::string_view characters = std::string_view(text).substr(start, end - start);
+    // What fits: the extents below the room left after the segments before.
+    const int64_t room = static_cast<int64_t>(available) - finished - 1;
+    const int32_t maxExtent = static_cast<int32_t>(std::clamp<int64_t>(room, INT32_MIN, INT32_MAX));
+    int32_t fit = 0;
+    segment->extents.clear();
+    if (!m_dc || !m_dc->GetTextExtentExPoint(characters, maxExtent, &fit, &segment->extents)) {
+        // Nothing measures: every character takes no room, as an unmeasured text does.
+        segment->extents.assign(finished < available ? SUtf8::CountChars(characters) : 0, 0);
+    }
+    segment->firstIndex = static_cast<size_t>(m_positions.GetCount());
+    segment->measured = true;
 }
 
 void SRptTextFlow::ApplyTabs(int32_t available, const STable<int32_t>& tabs, const std::string& text) {

@@ -5,6 +5,7 @@
 // units of the device context (the paragraph format is in hundredths of a millimetre). A line is
 // computed once per width and kept until it is consumed.
 #include <cstdint>
+#include <vector>
 
 #include "platform/base/RECT.h"
 #include "platform/base/SString.h"
@@ -50,10 +51,21 @@ public:
     int32_t GetEndKind() const { return m_endKind; }
 
 private:
+    // The characters of a segment (the text from a line's start or a tab to the next tab or
+    // break) that fit, with their extents from the segment's start.
+    struct SSegmentExtents {
+        bool measured = false;
+        size_t firstIndex = 0;  // the line's index of the segment's first character
+        std::vector<int32_t> extents;
+    };
+
     void ComputeLine(int32_t width);
     // Fits characters of the remaining text into `available`; answers the line's width, and
     // the font height in `height`.
     int32_t FitCharacters(int32_t available, int32_t* height);
+    // Measures the segment that starts at byte `start` once, as far as it fits after `finished`.
+    void MeasureSegment(const std::string& text, size_t start, int32_t finished, int32_t available,
+                        SSegmentExtents* segment) const;
     void ApplyTabs(int32_t available, const STable<int32_t>& tabs, const std::string& text);
     int32_t CountSpacesAfterLastTab(const std::string& text) const;
     // Byte offset of the character after the first `chars` characters of the remaining text.

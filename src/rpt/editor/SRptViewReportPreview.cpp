@@ -1,5 +1,6 @@
 #include "rpt/editor/SRptViewReportPreview.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -81,7 +82,8 @@ SRptViewReportPreview::SRptViewReportPreview(ISRptReport* report) : m_pReport(re
     if (!m_pPageTip) throw SEOutOfMemory();
     m_printInfo = std::make_unique<SPrintInfo>();
     m_printInfo->m_bPreview = 1;
-    m_printInfo->m_pPD->SetPageLimits(0, 0);
+    m_printInfo->SetMinPage(0);
+    m_printInfo->SetMaxPage(0);
 }
 
 SRptViewReportPreview::~SRptViewReportPreview() {
@@ -168,7 +170,8 @@ int32_t SRptViewReportPreview::SetPrintView(SView* printView) {
     if (auto* layer = dynamic_cast<SRptPhysicalLayer*>(printView)) {
         layer->OnPreparePrinting(m_printInfo.get());
     } else {
-        m_printInfo->m_pPD->SetPageLimits(printView ? 1 : 0, static_cast<uint16_t>(GetPageCount()));
+        m_printInfo->SetMinPage(printView ? 1 : 0);
+        m_printInfo->SetMaxPage(static_cast<uint32_t>(std::max(0, GetPageCount())));
     }
     return result;
 }

@@ -8,6 +8,7 @@
 #include "SDataModelHostFixture.h"
 #include "platform/base/SFile.h"
 #include "platform/ui/SInteraction.h"
+#include "support/STestFileSizeLimit.h"
 
 namespace {
 
@@ -60,6 +61,22 @@ TEST_F(SDataModelHost, PdfIntoAMissingFolderFailsAndWritesNothing) {
         {"generate", "--model", ModelFile(), "--format", "pdf", "-o", folder.PathOf("no/such/shop.pdf").str()}, 1);
     EXPECT_TRUE(Holds(said, "rpthost: cannot write")) << said;
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"shop.xml"});
+}
+
+TEST_F(SDataModelHost, PdfThatCannotBeWrittenFailsAndKeepsTheEarlierFile) {
+    const SString output = folder.PathOf("shop.pdf");
+    STestTempFolder::WriteFile(output, "old!");
+    std::string said;
+    {
+        // A file may not grow past 4 KiB, as on a full disk.
+        STestFileSizeLimit limit(4096);
+        said = Run({"generate", "--model", ModelFile(), "--format", "pdf", "-o", output.str()}, 1);
+    }
+    EXPECT_TRUE(Holds(said, "rpthost: cannot write '" + output.str() + "'")) << said;
+    EXPECT_TRUE(Holds(said, "0x80030019")) << said;
+    EXPECT_FALSE(Holds(said, "wrote ")) << said;
+    EXPECT_EQ(STestTempFolder::ReadFile(output), "old!");
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"shop.pdf", "shop.xml"}));
 }
 
 TEST_F(SDataModelHost, PreviewWritesEveryPageAsADecodablePicture) {

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/base/SUtf8.h"
 #include "platform/gdi/MulDiv.h"
 #include "platform/gdi/SFontOld.h"
 #include "platform/gdi/SGdiHandleTable.h"
@@ -171,4 +177,118 @@ TEST(SDC, WithoutABackEndNothingIsMeasuredOrDrawn) {
     EXPECT_FALSE(huge.FillSolidRect({0, 0, 10, 10}, 0));
     EXPECT_FALSE(huge.TextOut(0, 0, "abc"));
     EXPECT_TRUE(huge.GetTextMetrics(&tm));
+}
+
+TEST(SDC, ExtentsOfEachPartOfATextAreThoseOfThePartMeasuredAlone) {
+    // The installed faces, whose characters differ in width, on a context in hundredths of a
+    // millimetre, where each extent is rounded from the device's.
+    SDC dc(std::make_unique<SImageBackEnd>(10, 10, 600, 600, DT_RASPRINTER));
+    dc.SetMapMode(MM_HIMETRIC);
+    SFontOldPtr font = MakeFont(-50);
+    dc.SelectFont(font.get());
+    // Longer than the pieces it is measured in, with characters of two, three and four bytes and
+    // an ill-formed byte.
+    std::string text;
+    for (int32_t i = 0; text.size() < 300; ++i)
+        text += i % 3 ? "Wide and narrow iiii MMMM " : "Übung ελληνικά 漢字 \xF0\x9F\x98\x80 \xFF ";
+    std::vector<std::string_view> parts;
+    for (size_t pos = 0; pos < text.size();) {
+        pos += SUtf8::CharLength(text, pos);
+        parts.push_back(std::string_view(text).substr(0, pos));
+    }
+    int32_t fit = -1;
+    std::vector<int32_t> extents;
+    ASSERT_TRUE(dc.GetTextExtentExPoint(text, INT32_MAX, &fit, &extents));
+    ASSERT_EQ(fit, static_cast<int32_t>(parts.size()));
+    ASSERT_EQ(extents.size(), parts.size());
+    for (size_t i = 0; i < parts.size(); ++i) EXPECT_EQ(extents[i], dc.GetTextExtent(parts[i]).cx) << i;
+
+    // Only the characters that end within the extent asked for.
+    const int32_t limit = extents[99];
+    ASSERT_TRUE(dc.GetTextExtentExPoint(text, limit, &fit, &extents));
+    ASSERT_GE(fit, 100);
+    EXPECT_EQ(static_cast<size_t>(fit), extents.size());
+    EXPECT_LE(extents.back(), limit);
+    EXPECT_GT(dc.GetTextExtent(parts[static_cast<size_t>(fit)]).cx, limit);
+    ASSERT_TRUE(dc.GetTextExtentExPoint(text, -1, &fit, &extents));
+    EXPECT_EQ(fit, 0);
+    EXPECT_TRUE(extents.empty());
+
+    SDC none;
+    EXPECT_FALSE(none.GetTextExtentExPoint(text, INT32_MAX, &fit, &extents));
+}
+
+TEST(SDC, SeveralLinesDrawnAsOneArePaintedAsTheLinesOneByOne) {
+    // Lines two pixels wide, their sides half on a pixel, that meet, cross and lie on one
+    // another, so that the pixels they share in part are painted over again.
+    const POINT points[] = {{2, 3}, {17, 3}, {17, 3}, {17, 15}, {9, 1}, {9, 18}, {2, 12}, {15, 12}, {15, 12}, {2, 12}};
+    const int32_t counts[] = {2, 2, 2, 2, 2};
+    auto draw = [&](bool asOne) {
+        auto dc = std::make_unique<SDC>(std::make_unique<SImageBackEnd>(20, 20, 96, 96));
+        HPEN pen = CreatePen(PS_SOLID, 2, RGB(0, 0, 0));
+        dc->SelectObject(pen);
+        if (asOne) {
+            EXPECT_TRUE(dc->PolyPolyline(points, counts, 5));
+        } else {
+            for (int32_t i = 0; i < 5; ++i) EXPECT_TRUE(dc->Polyline(points + 2 * i, 2));
+        }
+        dc->SelectObject(GetStockObject(BLACK_PEN));
+        DeleteObject(pen);
+        return dc;
+    };
+    const auto asOne = draw(true);
+    const auto oneByOne = draw(false);
+    int32_t painted = 0;
+    for (int32_t y = 0; y < 20; ++y) {
+        for (int32_t x = 0; x < 20; ++x) {
+            EXPECT_EQ(asOne->GetPixel(x, y), oneByOne->GetPixel(x, y)) << x << ", " << y;
+            if (asOne->GetPixel(x, y) != RGB(255, 255, 255)) ++painted;
+        }
+    }
+    EXPECT_GT(painted, 40);
+
+    // Every line has two points at least.
+    const int32_t short_[] = {2, 1};
+    EXPECT_FALSE(asOne->PolyPolyline(points, short_, 2));
+    EXPECT_FALSE(asOne->PolyPolyline(points, counts, 0));
+    EXPECT_FALSE(asOne->PolyPolyline(nullptr, counts, 1));
+}
+
+namespace {
+
+// A picture back end that counts the drawing contexts it makes.
+class SCountingImage final : public SImageBackEnd {
+public:
+    using SImageBackEnd::SImageBackEnd;
+    mutable int32_t made = 0;
+
+protected:
+    cairo_t* NewSurfaceContext() const override {
+        ++made;
+        return SImageBackEnd::NewSurfaceContext();
+    }
+};
+
+}  // namespace
+
+TEST(SDC, EveryDrawingOnASurfaceSharesOneContextEachWithItsOwnClip) {
+    STestFontEngineScope engine;
+    auto backEnd = std::make_unique<SCountingImage>(40, 40, 96, 96);
+    SCountingImage* counting = backEnd.get();
+    SDC dc(std::move(backEnd));
+    for (int32_t i = 0; i < 3; ++i) {
+        EXPECT_TRUE(dc.TextOut(2, 2, "ab"));
+        EXPECT_TRUE(dc.FillSolidRect({30, 30, 32, 32}, RGB(0, 0, 255)));
+        EXPECT_TRUE(dc.Rectangle(20, 20, 25, 25));
+    }
+    EXPECT_EQ(counting->made, 1);
+    // A clip narrows only the drawings made while it holds.
+    dc.IntersectClipRect(0, 0, 10, 10);
+    EXPECT_TRUE(dc.FillSolidRect({0, 0, 40, 40}, RGB(255, 0, 0)));
+    dc.SelectClipRgn(nullptr);
+    EXPECT_TRUE(dc.FillSolidRect({35, 35, 37, 37}, RGB(0, 255, 0)));
+    EXPECT_EQ(dc.GetPixel(5, 5), RGB(255, 0, 0));
+    EXPECT_EQ(dc.GetPixel(31, 31), RGB(0, 0, 255));
+    EXPECT_EQ(dc.GetPixel(36, 36), RGB(0, 255, 0));
+    EXPECT_EQ(counting->made, 1);
 }

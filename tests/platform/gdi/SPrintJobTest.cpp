@@ -15,6 +15,7 @@
 #include "platform/gdi/SPngReader.h"
 #include "platform/gdi/SPrintJob.h"
 #include "platform/gdi/SPrinterCache.h"
+#include "support/STestFileSizeLimit.h"
 #include "support/STestTempFolder.h"
 
 namespace {
@@ -170,6 +171,35 @@ TEST_F(SPrintJobTest, AJobThatCannotBeWrittenIsNotStarted) {
     const SString folderAsFile = folder.GetPath();
     const DOCINFOA toFolder = Document("Report Editor", folderAsFile.c_str());
     EXPECT_EQ(dc.StartDoc(&toFolder), SP_ERROR);
+}
+
+TEST_F(SPrintJobTest, AJobWhoseFileCannotBeWrittenFailsAndLeavesTheEarlierFileAsItWas) {
+    const SString target = folder.PathOf("kept.pdf");
+    STestTempFolder::WriteFile(target, "earlier");
+    SDC dc = PrinterDC();
+    const DOCINFOA toFile = Document("Report Editor", target.c_str());
+    {
+        // A file may not grow past 1 KiB, as on a full disk.
+        STestFileSizeLimit limit(1024);
+        // A document written whole only at its end: the end fails.
+        ASSERT_GT(dc.StartDoc(&toFile), 0);
+        PrintTwoPages(dc);
+        EXPECT_EQ(dc.EndDoc(), SP_ERROR);
+        EXPECT_EQ(STestTempFolder::ReadFile(target), "earlier");
+
+        // A page written after the file could take no more is refused: the job cannot go on.
+        ASSERT_GT(dc.StartDoc(&toFile), 0);
+        int32_t refused = 0;
+        for (int32_t page = 1; page <= 200 && !refused; ++page) {
+            ASSERT_GT(dc.StartPage(), 0);
+            dc.TextOut(100, 100 + page, ("Page " + std::to_string(page) + " of a long job").c_str());
+            if (dc.EndPage() < 0) refused = page;
+        }
+        EXPECT_GT(refused, 0);
+        EXPECT_GT(dc.AbortDoc(), 0);
+    }
+    EXPECT_EQ(STestTempFolder::ReadFile(target), "earlier");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"kept.pdf"});
 }
 
 TEST_F(SPrintJobTest, DocumentNamesMakeSafeFileNames) {

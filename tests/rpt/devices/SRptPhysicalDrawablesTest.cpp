@@ -1,6 +1,11 @@
 // The drawables of a laid-out page, drawn on a recording printer whose logical units are its dots.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <set>
+#include <utility>
+#include <vector>
+
 #include "rpt/devices/SRptDrawablePicture.h"
 #include "rpt/devices/SRptDrawableTable.h"
 #include "rpt/devices/SRptGraphic.h"
@@ -175,4 +180,67 @@ TEST_F(SRptPhysicalDrawablesTest, AdjacentRowsShareTheirBorderLine) {
     EXPECT_EQ(size.cy, 340 + 340 - 20);
     // The cells' text keeps clear of the borders: half the row spacing each side.
     EXPECT_EQ(table.GetRow(0)->GetCell(0)->GetOuterWidth(), 1100);
+}
+
+TEST_F(SRptPhysicalDrawablesTest, OnAPrintedPageEachCellsEdgesAreOneLineAndASharedEdgeIsDrawnOnce) {
+    // Two rows of two cells, each cell bordered all round and boxed with a pen as wide: the box
+    // edges lie on the borders, and neighbouring cells share their edges.
+    para->PutBorder(0x0F);
+    para->PutBorderWidth(20);
+    para->PutBox(true);
+    para->PutBoxWidth(20);
+    // The table's heading in a paragraph of its own, without a border.
+    SComWrap<ISRptPara> heading = ParaOf(AddText("heading").Get(), 0);
+    SRptDrawableTable table(nullptr, heading.Get());
+    for (int32_t row = 0; row < 2; ++row) {
+        ASSERT_EQ(table.AddRow(100), S_OK);
+        for (int32_t column = 0; column < 2; ++column) {
+            ASSERT_EQ(table.AddCell(para.Get(), 1000, 0x0F, 20), S_OK);
+            table.AddCellLine(row, column, "r", SIZE{1000, 300}, RECT{0, 0, 100, 300}, 0, 0, Runs({{0, 100, 1}}));
+        }
+    }
+    // The edges drawn, each from its lower end, by the lines that draw them.
+    auto edges = [&](bool printing) {
+        printer->shapes.clear();
+        dc->SetPrinting(printing);
+        const POINT origin{0, 0};
+        table.Draw(dc.get(), &origin);
+        std::vector<std::vector<std::pair<POINT, POINT>>> lines;
+        for (const SShape& shape : printer->shapes) {
+            std::vector<std::pair<POINT, POINT>> line;
+            for (const auto& [first, end] : shape.Parts()) {
+                if (end - first != 2) continue;
+                POINT a = shape.points[first];
+                POINT b = shape.points[first + 1];
+                if (std::make_pair(b.x, b.y) < std::make_pair(a.x, a.y)) std::swap(a, b);
+                line.emplace_back(a, b);
+            }
+            lines.push_back(line);
+        }
+        return lines;
+    };
+    auto count = [](const std::vector<std::vector<std::pair<POINT, POINT>>>& lines) {
+        size_t edges = 0;
+        std::set<std::array<int32_t, 4>> distinct;
+        for (const auto& line : lines)
+            for (const auto& [a, b] : line) {
+                ++edges;
+                distinct.insert({a.x, a.y, b.x, b.y});
+            }
+        return std::make_pair(edges, distinct.size());
+    };
+    // 2 x 3 horizontal and 3 x 2 vertical edges make the grid.
+    const auto printed = edges(true);
+    EXPECT_EQ(count(printed), std::make_pair(size_t{12}, size_t{12}));
+    // One line a cell: the first draws its four edges, each other cell only those left to draw.
+    ASSERT_EQ(printed.size(), 4u);
+    EXPECT_EQ(printed[0].size(), 4u);
+    EXPECT_EQ(printed[1].size(), 3u);
+    EXPECT_EQ(printed[2].size(), 3u);
+    EXPECT_EQ(printed[3].size(), 2u);
+    // On screen each cell still paints every edge of its border and of its box.
+    const auto shown = edges(false);
+    EXPECT_EQ(count(shown).second, size_t{12});
+    EXPECT_GT(count(shown).first, size_t{12});
+    dc->SetPrinting(false);
 }

@@ -14,6 +14,7 @@
 #include "rpt/objs/reports/RPTFINDINFO.h"
 #include "rpt/objs/reports/SRptReportMem.h"
 #include "SRptPrintTestFixture.h"
+#include "support/STestFileSizeLimit.h"
 #include "varod9/ISRptField.h"
 #include "varod9/RptFieldDef.h"
 
@@ -54,6 +55,17 @@ protected:
         EXPECT_EQ(layer->DoFilePrint(&info), S_OK);
         return static_cast<SRecordingPrinter*>(info.m_pPD->GetPrinterDC());
     }
+    // The prompts of a print run to the file `path`: the print dialog asking for a file, the
+    // pagination's progress, the file's name and the job's progress.
+    void ExpectPrintToFile(const SString& path) {
+        SAnswer toFile;
+        toFile.button = IDOK;
+        toFile.controlValues[SPrintDlg::IDC_PRINTTOFILE] = "1";
+        script.Expect(SPrompt::PrintDialog, "", toFile);
+        script.ExpectDialog(SRptDlgPrinting::IDD, 0);
+        script.ExpectFileDialog(path);
+        script.ExpectDialog(SRptDlgPrinting::IDD, 0);
+    }
     // What a program prints for a file, or empty when it cannot be run.
     static std::string Run(const std::string& command) {
         std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
@@ -83,6 +95,30 @@ TEST_F(SRptPrintRunTest, PagesThreeToOneArePrintedThreeTwoOne) {
     // The pages a print offers are those of the report.
     EXPECT_EQ(info.GetMinPage(), 1u);
     EXPECT_EQ(info.GetMaxPage(), 3u);
+}
+
+TEST_F(SRptPrintRunTest, EveryPageOfMoreThanTheDialogsPageFieldsHoldIsPrinted) {
+    ThreePages();
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 3);
+    // Empty pages after the report's three, up to 70,000: more than the 65,535 a print dialog's
+    // page fields hold.
+    constexpr int32_t kPages = 70000;
+    SRptPageFrame* frame = layer->GetPages()[0]->GetFrame();
+    while (layer->GetPageCount() < kPages) {
+        SRptPhysicalPage* page = nullptr;
+        ASSERT_EQ(layer->AddPage(frame, &page), S_OK);
+    }
+    SPrintInfo info;
+    // All pages, as the dialog leaves them.
+    SRecordingPrinter* printer = Print(layer, info, 1, 0xFFFF);
+    ASSERT_TRUE(printer);
+    EXPECT_EQ(info.GetMaxPage(), static_cast<uint32_t>(kPages));
+    ASSERT_EQ(printer->pages.size(), static_cast<size_t>(kPages));
+    EXPECT_NE(printer->pages[0].find("|One|"), std::string::npos);
+    EXPECT_NE(printer->pages[2].find("|Three|"), std::string::npos);
+    EXPECT_EQ(info.m_nCurPage, static_cast<uint32_t>(kPages));
+    EXPECT_EQ(printer->events.back(), "EndDoc");
 }
 
 TEST_F(SRptPrintRunTest, AToPageBeyondTheLastIsClampedToIt) {
@@ -135,13 +171,7 @@ TEST_F(SRptPrintRunTest, PrintedToAFileTheReportIsAPdfOfItsPagesInOrder) {
     SRealFontEngineScope realFonts;
     ThreePages();
     const SString path = folder.PathOf("Report.pdf");
-    SAnswer toFile;
-    toFile.button = IDOK;
-    toFile.controlValues[SPrintDlg::IDC_PRINTTOFILE] = "1";
-    script.Expect(SPrompt::PrintDialog, "", toFile);
-    script.ExpectDialog(SRptDlgPrinting::IDD, 0);
-    script.ExpectFileDialog(path);
-    script.ExpectDialog(SRptDlgPrinting::IDD, 0);
+    ExpectPrintToFile(path);
     ASSERT_EQ(report->GenerateReport(nullptr, 1), S_OK);
     const std::string info = Run("pdfinfo '" + path.str() + "' 2>/dev/null");
     if (info.empty()) GTEST_SKIP() << "pdfinfo is not installed";
@@ -154,6 +184,23 @@ TEST_F(SRptPrintRunTest, PrintedToAFileTheReportIsAPdfOfItsPagesInOrder) {
     EXPECT_LT(one, two);
     EXPECT_LT(two, three);
     EXPECT_NE(three, std::string::npos);
+}
+
+TEST_F(SRptPrintRunTest, APdfFileThatCannotBeWrittenFailsTheRunAndKeepsTheEarlierFile) {
+    ThreePages();
+    const SString path = folder.PathOf("Report.pdf");
+    STestTempFolder::WriteFile(path, "earlier");
+    ExpectPrintToFile(path);
+    script.ExpectMessage("Could not complete print job.");
+    script.ExpectMessage("An error occured during the report generation.");
+    {
+        // A file may not grow past 1 KiB, as on a full disk.
+        STestFileSizeLimit limit(1024);
+        EXPECT_EQ(report->GenerateReport(nullptr, 1), static_cast<HRESULT>(0x80030019));
+    }
+    EXPECT_EQ(STestTempFolder::ReadFile(path), "earlier");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Report.pdf"});
+    EXPECT_EQ(SRptDlgPrinting::GetAbortFlag(), 0);
 }
 
 TEST_F(SRptPrintRunTest, ThePrintedHeaderShowsTheValuesOfTheModulesFields) {

@@ -94,6 +94,54 @@ protected:
 // The installed faces, measured by the real engine.
 class SRptTextFlowRealFonts : public SRptTextFlowFixture {};
 
+// The test engine's fonts, counting the characters they are given to measure.
+class SCountingFont final : public SRealisedFont {
+public:
+    SCountingFont(std::shared_ptr<const SRealisedFont> font, std::shared_ptr<int64_t> measured)
+        : m_font(std::move(font)), m_measured(std::move(measured)) {}
+    const TEXTMETRICA& GetMetrics() const override { return m_font->GetMetrics(); }
+    const SString& GetFaceName() const override { return m_font->GetFaceName(); }
+    std::vector<int32_t> GetAdvances(std::string_view text) const override {
+        std::vector<int32_t> advances = m_font->GetAdvances(text);
+        *m_measured += static_cast<int64_t>(advances.size());
+        return advances;
+    }
+    void Paint(cairo_t* cr, double x, double baseline, std::string_view text,
+               const std::vector<int32_t>& advances) const override {
+        m_font->Paint(cr, x, baseline, text, advances);
+    }
+
+private:
+    std::shared_ptr<const SRealisedFont> m_font;
+    std::shared_ptr<int64_t> m_measured;
+};
+
+class SCountingFontEngine final : public STestFontEngine {
+public:
+    std::shared_ptr<const SRealisedFont> Realise(const SFontRequest& request) override {
+        std::shared_ptr<const SRealisedFont> font = STestFontEngine::Realise(request);
+        return font ? std::make_shared<SCountingFont>(font, measured) : nullptr;
+    }
+    std::shared_ptr<int64_t> measured = std::make_shared<int64_t>(0);
+};
+
+class SRptTextFlowCost : public SRptTextFlowFixture {
+protected:
+    void SetUp() override {
+        SRptTextFlowFixture::SetUp();
+        m_previous = SFontEngine::SetCurrent(engine);
+    }
+    void TearDown() override {
+        SFontEngine::SetCurrent(m_previous);
+        SRptTextFlowFixture::TearDown();
+    }
+
+    std::shared_ptr<SCountingFontEngine> engine = std::make_shared<SCountingFontEngine>();
+
+private:
+    std::shared_ptr<SFontEngine> m_previous;
+};
+
 using Strings = std::vector<std::string>;
 
 }  // namespace
@@ -389,4 +437,20 @@ TEST_F(SRptTextFlowRealFonts, TheScreenAndThePrinterBreakAParagraphIntoAsManyLin
     EXPECT_GE(onPaper.size(), 3u);
     EXPECT_EQ(onScreen.size(), onPaper.size()) << "screen: " << testing::PrintToString(Texts(onScreen))
                                                << "\nprinter: " << testing::PrintToString(Texts(onPaper));
+}
+
+TEST_F(SRptTextFlowCost, ALineMeasuresItsCharactersOnceNotEveryTextBeforeEachOfThem) {
+    // 400 characters, 57 a line of 400 pixels: measuring what comes before each character again
+    // would measure some 12,000 characters.
+    std::string text;
+    while (text.size() < 400) text += "abcdefg ";
+    Stops({RPTTABPOS{100, RPT_TABPOS_ALIGN_LEFT}, RPTTABPOS{200, RPT_TABPOS_ALIGN_LEFT}});
+    const std::string tabbed = "ab\tcd\t" + text;
+    for (const std::string& paragraph : {text, tabbed}) {
+        *engine->measured = 0;
+        const std::vector<SLine> lines = Lines(paragraph.c_str(), 400, RPTFLOW_WORDWRAP);
+        EXPECT_GE(lines.size(), 7u);
+        EXPECT_LE(*engine->measured, static_cast<int64_t>(2 * paragraph.size()))
+            << testing::PrintToString(Texts(lines));
+    }
 }

@@ -257,6 +257,24 @@ TEST_F(SRptViewReportPreviewTest, PagingStaysWithinThePagesAndFollowsTheDisplay)
     EXPECT_EQ(window->GetCurrentPage(), 3);
 }
 
+TEST_F(SRptViewReportPreviewTest, EveryPageOfMoreThanTheDialogsPageFieldsHoldIsPreviewed) {
+    // 70,000 pages: more than the 65,535 a print dialog's page fields hold.
+    constexpr int32_t kPages = 70000;
+    SPages pages(kPages);
+    Show(pages);
+    EXPECT_EQ(window->GetMaxPage(), static_cast<uint32_t>(kPages));
+    int32_t shown = 1;
+    while (Update(ID_RPT_PREVIEW_NEXT_PAGE).m_enabled && shown <= kPages) {
+        Command(ID_RPT_PREVIEW_NEXT_PAGE);
+        if (window->GetCurrentPage() != ++shown) break;
+    }
+    EXPECT_EQ(shown, kPages);
+    EXPECT_EQ(window->GetCurrentPage(), kPages);
+    Command(ID_RPT_PREVIEW_FIRST_PAGE);
+    Command(ID_RPT_PREVIEW_LAST_PAGE);
+    EXPECT_EQ(window->GetCurrentPage(), kPages);
+}
+
 TEST_F(SRptViewReportPreviewTest, TheHostShowsThePageOfAllPages) {
     SStatusHost status(host);
     ASSERT_EQ(shell->Initialize(&status), S_OK);
