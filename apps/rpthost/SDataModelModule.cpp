@@ -84,11 +84,7 @@ uint32_t SDataModelModule::Release() {
 }
 
 HRESULT SDataModelModule::Register() {
-    const HRESULT hr = RptRegisterModule(this, kModuleID, kLabel, 1, &m_module);
-    // A template document brings its report's own copy of the available items, so opening one
-    // does not ask the module for them: its items are there before any document is opened.
-    if (hr == S_OK && m_module) m_module->InitAvailableItems();
-    return hr;
+    return RptRegisterModule(this, kModuleID, kLabel, 1, &m_module);
 }
 
 HRESULT SDataModelModule::Unregister() {

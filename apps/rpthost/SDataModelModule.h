@@ -50,7 +50,7 @@ public:
     // A module over the model, with one reference for the caller (to Attach).
     static SDataModelModule* Create(SDataModel model);
 
-    // Registers the module and its items with the library.
+    // Registers the module with the library; its items follow when they are first needed.
     HRESULT Register();
     // Unregisters it; S_FALSE when it was not registered.
     HRESULT Unregister();
