@@ -20,3 +20,12 @@ expect_pages() { # reader pdf least
     failures=$((failures + 1))
   fi
 }
+# `require_readers TOOL...` skips the script (exit 77) when a reader it needs is not installed.
+require_readers() { # tool...
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "skipped: $tool is not installed"
+      exit 77
+    fi
+  done
+}

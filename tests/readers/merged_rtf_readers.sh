@@ -12,12 +12,8 @@ set -eu
 
 program=$1
 module_program=$2
-for tool in libreoffice pdftotext pdffonts pandoc; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
+. "$(dirname "$0")/expect.sh"
+require_readers libreoffice pdftotext pdffonts pandoc
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/varod9-merged-rtf-readers-XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -29,7 +25,6 @@ test -s "$report" || { echo "no report was written"; exit 1; }
 VAROD9_CUT_RTF_SAMPLE="$cut" "$module_program" --gtest_filter=RptGenerateReport.CutRtfSampleForTheReaders
 test -s "$cut" || { echo "no report with a cut text was written"; exit 1; }
 
-. "$(dirname "$0")/expect.sh"
 
 libreoffice -env:UserInstallation="file://$work/profile" --headless --convert-to pdf --outdir "$work" "$report" "$cut" \
   >"$work/libreoffice.log" 2>&1 || { cat "$work/libreoffice.log"; exit 1; }

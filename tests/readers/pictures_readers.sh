@@ -8,12 +8,8 @@
 set -eu
 
 program=$1
-for tool in libreoffice pdfimages; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
+. "$(dirname "$0")/expect.sh"
+require_readers libreoffice pdfimages
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/varod9-pictures-readers-XXXXXX")
 trap 'rm -rf "$work"' EXIT

@@ -7,12 +7,8 @@
 set -eu
 
 program=$1
-for tool in pdfinfo pdftotext; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
+. "$(dirname "$0")/expect.sh"
+require_readers pdfinfo pdftotext
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/varod9-print-readers-XXXXXX")
 trap 'rm -rf "$work"' EXIT

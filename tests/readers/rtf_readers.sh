@@ -11,12 +11,8 @@ set -eu
 
 program=$1
 devices_program=$2
-for tool in libreoffice pdftotext pdfinfo pandoc unzip; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
+. "$(dirname "$0")/expect.sh"
+require_readers libreoffice pdftotext pdfinfo pandoc unzip
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/varod9-rtf-readers-XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -28,7 +24,6 @@ test -s "$sample" || { echo "no sample was written"; exit 1; }
 VAROD9_RTF_LIST_SAMPLE="$list" "$devices_program" --gtest_filter=SRptRtfTables.LongListSampleForTheReaders
 test -s "$list" || { echo "no list sample was written"; exit 1; }
 
-. "$(dirname "$0")/expect.sh"
 
 # LibreOffice, with a profile of its own so that parallel runs never share one.
 convert() { # format file...
