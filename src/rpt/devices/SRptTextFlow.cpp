@@ -45,7 +45,7 @@ SRptTextFlow::SRptTextFlow() {
 }
 
 SRptTextFlow::SRptTextFlow(SDC* dc, const SString& text, ISRptPara* para, int mode)
-    : m_text(text), m_remaining(text), m_dc(dc), m_mode(mode) {
+    : m_text(text), m_dc(dc), m_mode(mode) {
     m_para.Assign(para);
 }
 
@@ -65,7 +65,7 @@ HRESULT SRptTextFlow::Init(SDC* dc, const SString& text, ISRptPara* para, int mo
 
 HRESULT SRptTextFlow::Reset(const SString* text) {
     if (text) m_text = *text;
-    m_remaining = m_text;
+    m_start = 0;
     m_flags = RPTFLOW_START;
     m_computed = 0;
     return S_OK;
@@ -75,7 +75,7 @@ HRESULT SRptTextFlow::GetLine(int32_t width, SString* text, RECT* frame, RECT* t
                               STable<RPTTABSEGMENT>* segments) {
     if (!text || !frame || !textRect) return E_INVALIDARG;
     if (!m_computed || m_computedWidth != width) ComputeLine(width);
-    *text = SString(std::string(m_remaining.str(), 0, ByteOffset(static_cast<size_t>(m_positions.GetCount()))));
+    *text = SString(std::string(Remaining().substr(0, ByteOffset(static_cast<size_t>(m_positions.GetCount())))));
     *frame = m_frame;
     *textRect = m_textRect;
     if (spaces) *spaces = m_spaces;
@@ -92,13 +92,13 @@ HRESULT SRptTextFlow::NextLine(int32_t width, SString* text, RECT* frame, RECT* 
     const HRESULT hr = GetLine(width, text, frame, textRect, spaces, extra, segments);
     if (FAILED(hr)) return hr;
     m_flags = m_endKind;
-    m_remaining = SString(m_remaining.str().substr(std::min(m_next, m_remaining.str().size())));
+    m_start += std::min(m_next, Remaining().size());
     m_computed = 0;
     return S_OK;
 }
 
 size_t SRptTextFlow::ByteOffset(size_t chars) const {
-    const std::string& text = m_remaining.str();
+    const std::string_view text = Remaining();
     size_t pos = 0;
     for (size_t i = 0; i < chars && pos < text.size(); ++i) pos += SUtf8::CharLength(text, pos);
     return pos;
@@ -106,7 +106,7 @@ size_t SRptTextFlow::ByteOffset(size_t chars) const {
 
 int32_t SRptTextFlow::FitCharacters(int32_t available, int32_t* height) {
     SFontSelection selection(m_dc, m_para.Get());
-    const std::string& text = m_remaining.str();
+    const std::string_view text = Remaining();
     m_positions.RemoveAll();
     m_segments.RemoveAll();
     m_tabs.RemoveAll();
@@ -134,7 +134,7 @@ int32_t SRptTextFlow::FitCharacters(int32_t available, int32_t* height) {
             const int32_t extent =
                 inSegment < segment.extents.size()
                     ? segment.extents[inSegment]
-                    : Measure(m_dc, std::string_view(text).substr(segmentStart, pos + length - segmentStart));
+                    : Measure(m_dc, text.substr(segmentStart, pos + length - segmentStart));
             m_positions.Add(finished + extent);
             pos += length;
             continue;
@@ -154,11 +154,11 @@ int32_t SRptTextFlow::FitCharacters(int32_t available, int32_t* height) {
     return m_positions.GetCount() ? m_positions[m_positions.GetCount() - 1] : 0;
 }
 
-void SRptTextFlow::MeasureSegment(const std::string& text, size_t start, int32_t finished, int32_t available,
+void SRptTextFlow::MeasureSegment(std::string_view text, size_t start, int32_t finished, int32_t available,
                                   SSegmentExtents* segment) const {
     size_t end = start;
     while (end < text.size() && text[end] != '\t' && !IsBreak(text[end])) ++end;
-    const std::string_view characters = std::string_view(text).substr(start, end - start);
+    const std::string_view characters = text.substr(start, end - start);
     // What fits: the extents below the room left after the segments before.
     const int64_t room = static_cast<int64_t>(available) - finished - 1;
     const int32_t maxExtent = static_cast<int32_t>(std::clamp<int64_t>(room, INT32_MIN, INT32_MAX));
@@ -172,7 +172,7 @@ void SRptTextFlow::MeasureSegment(const std::string& text, size_t start, int32_t
     segment->measured = true;
 }
 
-void SRptTextFlow::ApplyTabs(int32_t available, const STable<int32_t>& tabs, const std::string& text) {
+void SRptTextFlow::ApplyTabs(int32_t available, const STable<int32_t>& tabs, std::string_view text) {
     STable<int32_t> kept;
     for (int32_t t = 0; t < tabs.GetCount(); ++t) {
         const int32_t tab = tabs[t];
@@ -221,7 +221,7 @@ void SRptTextFlow::ApplyTabs(int32_t available, const STable<int32_t>& tabs, con
     for (int32_t k = 0; k < kept.GetCount(); ++k) m_tabs.Add(kept[k]);
 }
 
-int32_t SRptTextFlow::CountSpacesAfterLastTab(const std::string& text) const {
+int32_t SRptTextFlow::CountSpacesAfterLastTab(std::string_view text) const {
     const int32_t from = m_tabs.GetCount() ? m_tabs[m_tabs.GetCount() - 1] + 1 : 0;
     int32_t spaces = 0;
     size_t pos = ByteOffset(static_cast<size_t>(from));
@@ -255,7 +255,7 @@ void SRptTextFlow::ComputeLine(int32_t width) {
     FitCharacters(available, &height);
 
     // Where the line ends: the text's end, a hard break, or the first character that did not fit.
-    const std::string& text = m_remaining.str();
+    const std::string_view text = Remaining();
     const int32_t fitted = m_positions.GetCount();
     size_t pos = ByteOffset(static_cast<size_t>(fitted));
     if (pos >= text.size()) {

@@ -5,6 +5,7 @@
 // units of the device context (the paragraph format is in hundredths of a millimetre). A line is
 // computed once per width and kept until it is consumed.
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "platform/base/RECT.h"
@@ -64,15 +65,18 @@ private:
     // the font height in `height`.
     int32_t FitCharacters(int32_t available, int32_t* height);
     // Measures the segment that starts at byte `start` once, as far as it fits after `finished`.
-    void MeasureSegment(const std::string& text, size_t start, int32_t finished, int32_t available,
+    void MeasureSegment(std::string_view text, size_t start, int32_t finished, int32_t available,
                         SSegmentExtents* segment) const;
-    void ApplyTabs(int32_t available, const STable<int32_t>& tabs, const std::string& text);
-    int32_t CountSpacesAfterLastTab(const std::string& text) const;
+    void ApplyTabs(int32_t available, const STable<int32_t>& tabs, std::string_view text);
+    int32_t CountSpacesAfterLastTab(std::string_view text) const;
     // Byte offset of the character after the first `chars` characters of the remaining text.
     size_t ByteOffset(size_t chars) const;
+    // The text not yet laid out: a view into the paragraph's text, so that taking a line off a
+    // long text costs nothing more than the line.
+    std::string_view Remaining() const { return std::string_view(m_text.str()).substr(m_start); }
 
     SString m_text;
-    SString m_remaining;
+    size_t m_start = 0;  // byte offset of the remaining text in the paragraph's text
     SDC* m_dc = nullptr;
     int32_t m_mode = 0;
     int32_t m_flags = RPTFLOW_START;

@@ -199,15 +199,11 @@ HRESULT SRptItemImpl::GetPosInParentCollection(int32_t* nPos) {
     GetOwnerObject(owner);
     if (!owner) return S_FALSE;
     if (!SRepHasCollection(owner->GetClassID(), RPTITEM_ITEMS)) return S_FALSE;
-    SRepObjIterator siblings(owner.Get(), RPTITEM_ITEMS);
-    SComWrap<ISRepObject> sibling;
-    for (int32_t index = 0; siblings.Next(sibling); ++index) {
-        if (sibling.IsEqualObject(static_cast<ISRepObject*>(this))) {
-            *nPos = index;
-            return S_OK;
-        }
-    }
-    return S_FALSE;
+    // The collection's own look-up: a walk over the siblings would make placing items one after
+    // another cost the square of their number.
+    SComWrap<ISRepClassCol> siblings;
+    if (owner->GetCollection(RPTITEM_ITEMS, &siblings) != S_OK || !siblings) return S_FALSE;
+    return siblings->GetPos(static_cast<ISRepObject*>(this), nPos) == S_OK ? S_OK : S_FALSE;
 }
 
 HRESULT SRptItemImpl::GetChildItemAtPos(int32_t nPos, ISRepObject** pChildItemObject) {
