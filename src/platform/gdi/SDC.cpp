@@ -308,12 +308,12 @@ bool SDC::GetTextExtentExPoint(std::string_view text, int32_t maxExtent, int32_t
     if (!font) return false;
     *fit = 0;
     extents->clear();
-    // A line holds a few dozen characters: a piece as long measures no more than the line needs.
-    constexpr size_t kPieceChars = 64;
+    // A line holds a few dozen characters: a run as long measures no more than the line needs.
+    constexpr size_t kRunChars = 64;
     int64_t width = 0;
     for (size_t pos = 0; pos < text.size();) {
         size_t end = pos;
-        for (size_t chars = 0; chars < kPieceChars && end < text.size(); ++chars) end += SUtf8::CharLength(text, end);
+        for (size_t chars = 0; chars < kRunChars && end < text.size(); ++chars) end += SUtf8::CharLength(text, end);
         for (const int32_t advance : font->GetAdvances(text.substr(pos, end - pos))) {
             // As GetTextWidth sums the advances of that much of the text.
             width += advance;

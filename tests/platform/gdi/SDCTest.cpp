@@ -186,7 +186,7 @@ TEST(SDC, ExtentsOfEachPartOfATextAreThoseOfThePartMeasuredAlone) {
     dc.SetMapMode(MM_HIMETRIC);
     SFontOldPtr font = MakeFont(-50);
     dc.SelectFont(font.get());
-    // Longer than the pieces it is measured in, with characters of two, three and four bytes and
+    // Longer than the runs it is measured in, with characters of two, three and four bytes and
     // an ill-formed byte.
     std::string text;
     for (int32_t i = 0; text.size() < 300; ++i)
