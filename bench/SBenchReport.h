@@ -17,11 +17,10 @@
 #include <cstdio>
 #include <string>
 
+#include "SBenchMain.h"
 #include "SDataModelModule.h"
 #include "SDefaultReport.h"
-#include "platform/gdi/SFontEngine.h"
 #include "platform/repo/ISRepSession.h"
-#include "rpt/module/SRptStartup.h"
 #include "varod9/ISRptReport.h"
 
 namespace bench {
@@ -126,18 +125,5 @@ private:
     bool m_registered = false;
     const char* m_fault = "";
 };
-
-// A benchmark program's main: the library started as a host starts it, the benchmarks run, then
-// `summary`, and the library stopped.
-inline int RunWithLibrary(int argc, char** argv, void (*summary)()) {
-    benchmark::Initialize(&argc, argv);
-    SRptStartup::ProcessAttach(nullptr);
-    benchmark::RunSpecifiedBenchmarks();
-    summary();
-    benchmark::Shutdown();
-    SRptStartup::ProcessDetach();
-    SFontEngine::ReleaseSharedCaches();
-    return 0;
-}
 
 }  // namespace bench

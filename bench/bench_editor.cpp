@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "SBenchMain.h"
 #include "platform/repo/SRepObjectBaseMem.h"
 #include "platform/repo/SRepSession.h"
 #include "rpt/editor/SRptBrowserNodeTemplate.h"
 #include "rpt/editor/SRptContentsItemsBrowser.h"
-#include "rpt/module/SRptStartup.h"
 #include "rpt/objs/reports/SRptReportMem.h"
 #include "varod9/ISRptAvailableItems.h"
 #include "varod9/ISRptModule.h"
@@ -106,10 +106,5 @@ BENCHMARK(LookUpEveryNode)->Arg(400)->Arg(1600)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    SRptStartup::ProcessAttach(nullptr);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    SRptStartup::ProcessDetach();
-    return 0;
+    return bench::RunWithLibrary(argc, argv);
 }

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "SBenchMain.h"
 #include "platform/repo/SRepSession.h"
 #include "platform/repo/SRepTypeLibManager.h"
 #include "platform/repo/SRepTypeLibReader.h"
 #include "platform/repo/SRepTypeLibWriter.h"
 #include "platform/repo/SRepVariant.h"
-#include "rpt/module/SRptStartup.h"
 #include "rpt/objs/paras/SRptParaMem.h"
 #include "rpt/resources/SRptMetadata.h"
 
@@ -98,10 +98,5 @@ BENCHMARK(AttributeByIdRoundTrip);
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    SRptStartup::ProcessAttach(nullptr);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    SRptStartup::ProcessDetach();
-    return 0;
+    return bench::RunWithLibrary(argc, argv);
 }

@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
+#include "SBenchMain.h"
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SImageBackEnd.h"
 #include "platform/repo/SRepSession.h"
 #include "rpt/devices/SRptTextFlow.h"
-#include "rpt/module/SRptStartup.h"
 #include "rpt/objs/paras/SRptParaMem.h"
 #include "varod9/ISRptPara.h"
 #include "varod9/RptApi.h"
@@ -60,10 +60,5 @@ BENCHMARK(FlowLongText)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    SRptStartup::ProcessAttach(nullptr);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    SRptStartup::ProcessDetach();
-    return 0;
+    return bench::RunWithLibrary(argc, argv);
 }

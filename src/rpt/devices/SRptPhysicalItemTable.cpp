@@ -127,6 +127,11 @@ HRESULT SRptPhysicalItemTable::LayoutTitle(int32_t width, SPageRoom& room, SRptP
     return hr;
 }
 
+void SRptPhysicalItemTable::RemoveLastRow(SRptPageElement& element) {
+    static_cast<SRptDrawableTable*>(element.GetDrawable())->RemoveLastRow();
+    element.UpdateExtent();
+}
+
 void SRptPhysicalItemTable::ClearRows(SRptPageElement& element, SPageRoom& room) {
     auto* drawable = static_cast<SRptDrawableTable*>(element.GetDrawable());
     while (drawable->GetRowCount() > 0) drawable->RemoveLastRow();
@@ -174,8 +179,7 @@ HRESULT SRptPhysicalItemTable::LayoutRows(SRptOutputHelperTable& helper, int32_t
         if (repeated) {
             if (!headingsOnly) {
                 // The heading rows start the next page whole.
-                drawable->RemoveLastRow();
-                element.UpdateExtent();
+                RemoveLastRow(element);
                 return room.placed ? S_OK : S_FALSE;
             }
             // Heading rows that do not fit a page of their own are never repeated, or the table
@@ -190,8 +194,7 @@ HRESULT SRptPhysicalItemTable::LayoutRows(SRptOutputHelperTable& helper, int32_t
             m_nextBodyRow = row;
             m_freshCells = result.placed ? 0 : 1;
             if (!result.placed) {
-                drawable->RemoveLastRow();
-                element.UpdateExtent();
+                RemoveLastRow(element);
             }
             return room.placed || result.placed ? S_OK : S_FALSE;
         }
@@ -211,8 +214,7 @@ HRESULT SRptPhysicalItemTable::LayoutRows(SRptOutputHelperTable& helper, int32_t
             continue;
         }
         // The whole row starts the next page; its flows start again with it.
-        drawable->RemoveLastRow();
-        element.UpdateExtent();
+        RemoveLastRow(element);
         m_nextBodyRow = row;
         if (fresh) m_freshCells = 1;
         return room.placed ? S_OK : S_FALSE;

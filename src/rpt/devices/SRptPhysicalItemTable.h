@@ -69,7 +69,8 @@ private:
     // The rows after the title, from the page's first row on.
     HRESULT LayoutRows(SRptOutputHelperTable& helper, int32_t width, SPageRoom& room, SRptPageElement& element,
                        int32_t* status);
-    // Takes every row off this page.
+    // Takes the last row, or every row, off this page.
+    static void RemoveLastRow(SRptPageElement& element);
     static void ClearRows(SRptPageElement& element, SPageRoom& room);
 
     std::unique_ptr<SRptTextFlow> m_headingFlow;

@@ -30,9 +30,6 @@
 
 namespace {
 
-// An item whose place among its parent's items is to be asked of it.
-constexpr int32_t kPositionUnknown = -2;
-
 // The display flag that each display command (45011-45014) stands for.
 constexpr int32_t kDisplayFlags[] = {0, 1, 2, 4};
 
@@ -132,12 +129,12 @@ HRESULT SRptContentsItemsBrowser::AddItemToTemplate(ISRptItem* item, ISRptItem**
     else
         hr = m_pTemplate->AddTemplateItemWithParent(item, parent.Get(), position, &made);
     if (FAILED(hr)) return hr;
-    if (made) ShowAddedItem(made.Get(), parent.Get(), position);
+    if (made) ShowAddedItem(made.Get());
     if (added) *added = made.Detach();
     return hr;
 }
 
-void SRptContentsItemsBrowser::ShowAddedItem(ISRptItem* added, ISRptItem* parent, int32_t position) {
+void SRptContentsItemsBrowser::ShowAddedItem(ISRptItem* added) {
     // The parents' nodes are looked up from the top down, so that each is there to show the next.
     std::vector<SComWrap<ISRptItem>> chain{SComWrap<ISRptItem>(added)};
     SComWrap<ISRptItem> above;
@@ -150,9 +147,7 @@ void SRptContentsItemsBrowser::ShowAddedItem(ISRptItem* added, ISRptItem* parent
     }
     for (const auto& each : chain) {
         if (LookupNode(each.Get())) continue;
-        // The added item stands where it was put; a new parent of it is asked for its place.
-        const bool placed = chain.size() > 1 && each.Get() == added && chain[chain.size() - 2].IsEqualObject(parent);
-        if (!ShowItemNode(each.Get(), placed ? position : kPositionUnknown)) {
+        if (!ShowItemNode(each.Get())) {
             // A part of the tree this browser never showed: it is all made again.
             RefreshTree();
             break;
@@ -161,12 +156,13 @@ void SRptContentsItemsBrowser::ShowAddedItem(ISRptItem* added, ISRptItem* parent
     if (auto* node = dynamic_cast<SRepBrowserNode*>(LookupNode(added))) Select(node);
 }
 
-bool SRptContentsItemsBrowser::ShowItemNode(ISRptItem* item, int32_t position) {
+bool SRptContentsItemsBrowser::ShowItemNode(ISRptItem* item) {
     SComWrap<ISRptItem> parent;
     item->GetParentItem(&parent);
     auto* parentNode = parent ? dynamic_cast<SRepBrowserNode*>(LookupNode(parent.Get())) : nullptr;
     if (!parentNode) return false;
-    if (position == kPositionUnknown && item->GetPosInParentCollection(&position) != S_OK) return false;
+    int32_t position = -1;
+    if (item->GetPosInParentCollection(&position) != S_OK) return false;
     // Only the new item's node is made (with its own subtree): the rest of the tree stands.
     return parentNode->InsertChildNode(item, position) != nullptr;
 }

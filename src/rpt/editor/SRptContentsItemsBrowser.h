@@ -92,12 +92,11 @@ private:
     bool SelectionCanMove(uint32_t direction) const;
     // The Delete key in the edit box of a label being edited.
     void DeleteInLabelEdit(SWnd& edit);
-    // Shows the node of a newly added item, put at `position` (-1: last) under `parent`, its
-    // parents' nodes first, and selects it.
-    void ShowAddedItem(ISRptItem* added, ISRptItem* parent, int32_t position);
-    // Makes the node of an item under its parent's node at `position` (-2: the item's own place);
-    // false when the parent has no node here.
-    bool ShowItemNode(ISRptItem* item, int32_t position);
+    // Shows the node of a newly added item, its parents' nodes first, and selects it.
+    void ShowAddedItem(ISRptItem* added);
+    // Makes the node of an item at its place under its parent's node; false when the parent has
+    // no node here.
+    bool ShowItemNode(ISRptItem* item);
 
     SComWrap<ISRptTemplate> m_pTemplate;
     int32_t m_bDragAvailableItems = 0;
