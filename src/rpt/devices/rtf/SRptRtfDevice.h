@@ -169,9 +169,6 @@ private:
     // A text or a title: its paragraph with the contents entry before the characters.
     HRESULT WriteItemParagraph(ISRptItem* pItem, const SString& sText, SRptGenerationNode* pNode);
     void WritePageBreak();
-    // The printable width and height of the item's template; a missing template is thrown as
-    // E_POINTER.
-    static SSize GetPrintableArea(IUnknown* pItem);
     // A graphic file's picture drawn, at `size`, into a new picture ready to be written.
     std::unique_ptr<SRptGraphic> RenderGraphicFile(SRptGraphic* pSource, SSize size);
 
