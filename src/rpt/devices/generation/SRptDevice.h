@@ -169,7 +169,6 @@ protected:
 
     ISRptReport* GetReportPtr() const { return m_report.Get(); }
     ISRptGenerationClient* GetClientPtr() const { return m_pClient; }
-    ISRptTemplate* GetCurrentTemplate() const { return m_currentTemplate.Get(); }
 
 private:
     // IsItemSpecial for the item of a node.

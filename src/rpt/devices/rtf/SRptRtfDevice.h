@@ -31,7 +31,6 @@ struct ISRptGraphicFile;
 struct ISRptGrpText;
 struct ISRptGrpTitle;
 struct ISRptTable;
-struct ISRptTableRow;
 struct ISRptTblCts;
 struct ISRptText;
 struct ISRptTextFile;
@@ -86,10 +85,6 @@ public:
     HRESULT WritePicture(IUnknown* pItem, SRptGraphic* pGraphic);
     // A list or a form as RTF rows: the title, then per row its definition and its cells.
     HRESULT WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode);
-    // One row's definition: gap and left edge, heading mark, per enabled cell its borders and
-    // right edge (`pWidths` by column number, hundredths of a millimetre).
-    HRESULT WriteRowDefinition(ISRptTableRow* pRow, const int32_t* pWidths, int32_t nRow, int32_t nRows,
-                               bool bHeading);
     HRESULT WriteHeaderFooter(ISRptTemplate* pTemplate);
     HRESULT WriteTocField(ISRptTblCts* pToc, SRptGenerationNode* pNode);
 
@@ -100,9 +95,7 @@ public:
     const SRptRtfFontNameTable& GetFontNameTable() const { return m_fontNames; }
     int16_t GetPrevBorder() const { return m_nPrevBorder; }
     void SetPrevBorder(int16_t nBorder) { m_nPrevBorder = nBorder; }
-    int32_t GetInTable() const { return m_bInTable; }
     void SetInTable(int32_t bInTable) { m_bInTable = bInTable; }
-    bool IsRtfMerged() const { return gRtfMerged; }
 
     // Replaces the first "{\fonttbl" group of what was written by `sTables`, moving what follows
     // when the replacement is longer and padding it with blanks when it is shorter. The group
