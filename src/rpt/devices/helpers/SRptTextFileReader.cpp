@@ -7,7 +7,7 @@
 #include "platform/base/SInputMultiFormat.h"
 #include "platform/base/SInputStringStream.h"
 #include "platform/base/SRtfDocument.h"
-#include "rpt/devices/html/SRptHtmlRtfText.h"
+#include "rpt/devices/helpers/SRptRtfPlainText.h"
 
 SString SRptTextFileReader::Read(const SString& sPath) {
     return Read(sPath, false);
@@ -15,7 +15,7 @@ SString SRptTextFileReader::Read(const SString& sPath) {
 
 SString SRptTextFileReader::ReadPlain(const SString& sPath) {
     const SString contents = Read(sPath, true);
-    return SRtfDocument::IsRtf(contents.view()) ? SRptHtmlRtfText::ToText(contents.view()) : contents;
+    return SRtfDocument::IsRtf(contents.view()) ? SRptRtfPlainText::ToText(contents.view()) : contents;
 }
 
 SString SRptTextFileReader::Read(const SString& sPath, bool bEndMessage) {

@@ -6,9 +6,9 @@
 #include "platform/repo/SRepKindTests.h"
 #include "rpt/devices/generation/SRptGenerationTree.h"
 #include "rpt/devices/helpers/SRptParaAt.h"
+#include "rpt/devices/helpers/SRptRtfPlainText.h"
 #include "rpt/devices/helpers/SRptTextFileReader.h"
 #include "rpt/devices/html/SRptHtmlDevice.h"
-#include "rpt/devices/html/SRptHtmlRtfText.h"
 #include "rpt/objs/items/SRptFolderMem.h"
 #include "rpt/objs/items/SRptGraphicFileMem.h"
 #include "rpt/objs/items/SRptGrpTextMem.h"
@@ -66,7 +66,7 @@ HRESULT CallWriter(IUnknown* item, Writer&& writer) {
 
 // A text that is an RTF document of its own, as plain text.
 SString PlainText(const SString& text) {
-    return SRtfDocument::IsRtf(text.view()) ? SRptHtmlRtfText::ToText(text.view()) : text;
+    return SRtfDocument::IsRtf(text.view()) ? SRptRtfPlainText::ToText(text.view()) : text;
 }
 
 }  // namespace

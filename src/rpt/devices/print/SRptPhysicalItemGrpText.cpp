@@ -2,7 +2,7 @@
 
 #include "platform/base/SRtfDocument.h"
 #include "rpt/devices/helpers/SRptOutputHelper.h"
-#include "rpt/devices/html/SRptHtmlRtfText.h"
+#include "rpt/devices/helpers/SRptRtfPlainText.h"
 #include "varod9/ISRptGrpText.h"
 
 HRESULT SRptPhysicalItemGrpText::GetPara(int32_t index, ISRptPara** para) {
@@ -23,6 +23,6 @@ HRESULT SRptPhysicalItemGrpText::GetText(int32_t index, SString* text) {
         return S_OK;
     }
     const SString body = helper->GetSecondText();
-    *text = SRtfDocument::IsRtf(body.view()) ? SRptHtmlRtfText::ToText(body.view()) : body;
+    *text = SRtfDocument::IsRtf(body.view()) ? SRptRtfPlainText::ToText(body.view()) : body;
     return S_OK;
 }

@@ -7,7 +7,7 @@
 
 #include "platform/base/SString.h"
 
-class SRptHtmlRtfText {
+class SRptRtfPlainText {
 public:
     static SString ToText(std::string_view rtf);
 

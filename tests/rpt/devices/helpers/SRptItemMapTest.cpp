@@ -2,7 +2,7 @@
 // map's own.
 #include <gtest/gtest.h>
 
-#include "rpt/devices/generation/SRptItemMap.h"
+#include "rpt/devices/helpers/SRptItemMap.h"
 #include "support/STestRptProcs.h"
 
 namespace {
