@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "platform/gdi/MulDiv.h"
+#include "platform/gdi/SMetaFile.h"
 #include "rpt/devices/graphics/SRptGraphicLayout.h"
+#include "varod9/ISRptUserGraphic.h"
 
 namespace {
 
@@ -30,6 +32,10 @@ SRptUserGraphicLayout::SRptUserGraphicLayout(SSize drawing, SSize pixels, SSize 
     m_columns = ToInt32(int64_t{m_placed.cx} / area.cx + 1);
     m_rows = ToInt32(int64_t{m_placed.cy} / area.cy + 1);
 }
+
+SRptUserGraphicLayout::SRptUserGraphicLayout(const SMetaFile& drawing, SSize area, ISRptUserGraphic* pItem)
+    : SRptUserGraphicLayout(drawing.GetSize(), drawing.GetSizeInDeviceUnits(), area, pItem->GetUseZoom(),
+                            pItem->GetOnePageType(), pItem->GetZoomPerct()) {}
 
 SRptPictureTile SRptUserGraphicLayout::GetTile(int32_t row, int32_t column) const {
     const int32_t aw = m_area.cx, ah = m_area.cy, w = m_placed.cx, h = m_placed.cy;

@@ -7,6 +7,9 @@
 
 #include "platform/gdi/GdiDefs.h"
 
+class SMetaFile;
+struct ISRptUserGraphic;
+
 struct SRptPictureTile {
     RECT target;  // where the drawing goes on the page image
     SSize size;   // the page image
@@ -19,6 +22,8 @@ public:
     // paragraph.
     SRptUserGraphicLayout(SSize drawing, SSize pixels, SSize area, bool useZoom, int32_t onePageType,
                           int32_t zoomPerct);
+    // The module's recorded drawing placed as the user graphic item asks.
+    SRptUserGraphicLayout(const SMetaFile& drawing, SSize area, ISRptUserGraphic* pItem);
 
     // No page when the drawing, its pixels or the room have no size, or the zoom leaves nothing.
     bool IsEmpty() const { return m_columns == 0; }

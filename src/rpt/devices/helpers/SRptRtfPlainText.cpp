@@ -88,3 +88,7 @@ SString SRptRtfPlainText::ToText(std::string_view rtf) {
     }
     return SString(std::move(out));
 }
+
+SString SRptRtfPlainText::PlainOf(const SString& text) {
+    return SRtfDocument::IsRtf(text.view()) ? ToText(text.view()) : text;
+}

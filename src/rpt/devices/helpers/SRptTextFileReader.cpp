@@ -6,7 +6,6 @@
 #include "platform/base/SInputFile.h"
 #include "platform/base/SInputMultiFormat.h"
 #include "platform/base/SInputStringStream.h"
-#include "platform/base/SRtfDocument.h"
 #include "rpt/devices/helpers/SRptRtfPlainText.h"
 
 SString SRptTextFileReader::Read(const SString& sPath) {
@@ -14,8 +13,7 @@ SString SRptTextFileReader::Read(const SString& sPath) {
 }
 
 SString SRptTextFileReader::ReadPlain(const SString& sPath) {
-    const SString contents = Read(sPath, true);
-    return SRtfDocument::IsRtf(contents.view()) ? SRptRtfPlainText::ToText(contents.view()) : contents;
+    return SRptRtfPlainText::PlainOf(Read(sPath, true));
 }
 
 SString SRptTextFileReader::Read(const SString& sPath, bool bEndMessage) {

@@ -84,8 +84,7 @@ HRESULT SRptHtmlDevice::WriteUserGraphic(ISRptUserGraphic* pItem, SRptGeneration
     // Without a recorded drawing of some size there is nothing to draw.
     if (!recording) return S_OK;
     const SMetaFile& metaFile = *recording;
-    const SRptUserGraphicLayout layout(metaFile.GetSize(), metaFile.GetSizeInDeviceUnits(), area,
-                                       pItem->GetUseZoom(), pItem->GetOnePageType(), pItem->GetZoomPerct());
+    const SRptUserGraphicLayout layout(metaFile, area, pItem);
     if (layout.IsEmpty() || layout.GetTileCount() > SRptUserGraphicLayout::kMaxTiles) return S_OK;
     // Each tile's bitmap is larger than the tile by two device pixels and a little, so that the
     // drawing's edge is not cut off.

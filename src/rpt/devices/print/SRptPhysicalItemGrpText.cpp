@@ -1,6 +1,5 @@
 #include "rpt/devices/print/SRptPhysicalItemGrpText.h"
 
-#include "platform/base/SRtfDocument.h"
 #include "rpt/devices/helpers/SRptOutputHelper.h"
 #include "rpt/devices/helpers/SRptRtfPlainText.h"
 #include "varod9/ISRptGrpText.h"
@@ -22,7 +21,6 @@ HRESULT SRptPhysicalItemGrpText::GetText(int32_t index, SString* text) {
         *text = helper->GetFirstText();
         return S_OK;
     }
-    const SString body = helper->GetSecondText();
-    *text = SRtfDocument::IsRtf(body.view()) ? SRptRtfPlainText::ToText(body.view()) : body;
+    *text = SRptRtfPlainText::PlainOf(helper->GetSecondText());
     return S_OK;
 }

@@ -28,8 +28,7 @@ HRESULT SRptPhysicalItemUserGraphic::Layout(SRptPhysicalPage* page, int32_t widt
     item = GetNodeItem();
     if (!item) SComThrow(E_POINTER);
     const SMetaFile& metaFile = *picture->GetMetaFileA();
-    const SRptUserGraphicLayout layout(metaFile.GetSize(), metaFile.GetSizeInDeviceUnits(), SSize{width, pageHeight},
-                                       item->GetUseZoom(), item->GetOnePageType(), item->GetZoomPerct());
+    const SRptUserGraphicLayout layout(metaFile, SSize{width, pageHeight}, item.Get());
     if (layout.IsEmpty()) return S_FALSE;
     // A centred drawing needs a page of its own: the pagination opens one.
     if (!item->GetUseZoom() && item->GetOnePageType() == 2 && available < pageHeight) {

@@ -25,17 +25,7 @@ class SRptGraphic;
 class SOutputStringStream;
 class SPatchableOutputStream;
 class SRptGenerationNode;
-struct ISRptCustom;
-struct ISRptFolder;
-struct ISRptGraphicFile;
-struct ISRptGrpText;
-struct ISRptGrpTitle;
 struct ISRptTable;
-struct ISRptTblCts;
-struct ISRptText;
-struct ISRptTextFile;
-struct ISRptTitle;
-struct ISRptUserGraphic;
 
 // The codes of the paragraph-text protocol.
 inline constexpr uint32_t RPTPARATEXT_PARA_BEGIN = 1;
@@ -109,14 +99,8 @@ protected:
 
     HRESULT BeginGeneration() override;
     HRESULT InitGeneration() override;
-    HRESULT BeginSecondPass() override { return S_OK; }
     HRESULT ScanObject(ISRptItem* pItem, RPTSCANINFO* pInfo) override;
     HRESULT GenerateObject(ISRptItem* pItem, RPTSCANINFO* pInfo) override;
-    HRESULT BeginTemplateScan(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT EndTemplateScan(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT BeginTemplateGeneration(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT EndTemplateGeneration(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT EndFirstPass() override { return S_OK; }
     HRESULT FinishGeneration() override;
     HRESULT EndGeneration() override;
     bool IsItemSpecial(ISRptItem*) override { return false; }

@@ -136,8 +136,7 @@ HRESULT SRptRtfDevice::WriteUserGraphic(ISRptUserGraphic* pItem, SRptGenerationN
     // Without a recorded drawing there is nothing to place.
     if (!recording) return S_OK;
     const SMetaFile& metaFile = *recording;
-    const SRptUserGraphicLayout layout(metaFile.GetSize(), metaFile.GetSizeInDeviceUnits(), area,
-                                       pItem->GetUseZoom(), pItem->GetOnePageType(), pItem->GetZoomPerct());
+    const SRptUserGraphicLayout layout(metaFile, area, pItem);
     if (layout.GetTileCount() > SRptUserGraphicLayout::kMaxTiles) return S_OK;
     const int32_t allowance = layout.GetEdgeAllowance();
     const int32_t columns = layout.GetColumns();
