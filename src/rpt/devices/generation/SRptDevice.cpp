@@ -6,6 +6,8 @@
 #include "platform/base/SExceptionResult.h"
 #include "platform/base/SWaitCursor.h"
 #include "platform/repo/SRepKindTests.h"
+#include "platform/ui/SFileDlg.h"
+#include "platform/ui/SInteraction.h"
 #include "rpt/devices/generation/SRptGenerationTree.h"
 #include "rpt/devices/generation/SRptGroupStateReset.h"
 #include "rpt/module/SRptGlobalsContainer.h"
@@ -90,6 +92,15 @@ HRESULT SRptDevice::RunSteps(bool withEnd) {
         const HRESULT hr = step ? (this->*step)() : RunPass(pass++);
         if (hr < 0) return hr;
     }
+    return S_OK;
+}
+
+HRESULT SRptDevice::PromptOutputFile(SString* pPath, const SString& sInitialName, const char* pExtension,
+                                     const char* pFilter) {
+    if (!pPath) return E_INVALIDARG;
+    SFileDlg dialog(false, pExtension, sInitialName.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, pFilter, nullptr);
+    if (dialog.DoModal() == IDCANCEL) return 1;
+    *pPath = dialog.GetPathName();
     return S_OK;
 }
 

@@ -100,16 +100,18 @@ protected:
     // Every device calls the base step first: tells the client the run starts and creates the
     // generation tree.
     virtual HRESULT BeginGeneration() = 0;
-    virtual HRESULT InitGeneration() = 0;
-    virtual HRESULT BeginSecondPass() = 0;
+    // The steps between the passes and around each template's walk: most devices have nothing
+    // to do in them, so the base does nothing and a device overrides those it needs.
+    virtual HRESULT InitGeneration() { return S_OK; }
+    virtual HRESULT BeginSecondPass() { return S_OK; }
     // One object of the first pass, one of the second.
     virtual HRESULT ScanObject(ISRptItem* pItem, RPTSCANINFO* pInfo) = 0;
     virtual HRESULT GenerateObject(ISRptItem* pItem, RPTSCANINFO* pInfo) = 0;
-    virtual HRESULT BeginTemplateScan(int32_t nIndex, ISRptTemplate* pTemplate) = 0;
-    virtual HRESULT EndTemplateScan(int32_t nIndex, ISRptTemplate* pTemplate) = 0;
-    virtual HRESULT BeginTemplateGeneration(int32_t nIndex, ISRptTemplate* pTemplate) = 0;
-    virtual HRESULT EndTemplateGeneration(int32_t nIndex, ISRptTemplate* pTemplate) = 0;
-    virtual HRESULT EndFirstPass() = 0;
+    virtual HRESULT BeginTemplateScan(int32_t, ISRptTemplate*) { return S_OK; }
+    virtual HRESULT EndTemplateScan(int32_t, ISRptTemplate*) { return S_OK; }
+    virtual HRESULT BeginTemplateGeneration(int32_t, ISRptTemplate*) { return S_OK; }
+    virtual HRESULT EndTemplateGeneration(int32_t, ISRptTemplate*) { return S_OK; }
+    virtual HRESULT EndFirstPass() { return S_OK; }
     // Completes the tree's nodes and refreshes its table of contents; devices extend it.
     virtual HRESULT FinishGeneration();
     // Every device calls the base step: deletes the generation tree.
@@ -167,9 +169,21 @@ protected:
     // The page break or template after `pNode` that starts the next page, or null.
     SRptGenerationNode* FindNextPageStart(SRptGenerationNode* pNode);
 
+    // The item's interface of its kind, for the operation or writer of that kind: empty when the
+    // item has none (the operation refuses it), any other failure of the query thrown.
+    template <class I>
+    static SComWrap<I> QueryKind(IUnknown* pItem) {
+        SComWrap<I> typed;
+        typed = pItem;
+        return typed;
+    }
+    // The save dialog for a generated file: 0 with the chosen path, 1 when cancelled (the path is
+    // left alone), E_INVALIDARG for a null path.
+    static HRESULT PromptOutputFile(SString* pPath, const SString& sInitialName, const char* pExtension,
+                                    const char* pFilter);
+
     ISRptReport* GetReportPtr() const { return m_report.Get(); }
     ISRptGenerationClient* GetClientPtr() const { return m_pClient; }
-    ISRptTemplate* GetCurrentTemplate() const { return m_currentTemplate.Get(); }
 
 private:
     // IsItemSpecial for the item of a node.

@@ -57,14 +57,6 @@
 
 namespace {
 
-// The item's interface of its kind: empty when the item has none, thrown on any other failure.
-template <class I>
-SComWrap<I> QueryKind(ISRptItem* pItem) {
-    SComWrap<I> typed;
-    typed = pItem;
-    return typed;
-}
-
 // The module's procedures of one interface for a module-registered item.
 SComWrap<ISRptProcs> GetItemProcs(ISRptCustom* pItem, const GUID& iid) {
     SComWrap<IUnknown> userProcs;

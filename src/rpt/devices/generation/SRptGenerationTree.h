@@ -61,7 +61,6 @@ public:
     static SRptGenerationNode* GetNextInTreeOrder(SRptGenerationNode* node);
 
     SRptGenerationNode* GetCursor() const { return m_cursor; }
-    IUnknown* GetClient() const { return m_client; }
     STable<RPTCONTENTSENTRY>& GetContentsEntries() { return m_contents; }
     int32_t GetDeviceKind() const { return m_deviceKind; }
     int32_t GetMaxContentsLevel() const { return m_maxContentsLevel; }

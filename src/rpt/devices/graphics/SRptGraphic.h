@@ -36,7 +36,6 @@ public:
     bool GetUseZoom() const { return m_useZoom; }
     void SetUseZoom(bool useZoom) { m_useZoom = useZoom; }
     int16_t GetOnePageType() const { return m_onePageType; }
-    void SetOnePageType(int16_t type) { m_onePageType = type; }
     int16_t GetZoomPerct() const { return m_zoomPerct; }
     void SetZoomPerct(int16_t zoom) { m_zoomPerct = zoom; }
 

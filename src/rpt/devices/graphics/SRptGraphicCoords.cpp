@@ -60,3 +60,10 @@ void LPtoDPSize(SDC* dc, SSize* size) {
     }
     *size = ConvertSize(*dc, *size);
 }
+
+void UseMetricDownwards(SDC& dc) {
+    dc.SetMapMode(MM_HIMETRIC);
+    dc.SetMapMode(MM_ANISOTROPIC);
+    const SIZE viewport = dc.GetViewportExt();
+    dc.SetViewportExt(viewport.cx, -viewport.cy);
+}

@@ -1,29 +1,20 @@
 #pragma once
-// Where pictures go on the page: the fitting of a picture into the printable area and the pages
-// (tiles) of a user graphic. Sizes in hundredths of a millimetre; products are taken in 64 bits.
-#include <cstdint>
-#include <vector>
-
+// How a picture is fitted into the room it is given: in whole numbers for the RTF picture group,
+// and by the ratio of the part that fits for graphic files and the one page of a user graphic.
+// Sizes in hundredths of a millimetre; products are taken in 64 bits.
 #include "platform/gdi/GdiDefs.h"
 
-struct SRptPictureTile {
-    RECT target;  // where the drawing goes on the page image
-    SSize size;   // the page image
-};
+struct IUnknown;
 
 class SRptGraphicLayout {
 public:
     // Proportions kept, in whole numbers: narrowed to the width, then lowered to the height.
     static SSize FitInIntegers(SSize size, SSize area);
-    // Never enlarged, proportions kept: the smaller ratio of the part that fits, when below 1.
+    // The smaller of the ratios of the part that fits, width's and height's: 1 when it all fits.
+    static double FitRatio(SSize size, SSize area);
+    // Never enlarged, proportions kept: scaled by the fitting ratio when below 1.
     static SSize FitByRatio(SSize size, SSize area);
-    // The pages of a user graphic of size (W, H) on a printable area, row by row, left to right:
-    // one page (placed as a paragraph for `onePageType` 1 and any value but 2, centred for 2) or,
-    // zoomed, a grid of pages that shows the zoomed drawing centred on it. No page for any size
-    // of 0 or less.
-    static std::vector<SRptPictureTile> UserGraphicTiles(SSize drawing, SSize area, bool useZoom, int32_t onePageType,
-                                                         int32_t zoomPerct);
-
-    // Zoomed pages beyond this many are not made: a drawing that asks for more is a mistake.
-    static constexpr int64_t kMaxTiles = 10000;
+    // The printable width and height of the item's template (paper less margins); a missing
+    // template is thrown as E_POINTER.
+    static SSize PrintableArea(IUnknown* pItem);
 };

@@ -28,8 +28,6 @@ public:
     RPTCELLINFO* Lookup(int32_t row, int32_t column) const;
 
     int32_t GetCount() const { return m_cells.GetCount(); }
-    bool IsEmpty() const { return m_cells.IsEmpty(); }
-    void RemoveAll() { m_cells.RemoveAll(); }
 
     // A walk in grid order: GetFirst, then GetNext until the node is empty.
     Node GetFirst() const { return m_cells.GetMinimum(); }

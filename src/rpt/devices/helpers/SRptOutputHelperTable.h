@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "rpt/devices/generation/SRptItemMap.h"
 #include "rpt/devices/helpers/RPTCELLINFO.h"
 #include "rpt/devices/helpers/SRptCellInfoMap.h"
+#include "rpt/devices/helpers/SRptItemMap.h"
 #include "rpt/devices/helpers/SRptOutputHelperCustom.h"
 #include "varod9/ISRptPara.h"
 #include "varod9/ISRptTableCell.h"

@@ -6,16 +6,14 @@
 #include "platform/base/SInputFile.h"
 #include "platform/base/SInputMultiFormat.h"
 #include "platform/base/SInputStringStream.h"
-#include "platform/base/SRtfDocument.h"
-#include "rpt/devices/html/SRptHtmlRtfText.h"
+#include "rpt/devices/helpers/SRptRtfPlainText.h"
 
 SString SRptTextFileReader::Read(const SString& sPath) {
     return Read(sPath, false);
 }
 
 SString SRptTextFileReader::ReadPlain(const SString& sPath) {
-    const SString contents = Read(sPath, true);
-    return SRtfDocument::IsRtf(contents.view()) ? SRptHtmlRtfText::ToText(contents.view()) : contents;
+    return SRptRtfPlainText::PlainOf(Read(sPath, true));
 }
 
 SString SRptTextFileReader::Read(const SString& sPath, bool bEndMessage) {

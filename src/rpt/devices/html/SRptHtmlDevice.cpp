@@ -10,8 +10,6 @@
 #include "platform/gdi/SJpegWriter.h"
 #include "platform/gdi/SWindowDC.h"
 #include "platform/repo/SRepKindTests.h"
-#include "platform/ui/SFileDlg.h"
-#include "platform/ui/SInteraction.h"
 #include "rpt/devices/generation/SRptGenerationTree.h"
 #include "rpt/objs/items/SRptTblCtsMem.h"
 #include "rpt/resources/SRptButtonBitmap.h"
@@ -61,12 +59,7 @@ SRptHtmlDevice::~SRptHtmlDevice() {
 }
 
 HRESULT SRptHtmlDevice::PromptFileName(SString* pPath, const SString& sInitialName) {
-    if (!pPath) return E_INVALIDARG;
-    SFileDlg dialog(false, "htm", sInitialName.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                    "HTML files (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*|", nullptr);
-    if (dialog.DoModal() == IDCANCEL) return 1;
-    *pPath = dialog.GetPathName();
-    return S_OK;
+    return PromptOutputFile(pPath, sInitialName, "htm", "HTML files (*.htm;*.html)|*.htm;*.html|All files (*.*)|*.*|");
 }
 
 HRESULT SRptHtmlDevice::BeginGeneration() {

@@ -26,19 +26,8 @@
 class SDC;
 class SOutputStringStream;
 class SRptGraphicBitmap;
-struct ISRptCustom;
 struct RPTHOTZONELINK;
-struct ISRptFolder;
-struct ISRptForm;
-struct ISRptGraphicFile;
-struct ISRptGrpText;
-struct ISRptGrpTitle;
-struct ISRptList;
 struct ISRptTable;
-struct ISRptText;
-struct ISRptTextFile;
-struct ISRptTitle;
-struct ISRptUserGraphic;
 class SRptOutputHelperTable;
 
 // The codes of OutputParagraph; the bit RPTHTMLPARA_NOBOX forbids the paragraph's box.
@@ -129,13 +118,8 @@ protected:
 
     HRESULT BeginGeneration() override;
     HRESULT InitGeneration() override;
-    HRESULT BeginSecondPass() override { return S_OK; }
     HRESULT ScanObject(ISRptItem* pItem, RPTSCANINFO* pInfo) override;
     HRESULT GenerateObject(ISRptItem* pItem, RPTSCANINFO* pInfo) override;
-    HRESULT BeginTemplateScan(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT EndTemplateScan(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT BeginTemplateGeneration(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT EndTemplateGeneration(int32_t, ISRptTemplate*) override { return S_OK; }
     HRESULT EndFirstPass() override;
     HRESULT FinishGeneration() override;
     HRESULT EndGeneration() override;

@@ -6,8 +6,6 @@
 #include <vector>
 
 #include "platform/base/SFile.h"
-#include "platform/com/SComThrow.h"
-#include "platform/gdi/MulDiv.h"
 #include "platform/gdi/SBitmapSurface.h"
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SGdiHandleTable.h"
@@ -17,11 +15,10 @@
 #include "rpt/devices/graphics/SRptGraphicBitmap.h"
 #include "rpt/devices/graphics/SRptGraphicCoords.h"
 #include "rpt/devices/graphics/SRptGraphicLayout.h"
+#include "rpt/devices/graphics/SRptUserGraphicLayout.h"
 #include "rpt/devices/helpers/SRptOutputHelperUserGraphic.h"
 #include "rpt/devices/html/SRptHtmlDevice.h"
 #include "varod9/ISRptGraphicFile.h"
-#include "varod9/ISRptItem.h"
-#include "varod9/ISRptTemplate.h"
 #include "varod9/ISRptUserGraphic.h"
 
 namespace {
@@ -31,26 +28,6 @@ constexpr int32_t kDisplayPathAndPicture = 0;
 constexpr int32_t kDisplayPicture = 4;
 // A zone smaller than this many square pixels is too small to click.
 constexpr int64_t kMinZoneArea = 100;
-
-// The printable width and height of the item's template; a missing template is thrown as
-// E_POINTER.
-SSize PrintableArea(ISRptItem* pItem) {
-    SComWrap<ISRptTemplate> itemTemplate;
-    pItem->GetTemplate(&itemTemplate);
-    if (!itemTemplate) SComThrow(E_POINTER);
-    const POINT paper = itemTemplate->GetPaperSize();
-    const RECT margin = itemTemplate->GetMargin();
-    return SSize{static_cast<int32_t>(std::clamp<int64_t>(int64_t{paper.x} - margin.left - margin.right, INT32_MIN, INT32_MAX)),
-                 static_cast<int32_t>(std::clamp<int64_t>(int64_t{paper.y} - margin.top - margin.bottom, INT32_MIN, INT32_MAX))};
-}
-
-// Metric drawing on a tile: hundredths of a millimetre with y growing downwards.
-void UseMetricDownwards(SDC& dc) {
-    dc.SetMapMode(MM_HIMETRIC);
-    dc.SetMapMode(MM_ANISOTROPIC);
-    const SIZE viewport = dc.GetViewportExt();
-    dc.SetViewportExt(viewport.cx, -viewport.cy);
-}
 
 int32_t Scaled(int32_t coordinate, double scale) {
     return static_cast<int32_t>(std::clamp(std::trunc(coordinate * scale), double{INT32_MIN}, double{INT32_MAX}));
@@ -99,7 +76,7 @@ HRESULT SRptHtmlDevice::WriteGraphicFile(ISRptGraphicFile* pItem, SRptGeneration
 
 HRESULT SRptHtmlDevice::WriteUserGraphic(ISRptUserGraphic* pItem, SRptGenerationNode* pNode) {
     if (!pItem || !pNode) return E_INVALIDARG;
-    const SSize area = PrintableArea(pItem);
+    const SSize area = SRptGraphicLayout::PrintableArea(pItem);
     // Tiles are files of their own, and no page ends at a picture: numbering pages passes them by.
     if (IsNumberingPages()) return S_OK;
     auto* helper = dynamic_cast<SRptOutputHelperUserGraphic*>(pNode->GetOutputHelper());
@@ -107,30 +84,20 @@ HRESULT SRptHtmlDevice::WriteUserGraphic(ISRptUserGraphic* pItem, SRptGeneration
     // Without a recorded drawing of some size there is nothing to draw.
     if (!recording) return S_OK;
     const SMetaFile& metaFile = *recording;
-    const SSize drawing = metaFile.GetSize();
-    const SSize device = metaFile.GetSizeInDeviceUnits();
+    const SRptUserGraphicLayout layout(metaFile, area, pItem);
+    if (layout.IsEmpty() || layout.GetTileCount() > SRptUserGraphicLayout::kMaxTiles) return S_OK;
     // Each tile's bitmap is larger than the tile by two device pixels and a little, so that the
     // drawing's edge is not cut off.
-    const auto allowance = static_cast<int32_t>(std::trunc(-2.0 * (static_cast<double>(drawing.cx) / device.cx + 1)));
-
-    const bool useZoom = pItem->GetUseZoom();
-    const int32_t zoom = pItem->GetZoomPerct();
-    const int16_t onePageType = pItem->GetOnePageType() == 2 ? 2 : 1;
-    const std::vector<SRptPictureTile> tiles =
-        SRptGraphicLayout::UserGraphicTiles(drawing, area, useZoom, onePageType, zoom);
-    if (tiles.empty()) return S_OK;
-    const int32_t columns = useZoom ? MulDiv(drawing.cx, zoom, 100) / area.cx + 1 : 1;
-    const int32_t rows = static_cast<int32_t>(tiles.size()) / columns;
+    const int32_t allowance = layout.GetEdgeAllowance();
+    const int32_t columns = layout.GetColumns();
+    const int32_t rows = layout.GetRows();
     // The zones are in the drawing's own units: they grow and shrink with it.
-    const double scale =
-        useZoom ? zoom * 0.01
-                : std::min(static_cast<double>(std::min(drawing.cx, area.cx)) / drawing.cx,
-                           static_cast<double>(std::min(drawing.cy, area.cy)) / drawing.cy);
+    const double scale = layout.GetScale();
     const SString altText = helper->GetPictureText();
 
-    for (int32_t index = 0; index < static_cast<int32_t>(tiles.size()); ++index) {
-        const SRptPictureTile& tile = tiles[index];
-        const SSize bitmapSize{tile.size.cx - allowance, tile.size.cy - allowance};
+    for (int32_t index = 0; index < static_cast<int32_t>(layout.GetTileCount()); ++index) {
+        const SRptPictureTile tile = layout.GetTile(index / columns, index % columns);
+        const SSize bitmapSize{tile.size.cx + allowance, tile.size.cy + allowance};
         SRptGraphicBitmap picture;
         picture.Lock(bitmapSize);
         SDC* dc = picture.GetDrawDC();

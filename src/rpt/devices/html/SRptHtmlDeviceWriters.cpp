@@ -1,14 +1,13 @@
 // The HTML device's writing of items: paragraph and font mark-up, the node writer that picks a
 // writer by the item's class, item titles with their anchors and contents entries, and the
 // writers of the text kinds.
-#include "platform/base/SRtfDocument.h"
 #include "platform/com/SComThrow.h"
 #include "platform/repo/SRepKindTests.h"
 #include "rpt/devices/generation/SRptGenerationTree.h"
 #include "rpt/devices/helpers/SRptParaAt.h"
+#include "rpt/devices/helpers/SRptRtfPlainText.h"
 #include "rpt/devices/helpers/SRptTextFileReader.h"
 #include "rpt/devices/html/SRptHtmlDevice.h"
-#include "rpt/devices/html/SRptHtmlRtfText.h"
 #include "rpt/objs/items/SRptFolderMem.h"
 #include "rpt/objs/items/SRptGraphicFileMem.h"
 #include "rpt/objs/items/SRptGrpTextMem.h"
@@ -54,21 +53,6 @@ int32_t HtmlFontSize(int32_t height) {
     }
     return size;
 }
-
-// Calls a writer with the item's interface of its kind: a query that finds no interface passes
-// null on (the writer refuses it), any other failure is thrown.
-template <class I, class Writer>
-HRESULT CallWriter(IUnknown* item, Writer&& writer) {
-    SComWrap<I> typed;
-    typed = item;
-    return writer(typed.Get());
-}
-
-// A text that is an RTF document of its own, as plain text.
-SString PlainText(const SString& text) {
-    return SRtfDocument::IsRtf(text.view()) ? SRptHtmlRtfText::ToText(text.view()) : text;
-}
-
 }  // namespace
 
 int32_t SRptHtmlDevice::BorderPixels(ISRptPara* pPara) {
@@ -156,25 +140,25 @@ HRESULT SRptHtmlDevice::WriteNode(SRptGenerationNode* pNode, SRptGenerationNode*
 
     if (clsid == CLSID_SRptPageBreak) return ClosePage(pNode, pNext);
     if (clsid == CLSID_SRptText)
-        return CallWriter<ISRptText>(item, [&](ISRptText* p) { return WriteText(p, pNode); });
+        return WriteText(QueryKind<ISRptText>(item).Get(), pNode);
     if (clsid == CLSID_SRptTitle)
-        return CallWriter<ISRptTitle>(item, [&](ISRptTitle* p) { return WriteTitle(p, pNode); });
+        return WriteTitle(QueryKind<ISRptTitle>(item).Get(), pNode);
     if (clsid == CLSID_SRptTextFile)
-        return CallWriter<ISRptTextFile>(item, [&](ISRptTextFile* p) { return WriteTextFile(p, pNode); });
+        return WriteTextFile(QueryKind<ISRptTextFile>(item).Get(), pNode);
     if (clsid == CLSID_SRptGraphicFile)
-        return CallWriter<ISRptGraphicFile>(item, [&](ISRptGraphicFile* p) { return WriteGraphicFile(p, pNode); });
+        return WriteGraphicFile(QueryKind<ISRptGraphicFile>(item).Get(), pNode);
     if (clsid == CLSID_SRptGrpText)
-        return CallWriter<ISRptGrpText>(item, [&](ISRptGrpText* p) { return WriteGroupText(p, pNode); });
+        return WriteGroupText(QueryKind<ISRptGrpText>(item).Get(), pNode);
     if (clsid == CLSID_SRptGrpTitle)
-        return CallWriter<ISRptGrpTitle>(item, [&](ISRptGrpTitle* p) { return WriteGroupTitle(p, pNode); });
+        return WriteGroupTitle(QueryKind<ISRptGrpTitle>(item).Get(), pNode);
     if (clsid == CLSID_SRptFolder)
-        return CallWriter<ISRptFolder>(item, [&](ISRptFolder* p) { return WriteFolder(p, pNode); });
+        return WriteFolder(QueryKind<ISRptFolder>(item).Get(), pNode);
     if (clsid == CLSID_SRptList)
-        return CallWriter<ISRptList>(item, [&](ISRptList* p) { return WriteList(p, pNode, pNext); });
+        return WriteList(QueryKind<ISRptList>(item).Get(), pNode, pNext);
     if (clsid == CLSID_SRptForm)
-        return CallWriter<ISRptForm>(item, [&](ISRptForm* p) { return WriteForm(p, pNode); });
+        return WriteForm(QueryKind<ISRptForm>(item).Get(), pNode);
     if (clsid == CLSID_SRptUserGraphic)
-        return CallWriter<ISRptUserGraphic>(item, [&](ISRptUserGraphic* p) { return WriteUserGraphic(p, pNode); });
+        return WriteUserGraphic(QueryKind<ISRptUserGraphic>(item).Get(), pNode);
     if (SRepIsKindOf(object.Get(), CLSID_SRptTemplate)) return WriteTemplateNode(pNode, pPrev, pNext);
     // A table of contents is no page content.
     return E_UNEXPECTED;
@@ -252,7 +236,7 @@ HRESULT SRptHtmlDevice::WriteGroupText(ISRptGrpText* pItem, SRptGenerationNode* 
     if (hr < 0) return hr;
     SRptOutputHelper* helper = pNode->GetOutputHelper();
     if (!helper) return S_OK;
-    const SString body = PlainText(helper->GetSecondText());
+    const SString body = SRptRtfPlainText::PlainOf(helper->GetSecondText());
     return WriteBlock(ParaAt(pItem, 1).Get(), [&] {
         Write(body, HTMLTEXT_TEXT);
         return S_OK;

@@ -20,8 +20,6 @@ public:
     // The picture at `width` by `height`, drawn into `dest` (relative to the drawable).
     void SetPicture(SRptGraphic* picture, int32_t width, int32_t height, const RECT& dest);
 
-    SRptGraphic* GetPicture() const { return m_picture; }
-
 private:
     void DrawBitmap(SDC& dc, const RECT& dest);
 

@@ -34,7 +34,6 @@ public:
     SRptPhysicalLayer* GetLayer() const { return m_layer; }
     SRptGenerationNode* GetNode() const { return m_node; }
     const RECT& GetMargins() const { return m_margins; }
-    const RECT& GetMinMargins() const { return m_minMargins; }
     const RECT& GetPageRect() const { return m_page; }
     const RECT& GetHeaderRect() const { return m_headerRect; }
     const RECT& GetBodyRect() const { return m_body; }

@@ -22,8 +22,6 @@ public:
     // 0 and no text without an output helper; E_POINTER for a null out-pointer.
     HRESULT GetText(SString* text) override = 0;
 
-    SRptTextFlow* GetFlow() const { return m_flow.get(); }
-
 protected:
     // The kind's interface of the node's item; its paragraph 0.
     template <class I>

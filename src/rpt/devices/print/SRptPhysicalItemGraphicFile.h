@@ -14,7 +14,4 @@ public:
     // (complete, 1); a picture taller than the room left goes whole to the next page.
     HRESULT Layout(SRptPhysicalPage* page, int32_t width, int32_t available, int32_t pageHeight,
                    SRptPageElement* element, int32_t* status) override;
-
-    // The size a picture of `size` takes in a room of `width` by `height`.
-    static SIZE FitSize(const SIZE& size, int32_t width, int32_t height);
 };

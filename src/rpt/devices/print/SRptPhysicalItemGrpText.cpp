@@ -1,8 +1,7 @@
 #include "rpt/devices/print/SRptPhysicalItemGrpText.h"
 
-#include "platform/base/SRtfDocument.h"
 #include "rpt/devices/helpers/SRptOutputHelper.h"
-#include "rpt/devices/html/SRptHtmlRtfText.h"
+#include "rpt/devices/helpers/SRptRtfPlainText.h"
 #include "varod9/ISRptGrpText.h"
 
 HRESULT SRptPhysicalItemGrpText::GetPara(int32_t index, ISRptPara** para) {
@@ -22,7 +21,6 @@ HRESULT SRptPhysicalItemGrpText::GetText(int32_t index, SString* text) {
         *text = helper->GetFirstText();
         return S_OK;
     }
-    const SString body = helper->GetSecondText();
-    *text = SRtfDocument::IsRtf(body.view()) ? SRptHtmlRtfText::ToText(body.view()) : body;
+    *text = SRptRtfPlainText::PlainOf(helper->GetSecondText());
     return S_OK;
 }

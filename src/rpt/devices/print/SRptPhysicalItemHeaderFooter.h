@@ -22,7 +22,6 @@ public:
     HRESULT GetText(SString* text) override;
 
     void SetPageNumber(int32_t number) { m_pageNumber = number; }
-    int32_t GetPageNumber() const { return m_pageNumber; }
 
 private:
     int32_t m_isHeader;

@@ -33,11 +33,6 @@ HRESULT SRptPhysicalItemMulti::End() {
     return SRptPhysicalItem::End();
 }
 
-SRptTextFlow* SRptPhysicalItemMulti::GetFlow(int32_t index) const {
-    if (index < 0 || static_cast<size_t>(index) >= m_flows.size()) return nullptr;
-    return m_flows[static_cast<size_t>(index)].get();
-}
-
 HRESULT SRptPhysicalItemMulti::Layout(SRptPhysicalPage*, int32_t width, int32_t available, int32_t pageHeight,
                                       SRptPageElement* element, int32_t* status) {
     return LayoutParagraphs(width, available, pageHeight, element, status);

@@ -32,7 +32,6 @@ protected:
     // Flowing paragraphs into the element; what the kinds add to Layout goes around it.
     HRESULT LayoutParagraphs(int32_t width, int32_t available, int32_t pageHeight, SRptPageElement* element,
                              int32_t* status);
-    SRptTextFlow* GetFlow(int32_t index) const;
 
 private:
     std::vector<std::unique_ptr<SRptTextFlow>> m_flows;

@@ -16,11 +16,6 @@ public:
     HRESULT Begin() override;
 
 private:
-    // Where the drawing goes in the element, and the element's size; false when there is nothing
-    // to place (no drawing, no room, or a page of its own still to come).
-    bool PlaceTile(int32_t width, int32_t available, int32_t pageHeight, const SIZE& drawing, RECT* dest, SIZE* size,
-                   int32_t* columns, int32_t* rows, bool* newPage);
-
     int32_t m_row = 0;
     int32_t m_column = 0;
 };

@@ -73,12 +73,9 @@ public:
     double GetUnitsPerMmX() const { return m_unitsPerMmX; }
     double GetUnitsPerMmY() const { return m_unitsPerMmY; }
     SRptGenerationTree* GetGenerationTree() const { return m_tree; }
-    SRptPrinterBaseDevice* GetDevice() const { return m_device; }
-    SPrintInfo* GetPrintInfo() const { return m_printInfo; }
 
     const std::vector<std::unique_ptr<SRptPhysicalPage>>& GetPages() const { return m_pages; }
     const std::vector<std::unique_ptr<SRptPhysicalItem>>& GetItems() const { return m_items; }
-    const std::vector<std::unique_ptr<SRptPageFrame>>& GetFrames() const { return m_frames; }
     // The item built from a node, or null.
     SRptPhysicalItem* FindItem(const SRptGenerationNode* node) const;
     // The item after `item` in the list, or null.

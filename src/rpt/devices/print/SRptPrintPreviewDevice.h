@@ -16,8 +16,6 @@ public:
     // The run's end step, which the preview takes when it closes.
     HRESULT EndPreview() { return EndGeneration(); }
 
-    SRptPrintPreviewShell* GetShellView() const { return m_shellView; }
-
 protected:
     HRESULT FinishGeneration() override;
     int32_t GetDeviceKind() override { return RPTDEVICE_PREVIEW; }

@@ -37,15 +37,8 @@ protected:
     ~SRptPrinterBaseDevice() override;
 
     HRESULT BeginGeneration() override;
-    HRESULT InitGeneration() override { return S_OK; }
-    HRESULT BeginSecondPass() override { return S_OK; }
     HRESULT ScanObject(ISRptItem* pItem, RPTSCANINFO* pInfo) override;
     HRESULT GenerateObject(ISRptItem* pItem, RPTSCANINFO* pInfo) override;
-    HRESULT BeginTemplateScan(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT EndTemplateScan(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT BeginTemplateGeneration(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT EndTemplateGeneration(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT EndFirstPass() override { return S_OK; }
     // The base finish, then the pagination.
     HRESULT FinishGeneration() override;
     HRESULT EndGeneration() override;

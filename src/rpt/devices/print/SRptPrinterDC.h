@@ -10,8 +10,6 @@ public:
     explicit SRptPrinterDC(SRptPrinterBaseDevice* device) : m_device(device) {}
     ~SRptPrinterDC() override;
 
-    SRptPrinterBaseDevice* GetDevice() const { return m_device; }
-
 private:
     SRptPrinterBaseDevice* m_device;
 };

@@ -29,12 +29,8 @@ public:
     HRESULT DrawCell(SDC* dc, const POINT& origin, int32_t rowHeight, int32_t spacingAbove, int32_t spacingBelow,
                      bool lastRow, bool firstCell, bool lastCell, SRptPhysicalDrawing::SDrawnEdges& drawn) const;
 
-    SRptTableRowBlock* GetRow() const { return m_row; }
     int32_t GetContentWidth() const { return m_contentWidth; }
     void SetContentWidth(int32_t width) { m_contentWidth = width; }
-    int16_t GetBorder() const { return m_border; }
-    int32_t GetBorderWidth() const { return m_borderWidth; }
-    int32_t GetBoxWidth() const { return m_boxWidth; }
 
 private:
     int32_t SideSpacing(int16_t bit) const;

@@ -55,14 +55,6 @@ SRptTextFlow::~SRptTextFlow() {
     m_segments.RemoveAll();
 }
 
-HRESULT SRptTextFlow::Init(SDC* dc, const SString& text, ISRptPara* para, int mode) {
-    m_para.Clear();
-    m_para.Assign(para);
-    m_dc = dc;
-    m_mode = mode;
-    return Reset(&text);
-}
-
 HRESULT SRptTextFlow::Reset(const SString* text) {
     if (text) m_text = *text;
     m_start = 0;

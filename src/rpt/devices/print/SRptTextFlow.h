@@ -39,7 +39,6 @@ public:
     SRptTextFlow(const SRptTextFlow&) = delete;
     SRptTextFlow& operator=(const SRptTextFlow&) = delete;
 
-    HRESULT Init(SDC* dc, const SString& text, ISRptPara* para, int mode);
     HRESULT Reset(const SString* text);
     // E_INVALIDARG for a null text or rectangle; `spaces`, `extra` and `segments` may be null.
     HRESULT GetLine(int32_t width, SString* text, RECT* frame, RECT* textRect, int32_t* spaces, int32_t* extra,

@@ -11,8 +11,6 @@
 #include "platform/gdi/SGdiHandleTable.h"
 #include "platform/gdi/SWindowDC.h"
 #include "platform/repo/SRepKindTests.h"
-#include "platform/ui/SFileDlg.h"
-#include "platform/ui/SInteraction.h"
 #include "rpt/devices/generation/SRptGenerationTree.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemMem.h"
@@ -53,12 +51,7 @@ SRptRtfDevice::~SRptRtfDevice() {
 }
 
 HRESULT SRptRtfDevice::PromptFileName(SString* pName, const SString& sInitialName) {
-    if (!pName) return E_INVALIDARG;
-    SFileDlg dialog(false, "rtf", sInitialName.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                    "Rtf files (*.rtf)|*.rtf|All files (*.*)|*.*|", nullptr);
-    if (dialog.DoModal() == IDCANCEL) return 1;
-    *pName = dialog.GetPathName();
-    return S_OK;
+    return PromptOutputFile(pName, sInitialName, "rtf", "Rtf files (*.rtf)|*.rtf|All files (*.*)|*.*|");
 }
 
 int32_t SRptRtfDevice::ToTwips(int32_t nHundredthsMm) {

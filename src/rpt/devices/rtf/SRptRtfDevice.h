@@ -25,18 +25,7 @@ class SRptGraphic;
 class SOutputStringStream;
 class SPatchableOutputStream;
 class SRptGenerationNode;
-struct ISRptCustom;
-struct ISRptFolder;
-struct ISRptGraphicFile;
-struct ISRptGrpText;
-struct ISRptGrpTitle;
 struct ISRptTable;
-struct ISRptTableRow;
-struct ISRptTblCts;
-struct ISRptText;
-struct ISRptTextFile;
-struct ISRptTitle;
-struct ISRptUserGraphic;
 
 // The codes of the paragraph-text protocol.
 inline constexpr uint32_t RPTPARATEXT_PARA_BEGIN = 1;
@@ -86,10 +75,6 @@ public:
     HRESULT WritePicture(IUnknown* pItem, SRptGraphic* pGraphic);
     // A list or a form as RTF rows: the title, then per row its definition and its cells.
     HRESULT WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode);
-    // One row's definition: gap and left edge, heading mark, per enabled cell its borders and
-    // right edge (`pWidths` by column number, hundredths of a millimetre).
-    HRESULT WriteRowDefinition(ISRptTableRow* pRow, const int32_t* pWidths, int32_t nRow, int32_t nRows,
-                               bool bHeading);
     HRESULT WriteHeaderFooter(ISRptTemplate* pTemplate);
     HRESULT WriteTocField(ISRptTblCts* pToc, SRptGenerationNode* pNode);
 
@@ -100,9 +85,7 @@ public:
     const SRptRtfFontNameTable& GetFontNameTable() const { return m_fontNames; }
     int16_t GetPrevBorder() const { return m_nPrevBorder; }
     void SetPrevBorder(int16_t nBorder) { m_nPrevBorder = nBorder; }
-    int32_t GetInTable() const { return m_bInTable; }
     void SetInTable(int32_t bInTable) { m_bInTable = bInTable; }
-    bool IsRtfMerged() const { return gRtfMerged; }
 
     // Replaces the first "{\fonttbl" group of what was written by `sTables`, moving what follows
     // when the replacement is longer and padding it with blanks when it is shorter. The group
@@ -116,14 +99,8 @@ protected:
 
     HRESULT BeginGeneration() override;
     HRESULT InitGeneration() override;
-    HRESULT BeginSecondPass() override { return S_OK; }
     HRESULT ScanObject(ISRptItem* pItem, RPTSCANINFO* pInfo) override;
     HRESULT GenerateObject(ISRptItem* pItem, RPTSCANINFO* pInfo) override;
-    HRESULT BeginTemplateScan(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT EndTemplateScan(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT BeginTemplateGeneration(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT EndTemplateGeneration(int32_t, ISRptTemplate*) override { return S_OK; }
-    HRESULT EndFirstPass() override { return S_OK; }
     HRESULT FinishGeneration() override;
     HRESULT EndGeneration() override;
     bool IsItemSpecial(ISRptItem*) override { return false; }
@@ -169,9 +146,6 @@ private:
     // A text or a title: its paragraph with the contents entry before the characters.
     HRESULT WriteItemParagraph(ISRptItem* pItem, const SString& sText, SRptGenerationNode* pNode);
     void WritePageBreak();
-    // The printable width and height of the item's template; a missing template is thrown as
-    // E_POINTER.
-    static SSize GetPrintableArea(IUnknown* pItem);
     // A graphic file's picture drawn, at `size`, into a new picture ready to be written.
     std::unique_ptr<SRptGraphic> RenderGraphicFile(SRptGraphic* pSource, SSize size);
 

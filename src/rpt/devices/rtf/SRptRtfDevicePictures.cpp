@@ -6,7 +6,6 @@
 
 #include "platform/base/SFile.h"
 #include "platform/base/SOutputStringStream.h"
-#include "platform/com/SComThrow.h"
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SGdiHandleTable.h"
 #include "rpt/devices/generation/SRptGenerationNode.h"
@@ -14,26 +13,17 @@
 #include "rpt/devices/graphics/SRptGraphicCoords.h"
 #include "rpt/devices/graphics/SRptGraphicLayout.h"
 #include "rpt/devices/graphics/SRptGraphicMetaFile.h"
+#include "rpt/devices/graphics/SRptUserGraphicLayout.h"
 #include "rpt/devices/helpers/SRptOutputHelperGraphicFile.h"
 #include "rpt/devices/helpers/SRptOutputHelperUserGraphic.h"
 #include "rpt/devices/rtf/SRptRtfDevice.h"
 #include "varod9/ISRptGraphicFile.h"
-#include "varod9/ISRptItem.h"
-#include "varod9/ISRptTemplate.h"
 #include "varod9/ISRptUserGraphic.h"
 
 namespace {
 
 // Goal sizes and picture sizes beyond this (316.8 mm) take the zoom into the size instead.
 constexpr int32_t kMaxGoal = 31680;
-
-// Metric drawing on a page image: hundredths of a millimetre with y growing downwards.
-void UseMetricDownwards(SDC& dc) {
-    dc.SetMapMode(MM_HIMETRIC);
-    dc.SetMapMode(MM_ANISOTROPIC);
-    const SIZE viewport = dc.GetViewportExt();
-    dc.SetViewportExt(viewport.cx, -viewport.cy);
-}
 
 // A picture drawn over the whole of a new metafile of `size`: a metafile is played into it, a
 // bitmap stretched onto it. Bitmaps go into metafiles because the picture group of a bitmap is one
@@ -63,25 +53,13 @@ std::unique_ptr<SRptGraphic> CopyIntoMetaFile(SRptGraphic* source, SSize size) {
 
 }  // namespace
 
-SSize SRptRtfDevice::GetPrintableArea(IUnknown* pItem) {
-    SComWrap<ISRptItem> item;
-    item = pItem;
-    SComWrap<ISRptTemplate> itemTemplate;
-    if (item) item->GetTemplate(&itemTemplate);
-    if (!itemTemplate) SComThrow(E_POINTER);
-    const POINT paper = itemTemplate->GetPaperSize();
-    const RECT margin = itemTemplate->GetMargin();
-    return SSize{static_cast<int32_t>(static_cast<int64_t>(paper.x) - margin.left - margin.right),
-                 static_cast<int32_t>(static_cast<int64_t>(paper.y) - margin.top - margin.bottom)};
-}
-
 HRESULT SRptRtfDevice::WritePicture(IUnknown* pItem, SRptGraphic* pGraphic) {
     if (!pGraphic) return E_INVALIDARG;
     const uint32_t size = pGraphic->GetBits(0, nullptr);
     if (size == 0) return S_OK;
     std::vector<unsigned char> data(size);
     if (pGraphic->GetBits(size, data.data()) < size) return E_UNEXPECTED;
-    const SSize area = GetPrintableArea(pItem);
+    const SSize area = SRptGraphicLayout::PrintableArea(pItem);
     SSize picture = pGraphic->GetSize();
     // A picture without a size, or a page without room, has nowhere to go.
     if (area.cx <= 0 || area.cy <= 0 || picture.cx <= 0 || picture.cy <= 0) return S_OK;
@@ -136,7 +114,7 @@ std::unique_ptr<SRptGraphic> SRptRtfDevice::RenderGraphicFile(SRptGraphic* pSour
 
 HRESULT SRptRtfDevice::WriteGraphicFile(ISRptGraphicFile* pItem, SRptGenerationNode* pNode) {
     if (!pItem || !pNode) return E_INVALIDARG;
-    const SSize area = GetPrintableArea(pItem);
+    const SSize area = SRptGraphicLayout::PrintableArea(pItem);
     auto* helper = dynamic_cast<SRptOutputHelperGraphicFile*>(pNode->GetOutputHelper());
     SRptGraphic* source = helper ? helper->GetPicture() : nullptr;
     if (!source || !SFile::Exists(helper->GetPath())) return S_OK;
@@ -152,26 +130,24 @@ HRESULT SRptRtfDevice::WriteGraphicFile(ISRptGraphicFile* pItem, SRptGenerationN
 
 HRESULT SRptRtfDevice::WriteUserGraphic(ISRptUserGraphic* pItem, SRptGenerationNode* pNode) {
     if (!pItem || !pNode) return E_INVALIDARG;
-    const SSize area = GetPrintableArea(pItem);
+    const SSize area = SRptGraphicLayout::PrintableArea(pItem);
     auto* helper = dynamic_cast<SRptOutputHelperUserGraphic*>(pNode->GetOutputHelper());
     const SMetaFile* recording = helper ? helper->GetRecording() : nullptr;
     // Without a recorded drawing there is nothing to place.
     if (!recording) return S_OK;
     const SMetaFile& metaFile = *recording;
-    const SSize drawing = metaFile.GetSize();
-    const SSize device = metaFile.GetSizeInDeviceUnits();
-    // A little room around the drawing, so that its edge is not cut off on the page image.
-    const auto slack = static_cast<int32_t>((drawing.cx / device.cx + 1.0) * -2.0);
-
-    const bool useZoom = pItem->GetUseZoom();
-    const int16_t onePageType = pItem->GetOnePageType() == 2 ? 2 : 1;
-    const std::vector<SRptPictureTile> tiles =
-        SRptGraphicLayout::UserGraphicTiles(drawing, area, useZoom, onePageType, pItem->GetZoomPerct());
-    for (const SRptPictureTile& tile : tiles) {
+    const SRptUserGraphicLayout layout(metaFile, area, pItem);
+    if (layout.GetTileCount() > SRptUserGraphicLayout::kMaxTiles) return S_OK;
+    const int32_t allowance = layout.GetEdgeAllowance();
+    const int32_t columns = layout.GetColumns();
+    for (int64_t index = 0; index < layout.GetTileCount(); ++index) {
+        const SRptPictureTile tile =
+            layout.GetTile(static_cast<int32_t>(index / columns), static_cast<int32_t>(index % columns));
         std::unique_ptr<SRptGraphic> image;
         if (pItem->GetFormat() == 2) image = std::make_unique<SRptGraphicBitmap>();
         else image = std::make_unique<SRptGraphicMetaFile>();
-        image->Lock(SSize{tile.size.cx - slack, tile.size.cy - slack});
+        // A little room around the drawing, so that its edge is not cut off on the page image.
+        image->Lock(SSize{tile.size.cx + allowance, tile.size.cy + allowance});
         SDC* dc = image->GetDrawDC();
         UseMetricDownwards(*dc);
         RECT target = tile.target;
@@ -194,7 +170,7 @@ HRESULT SRptRtfDevice::WriteUserGraphic(ISRptUserGraphic* pItem, SRptGenerationN
         if (image->GetFormat() == 2) image = CopyIntoMetaFile(image.get(), image->GetSize());
         WritePicture(pItem, image.get());
         WriteLine();
-        WriteText(!useZoom && onePageType == 1 ? "\\par" : "\\page", RTFTEXT_RAW);
+        WriteText(layout.IsParagraph() ? "\\par" : "\\page", RTFTEXT_RAW);
         WriteLine();
     }
     return S_OK;

@@ -261,16 +261,3 @@ HRESULT SRptRtfDevice::WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode)
     WriteRaw("\\par");
     return S_OK;
 }
-
-HRESULT SRptRtfDevice::WriteRowDefinition(ISRptTableRow* pRow, const int32_t* pWidths, int32_t nRow, int32_t nRows,
-                                          bool bHeading) {
-    if (!pRow || !pWidths) return E_INVALIDARG;
-    SComWrap<ISRptTable> table;
-    pRow->GetTable(&table);
-    const STableFormats formats = TableFormatsOf(table.Get());
-    if (!formats.valid) return S_FALSE;
-    std::string text;
-    RowDefinitionText(formats, pRow->GetSpBetweenCells(), EnabledCells(pRow), pWidths, nRow, nRows, bHeading, text);
-    WriteRaw(text);
-    return S_OK;
-}

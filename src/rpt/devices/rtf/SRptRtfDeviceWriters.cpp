@@ -41,16 +41,6 @@ namespace {
 // The number of empty paragraphs above the report's title, and of plain ones below it.
 constexpr int32_t kLinesAboveTitle = 9;
 constexpr int32_t kLinesBelowTitle = 3;
-
-// Calls a writer with the item's interface of its kind: a query that finds no interface passes
-// null on (the writer refuses it), any other failure is thrown.
-template <class I, class Writer>
-HRESULT CallWriter(IUnknown* item, Writer&& writer) {
-    SComWrap<I> typed;
-    typed = item;
-    return writer(typed.Get());
-}
-
 }  // namespace
 
 SComWrap<ISRptPara> SRptRtfDevice::GetPara(IUnknown* pContainer, int32_t nPos) {
@@ -94,19 +84,19 @@ HRESULT SRptRtfDevice::WriteNode(SRptGenerationNode* pNode) {
         return S_OK;
     }
     if (clsid == CLSID_SRptText)
-        return CallWriter<ISRptText>(item, [&](ISRptText* p) { return WriteTextItem(p, pNode); });
+        return WriteTextItem(QueryKind<ISRptText>(item).Get(), pNode);
     if (clsid == CLSID_SRptTitle)
-        return CallWriter<ISRptTitle>(item, [&](ISRptTitle* p) { return WriteTextItem(p, pNode); });
+        return WriteTextItem(QueryKind<ISRptTitle>(item).Get(), pNode);
     if (clsid == CLSID_SRptTextFile)
-        return CallWriter<ISRptTextFile>(item, [&](ISRptTextFile* p) { return WriteTextFile(p, pNode); });
+        return WriteTextFile(QueryKind<ISRptTextFile>(item).Get(), pNode);
     if (clsid == CLSID_SRptGraphicFile)
-        return CallWriter<ISRptGraphicFile>(item, [&](ISRptGraphicFile* p) { return WriteGraphicFile(p, pNode); });
+        return WriteGraphicFile(QueryKind<ISRptGraphicFile>(item).Get(), pNode);
     if (clsid == CLSID_SRptGrpText)
-        return CallWriter<ISRptGrpText>(item, [&](ISRptGrpText* p) { return WriteGroupText(p, pNode); });
+        return WriteGroupText(QueryKind<ISRptGrpText>(item).Get(), pNode);
     if (clsid == CLSID_SRptGrpTitle)
-        return CallWriter<ISRptGrpTitle>(item, [&](ISRptGrpTitle* p) { return WriteGroupTitle(p, pNode); });
+        return WriteGroupTitle(QueryKind<ISRptGrpTitle>(item).Get(), pNode);
     if (clsid == CLSID_SRptFolder)
-        return CallWriter<ISRptFolder>(item, [&](ISRptFolder* p) { return WriteFolder(p, pNode); });
+        return WriteFolder(QueryKind<ISRptFolder>(item).Get(), pNode);
     if (clsid == CLSID_SRptList || clsid == CLSID_SRptForm) {
         // The typed interface first, then the table face of it.
         SComWrap<ISRptTable> table;
@@ -122,11 +112,11 @@ HRESULT SRptRtfDevice::WriteNode(SRptGenerationNode* pNode) {
         return WriteTable(table.Get(), pNode);
     }
     if (clsid == CLSID_SRptUserGraphic)
-        return CallWriter<ISRptUserGraphic>(item, [&](ISRptUserGraphic* p) { return WriteUserGraphic(p, pNode); });
+        return WriteUserGraphic(QueryKind<ISRptUserGraphic>(item).Get(), pNode);
     if (SRepIsKindOf(object.Get(), CLSID_SRptTemplate))
-        return CallWriter<ISRptTemplate>(item, [&](ISRptTemplate* p) { return WriteTitlePage(p, pNode); });
+        return WriteTitlePage(QueryKind<ISRptTemplate>(item).Get(), pNode);
     if (clsid == CLSID_SRptTblCts)
-        return CallWriter<ISRptTblCts>(item, [&](ISRptTblCts* p) { return WriteTocField(p, pNode); });
+        return WriteTocField(QueryKind<ISRptTblCts>(item).Get(), pNode);
     return E_UNEXPECTED;
 }
 

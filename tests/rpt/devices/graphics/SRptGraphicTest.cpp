@@ -124,29 +124,3 @@ TEST(SRptGraphicLayout, FittingKeepsProportionsAndNeverEnlarges) {
     // Products beyond 32 bits.
     EXPECT_EQ(SRptGraphicLayout::FitInIntegers(SSize{2000000000, 2000000000}, SSize{20000, 30000}), (SSize{20000, 20000}));
 }
-
-TEST(SRptGraphicLayout, UserGraphicPages) {
-    const SSize area{19000, 25000};
-    // One page as a paragraph, and centred on its page; any type but 2 is a paragraph.
-    auto tiles = SRptGraphicLayout::UserGraphicTiles(SSize{10000, 5000}, area, false, 1, 100);
-    ASSERT_EQ(tiles.size(), 1u);
-    EXPECT_EQ(tiles[0].target, (RECT{0, 0, 10000, 5000}));
-    EXPECT_EQ(tiles[0].size, (SSize{10000, 5000}));
-    EXPECT_EQ(SRptGraphicLayout::UserGraphicTiles(SSize{10000, 5000}, area, false, 7, 100)[0].size, (SSize{10000, 5000}));
-    tiles = SRptGraphicLayout::UserGraphicTiles(SSize{10000, 5000}, area, false, 2, 100);
-    EXPECT_EQ(tiles[0].target, (RECT{4500, 10000, 14500, 15000}));
-    EXPECT_EQ(tiles[0].size, area);
-    // Larger than the page: scaled down to fit.
-    tiles = SRptGraphicLayout::UserGraphicTiles(SSize{38000, 10000}, area, false, 1, 100);
-    EXPECT_EQ(tiles[0].size, (SSize{19000, 5000}));
-    // Zoomed, exactly twice as wide as the page: three columns, one row, centred on the grid.
-    tiles = SRptGraphicLayout::UserGraphicTiles(SSize{38000, 10000}, area, true, 1, 100);
-    ASSERT_EQ(tiles.size(), 3u);
-    EXPECT_EQ(tiles[0].target, (RECT{9500, 7500, 47500, 17500}));
-    EXPECT_EQ(tiles[1].target.left, 9500 - 19000);
-    EXPECT_EQ(tiles[2].target.left, 9500 - 38000);
-    // No page for a size of 0 or less, of the drawing or of the printable area.
-    EXPECT_TRUE(SRptGraphicLayout::UserGraphicTiles(SSize{0, 5000}, area, false, 1, 100).empty());
-    EXPECT_TRUE(SRptGraphicLayout::UserGraphicTiles(SSize{100, 100}, SSize{19000, 0}, true, 1, 100).empty());
-    EXPECT_TRUE(SRptGraphicLayout::UserGraphicTiles(SSize{100, 100}, area, true, 1, 0).empty());
-}

@@ -404,11 +404,11 @@ TEST_F(SRptTextFlowTest, ATabWithoutAStopOrAFlowWithoutAFormatIsAnError) {
     EXPECT_EQ(line.segments[2], (RPTTABSEGMENT{100, 107, 1}));
 }
 
-TEST_F(SRptTextFlowTest, InitStartsAFreshTextOnAnExistingFlow) {
-    SRptTextFlow flow;
-    ASSERT_EQ(flow.Init(&dc, "abcdefgh", para.Get(), 0), S_OK);
+TEST_F(SRptTextFlowTest, ResetStartsAFreshTextOnAnExistingFlow) {
+    SRptTextFlow flow(&dc, "abcdefgh", para.Get(), 0);
     EXPECT_EQ(Next(flow, 35).text, "abcd");
-    ASSERT_EQ(flow.Init(&dc, "xy", para.Get(), 0), S_OK);
+    const SString fresh("xy");
+    ASSERT_EQ(flow.Reset(&fresh), S_OK);
     EXPECT_EQ(flow.GetFlags(), RPTFLOW_START);
     EXPECT_EQ(Next(flow, 35).text, "xy");
     EXPECT_TRUE(flow.IsDone());

@@ -202,6 +202,17 @@ TEST_F(SRptPictureWriters, ACentredUserGraphicFillsItsPageAndEndsIt) {
     EXPECT_NE(written.find("\r\n}\r\n\r\n\\page\r\n"), std::string::npos);
 }
 
+TEST_F(SRptPictureWriters, AUserGraphicPageImageIsLargerThanItsDrawingByTwicePixelAndUnit) {
+    // 80.10 mm on the 1920-pixel, 508-mm screen: 302 pixels of 26.52 hundredths of a millimetre,
+    // so the page image is trunc(2 × (26.52 + 1)) = 55 larger each way (not 54, as a pixel's
+    // size in whole hundredths would give).
+    SComWrap<ISRptUserGraphic> chart = UserGraphic(8010, 4000);
+    ASSERT_TRUE(chart);
+    chart->PutOnePageType(1);
+    const std::string written = Generate();
+    EXPECT_NE(written.find("{\\pict\\emfblip\\picw8065\\pich4055\\"), std::string::npos) << written.substr(0, 2000);
+}
+
 TEST_F(SRptPictureWriters, ABitmapUserGraphicIsWrittenAsAMetafileHoldingItsPage) {
     // Readers refuse a whole document for a bitmap picture group: the page goes in a metafile.
     SComWrap<ISRptUserGraphic> chart = UserGraphic(8000, 4000);

@@ -1,4 +1,4 @@
-#include "rpt/devices/html/SRptHtmlRtfText.h"
+#include "rpt/devices/helpers/SRptRtfPlainText.h"
 
 #include <charconv>
 #include <string>
@@ -8,7 +8,7 @@
 #include "platform/base/SRtfDocument.h"
 #include "platform/base/SUtf8.h"
 
-bool SRptHtmlRtfText::IsHiddenDestination(std::string_view word) {
+bool SRptRtfPlainText::IsHiddenDestination(std::string_view word) {
     static constexpr std::string_view kHidden[] = {
         "fonttbl", "colortbl", "stylesheet", "info",    "pict",    "object",   "fldinst", "header",
         "headerl", "headerr",  "headerf",    "footer",  "footerl", "footerr",  "footerf", "listtable",
@@ -19,7 +19,7 @@ bool SRptHtmlRtfText::IsHiddenDestination(std::string_view word) {
     return false;
 }
 
-SString SRptHtmlRtfText::ToText(std::string_view rtf) {
+SString SRptRtfPlainText::ToText(std::string_view rtf) {
     std::string out;
     std::vector<bool> hidden{false};
     bool groupStart = false;
@@ -87,4 +87,8 @@ SString SRptHtmlRtfText::ToText(std::string_view rtf) {
         }
     }
     return SString(std::move(out));
+}
+
+SString SRptRtfPlainText::PlainOf(const SString& text) {
+    return SRtfDocument::IsRtf(text.view()) ? ToText(text.view()) : text;
 }

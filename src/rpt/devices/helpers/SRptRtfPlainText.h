@@ -7,9 +7,12 @@
 
 #include "platform/base/SString.h"
 
-class SRptHtmlRtfText {
+class SRptRtfPlainText {
 public:
     static SString ToText(std::string_view rtf);
+    // A text that may itself be an RTF document: its plain text when it is one, else the text as
+    // it stands.
+    static SString PlainOf(const SString& text);
 
 private:
     // Whether a group that begins with this control word holds no body text.
