@@ -102,7 +102,8 @@ public:
     static SInteractionScript* SetScript(SInteractionScript* script);
     static SInteractionScript* GetScript();
 
-    // Every prompt put since the transcript was last cleared, in order.
+    // Every prompt put since the transcript was last cleared, in order. It keeps growing until it
+    // is cleared: a host that runs on clears it once it has read it.
     static const std::vector<SPrompt>& GetTranscript();
     static void ClearTranscript();
 };

@@ -52,12 +52,14 @@ def top_level_declarations(lines, wanted):
     keep = False
     for raw in lines:
         stripped = raw.strip()
-        match = FILE_LINE.match(raw)
-        if match and not previous.startswith('"includedFrom"'):
-            current_file = match.group(1)
-        match = LINE_LINE.match(raw)
-        if match:
-            current_line = int(match.group(1))
+        if stripped.startswith('"file"'):
+            match = FILE_LINE.match(raw)
+            if match and not previous.startswith('"includedFrom"'):
+                current_file = match.group(1)
+        elif stripped.startswith('"line"'):
+            match = LINE_LINE.match(raw)
+            if match:
+                current_line = int(match.group(1))
         previous = stripped
         if chunk is None:
             if raw.startswith("    {") and not raw.startswith("     "):
