@@ -4,9 +4,9 @@
 // and title a report's language and to offer the languages of a new report template.
 #include "platform/base/SString.h"
 #include "platform/com/IUnknown.h"
+#include "platform/ui/SComboBoxCtrl.h"
 #include "varod9/RptExport.h"
 
-class SComboBoxCtrl;
 struct ISRepObject;
 struct ISRptModule;
 struct ISRptReport;

@@ -4,23 +4,36 @@
 // reports, opens the editors, and reads and writes templates. No function lets an exception out:
 // a failure is its result code (SEOutOfMemory 0x8007000E, an input/output failure 0x80030019,
 // a failed call its own code, anything else E_UNEXPECTED), with the out-pointers null.
+//
+// What the functions hand out and take is complete here, for the host to use: the repository's
+// sessions, objects and collections with their values and sinks, the streams templates are read
+// from and written to (in memory, or the host's own derived from SInputStream and SOutputStream),
+// the editors' shell views and the library's shell module. The library-wide state stays the
+// library's own.
 #include <cstdint>
 
+#include "platform/base/SInputStringStream.h"
 #include "platform/base/SModuleState.h"
+#include "platform/base/SOutputStringStream.h"
 #include "platform/base/SVersionNumber.h"
 #include "platform/com/GUID.h"
 #include "platform/com/HRESULT.h"
+#include "platform/host/ISShellCommandTarget.h"
+#include "platform/host/ISShellModule.h"
+#include "platform/host/SShellView.h"
+#include "platform/repo/ISRepClassCol.h"
+#include "platform/repo/ISRepColSink.h"
+#include "platform/repo/ISRepObjSink.h"
+#include "platform/repo/ISRepObject.h"
+#include "platform/repo/ISRepSession.h"
+#include "platform/repo/ISRepSessionView.h"
+#include "platform/repo/SRepObjectMap.h"
+#include "platform/repo/SRepVariant.h"
 #include "varod9/RptExport.h"
 
-class SInputStream;
-class SOutputStream;
 class SRptGlobalsContainer;
-class SShellView;
 class SString;
 struct IUnknown;
-struct ISRepClassCol;
-struct ISRepObject;
-struct ISRepSession;
 struct ISRptAvailableItems;
 struct ISRptField;
 struct ISRptGenerationClient;
@@ -30,7 +43,6 @@ struct ISRptModuleClient;
 struct ISRptReport;
 struct ISRptSink;
 struct ISRptTemplate;
-struct ISShellCommandTarget;
 struct RPTFIELDDEF;
 struct RPTUSRITEMDEF;
 

@@ -10,9 +10,8 @@
 #include <cstdint>
 
 #include "platform/com/HRESULT.h"
+#include "platform/repo/SRepMetaDTD.h"
 #include "varod9/RptExport.h"
-
-class SRepMetaDTD;
 
 inline constexpr HRESULT RPT_DTD_CLASS_MISSING = 0x21000000;
 inline constexpr HRESULT RPT_DTD_COLLECTION_MISSING = 0x21000001;

@@ -9,9 +9,9 @@
 
 #include "platform/base/SString.h"
 #include "platform/com/GUID.h"
+#include "platform/gdi/SDC.h"
 #include "varod9/RptExport.h"
 
-class SDC;
 struct ISRptGenerationClient;
 struct ISRptItem;
 
