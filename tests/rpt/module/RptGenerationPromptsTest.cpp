@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/ui/SNonInteractiveScript.h"
-#include "rpt/devices/SRptRtfTestFixture.h"
+#include "rpt/devices/rtf/SRptRtfTestFixture.h"
 #include "varod9/ISRptText.h"
 #include "varod9/SInteraction.h"
 

@@ -7,7 +7,6 @@
 #include "platform/base/SWaitCursor.h"
 #include "platform/repo/SRepKindTests.h"
 #include "platform/ui/SFileDlg.h"
-#include "platform/ui/SInteraction.h"
 #include "rpt/devices/generation/SRptGenerationTree.h"
 #include "rpt/devices/generation/SRptGroupStateReset.h"
 #include "rpt/module/SRptGlobalsContainer.h"
@@ -15,6 +14,7 @@
 #include "rpt/objs/items/SRptPageBreakMem.h"
 #include "rpt/objs/reports/SRptHeaderFooterExpander.h"
 #include "varod9/RptApi.h"
+#include "varod9/SInteraction.h"
 
 SRptDevice::SRptDevice(ISRptReport* pReport, ISRptGenerationClient* pClient)
     : m_report(pReport),
