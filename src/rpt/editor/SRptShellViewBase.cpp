@@ -8,6 +8,7 @@
 #include "platform/repo/SRepOption.h"
 #include "platform/ui/SHelp.h"
 #include "platform/ui/SWnd.h"
+#include "rpt/editor/RptCommandIds.h"
 #include "rpt/editor/SRptReportViewMap.h"
 #include "rpt/editor/SRptViewBase.h"
 #include "rpt/module/SRptGlobalsContainer.h"
@@ -17,9 +18,6 @@
 const SClassInfo SRptShellViewBase::classSRptShellViewBase = {"SRptShellViewBase", &SShellView::classSShellView};
 
 namespace {
-constexpr uint32_t ID_FILE_CLOSE = 102;
-constexpr uint32_t ID_HELP_CONTENTS = 66;
-constexpr uint32_t ID_TOGGLE_ACTIVE_PANE = 6101;
 constexpr uint32_t kHelpContentsContext = 10000;
 // Child, visible, bordered.
 constexpr uint32_t kViewWindowStyle = 0x50800000;

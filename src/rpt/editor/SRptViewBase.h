@@ -22,12 +22,10 @@ class SRptAvailableItemsTabCtrl;
 class SRptContentsPane;
 class SShellView;
 
-// Captions of the window's columns.
-inline constexpr uint32_t IDS_RPT_AVAILABLE_ITEMS_CAPTION = 5279;
-inline constexpr uint32_t IDS_RPT_TEMPLATE_ITEMS_CAPTION = 5278;
+// The caption of a report editor's contents column; the template editor's is the label of a new
+// template (IDS_RPT_TEMPLATE_ITEMS) and the available items' that of a container
+// (IDS_RPT_AVAILABLE_ITEMS).
 inline constexpr uint32_t IDS_RPT_REPORT_ITEMS_CAPTION = 5506;
-// The host's command that moves the focus to the other side (the Tab accelerator).
-inline constexpr uint32_t ID_RPT_TOGGLE_ACTIVE_PANE = 6101;
 
 class SRptViewBase : public SSplitterWnd, public ISRepSessionView {
 public:

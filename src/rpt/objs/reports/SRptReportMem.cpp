@@ -14,7 +14,6 @@
 #include "platform/repo/SRepObjIterator.h"
 #include "platform/repo/SRepOption.h"
 #include "platform/repo/SRepSessionExtern.h"
-#include "platform/repo/SRepTypeLibManager.h"
 #include "platform/repo/SRepVariant.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/module/SRptGlobalsContainer.h"
@@ -372,7 +371,7 @@ HRESULT SRptReportImpl::FinalConstruct() {
     const HRESULT hr = SRptReportMem::FinalConstruct();
     if (FAILED(hr)) return hr;
     // Once per class: from the second report on, both answer S_FALSE.
-    AddCollection(RPTREPORT_EXTSESS, RPTREPORT_NOTSAVEDSESS, SRepTypeLibManager::CLSID_SRepSessionExtern);
+    AddCollection(RPTREPORT_EXTSESS, RPTREPORT_NOTSAVEDSESS, CLSID_SRepSessionExtern);
     AddCollection(RPTREPORT_EXTSESS, RPTREPORT_LANGEXSESS, GUID_NULL);
     ExtensionCollectionsSealed() = true;
     return hr;

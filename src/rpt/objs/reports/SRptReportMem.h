@@ -24,11 +24,17 @@
 
 inline constexpr GUID CLSID_SRptReport = MakeGUID("{A6BAC8D1-B730-11D1-8898-00A02455633B}");
 
-// Attributes the report's own operations use.
+// The title page's attributes, which the report's own operations and its title page dialog use.
 inline constexpr int32_t RPTREPORT_FIRSTPAGETITLE = 0x02006503;
+inline constexpr int32_t RPTREPORT_FIRSTPAGEAUTHOR = 0x02006504;
+inline constexpr int32_t RPTREPORT_FIRSTPAGEVERSION = 0x02006505;
+inline constexpr int32_t RPTREPORT_FIRSTPAGEDATE = 0x02006506;
+inline constexpr int32_t RPTREPORT_FIRSTPAGESUMMARY = 0x02006507;
 inline constexpr int32_t RPTREPORT_HASFIRSTPAGE = 0x02006508;
 inline constexpr int32_t RPTREPORT_HASFIRSTPAGETITLE = 0x02006509;
 inline constexpr int32_t RPTREPORT_HASFIRSTPAGEAUTHOR = 0x0200650A;
+inline constexpr int32_t RPTREPORT_HASFIRSTPAGEVERSION = 0x0200650B;
+inline constexpr int32_t RPTREPORT_HASFIRSTPAGEDATE = 0x0200650C;
 inline constexpr int32_t RPTREPORT_HASFIRSTPAGESUMMARY = 0x0200650D;
 // The names of the report's two paragraphs.
 inline constexpr uint32_t IDS_RPT_REPORT_TITLE_PARA = 5159;
