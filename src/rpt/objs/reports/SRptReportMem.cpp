@@ -436,23 +436,6 @@ HRESULT SRptReportImpl::OnCollectionInsert(int32_t id, ISRepObject* object, int3
     return SRptReportMem::OnCollectionInsert(id, object, position);
 }
 
-HRESULT SRptReportImpl::OnCollectionChange(int32_t id, ISRepObject* object) {
-    // The open editor shows a tab per template: it follows the templates and the language.
-    if (id == RPTREPORT_LANGUAGE || id == RPTREPORT_TEMPLATES) {
-        if (SOpenEditorUpdater updater = OpenEditorUpdater()) updater(static_cast<ISRepObject*>(this));
-    }
-    return SRptReportMem::OnCollectionChange(id, object);
-}
-
-SRptReportImpl::SOpenEditorUpdater& SRptReportImpl::OpenEditorUpdater() {
-    static SOpenEditorUpdater updater = nullptr;
-    return updater;
-}
-
-SRptReportImpl::SOpenEditorUpdater SRptReportImpl::SetOpenEditorUpdater(SOpenEditorUpdater updater) {
-    return std::exchange(OpenEditorUpdater(), updater);
-}
-
 HRESULT SRptReportImpl::OnUpdateAttribute(int32_t id) {
     // Those who show the report by its display name hear of a new Name too.
     if (id == SREP_DISPID_NAME) OnUpdateAttribute(SREP_DISPID_DISPNAME);

@@ -197,19 +197,11 @@ public:
     // A template inserted into Templates is brought into line with its module's available items,
     // while the framework allows cascading.
     HRESULT OnCollectionInsert(int32_t id, ISRepObject* object, int32_t position) override;
-    // A change of the language rebuilds the template tabs of the report's open editor.
-    HRESULT OnCollectionChange(int32_t id, ISRepObject* object) override;
     // A new Name is also a new display name.
     HRESULT OnUpdateAttribute(int32_t id) override;
     // The title page's texts and switches stay writable whatever the framework's rule says; the
     // title's switch (HasFirstPageTitle) and every other attribute follow it.
     bool IsAttrReadOnly(int32_t id, const SRepVariant& value) override;
-
-    // What rebuilds the template tabs of a report's open editor: the editor's report view map
-    // finds the report's view, if one is open, and has it rebuild its tabs. Until the editor
-    // installs its own there is nothing to rebuild. Returns the one it replaces.
-    using SOpenEditorUpdater = void (*)(ISRepObject* report);
-    static SOpenEditorUpdater SetOpenEditorUpdater(SOpenEditorUpdater updater);
 
     // The repair of a report read from an older version: each template in turn, the first
     // failure ending it. Nothing is written to `messages`.
@@ -239,7 +231,6 @@ private:
     // can be made.
     static HRESULT NewSessionReference(ISRepSession* session, ISRepSession* target,
                                        SComWrap<ISRepSessionExtern>& reference);
-    static SOpenEditorUpdater& OpenEditorUpdater();
     static SPreviewViewMaker& PreviewViewMaker();
 
     // The preview's shell view; the preview editor owns it.
