@@ -190,7 +190,9 @@ HRESULT SRptViewBase::SyncAvailableItemsTabWithActiveContentsTab() {
     if (FAILED(hr)) return hr;
     // A report without templates has no active template, and so nothing to show on the left.
     if (!active) return S_FALSE;
-    return ActivateAvailableItemsTab(active->GetModuleID());
+    // A module without a page leaves the left side as it is.
+    ActivateAvailableItemsTab(active->GetModuleID());
+    return S_OK;
 }
 
 SWnd* SRptViewBase::ComputeActivePane() const {

@@ -74,8 +74,8 @@ public:
     virtual HRESULT GetActiveTemplate(ISRptTemplate** out);
     // Shows on the left the page of a module: 1 when there is none.
     HRESULT ActivateAvailableItemsTab(const SString& moduleId);
-    // Shows on the left the items of the active template's module. 1 when there is no active
-    // template (a report without templates) or no page shows; 0 once the page is shown.
+    // Shows on the left the items of the active template's module, when the module has a page:
+    // 0. 1 without a contents pane or an active template (a report without templates).
     virtual HRESULT SyncAvailableItemsTabWithActiveContentsTab();
 
     // The browser of the side that has the focus, null when that side has none.
