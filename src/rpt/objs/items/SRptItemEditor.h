@@ -45,9 +45,6 @@ struct SRptTextEdit {
     int32_t enableUserDefined = 0;  // non-zero: the item has a default text to choose instead
     SString defaultText;
     int32_t userDefined = 0;        // non-zero: the user's own text rather than the default
-
-    // The text the editor shows first: the default while the default is chosen.
-    const SString& InitialText() const { return enableUserDefined && !userDefined ? defaultText : text; }
 };
 
 class SRptItemEditor {
