@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SBenchMain.h"
+#include "platform/repo/SRepObjectBaseMem.h"
 #include "platform/repo/SRepSession.h"
 #include "platform/repo/SRepTypeLibManager.h"
 #include "platform/repo/SRepTypeLibReader.h"
@@ -37,7 +38,7 @@ std::vector<uint8_t> ChainedClasses(uint32_t count) {
     header.libraryId = MakeGUID("{B3C4D5E6-0000-4000-8000-000000000001}");
     writer.WriteHeader(header, count);
     std::string base = "Rep::SRepObjectBase";
-    GUID baseId = SRepTypeLibManager::CLSID_SRepObjectBase;
+    GUID baseId = CLSID_SRepObjectBase;
     for (uint32_t n = 0; n < count; ++n) {
         const std::string name = "Chained" + std::to_string(n);
         GUID classId = MakeGUID("{00000000-B3C4-4000-8000-000000000002}");

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/repo/SRepObjectBaseMem.h"
 #include "platform/repo/SRepTypeLibManager.h"
 #include "platform/repo/SRepTypeLibReader.h"
 
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int32_t i = 0; i < library->GetClassCount(); ++i) {
         const SRepMetaClass& metaClass = library->GetClass(i);
         if (manager.FindMetaClass(metaClass.GetClassId()) != &metaClass) __builtin_trap();
-        (void)metaClass.IsKindOf(SRepTypeLibManager::CLSID_SRepObjectBase);
+        (void)metaClass.IsKindOf(CLSID_SRepObjectBase);
         for (const SRepMetaAttribute& a : metaClass.GetAttributes()) {
             (void)metaClass.FindAttributeByName(a.GetCodeName());
             (void)metaClass.GetAttributeType(a.GetId());

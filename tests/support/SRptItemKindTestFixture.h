@@ -9,6 +9,7 @@
 
 #include "platform/base/SSettingsStore.h"
 #include "platform/ui/SScriptedInteraction.h"
+#include "rpt/dialogs/SRptDlgMultiPages.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "support/SRptItemTestFixture.h"
@@ -34,7 +35,7 @@ struct STestItemEditor final : SRptItemEditor {
         current = &SModuleState::GetCurrent();
     }
     void RunLevelFormatDialog(const SComTable<ISRepObject>& objects, int32_t flag) override {
-        RunFormatDialog(objects, flag, IDD_RPT_FORMAT_LEVELS);
+        RunFormatDialog(objects, flag, SRptDlgMultiPages::IDD_FORMAT_LEVELS);
     }
     int32_t RunTextEditDialog(ISRptItem* item, SRptTextEdit& edit) override {
         editedItem = item;

@@ -19,6 +19,7 @@ inline constexpr IID IID_ISRepClassColSink = MakeGUID("{96381B6C-1253-11D1-83D9-
 // A second face of the repository object that every report object answers with its class interface.
 inline constexpr IID IID_ISRepObjectBase = MakeGUID("{96381B6F-1253-11D1-83D9-444553540000}");
 inline constexpr IID IID_ISRepSessionExtern = MakeGUID("{96381B73-1253-11D1-83D9-444553540000}");
+inline constexpr IID IID_ISRepSession = MakeGUID("{CD012760-3B37-11D1-83D9-444553540000}");
 inline constexpr IID IID_ISLoadSaveManager = MakeGUID("{CD012761-3B37-11D1-83D9-444553540000}");
 inline constexpr IID IID_ISRepSessionView = MakeGUID("{CD012762-3B37-11D1-83D9-444553540000}");
 inline constexpr IID IID_ISRepCommandTarget = MakeGUID("{4FADD6E2-4EF2-11D1-83D9-444553540000}");
@@ -42,6 +43,5 @@ inline constexpr IID IID_ISShellFrameViews = MakeGUID("{C69CBB8E-6A51-11D0-90A3-
 inline constexpr IID IID_ISShellCommandBars = MakeGUID("{C69CBB90-6A51-11D0-90A3-444553540000}");
 
 // This layer's own, which nothing outside the library asks for.
-inline constexpr IID IID_ISRepSession = MakeGUID("{E9C7AF74-0505-40BD-9C13-CB55CE805456}");
 inline constexpr IID IID_ISRepDataSrc = MakeGUID("{5B0E7C21-6D3A-4F1B-9E52-7C1A2B3D4E60}");
 inline constexpr IID IID_ISShellHostFrame = MakeGUID("{6F0C2B8E-5D41-4A7A-9E3B-2C18D4F07A65}");

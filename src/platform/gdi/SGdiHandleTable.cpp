@@ -96,10 +96,6 @@ HGDIOBJ SGdiHandleTable::GetStockObject(int32_t index) {
     return ToHandle(number);
 }
 
-bool SGdiHandleTable::IsStockObject(HGDIOBJ handle) const {
-    return m_stock.count(ToNumber(handle)) != 0;
-}
-
 size_t SGdiHandleTable::GetCount() const {
     return m_objects.size();
 }

@@ -25,7 +25,6 @@ public:
     bool Remove(HGDIOBJ handle);
     // The handle of a stock object, or null for an index that has none.
     HGDIOBJ GetStockObject(int32_t index);
-    bool IsStockObject(HGDIOBJ handle) const;
     // Number of live handles other than stock objects.
     size_t GetCount() const;
 

@@ -35,10 +35,6 @@ bool SRepDocumentBuilder::BeginObject(const SRepMetaClass* metaClass, uint64_t o
     return true;
 }
 
-ISRepObject* SRepDocumentBuilder::GetCurrentObject() const {
-    return m_frames.empty() ? nullptr : m_frames.back().object.Get();
-}
-
 const SRepMetaClass* SRepDocumentBuilder::GetCurrentClass() const {
     return m_frames.empty() ? nullptr : m_frames.back().metaClass;
 }

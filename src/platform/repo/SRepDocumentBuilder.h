@@ -33,8 +33,7 @@ public:
     // it is left out: the reader skips what it holds and calls neither EndObject nor anything
     // else for it. Throws SRepFormatException (at `offset`) beyond the deepest nesting.
     bool BeginObject(const SRepMetaClass* metaClass, uint64_t offset);
-    // The object made last that is not yet ended; null outside objects.
-    ISRepObject* GetCurrentObject() const;
+    // The class of the object made last that is not yet ended; null outside objects.
     const SRepMetaClass* GetCurrentClass() const;
     // Sets an attribute of the current object; a value the object refuses is dropped.
     void SetAttribute(const SRepMetaAttribute& attribute, const SRepVariant& value);

@@ -7,7 +7,7 @@ const SClassInfo SRepGridDialog::classSRepGridDialog = {"SRepGridDialog", &SRepD
 
 S_BEGIN_MESSAGE_MAP(SRepGridDialog, SRepDialog)
     SMsgEntry::Size(&SRepGridDialog::OnSize),
-    SMsgEntry::Command(SRepGridDialog::kHelpButton, &SRepGridDialog::OnHelp),
+    SMsgEntry::Command(IDHELP, &SRepGridDialog::OnHelp),
 S_END_MESSAGE_MAP()
 
 SRepGridDialog::SRepGridDialog(SModuleState* resources, uint32_t templateId, int32_t gridId, uint32_t helpContext,

@@ -18,17 +18,15 @@
 
 class SRepGridDialog : public SRepDialog, public SRepDlgSizeHelper {
 public:
-    static constexpr int32_t kHelpButton = 9;
-
     // The layout of a dialog whose OK, Cancel and Help buttons keep their distance to the right
     // and bottom edges while the grid keeps its top-left corner and grows with the window.
     static constexpr std::array<SLayoutEntry, 9> CornerButtonsLayout(int32_t gridId) {
         return {{{IDOK, SLayoutMap::kRight, 0, SLayoutMap::kRight, 1},
                  {IDCANCEL, SLayoutMap::kRight, 0, SLayoutMap::kRight, 1},
-                 {kHelpButton, SLayoutMap::kRight, 0, SLayoutMap::kRight, 1},
+                 {IDHELP, SLayoutMap::kRight, 0, SLayoutMap::kRight, 1},
                  {IDOK, SLayoutMap::kBottom, 0, SLayoutMap::kBottom, 1},
                  {IDCANCEL, SLayoutMap::kBottom, 0, SLayoutMap::kBottom, 1},
-                 {kHelpButton, SLayoutMap::kBottom, 0, SLayoutMap::kBottom, 1},
+                 {IDHELP, SLayoutMap::kBottom, 0, SLayoutMap::kBottom, 1},
                  {gridId, SLayoutMap::kStretchRight, 0, SLayoutMap::kRight, 1},
                  {gridId, SLayoutMap::kStretchBottom, 0, SLayoutMap::kBottom, 1},
                  {0, 0, 0, 0, 0}}};

@@ -5,12 +5,6 @@
 
 #include "platform/ui/SEditCtrl.h"
 
-inline constexpr uint32_t EM_GETSEL = 0x00B0;
-inline constexpr uint32_t EM_SETSEL = 0x00B1;
-inline constexpr uint32_t EM_SCROLLCARET = 0x00B7;
-inline constexpr uint32_t EM_LINELENGTH = 0x00C1;
-inline constexpr uint32_t EM_REPLACESEL = 0x00C2;
-
 class SRepLabelEdit : public SEditCtrl {
 public:
     // The selection as byte offsets [start, end) of the text; the caret stands at its end.

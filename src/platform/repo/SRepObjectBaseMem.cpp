@@ -31,7 +31,7 @@ GUID SRepObjectBaseMem::NewOID() {
 }
 
 bool SRepObjectBaseMem::ClassIsKindOf(const GUID& clsid) {
-    return clsid == CLSID_SRepObjectBase || clsid == CLSID_SRepObjectRoot;
+    return clsid == CLSID_SRepObjectBase || clsid == CLSID_SRepObject;
 }
 
 namespace {

@@ -35,7 +35,7 @@ inline constexpr uint32_t SREP_ATTR_READONLY = 0x1;
 
 // The repository object base class and the root of all repository classes.
 inline constexpr GUID CLSID_SRepObjectBase = MakeGUID("{362D41EA-9D82-11D1-8E5D-444553540000}");
-inline constexpr GUID CLSID_SRepObjectRoot = MakeGUID("{362D41E0-9D82-11D1-8E5D-444553540000}");
+inline constexpr GUID CLSID_SRepObject = MakeGUID("{362D41E0-9D82-11D1-8E5D-444553540000}");
 
 // One of the framework's own attributes, as the objects answer for it and as the framework's
 // type library declares it (on the root class or on the object base class).

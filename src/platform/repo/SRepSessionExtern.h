@@ -8,9 +8,8 @@
 #include "platform/repo/SRepObjectBaseImpl.h"
 #include "platform/repo/SRepQueryClassInterface.h"
 #include "platform/repo/SRepRegistry.h"
-#include "platform/repo/SRepTypeLibManager.h"
 
-inline constexpr GUID CLSID_SRepSessionExtern = SRepTypeLibManager::CLSID_SRepSessionExtern;
+inline constexpr GUID CLSID_SRepSessionExtern = MakeGUID("{362D41ED-9D82-11D1-8E5D-444553540000}");
 
 class SRepSessionExternRegistry;
 

@@ -4,11 +4,9 @@
 #include <unordered_set>
 
 #include "platform/repo/SRepObjectBaseMem.h"
+#include "platform/repo/SRepSessionExtern.h"
 #include "platform/repo/SRepTypeLibFormat.h"
 #include "platform/repo/SRepTypeLibReader.h"
-
-static_assert(SRepTypeLibManager::CLSID_SRepObject == CLSID_SRepObjectRoot);
-static_assert(SRepTypeLibManager::CLSID_SRepObjectBase == CLSID_SRepObjectBase);
 
 namespace {
 

@@ -27,12 +27,10 @@ struct SRepTypeLibRegistration {
 
 class SRepTypeLibManager {
 public:
-    // The framework's own type library and the GUIDs of its classes: the root of every repository
-    // class, the object base class on it, and the external-session class.
+    // The framework's own type library, which holds the root of every repository class
+    // (CLSID_SRepObject), the object base class on it (CLSID_SRepObjectBase) and the
+    // external-session class (CLSID_SRepSessionExtern).
     static constexpr GUID kRepositoryLibraryId = MakeGUID("{2B975AA0-A490-11D1-A8B7-006097355D43}");
-    static constexpr GUID CLSID_SRepObject = MakeGUID("{362D41E0-9D82-11D1-8E5D-444553540000}");
-    static constexpr GUID CLSID_SRepObjectBase = MakeGUID("{362D41EA-9D82-11D1-8E5D-444553540000}");
-    static constexpr GUID CLSID_SRepSessionExtern = MakeGUID("{362D41ED-9D82-11D1-8E5D-444553540000}");
 
     SRepTypeLibManager();
     SRepTypeLibManager(const SRepTypeLibManager&) = delete;

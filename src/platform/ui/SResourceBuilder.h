@@ -20,6 +20,9 @@ struct SAccelResourceItem {
     uint16_t command = 0;
 };
 
+// The id of a dialog template's controls that nothing addresses (labels, group boxes).
+inline constexpr uint16_t IDC_STATIC = 0xFFFF;
+
 // A control of a dialog template: its id, window class, text and style, in dialog units.
 struct SDlgResourceControl {
     uint16_t id = 0;

@@ -35,15 +35,7 @@ int32_t SSplitterWnd::SetPane(int32_t row, int32_t column, SWnd* wnd) {
 }
 
 void SSplitterWnd::SetActivePane(int32_t row, int32_t column) {
-    m_activeRow = row;
-    m_activeColumn = column;
     if (SWnd* pane = GetPane(row, column)) pane->SetFocus();
-}
-
-SWnd* SSplitterWnd::GetActivePane(int32_t* row, int32_t* column) const {
-    if (row) *row = m_activeRow;
-    if (column) *column = m_activeColumn;
-    return GetPane(m_activeRow, m_activeColumn);
 }
 
 void SSplitterWnd::SetRowInfo(int32_t row, int32_t ideal, int32_t) {
@@ -52,10 +44,6 @@ void SSplitterWnd::SetRowInfo(int32_t row, int32_t ideal, int32_t) {
 
 void SSplitterWnd::SetColumnInfo(int32_t column, int32_t ideal, int32_t) {
     if (column >= 0 && column < 16) m_columnIdeal[column] = ideal;
-}
-
-int32_t SSplitterWnd::GetColumnIdeal(int32_t column) const {
-    return column >= 0 && column < 16 ? m_columnIdeal[column] : 0;
 }
 
 void SSplitterWnd::RecalcLayout() {

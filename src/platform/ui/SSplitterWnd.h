@@ -24,10 +24,8 @@ public:
     // Puts a window made elsewhere into a pane: it becomes a child with the pane's id.
     int32_t SetPane(int32_t row, int32_t column, SWnd* wnd);
     void SetActivePane(int32_t row, int32_t column);
-    SWnd* GetActivePane(int32_t* row = nullptr, int32_t* column = nullptr) const;
     void SetRowInfo(int32_t row, int32_t ideal, int32_t minimum);
     void SetColumnInfo(int32_t column, int32_t ideal, int32_t minimum);
-    int32_t GetColumnIdeal(int32_t column) const;
     void RecalcLayout();
 
 protected:
@@ -36,8 +34,6 @@ protected:
 private:
     int32_t m_rows = 0;
     int32_t m_columns = 0;
-    int32_t m_activeRow = -1;
-    int32_t m_activeColumn = -1;
     int32_t m_rowIdeal[16] = {};
     int32_t m_columnIdeal[16] = {};
 };

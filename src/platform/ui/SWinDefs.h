@@ -29,6 +29,7 @@ inline constexpr uint32_t WM_SETTEXT = 0x000C;
 inline constexpr uint32_t WM_GETTEXT = 0x000D;
 inline constexpr uint32_t WM_GETTEXTLENGTH = 0x000E;
 inline constexpr uint32_t WM_CLOSE = 0x0010;
+inline constexpr uint32_t WM_SETFONT = 0x0030;
 inline constexpr uint32_t WM_NOTIFY = 0x004E;
 inline constexpr uint32_t WM_NCDESTROY = 0x0082;
 inline constexpr uint32_t WM_KEYDOWN = 0x0100;
@@ -69,6 +70,11 @@ inline constexpr int32_t TCN_SELCHANGE = -551;
 inline constexpr uint32_t BM_GETCHECK = 0x00F0;
 inline constexpr uint32_t BM_SETCHECK = 0x00F1;
 inline constexpr uint32_t BM_CLICK = 0x00F5;
+inline constexpr uint32_t EM_GETSEL = 0x00B0;
+inline constexpr uint32_t EM_SETSEL = 0x00B1;
+inline constexpr uint32_t EM_SCROLLCARET = 0x00B7;
+inline constexpr uint32_t EM_LINELENGTH = 0x00C1;
+inline constexpr uint32_t EM_REPLACESEL = 0x00C2;
 inline constexpr uint32_t LB_ADDSTRING = 0x0180;
 inline constexpr uint32_t LB_INSERTSTRING = 0x0181;
 inline constexpr uint32_t LB_DELETESTRING = 0x0182;
@@ -104,6 +110,9 @@ inline constexpr uint32_t CB_SETITEMDATA = 0x0151;
 inline constexpr uint32_t CB_FINDSTRINGEXACT = 0x0158;
 inline constexpr int32_t LB_ERR = -1;
 inline constexpr int32_t CB_ERR = -1;
+
+// The id of a dialog's Help button.
+inline constexpr int32_t IDHELP = 9;
 
 // Check states of buttons.
 inline constexpr int32_t BST_UNCHECKED = 0;

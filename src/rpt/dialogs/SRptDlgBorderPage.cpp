@@ -15,7 +15,6 @@ namespace {
 constexpr int32_t kLower = 0;
 constexpr int32_t kUpper = 30000;
 constexpr int32_t kStep = 35;  // about a point
-constexpr uint32_t EM_SETSEL = 0x00B1;
 }  // namespace
 
 // A side of the frame: its check box and its bit of Border.

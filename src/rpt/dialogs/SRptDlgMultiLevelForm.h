@@ -23,7 +23,6 @@ public:
     int32_t AddAvaibleParagraphs() override;
     virtual void OnLevelSelChange();
 
-    int32_t GetLevelCount() const { return m_levelCount; }
     SComboBoxCtrl& GetLevelBox() { return m_levelBox; }
 
 private:

@@ -7,14 +7,10 @@
 #include "rpt/module/SRptFont.h"
 #include "varod9/RptApi.h"
 
-namespace {
-constexpr int32_t kHelpButton = 9;
-}  // namespace
-
 const SClassInfo SRptDlgMultiPages::classSRptDlgMultiPages = {"SRptDlgMultiPages", &SPropertySheet::classSPropertySheet};
 
 S_BEGIN_MESSAGE_MAP(SRptDlgMultiPages, SPropertySheet)
-    SMsgEntry::Command(kHelpButton, &SRptDlgMultiPages::OnHelp),
+    SMsgEntry::Command(IDHELP, &SRptDlgMultiPages::OnHelp),
 S_END_MESSAGE_MAP()
 
 SRptDlgMultiPages::SRptDlgMultiPages(const SComTable<ISRepObject>& objects, int32_t initialSelection, uint32_t dialogId)

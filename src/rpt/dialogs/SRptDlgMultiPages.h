@@ -75,9 +75,6 @@ public:
 
     SRptFontPropertyPage& GetFontPage() { return m_fontPage; }
     SRptDlgParagraphPage& GetParagraphPage() { return m_paragraphPage; }
-    SRptDlgBorderPage& GetBorderPage() { return m_borderPage; }
-    SRptDlgPageBreakPage& GetPageBreakPage() { return m_pageBreakPage; }
-    SRptDlgTabPage& GetTabPage() { return m_tabPage; }
     SRptDlgTextPage& GetTextPage() { return m_textPage; }
 
     // Builds a sheet of kind `Sheet` from `args`, runs it modally and destroys it: S_OK with the

@@ -18,7 +18,6 @@ namespace {
 constexpr int32_t kChoiceCount = SRptDlgParagraphPage::kSpacingChoices + SRptDlgParagraphPage::kAlignmentChoices;
 constexpr int32_t kBetween = 5;  // the line spacing value, after the five other edits
 // Selects the whole text of an edit.
-constexpr uint32_t EM_SETSEL = 0x00B1;
 
 // Line spacing: exact in hundredths of a millimetre, multiple in hundredths of a line.
 constexpr int32_t kExactLower = 35;
@@ -74,20 +73,20 @@ struct SRptDlgParagraphPage::Field {
 };
 
 const SRptDlgParagraphPage::Field SRptDlgParagraphPage::kFields[5] = {
-    {IDC_LEFT, 1115, true, -30000, 30000, 100, &ISRptPara::GetLeft, &ISRptPara::PutLeft},
-    {IDC_RIGHT, 1116, true, -30000, 30000, 100, &ISRptPara::GetRight, &ISRptPara::PutRight},
-    {IDC_FIRST, 1117, true, 0, 30000, 100, &ISRptPara::GetFirst, &ISRptPara::PutFirst},
-    {IDC_BEFORE, 1118, false, 0, 30000, 212, &ISRptPara::GetSpBefore, &ISRptPara::PutSpBefore},
-    {IDC_AFTER, 1119, false, 0, 30000, 212, &ISRptPara::GetSpAfter, &ISRptPara::PutSpAfter},
+    {IDC_LEFT, IDC_SPIN_LEFT, true, -30000, 30000, 100, &ISRptPara::GetLeft, &ISRptPara::PutLeft},
+    {IDC_RIGHT, IDC_SPIN_RIGHT, true, -30000, 30000, 100, &ISRptPara::GetRight, &ISRptPara::PutRight},
+    {IDC_FIRST, IDC_SPIN_FIRST, true, 0, 30000, 100, &ISRptPara::GetFirst, &ISRptPara::PutFirst},
+    {IDC_BEFORE, IDC_SPIN_BEFORE, false, 0, 30000, 212, &ISRptPara::GetSpBefore, &ISRptPara::PutSpBefore},
+    {IDC_AFTER, IDC_SPIN_AFTER, false, 0, 30000, 212, &ISRptPara::GetSpAfter, &ISRptPara::PutSpAfter},
 };
 
 S_BEGIN_MESSAGE_MAP(SRptDlgParagraphPage, SRptDlgFormatPage)
-    SMsgEntry::Notify(UDN_DELTAPOS, 1115, &SRptDlgParagraphPage::OnSpinLeft),
-    SMsgEntry::Notify(UDN_DELTAPOS, 1116, &SRptDlgParagraphPage::OnSpinRight),
-    SMsgEntry::Notify(UDN_DELTAPOS, 1117, &SRptDlgParagraphPage::OnSpinFirst),
-    SMsgEntry::Notify(UDN_DELTAPOS, 1118, &SRptDlgParagraphPage::OnSpinBefore),
-    SMsgEntry::Notify(UDN_DELTAPOS, 1119, &SRptDlgParagraphPage::OnSpinAfter),
-    SMsgEntry::Notify(UDN_DELTAPOS, 1120, &SRptDlgParagraphPage::OnSpinBetween),
+    SMsgEntry::Notify(UDN_DELTAPOS, IDC_SPIN_LEFT, &SRptDlgParagraphPage::OnSpinLeft),
+    SMsgEntry::Notify(UDN_DELTAPOS, IDC_SPIN_RIGHT, &SRptDlgParagraphPage::OnSpinRight),
+    SMsgEntry::Notify(UDN_DELTAPOS, IDC_SPIN_FIRST, &SRptDlgParagraphPage::OnSpinFirst),
+    SMsgEntry::Notify(UDN_DELTAPOS, IDC_SPIN_BEFORE, &SRptDlgParagraphPage::OnSpinBefore),
+    SMsgEntry::Notify(UDN_DELTAPOS, IDC_SPIN_AFTER, &SRptDlgParagraphPage::OnSpinAfter),
+    SMsgEntry::Notify(UDN_DELTAPOS, IDC_SPIN_BETWEEN, &SRptDlgParagraphPage::OnSpinBetween),
     SMsgEntry::Control(EN_CHANGE, IDC_LEFT, &SRptDlgParagraphPage::OnEditChangedLeft),
     SMsgEntry::Control(EN_CHANGE, IDC_RIGHT, &SRptDlgParagraphPage::OnEditChangedRight),
     SMsgEntry::Control(EN_CHANGE, IDC_FIRST, &SRptDlgParagraphPage::OnEditChangedFirst),
@@ -146,7 +145,7 @@ int32_t SRptDlgParagraphPage::OnInitDialog() {
         m_spins[i].SetStep(field.step);
     }
     AttachDlgItem(IDC_BETWEEN, m_edits[kBetween]);
-    AttachDlgItem(1120, m_spins[kBetween]);
+    AttachDlgItem(IDC_SPIN_BETWEEN, m_spins[kBetween]);
     m_spins[kBetween].SetBuddy(&m_edits[kBetween]);
     AttachDlgItem(IDC_SPACING, m_spacing);
     AttachDlgItem(IDC_ALIGNMENT, m_alignment);

@@ -36,7 +36,13 @@ public:
     static constexpr int32_t IDC_BETWEEN = 1012;
     static constexpr int32_t IDC_SPACING = 1085;
     static constexpr int32_t IDC_ALIGNMENT = 1064;
-    static constexpr int32_t IDC_SPIN_LEFT = 1115;  // 1115..1120 follow the six edits in order
+    // The up-down controls of the six edits, in the same order.
+    static constexpr int32_t IDC_SPIN_LEFT = 1115;
+    static constexpr int32_t IDC_SPIN_RIGHT = 1116;
+    static constexpr int32_t IDC_SPIN_FIRST = 1117;
+    static constexpr int32_t IDC_SPIN_BEFORE = 1118;
+    static constexpr int32_t IDC_SPIN_AFTER = 1119;
+    static constexpr int32_t IDC_SPIN_BETWEEN = 1120;
     static constexpr int32_t IDC_PREVIEW = 1016;
 
     SRptDlgParagraphPage() : SRptDlgFormatPage(IDD, 10002) {}

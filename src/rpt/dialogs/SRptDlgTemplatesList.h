@@ -45,7 +45,6 @@ public:
     int32_t GetAction() const { return m_action; }
     // The file of the template to open; empty for any other action.
     SString GetFileName() const { return m_file; }
-    const SStringMap& GetTemplates() const { return m_templates; }
     // The module id of each entry of the type list, by index.
     const std::vector<SString>& GetTypeIds() const { return m_typeIds; }
     SRptDlgTemplatesListToolBar& GetToolBar() { return m_toolBar; }

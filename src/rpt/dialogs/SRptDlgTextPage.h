@@ -22,7 +22,6 @@ public:
     int32_t OnSetActive() override;
     int32_t OnKillActive() override;
 
-    SRichEditCtrl& GetTextCtrl() { return m_text; }
     // The font the text is shown in: the first selected paragraph's, made when the page was last
     // shown; null before.
     const SFontOld* GetTextFont() const { return m_font.get(); }

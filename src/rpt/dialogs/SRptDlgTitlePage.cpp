@@ -6,6 +6,7 @@
 #include "platform/com/SComThrow.h"
 #include "platform/repo/SRepDlgRadioGroup.h"
 #include "rpt/dialogs/SRptDlgMultiFormat.h"
+#include "rpt/objs/reports/SRptReportMem.h"
 #include "varod9/ISRptReport.h"
 #include "varod9/RptApi.h"
 
@@ -22,32 +23,22 @@ S_BEGIN_MESSAGE_MAP(SRptDlgTitlePage, SRepDialog)
 S_END_MESSAGE_MAP()
 
 namespace {
-// The report's title page attributes.
-constexpr int32_t kFirstPageTitle = 0x02006503;
-constexpr int32_t kFirstPageAuthor = 0x02006504;
-constexpr int32_t kFirstPageVersion = 0x02006505;
-constexpr int32_t kFirstPageDate = 0x02006506;
-constexpr int32_t kFirstPageSummary = 0x02006507;
-constexpr int32_t kHasFirstPage = 0x02006508;
-constexpr int32_t kHasFirstPageAuthor = 0x0200650A;
-constexpr int32_t kHasFirstPageVersion = 0x0200650B;
-constexpr int32_t kHasFirstPageDate = 0x0200650C;
-constexpr int32_t kHasFirstPageSummary = 0x0200650D;
-
 struct SBinding {
     int32_t controlId;
     int32_t attributeId;
 };
 const SBinding kEdits[] = {
-    {SRptDlgTitlePage::IDC_TITLE, kFirstPageTitle},     {SRptDlgTitlePage::IDC_SUMMARY, kFirstPageSummary},
-    {SRptDlgTitlePage::IDC_AUTHOR, kFirstPageAuthor},   {SRptDlgTitlePage::IDC_DATE, kFirstPageDate},
-    {SRptDlgTitlePage::IDC_VERSION, kFirstPageVersion},
+    {SRptDlgTitlePage::IDC_TITLE, RPTREPORT_FIRSTPAGETITLE},
+    {SRptDlgTitlePage::IDC_SUMMARY, RPTREPORT_FIRSTPAGESUMMARY},
+    {SRptDlgTitlePage::IDC_AUTHOR, RPTREPORT_FIRSTPAGEAUTHOR},
+    {SRptDlgTitlePage::IDC_DATE, RPTREPORT_FIRSTPAGEDATE},
+    {SRptDlgTitlePage::IDC_VERSION, RPTREPORT_FIRSTPAGEVERSION},
 };
 const SBinding kChecks[] = {
-    {SRptDlgTitlePage::IDC_HAS_SUMMARY, kHasFirstPageSummary},
-    {SRptDlgTitlePage::IDC_HAS_AUTHOR, kHasFirstPageAuthor},
-    {SRptDlgTitlePage::IDC_HAS_DATE, kHasFirstPageDate},
-    {SRptDlgTitlePage::IDC_HAS_VERSION, kHasFirstPageVersion},
+    {SRptDlgTitlePage::IDC_HAS_SUMMARY, RPTREPORT_HASFIRSTPAGESUMMARY},
+    {SRptDlgTitlePage::IDC_HAS_AUTHOR, RPTREPORT_HASFIRSTPAGEAUTHOR},
+    {SRptDlgTitlePage::IDC_HAS_DATE, RPTREPORT_HASFIRSTPAGEDATE},
+    {SRptDlgTitlePage::IDC_HAS_VERSION, RPTREPORT_HASFIRSTPAGEVERSION},
 };
 }  // namespace
 
@@ -63,7 +54,7 @@ int32_t SRptDlgTitlePage::CreateDialogWindow(SWnd* parent, bool modeless) {
 }
 
 void SRptDlgTitlePage::BindControls(ISRepObject* report) {
-    auto group = std::make_unique<SRepDlgRadioGroup>(report, kHasFirstPage);
+    auto group = std::make_unique<SRepDlgRadioGroup>(report, RPTREPORT_HASFIRSTPAGE);
     group->AddButton(IDC_NO_TITLE_PAGE, 0);
     group->AddButton(IDC_INCLUDE_TITLE_PAGE, 1);
     GetControlHolder().Add(std::move(group));

@@ -20,19 +20,13 @@
 #include "varod9/RptApi.h"
 #include "varod9/SInteraction.h"
 
-namespace {
-
-// The change-fonts sheet: the "Format" template with the one font page.
-constexpr uint32_t IDD_RPT_CHANGE_FONTS = 213;
-
-}  // namespace
-
 const SClassInfo SRptAvailableItemsBrowser::classSRptAvailableItemsBrowser = {"SRptAvailableItemsBrowser",
                                                                               &SRepBrowserEx::classSRepBrowserEx};
 
 S_BEGIN_MESSAGE_MAP(SRptAvailableItemsBrowser, SRepBrowserEx)
     SMsgEntry::Message(WM_SETFOCUS, &SRptAvailableItemsBrowser::OnSetFocus),
-    SMsgEntry::CommandRange(ID_RPT_NODE_FIRST, ID_RPT_NODE_LAST, &SRptAvailableItemsBrowser::HandleBrowserCommand),
+    SMsgEntry::CommandRange(ID_RPT_NODE_COMMAND_FIRST, ID_RPT_NODE_COMMAND_LAST,
+                            &SRptAvailableItemsBrowser::HandleBrowserCommand),
     SMsgEntry::Command(ID_RPT_ITEM_ADD, &SRptAvailableItemsBrowser::OnAddItem),
     SMsgEntry::Command(ID_RPT_ITEM_FORMAT, &SRptAvailableItemsBrowser::OnFormatItem),
     SMsgEntry::Command(ID_RPT_ITEM_LAYOUT, &SRptAvailableItemsBrowser::OnLayoutItem),
@@ -46,9 +40,9 @@ S_BEGIN_MESSAGE_MAP(SRptAvailableItemsBrowser, SRepBrowserEx)
     SMsgEntry::UpdateUI(ID_RPT_ITEM_EDIT, &SRptAvailableItemsBrowser::OnEditItemUI),
     SMsgEntry::UpdateUI(ID_RPT_CHANGE_FONTS, &SRptAvailableItemsBrowser::OnChangeFontsUI),
     SMsgEntry::UpdateUIRange(ID_RPT_ITEM_UP, ID_RPT_ITEM_LOWER, &SRptAvailableItemsBrowser::OnContentsItemsUI),
-    SMsgEntry::UpdateUI(ID_RPT_FILE_PAGE_SETUP, &SRptAvailableItemsBrowser::OnContentsItemsUI),
-    SMsgEntry::UpdateUI(ID_RPT_EDIT_DELETE, &SRptAvailableItemsBrowser::OnContentsItemsUI),
-    SMsgEntry::UpdateUI(ID_RPT_ITEM_RENAME, &SRptAvailableItemsBrowser::OnContentsItemsUI),
+    SMsgEntry::UpdateUI(ID_FILE_PAGE_SETUP, &SRptAvailableItemsBrowser::OnContentsItemsUI),
+    SMsgEntry::UpdateUI(ID_EDIT_DELETE, &SRptAvailableItemsBrowser::OnContentsItemsUI),
+    SMsgEntry::UpdateUI(ID_RPT_RENAME, &SRptAvailableItemsBrowser::OnContentsItemsUI),
     S_END_MESSAGE_MAP()
 
         SRptAvailableItemsBrowser::SRptAvailableItemsBrowser(SRptViewBase* view, ISRptAvailableItems* items,

@@ -9,6 +9,7 @@
 
 #include "platform/com/SComWrap.h"
 #include "platform/repo/SRepBrowserEx.h"
+#include "rpt/editor/RptCommandIds.h"
 #include "varod9/ISRptAvailableItems.h"
 
 class SCmdUI;
@@ -16,20 +17,6 @@ class SRptShellViewClassBase;
 class SRptViewBase;
 struct ISShellCommandClass;
 
-// The editor's commands of the browsers.
-inline constexpr uint32_t ID_RPT_FILE_PAGE_SETUP = 103;
-inline constexpr uint32_t ID_RPT_EDIT_CUT = 109;
-inline constexpr uint32_t ID_RPT_EDIT_DELETE = 115;
-inline constexpr uint32_t ID_RPT_ITEM_UP = 45001;
-inline constexpr uint32_t ID_RPT_ITEM_DOWN = 45002;
-inline constexpr uint32_t ID_RPT_ITEM_RAISE = 45003;
-inline constexpr uint32_t ID_RPT_ITEM_LOWER = 45004;
-inline constexpr uint32_t ID_RPT_ITEM_ADD = 45005;
-inline constexpr uint32_t ID_RPT_ITEM_HEADER_FOOTER = 45009;
-inline constexpr uint32_t ID_RPT_CHANGE_FONTS = 45010;
-inline constexpr uint32_t ID_RPT_ITEM_RENAME = 45100;
-inline constexpr uint32_t ID_RPT_NODE_FIRST = 45102;
-inline constexpr uint32_t ID_RPT_NODE_LAST = 45999;
 // The browsers' context menus.
 inline constexpr uint32_t IDR_RPT_AVAILABLE_BROWSER_MENU = 350;
 inline constexpr uint32_t IDR_RPT_CONTENTS_BROWSER_MENU = 351;

@@ -34,8 +34,9 @@ public:
     uint32_t Release() override;
     uint32_t GetRefCount() const { return m_dwRef; }
 
-    // The window, then a page per set of the report's Availables. 1, or 0 when the window cannot
-    // be made; E_POINTER is thrown without a report.
+    // The window, then a page per set of the report's Availables (without a report none, until
+    // SetReport gives one), and the window's own reference, which PostNcDestroy gives back. 1, or
+    // 0 when the window cannot be made.
     using SWnd::Create;
     int32_t Create(const char* className, const char* windowName, uint32_t style, const RECT& rect, SWnd* parent,
                    uint32_t id, SCreateContext* context = nullptr) override;

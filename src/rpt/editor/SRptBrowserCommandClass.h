@@ -8,15 +8,7 @@
 
 #include "platform/host/SShellCommandClass.h"
 #include "platform/ui/SWinDefs.h"
-
-// Commands of the browser nodes, stamped with the view class's command face.
-inline constexpr uint32_t ID_RPT_NODE_COMMAND_FIRST = 45102;
-inline constexpr uint32_t ID_RPT_NODE_COMMAND_LAST = 45999;
-// The host's standard commands and the editor's own, stamped with the browser command class.
-inline constexpr uint32_t ID_RPT_STANDARD_COMMAND_FIRST = 1;
-inline constexpr uint32_t ID_RPT_STANDARD_COMMAND_LAST = 300;
-inline constexpr uint32_t ID_RPT_EDITOR_COMMAND_FIRST = 45000;
-inline constexpr uint32_t ID_RPT_EDITOR_COMMAND_LAST = 45101;
+#include "rpt/editor/RptCommandIds.h"
 
 class SRptBrowserCommandClass final : public SShellCommandClass {
 public:

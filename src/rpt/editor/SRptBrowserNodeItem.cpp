@@ -5,6 +5,7 @@
 #include "platform/repo/SOleDataObject.h"
 #include "platform/ui/SKeyState.h"
 #include "platform/ui/SMenu.h"
+#include "rpt/editor/RptCommandIds.h"
 #include "rpt/editor/SRptBrowserCommandClass.h"
 #include "rpt/editor/SRptShellModule.h"
 #include "rpt/editor/SRptShellViewClassReport.h"
@@ -19,17 +20,6 @@
 
 namespace {
 
-// Editor commands that the node decides by its item.
-constexpr uint32_t ID_STANDARD_PAGESETUP = 103;
-constexpr uint32_t ID_STANDARD_DELETE = 115;
-constexpr uint32_t ID_RPT_ITEM_UP = 45001;
-constexpr uint32_t ID_RPT_ITEM_DOWN = 45002;
-constexpr uint32_t ID_RPT_ITEM_RAISE = 45003;
-constexpr uint32_t ID_RPT_ITEM_LOWER = 45004;
-constexpr uint32_t ID_RPT_ITEM_ADD = 45005;
-constexpr uint32_t ID_RPT_ITEM_HEADERFOOTER = 45009;
-constexpr uint32_t ID_RPT_CHANGE_FONTS = 45010;
-constexpr uint32_t ID_RPT_RENAME = 45100;
 // The style the nodes ask their children's items to make their nodes with.
 constexpr uint32_t kChildNodeStyle = 2;
 // The caller of a drop test or drop chose the parent and the position itself.
@@ -146,7 +136,7 @@ HRESULT SRptBrowserNodeItem::QueryCommandSupport(uint32_t id, ISShellCommandClas
         case ID_RPT_ITEM_FORMAT: offered = SelectionSupportsFormat(); break;
         case ID_RPT_ITEM_LAYOUT:
         case ID_RPT_ITEM_EDIT:
-        case ID_RPT_ITEM_HEADERFOOTER:
+        case ID_RPT_ITEM_HEADER_FOOTER:
         case ID_RPT_DISPLAY_USER_ORDER:
         case ID_RPT_DISPLAY_ALPHA_ORDER: offered = item->IsItemSupportCommand(id) == S_OK && selected <= 1; break;
         case ID_RPT_DISPLAY_ALL:
@@ -154,8 +144,8 @@ HRESULT SRptBrowserNodeItem::QueryCommandSupport(uint32_t id, ISShellCommandClas
         case ID_RPT_DISPLAY_PATH:
         case ID_RPT_DISPLAY_CONTENT: offered = item->IsItemSupportCommand(id) == S_OK; break;
         case ID_RPT_CHANGE_FONTS: offered = true; break;
-        case ID_STANDARD_DELETE: offered = item->GetInTemplate() && kind != CLSID_SRptTemplate; break;
-        case ID_STANDARD_PAGESETUP:
+        case ID_EDIT_DELETE: offered = item->GetInTemplate() && kind != CLSID_SRptTemplate; break;
+        case ID_FILE_PAGE_SETUP:
         case ID_RPT_RENAME: offered = item->GetInTemplate() && kind == CLSID_SRptTemplate; break;
         case ID_RPT_ITEM_UP: offered = item->GetInTemplate() && item->CanMoveItemUp() == S_OK; break;
         case ID_RPT_ITEM_DOWN: offered = item->GetInTemplate() && item->CanMoveItemDown() == S_OK; break;

@@ -1,5 +1,6 @@
 #include "rpt/editor/SRptBrowserNodeTemplate.h"
 
+#include "rpt/editor/RptCommandIds.h"
 #include "varod9/ISRptItem.h"
 #include "varod9/ISRptTemplate.h"
 
@@ -7,7 +8,7 @@ const SClassInfo SRptBrowserNodeTemplate::classSRptBrowserNodeTemplate = {"SRptB
                                                                           &classSRptBrowserNodeItem};
 
 S_BEGIN_MESSAGE_MAP(SRptBrowserNodeTemplate, SRptBrowserNodeItem)
-    SMsgEntry::Command(ID_RPT_TEMPLATE_RENAME, &SRptBrowserNodeTemplate::OnRename),
+    SMsgEntry::Command(ID_RPT_RENAME, &SRptBrowserNodeTemplate::OnRename),
 S_END_MESSAGE_MAP()
 
 int32_t SRptBrowserNodeTemplate::InitNode(ISRepObject* object, uint32_t flags, ISBrowserNode* parent,

@@ -8,7 +8,6 @@
 inline constexpr uint32_t IDM_RPT_TEMPLATE_NODE = 329;
 inline constexpr uint32_t ID_RPT_TEMPLATE_NODE_FIRST = 45620;
 inline constexpr uint32_t ID_RPT_TEMPLATE_NODE_LAST = 45629;
-inline constexpr uint32_t ID_RPT_TEMPLATE_RENAME = 45100;
 
 class SRptBrowserNodeTemplate final : public SRptBrowserNodeItem {
 public:

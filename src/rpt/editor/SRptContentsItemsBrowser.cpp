@@ -64,10 +64,11 @@ S_BEGIN_MESSAGE_MAP(SRptContentsItemsBrowser, SRepBrowserEx)
     SMsgEntry::Command(ID_RPT_DISPLAY_CONTENT, &SRptContentsItemsBrowser::OnDispFileContent),
     SMsgEntry::Command(ID_RPT_DISPLAY_USER_ORDER, &SRptContentsItemsBrowser::OnUserOrder),
     SMsgEntry::Command(ID_RPT_DISPLAY_ALPHA_ORDER, &SRptContentsItemsBrowser::OnAlphOrder),
-    SMsgEntry::Command(ID_RPT_FILE_PAGE_SETUP, &SRptContentsItemsBrowser::OnFilePageSetup),
-    SMsgEntry::Command(ID_RPT_EDIT_DELETE, &SRptContentsItemsBrowser::OnDeleteItem),
-    SMsgEntry::Command(ID_RPT_EDIT_CUT, &SRptContentsItemsBrowser::OnEditCut),
-    SMsgEntry::CommandRange(ID_RPT_NODE_FIRST, ID_RPT_NODE_LAST, &SRptContentsItemsBrowser::HandleBrowserCommand),
+    SMsgEntry::Command(ID_FILE_PAGE_SETUP, &SRptContentsItemsBrowser::OnFilePageSetup),
+    SMsgEntry::Command(ID_EDIT_DELETE, &SRptContentsItemsBrowser::OnDeleteItem),
+    SMsgEntry::Command(ID_EDIT_CUT, &SRptContentsItemsBrowser::OnEditCut),
+    SMsgEntry::CommandRange(ID_RPT_NODE_COMMAND_FIRST, ID_RPT_NODE_COMMAND_LAST,
+                            &SRptContentsItemsBrowser::HandleBrowserCommand),
     SMsgEntry::UpdateUI(ID_RPT_ITEM_UP, &SRptContentsItemsBrowser::OnItemUpUI),
     SMsgEntry::UpdateUI(ID_RPT_ITEM_DOWN, &SRptContentsItemsBrowser::OnItemDownUI),
     SMsgEntry::UpdateUI(ID_RPT_ITEM_RAISE, &SRptContentsItemsBrowser::OnItemRaiseUI),
@@ -78,9 +79,9 @@ S_BEGIN_MESSAGE_MAP(SRptContentsItemsBrowser, SRepBrowserEx)
     SMsgEntry::UpdateUI(ID_RPT_ITEM_EDIT, &SRptContentsItemsBrowser::OnEditItemUI),
     SMsgEntry::UpdateUI(ID_RPT_ITEM_HEADER_FOOTER, &SRptContentsItemsBrowser::OnHeaderFooterUI),
     SMsgEntry::UpdateUI(ID_RPT_CHANGE_FONTS, &SRptContentsItemsBrowser::OnChangeFontsUI),
-    SMsgEntry::UpdateUI(ID_RPT_FILE_PAGE_SETUP, &SRptContentsItemsBrowser::OnFilePageSetupUI),
-    SMsgEntry::UpdateUI(ID_RPT_EDIT_DELETE, &SRptContentsItemsBrowser::OnDeleteItemUI),
-    SMsgEntry::UpdateUI(ID_RPT_ITEM_RENAME, &SRptContentsItemsBrowser::OnDeleteItemUI),
+    SMsgEntry::UpdateUI(ID_FILE_PAGE_SETUP, &SRptContentsItemsBrowser::OnFilePageSetupUI),
+    SMsgEntry::UpdateUI(ID_EDIT_DELETE, &SRptContentsItemsBrowser::OnDeleteItemUI),
+    SMsgEntry::UpdateUI(ID_RPT_RENAME, &SRptContentsItemsBrowser::OnDeleteItemUI),
     S_END_MESSAGE_MAP()
 
         SRptContentsItemsBrowser::SRptContentsItemsBrowser(ISRptTemplate* tpl, SRptViewBase* view,
@@ -326,7 +327,7 @@ void SRptContentsItemsBrowser::OnFilePageSetup() {
     if (!m_pTemplate) return;
     SComTable<ISRepObject> objects;
     objects.Add(m_pTemplate.Get());
-    m_pTemplate->HandlePopupCommand(ID_RPT_FILE_PAGE_SETUP, objects, this);
+    m_pTemplate->HandlePopupCommand(ID_FILE_PAGE_SETUP, objects, this);
 }
 
 void SRptContentsItemsBrowser::OnDeleteItem() {

@@ -8,18 +8,15 @@
 #include "platform/repo/SRepOption.h"
 #include "platform/ui/SHelp.h"
 #include "platform/ui/SWnd.h"
+#include "rpt/editor/RptCommandIds.h"
 #include "rpt/editor/SRptReportViewMap.h"
 #include "rpt/editor/SRptViewBase.h"
 #include "rpt/module/SRptGlobalsContainer.h"
-#include "rpt/objs/reports/SRptReportMem.h"
 #include "varod9/RptApi.h"
 
 const SClassInfo SRptShellViewBase::classSRptShellViewBase = {"SRptShellViewBase", &SShellView::classSShellView};
 
 namespace {
-constexpr uint32_t ID_FILE_CLOSE = 102;
-constexpr uint32_t ID_HELP_CONTENTS = 66;
-constexpr uint32_t ID_TOGGLE_ACTIVE_PANE = 6101;
 constexpr uint32_t kHelpContentsContext = 10000;
 // Child, visible, bordered.
 constexpr uint32_t kViewWindowStyle = 0x50800000;
@@ -27,13 +24,6 @@ constexpr uint32_t kViewWindowStyle = 0x50800000;
 // The window's face that the session tells of its document.
 ISRepSessionView* SessionViewFace(SRptViewBase* window) {
     return window ? static_cast<ISRepSessionView*>(window) : nullptr;
-}
-
-// Holds the view for the length of a call that may let go of every other reference to it.
-// A report's open editor rebuilds its template tabs when the report's templates change.
-void UpdateOpenEditorTabs(ISRepObject* report) {
-    auto* view = dynamic_cast<SRptShellViewBase*>(SRptReportViewMap().Find(report));
-    if (view) view->UpdateTabs();
 }
 }  // namespace
 
@@ -100,7 +90,6 @@ HRESULT SRptShellViewBase::CreateViewWindow(ISShellWindow* parent) {
         if (!m_pSession) SComThrow(E_POINTER);
         m_pSession->AdviseSessionSink(SessionViewFace(window));
         SRptReportViewMap().Add(GetReportKey(), this);
-        SRptReportImpl::SetOpenEditorUpdater(&UpdateOpenEditorTabs);
         window->SetSession(m_pSession.Get());
         return S_OK;
     });
@@ -173,7 +162,9 @@ HRESULT SRptShellViewBase::OnFlush(ISRepObject*) {
     return S_OK;
 }
 
-HRESULT SRptShellViewBase::OnChange(ISRepObject*, int32_t) {
+HRESULT SRptShellViewBase::OnChange(ISRepObject*, int32_t id) {
+    // The window shows a tab per template, named in the report's language.
+    if (id == RPTREPORT_TEMPLATES || id == RPTREPORT_LANGUAGE) UpdateTabs();
     const HRESULT hr = SExceptionResult::Guard([&] { return UpdateTitle(); });
     return FAILED(hr) ? hr : S_OK;
 }

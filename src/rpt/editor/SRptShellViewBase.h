@@ -1,10 +1,10 @@
 #pragma once
 // The host's view of one open report or template editor. It holds the report and the report's
 // session, owns the editor window once the host asked for it, and hears of changes to the report
-// so that the frame's title follows the report's name. While its window exists the report is
-// entered in the report view map with this view, so that other code finds the report's open
-// editor. The kinds differ in their window, their title, their commands and what their final
-// close does with the document.
+// so that the frame's title follows the report's name and the window's tabs its templates and
+// language. While its window exists the report is entered in the report view map with this view,
+// so that other code finds the report's open editor. The kinds differ in their window, their
+// title, their commands and what their final close does with the document.
 #include <cstdint>
 
 #include "platform/base/SString.h"
@@ -43,7 +43,8 @@ public:
     // the window lets go of the report. The view stays alive to the end of the call.
     HRESULT CloseView(int32_t final) override;
 
-    // ISRepObjSink: a deleted report is no longer listened to; every change renews the title.
+    // ISRepObjSink: a deleted report is no longer listened to; every change renews the title, and
+    // a change of the report's templates or language rebuilds the window's contents tabs first.
     HRESULT OnDelete(ISRepObject* object, int32_t reason) override;
     HRESULT OnFlush(ISRepObject* object) override;
     HRESULT OnChange(ISRepObject* object, int32_t id) override;

@@ -5,6 +5,7 @@
 #include "platform/base/SEOutOfMemory.h"
 #include "platform/com/SComThrow.h"
 #include "platform/repo/ISRepObject.h"
+#include "platform/repo/SRepObjectBaseMem.h"
 #include "platform/repo/SRepVariant.h"
 #include "rpt/editor/SRptViewReport.h"
 
@@ -13,7 +14,6 @@ const SClassInfo SRptShellViewIntraModelReport::classSRptShellViewIntraModelRepo
 
 namespace {
 constexpr uint32_t IDS_REPORT_EDITOR_TITLE = 5511;
-constexpr int32_t ATTR_NAME = 0x01000002;
 }  // namespace
 
 HRESULT SRptShellViewIntraModelReport::QueryCommandSupport(uint32_t id, ISShellCommandClass* commandClass) {
@@ -45,7 +45,7 @@ SString SRptShellViewIntraModelReport::GetTitle() {
     session->GetRootObject(ISRepObject::iid, reinterpret_cast<void**>(&model));
     if (!model) return SString();
     SRepVariant name;
-    model->GetAttribute(ATTR_NAME, &name);
+    model->GetAttribute(SREP_DISPID_NAME, &name);
     if (!GetReport()) SComThrow(E_POINTER);
     SString title;
     title.Format(LoadTitleFormat(IDS_REPORT_EDITOR_TITLE).c_str(), name.GetText(), GetReport()->GetName());

@@ -15,6 +15,7 @@
 #include "platform/ui/SResInstance.h"
 #include "rpt/devices/print/SRptPhysicalLayer.h"
 #include "rpt/devices/print/SRptPrintPreviewDevice.h"
+#include "rpt/editor/RptCommandIds.h"
 #include "rpt/editor/SRptShellModule.h"
 #include "rpt/editor/SRptShellViewClassBase.h"
 #include "rpt/editor/SRptShellViewClassPreview.h"
@@ -27,7 +28,6 @@ const SClassInfo SRptShellViewReportPreview::classSRptShellViewReportPreview = {
                                                                                 &SShellView::classSShellView};
 
 namespace {
-constexpr uint32_t ID_FILE_CLOSE = 102;
 // Child, visible, bordered.
 constexpr uint32_t kViewWindowStyle = 0x50800000;
 // The toolbar record of the zoom combo box, which starts a group of its own.

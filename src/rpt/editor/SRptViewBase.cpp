@@ -10,6 +10,8 @@
 #include "rpt/editor/SRptContentsPane.h"
 #include "rpt/editor/SRptViewOwner.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
+#include "rpt/objs/reports/SRptAvailableItemsMem.h"
+#include "rpt/objs/reports/SRptReportMem.h"
 #include "varod9/ISRptTemplate.h"
 
 namespace {
@@ -18,7 +20,6 @@ namespace {
 constexpr uint32_t kSplitterStyle = 0x50000002;
 constexpr uint32_t kCaptionStyle = 0x50800000;
 constexpr uint32_t kAvailableItemsStyle = 0x50000000;
-constexpr uint32_t WM_SETFONT = 0x0030;
 // The caption row's height; the panes' first sizes.
 constexpr int32_t kCaptionHeight = 10;
 constexpr int32_t kPaneSize = 300;
@@ -80,9 +81,9 @@ int32_t SRptViewBase::Create(const char*, const char*, uint32_t, const RECT&, SW
 
 void SRptViewBase::CreateCaptions() {
     const HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
-    const SString left = SRptLoadString(IDS_RPT_AVAILABLE_ITEMS_CAPTION, kAvailableCaptionFallback);
+    const SString left = SRptLoadString(IDS_RPT_AVAILABLE_ITEMS, kAvailableCaptionFallback);
     m_leftCaption.Create(left.c_str(), kCaptionStyle, RECT{}, this, IdFromRowCol(0, 0));
-    const uint32_t rightId = m_nIsTemplateEditor ? IDS_RPT_TEMPLATE_ITEMS_CAPTION : IDS_RPT_REPORT_ITEMS_CAPTION;
+    const uint32_t rightId = m_nIsTemplateEditor ? IDS_RPT_TEMPLATE_ITEMS : IDS_RPT_REPORT_ITEMS_CAPTION;
     const SString right = SRptLoadString(rightId, kContentsCaptionFallback);
     m_rightCaption.Create(right.c_str(), kCaptionStyle, RECT{}, this, IdFromRowCol(0, 1));
     m_leftCaption.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
@@ -189,7 +190,9 @@ HRESULT SRptViewBase::SyncAvailableItemsTabWithActiveContentsTab() {
     if (FAILED(hr)) return hr;
     // A report without templates has no active template, and so nothing to show on the left.
     if (!active) return S_FALSE;
-    return ActivateAvailableItemsTab(active->GetModuleID());
+    // A module without a page leaves the left side as it is.
+    ActivateAvailableItemsTab(active->GetModuleID());
+    return S_OK;
 }
 
 SWnd* SRptViewBase::ComputeActivePane() const {

@@ -22,12 +22,10 @@ class SRptAvailableItemsTabCtrl;
 class SRptContentsPane;
 class SShellView;
 
-// Captions of the window's columns.
-inline constexpr uint32_t IDS_RPT_AVAILABLE_ITEMS_CAPTION = 5279;
-inline constexpr uint32_t IDS_RPT_TEMPLATE_ITEMS_CAPTION = 5278;
+// The caption of a report editor's contents column; the template editor's is the label of a new
+// template (IDS_RPT_TEMPLATE_ITEMS) and the available items' that of a container
+// (IDS_RPT_AVAILABLE_ITEMS).
 inline constexpr uint32_t IDS_RPT_REPORT_ITEMS_CAPTION = 5506;
-// The host's command that moves the focus to the other side (the Tab accelerator).
-inline constexpr uint32_t ID_RPT_TOGGLE_ACTIVE_PANE = 6101;
 
 class SRptViewBase : public SSplitterWnd, public ISRepSessionView {
 public:
@@ -76,8 +74,8 @@ public:
     virtual HRESULT GetActiveTemplate(ISRptTemplate** out);
     // Shows on the left the page of a module: 1 when there is none.
     HRESULT ActivateAvailableItemsTab(const SString& moduleId);
-    // Shows on the left the items of the active template's module. 1 when there is no active
-    // template (a report without templates) or no page shows; 0 once the page is shown.
+    // Shows on the left the items of the active template's module, when the module has a page:
+    // 0. 1 without a contents pane or an active template (a report without templates).
     virtual HRESULT SyncAvailableItemsTabWithActiveContentsTab();
 
     // The browser of the side that has the focus, null when that side has none.

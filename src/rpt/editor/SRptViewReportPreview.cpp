@@ -27,7 +27,6 @@ const SClassInfo SRptViewReportPreview::classSRptViewReportPreview = {"SRptViewR
 
 namespace {
 constexpr uint32_t kHelpContext = 10030;
-constexpr uint32_t WM_SETFONT = 0x0030;
 constexpr int32_t CBN_KILLFOCUS = 4;
 constexpr uint32_t SB_THUMBPOSITION = 4;
 constexpr uint32_t SB_THUMBTRACK = 5;

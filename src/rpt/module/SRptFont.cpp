@@ -328,7 +328,3 @@ void SRptFont::ConstructTables() {
 void SRptFont::DestroyTables() {
     TheTables().reset();
 }
-
-bool SRptFont::IsConstructed() {
-    return GetTables() != nullptr;
-}

@@ -108,5 +108,4 @@ public:
     // Start-up and shut-down of the tables: built-in rows, nothing loaded, empty caches.
     static void ConstructTables();
     static void DestroyTables();
-    static bool IsConstructed();
 };

@@ -31,8 +31,6 @@ constexpr uint32_t kModal = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
 constexpr uint32_t kResizable = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_SETFONT;
 constexpr uint32_t kPage = WS_CHILD | WS_CAPTION | WS_DISABLED | DS_SETFONT;
 
-constexpr uint16_t kStatic = 0xFFFF;
-
 const SDlgResourceControl kPrinting204[] = {
     {1126, "STATIC", "Action", kLabel, 40, 8, 140, 8},
     {1000, "STATIC", "Report", kLabel, 40, 20, 140, 8},
@@ -48,7 +46,7 @@ const SDlgResourceControl kGraphFormat209[] = {
     {1009, "BUTTON", "&Centered", kRadio | WS_GROUP, 24, 24, 80, 10},
     {1010, "BUTTON", "As &paragraph", kRadio, 24, 36, 80, 10},
     {1140, "BUTTON", "&Several pages", kRadio | WS_GROUP, 12, 52, 80, 10},
-    {kStatic, "BUTTON", "Zoom to", kGroup, 6, 66, 130, 30},
+    {IDC_STATIC, "BUTTON", "Zoom to", kGroup, 6, 66, 130, 30},
     {1012, "STATIC", "&Zoom:", kLabel, 14, 80, 30, 8},
     {1005, "EDIT", "", kEdit, 46, 78, 40, 12},
     {1013, "STATIC", "%", kLabel, 90, 80, 10, 8},
@@ -69,22 +67,22 @@ const SDlgResourceControl kEditor210[] = {
 };
 
 const SDlgResourceControl kFont211[] = {
-    {kStatic, "STATIC", "&Font:", kLabel, 6, 6, 90, 8},
+    {IDC_STATIC, "STATIC", "&Font:", kLabel, 6, 6, 90, 8},
     {1017, "COMBOBOX", "", kDropDown | CBS_SORT, 6, 16, 90, 80},
-    {kStatic, "STATIC", "Font st&yle:", kLabel, 102, 6, 60, 8},
+    {IDC_STATIC, "STATIC", "Font st&yle:", kLabel, 102, 6, 60, 8},
     {1018, "COMBOBOX", "", kDropDown, 102, 16, 60, 80},
-    {kStatic, "STATIC", "&Size:", kLabel, 168, 6, 36, 8},
+    {IDC_STATIC, "STATIC", "&Size:", kLabel, 168, 6, 36, 8},
     {1019, "COMBOBOX", "", kDropDown, 168, 16, 36, 80},
-    {kStatic, "BUTTON", "Effects", kGroup, 6, 100, 90, 40},
+    {IDC_STATIC, "BUTTON", "Effects", kGroup, 6, 100, 90, 40},
     {1014, "BUTTON", "Stri&keout", kThreeState, 12, 112, 70, 10},
     {1015, "BUTTON", "&Underline", kThreeState, 12, 124, 70, 10},
-    {kStatic, "BUTTON", "Preview", kGroup, 102, 100, 102, 40},
+    {IDC_STATIC, "BUTTON", "Preview", kGroup, 102, 100, 102, 40},
     {1016, "STATIC", "AaBbYyZz", kLabel, 108, 112, 90, 20},
 };
 
 // The format sheets: the paragraph list on the left, the page area on its right.
 const SDlgResourceControl kFormat213[] = {
-    {kStatic, "STATIC", "Available &items:", kLabel, 6, 6, 80, 8},
+    {IDC_STATIC, "STATIC", "Available &items:", kLabel, 6, 6, 80, 8},
     {1082, "LISTBOX", "", kParaList | WS_VISIBLE, 6, 16, 80, 150},
     {12320, "SysTabControl32", "PropSht", kChild | WS_TABSTOP, 92, 6, 220, 160},
     {1, "BUTTON", "OK", kDefButton, 150, 172, 50, 14},
@@ -93,7 +91,7 @@ const SDlgResourceControl kFormat213[] = {
 };
 
 const SDlgResourceControl kFormat229[] = {
-    {kStatic, "STATIC", "Available &items:", WS_CHILD | SS_LEFT, 6, 6, 80, 8},
+    {IDC_STATIC, "STATIC", "Available &items:", WS_CHILD | SS_LEFT, 6, 6, 80, 8},
     {1082, "LISTBOX", "", kParaList, 6, 16, 80, 150},
     {12320, "SysTabControl32", "PropSht", kChild | WS_TABSTOP, 6, 6, 220, 160},
     {1, "BUTTON", "OK", kDefButton, 64, 172, 50, 14},
@@ -102,7 +100,7 @@ const SDlgResourceControl kFormat229[] = {
 };
 
 const SDlgResourceControl kFormat237[] = {
-    {kStatic, "STATIC", "Available &items:", kLabel, 6, 6, 80, 8},
+    {IDC_STATIC, "STATIC", "Available &items:", kLabel, 6, 6, 80, 8},
     {1082, "LISTBOX", "", kParaList | WS_VISIBLE, 6, 16, 80, 118},
     {1154, "STATIC", "Show &levels to:", kLabel, 6, 140, 80, 8},
     {1152, "COMBOBOX", "", kDropDown, 6, 150, 80, 80},
@@ -113,11 +111,11 @@ const SDlgResourceControl kFormat237[] = {
 };
 
 const SDlgResourceControl kType222[] = {
-    {kStatic, "STATIC", "&Name:", kLabel, 6, 8, 40, 8},
+    {IDC_STATIC, "STATIC", "&Name:", kLabel, 6, 8, 40, 8},
     {1005, "EDIT", "", kEdit, 50, 6, 130, 12},
-    {kStatic, "STATIC", "&Language:", kLabel, 6, 26, 40, 8},
+    {IDC_STATIC, "STATIC", "&Language:", kLabel, 6, 26, 40, 8},
     {1080, "COMBOBOX", "", kDropList | CBS_SORT, 50, 24, 130, 80},
-    {kStatic, "STATIC", "&Type:", kLabel, 6, 44, 40, 8},
+    {IDC_STATIC, "STATIC", "&Type:", kLabel, 6, 44, 40, 8},
     {1079, "LISTBOX", "", kList | LBS_SORT, 50, 42, 130, 60},
     {1, "BUTTON", "OK", kDefButton, 188, 6, 50, 14},
     {2, "BUTTON", "Cancel", kButton, 188, 24, 50, 14},
@@ -142,7 +140,7 @@ const SDlgResourceControl kHeaderFooter228[] = {
 };
 
 const SDlgResourceControl kZoom230[] = {
-    {kStatic, "STATIC", "&Zoom:", kLabel, 6, 8, 30, 8},
+    {IDC_STATIC, "STATIC", "&Zoom:", kLabel, 6, 8, 30, 8},
     {1133, "COMBOBOX", "", kDropDown | CBS_SORT, 40, 6, 60, 80},
     {1, "BUTTON", "OK", kDefButton, 108, 6, 50, 14},
     {2, "BUTTON", "Cancel", kButton, 108, 24, 50, 14},
@@ -150,12 +148,12 @@ const SDlgResourceControl kZoom230[] = {
 
 const SDlgResourceControl kTemplatesList234[] = {
     {1134, "ToolbarWindow32", "", kChild, 0, 0, 220, 16},
-    {kStatic, "STATIC", "Type:", kLabel, 6, 22, 30, 8},
+    {IDC_STATIC, "STATIC", "Type:", kLabel, 6, 22, 30, 8},
     {1023, "COMBOBOX", "", kDropList, 40, 20, 180, 80},
     {1135, "LISTBOX", "", kList | LBS_SORT | WS_HSCROLL, 6, 38, 214, 90},
-    {kStatic, "STATIC", "Path:", kLabel, 6, 134, 40, 8},
+    {IDC_STATIC, "STATIC", "Path:", kLabel, 6, 134, 40, 8},
     {1005, "EDIT", "", kEdit | WS_DISABLED, 50, 132, 170, 12},
-    {kStatic, "STATIC", "File name:", kLabel, 6, 150, 40, 8},
+    {IDC_STATIC, "STATIC", "File name:", kLabel, 6, 150, 40, 8},
     {1136, "EDIT", "", kEdit | WS_DISABLED, 50, 148, 170, 12},
     {1, "BUTTON", "Close", kDefButton, 226, 6, 50, 14},
     {9, "BUTTON", "Help", kButton, 226, 24, 50, 14},

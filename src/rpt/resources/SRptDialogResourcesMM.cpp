@@ -20,10 +20,9 @@ constexpr uint32_t kEdit = kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
 constexpr uint32_t kRichEdit = kChild | WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
 constexpr uint32_t kList = kChild | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_SORT;
 constexpr uint32_t kModal = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-constexpr uint16_t kStatic = 0xFFFF;
 
 const SDlgResourceControl kLanguage206[] = {
-    {kStatic, "STATIC", "Available &languages:", kLabel, 6, 6, 120, 8},
+    {IDC_STATIC, "STATIC", "Available &languages:", kLabel, 6, 6, 120, 8},
     {1004, "LISTBOX", "", kList, 6, 16, 120, 80},
     {1, "BUTTON", "OK", kDefButton, 134, 6, 50, 14},
     {2, "BUTTON", "Cancel", kButton, 134, 24, 50, 14},

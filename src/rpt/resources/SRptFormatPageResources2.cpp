@@ -22,25 +22,24 @@ constexpr uint32_t kEdit = kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
 constexpr uint32_t kPositions = kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
 constexpr uint32_t kSpin = kChild;
 constexpr const char* kUpDown = "msctls_updown32";
-constexpr uint16_t kStatic = 0xFFFF;
 
 const SDlgResourceControl kLineAndPageBreaks225[] = {
-    {kStatic, "BUTTON", "Pagination", kGroup, 6, 4, 208, 76},
+    {IDC_STATIC, "BUTTON", "Pagination", kGroup, 6, 4, 208, 76},
     {1099, "BUTTON", "&Widow/Orphan control", kThreeState, 14, 18, 120, 10},
     {1100, "BUTTON", "&Keep lines together", kThreeState, 14, 32, 120, 10},
     {1101, "BUTTON", "Keep with ne&xt", kThreeState, 14, 46, 120, 10},
     {1102, "BUTTON", "&Page break before", kThreeState, 14, 60, 120, 10},
-    {kStatic, "BUTTON", "Preview", kGroup, 6, 86, 208, 68},
+    {IDC_STATIC, "BUTTON", "Preview", kGroup, 6, 86, 208, 68},
     {1016, "STATIC", "AaBbYyZz", kLabel, 14, 100, 192, 48},
 };
 
 const SDlgResourceControl kTabs227[] = {
-    {kStatic, "STATIC", "&Tab stop position:", kLabel, 6, 6, 90, 8},
+    {IDC_STATIC, "STATIC", "&Tab stop position:", kLabel, 6, 6, 90, 8},
     {1110, "COMBOBOX", "", kPositions, 6, 16, 90, 90},
-    {kStatic, "STATIC", "De&fault tab stops:", kLabel, 110, 6, 90, 8},
+    {IDC_STATIC, "STATIC", "De&fault tab stops:", kLabel, 110, 6, 90, 8},
     {1111, "EDIT", "", kEdit, 110, 16, 60, 12},
     {1121, kUpDown, "", kSpin, 170, 16, 10, 12},
-    {kStatic, "BUTTON", "Alignment", kGroup, 110, 34, 104, 52},
+    {IDC_STATIC, "BUTTON", "Alignment", kGroup, 110, 34, 104, 52},
     {1107, "BUTTON", "&Left", kRadio | WS_GROUP, 118, 46, 60, 10},
     {1108, "BUTTON", "&Center", kRadio, 118, 58, 60, 10},
     {1109, "BUTTON", "&Right", kRadio, 118, 70, 60, 10},

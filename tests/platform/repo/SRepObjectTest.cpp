@@ -390,7 +390,7 @@ TEST_F(SRepObject, ObjectReferencesAndKindTests) {
     EXPECT_EQ(root->GetObjectA(NODE_INT, &got), DISP_E_TYPEMISMATCH);
 
     EXPECT_TRUE(SRepIsKindOf(root.Get(), CLSID_STestNode));
-    EXPECT_TRUE(SRepIsKindOf(root.Get(), CLSID_SRepObjectRoot));
+    EXPECT_TRUE(SRepIsKindOf(root.Get(), CLSID_SRepObject));
     EXPECT_FALSE(SRepIsKindOf(root.Get(), MakeGUID("{00000001-0000-0000-0000-000000000000}")));
     EXPECT_FALSE(SRepIsKindOf(nullptr, CLSID_STestNode));
     EXPECT_TRUE(SRepHasCollection(CLSID_STestNode, NODE_ITEMS));

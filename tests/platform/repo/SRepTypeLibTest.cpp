@@ -8,6 +8,8 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/repo/SRepObjectBaseMem.h"
+#include "platform/repo/SRepSessionExtern.h"
 #include "platform/repo/SRepTypeLibFormat.h"
 #include "platform/repo/SRepTypeLibManager.h"
 #include "platform/repo/SRepTypeLibReader.h"
@@ -100,7 +102,7 @@ std::vector<uint8_t> GeneratedLibrary(uint32_t count, const std::function<int64_
         record.codeName = record.displayName = name;
         record.classId = GeneratedClass(n);
         record.baseName = baseName;
-        record.baseClassId = base < 0 ? SRepTypeLibManager::CLSID_SRepObjectBase : GeneratedClass(uint32_t(base));
+        record.baseClassId = base < 0 ? CLSID_SRepObjectBase : GeneratedClass(uint32_t(base));
         writer.WriteClass(record, 1);
         const std::string attributeName = "A" + std::to_string(n);
         SRepTypeLibWriter::Attribute attribute;
@@ -129,7 +131,7 @@ void WriteOneClass(SRepTypeLibWriter& writer, uint32_t memberCount) {
     record.codeName = record.displayName = "A";
     record.classId = kTinyA;
     record.baseName = "Rep::SRepObjectBase";
-    record.baseClassId = SRepTypeLibManager::CLSID_SRepObjectBase;
+    record.baseClassId = CLSID_SRepObjectBase;
     writer.WriteClass(record, memberCount);
 }
 
@@ -150,7 +152,7 @@ TEST(SRepTypeLibManager, StartUpRegistersEveryReportClassWithItsBase) {
         EXPECT_EQ(c.GetBaseClass()->GetQualifiedName(), c.GetBaseName());
         EXPECT_EQ(c.GetBaseClass()->GetClassId(), c.GetBaseClassId());
     }
-    EXPECT_EQ(Class("SRptBase").GetBaseClass(), manager->FindMetaClass(SRepTypeLibManager::CLSID_SRepObjectBase));
+    EXPECT_EQ(Class("SRptBase").GetBaseClass(), manager->FindMetaClass(CLSID_SRepObjectBase));
     EXPECT_EQ(Class("Rep::SRepObjectBase").GetBaseClass(), &Class("Rep::SRepObject"));
     EXPECT_EQ(Class("Rep::SRepObject").GetBaseClass(), nullptr);
     EXPECT_EQ(manager->FindMetaClass(ReportClass(0xE9)), &Class("SRptPara"));
@@ -318,7 +320,7 @@ TEST(SRepTypeLibManager, MissingResourcesAndArgumentsRegisterNothing) {
     EXPECT_EQ(manager.FindTypeLib(kReportLibraryId), nullptr);
     // The framework's own classes are there from the start.
     EXPECT_NE(manager.FindMetaClassByName("Rep::SRepObjectBase"), nullptr);
-    EXPECT_NE(manager.FindMetaClass(SRepTypeLibManager::CLSID_SRepSessionExtern), nullptr);
+    EXPECT_NE(manager.FindMetaClass(CLSID_SRepSessionExtern), nullptr);
 }
 
 TEST(SRepTypeLibManager, RefusesCorruptedCopiesOfTheResourceWhole) {
@@ -426,7 +428,7 @@ TEST(SRepTypeLibManager, RegistersAChainOfTwentyThousandClasses) {
         ASSERT_EQ(metaClass->GetCodeName(), SString(GeneratedName(n))) << n;
         ASSERT_EQ(manager.FindMetaClassByName(SString(GeneratedName(n))), metaClass) << n;
         ASSERT_EQ(manager.FindMetaClassByName(SString("Tst::" + GeneratedName(n))), metaClass) << n;
-        ASSERT_EQ(metaClass->GetBaseClass(), n == 0 ? manager.FindMetaClass(SRepTypeLibManager::CLSID_SRepObjectBase)
+        ASSERT_EQ(metaClass->GetBaseClass(), n == 0 ? manager.FindMetaClass(CLSID_SRepObjectBase)
                                                     : manager.FindMetaClass(GeneratedClass(n - 1)))
             << n;
     }
@@ -437,7 +439,7 @@ TEST(SRepTypeLibManager, RegistersAChainOfTwentyThousandClasses) {
     for (const SRepMetaClass* c = deepest; c; c = c->GetBaseClass()) ++length;
     EXPECT_EQ(length, kCount + 2);
     EXPECT_TRUE(deepest->IsKindOf(GeneratedClass(0)));
-    EXPECT_TRUE(deepest->IsKindOf(SRepTypeLibManager::CLSID_SRepObject));
+    EXPECT_TRUE(deepest->IsKindOf(CLSID_SRepObject));
     EXPECT_FALSE(manager.FindMetaClass(GeneratedClass(0))->IsKindOf(GeneratedClass(1)));
 
     // Members of every class of the chain, by id and by name, the repository's own included.
@@ -504,7 +506,7 @@ TEST(SRepTypeLibManager, RefusesALibraryOfMoreThanSixteenMiB) {
 }
 
 TEST(SRepTypeLibManager, BindsBasesAcrossTheLibraryAndRefusesUnsoundOnes) {
-    const GUID objectBase = SRepTypeLibManager::CLSID_SRepObjectBase;
+    const GUID objectBase = CLSID_SRepObjectBase;
     {
         // A base may come after the class that names it.
         SRepTypeLibManager manager;
@@ -518,7 +520,7 @@ TEST(SRepTypeLibManager, BindsBasesAcrossTheLibraryAndRefusesUnsoundOnes) {
         {"own base", {{"A", kTinyA, "Tst::A", kTinyA}}},
         {"name of one class, GUID of another", {{"A", kTinyA, "Tst::B", objectBase}, {"B", kTinyB, nullptr, {}}}},
         {"unqualified base name", {{"A", kTinyA, "SRepObjectBase", objectBase}}},
-        {"GUID taken by the framework", {{"A", SRepTypeLibManager::CLSID_SRepSessionExtern, nullptr, {}}}},
+        {"GUID taken by the framework", {{"A", CLSID_SRepSessionExtern, nullptr, {}}}},
         {"GUID twice", {{"A", kTinyA, nullptr, {}}, {"B", kTinyA, nullptr, {}}}},
         {"name twice", {{"A", kTinyA, nullptr, {}}, {"A", kTinyB, nullptr, {}}}},
     };
@@ -553,7 +555,7 @@ TEST(SRepTypeLibWriter, WritesTheReportLibrarysHeaderAndFirstClassByteForByte) {
     base.classId = ReportClass(0xD0);
     base.stringId = 5098;
     base.baseName = "Rep::SRepObjectBase";
-    base.baseClassId = SRepTypeLibManager::CLSID_SRepObjectBase;
+    base.baseClassId = CLSID_SRepObjectBase;
     writer.WriteClass(base, 0);
     const std::vector<uint8_t> resource = Resource();
     EXPECT_EQ(writer.GetBytes(), std::vector<uint8_t>(resource.begin(), resource.begin() + 225));

@@ -104,7 +104,7 @@ TEST_F(SRptDlgHeaderFooterTest, TheTemplatesCommandStoresTheTextsAndLeavesTheTab
     script.ExpectDialog(Dlg::IDD, IDOK, {{Dlg::IDC_HEADER_TEXT, "Sales\t%DATE%"}});
     SComTable<ISRepObject> selection;
     selection.Add(templ.Get());
-    EXPECT_EQ(templ->HandlePopupCommand(ID_RPT_TEMPLATE_HEADERFOOTER, selection, nullptr), S_OK);
+    EXPECT_EQ(templ->HandlePopupCommand(ID_RPT_ITEM_HEADER_FOOTER, selection, nullptr), S_OK);
     EXPECT_TRUE(script.IsComplete());
     EXPECT_TRUE(script.GetUnexpected().empty());
     EXPECT_EQ(templ->GetHeader(), "Sales\t%DATE%");

@@ -9,6 +9,7 @@
 #include "platform/repo/SOleDataObject.h"
 #include "platform/repo/SRepDataSrc.h"
 #include "platform/ui/SMenu.h"
+#include "rpt/dialogs/SRptDlgMultiPages.h"
 #include "rpt/editor/SRptAvailableItemsBrowser.h"
 #include "rpt/editor/SRptBrowserCommandClass.h"
 #include "rpt/editor/SRptBrowserNodeAvailable.h"
@@ -127,9 +128,10 @@ TEST_F(SRptAvailableItemsBrowserTest, FormatRunsTheItemsOwnSheetOrTheMixedOneWit
     // A mixed selection gets the mixed sheet whatever the command.
     Run(45008);
     ASSERT_EQ(editor.formats.size(), 3u);
-    EXPECT_EQ(editor.formats[0], (std::pair<uint32_t, Strings>{IDD_RPT_FORMAT, {"TEXT"}}));
-    EXPECT_EQ(editor.formats[1], (std::pair<uint32_t, Strings>{IDD_RPT_FORMAT_ITEMS, {"TEXT", "TITLE"}}));
-    EXPECT_EQ(editor.formats[2], (std::pair<uint32_t, Strings>{IDD_RPT_FORMAT_ITEMS, {"TEXT", "TITLE"}}));
+    EXPECT_EQ(editor.formats[0], (std::pair<uint32_t, Strings>{SRptDlgMultiPages::IDD_FORMAT, {"TEXT"}}));
+    EXPECT_EQ(editor.formats[1],
+              (std::pair<uint32_t, Strings>{SRptDlgMultiPages::IDD_FORMAT_ITEMS, {"TEXT", "TITLE"}}));
+    EXPECT_EQ(editor.formats[2], (std::pair<uint32_t, Strings>{SRptDlgMultiPages::IDD_FORMAT_ITEMS, {"TEXT", "TITLE"}}));
 }
 
 TEST_F(SRptAvailableItemsBrowserTest, AddAndDoubleClickPutTheItemsIntoTheActiveTemplate) {

@@ -12,6 +12,8 @@
 #include "platform/repo/SRepOption.h"
 #include "platform/ui/SKeyState.h"
 #include "platform/ui/STabWnd.h"
+#include "rpt/dialogs/SRptDlgMultiPages.h"
+#include "rpt/dialogs/SRptDlgTxtEdit.h"
 #include "rpt/editor/SRptEditorBrowserFixture.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "varod9/ISRptFile.h"
@@ -182,14 +184,14 @@ TEST_F(SRptContentsItemsBrowserTest, SelectionCommandsGoToTheItemsHandlerOrTheMi
     SelectOnly(browser, {text.Get(), other.Get()});
     EXPECT_TRUE(Enabled(browser, 45006));
     EXPECT_FALSE(Enabled(browser, 45008));
-    script.ExpectDialog(IDD_RPT_FORMAT, IDCANCEL);
+    script.ExpectDialog(SRptDlgMultiPages::IDD_FORMAT, IDCANCEL);
     Run(browser, 45006);
 
     // A text and a title: Format stays, the one-item commands go, and Format is the mixed one.
     SelectOnly(browser, {text.Get(), title.Get()});
     EXPECT_TRUE(Enabled(browser, 45006));
     for (uint32_t id : {45007u, 45008u, 45009u}) EXPECT_FALSE(Enabled(browser, id)) << id;
-    script.ExpectDialog(IDD_RPT_FORMAT_ITEMS, IDCANCEL);
+    script.ExpectDialog(SRptDlgMultiPages::IDD_FORMAT_ITEMS, IDCANCEL);
     Run(browser, 45006);
     EXPECT_TRUE(script.IsComplete());
 
@@ -197,7 +199,7 @@ TEST_F(SRptContentsItemsBrowserTest, SelectionCommandsGoToTheItemsHandlerOrTheMi
     SComWrap<ISRptItem> pageBreak = Place("PAGEBREAK");
     browser->RefreshTree();
     SelectOnly(browser, {text.Get()});
-    script.ExpectDialog(IDD_RPT_TEXT_EDITOR, IDCANCEL);
+    script.ExpectDialog(SRptDlgTxtEdit::IDD, IDCANCEL);
     EXPECT_EQ(browser->DoubleClick(NodeOf(browser, text.Get())), S_OK);
     SelectOnly(browser, {pageBreak.Get()});
     EXPECT_EQ(browser->DoubleClick(NodeOf(browser, pageBreak.Get())), S_OK);

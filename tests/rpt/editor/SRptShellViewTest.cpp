@@ -241,6 +241,29 @@ TEST_F(SRptShellViewTest, TheReportEditorsTabsFollowTheReportsTemplatesAndKeepTh
     EXPECT_EQ(active(), third.Get());
 }
 
+TEST_F(SRptShellViewTest, EveryReportEditorOfTheReportFollowsItsTemplatesUntilItIsClosed) {
+    SRptShellViewBase* single = Open(OneModel);
+    SRptShellViewBase* multi = Open(MultiModel);
+    ASSERT_TRUE(single && multi && single->GetWindow() && multi->GetWindow());
+    auto tabCount = [](SRptShellViewBase* editor) {
+        auto* tabs = dynamic_cast<SRptTabWnd*>(editor->GetWindow()->GetPane(1, 1));
+        return tabs ? tabs->GetTabCount() : -1;
+    };
+    ASSERT_EQ(tabCount(single), 1);
+    ASSERT_EQ(tabCount(multi), 1);
+    SComWrap<ISRptTemplate> second, third;
+    ASSERT_EQ(report->AddNewTemplate("Sales", 1, &second), S_OK);
+    EXPECT_EQ(tabCount(single), 2);
+    EXPECT_EQ(tabCount(multi), 2);
+
+    // The one-model editor closes and leaves the document open: it hears of no further change.
+    const SComWrap<ISShellView> kept(single->GetShellViewFace());
+    EXPECT_EQ(FrameOf(single)->Close(), S_OK);
+    EXPECT_FALSE(single->IsReportAdvised());
+    ASSERT_EQ(report->AddNewTemplate("Sales", 1, &third), S_OK);
+    EXPECT_EQ(tabCount(multi), 3);
+}
+
 TEST_F(SRptShellViewTest, ClosingTheDocumentClosesTheOtherEditorsOfIt) {
     SRptShellViewBase* first = Open(Template);
     SRptShellViewBase* second = Open(MultiModel);

@@ -275,6 +275,18 @@ TEST_F(SRptViewBaseTest, AReportWithoutTemplatesOrAvailableItemsGivesEmptyPanesA
     EXPECT_EQ(templateWindow->SyncAvailableItemsTabWithActiveContentsTab(), S_FALSE);
 }
 
+TEST_F(SRptViewBaseTest, AnActiveTemplateWhoseModuleHasNoPageLeavesTheLeftSideAsItIs) {
+    SComWrap<ISRepClassCol> availables;
+    ASSERT_EQ(report->GetAvailableItemsCollection(&availables), S_OK);
+    sales.Clear();
+    ASSERT_EQ(availables->DeleteAll(), S_OK);
+    auto* window = MakeWindow<SRptViewReport>();
+    ASSERT_EQ(TabsOf(window)->GetTabCount(), 1);
+    ASSERT_EQ(window->GetAvailableItemsCtrl()->GetPageCount(), 0);
+    EXPECT_EQ(window->SyncAvailableItemsTabWithActiveContentsTab(), S_OK);
+    EXPECT_EQ(window->GetAvailableItemsCtrl()->GetCurrentPage(), nullptr);
+}
+
 TEST_F(SRptViewBaseTest, BeforeCreationTheWindowAnswersWithoutPanes) {
     auto* window = new SRptViewReport(report.Get(), nullptr);
     EXPECT_EQ(window->GetRefCount(), 0u);

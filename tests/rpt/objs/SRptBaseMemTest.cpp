@@ -60,7 +60,7 @@ TEST_F(SRptBase, RegistryIsBuiltByStartUpAndIsAbstract) {
     EXPECT_EQ(SRptBaseRegistry::attrEditorMap.baseMap, &SRepObjectBaseRegistry::attrEditorMap);
     EXPECT_EQ(SRptTestSampleRegistry::attrEditorMap.baseMap, &SRptBaseRegistry::attrEditorMap);
     EXPECT_EQ(SRptTestSampleRegistry::attrEditorMap.FindEditor(SAMPLE_LABEL), nullptr);
-    EXPECT_TRUE(registry->IsKindOf(CLSID_SRepObjectRoot));
+    EXPECT_TRUE(registry->IsKindOf(CLSID_SRepObject));
     EXPECT_TRUE(SRepHasCollection(CLSID_SRptBase, 0x0480019F));
     SComWrap<ISRepObject> none;
     EXPECT_EQ(session->CreateObject(CLSID_SRptBase, reinterpret_cast<void**>(&none), ISRepObject::iid), E_INVALIDARG);

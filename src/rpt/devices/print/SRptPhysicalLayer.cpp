@@ -13,11 +13,11 @@
 #include "rpt/devices/print/SRptPrinterBaseDevice.h"
 #include "rpt/dialogs/SRptDlgPrinting.h"
 #include "rpt/module/SRptGlobalsContainer.h"
+#include "rpt/objs/reports/SRptReportMem.h"
 #include "varod9/RptApi.h"
 
 namespace {
 
-constexpr uint32_t IDS_RPT_APPLICATION_NAME = 200;
 // Document names are cut to this many characters.
 constexpr int32_t kMaxDocumentName = 30;
 

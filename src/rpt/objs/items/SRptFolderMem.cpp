@@ -1,5 +1,6 @@
 #include "rpt/objs/items/SRptFolderMem.h"
 
+#include "rpt/dialogs/SRptDlgMultiPages.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "varod9/RptApi.h"
@@ -40,5 +41,5 @@ HRESULT SRptFolderImpl::IsItemSupportCommand(uint32_t nID) {
 
 HRESULT SRptFolderImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems, SWnd*) {
     SModuleStateGuard state(SRptGetModuleState());
-    return SRptItemEditor::FormatOrEditTitle<ISRptFolder>(this, nId, selectedItems, IDD_RPT_FORMAT);
+    return SRptItemEditor::FormatOrEditTitle<ISRptFolder>(this, nId, selectedItems, SRptDlgMultiPages::IDD_FORMAT);
 }

@@ -1,6 +1,7 @@
 #include "rpt/objs/items/SRptGraphicFileMem.h"
 
 #include "platform/ui/SFileDlg.h"
+#include "rpt/dialogs/SRptDlgMultiPages.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "varod9/RptApi.h"
 #include "varod9/SInteraction.h"
@@ -41,7 +42,9 @@ HRESULT SRptGraphicFileImpl::IsItemSupportCommand(uint32_t nID) {
 HRESULT SRptGraphicFileImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems, SWnd*) {
     SModuleStateGuard state(SRptGetModuleState());
     switch (nId) {
-        case ID_RPT_ITEM_FORMAT: SRptItemEditor::FormatDialog(selectedItems, 0, IDD_RPT_FORMAT); return S_OK;
+        case ID_RPT_ITEM_FORMAT:
+            SRptItemEditor::FormatDialog(selectedItems, 0, SRptDlgMultiPages::IDD_FORMAT);
+            return S_OK;
         case ID_RPT_ITEM_EDIT: return EditFile();
         case ID_RPT_DISPLAY_ALL: PutDisplayFlag(RPTFILE_DISPLAY_ALL); return S_OK;
         case ID_RPT_DISPLAY_PATH: PutDisplayFlag(RPTFILE_DISPLAY_PATH); return S_OK;

@@ -1,5 +1,6 @@
 #include "rpt/objs/items/SRptGrpTextMem.h"
 
+#include "rpt/dialogs/SRptDlgMultiPages.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
@@ -69,5 +70,6 @@ HRESULT SRptGrpTextImpl::IsItemSupportCommand(uint32_t nID) {
 HRESULT SRptGrpTextImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems, SWnd*) {
     SModuleStateGuard state(SRptGetModuleState());
     // The sheet lets the user pick which of the two paragraphs to format.
-    return SRptItemEditor::FormatOrEditTitle<ISRptCustom>(this, nId, selectedItems, IDD_RPT_FORMAT_ITEMS);
+    return SRptItemEditor::FormatOrEditTitle<ISRptCustom>(this, nId, selectedItems,
+                                                          SRptDlgMultiPages::IDD_FORMAT_ITEMS);
 }

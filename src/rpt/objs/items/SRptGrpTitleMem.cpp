@@ -1,5 +1,6 @@
 #include "rpt/objs/items/SRptGrpTitleMem.h"
 
+#include "rpt/dialogs/SRptDlgMultiPages.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "varod9/ISRptGrpTitleProcs.h"
@@ -61,6 +62,8 @@ HRESULT SRptGrpTitleImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISR
     switch (nId) {
         case ID_RPT_DISPLAY_USER_ORDER: PutUserOrder(true); return S_OK;
         case ID_RPT_DISPLAY_ALPHA_ORDER: PutUserOrder(false); return S_OK;
-        default: return SRptItemEditor::FormatOrEditTitle<ISRptGrpTitle>(this, nId, selectedItems, IDD_RPT_FORMAT);
+        default:
+            return SRptItemEditor::FormatOrEditTitle<ISRptGrpTitle>(this, nId, selectedItems,
+                                                                    SRptDlgMultiPages::IDD_FORMAT);
     }
 }

@@ -9,6 +9,7 @@
 #include "rpt/dialogs/SRptDlgMultiFormat.h"
 #include "rpt/dialogs/SRptDlgMultiFormatEx.h"
 #include "rpt/dialogs/SRptDlgMultiLevelForm.h"
+#include "rpt/dialogs/SRptDlgMultiPages.h"
 #include "rpt/dialogs/SRptDlgTxtEdit.h"
 #include "rpt/editor/SRptBrowserNodeFactory.h"
 #include "rpt/editor/SRptBrowserNodeItem.h"
@@ -100,6 +101,10 @@ void SRptItemEditor::LevelFormatDialog(const SComTable<ISRepObject>& objects, in
     RunSheet<SRptDlgMultiLevelForm>(objects, flag);
 }
 
+void SRptItemEditor::RunMixedFormatDialog(const SComTable<ISRepObject>& objects) {
+    RunFormatDialog(objects, 0, SRptDlgMultiPages::IDD_FORMAT_ITEMS);
+}
+
 void SRptItemEditor::MixedFormatDialog(const SComTable<ISRepObject>& objects) {
     if (gEditor) {
         gEditor->RunMixedFormatDialog(objects);
@@ -120,7 +125,7 @@ void SRptItemEditor::ShowLayout(ISRepSession* session, ISRptTable* table, uint32
     // The dialog edits the rows or columns itself; its result does not matter to the command,
     // and a failure inside it leaves the item as it was without failing the command.
     try {
-        if (dialogId == IDD_RPT_FORM_LAYOUT) {
+        if (dialogId == SRptDlgFormLayout::IDD) {
             SComWrap<ISRptForm> form;
             form = static_cast<IUnknown*>(table);
             SRptDlgFormLayout dialog(session, form.Get());

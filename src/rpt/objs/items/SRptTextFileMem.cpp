@@ -1,6 +1,7 @@
 #include "rpt/objs/items/SRptTextFileMem.h"
 
 #include "platform/ui/SFileDlg.h"
+#include "rpt/dialogs/SRptDlgMultiPages.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
@@ -47,7 +48,9 @@ HRESULT SRptTextFileImpl::IsItemSupportCommand(uint32_t nID) {
 HRESULT SRptTextFileImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems, SWnd*) {
     SModuleStateGuard state(SRptGetModuleState());
     switch (nId) {
-        case ID_RPT_ITEM_FORMAT: SRptItemEditor::FormatDialog(selectedItems, 0, IDD_RPT_FORMAT); return S_OK;
+        case ID_RPT_ITEM_FORMAT:
+            SRptItemEditor::FormatDialog(selectedItems, 0, SRptDlgMultiPages::IDD_FORMAT);
+            return S_OK;
         case ID_RPT_ITEM_EDIT: return EditFile(RPT_TEXT_FILE_EDITOR);
         // The user has seen how the choice ended; the command itself is done either way.
         case ID_RPT_TEXTFILE_SELECT: SelectFile(); return S_OK;

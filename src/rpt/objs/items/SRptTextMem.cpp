@@ -2,6 +2,7 @@
 
 #include "platform/base/SECOMException.h"
 #include "platform/repo/SRepVariant.h"
+#include "rpt/dialogs/SRptDlgMultiPages.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
@@ -68,7 +69,9 @@ HRESULT SRptTextImpl::IsItemSupportCommand(uint32_t nID) {
 HRESULT SRptTextImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>& selectedItems, SWnd*) {
     SModuleStateGuard state(SRptGetModuleState());
     switch (nId) {
-        case ID_RPT_ITEM_FORMAT: SRptItemEditor::FormatDialog(selectedItems, 0, IDD_RPT_FORMAT); return S_OK;
+        case ID_RPT_ITEM_FORMAT:
+            SRptItemEditor::FormatDialog(selectedItems, 0, SRptDlgMultiPages::IDD_FORMAT);
+            return S_OK;
         case ID_RPT_ITEM_EDIT: return EditText();
         default: return S_FALSE;
     }

@@ -6,13 +6,6 @@
 #include "varod9/RptApi.h"
 #include "varod9/RptItemDef.h"
 
-namespace {
-
-// The template's zoom factor (a SHORT), which a user graphic takes on when it is added to one.
-constexpr int32_t kTemplateZoomPerct = 0x02006218;
-
-}  // namespace
-
 // ---- SRptUserGraphicImpl: construction ----
 
 HRESULT SRptUserGraphicImpl::ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) {
@@ -36,7 +29,7 @@ HRESULT SRptUserGraphicImpl::PostAddTemplateItem() {
     if (reportTemplate) {
         // A template that cannot tell its zoom factor leaves the item's as it is.
         SRepVariant zoom;
-        if (SUCCEEDED(reportTemplate->GetAttribute(kTemplateZoomPerct, &zoom)) && zoom.IsNumber())
+        if (SUCCEEDED(reportTemplate->GetAttribute(RPTTEMPLATE_ZOOMPERCT, &zoom)) && zoom.IsNumber())
             PutZoomPerct(zoom.GetShort());
     }
     return SRptItemImpl::PostAddTemplateItem();

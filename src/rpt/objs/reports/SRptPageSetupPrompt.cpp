@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/gdi/SPrinterCache.h"
+#include "platform/ui/SPageSetupDlg.h"
 #include "varod9/SInteraction.h"
 
 namespace {
@@ -39,10 +40,10 @@ int32_t SRptPageSetupPrompt::DoPageSetupDialog() {
 
 void SRptPageSetupPrompt::TakePaper(const SAnswer& answer) {
     int32_t paper = 0;
-    if (NumberOf(answer, IDC_PAPER, &paper)) m_cache.SetPaperSize(paper);
-    if (IsChecked(answer, IDC_PORTRAIT))
+    if (NumberOf(answer, SPageSetupDlg::IDC_PAPER, &paper)) m_cache.SetPaperSize(paper);
+    if (IsChecked(answer, SPageSetupDlg::IDC_PORTRAIT))
         m_cache.SetOrientation(DMORIENT_PORTRAIT);
-    else if (IsChecked(answer, IDC_LANDSCAPE))
+    else if (IsChecked(answer, SPageSetupDlg::IDC_LANDSCAPE))
         m_cache.SetOrientation(DMORIENT_LANDSCAPE);
 }
 
@@ -51,10 +52,10 @@ void SRptPageSetupPrompt::TakeMargins(const SAnswer& answer) {
     const struct {
         int32_t controlId;
         int32_t* side;
-    } sides[] = {{IDC_MARGIN_LEFT, &margins.left},
-                 {IDC_MARGIN_TOP, &margins.top},
-                 {IDC_MARGIN_RIGHT, &margins.right},
-                 {IDC_MARGIN_BOTTOM, &margins.bottom}};
+    } sides[] = {{SPageSetupDlg::IDC_MARGIN_LEFT, &margins.left},
+                 {SPageSetupDlg::IDC_MARGIN_TOP, &margins.top},
+                 {SPageSetupDlg::IDC_MARGIN_RIGHT, &margins.right},
+                 {SPageSetupDlg::IDC_MARGIN_BOTTOM, &margins.bottom}};
     for (const auto& side : sides) {
         int32_t value = 0;
         if (NumberOf(answer, side.controlId, &value) && value >= 0) *side.side = value;

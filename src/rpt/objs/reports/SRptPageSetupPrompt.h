@@ -12,15 +12,6 @@ struct SAnswer;
 
 class SRptPageSetupPrompt {
 public:
-    // Controls of the system's page set-up dialog.
-    static constexpr int32_t IDC_PAPER = 0x0471;
-    static constexpr int32_t IDC_PORTRAIT = 0x0420;
-    static constexpr int32_t IDC_LANDSCAPE = 0x0421;
-    static constexpr int32_t IDC_MARGIN_LEFT = 0x0483;
-    static constexpr int32_t IDC_MARGIN_TOP = 0x0484;
-    static constexpr int32_t IDC_MARGIN_RIGHT = 0x0485;
-    static constexpr int32_t IDC_MARGIN_BOTTOM = 0x0486;
-
     explicit SRptPageSetupPrompt(SPrinterCache& cache) : m_cache(cache) {}
 
     // Non-zero on OK, the cache then holding what the user chose; 0 on Cancel, the cache as it was.

@@ -14,7 +14,6 @@
 #include "platform/repo/SRepObjIterator.h"
 #include "platform/repo/SRepOption.h"
 #include "platform/repo/SRepSessionExtern.h"
-#include "platform/repo/SRepTypeLibManager.h"
 #include "platform/repo/SRepVariant.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/module/SRptGlobalsContainer.h"
@@ -372,7 +371,7 @@ HRESULT SRptReportImpl::FinalConstruct() {
     const HRESULT hr = SRptReportMem::FinalConstruct();
     if (FAILED(hr)) return hr;
     // Once per class: from the second report on, both answer S_FALSE.
-    AddCollection(RPTREPORT_EXTSESS, RPTREPORT_NOTSAVEDSESS, SRepTypeLibManager::CLSID_SRepSessionExtern);
+    AddCollection(RPTREPORT_EXTSESS, RPTREPORT_NOTSAVEDSESS, CLSID_SRepSessionExtern);
     AddCollection(RPTREPORT_EXTSESS, RPTREPORT_LANGEXSESS, GUID_NULL);
     ExtensionCollectionsSealed() = true;
     return hr;
@@ -435,23 +434,6 @@ HRESULT SRptReportImpl::OnCollectionInsert(int32_t id, ISRepObject* object, int3
         if (inserted) SExceptionResult::Guard([&] { return SyncTemplateWithAvailableItems(inserted.Get()); });
     }
     return SRptReportMem::OnCollectionInsert(id, object, position);
-}
-
-HRESULT SRptReportImpl::OnCollectionChange(int32_t id, ISRepObject* object) {
-    // The open editor shows a tab per template: it follows the templates and the language.
-    if (id == RPTREPORT_LANGUAGE || id == RPTREPORT_TEMPLATES) {
-        if (SOpenEditorUpdater updater = OpenEditorUpdater()) updater(static_cast<ISRepObject*>(this));
-    }
-    return SRptReportMem::OnCollectionChange(id, object);
-}
-
-SRptReportImpl::SOpenEditorUpdater& SRptReportImpl::OpenEditorUpdater() {
-    static SOpenEditorUpdater updater = nullptr;
-    return updater;
-}
-
-SRptReportImpl::SOpenEditorUpdater SRptReportImpl::SetOpenEditorUpdater(SOpenEditorUpdater updater) {
-    return std::exchange(OpenEditorUpdater(), updater);
 }
 
 HRESULT SRptReportImpl::OnUpdateAttribute(int32_t id) {

@@ -24,11 +24,17 @@
 
 inline constexpr GUID CLSID_SRptReport = MakeGUID("{A6BAC8D1-B730-11D1-8898-00A02455633B}");
 
-// Attributes the report's own operations use.
+// The title page's attributes, which the report's own operations and its title page dialog use.
 inline constexpr int32_t RPTREPORT_FIRSTPAGETITLE = 0x02006503;
+inline constexpr int32_t RPTREPORT_FIRSTPAGEAUTHOR = 0x02006504;
+inline constexpr int32_t RPTREPORT_FIRSTPAGEVERSION = 0x02006505;
+inline constexpr int32_t RPTREPORT_FIRSTPAGEDATE = 0x02006506;
+inline constexpr int32_t RPTREPORT_FIRSTPAGESUMMARY = 0x02006507;
 inline constexpr int32_t RPTREPORT_HASFIRSTPAGE = 0x02006508;
 inline constexpr int32_t RPTREPORT_HASFIRSTPAGETITLE = 0x02006509;
 inline constexpr int32_t RPTREPORT_HASFIRSTPAGEAUTHOR = 0x0200650A;
+inline constexpr int32_t RPTREPORT_HASFIRSTPAGEVERSION = 0x0200650B;
+inline constexpr int32_t RPTREPORT_HASFIRSTPAGEDATE = 0x0200650C;
 inline constexpr int32_t RPTREPORT_HASFIRSTPAGESUMMARY = 0x0200650D;
 // The names of the report's two paragraphs.
 inline constexpr uint32_t IDS_RPT_REPORT_TITLE_PARA = 5159;
@@ -191,19 +197,11 @@ public:
     // A template inserted into Templates is brought into line with its module's available items,
     // while the framework allows cascading.
     HRESULT OnCollectionInsert(int32_t id, ISRepObject* object, int32_t position) override;
-    // A change of the language rebuilds the template tabs of the report's open editor.
-    HRESULT OnCollectionChange(int32_t id, ISRepObject* object) override;
     // A new Name is also a new display name.
     HRESULT OnUpdateAttribute(int32_t id) override;
     // The title page's texts and switches stay writable whatever the framework's rule says; the
     // title's switch (HasFirstPageTitle) and every other attribute follow it.
     bool IsAttrReadOnly(int32_t id, const SRepVariant& value) override;
-
-    // What rebuilds the template tabs of a report's open editor: the editor's report view map
-    // finds the report's view, if one is open, and has it rebuild its tabs. Until the editor
-    // installs its own there is nothing to rebuild. Returns the one it replaces.
-    using SOpenEditorUpdater = void (*)(ISRepObject* report);
-    static SOpenEditorUpdater SetOpenEditorUpdater(SOpenEditorUpdater updater);
 
     // The repair of a report read from an older version: each template in turn, the first
     // failure ending it. Nothing is written to `messages`.
@@ -233,7 +231,6 @@ private:
     // can be made.
     static HRESULT NewSessionReference(ISRepSession* session, ISRepSession* target,
                                        SComWrap<ISRepSessionExtern>& reference);
-    static SOpenEditorUpdater& OpenEditorUpdater();
     static SPreviewViewMaker& PreviewViewMaker();
 
     // The preview's shell view; the preview editor owns it.

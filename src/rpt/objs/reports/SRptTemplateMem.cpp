@@ -18,6 +18,7 @@
 #include "rpt/objs/paras/SRptParaFooterMem.h"
 #include "rpt/objs/paras/SRptParaHeaderMem.h"
 #include "rpt/objs/reports/SRptPageSetupPrompt.h"
+#include "rpt/objs/reports/SRptReportMem.h"
 #include "rpt/objs/tables/SRptTableMem.h"
 #include "varod9/ISRptAddToContents.h"
 #include "varod9/ISRptCustom.h"
@@ -36,8 +37,6 @@ constexpr int32_t kFooterPara = 1;
 // Names of the two paragraphs in the library's string table.
 constexpr uint32_t IDS_RPT_PARA_HEADER = 5160;
 constexpr uint32_t IDS_RPT_PARA_FOOTER = 5162;
-// The first part of the default footer: the application's name.
-constexpr uint32_t IDS_RPT_TEMPLATE_APPLICATION = 200;
 // Duplicate's flag for a copy of the whole object with what it owns.
 constexpr uint32_t kDuplicateDeep = 1;
 
@@ -294,7 +293,7 @@ HRESULT SRptTemplateImpl::SetupHeaderFooter() {
     def.HeaderText = kDefaultHeader;
     def.HeaderTabCount = 1;
     def.HeaderTabs = headerTabs;
-    def.FooterText = SRptLoadString(IDS_RPT_TEMPLATE_APPLICATION, "Report Editor") + "\t%DATE%" + "\tPage %PAGE%";
+    def.FooterText = SRptLoadString(IDS_RPT_APPLICATION_NAME, "Report Editor") + "\t%DATE%" + "\tPage %PAGE%";
     def.FooterTabCount = 2;
     def.FooterTabs = footerTabs;
     const HRESULT hr = SetHeaderFooter(&def);
@@ -379,8 +378,8 @@ HRESULT SRptTemplateImpl::OnCreateBrowserNode(ISBrowserView* pBrowser, uint32_t,
 HRESULT SRptTemplateImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepObject>&, SWnd*) {
     SModuleStateGuard state(SRptGetModuleState());
     switch (nId) {
-        case ID_RPT_TEMPLATE_HEADERFOOTER: EditHeaderFooter(); return S_OK;
-        case ID_RPT_TEMPLATE_PAGESETUP: EditPageSetup(); return S_OK;
+        case ID_RPT_ITEM_HEADER_FOOTER: EditHeaderFooter(); return S_OK;
+        case ID_FILE_PAGE_SETUP: EditPageSetup(); return S_OK;
         default: return S_FALSE;
     }
 }

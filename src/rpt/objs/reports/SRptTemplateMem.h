@@ -14,6 +14,7 @@
 #include "platform/gdi/GdiDefs.h"
 #include "platform/repo/SRepComObject.h"
 #include "rpt/devices/generation/SRptScanTreeHelper.h"
+#include "rpt/editor/RptCommandIds.h"
 #include "rpt/objs/items/SRptItemMem.h"
 #include "rpt/objs/reports/MOVESTRUCT.h"
 #include "rpt/objs/reports/SRptItemIdSet.h"
@@ -25,8 +26,6 @@
 inline constexpr RECT S_NULL_RECT{};
 inline constexpr POINT S_NULL_POINT{};
 
-// The template's one command: "&Header/Footer...".
-inline constexpr uint32_t ID_RPT_TEMPLATE_HEADERFOOTER = 45009;
 // The zoom a template always reads.
 inline constexpr int16_t RPT_TEMPLATE_ZOOM = 100;
 // The kinds of the report's extended titles that are a template's default header and footer.
@@ -116,7 +115,7 @@ public:
     int32_t GetParaFontID(ISRptPara* pPara) const override;
 
     // "&Header/Footer..." only.
-    HRESULT IsItemSupportCommand(uint32_t nID) override { return nID == ID_RPT_TEMPLATE_HEADERFOOTER ? S_OK : S_FALSE; }
+    HRESULT IsItemSupportCommand(uint32_t nID) override { return nID == ID_RPT_ITEM_HEADER_FOOTER ? S_OK : S_FALSE; }
     // A template is no item among others: it never moves.
     HRESULT CanMoveItemUp() override { return S_FALSE; }
     HRESULT CanMoveItemDown() override { return S_FALSE; }

@@ -6,6 +6,7 @@
 
 #include "platform/repo/SRepObjIterator.h"
 #include "platform/repo/SRepVariant.h"
+#include "rpt/dialogs/SRptDlgFormLayout.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/tables/SRptFormCellMem.h"
@@ -113,7 +114,7 @@ const SRptTableImpl::SKind& SRptFormImpl::GetKind() const {
                             CLSID_SRptFormCell,
                             RPTTABLECELLDEF_SIZE_FORM,
                             SRptBrowserNodeKind::Form,
-                            IDD_RPT_FORM_LAYOUT};
+                            SRptDlgFormLayout::IDD};
     return kind;
 }
 

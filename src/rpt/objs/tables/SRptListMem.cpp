@@ -2,6 +2,7 @@
 
 #include "platform/repo/SRepObjIterator.h"
 #include "platform/repo/SRepVariant.h"
+#include "rpt/dialogs/SRptDlgListLayout.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/tables/SRptListCellMem.h"
@@ -61,7 +62,7 @@ const SRptTableImpl::SKind& SRptListImpl::GetKind() const {
                             CLSID_SRptListCell,
                             RPTTABLECELLDEF_SIZE_LIST,
                             SRptBrowserNodeKind::List,
-                            IDD_RPT_LIST_LAYOUT};
+                            SRptDlgListLayout::IDD};
     return kind;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/base/SECOMException.h"
 #include "platform/repo/SRepVariant.h"
+#include "rpt/dialogs/SRptDlgMultiPages.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
 #include "rpt/objs/paras/SRptParaItemMem.h"
@@ -169,7 +170,7 @@ HRESULT SRptTableImpl::OnHandlePopupCommand(uint32_t nId, const SComTable<ISRepO
     SModuleStateGuard state(SRptGetModuleState());
     switch (nId) {
         case ID_RPT_ITEM_FORMAT:
-            SRptItemEditor::FormatDialog(selectedItems, 0, IDD_RPT_FORMAT_ITEMS);
+            SRptItemEditor::FormatDialog(selectedItems, 0, SRptDlgMultiPages::IDD_FORMAT_ITEMS);
             return S_OK;
         case ID_RPT_ITEM_LAYOUT: {
             SComWrap<ISRepSession> session;

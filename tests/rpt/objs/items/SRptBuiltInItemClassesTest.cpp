@@ -96,7 +96,7 @@ TEST_F(SRptBuiltInItemClasses, EachKindAnswersItsFacesAndClassesAndNoOther) {
             EXPECT_EQ(object->IsKindOf(clsid), Answers(row, clsid)) << GUIDToString(clsid);
             EXPECT_EQ(registry->IsKindOf(clsid), Answers(row, clsid)) << GUIDToString(clsid);
         }
-        EXPECT_TRUE(object->IsKindOf(CLSID_SRepObjectRoot));
+        EXPECT_TRUE(object->IsKindOf(CLSID_SRepObject));
         EXPECT_TRUE(object->IsKindOf(CLSID_SRepObjectBase));
     }
 }

@@ -7,6 +7,8 @@
 #include "platform/base/SECOMException.h"
 #include "platform/repo/SRepKindTests.h"
 #include "platform/repo/SRepVariant.h"
+#include "rpt/dialogs/SRptDlgMultiPages.h"
+#include "rpt/dialogs/SRptDlgTxtEdit.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptFolderMem.h"
 #include "rpt/objs/items/SRptGrpTextMem.h"
@@ -258,8 +260,9 @@ TEST_F(SRptGroupKinds, FormatAndEditAreTheCommandsOfFoldersAndGroupTexts) {
     const struct {
         GUID clsid;
         uint32_t dialog;
-    } formats[] = {{CLSID_SRptFolder, IDD_RPT_FORMAT}, {CLSID_SRptGrpTitle, IDD_RPT_FORMAT},
-                   {CLSID_SRptGrpText, IDD_RPT_FORMAT_ITEMS}};
+    } formats[] = {{CLSID_SRptFolder, SRptDlgMultiPages::IDD_FORMAT},
+                   {CLSID_SRptGrpTitle, SRptDlgMultiPages::IDD_FORMAT},
+                   {CLSID_SRptGrpText, SRptDlgMultiPages::IDD_FORMAT_ITEMS}};
     for (const auto& [clsid, dialog] : formats) {
         SComWrap<ISRptItem> item = Build(clsid);
         SComTable<ISRepObject> selection = Selection(item.Get());
@@ -289,7 +292,7 @@ TEST_F(SRptGroupKinds, EditChoosesBetweenTheModulesTitleAndTheUsersOwn) {
 
         // The user's own title.
         script.Expect(SPrompt::Dialog, "210",
-                      DialogOK({{IDC_RPT_TEXT_EDITOR_TEXT, "Clients"}, {IDC_RPT_TEXT_EDITOR_USERDEF, "1"}}));
+                      DialogOK({{SRptDlgTxtEdit::IDC_TEXT, "Clients"}, {SRptDlgTxtEdit::IDC_USERDEF, "1"}}));
         EXPECT_EQ(item->HandlePopupCommand(ID_RPT_ITEM_EDIT, Selection(item.Get()), nullptr), S_OK);
         EXPECT_EQ(item->GetTitle(), "Clients");
         EXPECT_TRUE(item->GetUserDefined());
@@ -298,7 +301,7 @@ TEST_F(SRptGroupKinds, EditChoosesBetweenTheModulesTitleAndTheUsersOwn) {
         // Confirmed with the check cleared: the editor shows the report's title again, and that
         // is the text stored.
         script.Expect(SPrompt::Dialog, "210",
-                      DialogOK({{IDC_RPT_TEXT_EDITOR_TEXT, "Buyers"}, {IDC_RPT_TEXT_EDITOR_USERDEF, "0"}}));
+                      DialogOK({{SRptDlgTxtEdit::IDC_TEXT, "Buyers"}, {SRptDlgTxtEdit::IDC_USERDEF, "0"}}));
         EXPECT_EQ(item->HandlePopupCommand(ID_RPT_ITEM_EDIT, Selection(item.Get()), nullptr), S_OK);
         EXPECT_EQ(item->GetTitle(), "Customers of the model");
         EXPECT_FALSE(item->GetUserDefined());

@@ -234,9 +234,9 @@ TEST_F(SRptItemKindClasses, IsKindOfAnswersTheClassAndItsBasesAlone) {
     for (const KindCase& kind : Kinds()) {
         SCOPED_TRACE(kind.name);
         SComWrap<ISRepObject> object = Make<ISRepObject>(kind.clsid);
-        const std::vector<GUID> kinds = With(kind.baseClasses, {kind.clsid, CLSID_SRepObjectBase, CLSID_SRepObjectRoot});
+        const std::vector<GUID> kinds = With(kind.baseClasses, {kind.clsid, CLSID_SRepObjectBase, CLSID_SRepObject});
         const SRepRegistry* registry = SRepRegistry::Find(kind.clsid);
-        for (const GUID& clsid : With(kAllClasses, {CLSID_SRepObjectBase, CLSID_SRepObjectRoot})) {
+        for (const GUID& clsid : With(kAllClasses, {CLSID_SRepObjectBase, CLSID_SRepObject})) {
             EXPECT_EQ(object->IsKindOf(clsid), Contains(kinds, clsid)) << GUIDToString(clsid);
             EXPECT_EQ(registry->IsKindOf(clsid), Contains(kinds, clsid)) << GUIDToString(clsid);
         }

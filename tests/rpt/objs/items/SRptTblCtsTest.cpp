@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/SPrinterCache.h"
+#include "rpt/dialogs/SRptDlgMultiLevelForm.h"
+#include "rpt/dialogs/SRptDlgTxtEdit.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/module/SRptGlobalsContainer.h"
 #include "platform/base/SECOMException.h"
@@ -152,7 +154,7 @@ TEST_F(SRptTblCts, FormatAndEditAreItsOnlyCommands) {
     // Format opens the sheet with the number of levels ("Show levels to:" lists the paragraphs),
     // which it puts back on OK.
     script.Expect(SPrompt::Dialog, "237", DialogCancel())
-        .Expect(SPrompt::Dialog, "237", DialogOK({{IDC_RPT_FORMAT_LEVELS, "Level 5"}}));
+        .Expect(SPrompt::Dialog, "237", DialogOK({{SRptDlgMultiLevelForm::IDC_SHOW_LEVELS, "Level 5"}}));
     EXPECT_EQ(contents->HandlePopupCommand(ID_RPT_ITEM_FORMAT, Selection(contents.Get()), nullptr), S_OK);
     EXPECT_EQ(contents->GetNbParagraphs(), 3);
     EXPECT_EQ(contents->HandlePopupCommand(ID_RPT_ITEM_FORMAT, Selection(contents.Get()), nullptr), S_OK);
@@ -189,7 +191,7 @@ TEST_F(SRptTblCts, EditChoosesBetweenTheReportsTitleAndTheUsersOwn) {
 
     // The user's own title.
     script.Expect(SPrompt::Dialog, "210",
-                  DialogOK({{IDC_RPT_TEXT_EDITOR_TEXT, "Overview"}, {IDC_RPT_TEXT_EDITOR_USERDEF, "1"}}));
+                  DialogOK({{SRptDlgTxtEdit::IDC_TEXT, "Overview"}, {SRptDlgTxtEdit::IDC_USERDEF, "1"}}));
     EXPECT_EQ(contents->HandlePopupCommand(ID_RPT_ITEM_EDIT, Selection(contents.Get()), nullptr), S_OK);
     EXPECT_EQ(contents->GetTitle(), "Overview");
     EXPECT_TRUE(contents->GetUserDefined());
@@ -198,7 +200,7 @@ TEST_F(SRptTblCts, EditChoosesBetweenTheReportsTitleAndTheUsersOwn) {
     // Back to the report's: clearing the box puts the report's title into the editor, which is
     // the text stored; the report's title is shown again.
     script.Expect(SPrompt::Dialog, "210",
-                  DialogOK({{IDC_RPT_TEXT_EDITOR_TEXT, "Summary"}, {IDC_RPT_TEXT_EDITOR_USERDEF, "0"}}));
+                  DialogOK({{SRptDlgTxtEdit::IDC_TEXT, "Summary"}, {SRptDlgTxtEdit::IDC_USERDEF, "0"}}));
     EXPECT_EQ(contents->HandlePopupCommand(ID_RPT_ITEM_EDIT, Selection(contents.Get()), nullptr), S_OK);
     EXPECT_EQ(contents->GetTitle(), "Contents of the model");
     EXPECT_FALSE(contents->GetUserDefined());

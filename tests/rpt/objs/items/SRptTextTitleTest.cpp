@@ -1,6 +1,8 @@
 // The free text and the title: their paragraph, labels, commands and construction.
 #include <gtest/gtest.h>
 
+#include "rpt/dialogs/SRptDlgMultiPages.h"
+#include "rpt/dialogs/SRptDlgTxtEdit.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/paras/SRptParaMem.h"
 #include "rpt/objs/items/SRptTextMem.h"
@@ -137,9 +139,9 @@ TEST_F(SRptTextTitle, EditStoresTheEditorsTextOnlyOnOK) {
     title->PutText("Chapter");
 
     script.Expect(SPrompt::Dialog, "210", DialogCancel())
-        .Expect(SPrompt::Dialog, "210", DialogOK({{IDC_RPT_TEXT_EDITOR_TEXT, "second\nline"}}))
+        .Expect(SPrompt::Dialog, "210", DialogOK({{SRptDlgTxtEdit::IDC_TEXT, "second\nline"}}))
         .Expect(SPrompt::Dialog, "210", DialogOK())
-        .Expect(SPrompt::Dialog, "210", DialogOK({{IDC_RPT_TEXT_EDITOR_TEXT, "Part"}}));
+        .Expect(SPrompt::Dialog, "210", DialogOK({{SRptDlgTxtEdit::IDC_TEXT, "Part"}}));
     EXPECT_EQ(text->HandlePopupCommand(ID_RPT_ITEM_EDIT, Selection(text.Get()), nullptr), S_OK);
     EXPECT_EQ(text->GetText(), "first");
     EXPECT_EQ(text->HandlePopupCommand(ID_RPT_ITEM_EDIT, Selection(text.Get()), nullptr), S_OK);
@@ -191,6 +193,6 @@ TEST_F(SRptTextTitle, TheMixedFormatSheetEditsOnlyTheParagraphOfTheKindChosenInI
     // sheet opens, and nothing fails.
     const size_t shown = Transcript().size();
     EXPECT_NO_THROW(SRptItemEditor::MixedFormatDialog(SComTable<ISRepObject>()));
-    EXPECT_NO_THROW(SRptItemEditor::FormatDialog(SComTable<ISRepObject>(), 0, IDD_RPT_FORMAT_ITEMS));
+    EXPECT_NO_THROW(SRptItemEditor::FormatDialog(SComTable<ISRepObject>(), 0, SRptDlgMultiPages::IDD_FORMAT_ITEMS));
     EXPECT_EQ(Transcript().size(), shown);
 }

@@ -5,6 +5,7 @@
 #include "platform/base/SECOMException.h"
 #include "platform/repo/SRepComObject.h"
 #include "platform/repo/SRepVariant.h"
+#include "rpt/dialogs/SRptDlgGraphFormat.h"
 #include "rpt/objs/items/SRptFolderMem.h"
 #include "rpt/objs/items/SRptUserGraphicMem.h"
 #include "rpt/objs/paras/SRptParaTitleMem.h"
@@ -186,10 +187,13 @@ TEST_F(SRptUserGraphic, FormatIsItsOneCommandAndPutsThePlacementOfTheSelection) 
         // Nothing chosen: each keeps its own placement.
         .Expect(SPrompt::Dialog, "209", DialogOK())
         .Expect(SPrompt::Dialog, "209",
-                DialogOK({{IDC_RPT_GRAPH_ZOOM, "0"}, {IDC_RPT_GRAPH_AS_PARAGRAPH, "1"},
-                          {IDC_RPT_GRAPH_SEVERAL_PAGES, "1"}}))
+                DialogOK({{SRptDlgGraphFormat::IDC_ZOOM, "0"},
+                          {SRptDlgGraphFormat::IDC_AS_PARAGRAPH, "1"},
+                          {SRptDlgGraphFormat::IDC_SEVERAL_PAGES, "1"}}))
         .Expect(SPrompt::Dialog, "209",
-                DialogOK({{IDC_RPT_GRAPH_ZOOM, "250"}, {IDC_RPT_GRAPH_CENTERED, "1"}, {IDC_RPT_GRAPH_ONE_PAGE, "1"}}));
+                DialogOK({{SRptDlgGraphFormat::IDC_ZOOM, "250"},
+                          {SRptDlgGraphFormat::IDC_CENTERED, "1"},
+                          {SRptDlgGraphFormat::IDC_ONE_PAGE, "1"}}));
     for (int32_t run = 0; run < 2; ++run) {
         EXPECT_EQ(first->HandlePopupCommand(ID_RPT_ITEM_FORMAT, selection, nullptr), S_OK);
         ExpectPlacement(first.Get(), 0, false, 2, 100);
@@ -224,8 +228,8 @@ TEST_F(SRptUserGraphic, WithNothingSelectedFormatPlacesTheGraphicItself) {
     // The browsers hand a user graphic's command an empty selection.
     SComWrap<ISRptUserGraphic> graphic = Make<ISRptUserGraphic>(CLSID_SRptUserGraphic);
     script.Expect(SPrompt::Dialog, "209",
-                  DialogOK({{IDC_RPT_GRAPH_ZOOM, "150"}, {IDC_RPT_GRAPH_AS_PARAGRAPH, "1"},
-                            {IDC_RPT_GRAPH_SEVERAL_PAGES, "1"}}));
+                  DialogOK({{SRptDlgGraphFormat::IDC_ZOOM, "150"}, {SRptDlgGraphFormat::IDC_AS_PARAGRAPH, "1"},
+                            {SRptDlgGraphFormat::IDC_SEVERAL_PAGES, "1"}}));
     EXPECT_EQ(graphic->HandlePopupCommand(ID_RPT_ITEM_FORMAT, SComTable<ISRepObject>(), nullptr), S_OK);
     ExpectPlacement(graphic.Get(), 0, true, 1, 150);
 

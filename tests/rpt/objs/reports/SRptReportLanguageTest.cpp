@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/repo/ISRepObjSink.h"
 #include "platform/repo/SRepCascadeGuard.h"
 #include "platform/repo/SRepObjectBaseMem.h"
 #include "platform/repo/SRepOption.h"
@@ -63,11 +64,20 @@ protected:
     SComWrap<ISRepObject> language;
 };
 
-// Counts the reports whose open editor was asked to rebuild its tabs.
-int32_t gEditorUpdates = 0;
-void CountEditorUpdate(ISRepObject*) {
-    ++gEditorUpdates;
-}
+// The sink an open editor registers on its report: counts the changes it rebuilds its tabs for.
+class SEditorSink final : public ISRepObjSink {
+public:
+    HRESULT QueryInterface(const GUID&, void**) override { return E_NOINTERFACE; }
+    uint32_t AddRef() override { return 2; }
+    uint32_t Release() override { return 1; }
+    HRESULT OnDelete(ISRepObject*, int32_t) override { return S_OK; }
+    HRESULT OnFlush(ISRepObject*) override { return S_OK; }
+    HRESULT OnChange(ISRepObject*, int32_t id) override {
+        if (id == RPTREPORT_TEMPLATES || id == RPTREPORT_LANGUAGE) ++tabUpdates;
+        return S_OK;
+    }
+    int32_t tabUpdates = 0;
+};
 
 }  // namespace
 
@@ -165,22 +175,23 @@ TEST_F(SRptReportLanguage, ClearingTheLanguageLeavesItsSessionsAndALanguageWitho
 }
 
 TEST_F(SRptReportLanguage, AChangeOfTheLanguageOrOfTheTemplatesAsksTheOpenEditorToRebuildItsTabs) {
-    gEditorUpdates = 0;
+    SEditorSink editor;
     // Without an editor nothing is asked.
     ASSERT_EQ(report->PutLang(language.Get()), S_OK);
-    const auto previous = SRptReportImpl::SetOpenEditorUpdater(CountEditorUpdate);
+    ISRepObject* object = static_cast<ISRepObject*>(report.Get());
+    ASSERT_EQ(object->Advise(SREP_NOTIFY_CHANGE, &editor), S_OK);
     ASSERT_EQ(report->PutLang(nullptr), S_OK);
-    EXPECT_EQ(gEditorUpdates, 1);
+    EXPECT_EQ(editor.tabUpdates, 1);
     SComWrap<ISRptTemplate> made;
     ASSERT_EQ(report->AddNewTemplate("Sales", 1, &made), S_OK);
-    EXPECT_EQ(gEditorUpdates, 2);
+    EXPECT_EQ(editor.tabUpdates, 2);
     made.Clear();
     ASSERT_EQ(report->DeleteTemplateAtPos(0), S_OK);
-    EXPECT_EQ(gEditorUpdates, 3);
+    EXPECT_EQ(editor.tabUpdates, 3);
     // A change of another collection is none of the editor's tabs.
     ASSERT_TRUE(Reference(model.Get(), RPTREPORT_EXTSESS));
-    EXPECT_EQ(gEditorUpdates, 3);
-    SRptReportImpl::SetOpenEditorUpdater(previous);
+    EXPECT_EQ(editor.tabUpdates, 3);
+    object->Unadvise(&editor);
 }
 
 TEST_F(SRptReportLanguage, TheTitlePageStaysWritableWhenTheFrameworksRuleWouldRefuseIt) {

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/SPageSetupDlg.h"
 #include "platform/ui/SScriptedInteraction.h"
+#include "rpt/dialogs/SRptDlgHeaderFooter.h"
 #include "rpt/objs/items/SRptItemEditor.h"
-#include "rpt/objs/reports/SRptPageSetupPrompt.h"
 #include "rpt/objs/reports/SRptReportWithTemplateFixture.h"
 #include "rpt/objs/reports/SRptTemplateMem.h"
 #include "support/SRptItemKindTestFixture.h"
@@ -108,7 +109,7 @@ protected:
 };
 
 using Strings = std::vector<std::string>;
-using Prompt = SRptPageSetupPrompt;
+using Prompt = SPageSetupDlg;
 
 }  // namespace
 
@@ -119,7 +120,7 @@ TEST_F(SRptTemplateCommands, ALeftMarginMovedFrom2000To2500ShiftsEveryTabStop500
     ASSERT_EQ(Tabs(1), (Strings{"8500/2", "17000/3"}));
     // The printable width stays 17000.
     ExpectPageSetup(IDOK, {{Prompt::IDC_MARGIN_LEFT, "2500"}, {Prompt::IDC_MARGIN_RIGHT, "1500"}});
-    EXPECT_EQ(Command(ID_RPT_TEMPLATE_PAGESETUP), S_OK);
+    EXPECT_EQ(Command(ID_FILE_PAGE_SETUP), S_OK);
     EXPECT_EQ(Tabs(0), (Strings{"17500/3"}));
     EXPECT_EQ(Tabs(1), (Strings{"9000/2", "17500/3"}));
     EXPECT_EQ(templ->GetMargin(), (RECT{2500, 1000, 1500, 1200}));
@@ -141,14 +142,14 @@ TEST_F(SRptTemplateCommands, AHalvedPrintableWidthTakesTheMiddleAndTheRightEdgeA
     ASSERT_EQ(templ->SetHeaderFooter(&def), S_OK);
     // 21000 - 2000 - 10500: a printable width of 8500.
     ExpectPageSetup(IDOK, {{Prompt::IDC_MARGIN_RIGHT, "10500"}});
-    EXPECT_EQ(Command(ID_RPT_TEMPLATE_PAGESETUP), S_OK);
+    EXPECT_EQ(Command(ID_FILE_PAGE_SETUP), S_OK);
     EXPECT_EQ(Tabs(0), (Strings{"6250/2", "10500/3"}));
 }
 
 TEST_F(SRptTemplateCommands, ACancelledPageSetUpLeavesTheTemplateAndTheCacheWithItsSettings) {
     templ->PutMargin(RECT{3000, 1000, 3000, 1200});
     ExpectPageSetup(IDCANCEL, {{Prompt::IDC_MARGIN_LEFT, "2500"}});
-    EXPECT_EQ(Command(ID_RPT_TEMPLATE_PAGESETUP), S_OK);
+    EXPECT_EQ(Command(ID_FILE_PAGE_SETUP), S_OK);
     EXPECT_EQ(templ->GetMargin(), (RECT{3000, 1000, 3000, 1200}));
     EXPECT_EQ(Tabs(1), (Strings{"8500/2", "17000/3"}));
     EXPECT_EQ(printer->GetMargins(), (RECT{3000, 1000, 3000, 1200}));
@@ -159,7 +160,7 @@ TEST_F(SRptTemplateCommands, WithoutAnOldPrintableWidthThePageIsStoredAndTheTabs
     for (int32_t width : {4000, 3000}) {
         templ->PutPaperSize(POINT{width, 29700});
         ExpectPageSetup(IDOK, {{Prompt::IDC_MARGIN_LEFT, "2500"}});
-        EXPECT_EQ(Command(ID_RPT_TEMPLATE_PAGESETUP), S_OK) << width;
+        EXPECT_EQ(Command(ID_FILE_PAGE_SETUP), S_OK) << width;
         EXPECT_EQ(Tabs(0), (Strings{"17000/3"})) << width;
         EXPECT_EQ(Tabs(1), (Strings{"8500/2", "17000/3"})) << width;
         EXPECT_EQ(templ->GetMargin().left, 2500) << width;
@@ -171,8 +172,9 @@ TEST_F(SRptTemplateCommands, WithoutAnOldPrintableWidthThePageIsStoredAndTheTabs
 
 TEST_F(SRptTemplateCommands, ACancelledHeaderFooterDialogChangesNothing) {
     templ->PutHeader("Mine");
-    ExpectHeaderFooter(IDCANCEL, {{IDC_RPT_HEADER_TEXT, "Other"}, {IDC_RPT_FOOTER_USERDEF, "1"}});
-    EXPECT_EQ(Command(ID_RPT_TEMPLATE_HEADERFOOTER), S_OK);
+    ExpectHeaderFooter(
+        IDCANCEL, {{SRptDlgHeaderFooter::IDC_HEADER_TEXT, "Other"}, {SRptDlgHeaderFooter::IDC_FOOTER_USERDEF, "1"}});
+    EXPECT_EQ(Command(ID_RPT_ITEM_HEADER_FOOTER), S_OK);
     EXPECT_EQ(templ->GetHeader(), "Mine");
     EXPECT_FALSE(templ->GetHeadUserDef());
     EXPECT_EQ(templ->GetFooter(), "Report Editor\t%DATE%\tPage %PAGE%");
@@ -185,15 +187,15 @@ TEST_F(SRptTemplateCommands, ACancelledHeaderFooterDialogChangesNothing) {
 TEST_F(SRptTemplateCommands, AHeaderThatFollowsTheDefaultIsSavedAsTheDefaultText) {
     templ->PutHeader("Mine");
     ExpectHeaderFooter(IDOK);
-    EXPECT_EQ(Command(ID_RPT_TEMPLATE_HEADERFOOTER), S_OK);
+    EXPECT_EQ(Command(ID_RPT_ITEM_HEADER_FOOTER), S_OK);
     EXPECT_EQ(templ->GetHeader(), "%MODULE%\t%MODELNAME%");
     EXPECT_FALSE(templ->GetHeadUserDef());
     EXPECT_EQ(templ->GetDispHeader(), report->GetExTitle(1));
 }
 
 TEST_F(SRptTemplateCommands, TypingAnotherTextMakesItTheUsersOwnAndClearingTheBoxGivesTheDefaultBack) {
-    ExpectHeaderFooter(IDOK, {{IDC_RPT_HEADER_TEXT, "Sales\t%PAGE%"}, {IDC_RPT_FOOTER_TEXT, "Confidential"}});
-    EXPECT_EQ(Command(ID_RPT_TEMPLATE_HEADERFOOTER), S_OK);
+    ExpectHeaderFooter(IDOK, {{SRptDlgHeaderFooter::IDC_HEADER_TEXT, "Sales\t%PAGE%"}, {SRptDlgHeaderFooter::IDC_FOOTER_TEXT, "Confidential"}});
+    EXPECT_EQ(Command(ID_RPT_ITEM_HEADER_FOOTER), S_OK);
     EXPECT_EQ(templ->GetHeader(), "Sales\t%PAGE%");
     EXPECT_TRUE(templ->GetHeadUserDef());
     EXPECT_EQ(templ->GetFooter(), "Confidential");
@@ -202,17 +204,17 @@ TEST_F(SRptTemplateCommands, TypingAnotherTextMakesItTheUsersOwnAndClearingTheBo
 
     // The header's box cleared shows the default again; the footer typed back to its default
     // is no longer the user's own.
-    ExpectHeaderFooter(IDOK,
-                       {{IDC_RPT_HEADER_USERDEF, "0"}, {IDC_RPT_FOOTER_TEXT, "Report Editor\t%DATE%\tPage %PAGE%"}});
-    EXPECT_EQ(Command(ID_RPT_TEMPLATE_HEADERFOOTER), S_OK);
+    ExpectHeaderFooter(IDOK, {{SRptDlgHeaderFooter::IDC_HEADER_USERDEF, "0"},
+                              {SRptDlgHeaderFooter::IDC_FOOTER_TEXT, "Report Editor\t%DATE%\tPage %PAGE%"}});
+    EXPECT_EQ(Command(ID_RPT_ITEM_HEADER_FOOTER), S_OK);
     EXPECT_EQ(templ->GetHeader(), "%MODULE%\t%MODELNAME%");
     EXPECT_FALSE(templ->GetHeadUserDef());
     EXPECT_EQ(templ->GetFooter(), "Report Editor\t%DATE%\tPage %PAGE%");
     EXPECT_FALSE(templ->GetFootUserDef());
 
     // Ticked again, the box shows the user's text the dialog was opened with: the default now.
-    ExpectHeaderFooter(IDOK, {{IDC_RPT_HEADER_USERDEF, "1"}});
-    EXPECT_EQ(Command(ID_RPT_TEMPLATE_HEADERFOOTER), S_OK);
+    ExpectHeaderFooter(IDOK, {{SRptDlgHeaderFooter::IDC_HEADER_USERDEF, "1"}});
+    EXPECT_EQ(Command(ID_RPT_ITEM_HEADER_FOOTER), S_OK);
     EXPECT_EQ(templ->GetHeader(), "%MODULE%\t%MODELNAME%");
     EXPECT_TRUE(templ->GetHeadUserDef());
 }
@@ -220,8 +222,8 @@ TEST_F(SRptTemplateCommands, TypingAnotherTextMakesItTheUsersOwnAndClearingTheBo
 // ---- declared commands and the browser node ----
 
 TEST_F(SRptTemplateCommands, OnlyTheHeaderFooterCommandIsDeclaredAndOtherCommandsAreNotHandled) {
-    EXPECT_EQ(templ->IsItemSupportCommand(ID_RPT_TEMPLATE_HEADERFOOTER), S_OK);
-    EXPECT_EQ(templ->IsItemSupportCommand(ID_RPT_TEMPLATE_PAGESETUP), S_FALSE);
+    EXPECT_EQ(templ->IsItemSupportCommand(ID_RPT_ITEM_HEADER_FOOTER), S_OK);
+    EXPECT_EQ(templ->IsItemSupportCommand(ID_FILE_PAGE_SETUP), S_FALSE);
     EXPECT_EQ(templ->IsItemSupportCommand(ID_RPT_ITEM_FORMAT), S_FALSE);
     const SString header = templ->GetHeader();
     for (uint32_t id : {ID_RPT_ITEM_FORMAT, ID_RPT_ITEM_EDIT, 0u}) EXPECT_EQ(Command(id), S_FALSE) << id;

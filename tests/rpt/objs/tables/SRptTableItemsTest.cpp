@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "rpt/dialogs/SRptDlgFormLayout.h"
+#include "rpt/dialogs/SRptDlgListLayout.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/paras/SRptParaItemMem.h"
 #include "rpt/objs/paras/SRptParaTitleMem.h"
@@ -202,12 +204,12 @@ TEST_F(SRptTableItems, FormatOpensTheSheetWithTheParagraphListAndLayoutTheKindsG
     SLayoutEditor editor;
     STestItemEditorScope installed(&editor);
     EXPECT_EQ(list->HandlePopupCommand(ID_RPT_ITEM_LAYOUT, Selection(list.Get()), nullptr), S_OK);
-    EXPECT_EQ(editor.dialogId, IDD_RPT_LIST_LAYOUT);
+    EXPECT_EQ(editor.dialogId, SRptDlgListLayout::IDD);
     EXPECT_TRUE(Same(editor.table, list.Get()));
     EXPECT_EQ(editor.session, session.Get());
     EXPECT_EQ(editor.current, SRptGetModuleState());
     EXPECT_EQ(form->HandlePopupCommand(ID_RPT_ITEM_LAYOUT, Selection(form.Get()), nullptr), S_OK);
-    EXPECT_EQ(editor.dialogId, IDD_RPT_FORM_LAYOUT);
+    EXPECT_EQ(editor.dialogId, SRptDlgFormLayout::IDD);
     EXPECT_TRUE(Same(editor.table, form.Get()));
 }
 
