@@ -25,9 +25,9 @@
 #include "SBenchPassClient.h"
 #include "SBenchReport.h"
 #include "SRptHostScript.h"
-#include "rpt/devices/SRptPhysicalLayer.h"
-#include "rpt/devices/SRptPrintPreviewDevice.h"
-#include "rpt/devices/SRptPrintPreviewShell.h"
+#include "rpt/devices/print/SRptPhysicalLayer.h"
+#include "rpt/devices/print/SRptPrintPreviewDevice.h"
+#include "rpt/devices/print/SRptPrintPreviewShell.h"
 #include "varod9/RptApi.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SImageBackEnd.h"
 #include "platform/repo/SRepSession.h"
-#include "rpt/devices/SRptTextFlow.h"
+#include "rpt/devices/print/SRptTextFlow.h"
 #include "rpt/objs/paras/SRptParaMem.h"
 #include "varod9/ISRptPara.h"
 #include "varod9/RptApi.h"

@@ -6,7 +6,7 @@
 #include "platform/base/SException.h"
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SImageBackEnd.h"
-#include "rpt/devices/SRptPhysicalLayer.h"
+#include "rpt/devices/print/SRptPhysicalLayer.h"
 #include "rpt/editor/SRptShellModule.h"
 #include "rpt/editor/SRptShellViewReportPreview.h"
 #include "rpt/editor/SRptViewReportPreview.h"

@@ -8,7 +8,7 @@
 
 #include "platform/com/SComWrap.h"
 #include "platform/host/SShellView.h"
-#include "rpt/devices/SRptPrintPreviewShell.h"
+#include "rpt/devices/print/SRptPrintPreviewShell.h"
 #include "varod9/ISRptGenerationClient.h"
 #include "varod9/ISRptReport.h"
 

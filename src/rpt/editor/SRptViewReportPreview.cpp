@@ -15,7 +15,7 @@
 #include "platform/host/ISShellViewClass.h"
 #include "platform/ui/SCmdUI.h"
 #include "platform/ui/SHelp.h"
-#include "rpt/devices/SRptPhysicalLayer.h"
+#include "rpt/devices/print/SRptPhysicalLayer.h"
 #include "rpt/dialogs/SRptPreviewZoomDlg.h"
 #include "rpt/editor/SRptShellModule.h"
 #include "rpt/editor/SRptShellViewClassPreview.h"

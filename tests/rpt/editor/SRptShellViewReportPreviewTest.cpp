@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/host/ISShellPreview.h"
-#include "rpt/devices/SRptPhysicalLayer.h"
-#include "rpt/devices/SRptPrintPreviewDevice.h"
+#include "rpt/devices/print/SRptPhysicalLayer.h"
+#include "rpt/devices/print/SRptPrintPreviewDevice.h"
 #include "rpt/dialogs/SRptDlgPrinting.h"
 #include "rpt/editor/SRptShellViewReportPreview.h"
 #include "rpt/editor/SRptViewReportPreview.h"

@@ -8,8 +8,8 @@
 
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SJpegWriter.h"
-#include "rpt/devices/SRptHotZoneMap.h"
-#include "rpt/devices/SRptHtmlTestFixture.h"
+#include "rpt/devices/html/SRptHotZoneMap.h"
+#include "rpt/devices/html/SRptHtmlTestFixture.h"
 #include "varod9/ISRptForm.h"
 #include "varod9/ISRptGraphicFile.h"
 #include "varod9/ISRptList.h"

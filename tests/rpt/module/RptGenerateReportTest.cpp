@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "rpt/devices/SRptRtfTestFixture.h"
+#include "rpt/devices/rtf/SRptRtfTestFixture.h"
 #include "varod9/ISRptTblCts.h"
 #include "varod9/ISRptText.h"
 #include "varod9/ISRptTitle.h"

@@ -8,7 +8,7 @@
 
 #include "platform/base/SString.h"
 #include "platform/repo/SRepComObject.h"
-#include "rpt/devices/SRptScanTreeHelper.h"
+#include "rpt/devices/generation/SRptScanTreeHelper.h"
 #include "rpt/objs/items/SRptItemMem.h"
 #include "varod9/ISRptAvailableItems.h"
 

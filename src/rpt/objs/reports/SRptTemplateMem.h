@@ -13,7 +13,7 @@
 #include "platform/base/SString.h"
 #include "platform/gdi/GdiDefs.h"
 #include "platform/repo/SRepComObject.h"
-#include "rpt/devices/SRptScanTreeHelper.h"
+#include "rpt/devices/generation/SRptScanTreeHelper.h"
 #include "rpt/objs/items/SRptItemMem.h"
 #include "rpt/objs/reports/MOVESTRUCT.h"
 #include "rpt/objs/reports/SRptItemIdSet.h"

@@ -1,9 +1,0 @@
-#include "rpt/devices/SRptOutputHelperTblCts.h"
-
-HRESULT SRptOutputHelperTblCts::Init(IUnknown*) {
-    return S_OK;
-}
-
-SString SRptOutputHelperTblCts::GetText() {
-    return SString();
-}

@@ -1,9 +1,0 @@
-#pragma once
-// A page element of a picture: an empty picture drawable.
-#include "rpt/devices/SRptPageElement.h"
-
-class SRptPageElementPicture : public SRptPageElement {
-public:
-    using SRptPageElement::SRptPageElement;
-    HRESULT CreateDrawable() override;
-};

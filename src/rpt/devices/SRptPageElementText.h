@@ -1,9 +1,0 @@
-#pragma once
-// A page element of a single-paragraph item: a paragraph drawable over the item's paragraph.
-#include "rpt/devices/SRptPageElement.h"
-
-class SRptPageElementText : public SRptPageElement {
-public:
-    using SRptPageElement::SRptPageElement;
-    HRESULT CreateDrawable() override;
-};

@@ -1,6 +1,0 @@
-#include "rpt/devices/SRptPrinterDC.h"
-
-SRptPrinterDC::~SRptPrinterDC() {
-    // The back end goes with the context; a job still open on it is dropped with it.
-    SetPrinting(false);
-}

@@ -1,0 +1,14 @@
+#pragma once
+// A title: its Text.
+#include "rpt/devices/helpers/SRptOutputHelper.h"
+
+class SRptOutputHelperTitle : public SRptOutputHelper {
+public:
+    using SRptOutputHelper::SRptOutputHelper;
+    HRESULT Init(IUnknown* client) override;
+    SString GetText() override;
+    SString GetFirstText() override;
+
+private:
+    SString m_text;
+};

@@ -1,0 +1,10 @@
+#pragma once
+// A title laid out on the pages: its text in its paragraph.
+#include "rpt/devices/print/SRptPhysicalItemFlow.h"
+
+class SRptPhysicalItemTitle : public SRptPhysicalItemFlow {
+public:
+    using SRptPhysicalItemFlow::SRptPhysicalItemFlow;
+    HRESULT GetPara(ISRptPara** para) override;
+    HRESULT GetText(SString* text) override;
+};
