@@ -6,8 +6,8 @@
 #include "platform/base/SException.h"
 #include "platform/base/SFile.h"
 #include "platform/base/SInputFile.h"
-#include "platform/ui/SInteraction.h"
 #include "platform/ui/SWinDefs.h"
+#include "varod9/SInteraction.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/ui/SInteraction.h"
 #include "platform/ui/SMenu.h"
+#include "varod9/SInteraction.h"
 
 namespace {
 SString Text(const char16_t* text) {

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "platform/ui/SInteraction.h"
+#include "varod9/SInteraction.h"
 
 bool SAnswerValues::Number(const SAnswer& answer, int32_t controlId, int32_t* value) {
     const auto it = answer.controlValues.find(controlId);

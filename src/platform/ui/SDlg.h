@@ -9,8 +9,8 @@
 
 #include "platform/ui/SDataExchange.h"
 #include "platform/ui/SDlgTemplate.h"
-#include "platform/ui/SInteraction.h"
 #include "platform/ui/SWnd.h"
+#include "varod9/SInteraction.h"
 
 class SDlg : public SWnd {
 public:

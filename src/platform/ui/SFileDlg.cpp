@@ -1,6 +1,6 @@
 #include "platform/ui/SFileDlg.h"
 
-#include "platform/ui/SInteraction.h"
+#include "varod9/SInteraction.h"
 
 SFileDlg::SFileDlg(bool openFileDialog, const char* defaultExtension, const char* fileName, uint32_t flags,
                    const char* filter, SWnd* parent)

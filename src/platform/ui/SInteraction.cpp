@@ -1,4 +1,4 @@
-#include "platform/ui/SInteraction.h"
+#include "varod9/SInteraction.h"
 
 #include "platform/ui/SNonInteractiveScript.h"
 

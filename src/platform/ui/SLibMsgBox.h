@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes: an error, a warning, or a yes/no question, on a parent window with a caption.
-#include "platform/ui/SInteraction.h"
 #include "platform/ui/SWnd.h"
+#include "varod9/SInteraction.h"
 
 class SLibMsgBox {
 public:

@@ -5,10 +5,10 @@
 #include <map>
 #include <vector>
 
-#include "platform/ui/SInteraction.h"
 #include "platform/ui/SResInstance.h"
 #include "platform/ui/SResourceTypes.h"
 #include "platform/ui/SWnd.h"
+#include "varod9/SInteraction.h"
 
 namespace {
 struct Item {

@@ -4,7 +4,7 @@
 // dialogs Cancel, popup menus nothing, and opening a file is only reported (as a success). It never blocks.
 #include <deque>
 
-#include "platform/ui/SInteraction.h"
+#include "varod9/SInteraction.h"
 
 class SNonInteractiveScript : public SInteractionScript {
 public:

@@ -4,7 +4,7 @@
 
 #include "platform/gdi/SDCBackEnd.h"
 #include "platform/ui/SAnswerValues.h"
-#include "platform/ui/SInteraction.h"
+#include "varod9/SInteraction.h"
 
 SPageSetupDlg::SPageSetupDlg(uint32_t flags, SWnd* parent) : m_parent(parent) {
     m_psd.Flags = flags;

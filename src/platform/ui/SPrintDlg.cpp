@@ -2,7 +2,7 @@
 
 #include "platform/gdi/SDCBackEnd.h"
 #include "platform/ui/SAnswerValues.h"
-#include "platform/ui/SInteraction.h"
+#include "varod9/SInteraction.h"
 
 SPrintDlg::SPrintDlg(bool printSetupOnly, uint32_t flags, SWnd* parent)
     : m_flags(printSetupOnly ? flags | PD_PRINTSETUP : flags), m_parent(parent) {}

@@ -4,7 +4,7 @@
 // so that a test can fail on it.
 #include <deque>
 
-#include "platform/ui/SInteraction.h"
+#include "varod9/SInteraction.h"
 
 class SScriptedInteraction : public SInteractionScript {
 public:

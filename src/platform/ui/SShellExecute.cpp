@@ -1,6 +1,6 @@
 #include "platform/ui/SShellExecute.h"
 
-#include "platform/ui/SInteraction.h"
+#include "varod9/SInteraction.h"
 
 intptr_t ShellExecuteA(SWnd*, const char* operation, const char* file, const char* parameters, const char*,
                        int32_t) {

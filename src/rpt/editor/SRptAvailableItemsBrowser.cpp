@@ -6,7 +6,6 @@
 #include "platform/repo/ISRepDataSrc.h"
 #include "platform/repo/SOleDataObject.h"
 #include "platform/ui/SCmdUI.h"
-#include "platform/ui/SInteraction.h"
 #include "platform/ui/SMenu.h"
 #include "rpt/dialogs/SRptDlgChangeFonts.h"
 #include "rpt/editor/SRptBrowserCommandClass.h"
@@ -19,6 +18,7 @@
 #include "rpt/objs/reports/SRptAvailableItemsMem.h"
 #include "varod9/ISRptReport.h"
 #include "varod9/RptApi.h"
+#include "varod9/SInteraction.h"
 
 namespace {
 

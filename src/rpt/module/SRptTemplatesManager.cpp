@@ -22,7 +22,6 @@
 #include "platform/repo/SRepObjectBaseImpl.h"
 #include "platform/repo/SRepObjectMem.h"
 #include "platform/repo/SRepXMLStreamManager.h"
-#include "platform/ui/SInteraction.h"
 #include "platform/ui/SLibMsgBox.h"
 #include "rpt/editor/SRptShellModule.h"
 #include "rpt/module/SRptGlobalsContainer.h"
@@ -31,6 +30,7 @@
 #include "varod9/ISRptReport.h"
 #include "varod9/ISRptTemplate.h"
 #include "varod9/RptApi.h"
+#include "varod9/SInteraction.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "SRptEditScript.h"
 #include "platform/base/SException.h"
-#include "platform/ui/SInteraction.h"
+#include "varod9/SInteraction.h"
 
 TEST(SRptEditScript, ActionsAreReadInOrderWithPathsFromTheScriptsFolder) {
     const SRptEditScript script = SRptEditScript::Parse(

@@ -7,8 +7,8 @@
 
 #include "SDataModelHostFixture.h"
 #include "platform/base/SFile.h"
-#include "platform/ui/SInteraction.h"
 #include "support/STestFileSizeLimit.h"
+#include "varod9/SInteraction.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/ui/SDlg.h"
-#include "platform/ui/SInteraction.h"
 #include "platform/ui/SWinDefs.h"
+#include "varod9/SInteraction.h"
 
 class SRptDialogUser : public SInteractionScript {
 public:

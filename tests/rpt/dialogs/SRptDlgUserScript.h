@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "platform/ui/SDlg.h"
-#include "platform/ui/SInteraction.h"
 #include "platform/ui/SMenu.h"
 #include "platform/ui/SWinDefs.h"
+#include "varod9/SInteraction.h"
 
 class SRptDlgUserScript : public SInteractionScript {
 public:

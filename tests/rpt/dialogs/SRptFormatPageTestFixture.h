@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/base/SSettingsStore.h"
-#include "platform/ui/SInteraction.h"
 #include "platform/ui/SWinDefs.h"
 #include "rpt/dialogs/SRptDlgMultiFormat.h"
 #include "rpt/module/SRptFont.h"
@@ -16,6 +15,7 @@
 #include "rpt/objs/items/SRptTextMem.h"
 #include "support/SRptItemTestFixture.h"
 #include "varod9/RptItemDef.h"
+#include "varod9/SInteraction.h"
 
 class SRptFormatPageTest : public SRptItemTestFixture {
 protected:

@@ -11,10 +11,10 @@
 #include "platform/gdi/SWindowDC.h"
 #include "platform/repo/SRepKindTests.h"
 #include "platform/ui/SFileDlg.h"
-#include "platform/ui/SInteraction.h"
 #include "rpt/devices/generation/SRptGenerationTree.h"
 #include "rpt/objs/items/SRptTblCtsMem.h"
 #include "rpt/resources/SRptButtonBitmap.h"
+#include "varod9/SInteraction.h"
 
 namespace {
 

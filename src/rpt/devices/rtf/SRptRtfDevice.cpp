@@ -12,12 +12,12 @@
 #include "platform/gdi/SWindowDC.h"
 #include "platform/repo/SRepKindTests.h"
 #include "platform/ui/SFileDlg.h"
-#include "platform/ui/SInteraction.h"
 #include "rpt/devices/generation/SRptGenerationTree.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemMem.h"
 #include "varod9/ISRptPara.h"
 #include "varod9/ISRptReport.h"
+#include "varod9/SInteraction.h"
 
 namespace {
 

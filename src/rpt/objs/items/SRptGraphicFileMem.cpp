@@ -1,9 +1,9 @@
 #include "rpt/objs/items/SRptGraphicFileMem.h"
 
 #include "platform/ui/SFileDlg.h"
-#include "platform/ui/SInteraction.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "varod9/RptApi.h"
+#include "varod9/SInteraction.h"
 
 // ---- SRptGraphicFileImpl ----
 

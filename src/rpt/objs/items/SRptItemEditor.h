@@ -10,7 +10,7 @@
 #include "platform/base/SString.h"
 #include "platform/com/SComTable.h"
 #include "platform/repo/ISRepObject.h"
-#include "platform/ui/SInteraction.h"
+#include "varod9/SInteraction.h"
 
 struct ISBrowserView;
 struct ISBrowserNode;

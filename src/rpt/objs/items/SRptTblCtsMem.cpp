@@ -6,7 +6,6 @@
 
 #include "platform/base/SECOMException.h"
 #include "platform/repo/SRepVariant.h"
-#include "platform/ui/SInteraction.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/module/SRptGlobalsContainer.h"
 #include "rpt/objs/items/SRptItemEditor.h"
@@ -16,6 +15,7 @@
 #include "varod9/ISRptReport.h"
 #include "varod9/ISRptTemplate.h"
 #include "varod9/RptApi.h"
+#include "varod9/SInteraction.h"
 
 namespace {
 

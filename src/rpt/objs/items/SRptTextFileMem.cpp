@@ -1,11 +1,11 @@
 #include "rpt/objs/items/SRptTextFileMem.h"
 
 #include "platform/ui/SFileDlg.h"
-#include "platform/ui/SInteraction.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
 #include "varod9/RptApi.h"
+#include "varod9/SInteraction.h"
 
 // ---- SRptTextFileImpl ----
 

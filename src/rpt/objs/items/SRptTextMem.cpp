@@ -2,12 +2,12 @@
 
 #include "platform/base/SECOMException.h"
 #include "platform/repo/SRepVariant.h"
-#include "platform/ui/SInteraction.h"
 #include "rpt/module/SRptFont.h"
 #include "rpt/objs/items/SRptItemEditor.h"
 #include "rpt/objs/items/SRptItemParagraphs.h"
 #include "rpt/objs/paras/SRptParaMem.h"
 #include "varod9/RptApi.h"
+#include "varod9/SInteraction.h"
 
 // ---- SRptTextImpl: construction and paragraphs ----
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "platform/gdi/SPrinterCache.h"
-#include "platform/ui/SInteraction.h"
+#include "varod9/SInteraction.h"
 
 namespace {
 
