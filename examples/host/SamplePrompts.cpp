@@ -1,5 +1,11 @@
 #include "SamplePrompts.h"
 
+namespace {
+// The print dialog's "Print to file" check box: checked, the print goes to the file the file
+// dialog that follows names.
+constexpr int32_t kPrintToFile = 0x0410;
+}  // namespace
+
 SAnswer SamplePrompts::Answer(const SPrompt& prompt) {
     SAnswer answer;
     switch (prompt.kind) {
@@ -9,7 +15,7 @@ SAnswer SamplePrompts::Answer(const SPrompt& prompt) {
             break;
         case SPrompt::PrintDialog:
             answer.button = IDOK;
-            answer.controlValues[IDC_PRINTTOFILE] = "1";
+            answer.controlValues[kPrintToFile] = "1";
             break;
         case SPrompt::MessageBox:
             answer.button = prompt.style == SPrompt::YesNo ? IDNO : prompt.defaultButton;
