@@ -20,6 +20,10 @@ SAnswer SamplePrompts::Answer(const SPrompt& prompt) {
         case SPrompt::MessageBox:
             answer.button = prompt.style == SPrompt::YesNo ? IDNO : prompt.defaultButton;
             break;
+        case SPrompt::Dialog:
+            // A progress window (the printing one) is left alone, so that the work runs on.
+            answer.button = prompt.modeless ? 0 : IDCANCEL;
+            break;
         default:
             answer.button = IDCANCEL;
             break;

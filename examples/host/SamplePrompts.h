@@ -3,7 +3,8 @@
 // host without a user, like this one, answers them in code: every file dialog (the report's file,
 // the HTML contents page, the file a print goes to) with the output it is writing now, the print
 // dialog with printing to a file, a yes/no question (whether to open what was written) with no,
-// any other message with its default button, and anything else with Cancel.
+// any other message with its default button; a progress window is left to run, and anything else
+// is cancelled.
 #include "varod9/SInteraction.h"
 
 class SamplePrompts : public SInteractionScript {

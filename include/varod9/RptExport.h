@@ -22,6 +22,7 @@ class RPT_EXPORT SModuleState;
 // A paragraph's font for a device context, released by its deleter in the host, and its base.
 class RPT_EXPORT SGdiObject;
 class RPT_EXPORT SFontOld;
+class RPT_EXPORT SRepClassColPtr;
 
 // Called by the string's formatting and the version's text.
 struct SFormatArg;
