@@ -1,9 +1,13 @@
 #include "SPngPreviewShell.h"
 
+#include <cstring>
 #include <memory>
+#include <string>
 
 #include "SRptHostFrame.h"
+#include "SRptHostPaths.h"
 #include "platform/base/SException.h"
+#include "platform/base/SFile.h"
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SImageBackEnd.h"
 #include "rpt/devices/print/SRptPhysicalLayer.h"
@@ -15,6 +19,10 @@
 #include "varod9/RptApi.h"
 
 namespace {
+
+// The name of a page's picture: the head, the page's number and the tail.
+constexpr const char* kPageHead = "page-";
+constexpr const char* kPageTail = ".png";
 
 // `value` printer dots in picture dots.
 int32_t ToPicture(int32_t value, int32_t printerDotsPerInch) {
@@ -74,8 +82,25 @@ void SPngPreviewShell::WritePage(SRptPhysicalLayer& layer, int32_t number) {
     dc.SetViewportOrg(ToPicture(printer.GetDeviceCaps(PHYSICALOFFSETX), dpiX),
                       ToPicture(printer.GetDeviceCaps(PHYSICALOFFSETY), dpiY));
     layer.OnDraw(&dc);
-    const bool separated = m_folder.IsEmpty() || m_folder.str().back() == '/';
+    pixels->SaveAsPng(PagePath(m_folder, number));
+}
+
+SString SPngPreviewShell::PagePath(const SString& folder, int32_t number) {
+    const bool separated = folder.IsEmpty() || folder.str().back() == '/';
     SString path;
-    path.Format("%s%spage-%d.png", m_folder.c_str(), separated ? "" : "/", number);
-    pixels->SaveAsPng(path);
+    path.Format("%s%s%s%d%s", folder.c_str(), separated ? "" : "/", kPageHead, number, kPageTail);
+    return path;
+}
+
+bool SPngPreviewShell::IsPagePath(const SString& folder, const SString& path) {
+    // "page-", a number as PagePath writes it (no sign, no leading zero), ".png".
+    const std::string name = SFile::GetFileName(path).str();
+    const size_t head = std::strlen(kPageHead);
+    const size_t tail = std::strlen(kPageTail);
+    if (name.size() <= head + tail || name.compare(0, head, kPageHead) != 0 ||
+        name.compare(name.size() - tail, tail, kPageTail) != 0)
+        return false;
+    const std::string number = name.substr(head, name.size() - head - tail);
+    if (number[0] == '0' || number.find_first_not_of("0123456789") != std::string::npos) return false;
+    return SRptHostPaths::IsSameFile(SRptHostPaths::FolderOf(path), folder);
 }

@@ -26,6 +26,12 @@ public:
     // What went wrong with the pictures, empty when nothing did.
     const SString& GetFault() const { return m_fault; }
 
+    // The picture of page `number` in `folder`.
+    static SString PagePath(const SString& folder, int32_t number);
+    // Whether `path` is a picture that a preview into `folder` may write, whatever the number of
+    // pages.
+    static bool IsPagePath(const SString& folder, const SString& path);
+
 private:
     // Each page of the window, shown in turn and written.
     void WritePages(SRptViewReportPreview& window);

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <optional>
+#include <set>
+#include <utility>
 
 #include "HresultText.h"
 #include "SDataModelModule.h"
@@ -10,6 +12,7 @@
 #include "SPngPreviewShell.h"
 #include "SRptEditScript.h"
 #include "SRptHostEditor.h"
+#include "SRptHostPaths.h"
 #include "SRptHostScript.h"
 #include "SRptHostTemplateFile.h"
 #include "platform/base/SException.h"
@@ -28,7 +31,8 @@ const char* const SRptHostCommand::kUsage =
     "               HTML page set whose contents page is OUT and whose other pages and pictures go\n"
     "               into OUT's folder. The report holds the default template, or with --template\n"
     "               the template that FILE holds (a file written by save-template or edit). With\n"
-    "               --format pdf the report is printed to the PDF file OUT.\n"
+    "               --format pdf the report is printed to the PDF file OUT. An OUT whose name has\n"
+    "               no extension takes .rtf, .htm or .pdf.\n"
     "save-template  writes the default template of the report on the model FILE as the template\n"
     "               file OUT, for generate --template, edit and the editor's templates folder: an\n"
     "               XML template, or a binary one when OUT ends in .rtb.\n"
@@ -37,7 +41,9 @@ const char* const SRptHostCommand::kUsage =
     "edit           opens the template file TEMPLATE (an empty template when there is none) in\n"
     "               the template editor, runs the host actions of the script FILE on it and saves\n"
     "               it as save-template does (also when the script closes the editor);\n"
-    "               --verbose shows what the host recorded.\n";
+    "               --verbose shows what the host recorded.\n"
+    "\n"
+    "The model file, the edit script and the prompts a script answers: apps/rpthost/README.md\n";
 
 namespace {
 
@@ -49,43 +55,100 @@ struct SOptions {
     std::string templateFile;
     std::string format = "rtf";
     std::string output;
+    // The file the command writes for `output` (generate, save-template), or the folder of the
+    // pictures (preview).
+    SString target;
 };
+
+// Whether a word of the command line is an option rather than a value.
+bool IsOption(const std::string& word) {
+    return !word.empty() && word[0] == '-';
+}
+
+// Takes the value that follows the option `name` at `i` into `value`; false with `problem` said
+// when the option is given a second time or has no value. An option says one thing once: a
+// second one would leave the command's meaning to the order of the words.
+bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::string& name, std::set<std::string>& given,
+               std::string& value, std::string& problem) {
+    if (!given.insert(name).second) problem = name + " is given twice";
+    else if (i + 1 >= args.size() || IsOption(args[i + 1])) problem = name + " needs a value";
+    else value = args[++i];
+    return problem.empty();
+}
+
+// The file written for the output path: generate writes what the device's save dialog (or the
+// print-to-file dialog) makes of it, and for a report the name takes the format's extension
+// when it has none, so that the dialog adds none of its own (the print-to-file dialog would
+// add ".prn"); a template and the preview's folder are written where they are named.
+SString TargetOf(const SOptions& options) {
+    const SString output(options.output);
+    if (options.command != SCommand::Generate) return output;
+    const char* extension = options.format == "html" ? "htm" : options.format == "pdf" ? "pdf" : "rtf";
+    return SRptHostPaths::WithDefaultExtension(output, extension);
+}
 
 // The options of a command, or a message saying what is wrong with them.
 std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::string>& args, std::string& problem) {
     SOptions options;
     options.command = command;
     const bool generate = command == SCommand::Generate;
+    std::set<std::string> given;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        std::string* target = arg == "--model"                              ? &options.model
-                              : arg == "--template" && generate             ? &options.templateFile
-                              : arg == "--format" && generate               ? &options.format
-                              : arg == "-o" || arg == "--output"            ? &options.output
-                                                                            : nullptr;
+        const bool output = arg == "-o" || arg == "--output";
+        std::string* target = arg == "--model"                  ? &options.model
+                              : arg == "--template" && generate ? &options.templateFile
+                              : arg == "--format" && generate   ? &options.format
+                              : output                          ? &options.output
+                                                                : nullptr;
         if (!target) {
             problem = "unknown argument '" + arg + "'";
             return std::nullopt;
         }
-        if (i + 1 >= args.size()) {
-            problem = arg + " needs a value";
-            return std::nullopt;
-        }
-        *target = args[++i];
+        if (!TakeValue(args, i, output ? "-o" : arg, given, *target, problem)) return std::nullopt;
     }
     if (options.model.empty()) problem = "--model is required";
     else if (options.output.empty()) problem = "-o is required";
     else if (options.format != "rtf" && options.format != "html" && options.format != "pdf")
         problem = "format '" + options.format + "' is not supported (rtf, html or pdf)";
     if (!problem.empty()) return std::nullopt;
+    options.target = TargetOf(options);
     return options;
+}
+
+// Refuses, before anything is read or written, an output that would not be the file the user
+// meant: a folder where a file is to be written, or a file that the command reads (the model,
+// the template), however it is spelled. Says why; true when refused.
+bool RefuseOutput(const SOptions& options, std::ostream& err) {
+    const SString model(options.model);
+    if (options.command == SCommand::Preview) {
+        // The pictures go into the folder: none of them may be the model.
+        if (!SPngPreviewShell::IsPagePath(options.target, model)) return false;
+        err << "rpthost: the pages written into '" << options.output << "' would overwrite the model '" << options.model
+            << "'\n";
+        return true;
+    }
+    for (const SString& path : {SString(options.output), options.target}) {
+        if (!SFile::IsDirectory(path)) continue;
+        err << "rpthost: '" << path.str() << "' is a folder: -o names the file to write\n";
+        return true;
+    }
+    const std::pair<const char*, const std::string*> inputs[] = {{"model", &options.model},
+                                                                 {"template", &options.templateFile}};
+    for (const auto& [kind, input] : inputs) {
+        if (input->empty() || !SRptHostPaths::IsSameFile(options.target, SString(*input))) continue;
+        err << "rpthost: writing '" << options.target.str() << "' would overwrite the " << kind << " '" << *input
+            << "'\n";
+        return true;
+    }
+    return false;
 }
 
 // Generates the report: RTF (mode 0), an HTML page set (mode 2) or printed to a PDF file (mode 1),
 // the save dialog or the print-to-file dialog answered with the output path and the question
 // whether to open the result with no.
 HRESULT GenerateReport(ISRptReport* report, const SOptions& options) {
-    SRptHostScript script{SString(options.output)};
+    SRptHostScript script{options.target};
     SInteractionScope scope(&script);
     const uint32_t mode = options.format == "html" ? 2u : options.format == "pdf" ? 1u : 0u;
     return RptGenerateReport(report, nullptr, mode);
@@ -93,7 +156,7 @@ HRESULT GenerateReport(ISRptReport* report, const SOptions& options) {
 
 // Previews the report into the output folder (made when missing); says how many pages it wrote.
 HRESULT PreviewReport(ISRptReport* report, const SOptions& options, std::ostream& out, std::ostream& err) {
-    const SString folder(options.output);
+    const SString& folder = options.target;
     try {
         if (!SFile::Exists(folder)) SFile::CreateDirectory(folder);
     } catch (const SException& e) {
@@ -119,24 +182,25 @@ HRESULT PreviewReport(ISRptReport* report, const SOptions& options, std::ostream
 }
 
 HRESULT SaveTemplate(ISRptReport* report, const SOptions& options) {
-    return SRptHostTemplateFile::Save(report, SString(options.output));
+    return SRptHostTemplateFile::Save(report, options.target);
 }
 
 // What the command wrote, said once it is there.
 void SayWritten(const SOptions& options, const SDataModel& model, int64_t size, std::ostream& out) {
-    out << "wrote " << options.output << " (" << size << " bytes; ";
+    out << "wrote " << options.target.str() << " (" << size << " bytes; ";
     if (options.command == SCommand::SaveTemplate) {
         out << "the default template for " << model.entities.size() << " entities)\n";
         return;
     }
     out << model.entities.size() << " entities, " << model.CountAttributes() << " attributes)\n";
     if (options.format == "html") {
-        const SString folder = SFile::GetFolder(SString(options.output));
+        const SString folder = SFile::GetFolder(options.target);
         out << "the pages of the set are in " << (folder.IsEmpty() ? std::string(".") : folder.str()) << "\n";
     }
 }
 
 int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
+    if (RefuseOutput(options, err)) return SRptHostCommand::kFailure;
     SDataModel model;
     try {
         model = SDataModelReader::ReadFile(SString(options.model));
@@ -168,18 +232,17 @@ int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
     module->Unregister();
 
     if (templateRefused) {
-        err << "rpthost: cannot use the template '" << options.templateFile
-            << "': " << SRptHostTemplateFile::DescribeReadFault(hr) << "\n";
+        err << "rpthost: " << SRptHostTemplateFile::DescribeReadFault(SString(options.templateFile), hr) << "\n";
         return SRptHostCommand::kFailure;
     }
     if (preview) return hr == S_OK ? 0 : SRptHostCommand::kFailure;
-    const SString output(options.output);
+    const SString& output = options.target;
     const int64_t size = SFile::Exists(output) && !SFile::IsDirectory(output) ? SFile::GetSize(output) : -1;
     if (hr != S_OK || size < 0) {
-        err << "rpthost: cannot write '" << options.output << "': "
+        err << "rpthost: "
             << (options.command == SCommand::SaveTemplate
-                    ? "the template could not be saved: " + SRptHostTemplateFile::DescribeSaveFault(hr)
-                    : "the report generation failed (" + HresultText(hr) + ")")
+                    ? SRptHostTemplateFile::DescribeSaveFault(output, hr)
+                    : "cannot write '" + output.str() + "': the report generation failed (" + HresultText(hr) + ")")
             << "\n";
         return SRptHostCommand::kFailure;
     }
@@ -193,11 +256,12 @@ int RunEdit(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     std::string scriptFile;
     bool verbose = false;
     std::string problem;
+    std::set<std::string> given;
     for (size_t i = 1; i < args.size() && problem.empty(); ++i) {
-        if (args[i] == "--verbose") verbose = true;
-        else if (args[i] == "--script" && i + 1 < args.size()) scriptFile = args[++i];
-        else if (args[i] == "--script") problem = "--script needs a value";
-        else if (args[i].rfind("-", 0) != 0 && templateFile.empty()) templateFile = args[i];
+        if (args[i] == "--verbose" && !given.insert(args[i]).second) problem = "--verbose is given twice";
+        else if (args[i] == "--verbose") verbose = true;
+        else if (args[i] == "--script") TakeValue(args, i, args[i], given, scriptFile, problem);
+        else if (!IsOption(args[i]) && templateFile.empty()) templateFile = args[i];
         else problem = "unknown argument '" + args[i] + "'";
     }
     if (problem.empty() && templateFile.empty()) problem = "edit needs a template file";

@@ -6,12 +6,16 @@
 // the one a template file holds), generates it through the library with the save dialog answered
 // by OUT (an RTF file, or the contents page of an HTML page set whose other pages go beside it),
 // or prints it with the print dialog answered by printing to the PDF file OUT, and says what it
-// wrote;
+// wrote; an OUT whose name has no extension takes the format's (.rtf, .htm, .pdf), as a save
+// dialog gives it;
 //   rpthost save-template --model FILE -o OUT
 // writes the default template of the model's report as a template file that --template reads;
 //   rpthost preview --model FILE -o DIR
 // lays the report out as the print preview does and writes its pages as DIR/page-N.png.
-// Every failure ends with a message on `err` and a non-zero status.
+// An option given twice or without its value is a usage error (kUsageError). An output that is a
+// folder, or a file that the command reads (the model, the template), is refused before
+// anything is written (kFailure). Every failure ends with a message on `err` and a non-zero
+// status.
 #include <ostream>
 #include <string>
 #include <vector>

@@ -91,8 +91,7 @@ int SRptHostEditor::Run(bool verbose) {
                     : SDefaultReport::BuildEmpty(module->GetModel(), session, m_report);
     if (hr != S_OK) {
         module->Unregister();
-        m_err << "rpthost: cannot use the template '" << m_templatePath.str()
-              << "': " << SRptHostTemplateFile::DescribeReadFault(hr) << "\n";
+        m_err << "rpthost: " << SRptHostTemplateFile::DescribeReadFault(m_templatePath, hr) << "\n";
         return 1;
     }
 
@@ -259,8 +258,7 @@ HRESULT SRptHostEditor::Save() {
         hr = SRptHostTemplateFile::Save(m_report.Get(), m_templatePath);
     }
     if (hr != S_OK) {
-        m_err << "rpthost: cannot write '" << m_templatePath.str()
-              << "': the template could not be saved: " << SRptHostTemplateFile::DescribeSaveFault(hr) << "\n";
+        m_err << "rpthost: " << SRptHostTemplateFile::DescribeSaveFault(m_templatePath, hr) << "\n";
         return FAILED(hr) ? hr : E_FAIL;
     }
     m_saved = true;

@@ -56,14 +56,16 @@ HRESULT SRptHostTemplateFile::Save(ISRptReport* report, const SString& path) {
     return manager->Save(nullptr, path, root.Get(), binary ? RPT_TEMPLATE_BIN_TYPE : RPT_TEMPLATE_XML_TYPE, nullptr);
 }
 
-std::string SRptHostTemplateFile::DescribeReadFault(HRESULT hr) {
-    if (hr == STG_E_FILENOTFOUND) return "there is no such file";
-    if (hr == kNotATemplate) return "it is not a template file";
-    if (hr == S_FALSE) return "it holds no template of the data-model module";
-    return "the read failed (" + HresultText(hr) + ")";
+std::string SRptHostTemplateFile::DescribeReadFault(const SString& path, HRESULT hr) {
+    const std::string cause = hr == STG_E_FILENOTFOUND ? "there is no such file"
+                              : hr == kNotATemplate    ? "it is not a template file"
+                              : hr == S_FALSE          ? "it holds no template of the data-model module"
+                                                       : "the read failed (" + HresultText(hr) + ")";
+    return "cannot use the template '" + path.str() + "': " + cause;
 }
 
-std::string SRptHostTemplateFile::DescribeSaveFault(HRESULT hr) {
-    if (hr == E_IOFAILURE) return "the file could not be written (" + HresultText(hr) + ")";
-    return "the save failed (" + HresultText(hr) + ")";
+std::string SRptHostTemplateFile::DescribeSaveFault(const SString& path, HRESULT hr) {
+    const std::string cause = hr == E_IOFAILURE ? "the file could not be written (" + HresultText(hr) + ")"
+                                                : "the save failed (" + HresultText(hr) + ")";
+    return "cannot write '" + path.str() + "': the template could not be saved: " + cause;
 }

@@ -24,7 +24,9 @@ public:
     // load/save manager's answer.
     static HRESULT Save(ISRptReport* report, const SString& path);
 
-    // What rpthost says of a template file it could not use, and of a save that failed.
-    static std::string DescribeReadFault(HRESULT hr);
-    static std::string DescribeSaveFault(HRESULT hr);
+    // What rpthost says of the template file at `path` that it could not use (`hr` from
+    // SDefaultReport::BuildFromTemplateFile), and of a save there that failed: every command that
+    // reads or writes a template says it alike.
+    static std::string DescribeReadFault(const SString& path, HRESULT hr);
+    static std::string DescribeSaveFault(const SString& path, HRESULT hr);
 };

@@ -3,6 +3,9 @@
 // library's tables checked to be as the test found them.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -38,6 +41,25 @@ protected:
         const SString path = folder.PathOf("shop.xml");
         STestTempFolder::WriteFile(path, kModel);
         return path.str();
+    }
+    // Everything below the test's folder by its relative path, with what it holds: a file its
+    // size and a hash of its bytes, a folder "<folder>", a link "-> " and where it leads. Two
+    // snapshots that are equal tell that a command changed nothing there.
+    std::map<std::string, std::string> Snapshot() const {
+        std::map<std::string, std::string> entries;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path())) {
+            const std::string name = std::filesystem::relative(entry.path(), folder.path()).string();
+            if (entry.is_symlink())
+                entries[name] = "-> " + std::filesystem::read_symlink(entry.path()).string();
+            else if (entry.is_directory())
+                entries[name] = "<folder>";
+            else
+                entries[name] = Fingerprint(STestTempFolder::ReadFile(SString(entry.path().string())));
+        }
+        return entries;
+    }
+    static std::string Fingerprint(const std::string& bytes) {
+        return std::to_string(bytes.size()) + " bytes #" + std::to_string(std::hash<std::string>()(bytes));
     }
     STestTempFolder folder;
 };

@@ -122,6 +122,10 @@ TEST_F(SDataModelHost, HelpShowsEveryCommand) {
     for (const char* text : {"generate --model FILE [--template FILE] [--format rtf|html|pdf] -o OUT",
                              "save-template --model FILE -o OUT", "preview --model FILE -o DIR"})
         EXPECT_TRUE(Holds(said, text)) << said;
+    // Its last line says where the model file and the edit script are described.
+    EXPECT_TRUE(said.ends_with("\nThe model file, the edit script and the prompts a script answers: "
+                               "apps/rpthost/README.md\n"))
+        << said;
 }
 
 // The data-model report with a text file of RTF at its end: the text file's own header goes, its

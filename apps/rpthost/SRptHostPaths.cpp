@@ -1,0 +1,23 @@
+#include "SRptHostPaths.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/base/SFile.h"
+
+SString SRptHostPaths::WithDefaultExtension(const SString& path, const SString& extension) {
+    // The dialog's own rule: a "." anywhere in the name counts as an extension.
+    if (SFile::GetFileName(path).Find('.') >= 0 || extension.IsEmpty()) return path;
+    return path + "." + extension;
+}
+
+bool SRptHostPaths::IsSameFile(const SString& a, const SString& b) {
+    std::error_code error;
+    // A path that is not there names no file; the error says so and the answer is false.
+    return std::filesystem::equivalent(a.str(), b.str(), error) && !error;
+}
+
+SString SRptHostPaths::FolderOf(const SString& path) {
+    const SString folder = SFile::GetFolder(path);
+    return folder.IsEmpty() ? SString(".") : folder;
+}

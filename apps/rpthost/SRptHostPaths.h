@@ -1,0 +1,16 @@
+#pragma once
+// Paths as rpthost completes and compares them before it writes: the name a save dialog makes of
+// a path, and whether two paths name one file.
+#include "platform/base/SString.h"
+
+class SRptHostPaths {
+public:
+    // The path that a save dialog with the default extension `extension` answers for `path`: the
+    // name with "." and the extension when it holds no "." of its own, otherwise as it is.
+    static SString WithDefaultExtension(const SString& path, const SString& extension);
+    // Whether both paths name one existing file or folder, however they are spelled and through
+    // whatever links.
+    static bool IsSameFile(const SString& a, const SString& b);
+    // The folder of `path` as a path of its own: "." for a bare name.
+    static SString FolderOf(const SString& path);
+};

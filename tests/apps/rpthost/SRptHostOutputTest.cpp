@@ -1,0 +1,185 @@
+// The stand-in host writes exactly the file it is told to, says which, and refuses, before it
+// writes anything, an output that is a folder or a file it reads, and a command line that says
+// an option without its value or twice. Each case compares the test's folder before and after.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "SDataModelHostFixture.h"
+#include "platform/base/SFile.h"
+
+namespace {
+
+using SFolderSnapshot = std::map<std::string, std::string>;
+
+// The snapshot with the files `added` (relative paths) taken from `after` as well.
+SFolderSnapshot With(SFolderSnapshot before, const SFolderSnapshot& after, const std::vector<std::string>& added) {
+    for (const std::string& name : added) {
+        const auto found = after.find(name);
+        before[name] = found == after.end() ? "<missing>" : found->second;
+    }
+    return before;
+}
+
+// What generate says of the report file it wrote on the test's model.
+std::string WroteReport(const SString& path) {
+    return "wrote " + path.str() + " (" + std::to_string(SFile::GetSize(path)) + " bytes; 2 entities, 3 attributes)\n";
+}
+
+}  // namespace
+
+TEST_F(SDataModelHost, AReportNameWithoutAnExtensionTakesTheOneOfItsFormatAndIsTheFileSaid) {
+    const std::string model = ModelFile();
+    struct SCase {
+        const char* format;
+        const char* output;
+        const char* written;
+        const char* head;
+    };
+    // RTF and PDF as the save dialog names them; a PDF never becomes the print file's ".prn",
+    // and a name with an extension of its own is kept.
+    for (const SCase& test :
+         {SCase{"rtf", "myreport", "myreport.rtf", "{\\rtf1"}, SCase{"pdf", "myreport2", "myreport2.pdf", "%PDF-"},
+          SCase{"pdf", "report.v2", "report.v2", "%PDF-"}}) {
+        SCOPED_TRACE(test.output);
+        const SFolderSnapshot before = Snapshot();
+        const std::string said =
+            Run({"generate", "--model", model, "--format", test.format, "-o", folder.PathOf(test.output).str()}, 0);
+        const SFolderSnapshot after = Snapshot();
+        EXPECT_EQ(after, With(before, after, {test.written}));
+        EXPECT_EQ(STestTempFolder::ReadFile(folder.PathOf(test.written)).rfind(test.head, 0), 0u);
+        EXPECT_EQ(said, WroteReport(folder.PathOf(test.written)));
+    }
+}
+
+TEST_F(SDataModelHost, AnHtmlContentsPageWithoutAnExtensionIsTheHtmFileSaid) {
+    const std::string model = ModelFile();
+    const SFolderSnapshot before = Snapshot();
+    const std::string said =
+        Run({"generate", "--model", model, "--format", "html", "-o", folder.PathOf("myreport3").str()}, 0);
+    // The contents page as the save dialog names it; the other pages named from its first four
+    // letters, and the buttons.
+    const SFolderSnapshot after = Snapshot();
+    EXPECT_EQ(after, With(before, after,
+                          {"myreport3.htm", "myre1.htm", "myre2.htm", "myre3.htm", "btnhome.jpg", "btnprev.jpg",
+                           "btnnext.jpg"}));
+    EXPECT_EQ(said, WroteReport(folder.PathOf("myreport3.htm")) + "the pages of the set are in " +
+                        folder.GetPath().str() + "/\n");
+}
+
+TEST_F(SDataModelHost, AFolderIsRefusedAsTheOutputAndNothingIsWritten) {
+    const std::string model = ModelFile();
+    const SString reports = folder.PathOf("reports");
+    SFile::CreateDirectory(reports);
+    // The files that a save dialog would have made of the folder's name are kept as they are.
+    for (const char* beside : {"reports.rtf", "reports.pdf", "reports.htm", "reports.prn"})
+        STestTempFolder::WriteFile(folder.PathOf(beside), "old!");
+    // A name whose report file would be a folder.
+    SFile::CreateDirectory(folder.PathOf("made.rtf"));
+    const std::string refused = "rpthost: '" + reports.str() + "' is a folder: -o names the file to write\n";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"generate", "--model", model, "-o", reports.str()}, refused},
+        {{"generate", "--model", model, "--format", "pdf", "-o", reports.str()}, refused},
+        {{"generate", "--model", model, "--format", "html", "-o", reports.str()}, refused},
+        {{"save-template", "--model", model, "-o", reports.str()}, refused},
+        {{"generate", "--model", model, "-o", reports.str() + "/"},
+         "rpthost: '" + reports.str() + "/' is a folder: -o names the file to write\n"},
+        {{"generate", "--model", model, "-o", folder.PathOf("made").str()},
+         "rpthost: '" + folder.PathOf("made.rtf").str() + "' is a folder: -o names the file to write\n"},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(args[args.size() - 1] + " " + args[0]);
+        const SFolderSnapshot before = Snapshot();
+        EXPECT_EQ(Run(args, SRptHostCommand::kFailure), message);
+        EXPECT_EQ(Snapshot(), before);
+    }
+}
+
+TEST_F(SDataModelHost, AnOutputThatIsAFileTheCommandReadsIsRefusedAndNothingIsWritten) {
+    const std::string model = ModelFile();
+    const SString saved = folder.PathOf("shop.rtp");
+    Run({"save-template", "--model", model, "-o", saved.str()}, 0);
+    const SString link = folder.PathOf("link.xml");
+    ASSERT_EQ(::symlink(model.c_str(), link.c_str()), 0);
+    // The same model under another spelling of its path.
+    const std::string respelled = folder.GetPath().str() + "/./../" + folder.path().filename().string() + "/shop.xml";
+    // A model whose name is the one an output without an extension takes.
+    const SString modelRtf = folder.PathOf("shop.rtf");
+    STestTempFolder::WriteFile(modelRtf, kModel);
+    // A model among the pictures that a preview writes.
+    SFile::CreateDirectory(folder.PathOf("pages"));
+    const SString page = folder.PathOf("pages/page-2.png");
+    STestTempFolder::WriteFile(page, kModel);
+
+    auto overwrite = [](const std::string& written, const char* kind, const std::string& input) {
+        return "rpthost: writing '" + written + "' would overwrite the " + kind + " '" + input + "'\n";
+    };
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"generate", "--model", model, "-o", model}, overwrite(model, "model", model)},
+        {{"generate", "--model", model, "--format", "pdf", "-o", model}, overwrite(model, "model", model)},
+        {{"generate", "--model", model, "--format", "html", "-o", model}, overwrite(model, "model", model)},
+        {{"generate", "--model", model, "-o", link.str()}, overwrite(link.str(), "model", model)},
+        {{"generate", "--model", link.str(), "-o", respelled}, overwrite(respelled, "model", link.str())},
+        {{"generate", "--model", modelRtf.str(), "-o", folder.PathOf("shop").str()},
+         overwrite(modelRtf.str(), "model", modelRtf.str())},
+        {{"generate", "--model", model, "--template", saved.str(), "-o", saved.str()},
+         overwrite(saved.str(), "template", saved.str())},
+        {{"save-template", "--model", model, "-o", model}, overwrite(model, "model", model)},
+        {{"save-template", "--model", model, "-o", link.str()}, overwrite(link.str(), "model", model)},
+        {{"preview", "--model", page.str(), "-o", folder.PathOf("pages").str()},
+         "rpthost: the pages written into '" + folder.PathOf("pages").str() + "' would overwrite the model '" +
+             page.str() + "'\n"},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(args[0] + " " + args[args.size() - 1]);
+        const SFolderSnapshot before = Snapshot();
+        EXPECT_EQ(Run(args, SRptHostCommand::kFailure), message);
+        EXPECT_EQ(Snapshot(), before);
+    }
+
+    // edit saves where it read: a script or a model is refused as no template before it is
+    // written over.
+    const SString script = folder.PathOf("build.script");
+    STestTempFolder::WriteFile(script, "model " + model + "\nadd TBLCTS\n");
+    const SFolderSnapshot before = Snapshot();
+    EXPECT_EQ(Run({"edit", script.str(), "--script", script.str()}, SRptHostCommand::kFailure),
+              "rpthost: cannot use the template '" + script.str() + "': it is not a template file\n");
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(SDataModelHost, AnOptionWithoutItsValueOrGivenTwiceIsAUsageError) {
+    const std::string model = ModelFile();
+    const std::string out = folder.PathOf("out.rtf").str();
+    const std::string other = folder.PathOf("other.rtf").str();
+    const std::string script = folder.PathOf("build.script").str();
+    STestTempFolder::WriteFile(SString(script), "model " + model + "\n");
+    const std::string tpl = folder.PathOf("t.rtp").str();
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"generate", "--model", model, "--format", "-o", out}, "--format needs a value"},
+        {{"generate", "--model", model, "-o", out, "--format"}, "--format needs a value"},
+        {{"generate", "--model", "-o", out}, "--model needs a value"},
+        {{"generate", "--model", model, "-o", out, "-o", other}, "-o is given twice"},
+        {{"generate", "--model", model, "--output", out, "-o", other}, "-o is given twice"},
+        {{"generate", "--model", model, "--model", model, "-o", out}, "--model is given twice"},
+        {{"generate", "--model", model, "--format", "rtf", "--format", "pdf", "-o", out}, "--format is given twice"},
+        {{"generate", "--model", model, "--template", tpl, "--template", tpl, "-o", out}, "--template is given twice"},
+        {{"save-template", "--model", model, "-o", tpl, "-o", tpl}, "-o is given twice"},
+        {{"preview", "--model", model, "-o", folder.PathOf("a").str(), "-o", folder.PathOf("b").str()},
+         "-o is given twice"},
+        {{"edit", tpl, "--script", "--verbose"}, "--script needs a value"},
+        {{"edit", tpl, "--script", script, "--script", script}, "--script is given twice"},
+        {{"edit", tpl, "--script", script, "--verbose", "--verbose"}, "--verbose is given twice"},
+    };
+    for (const auto& [args, problem] : cases) {
+        SCOPED_TRACE(problem);
+        const SFolderSnapshot before = Snapshot();
+        const std::string said = Run(args, SRptHostCommand::kUsageError);
+        EXPECT_EQ(said, "rpthost: " + problem + "\n" + SRptHostCommand::kUsage);
+        EXPECT_EQ(Snapshot(), before);
+    }
+}
