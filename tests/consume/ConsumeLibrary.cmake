@@ -1,14 +1,17 @@
 # Installs the library from a build tree into a scratch prefix, then builds the host program in
 # host/ three ways (find_package and pkg-config against the installed library, add_subdirectory of
-# the source tree), runs each and checks what it prints.
+# the source tree), runs each and checks what it prints. The sample host of examples/host is then
+# built against the installed library both ways, as the README tells, and run: each writes its
+# report into WORK_DIR/sample-<way>/ (orders.rtf, the page set of orders.htm, orders.pdf), where
+# the readers' test reads them.
 #   cmake -DSOURCE_DIR=<library source> -DBUILD_DIR=<library build> -DHOST_DIR=<host/>
-#         -DWORK_DIR=<scratch> -DGENERATOR=<generator> [-DMAKE_PROGRAM=<program>]
+#         -DSAMPLE_DIR=<examples/host> -DWORK_DIR=<scratch> -DGENERATOR=<generator> [-DMAKE_PROGRAM=<program>]
 #         [-DC_COMPILER=<cc>] [-DCXX_COMPILER=<c++>] [-DSANITIZE=ON|OFF] -P ConsumeLibrary.cmake
 # The scratch folder keeps the same place from run to run, so that ccache finds the library's
 # objects of the previous run.
 cmake_minimum_required(VERSION 3.20)
 
-foreach(required SOURCE_DIR BUILD_DIR HOST_DIR WORK_DIR GENERATOR)
+foreach(required SOURCE_DIR BUILD_DIR HOST_DIR SAMPLE_DIR WORK_DIR GENERATOR)
   if(NOT DEFINED ${required})
     message(FATAL_ERROR "ConsumeLibrary: ${required} is not given")
   endif()
@@ -90,4 +93,34 @@ foreach(way package pkgconfig subdirectory)
       "Expected:\n${expected}\nOn its error stream:\n${errors}")
   endif()
   message("host (${way}): ${output}")
+endforeach()
+
+# The sample host, built as its CMakeLists.txt says: with find_package given the install prefix,
+# and with pkg-config given only the folder of varod9.pc.
+foreach(way package pkgconfig)
+  set(sample_build ${WORK_DIR}/sample-build-${way})
+  set(sample_out ${WORK_DIR}/sample-${way})
+  file(MAKE_DIRECTORY ${sample_out})
+  if(way STREQUAL "package")
+    set(configure ${CMAKE_COMMAND} ${common_args} ${installed_args} -DCMAKE_PREFIX_PATH=${prefix})
+  else()
+    set(configure ${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${pc_dir}
+      ${CMAKE_COMMAND} ${common_args} ${installed_args} -DPKG_CONFIG_USE_CMAKE_PREFIX_PATH=OFF -DVAROD9_FIND=pkgconfig)
+  endif()
+  run("Configuring the sample host (${way})" ${configure} -S ${SAMPLE_DIR} -B ${sample_build})
+  run("Building the sample host (${way})" ${CMAKE_COMMAND} --build ${sample_build} -j ${jobs})
+
+  execute_process(COMMAND ${sample_build}/sample_host ${sample_out}
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+  set(expected "wrote ${sample_out}/orders.rtf\nwrote ${sample_out}/orders.htm\nwrote ${sample_out}/orders.pdf\n")
+  if(NOT result EQUAL 0 OR NOT output STREQUAL expected OR NOT errors STREQUAL "")
+    message(FATAL_ERROR "The sample host (${way}) ended with ${result}.\nIt printed:\n${output}\n"
+      "Expected:\n${expected}\nOn its error stream:\n${errors}")
+  endif()
+  foreach(file orders.rtf orders.htm orders.pdf)
+    if(NOT EXISTS ${sample_out}/${file})
+      message(FATAL_ERROR "The sample host (${way}) said it wrote ${file}, which is not there")
+    endif()
+  endforeach()
+  message("sample host (${way}):\n${output}")
 endforeach()
