@@ -29,12 +29,7 @@ set(EXPECTED_OUTPUT
 
 cmake_host_system_information(RESULT jobs QUERY NUMBER_OF_LOGICAL_CORES)
 
-function(run step)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "${step} failed (${result}):\n${output}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/ConsumeSteps.cmake)
 
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
@@ -47,16 +42,7 @@ if(NOT pc_count EQUAL 1)
 endif()
 get_filename_component(pc_dir ${pc_files} DIRECTORY)
 
-set(common_args -G ${GENERATOR})
-if(MAKE_PROGRAM)
-  list(APPEND common_args -DCMAKE_MAKE_PROGRAM=${MAKE_PROGRAM})
-endif()
-if(C_COMPILER)
-  list(APPEND common_args -DCMAKE_C_COMPILER=${C_COMPILER})
-endif()
-if(CXX_COMPILER)
-  list(APPEND common_args -DCMAKE_CXX_COMPILER=${CXX_COMPILER})
-endif()
+varod9_generator_args(common_args)
 # A program that loads a sanitized library must carry the sanitizers' runtime itself.
 set(installed_args)
 if(SANITIZE)
