@@ -1,8 +1,11 @@
 // A host program of the report library: it registers a module that reports on a few orders, makes
 // a report of the module's list and writes it as an RTF file, as an HTML page set and printed to
 // a PDF file, answering the library's prompts in code.
-//   sample_host FOLDER   writes FOLDER/orders.rtf, FOLDER/orders.htm (and its pages), FOLDER/orders.pdf
+//   sample_host FOLDER   writes FOLDER/orders.rtf, FOLDER/orders.htm (and its pages), FOLDER/orders.pdf,
+//                        making FOLDER when it is not there
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "SampleOrders.h"
 #include "SamplePrompts.h"
@@ -55,6 +58,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     const SString folder(argv[1]);
+    std::error_code error;
+    std::filesystem::create_directories(argv[1], error);
+    if (error) {
+        std::fprintf(stderr, "sample_host: cannot make the folder %s: %s\n", argv[1], error.message().c_str());
+        return 1;
+    }
 
     // The module registers with the library; its list and field follow when first needed.
     SComWrap<SampleOrders> orders;

@@ -85,8 +85,8 @@ endforeach()
 # and with pkg-config given only the folder of varod9.pc.
 foreach(way package pkgconfig)
   set(sample_build ${WORK_DIR}/sample-build-${way})
+  # The sample makes its output folder itself.
   set(sample_out ${WORK_DIR}/sample-${way})
-  file(MAKE_DIRECTORY ${sample_out})
   if(way STREQUAL "package")
     set(configure ${CMAKE_COMMAND} ${common_args} ${installed_args} -DCMAKE_PREFIX_PATH=${prefix})
   else()
