@@ -253,14 +253,23 @@ bool SRtfDocument::Balance() {
     size_t copied = 0;
     int32_t depth = 0;
     bool changed = false;
+    // Whether what was kept last is a control word that ends without its blank.
+    bool openWord = false;
     Tag tag;
     for (size_t pos = 0; GetNextToken(text, pos, tag); pos = tag.End()) {
         // A tag cut off goes: a brace written after it would become part of it.
         const bool stray = !tag.complete || (tag.kind == Tag::kClose && depth == 0);
         if (tag.kind == Tag::kOpen) ++depth;
         if (tag.kind == Tag::kClose && depth > 0) --depth;
-        if (!stray) continue;
+        if (!stray) {
+            openWord = tag.kind == Tag::kControlWord && tag.End() == tag.paramEnd;
+            continue;
+        }
         out.append(text, copied, tag.offset - copied);
+        // The removed tag ended the control word before it; a blank ends it now, so that what
+        // follows is not read as the word's letters or number.
+        if (openWord) out += ' ';
+        openWord = false;
         copied = tag.End();
         changed = true;
     }

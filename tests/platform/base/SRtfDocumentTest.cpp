@@ -130,4 +130,9 @@ TEST(SRtfDocument, ABalancedTextLosesStrayBracesAndCutTagsAndClosesWhatItLeftOpe
     EXPECT_EQ(balanced("{a\\"), "{a}");
     EXPECT_EQ(balanced("{a\\'e"), "{a}");
     EXPECT_EQ(balanced("{\\bin9 ab"), "{}");
+    // A stray brace that ended a control word leaves a blank in its place: the text after it
+    // never becomes the word's number (a "\\bin" would then swallow what follows as data).
+    EXPECT_EQ(balanced("{\\b x}\\b}1 {y}"), "{\\b x}\\b 1 {y}");
+    EXPECT_EQ(balanced("{}\\bin}}4 {}{x}"), "{}\\bin 4 {}{x}");
+    EXPECT_EQ(balanced("{}\\b0 }z"), "{}\\b0 z");
 }
