@@ -91,7 +91,6 @@ int main(int argc, char** argv) {
         const char* name;
         uint32_t mode;
     };
-    int status = hr == S_OK ? 0 : 1;
     for (const Output& output : {Output{"orders.rtf", 0}, Output{"orders.htm", 2}, Output{"orders.pdf", 1}}) {
         if (hr != S_OK) break;
         const SString path = folder + "/" + output.name;
@@ -99,15 +98,13 @@ int main(int argc, char** argv) {
         hr = RptGenerateReport(report.Get(), nullptr, output.mode);
         if (hr == S_OK) std::printf("wrote %s\n", path.c_str());
     }
-    if (hr != S_OK) {
+    if (hr != S_OK)
         std::fprintf(stderr, "sample_host: the report could not be made (0x%08X)\n", static_cast<unsigned>(hr));
-        status = 1;
-    }
 
     report.Clear();
     reportObject.Clear();
     if (session) session->Close();
     session.Clear();
     if (module) RptUnregisterModule(module.Get());
-    return status;
+    return hr == S_OK ? 0 : 1;
 }
