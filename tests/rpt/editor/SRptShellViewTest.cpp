@@ -351,6 +351,20 @@ TEST_F(SRptShellViewTest, ViewsLeaveTheMapWhenTheyGoAndOutliveTheirCloseCommand)
     EXPECT_EQ(Entered(), nullptr);
 }
 
+TEST_F(SRptShellViewTest, AnEditorsCloseLeavesTheEntryOfAnotherEditorOfTheReport) {
+    // The one-model editor leaves the document open when it closes; the template editor,
+    // entered last, stays the report's open editor.
+    SRptShellViewBase* reportEditor = Open(OneModel);
+    SRptShellViewBase* templateEditor = Open(Template);
+    ASSERT_TRUE(reportEditor && templateEditor);
+    ASSERT_EQ(Entered(), templateEditor);
+    EXPECT_EQ(FrameOf(reportEditor)->Close(), S_OK);
+    EXPECT_EQ(session->GetOpenState(), 1);
+    EXPECT_EQ(Entered(), templateEditor);
+    EXPECT_EQ(FrameOf(templateEditor)->Close(), S_OK);
+    EXPECT_EQ(Entered(), nullptr);
+}
+
 TEST_F(SRptShellViewTest, HideAndEscCloseTheEditorForGood) {
     SCountingSink sink;
     ASSERT_EQ(RptAdvise(&sink), S_OK);
