@@ -301,12 +301,19 @@ void SStandInHost::ActivateFrame(SStandInViewFrame* frame) {
     if (ISShellView* view = frame->GetView()) view->OnViewActivate(1);
 }
 
+std::vector<SStandInHost::SHeldFrame> SStandInHost::HoldFrames() const {
+    return std::vector<SHeldFrame>(m_frames.begin(), m_frames.end());
+}
+
 void SStandInHost::OpenViewWindows() {
-    for (SStandInViewFrame* frame : std::vector<SStandInViewFrame*>(m_frames)) frame->OpenWindow();
+    for (const SHeldFrame& frame : HoldFrames()) frame->OpenWindow();
 }
 
 int32_t SStandInHost::CloseAllFrames() {
-    for (SStandInViewFrame* frame : std::vector<SStandInViewFrame*>(m_frames)) frame->Close();
+    // A view's close may close other frames (closing a document closes its other views), which
+    // the host then lets go: each frame is held to the end of the walk, and one that closed
+    // meanwhile is not closed again.
+    for (const SHeldFrame& frame : HoldFrames()) frame->Close();
     return static_cast<int32_t>(m_frames.size());
 }
 

@@ -78,7 +78,8 @@ public:
     void ActivateFrame(SStandInViewFrame* frame);
     // Asks every open frame's view for its window.
     void OpenViewWindows();
-    // Closes every frame (final closes); the views that refuse stay open. The number left.
+    // Closes every frame (final closes), each once, also when closing one closes others; the
+    // views that refuse stay open. The number left.
     int32_t CloseAllFrames();
     // What CanPreview answers (1 lets a preview start).
     void SetCanPreview(HRESULT answer) { m_canPreview = answer; }
@@ -94,6 +95,9 @@ private:
     SStandInHost();
     ~SStandInHost();
 
+    using SHeldFrame = SComWrap<SStandInViewFrame, &ISShellFrame::iid>;
+    // The open frames, each with a reference, for a walk whose steps may close frames.
+    std::vector<SHeldFrame> HoldFrames() const;
     SStandInViewFrame* OpenFrame(ISShellView* view, const SString& caption, bool docked, int32_t side);
     void MakeToolbarControls(SHostToolbar& toolbar);
 

@@ -38,10 +38,7 @@ SRptShellViewBase::SRptShellViewBase(SShellModule* module, SShellViewClass* view
     : SShellView(module, viewClass), m_pReport(report), m_pSession(session) {}
 
 SRptShellViewBase::~SRptShellViewBase() {
-    if (m_pReport) {
-        SRptReportViewMap map;
-        if (map.Find(GetReportKey()) == this) map.Remove(GetReportKey());
-    }
+    LeaveReportViewMap();
     if (SRptViewBase* window = m_pWindow) {
         m_pWindow = nullptr;
         window->Release();
@@ -52,6 +49,13 @@ SRptShellViewBase::~SRptShellViewBase() {
 
 ISRepObject* SRptShellViewBase::GetReportKey() const {
     return static_cast<ISRepObject*>(m_pReport.Get());
+}
+
+void SRptShellViewBase::LeaveReportViewMap() {
+    // Another editor of the report may have entered it since: its entry stays while it is open.
+    if (!m_pReport) return;
+    SRptReportViewMap map;
+    if (map.Find(GetReportKey()) == this) map.Remove(GetReportKey());
 }
 
 HRESULT SRptShellViewBase::QueryInterface(const GUID& riid, void** out) {
@@ -231,7 +235,7 @@ HRESULT SRptShellViewBase::CloseViewFinal() {
         m_pReport->Unadvise(GetSinkFace());
         m_bReportAdvised = false;
     }
-    SRptReportViewMap().Remove(GetReportKey());
+    LeaveReportViewMap();
     if (m_pWindow) m_pWindow->SetReport(nullptr);
     if (DiscardsDocument() && documentClosed && kept) kept->Discard();
     return S_OK;

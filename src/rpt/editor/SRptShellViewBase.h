@@ -39,8 +39,8 @@ public:
     HRESULT OnViewActivate(int32_t active) override;
     // With 0, lets go of the session and the host (report editors first tell the host modules'
     // sinks). A final close (non-zero) may first close the document, whose refusal is the answer
-    // with the view left as it was; then the report sink and the report view map entry go, and
-    // the window lets go of the report. The view stays alive to the end of the call.
+    // with the view left as it was; then the report sink and the view's report view map entry go,
+    // and the window lets go of the report. The view stays alive to the end of the call.
     HRESULT CloseView(int32_t final) override;
 
     // ISRepObjSink: a deleted report is no longer listened to; every change renews the title, and
@@ -106,6 +106,8 @@ private:
     HRESULT CloseViewFinal();
     void TellSinksViewClosing();
     ISRepObject* GetReportKey() const;
+    // Takes the report out of the report view map when its entry is this view's.
+    void LeaveReportViewMap();
 
     SComWrap<ISRptReport> m_pReport;
     SComWrap<ISRepSession> m_pSession;

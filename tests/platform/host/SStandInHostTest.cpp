@@ -182,6 +182,30 @@ TEST_F(SStandInHostTest, ACloseMessageToAFramesWindowClosesTheFrameAsCloseDoes) 
     EXPECT_EQ(asking.refs, 1u);
 }
 
+TEST_F(SStandInHostTest, ClosingEveryFrameClosesEachOnceWhenOneClosesAnother) {
+    auto host = SStandInHost::Create();
+    // The first view's close closes the second view's frame, as closing a document closes its
+    // other views; only the host holds the frames.
+    STestView first(&commandClass), second(&commandClass), refusing(&commandClass);
+    for (STestView* view : {&first, &second, &refusing}) {
+        SComWrap<ISShellFrame> frame;
+        ASSERT_EQ(host->CreateViewFrame(view, u"Report", &frame), S_OK);
+    }
+    ASSERT_EQ(host->GetFrames()[1]->GetWindowHandle(&first.frameWindow), S_OK);
+    refusing.refuseClose = true;
+
+    EXPECT_EQ(host->CloseAllFrames(), 1);
+    EXPECT_EQ(first.closes, (std::vector<int32_t>{1}));
+    EXPECT_EQ(second.closes, (std::vector<int32_t>{1}));
+    EXPECT_EQ(refusing.closes, (std::vector<int32_t>{1}));
+    ASSERT_EQ(host->GetFrames().size(), 1u);
+    EXPECT_EQ(host->GetFrames()[0]->GetView(), static_cast<ISShellView*>(&refusing));
+    EXPECT_EQ(first.refs, 1u);
+    EXPECT_EQ(second.refs, 1u);
+    refusing.refuseClose = false;
+    EXPECT_EQ(host->CloseAllFrames(), 0);
+}
+
 TEST_F(SStandInHostTest, AMenuIsCopiedWithItsItemDataAndACommandIsDispatchedToTheActiveView) {
     auto host = SStandInHost::Create();
     SMenu menu;

@@ -278,6 +278,30 @@ TEST_F(SRptShellViewTest, ClosingTheDocumentClosesTheOtherEditorsOfIt) {
     EXPECT_EQ(second->GetWindow()->GetSafeHwnd(), 0u);
 }
 
+TEST_F(SRptShellViewTest, ClosingEveryFrameClosesEachEditorOfTheDocumentOnce) {
+    SCountingSink sink;
+    ASSERT_EQ(RptAdvise(&sink), S_OK);
+    SRptShellViewBase* templateEditor = Open(Template);
+    SRptShellViewBase* reportEditor = Open(OneModel);
+    ASSERT_TRUE(templateEditor && reportEditor);
+    // The views are looked at once the host has let go of them; their frames are the host's alone.
+    const SComWrap<ISShellView> keptTemplate(templateEditor->GetShellViewFace());
+    const SComWrap<ISShellView> keptReport(reportEditor->GetShellViewFace());
+
+    // The template editor closes its document first, and the report editor's frame with it.
+    EXPECT_EQ(host->CloseAllFrames(), 0);
+    std::vector<std::string> closed;
+    for (const SHostCall& call : host->GetCalls())
+        if (call.operation == "Close") closed.push_back(call.detail.str());
+    EXPECT_EQ(closed, (std::vector<std::string>{"Report Template", "Report"}));
+    EXPECT_EQ(sink.closing, (std::vector<SShellView*>{reportEditor}));
+    EXPECT_EQ(templateEditor->GetShellViewClass(), nullptr);
+    EXPECT_EQ(reportEditor->GetShellViewClass(), nullptr);
+    EXPECT_EQ(Entered(), nullptr);
+    EXPECT_EQ(session->IsOpen(), S_FALSE);
+    RptUnadvise(&sink);
+}
+
 TEST_F(SRptShellViewTest, ClosingAReportEditorTellsEverySinkOnceAndATemplateEditorNone) {
     SCountingSink first, second;
     ASSERT_EQ(RptAdvise(&first), S_OK);
@@ -324,6 +348,20 @@ TEST_F(SRptShellViewTest, ViewsLeaveTheMapWhenTheyGoAndOutliveTheirCloseCommand)
     ASSERT_TRUE(editor);
     EXPECT_EQ(SHostCommandDispatcher(*host).Fire(102), S_OK);
     EXPECT_TRUE(host->GetFrames().empty());
+    EXPECT_EQ(Entered(), nullptr);
+}
+
+TEST_F(SRptShellViewTest, AnEditorsCloseLeavesTheEntryOfAnotherEditorOfTheReport) {
+    // The one-model editor leaves the document open when it closes; the template editor,
+    // entered last, stays the report's open editor.
+    SRptShellViewBase* reportEditor = Open(OneModel);
+    SRptShellViewBase* templateEditor = Open(Template);
+    ASSERT_TRUE(reportEditor && templateEditor);
+    ASSERT_EQ(Entered(), templateEditor);
+    EXPECT_EQ(FrameOf(reportEditor)->Close(), S_OK);
+    EXPECT_EQ(session->GetOpenState(), 1);
+    EXPECT_EQ(Entered(), templateEditor);
+    EXPECT_EQ(FrameOf(templateEditor)->Close(), S_OK);
     EXPECT_EQ(Entered(), nullptr);
 }
 
