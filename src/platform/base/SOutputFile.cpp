@@ -205,7 +205,7 @@ void SOutputFile::Commit() {
     // Writing takes the set-user and set-group bits away; the new file gets them back.
     if (m_replacing && ::fchmod(m_fd, static_cast<mode_t>(m_mode)) != 0) Fail(errno, "keep the permissions of");
     // A file of a set is made durable with the whole set, in one pass at its end.
-    const bool deferred = SOutputFileSet::DefersSync(m_targetPath);
+    const bool deferred = SOutputFileSet::IsStaged(m_targetPath);
     if (!deferred) {
         if (int error = SyncFile(m_fd)) Fail(error, "write");
     } else if (sSyncing) {

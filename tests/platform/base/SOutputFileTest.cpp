@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "platform/base/SOutputFileSet.h"
 #include "platform/base/SSettingsStore.h"
 #include "SEIOExceptionCause.h"
+#include "support/STestSetCommitStop.h"
 #include "support/STestTempFolder.h"
 
 namespace fs = std::filesystem;
@@ -366,6 +368,49 @@ TEST_P(SOutputFileTest, AFileSetThatIsRefusedOrDroppedLeavesItsFolderAsItWas) {
     }
     EXPECT_EQ(ReadFile(PathOf("a.htm")), "old a");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"a.htm", "b.htm", "other.htm"}));
+}
+
+TEST_P(SOutputFileTest, AFileSetCommitStoppedAfterAnyStepLeavesNoFileBesideOneOfAnotherRun) {
+    // a.htm leads to the others; the new set has one file more than the old.
+    const std::vector<std::string> oldSet = {"a.htm", "b.htm", "c.htm"};
+    const std::vector<std::string> newSet = {"a.htm", "b.htm", "c.htm", "d.htm"};
+    const auto commitNew = [&] {
+        SOutputFileSet set(PathOf(""), "a.htm");
+        for (const std::string& name : newSet) {
+            SOutputFile file(set.GetStagingFolder() + name.c_str());
+            file.WriteString("new");
+            file.Close();
+        }
+        set.Commit();
+        return true;
+    };
+    int stops = 0;
+    for (int step = 1; step < 100; ++step) {
+        for (const std::string& name : newSet) fs::remove(PathOf(name.c_str()).c_str());
+        for (const std::string& name : oldSet) WriteFile(PathOf(name.c_str()), "old");
+        if (!SetCommitStoppedAfterStep(step, commitNew)) break;
+        ++stops;
+        // Each file of the set in the folder, by the run that wrote it.
+        std::map<std::string, std::string> runs;
+        for (const std::string& name : newSet)
+            if (fs::exists(PathOf(name.c_str()).c_str())) runs[name] = ReadFile(PathOf(name.c_str()));
+        std::map<std::string, std::string> oldRuns, newRuns;
+        for (const std::string& name : oldSet) oldRuns[name] = "old";
+        for (const std::string& name : newSet) newRuns[name] = "new";
+        size_t olds = 0;
+        for (const auto& entry : runs) olds += entry.second == "old" ? 1 : 0;
+        EXPECT_TRUE(olds == 0 || olds == runs.size()) << "old and new files side by side after step " << step;
+        // A lead in the folder finds every file of its own run there.
+        if (runs.count("a.htm")) {
+            EXPECT_TRUE(runs == oldRuns || runs == newRuns) << "after step " << step;
+        }
+        // The next set of the name writes a whole one over what the stopped one left.
+        ASSERT_TRUE(commitNew());
+        EXPECT_EQ(Entries(), newSet) << "after step " << step;
+        for (const std::string& name : newSet) EXPECT_EQ(ReadFile(PathOf(name.c_str())), "new");
+    }
+    // At the least a stop after each new file came.
+    EXPECT_GE(stops, static_cast<int>(newSet.size()));
 }
 
 TEST_P(SOutputFileTest, PatchesRewriteWhatWasWrittenAndReadBack) {
