@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -237,6 +238,35 @@ TEST_P(SOutputFileTest, AKilledSaveLeavesNothingOnceTheNextSaveStarts) {
     }
     EXPECT_EQ(ReadFile(path), "next");
     EXPECT_EQ(Entries(), (std::vector<std::string>{".other.rtf.abcd1234", ".report.rtf.bak", "report.rtf"}));
+}
+
+TEST_P(SOutputFileTest, TheFileOfASaveKilledBeforeItsRenameGoesWithTheNextSave) {
+    SString path = PathOf("report.rtf");
+    WriteFile(path, "previous");
+    // What a save killed between naming its new file and the rename leaves, unnamed or not.
+    WriteFile(PathOf(".report.rtf.k1lled00"), "dead save's");
+    // A save of the target running in another process holds its file locked.
+    WriteFile(PathOf(".report.rtf.runn1ng0"), "running save's");
+    const int running = ::open(PathOf(".report.rtf.runn1ng0").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(running, 0);
+    ASSERT_EQ(::flock(running, LOCK_EX | LOCK_NB), 0);
+    // Names that only look like a save's: the user's files, and those of another target.
+    WriteFile(PathOf(".report.rtf.bak"), "user's");
+    WriteFile(PathOf(".report.rtf.abcd123"), "user's");
+    WriteFile(PathOf(".report.rtf.ABCD1234"), "user's");
+    WriteFile(PathOf(".other.rtf.abcd1234"), "another target's");
+    fs::create_directory(PathOf(".report.rtf.f0lder00").c_str());
+    ASSERT_EQ(::symlink("report.rtf", PathOf(".report.rtf.l1nk0000").c_str()), 0);
+    {
+        SOutputFile file(path);
+        file.WriteString("next");
+        file.Close();
+    }
+    ::close(running);
+    EXPECT_EQ(ReadFile(path), "next");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{".other.rtf.abcd1234", ".report.rtf.ABCD1234", ".report.rtf.abcd123",
+                                                   ".report.rtf.bak", ".report.rtf.f0lder00", ".report.rtf.l1nk0000",
+                                                   ".report.rtf.runn1ng0", "report.rtf"}));
 }
 
 TEST_P(SOutputFileTest, TwoSavesOfOneTargetLeaveEachOthersFilesAlone) {
