@@ -21,6 +21,8 @@ int64_t SOutputFile::sDiskWaits = 0;
 namespace {
 // As many links as the system itself follows before it gives up on a loop.
 constexpr int kMaxLinks = 40;
+// New named files that other saves' clean-up may take before this one gives up.
+constexpr int kMaxAttempts = 100;
 
 const char* FolderName(const SString& folder) {
     return folder.IsEmpty() ? "." : folder.c_str();
@@ -49,8 +51,10 @@ SString TemporaryPrefix(const SString& target) {
     return "." + SFile::GetFileName(target) + ".";
 }
 
-// Removes the files that saves of `target` which died part-way left beside it. A save that is
-// alive holds a lock on its file, so a file that can be locked has nobody left to finish it.
+// Removes the files that saves of `target` which died part-way left beside it: only names that
+// such a save makes (the hidden prefix and a unique tail), only regular files of this user. A
+// save that is alive holds a lock on its file, so a file that can be locked has nobody left to
+// finish it.
 void RemoveStaleFiles(const SString& target) {
     SString folder = SFile::GetFolder(target);
     SString head = SFile::UniqueHead(folder, TemporaryPrefix(target));
@@ -68,6 +72,15 @@ void RemoveStaleFiles(const SString& target) {
         ::close(fd);
     }
     ::closedir(dir);
+}
+
+// Marks a new named file as in use, so that the clean-up of another save of the target leaves it
+// be; false when such a clean-up took the file between its creation and the lock (it is gone, or
+// about to go). A file system without locks keeps the file unmarked.
+bool LockNew(int fd) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return errno != EWOULDBLOCK;
+    struct stat info;
+    return ::fstat(fd, &info) != 0 || info.st_nlink > 0;
 }
 
 // Writes all of `count` bytes at `offset`, or at the file's position for a negative offset;
@@ -134,20 +147,35 @@ int SOutputFile::SyncFileSystem(int fd) {
 
 void SOutputFile::OpenTemporary() {
     SString folder = SFile::GetFolder(m_targetPath);
-    if (!OpenUnnamed(folder)) {
-        RemoveStaleFiles(m_targetPath);
-        m_fd = SFile::OpenUnique(folder, TemporaryPrefix(m_targetPath), m_tempPath, m_mode);
-        if (m_fd < 0) {
-            int error = errno;
-            // Reported under the name the caller knows, not the temporary one.
-            m_tempPath.Empty();
-            SFile::ThrowError(error, "create", m_path);
-        }
+    // A save killed between naming its file and the rename left a named file whatever kind it
+    // began with. A set's staging folder is as new as the set and holds none.
+    if (!SOutputFileSet::IsStaged(m_targetPath)) RemoveStaleFiles(m_targetPath);
+    if (OpenUnnamed(folder)) {
+        // Marked as in use before it has a name, so that no clean-up ever takes it.
+        ::flock(m_fd, LOCK_EX | LOCK_NB);
+    } else {
+        OpenNamed(folder);
     }
     // The umask may have taken away bits that the target has; none is ever added to them.
     if (m_replacing && ::fchmod(m_fd, static_cast<mode_t>(m_mode)) != 0) Fail(errno, "keep the permissions of");
-    // Marks the file as in use, so that the clean-up of another save of the target leaves it be.
-    ::flock(m_fd, LOCK_EX | LOCK_NB);
+}
+
+void SOutputFile::OpenNamed(const SString& folder) {
+    int error = EAGAIN;
+    for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
+        m_fd = SFile::OpenUnique(folder, TemporaryPrefix(m_targetPath), m_tempPath, m_mode);
+        if (m_fd < 0) {
+            error = errno;
+            break;
+        }
+        if (LockNew(m_fd)) return;
+        // Another save's clean-up has it: this save takes a new name.
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    // Reported under the name the caller knows, not the temporary one.
+    m_tempPath.Empty();
+    SFile::ThrowError(error, "create", m_path);
 }
 
 bool SOutputFile::OpenUnnamed(const SString& folder) {
@@ -205,7 +233,7 @@ void SOutputFile::Commit() {
     // Writing takes the set-user and set-group bits away; the new file gets them back.
     if (m_replacing && ::fchmod(m_fd, static_cast<mode_t>(m_mode)) != 0) Fail(errno, "keep the permissions of");
     // A file of a set is made durable with the whole set, in one pass at its end.
-    const bool deferred = SOutputFileSet::DefersSync(m_targetPath);
+    const bool deferred = SOutputFileSet::IsStaged(m_targetPath);
     if (!deferred) {
         if (int error = SyncFile(m_fd)) Fail(error, "write");
     } else if (sSyncing) {

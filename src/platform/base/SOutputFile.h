@@ -4,9 +4,11 @@
 // and puts it in the target's place in one step, so the target is either its previous self or
 // the complete new file, never a mixture. Until then what was written can be read back and
 // patched in place (SPatchableOutputStream). Destroyed without a successful Close (an exception
-// on the way), it drops the new file and leaves the target as it was; a save killed part-way
-// leaves nothing either: an unnamed file vanishes with the process, and where the file system
-// needs a named one, the next save of the same target removes what a dead save left.
+// on the way), it drops the new file and leaves the target as it was. A save killed part-way
+// leaves at most a hidden file beside the target, named "." + the target's name + "." and eight
+// letters or digits (an unnamed file has that name only from the moment before its rename); the
+// next save of the same target removes such files, all but those that a save still running (in
+// this or another process) holds: a save keeps its file locked until the rename is done.
 //
 // The new file carries the target's permissions from its creation (a new target: the usual mode
 // under the umask), so that no content is ever more readable than the file it will become.
@@ -69,6 +71,8 @@ private:
     void CheckOpen() const;
     void OpenTemporary();
     bool OpenUnnamed(const SString& folder);
+    // A new file named after the target, hidden, locked as in use.
+    void OpenNamed(const SString& folder);
     void PutInPlace();
 
     SString m_path;        // the name the caller gave

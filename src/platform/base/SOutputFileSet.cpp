@@ -15,10 +15,31 @@
 namespace {
 // The sets open on this thread, the latest first (each keeps the one before it).
 thread_local SOutputFileSet* tCurrent = nullptr;
+
+// The staged file takes the permissions of the file that it replaces, as a single save's does.
+void KeepPermissions(const SString& staged, const SOutputFile::STarget& target, const SString& named) {
+    if (target.existing && ::chmod(staged.c_str(), static_cast<mode_t>(target.mode)) != 0)
+        SFile::ThrowError(errno, "keep the permissions of", named);
+}
+
+// Makes the commit's changes durable: each folder that took files once, a failure named after
+// the first file that the folder took.
+void SyncFolders(const SString& folder, const std::vector<SString>& names,
+                 const std::vector<SOutputFile::STarget>& targets) {
+    std::vector<std::pair<SString, SString>> folders;
+    for (size_t i = 0; i < names.size(); ++i) {
+        const SString taking = SFile::GetFolder(targets[i].path);
+        const auto known = [&](const auto& entry) { return entry.first == taking; };
+        if (std::none_of(folders.begin(), folders.end(), known)) folders.emplace_back(taking, folder + names[i]);
+    }
+    for (const auto& [taking, named] : folders) SOutputFile::SyncFolder(taking, named);
+}
 }  // namespace
 
+void (*SOutputFileSet::sAfterStep)() = nullptr;
+
 SOutputFileSet::SOutputFileSet(const SString& folder, const SString& name)
-    : m_folder(folder), m_staging(folder + "." + name + ".set/") {
+    : m_folder(folder), m_name(name), m_staging(folder + "." + name + ".set/") {
     // What a set of the same name left when its run died goes first.
     RemoveStaging(m_staging);
     if (::mkdir(m_staging.c_str(), 0777) != 0) SFile::ThrowError(errno, "create the folder", m_staging);
@@ -31,7 +52,7 @@ SOutputFileSet::~SOutputFileSet() {
     RemoveStaging(m_staging);
 }
 
-bool SOutputFileSet::DefersSync(const SString& path) {
+bool SOutputFileSet::IsStaged(const SString& path) {
     const SString folder = SFile::GetFolder(path);
     for (const SOutputFileSet* set = tCurrent; set; set = set->m_previous)
         if (!set->m_committed && folder == set->m_staging) return true;
@@ -48,6 +69,8 @@ std::vector<SString> SOutputFileSet::StagedNames() const {
     }
     ::closedir(dir);
     std::sort(names.begin(), names.end());
+    const auto lead = std::find(names.begin(), names.end(), m_name);
+    if (lead != names.end()) std::rotate(lead, lead + 1, names.end());
     return names;
 }
 
@@ -57,23 +80,30 @@ void SOutputFileSet::Commit() {
     std::vector<SOutputFile::STarget> targets;
     targets.reserve(names.size());
     for (const SString& name : names) targets.push_back(SOutputFile::ExamineTarget(m_folder + name));
+    for (size_t i = 0; i < names.size(); ++i) KeepPermissions(m_staging + names[i], targets[i], m_folder + names[i]);
     SyncStaged();
-    // Each folder that took files, with the first file it took (a failure names it).
-    std::vector<std::pair<SString, SString>> folders;
+    // Every file replaced leaves before a new one comes, and the new lead comes last: no file of
+    // one run stands beside a file of the other that it leads to, and a reader who finds a lead
+    // finds every file it leads to. The previous lead goes first, so that it never stands alone
+    // with its files half gone.
+    for (size_t i = names.size(); i-- > 0;) {
+        if (!targets[i].existing) continue;
+        if (::unlink(targets[i].path.c_str()) != 0 && errno != ENOENT)
+            SFile::ThrowError(errno, "replace", m_folder + names[i]);
+        Stepped();
+    }
     for (size_t i = 0; i < names.size(); ++i) {
-        const SString staged = m_staging + names[i];
-        const SOutputFile::STarget& target = targets[i];
-        // The file keeps the permissions of the one it replaces, as a single save does.
-        if (target.existing && ::chmod(staged.c_str(), static_cast<mode_t>(target.mode)) != 0)
-            SFile::ThrowError(errno, "keep the permissions of", m_folder + names[i]);
-        if (::rename(staged.c_str(), target.path.c_str()) != 0) SFile::ThrowError(errno, "replace", m_folder + names[i]);
-        const SString folder = SFile::GetFolder(target.path);
-        const auto taken = [&](const auto& entry) { return entry.first == folder; };
-        if (std::none_of(folders.begin(), folders.end(), taken)) folders.emplace_back(folder, m_folder + names[i]);
+        if (::rename((m_staging + names[i]).c_str(), targets[i].path.c_str()) != 0)
+            SFile::ThrowError(errno, "replace", m_folder + names[i]);
+        Stepped();
     }
     m_committed = true;
     RemoveStaging(m_staging);
-    for (const auto& [folder, named] : folders) SOutputFile::SyncFolder(folder, named);
+    SyncFolders(m_folder, names, targets);
+}
+
+void SOutputFileSet::Stepped() {
+    if (sAfterStep) sAfterStep();
 }
 
 void SOutputFileSet::SyncStaged() {

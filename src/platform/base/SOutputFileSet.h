@@ -1,16 +1,30 @@
 #pragma once
-// The files of a set that belong together in one folder (the pages of an HTML page set). They are
-// written, each whole (SOutputFile), into a staging folder beside them, hidden and named after
-// the set, without a wait for the disk each; Commit makes them all durable in one pass, then puts
-// every one in its place in the folder and syncs the folder once. Until then the folder holds its
-// previous files untouched: a set that fails or is dropped part-way (an exception, a killed
-// process) leaves them as they were, and no file of the old set stands beside one of the new.
-// Every target is examined (SOutputFile::ExamineTarget) before the first one is replaced, so a
-// target that would refuse its file fails the set with the folder as it was.
+// The files of a set that belong together in one folder and lead to each other (the pages of an
+// HTML page set). They are written, each whole (SOutputFile), into a staging folder beside them,
+// hidden and named after the set, without a wait for the disk each; Commit makes them all durable
+// in one pass, then puts them in the folder and syncs the folder once. The file of the set that
+// bears the set's own name is its lead, the one a reader opens first (a contents page).
 //
-// The staging folder goes whatever way the set ends; one that a dead run left behind is removed
-// by the next set of the same name in the same folder. While a set is open on a thread, the
-// files that thread writes into its staging folder leave their sync to the set.
+// Until the commit the folder holds its previous files untouched: a set that fails or is dropped
+// before it (an exception, a killed process) leaves them as they were. Every target is examined
+// (SOutputFile::ExamineTarget) before anything changes, so a target that would refuse its file
+// fails the set with the folder as it was. The commit then goes in two rounds, so that at no
+// moment does a file of the set stand in the folder beside a previous file of a name it takes,
+// and a lead never stands there without the files it leads to:
+// - first the previous files of the names the set takes leave the folder, the lead first;
+// - then the set's files take their places, the lead last.
+// A commit stopped part-way (a killed process, a removal or rename that fails) leaves in the
+// folder either part of the previous files without their lead, or part of the set's files
+// without its lead; the files that had not come yet stay in the staging folder until the set is
+// dropped, or, when the process died, until the next set of the same name. Files of the folder
+// whose names the set does not take (the further pages of a longer previous set) are left as
+// they are, whatever they lead to.
+//
+// The staging folder goes whatever way the set ends while its process lives. One that a dead run
+// left behind is removed by the next set of the same name in the same folder, which writes all
+// its files anew and commits them as above, over whatever the stopped run left. While a set is
+// open on a thread, the files that thread writes into its staging folder leave their sync to the
+// set.
 //
 // Failures throw SEIOException with the path concerned.
 #include <vector>
@@ -20,7 +34,7 @@
 class SOutputFileSet {
 public:
     // `folder` is where the files belong ("" for the current folder, else ending with "/");
-    // `name` names the set (its first file, say).
+    // `name` names the set and its lead file, when the set has one of that name.
     SOutputFileSet(const SString& folder, const SString& name);
     // Without a commit the staged files are dropped and the folder is left as it was.
     ~SOutputFileSet();
@@ -29,23 +43,33 @@ public:
 
     // Where the files of the set are written until the commit, ending with "/".
     const SString& GetStagingFolder() const { return m_staging; }
-    // Every staged file in one sync pass, then each in its place, then the folder synced. A
-    // second call does nothing.
+    // Every staged file in one sync pass, then the files replaced leave and the staged ones take
+    // their places, then the folder is synced. A second call does nothing.
     void Commit();
     bool IsCommitted() const { return m_committed; }
 
-    // Whether a file saved at `path` leaves its sync to an open set of this thread.
-    static bool DefersSync(const SString& path);
+    // Whether `path` lies in the staging folder of a set that is open on this thread: a file
+    // saved there leaves its sync to the set, and finds no dead save's files beside it, the
+    // folder being as new as the set.
+    static bool IsStaged(const SString& path);
 
 private:
-    // The files of the staging folder, by name.
+    // The files of the staging folder, by name, the lead last.
     std::vector<SString> StagedNames() const;
     void SyncStaged();
+    // Runs the test's hook after a step of the commit.
+    static void Stepped();
     // Removes the staging folder and what it holds; quiet about failures.
     static void RemoveStaging(const SString& staging);
 
     SString m_folder;
+    SString m_name;
     SString m_staging;
     SOutputFileSet* m_previous = nullptr;
     bool m_committed = false;
+
+    // Tests stop a commit after any of its steps (a file leaving the folder or taking its place):
+    // called after each one, from a child process that the test kills there.
+    friend class SOutputFileSetTestAccess;
+    static void (*sAfterStep)();
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -11,6 +12,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,6 +22,7 @@
 #include "platform/base/SOutputFileSet.h"
 #include "platform/base/SSettingsStore.h"
 #include "SEIOExceptionCause.h"
+#include "support/STestSetCommitStop.h"
 #include "support/STestTempFolder.h"
 
 namespace fs = std::filesystem;
@@ -237,6 +240,35 @@ TEST_P(SOutputFileTest, AKilledSaveLeavesNothingOnceTheNextSaveStarts) {
     EXPECT_EQ(Entries(), (std::vector<std::string>{".other.rtf.abcd1234", ".report.rtf.bak", "report.rtf"}));
 }
 
+TEST_P(SOutputFileTest, TheFileOfASaveKilledBeforeItsRenameGoesWithTheNextSave) {
+    SString path = PathOf("report.rtf");
+    WriteFile(path, "previous");
+    // What a save killed between naming its new file and the rename leaves, unnamed or not.
+    WriteFile(PathOf(".report.rtf.k1lled00"), "dead save's");
+    // A save of the target running in another process holds its file locked.
+    WriteFile(PathOf(".report.rtf.runn1ng0"), "running save's");
+    const int running = ::open(PathOf(".report.rtf.runn1ng0").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(running, 0);
+    ASSERT_EQ(::flock(running, LOCK_EX | LOCK_NB), 0);
+    // Names that only look like a save's: the user's files, and those of another target.
+    WriteFile(PathOf(".report.rtf.bak"), "user's");
+    WriteFile(PathOf(".report.rtf.abcd123"), "user's");
+    WriteFile(PathOf(".report.rtf.ABCD1234"), "user's");
+    WriteFile(PathOf(".other.rtf.abcd1234"), "another target's");
+    fs::create_directory(PathOf(".report.rtf.f0lder00").c_str());
+    ASSERT_EQ(::symlink("report.rtf", PathOf(".report.rtf.l1nk0000").c_str()), 0);
+    {
+        SOutputFile file(path);
+        file.WriteString("next");
+        file.Close();
+    }
+    ::close(running);
+    EXPECT_EQ(ReadFile(path), "next");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{".other.rtf.abcd1234", ".report.rtf.ABCD1234", ".report.rtf.abcd123",
+                                                   ".report.rtf.bak", ".report.rtf.f0lder00", ".report.rtf.l1nk0000",
+                                                   ".report.rtf.runn1ng0", "report.rtf"}));
+}
+
 TEST_P(SOutputFileTest, TwoSavesOfOneTargetLeaveEachOthersFilesAlone) {
     SString path = PathOf("report.rtf");
     WriteFile(path, "previous");
@@ -366,6 +398,49 @@ TEST_P(SOutputFileTest, AFileSetThatIsRefusedOrDroppedLeavesItsFolderAsItWas) {
     }
     EXPECT_EQ(ReadFile(PathOf("a.htm")), "old a");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"a.htm", "b.htm", "other.htm"}));
+}
+
+TEST_P(SOutputFileTest, AFileSetCommitStoppedAfterAnyStepLeavesNoFileBesideOneOfAnotherRun) {
+    // a.htm leads to the others; the new set has one file more than the old.
+    const std::vector<std::string> oldSet = {"a.htm", "b.htm", "c.htm"};
+    const std::vector<std::string> newSet = {"a.htm", "b.htm", "c.htm", "d.htm"};
+    const auto commitNew = [&] {
+        SOutputFileSet set(PathOf(""), "a.htm");
+        for (const std::string& name : newSet) {
+            SOutputFile file(set.GetStagingFolder() + name.c_str());
+            file.WriteString("new");
+            file.Close();
+        }
+        set.Commit();
+        return true;
+    };
+    int stops = 0;
+    for (int step = 1; step < 100; ++step) {
+        for (const std::string& name : newSet) fs::remove(PathOf(name.c_str()).c_str());
+        for (const std::string& name : oldSet) WriteFile(PathOf(name.c_str()), "old");
+        if (!SetCommitStoppedAfterStep(step, commitNew)) break;
+        ++stops;
+        // Each file of the set in the folder, by the run that wrote it.
+        std::map<std::string, std::string> runs;
+        for (const std::string& name : newSet)
+            if (fs::exists(PathOf(name.c_str()).c_str())) runs[name] = ReadFile(PathOf(name.c_str()));
+        std::map<std::string, std::string> oldRuns, newRuns;
+        for (const std::string& name : oldSet) oldRuns[name] = "old";
+        for (const std::string& name : newSet) newRuns[name] = "new";
+        size_t olds = 0;
+        for (const auto& entry : runs) olds += entry.second == "old" ? 1 : 0;
+        EXPECT_TRUE(olds == 0 || olds == runs.size()) << "old and new files side by side after step " << step;
+        // A lead in the folder finds every file of its own run there.
+        if (runs.count("a.htm")) {
+            EXPECT_TRUE(runs == oldRuns || runs == newRuns) << "after step " << step;
+        }
+        // The next set of the name writes a whole one over what the stopped one left.
+        ASSERT_TRUE(commitNew());
+        EXPECT_EQ(Entries(), newSet) << "after step " << step;
+        for (const std::string& name : newSet) EXPECT_EQ(ReadFile(PathOf(name.c_str())), "new");
+    }
+    // At the least a stop after each new file came.
+    EXPECT_GE(stops, static_cast<int>(newSet.size()));
 }
 
 TEST_P(SOutputFileTest, PatchesRewriteWhatWasWrittenAndReadBack) {

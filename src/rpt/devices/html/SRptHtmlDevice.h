@@ -4,9 +4,9 @@
 // the finish step walks the finished tree page by page: a page ends at a page break, before a
 // template, around a list longer than one list page; last comes the contents page under the
 // chosen name. Pages link each other by bare names (Previous, Home, Next), so the whole set
-// belongs in one folder; every file is created there by full path. The pages and their pictures
-// are written as one set of files (SOutputFileSet) that replaces the previous pages only once
-// all of them are written and on disk; the contents page follows it.
+// belongs in one folder; every file is created there by full path. The pages, their pictures and
+// the contents page are written as one set of files (SOutputFileSet), led by the contents page,
+// that replaces the previous pages only once all of them are written and on disk.
 //
 // The page loop runs twice: once dry, writing nothing, to learn the page on which every node is
 // written, then for real, so that every link names the page the loop writes.

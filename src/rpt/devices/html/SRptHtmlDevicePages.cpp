@@ -122,18 +122,17 @@ HRESULT SRptHtmlDevice::WriteAllPages() {
     ReadListSettings();
     m_bNumbered = false;
     NumberPages();
-    {
-        // The pages and their pictures are staged and take their places together once all are
-        // written and on disk; a run stopped before that leaves the previous set as it was.
-        SOutputFileSet pages(m_names.GetFolder(), m_names.GetHomeName());
-        SStagedNames staged(m_names, pages.GetStagingFolder());
-        const HRESULT hr = RunPageLoop();
-        if (hr < 0) return hr;
-        pages.Commit();
-    }
-    // The contents page comes last, so that it never leads to a page that is not there.
-    const HRESULT hr = WriteContentsPage();
-    return hr < 0 ? hr : S_OK;
+    // The pages, their pictures and the contents page, which is the set's lead, are staged and
+    // take their places together once all are written and on disk. A run stopped before that
+    // leaves the previous set as it was; one stopped while they take their places leaves no page
+    // that leads to a page of another run.
+    SOutputFileSet pages(m_names.GetFolder(), m_names.GetHomeName());
+    SStagedNames staged(m_names, pages.GetStagingFolder());
+    HRESULT hr = RunPageLoop();
+    if (hr >= 0) hr = WriteContentsPage();
+    if (hr < 0) return hr;
+    pages.Commit();
+    return S_OK;
 }
 
 HRESULT SRptHtmlDevice::RunPageLoop() {

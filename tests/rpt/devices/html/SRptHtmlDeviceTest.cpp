@@ -10,6 +10,7 @@
 #include "platform/base/SUserRegistry.h"
 #include "rpt/devices/html/SRptHtmlTestFixture.h"
 #include "support/SFileCompare.h"
+#include "support/STestSetCommitStop.h"
 
 // Counts the process's waits for the disk.
 class SOutputFileTestAccess {
@@ -217,6 +218,101 @@ TEST_F(SRptHtmlDeviceRun, ARunStoppedPartWayLeavesThePreviousSetAsItWas) {
     // No page of the new set stands beside the old contents page, and nothing is left over.
     for (size_t i = 0; i < pages.size(); ++i) EXPECT_EQ(Read(pages[i]), previous[i]) << pages[i];
     EXPECT_EQ(folder.Entries(), WithButtons({"Report.htm", "Repo1.htm", "Repo2.htm", "Repo3.htm"}));
+}
+
+// A page set whose pages all lead to others: the contents page to the pages of its entries and
+// to the first page, each page to the ones beside it and home, and the slices of a paged list to
+// each other.
+class SRptHtmlSetCommit : public SRptHtmlModuleTest {
+protected:
+    void SetUp() override {
+        SRptHtmlModuleTest::SetUp();
+        procs->begin = [this](RPTPROCCONTEXT&) {
+            fetched = 0;
+            return 1;
+        };
+        procs->process = [](RPTPROCCONTEXT& record) {
+            record.Text2 = "Parts";
+            return 1;
+        };
+        procs->fetch = [this](RPTPROCCONTEXT&) { return fetched < rows ? (++fetched, 1) : 0; };
+        procs->getValue = [](RPTPROCCONTEXT& record) {
+            record.CellText = SString("Part ") + std::to_string(record.RowCursor + 1).c_str();
+            return S_OK;
+        };
+        static const RPTTABLECELLDEF cells[] = {SRptHtmlCell("Part", 1)};
+        static const RPTTABLEROWDEF row = SRptHtmlRow(cells);
+        Register("LIST", RPT_ITEMKIND_LIST, 1, &row, 1);
+        Renew();
+        Title("Opening");
+        Text("Before");
+        AddItem<ISRptItem>("LIST")->PutTOCEntry(true);
+        Text("After");
+        AddItem("PAGEBREAK");
+        Title("Closing");
+    }
+    // The set of the run `name`, with a list of `count` rows, written as Report.htm in `where`.
+    bool Run(const char* name, int32_t count, const STestTempFolder& where) {
+        report->PutName(name);
+        rows = count;
+        return Generate(where.PathOf("Report.htm")) == S_OK;
+    }
+    // The run that wrote a page: the report's name in its head.
+    static std::string RunOf(const std::string& page) {
+        const std::string head = "<title>\r\n";
+        const size_t start = page.find(head);
+        const size_t end = page.find("</title>");
+        if (start == std::string::npos || end == std::string::npos || end < start) return "";
+        return page.substr(start + head.size(), end - start - head.size());
+    }
+    // The pages that a page leads to, by their names in the folder.
+    static std::vector<std::string> LinkedPages(const std::string& page) {
+        std::vector<std::string> pages;
+        for (size_t at = page.find("href=\""); at != std::string::npos; at = page.find("href=\"", at + 1)) {
+            const size_t start = at + 6;
+            const std::string link = page.substr(start, page.find('"', start) - start);
+            pages.push_back(link.substr(0, link.find('#')));
+        }
+        return pages;
+    }
+    static bool IsPage(const std::string& name) { return name[0] != '.' && name.ends_with(".htm"); }
+
+    int32_t rows = 0;
+    int32_t fetched = 0;
+};
+
+TEST_F(SRptHtmlSetCommit, AStopWhileTheSetTakesItsPlaceLeavesNoPageLeadingToAPageOfAnotherRun) {
+    // What a whole run of the new set writes, undisturbed.
+    STestTempFolder whole;
+    ASSERT_TRUE(Run("New", 170, whole));
+    int stops = 0;
+    for (int step = 1; step < 100; ++step) {
+        // The previous set alone in the folder: a longer list's further pages stay beside a set
+        // that does not write them again.
+        for (const std::string& name : folder.Entries()) std::filesystem::remove_all(folder.path() / name);
+        ASSERT_TRUE(Run("Old", 120, folder));
+        if (!SetCommitStoppedAfterStep(step, [&] { return Run("New", 170, folder); })) break;
+        ++stops;
+        for (const std::string& name : folder.Entries()) {
+            if (!IsPage(name)) continue;
+            const std::string page = Read(name);
+            for (const std::string& target : LinkedPages(page)) {
+                // Every page it leads to is of its own run, or not there yet; the contents page
+                // comes only with all of them.
+                if (Exists(target))
+                    EXPECT_EQ(RunOf(Read(target)), RunOf(page)) << name << " -> " << target << " after step " << step;
+                else
+                    EXPECT_NE(name, "Report.htm") << "missing " << target << " after step " << step;
+            }
+        }
+        // The next run writes the whole set over what the stopped one left.
+        ASSERT_TRUE(Run("New", 170, folder));
+        ASSERT_EQ(folder.Entries(), whole.Entries()) << "after step " << step;
+        for (const std::string& name : whole.Entries())
+            EXPECT_EQ(Read(name), STestTempFolder::ReadFile(whole.PathOf(name))) << name << " after step " << step;
+    }
+    // The set holds its contents page, four pages and three further list pages.
+    EXPECT_GE(stops, 8);
 }
 
 TEST_F(SRptHtmlDeviceRun, TheWaitsForTheDiskDoNotGrowWithThePages) {
