@@ -14,6 +14,22 @@ namespace {
 
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
+// A line holds a few dozen characters: a segment is measured in windows of this many characters
+// at first, twice as many each time the whole window fits.
+constexpr size_t kWindowChars = 256;
+
+// The byte offset after at most `maxChars` characters of the segment that starts at `start`,
+// which ends at a tab, a break or the text's end; `chars` the characters passed.
+size_t SegmentWindowEnd(std::string_view text, size_t start, size_t maxChars, size_t* chars) {
+    size_t end = start;
+    *chars = 0;
+    while (*chars < maxChars && end < text.size() && text[end] != '\t' && !IsBreak(text[end])) {
+        end += SUtf8::CharLength(text, end);
+        ++*chars;
+    }
+    return end;
+}
+
 // The paragraph's font selected into the context for the life of the object.
 class SFontSelection {
 public:
@@ -31,6 +47,22 @@ private:
     SFontOldPtr m_font;
     HFONT m_previous = nullptr;
 };
+
+// The index of the last blank or tab among the first `count` characters of `text`, with its
+// byte offset in `at`; -1 when there is none. One pass forward: a search back from the end would
+// have to find each character's start from the line's start again.
+int32_t LastBlankOrTab(std::string_view text, int32_t count, size_t* at) {
+    int32_t found = -1;
+    size_t pos = 0;
+    for (int32_t i = 0; i < count && pos < text.size(); ++i) {
+        if (text[pos] == ' ' || text[pos] == '\t') {
+            found = i;
+            *at = pos;
+        }
+        pos += SUtf8::CharLength(text, pos);
+    }
+    return found;
+}
 
 int32_t Measure(SDC* dc, std::string_view text) {
     SIZE size;
@@ -148,17 +180,26 @@ int32_t SRptTextFlow::FitCharacters(int32_t available, int32_t* height) {
 
 void SRptTextFlow::MeasureSegment(std::string_view text, size_t start, int32_t finished, int32_t available,
                                   SSegmentExtents* segment) const {
-    size_t end = start;
-    while (end < text.size() && text[end] != '\t' && !IsBreak(text[end])) ++end;
-    const std::string_view characters = text.substr(start, end - start);
     // What fits: the extents below the room left after the segments before.
     const int64_t room = static_cast<int64_t>(available) - finished - 1;
     const int32_t maxExtent = static_cast<int32_t>(std::clamp<int64_t>(room, INT32_MIN, INT32_MAX));
-    int32_t fit = 0;
     segment->extents.clear();
-    if (!m_dc || !m_dc->GetTextExtentExPoint(characters, maxExtent, &fit, &segment->extents)) {
+    // The segment may run to the paragraph's end: only as much of it as the line can hold is
+    // looked at. Each window is measured from the segment's start, so its extents are those of
+    // the whole segment's first characters.
+    size_t chars = 0;
+    bool measured = m_dc != nullptr;
+    for (size_t window = kWindowChars; measured; window *= 2) {
+        const size_t end = SegmentWindowEnd(text, start, window, &chars);
+        int32_t fit = 0;
+        measured = m_dc->GetTextExtentExPoint(text.substr(start, end - start), maxExtent, &fit, &segment->extents);
+        const bool segmentEnds = end >= text.size() || text[end] == '\t' || IsBreak(text[end]);
+        if (measured && (segment->extents.size() < chars || segmentEnds)) break;
+    }
+    if (!measured) {
         // Nothing measures: every character takes no room, as an unmeasured text does.
-        segment->extents.assign(finished < available ? SUtf8::CountChars(characters) : 0, 0);
+        SegmentWindowEnd(text, start, SIZE_MAX, &chars);
+        segment->extents.assign(finished < available ? chars : 0, 0);
     }
     segment->firstIndex = static_cast<size_t>(m_positions.GetCount());
     segment->measured = true;
@@ -265,9 +306,9 @@ void SRptTextFlow::ComputeLine(int32_t width) {
         m_endKind = (m_flags & RPTFLOW_HARDBREAK) ? 2 : 0;
         if ((m_mode & RPTFLOW_WORDWRAP) && text[pos] != ' ' && text[pos] != '\t') {
             // Back to the nearest blank (kept) or tab (dropped); a line without one breaks the word.
-            for (int32_t i = fitted - 1; i >= 0; --i) {
-                const size_t at = ByteOffset(static_cast<size_t>(i));
-                if (text[at] != ' ' && text[at] != '\t') continue;
+            size_t at = 0;
+            const int32_t i = LastBlankOrTab(text, fitted, &at);
+            if (i >= 0) {
                 const bool tab = text[at] == '\t';
                 const int32_t keep = tab ? i : i + 1;
                 const int32_t dropped = fitted - (i + 1);
@@ -280,7 +321,6 @@ void SRptTextFlow::ComputeLine(int32_t width) {
                     RPTTABSEGMENT& last = m_segments[m_segments.GetCount() - 1];
                     last.count = std::max(0, last.count - dropped);
                 }
-                break;
             }
         }
     }

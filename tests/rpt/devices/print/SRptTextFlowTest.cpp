@@ -417,6 +417,104 @@ TEST_F(SRptTextFlowTest, ResetStartsAFreshTextOnAnExistingFlow) {
     EXPECT_EQ(Next(flow, 35).text, "uvw");
 }
 
+// Lines of some hundreds of characters: a width of 7 n + 1 holds n characters, one of 7 n holds
+// n - 1.
+TEST_F(SRptTextFlowTest, AWordLongerThanManyLinesIsBrokenWhereEachLineIsFull) {
+    std::string word;
+    for (int i = 0; i < 700; ++i) word += static_cast<char>('a' + i % 26);
+    for (int mode : {0, RPTFLOW_WORDWRAP}) {
+        std::vector<SLine> lines = Lines(word.c_str(), 300 * kAdvance + 1, mode);
+        ASSERT_EQ(Texts(lines), (Strings{word.substr(0, 300), word.substr(300, 300), word.substr(600)}));
+        EXPECT_EQ(lines[0].textRect.right, 300 * kAdvance);
+        EXPECT_EQ(lines[0].endKind, 0);
+        EXPECT_EQ(lines[2].textRect.right, 100 * kAdvance);
+        EXPECT_EQ(lines[2].endKind, RPTFLOW_DONE);
+        // Exactly full: the last character's edge on the width sends it to the next line.
+        lines = Lines(word.c_str(), 300 * kAdvance, mode);
+        ASSERT_EQ(lines.size(), 3u);
+        EXPECT_EQ(lines[0].text, word.substr(0, 299));
+        EXPECT_EQ(lines[1].text, word.substr(299, 299));
+        EXPECT_EQ(lines[2].text, word.substr(598));
+    }
+}
+
+TEST_F(SRptTextFlowTest, WordWrapInALongParagraphBreaksAfterTheLastBlankThatFits) {
+    // Words of 9 letters and a blank: 30 words end at 2,093 (the 30th word's last letter at
+    // 2,086); the 31st word does not fit in 2,101.
+    std::string paragraph;
+    for (int i = 0; i < 100; ++i) paragraph += "abcdefgh" + std::to_string(i % 10) + " ";
+    const std::vector<SLine> lines = Lines(paragraph.c_str(), 300 * kAdvance + 1, RPTFLOW_WORDWRAP);
+    ASSERT_EQ(lines.size(), 4u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(lines[i].text, paragraph.substr(i * 300, 300));
+        EXPECT_EQ(lines[i].spaces, 30);
+        EXPECT_EQ(lines[i].textRect.right, 300 * kAdvance);
+    }
+    EXPECT_EQ(lines[3].text, paragraph.substr(900));
+    EXPECT_EQ(lines[3].endKind, RPTFLOW_DONE);
+    // One letter more a line and the blank no longer fits: it stays without width, and the next
+    // line starts with the next word.
+    const std::vector<SLine> wider = Lines(paragraph.c_str(), 299 * kAdvance + 1, RPTFLOW_WORDWRAP);
+    ASSERT_GE(wider.size(), 2u);
+    EXPECT_EQ(wider[0].text, paragraph.substr(0, 300));
+    EXPECT_EQ(wider[0].textRect.right, 299 * kAdvance);
+    EXPECT_EQ(wider[1].text.substr(0, 10), "abcdefgh0 ");
+}
+
+TEST_F(SRptTextFlowTest, ALongRunEndsAtItsTabOrLineBreakWhereverItFalls) {
+    // Runs of about the length a line is measured in at first, one character less and more.
+    Stops({RPTTABPOS{4000, RPT_TABPOS_ALIGN_LEFT}});
+    for (int32_t count : {255, 256, 257, 511, 512, 513}) {
+        const std::string run(static_cast<size_t>(count), 'x');
+        SLine line = Lines((run + "\tyy").c_str(), 5000)[0];
+        EXPECT_EQ(line.text, run + "\tyy") << count;
+        ASSERT_EQ(line.segments.size(), 2u) << count;
+        EXPECT_EQ(line.segments[0], (RPTTABSEGMENT{0, count * kAdvance, count})) << count;
+        EXPECT_EQ(line.segments[1], (RPTTABSEGMENT{4000, 4014, 2})) << count;
+
+        std::vector<SLine> lines = Lines((run + "\nyy").c_str(), 5000);
+        ASSERT_EQ(Texts(lines), (Strings{run, "yy"})) << count;
+        EXPECT_EQ(lines[0].endKind, RPTFLOW_HARDBREAK);
+        EXPECT_EQ(lines[0].textRect.right, count * kAdvance);
+    }
+}
+
+TEST_F(SRptTextFlowTest, ALineFullUpToItsTabOrLineBreakEndsThere) {
+    // 300 characters fill the line to 2,100; the tab or break comes right after them.
+    const std::string run(300, 'x');
+    std::vector<SLine> lines = Lines((run + "\nab").c_str(), 300 * kAdvance + 1);
+    ASSERT_EQ(Texts(lines), (Strings{run, "ab"}));
+    EXPECT_EQ(lines[0].endKind, RPTFLOW_HARDBREAK);
+    // One unit narrower: the last character goes on alone before the break.
+    lines = Lines((run + "\nab").c_str(), 300 * kAdvance);
+    ASSERT_EQ(Texts(lines), (Strings{run.substr(1), "x", "ab"}));
+    EXPECT_EQ(lines[0].endKind, 0);
+    EXPECT_EQ(lines[1].endKind, RPTFLOW_HARDBREAK);
+    // A full line before a tab: word wrap goes back to the tab and drops it.
+    Stops({RPTTABPOS{2200, RPT_TABPOS_ALIGN_LEFT}});
+    lines = Lines((run + "\tab").c_str(), 300 * kAdvance + 1, RPTFLOW_WORDWRAP);
+    ASSERT_EQ(Texts(lines), (Strings{run, "ab"}));
+    ASSERT_EQ(lines[0].segments.size(), 1u);
+    EXPECT_EQ(lines[0].segments[0], (RPTTABSEGMENT{0, 300 * kAdvance, 300}));
+}
+
+TEST_F(SRptTextFlowTest, MultibyteCharactersAreCutWholeAndCountAsOne) {
+    // Two- and three-byte characters, each as wide as a letter.
+    std::string paragraph;
+    for (int i = 0; i < 700; ++i) paragraph += i % 3 == 0 ? "\xC3\xA9" : (i % 3 == 1 ? "\xE2\x82\xAC" : "a");
+    const size_t lineBytes = 100 * (2 + 3 + 1);
+    const std::vector<SLine> lines = Lines(paragraph.c_str(), 300 * kAdvance + 1, RPTFLOW_WORDWRAP);
+    ASSERT_EQ(Texts(lines), (Strings{paragraph.substr(0, lineBytes), paragraph.substr(lineBytes, lineBytes),
+                                     paragraph.substr(2 * lineBytes)}));
+    EXPECT_EQ(lines[0].textRect.right, 300 * kAdvance);
+    ASSERT_EQ(lines[0].segments.size(), 1u);
+    EXPECT_EQ(lines[0].segments[0].count, 300);
+    // A blank after a multibyte word: the break goes back to it.
+    const std::vector<SLine> words =
+        Lines("\xC3\xA9\xC3\xA9 \xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC", 30, RPTFLOW_WORDWRAP);
+    EXPECT_EQ(Texts(words), (Strings{"\xC3\xA9\xC3\xA9 ", "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC"}));
+}
+
 TEST_F(SRptTextFlowRealFonts, TheScreenAndThePrinterBreakAParagraphIntoAsManyLines) {
     // Both contexts measure in hundredths of a millimetre, the page's units: 120 mm of an
     // 11-point face hold about ten words a line.
@@ -453,4 +551,41 @@ TEST_F(SRptTextFlowCost, ALineMeasuresItsCharactersOnceNotEveryTextBeforeEachOfT
         EXPECT_LE(*engine->measured, static_cast<int64_t>(2 * paragraph.size()))
             << testing::PrintToString(Texts(lines));
     }
+}
+
+TEST_F(SRptTextFlowCost, ALongLineIsMeasuredAFewTimesAtMost) {
+    // Lines of 3,000 characters of one word: a line measured again for every few characters it
+    // grows by would measure some 20,000 characters a line.
+    const std::string word(20000, 'x');
+    *engine->measured = 0;
+    const std::vector<SLine> lines = Lines(word.c_str(), 3000 * kAdvance + 1, RPTFLOW_WORDWRAP);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0].text.size(), 3000u);
+    EXPECT_LE(*engine->measured, static_cast<int64_t>(3 * word.size()));
+}
+
+TEST_F(SRptTextFlowRealFonts, EachLineOfALongParagraphEndsWhereItsOwnMeasureReachesTheWidth) {
+    // Lines of some hundreds of characters of a face whose characters differ in width: each full
+    // line is narrower than the width, and with its next character it would not be.
+    std::string paragraph;
+    while (paragraph.size() < 5000) paragraph += "WideMMMandNarrowiii,l1!";
+    para->PutFontName("Arial");
+    para->PutFontHeight(8);
+    const int32_t width = 3000;
+    const std::vector<SLine> lines = Lines(paragraph.c_str(), width);
+    ASSERT_GE(lines.size(), 3u);
+    SFontOldPtr font = para->GetFont(&dc);
+    const HFONT previous = dc.SelectFont(font.get());
+    size_t at = 0;
+    for (size_t i = 0; i + 1 < lines.size(); ++i) {
+        const std::string& text = lines[i].text;
+        ASSERT_EQ(paragraph.compare(at, text.size(), text), 0) << i;
+        EXPECT_GT(text.size(), 256u) << i;
+        EXPECT_EQ(lines[i].textRect.right, dc.GetTextExtent(text).cx) << i;
+        EXPECT_LT(dc.GetTextExtent(text).cx, width) << i;
+        EXPECT_GE(dc.GetTextExtent(paragraph.substr(at, text.size() + 1)).cx, width) << i;
+        at += text.size();
+    }
+    EXPECT_EQ(at + lines.back().text.size(), paragraph.size());
+    dc.SelectFont(previous);
 }
