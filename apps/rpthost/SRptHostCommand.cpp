@@ -67,11 +67,13 @@ bool IsOption(const std::string& word) {
 
 // Takes the value that follows the option `name` at `i` into `value`; false with `problem` said
 // when the option is given a second time or has no value. An option says one thing once: a
-// second one would leave the command's meaning to the order of the words.
+// second one would leave the command's meaning to the order of the words. An empty value names
+// no file or form, and would otherwise read as an option not given.
 bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::string& name, std::set<std::string>& given,
                std::string& value, std::string& problem) {
     if (!given.insert(name).second) problem = name + " is given twice";
     else if (i + 1 >= args.size() || IsOption(args[i + 1])) problem = name + " needs a value";
+    else if (args[i + 1].empty()) problem = "the value of " + name + " is empty";
     else value = args[++i];
     return problem.empty();
 }
@@ -121,7 +123,16 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
 // the template), however it is spelled. Says why; true when refused.
 bool RefuseOutput(const SOptions& options, std::ostream& err) {
     const SString model(options.model);
-    if (options.command == SCommand::Preview) {
+    const bool preview = options.command == SCommand::Preview;
+    // A report or a preview goes into a folder that is there: the device would fail only once
+    // the report is made, and say no more than that it could not write.
+    const SString missing = SRptHostPaths::MissingFolderOf(options.target);
+    if (!missing.IsEmpty() && options.command != SCommand::SaveTemplate) {
+        err << "rpthost: " << (preview ? "cannot make the folder '" : "cannot write '") << options.target.str()
+            << "': there is no folder '" << missing.str() << "'\n";
+        return true;
+    }
+    if (preview) {
         // The pictures go into the folder: none of them may be the model.
         if (!SPngPreviewShell::IsPagePath(options.target, model)) return false;
         err << "rpthost: the pages written into '" << options.output << "' would overwrite the model '" << options.model
@@ -160,7 +171,8 @@ HRESULT PreviewReport(ISRptReport* report, const SOptions& options, std::ostream
     try {
         if (!SFile::Exists(folder)) SFile::CreateDirectory(folder);
     } catch (const SException& e) {
-        err << "rpthost: cannot make the folder '" << options.output << "': " << e.GetText().str() << "\n";
+        // The text names the folder and the cause.
+        err << "rpthost: " << e.GetText().str() << "\n";
         return E_FAIL;
     }
     if (!SFile::IsDirectory(folder)) {

@@ -21,3 +21,15 @@ SString SRptHostPaths::FolderOf(const SString& path) {
     const SString folder = SFile::GetFolder(path);
     return folder.IsEmpty() ? SString(".") : folder;
 }
+
+SString SRptHostPaths::MissingFolderOf(const SString& path) {
+    auto withoutLastSlash = [](std::string text) {
+        while (text.size() > 1 && text.back() == '/') text.pop_back();
+        return text;
+    };
+    // A folder to be made is named with or without a "/" at its end.
+    const std::string folder = withoutLastSlash(SFile::GetFolder(SString(withoutLastSlash(path.str()))).str());
+    // A bare name goes into the current folder, which is there.
+    if (folder.empty() || SFile::IsDirectory(SString(folder))) return SString();
+    return SString(folder);
+}

@@ -13,4 +13,7 @@ public:
     static bool IsSameFile(const SString& a, const SString& b);
     // The folder of `path` as a path of its own: "." for a bare name.
     static SString FolderOf(const SString& path);
+    // The folder that `path` (a file, or a folder to be made) goes into, spelled without its last
+    // "/", when there is no folder of that name; empty when there is one.
+    static SString MissingFolderOf(const SString& path);
 };

@@ -13,10 +13,13 @@ struct ISRptReport;
 
 class SRptHostTemplateFile {
 public:
-    enum Form { NotATemplate, Document, Record };
+    // A record that ends within its header, or with it, is a TruncatedRecord.
+    enum Form { NotATemplate, Document, Record, TruncatedRecord };
 
     // A file that is no template in any form.
     static constexpr HRESULT kNotATemplate = static_cast<HRESULT>(0x800300FBu);
+    // A file that begins as a template but ends before it holds one.
+    static constexpr HRESULT kTruncated = static_cast<HRESULT>(0x80030201u);
 
     // The form of the file at `path`; NotATemplate for a missing or unreadable file too.
     static Form GetForm(const SString& path);

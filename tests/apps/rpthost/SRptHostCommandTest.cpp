@@ -106,6 +106,12 @@ TEST_F(SDataModelHost, ATemplateThatCannotBeUsedIsRefusedAndNothingIsWritten) {
                            output.str()},
                           SRptHostCommand::kFailure),
                       "there is no such file"));
+    // A template record cut short within its header.
+    const SString cut = folder.PathOf("cut.rtp");
+    STestTempFolder::WriteFile(cut, std::string("RTP\0", 4));
+    EXPECT_EQ(Run({"generate", "--model", model, "--template", cut.str(), "-o", output.str()}, SRptHostCommand::kFailure),
+              "rpthost: cannot use the template '" + cut.str() + "': it is truncated\n");
+    SFile::Remove(cut);
     // save-template writes a template and nothing else.
     EXPECT_TRUE(Holds(Run({"save-template", "--model", model, "--format", "html", "-o", output.str()},
                           SRptHostCommand::kUsageError),

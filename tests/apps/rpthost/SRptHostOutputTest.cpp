@@ -152,6 +152,34 @@ TEST_F(SDataModelHost, AnOutputThatIsAFileTheCommandReadsIsRefusedAndNothingIsWr
     EXPECT_EQ(Snapshot(), before);
 }
 
+TEST_F(SDataModelHost, AReportIntoAFolderThatIsNotThereIsRefusedWithTheFolderNamed) {
+    const std::string model = ModelFile();
+    const SString missing = folder.PathOf("no/dir");
+    // A file where the folder should be is no folder either.
+    const SString plain = folder.PathOf("plain");
+    STestTempFolder::WriteFile(plain, "x");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"generate", "--model", model, "-o", missing.str() + "/shop.rtf"},
+         "rpthost: cannot write '" + missing.str() + "/shop.rtf': there is no folder '" + missing.str() + "'\n"},
+        {{"generate", "--model", model, "--format", "html", "-o", missing.str() + "/shop"},
+         "rpthost: cannot write '" + missing.str() + "/shop.htm': there is no folder '" + missing.str() + "'\n"},
+        {{"generate", "--model", model, "--format", "pdf", "-o", missing.str() + "/shop.pdf"},
+         "rpthost: cannot write '" + missing.str() + "/shop.pdf': there is no folder '" + missing.str() + "'\n"},
+        {{"generate", "--model", model, "-o", plain.str() + "/shop.rtf"},
+         "rpthost: cannot write '" + plain.str() + "/shop.rtf': there is no folder '" + plain.str() + "'\n"},
+        // The preview makes its own folder, but not the folders above it.
+        {{"preview", "--model", model, "-o", missing.str() + "/pages"},
+         "rpthost: cannot make the folder '" + missing.str() + "/pages': there is no folder '" + missing.str() +
+             "'\n"},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(args[args.size() - 1]);
+        const SFolderSnapshot before = Snapshot();
+        EXPECT_EQ(Run(args, SRptHostCommand::kFailure), message);
+        EXPECT_EQ(Snapshot(), before);
+    }
+}
+
 TEST_F(SDataModelHost, AnOptionWithoutItsValueOrGivenTwiceIsAUsageError) {
     const std::string model = ModelFile();
     const std::string out = folder.PathOf("out.rtf").str();
@@ -174,6 +202,12 @@ TEST_F(SDataModelHost, AnOptionWithoutItsValueOrGivenTwiceIsAUsageError) {
         {{"edit", tpl, "--script", "--verbose"}, "--script needs a value"},
         {{"edit", tpl, "--script", script, "--script", script}, "--script is given twice"},
         {{"edit", tpl, "--script", script, "--verbose", "--verbose"}, "--verbose is given twice"},
+        // An empty value names no file: the option is not taken as missing, nor as meaning a default.
+        {{"generate", "--model", model, "-o", ""}, "the value of -o is empty"},
+        {{"generate", "--model", "", "-o", out}, "the value of --model is empty"},
+        {{"generate", "--model", model, "--template", "", "-o", out}, "the value of --template is empty"},
+        {{"preview", "--model", model, "--output", ""}, "the value of -o is empty"},
+        {{"edit", tpl, "--script", ""}, "the value of --script is empty"},
     };
     for (const auto& [args, problem] : cases) {
         SCOPED_TRACE(problem);
