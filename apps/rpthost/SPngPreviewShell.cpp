@@ -5,9 +5,7 @@
 #include <string>
 
 #include "SRptHostFrame.h"
-#include "SRptHostPaths.h"
 #include "platform/base/SException.h"
-#include "platform/base/SFile.h"
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SImageBackEnd.h"
 #include "rpt/devices/print/SRptPhysicalLayer.h"
@@ -92,15 +90,14 @@ SString SPngPreviewShell::PagePath(const SString& folder, int32_t number) {
     return path;
 }
 
-bool SPngPreviewShell::IsPagePath(const SString& folder, const SString& path) {
+bool SPngPreviewShell::IsPageName(const SString& pageName) {
     // "page-", a number as PagePath writes it (no sign, no leading zero), ".png".
-    const std::string name = SFile::GetFileName(path).str();
+    const std::string& name = pageName.str();
     const size_t head = std::strlen(kPageHead);
     const size_t tail = std::strlen(kPageTail);
     if (name.size() <= head + tail || name.compare(0, head, kPageHead) != 0 ||
         name.compare(name.size() - tail, tail, kPageTail) != 0)
         return false;
     const std::string number = name.substr(head, name.size() - head - tail);
-    if (number[0] == '0' || number.find_first_not_of("0123456789") != std::string::npos) return false;
-    return SRptHostPaths::IsSameFile(SRptHostPaths::FolderOf(path), folder);
+    return number[0] != '0' && number.find_first_not_of("0123456789") == std::string::npos;
 }

@@ -28,9 +28,9 @@ public:
 
     // The picture of page `number` in `folder`.
     static SString PagePath(const SString& folder, int32_t number);
-    // Whether `path` is a picture that a preview into `folder` may write, whatever the number of
+    // Whether `name` is the name of a picture that a preview may write, whatever the number of
     // pages.
-    static bool IsPagePath(const SString& folder, const SString& path);
+    static bool IsPageName(const SString& name);
 
 private:
     // Each page of the window, shown in turn and written.

@@ -17,6 +17,7 @@
 #include "SRptHostTemplateFile.h"
 #include "platform/base/SException.h"
 #include "platform/base/SFile.h"
+#include "rpt/devices/html/SRptHtmlPageNames.h"
 #include "varod9/RptApi.h"
 
 const char* const SRptHostCommand::kUsage =
@@ -134,7 +135,7 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
     }
     if (preview) {
         // The pictures go into the folder: none of them may be the model.
-        if (!SPngPreviewShell::IsPagePath(options.target, model)) return false;
+        if (!SRptHostPaths::WritesOver(options.target, SPngPreviewShell::IsPageName, model)) return false;
         err << "rpthost: the pages written into '" << options.output << "' would overwrite the model '" << options.model
             << "'\n";
         return true;
@@ -150,6 +151,18 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
         if (input->empty() || !SRptHostPaths::IsSameFile(options.target, SString(*input))) continue;
         err << "rpthost: writing '" << options.target.str() << "' would overwrite the " << kind << " '" << *input
             << "'\n";
+        return true;
+    }
+    if (options.format != "html" || options.command != SCommand::Generate) return false;
+    // The pages, pictures and buttons of a page set go beside its contents page.
+    const SRptHtmlPageNames names(options.target);
+    const auto isNameOfSet = [&names](const SString& name) { return names.IsNameOfSet(name); };
+    for (const auto& [kind, input] : inputs) {
+        if (input->empty() ||
+            !SRptHostPaths::WritesOver(SRptHostPaths::FolderOf(options.target), isNameOfSet, SString(*input)))
+            continue;
+        err << "rpthost: the page set written beside '" << options.target.str() << "' would overwrite the " << kind
+            << " '" << *input << "'\n";
         return true;
     }
     return false;

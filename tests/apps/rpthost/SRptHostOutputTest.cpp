@@ -111,10 +111,26 @@ TEST_F(SDataModelHost, AnOutputThatIsAFileTheCommandReadsIsRefusedAndNothingIsWr
     // A model whose name is the one an output without an extension takes.
     const SString modelRtf = folder.PathOf("shop.rtf");
     STestTempFolder::WriteFile(modelRtf, kModel);
-    // A model among the pictures that a preview writes.
+    // A model among the pictures that a preview writes, and a picture's name that leads to the model.
     SFile::CreateDirectory(folder.PathOf("pages"));
     const SString page = folder.PathOf("pages/page-2.png");
     STestTempFolder::WriteFile(page, kModel);
+    ASSERT_EQ(::symlink(model.c_str(), folder.PathOf("pages/page-3.png").c_str()), 0);
+    // Inputs among the files of the page set of "other.htm": a page, a button, a list page (the
+    // template) and a page's name that leads to the model.
+    SFile::CreateDirectory(folder.PathOf("set"));
+    const SString pageModel = folder.PathOf("set/othe1.htm");
+    STestTempFolder::WriteFile(pageModel, kModel);
+    const SString buttonModel = folder.PathOf("set/btnhome.jpg");
+    STestTempFolder::WriteFile(buttonModel, kModel);
+    const SString listPageTemplate = folder.PathOf("set/othe2_1.htm");
+    STestTempFolder::WriteFile(listPageTemplate, STestTempFolder::ReadFile(saved));
+    ASSERT_EQ(::symlink(model.c_str(), folder.PathOf("set/othe3.htm").c_str()), 0);
+    const std::string other = folder.PathOf("set/other").str();
+    auto overwriteBySet = [&other](const char* kind, const std::string& input) {
+        return "rpthost: the page set written beside '" + other + ".htm' would overwrite the " + kind + " '" + input +
+               "'\n";
+    };
 
     auto overwrite = [](const std::string& written, const char* kind, const std::string& input) {
         return "rpthost: writing '" + written + "' would overwrite the " + kind + " '" + input + "'\n";
@@ -134,6 +150,16 @@ TEST_F(SDataModelHost, AnOutputThatIsAFileTheCommandReadsIsRefusedAndNothingIsWr
         {{"preview", "--model", page.str(), "-o", folder.PathOf("pages").str()},
          "rpthost: the pages written into '" + folder.PathOf("pages").str() + "' would overwrite the model '" +
              page.str() + "'\n"},
+        {{"preview", "--model", model, "-o", folder.PathOf("pages").str()},
+         "rpthost: the pages written into '" + folder.PathOf("pages").str() + "' would overwrite the model '" + model +
+             "'\n"},
+        {{"generate", "--model", pageModel.str(), "--format", "html", "-o", other},
+         overwriteBySet("model", pageModel.str())},
+        {{"generate", "--model", buttonModel.str(), "--format", "html", "-o", other},
+         overwriteBySet("model", buttonModel.str())},
+        {{"generate", "--model", modelRtf.str(), "--template", listPageTemplate.str(), "--format", "html", "-o", other},
+         overwriteBySet("template", listPageTemplate.str())},
+        {{"generate", "--model", link.str(), "--format", "html", "-o", other}, overwriteBySet("model", link.str())},
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(args[0] + " " + args[args.size() - 1]);
