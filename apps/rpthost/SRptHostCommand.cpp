@@ -22,9 +22,9 @@
 
 const char* const SRptHostCommand::kUsage =
     "usage: rpthost generate --model FILE [--template FILE] [--format rtf|html|pdf] -o OUT\n"
-    "       rpthost save-template --model FILE -o OUT\n"
+    "       rpthost save-template --model FILE -o OUT [--form xml|binary]\n"
     "       rpthost preview --model FILE -o DIR\n"
-    "       rpthost edit TEMPLATE --script FILE [--verbose]\n"
+    "       rpthost edit TEMPLATE --script FILE [--form xml|binary] [--verbose]\n"
     "       rpthost --help\n"
     "       rpthost            (says which report library it runs on)\n"
     "\n"
@@ -36,13 +36,15 @@ const char* const SRptHostCommand::kUsage =
     "               no extension takes .rtf, .htm or .pdf.\n"
     "save-template  writes the default template of the report on the model FILE as the template\n"
     "               file OUT, for generate --template, edit and the editor's templates folder: an\n"
-    "               XML template, or a binary one when OUT ends in .rtb.\n"
+    "               XML template, or with --form binary a binary one. The file that was OUT is\n"
+    "               kept as its backup, OUT's name with the extension .rtb.\n"
     "preview        opens the print preview of the report on the model FILE and writes the pages\n"
     "               it shows as pictures DIR/page-1.png, DIR/page-2.png and so on.\n"
     "edit           opens the template file TEMPLATE (an empty template when there is none) in\n"
     "               the template editor, runs the host actions of the script FILE on it and saves\n"
-    "               it as save-template does (also when the script closes the editor);\n"
-    "               --verbose shows what the host recorded.\n"
+    "               it as save-template does (also when the script closes the editor), in the\n"
+    "               form it was read in unless --form says another; --verbose shows what the\n"
+    "               host recorded.\n"
     "\n"
     "The model file, the edit script and the prompts a script answers: apps/rpthost/README.md\n";
 
@@ -55,6 +57,7 @@ struct SOptions {
     std::string model;
     std::string templateFile;
     std::string format = "rtf";
+    std::string form;
     std::string output;
     // The file the command writes for `output` (generate, save-template), or the folder of the
     // pictures (preview).
@@ -79,6 +82,32 @@ bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::strin
     return problem.empty();
 }
 
+// The form of a template document that --form names.
+std::optional<SRptHostTemplateFile::DocumentForm> ParseForm(const std::string& value) {
+    if (value == "xml") return SRptHostTemplateFile::DocumentForm::Xml;
+    if (value == "binary") return SRptHostTemplateFile::DocumentForm::Binary;
+    return std::nullopt;
+}
+
+std::string FormProblem(const std::string& value) {
+    return "form '" + value + "' is not supported (xml or binary)";
+}
+
+// Refuses a template save at `target` whose backup would replace a file the command reads: the
+// load/save manager copies the file that is at `target` to the backup before it writes, and
+// whatever the backup's name names goes. Says why; true when refused.
+bool RefuseBackup(const SString& target, const std::vector<std::pair<const char*, std::string>>& inputs,
+                  std::ostream& err) {
+    const SString backup = SRptHostTemplateFile::BackupPathOf(target);
+    for (const auto& [kind, input] : inputs) {
+        if (backup.IsEmpty() || input.empty() || !SRptHostPaths::IsSameFile(backup, SString(input))) continue;
+        err << "rpthost: the backup '" << backup.str() << "' of '" << target.str() << "' would overwrite the " << kind
+            << " '" << input << "'\n";
+        return true;
+    }
+    return false;
+}
+
 // The file written for the output path: generate writes what the device's save dialog (or the
 // print-to-file dialog) makes of it, and for a report the name takes the format's extension
 // when it has none, so that the dialog adds none of its own (the print-to-file dialog would
@@ -95,6 +124,7 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
     SOptions options;
     options.command = command;
     const bool generate = command == SCommand::Generate;
+    const bool saveTemplate = command == SCommand::SaveTemplate;
     std::set<std::string> given;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -102,6 +132,7 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
         std::string* target = arg == "--model"                  ? &options.model
                               : arg == "--template" && generate ? &options.templateFile
                               : arg == "--format" && generate   ? &options.format
+                              : arg == "--form" && saveTemplate ? &options.form
                               : output                          ? &options.output
                                                                 : nullptr;
         if (!target) {
@@ -114,6 +145,8 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
     else if (options.output.empty()) problem = "-o is required";
     else if (options.format != "rtf" && options.format != "html" && options.format != "pdf")
         problem = "format '" + options.format + "' is not supported (rtf, html or pdf)";
+    else if (!options.form.empty() && !ParseForm(options.form))
+        problem = FormProblem(options.form);
     if (!problem.empty()) return std::nullopt;
     options.target = TargetOf(options);
     return options;
@@ -153,7 +186,8 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
             << "'\n";
         return true;
     }
-    if (options.format != "html" || options.command != SCommand::Generate) return false;
+    if (options.command == SCommand::SaveTemplate) return RefuseBackup(options.target, {{"model", options.model}}, err);
+    if (options.format != "html") return false;
     // The pages, pictures and buttons of a page set go beside its contents page.
     const SRptHtmlPageNames names(options.target);
     const auto isNameOfSet = [&names](const SString& name) { return names.IsNameOfSet(name); };
@@ -207,7 +241,8 @@ HRESULT PreviewReport(ISRptReport* report, const SOptions& options, std::ostream
 }
 
 HRESULT SaveTemplate(ISRptReport* report, const SOptions& options) {
-    return SRptHostTemplateFile::Save(report, options.target);
+    const auto form = options.form.empty() ? SRptHostTemplateFile::DocumentForm::Xml : *ParseForm(options.form);
+    return SRptHostTemplateFile::Save(report, options.target, form);
 }
 
 // What the command wrote, said once it is there.
@@ -275,10 +310,11 @@ int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-// rpthost edit TEMPLATE --script FILE [--verbose]
+// rpthost edit TEMPLATE --script FILE [--form xml|binary] [--verbose]
 int RunEdit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string templateFile;
     std::string scriptFile;
+    std::string form;
     bool verbose = false;
     std::string problem;
     std::set<std::string> given;
@@ -286,18 +322,25 @@ int RunEdit(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         if (args[i] == "--verbose" && !given.insert(args[i]).second) problem = "--verbose is given twice";
         else if (args[i] == "--verbose") verbose = true;
         else if (args[i] == "--script") TakeValue(args, i, args[i], given, scriptFile, problem);
+        else if (args[i] == "--form") TakeValue(args, i, args[i], given, form, problem);
         else if (!IsOption(args[i]) && templateFile.empty()) templateFile = args[i];
         else problem = "unknown argument '" + args[i] + "'";
     }
     if (problem.empty() && templateFile.empty()) problem = "edit needs a template file";
     if (problem.empty() && scriptFile.empty()) problem = "--script is required";
+    if (problem.empty() && !form.empty() && !ParseForm(form)) problem = FormProblem(form);
     if (!problem.empty()) {
         err << "rpthost: " << problem << "\n" << SRptHostCommand::kUsage;
         return SRptHostCommand::kUsageError;
     }
     try {
         const SRptEditScript script = SRptEditScript::ReadFile(SString(scriptFile));
-        return SRptHostEditor(SString(templateFile), script, out, err).Run(verbose);
+        // The template is saved where it is read.
+        if (RefuseBackup(SString(templateFile),
+                         {{"model", script.GetModel().str()}, {"script", scriptFile}, {"template", templateFile}}, err))
+            return SRptHostCommand::kFailure;
+        return SRptHostEditor(SString(templateFile), script, out, err, form.empty() ? std::nullopt : ParseForm(form))
+            .Run(verbose);
     } catch (const SException& e) {
         err << "rpthost: cannot use the script '" << scriptFile << "': " << e.GetText().str() << "\n";
         return SRptHostCommand::kFailure;

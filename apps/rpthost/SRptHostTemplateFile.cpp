@@ -34,8 +34,18 @@ size_t RecordHead(const SString& path) {
         got = file.Read(head, sizeof head);
         return S_OK;
     });
-    const bool record = hr == S_OK && got >= sizeof kRecordMagic && std::memcmp(head, kRecordMagic, sizeof kRecordMagic) == 0;
+    const bool record =
+        hr == S_OK && got >= sizeof kRecordMagic && std::memcmp(head, kRecordMagic, sizeof kRecordMagic) == 0;
     return record ? got : 0;
+}
+
+// The library's load/save manager of template files; null before the library has started.
+SComWrap<ISLoadSaveManager> LoadSaveManager() {
+    SComWrap<ISLoadSaveManager> manager;
+    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
+    SRptShellModule* shell = globals ? globals->GetRptShellModule() : nullptr;
+    if (!shell || FAILED(shell->GetLoadSaveManager(&manager))) manager.Clear();
+    return manager;
 }
 
 }  // namespace
@@ -52,18 +62,29 @@ SRptHostTemplateFile::Form SRptHostTemplateFile::GetForm(const SString& path) {
     return head == 0 ? NotATemplate : head <= kRecordHeaderSize ? TruncatedRecord : Record;
 }
 
-HRESULT SRptHostTemplateFile::Save(ISRptReport* report, const SString& path) {
-    SRptGlobalsContainer* globals = GetRptGlobalsContainer();
-    SRptShellModule* shell = globals ? globals->GetRptShellModule() : nullptr;
-    if (!report || !shell) return E_POINTER;
-    SComWrap<ISLoadSaveManager> manager;
-    HRESULT hr = shell->GetLoadSaveManager(&manager);
-    if (FAILED(hr) || !manager) return FAILED(hr) ? hr : E_POINTER;
+SRptHostTemplateFile::DocumentForm SRptHostTemplateFile::GetDocumentForm(const SString& path) {
+    SString typeName;
+    SString version;
+    const bool binary = SFile::Exists(path) && !SFile::IsDirectory(path) &&
+                        SRepLoadSaveManager::GetModelInfo(path, &typeName, &version) == S_OK &&
+                        typeName == RPT_TEMPLATE_BIN_TYPE;
+    return binary ? DocumentForm::Binary : DocumentForm::Xml;
+}
+
+HRESULT SRptHostTemplateFile::Save(ISRptReport* report, const SString& path, DocumentForm form) {
+    const SComWrap<ISLoadSaveManager> manager = LoadSaveManager();
+    if (!report || !manager) return E_POINTER;
     SComWrap<ISRepObject> root;
     root = static_cast<IUnknown*>(report);
     if (!root) return E_NOINTERFACE;
-    const bool binary = SFile::GetExtension(path).CompareNoCase("rtb") == 0;
-    return manager->Save(nullptr, path, root.Get(), binary ? RPT_TEMPLATE_BIN_TYPE : RPT_TEMPLATE_XML_TYPE, nullptr);
+    const char* typeName = form == DocumentForm::Binary ? RPT_TEMPLATE_BIN_TYPE : RPT_TEMPLATE_XML_TYPE;
+    return manager->Save(nullptr, path, root.Get(), typeName, nullptr);
+}
+
+SString SRptHostTemplateFile::BackupPathOf(const SString& path) {
+    const SComWrap<ISLoadSaveManager> manager = LoadSaveManager();
+    const auto* types = dynamic_cast<const SRepLoadSaveManager*>(manager.Get());
+    return types ? types->GetBackupPath(path, SRptTemplateLoadSaveManager::kBackupType) : SString();
 }
 
 std::string SRptHostTemplateFile::DescribeReadFault(const SString& path, HRESULT hr) {

@@ -206,6 +206,49 @@ TEST_F(SDataModelHost, AReportIntoAFolderThatIsNotThereIsRefusedWithTheFolderNam
     }
 }
 
+TEST_F(SDataModelHost, ATemplateSaveWhoseBackupWouldOverwriteAFileTheCommandReadsIsRefusedAndNothingIsWritten) {
+    // A save backs the previous file up under its name with the backups' extension, .rtb.
+    const SString modelRtb = folder.PathOf("m.rtb");
+    STestTempFolder::WriteFile(modelRtb, kModel);
+    const SString previous = folder.PathOf("m.rtp");
+    STestTempFolder::WriteFile(previous, "an earlier template");
+    const std::string model = ModelFile();
+    const SString link = folder.PathOf("l.rtb");
+    ASSERT_EQ(::symlink(model.c_str(), link.c_str()), 0);
+    // Scripts whose own name, or whose model's name, is the backup of the template they edit.
+    const SString scriptRtb = folder.PathOf("s.rtb");
+    STestTempFolder::WriteFile(scriptRtb, "model " + model + "\nadd TBLCTS\n");
+    const SString script = folder.PathOf("e.script");
+    STestTempFolder::WriteFile(script, "model " + modelRtb.str() + "\nadd TBLCTS\n");
+    // A template read from a backup would be saved over itself as its own backup.
+    const SString backupTemplate = folder.PathOf("b.rtb");
+    Run({"save-template", "--model", model, "-o", backupTemplate.str()}, 0);
+
+    auto overwrite = [](const SString& target, const SString& backup, const char* kind, const SString& input) {
+        return "rpthost: the backup '" + backup.str() + "' of '" + target.str() + "' would overwrite the " + kind +
+               " '" + input.str() + "'\n";
+    };
+    const SString s = folder.PathOf("s.rtp");
+    const SString l = folder.PathOf("l.rtp");
+    const SString m = folder.PathOf("m.rtp");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"save-template", "--model", modelRtb.str(), "-o", m.str()}, overwrite(m, modelRtb, "model", modelRtb)},
+        {{"save-template", "--model", modelRtb.str(), "-o", m.str(), "--form", "binary"},
+         overwrite(m, modelRtb, "model", modelRtb)},
+        {{"save-template", "--model", model, "-o", l.str()}, overwrite(l, link, "model", SString(model))},
+        {{"edit", s.str(), "--script", scriptRtb.str()}, overwrite(s, scriptRtb, "script", scriptRtb)},
+        {{"edit", m.str(), "--script", script.str()}, overwrite(m, modelRtb, "model", modelRtb)},
+        {{"edit", backupTemplate.str(), "--script", script.str()},
+         overwrite(backupTemplate, backupTemplate, "template", backupTemplate)},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(args[0] + " " + args[1] + " " + args[args.size() - 1]);
+        const SFolderSnapshot before = Snapshot();
+        EXPECT_EQ(Run(args, SRptHostCommand::kFailure), message);
+        EXPECT_EQ(Snapshot(), before);
+    }
+}
+
 TEST_F(SDataModelHost, AnOptionWithoutItsValueOrGivenTwiceIsAUsageError) {
     const std::string model = ModelFile();
     const std::string out = folder.PathOf("out.rtf").str();
@@ -228,6 +271,12 @@ TEST_F(SDataModelHost, AnOptionWithoutItsValueOrGivenTwiceIsAUsageError) {
         {{"edit", tpl, "--script", "--verbose"}, "--script needs a value"},
         {{"edit", tpl, "--script", script, "--script", script}, "--script is given twice"},
         {{"edit", tpl, "--script", script, "--verbose", "--verbose"}, "--verbose is given twice"},
+        {{"save-template", "--model", model, "-o", tpl, "--form", "xml", "--form", "binary"}, "--form is given twice"},
+        {{"edit", tpl, "--script", script, "--form"}, "--form needs a value"},
+        {{"save-template", "--model", model, "-o", tpl, "--form", "bin"},
+         "form 'bin' is not supported (xml or binary)"},
+        {{"edit", tpl, "--script", script, "--form", "rtf"}, "form 'rtf' is not supported (xml or binary)"},
+        {{"generate", "--model", model, "-o", out, "--form", "xml"}, "unknown argument '--form'"},
         // An empty value names no file: the option is not taken as missing, nor as meaning a default.
         {{"generate", "--model", model, "-o", ""}, "the value of -o is empty"},
         {{"generate", "--model", "", "-o", out}, "the value of --model is empty"},
