@@ -85,5 +85,7 @@ bool SRptHtmlPageNames::IsNameOfSet(const SString& name) const {
     // The buttons of the navigation bar, which the device writes beside the pages.
     for (const char* button : {"btnhome.jpg", "btnprev.jpg", "btnnext.jpg"})
         if (EqualsNoCase(name.view(), button)) return true;
-    return EqualsNoCase(name.view(), m_homeName.view()) || IsGeneratedName(name, m_prefix);
+    // The pictures are counted from 0, the pages from 1.
+    return EqualsNoCase(name.view(), m_homeName.view()) || EqualsNoCase(name.view(), PictureName(0).view()) ||
+           IsGeneratedName(name, m_prefix);
 }
