@@ -82,13 +82,14 @@ bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::strin
     return problem.empty();
 }
 
-// The form of a template document that --form names.
+// The form of a template document that --form names; none for any other value, or none given.
 std::optional<SRptHostTemplateFile::DocumentForm> ParseForm(const std::string& value) {
     if (value == "xml") return SRptHostTemplateFile::DocumentForm::Xml;
     if (value == "binary") return SRptHostTemplateFile::DocumentForm::Binary;
     return std::nullopt;
 }
 
+// What is wrong with a --form that names no form.
 std::string FormProblem(const std::string& value) {
     return "form '" + value + "' is not supported (xml or binary)";
 }
@@ -153,8 +154,10 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
 }
 
 // Refuses, before anything is read or written, an output that would not be the file the user
-// meant: a folder where a file is to be written, or a file that the command reads (the model,
-// the template), however it is spelled. Says why; true when refused.
+// meant: one in a folder that is not there, a folder where a file is to be written, or a file
+// that the command reads (the model, the template), however it is spelled, be it the output
+// itself, another file that a page set or a preview writes beside it, or a template's backup.
+// Says why; true when refused.
 bool RefuseOutput(const SOptions& options, std::ostream& err) {
     const SString model(options.model);
     const bool preview = options.command == SCommand::Preview;
@@ -241,8 +244,8 @@ HRESULT PreviewReport(ISRptReport* report, const SOptions& options, std::ostream
 }
 
 HRESULT SaveTemplate(ISRptReport* report, const SOptions& options) {
-    const auto form = options.form.empty() ? SRptHostTemplateFile::DocumentForm::Xml : *ParseForm(options.form);
-    return SRptHostTemplateFile::Save(report, options.target, form);
+    return SRptHostTemplateFile::Save(report, options.target,
+                                      ParseForm(options.form).value_or(SRptHostTemplateFile::DocumentForm::Xml));
 }
 
 // What the command wrote, said once it is there.
@@ -339,8 +342,7 @@ int RunEdit(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         if (RefuseBackup(SString(templateFile),
                          {{"model", script.GetModel().str()}, {"script", scriptFile}, {"template", templateFile}}, err))
             return SRptHostCommand::kFailure;
-        return SRptHostEditor(SString(templateFile), script, out, err, form.empty() ? std::nullopt : ParseForm(form))
-            .Run(verbose);
+        return SRptHostEditor(SString(templateFile), script, out, err, ParseForm(form)).Run(verbose);
     } catch (const SException& e) {
         err << "rpthost: cannot use the script '" << scriptFile << "': " << e.GetText().str() << "\n";
         return SRptHostCommand::kFailure;

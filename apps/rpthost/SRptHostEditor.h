@@ -3,9 +3,9 @@
 // edited by the actions of a script as a user would (commands, keys, selections, items dropped
 // from the available items, answers to the library's prompts), then saved where it was read
 // from, in the form it was read in or the one the caller asks for. A template file that is not
-// there yet starts as an empty template of the model. When the
-// script closes the editor (Hide, Esc) the document closes with it: the template is saved then,
-// as a host saves a document whose editor closes, and no later action finds an editor.
+// there yet starts as an empty template of the model. When the script closes the editor (Hide,
+// Esc) the document closes with it: the template is saved then, as a host saves a document whose
+// editor closes, and no later action finds an editor.
 #include <optional>
 #include <ostream>
 
