@@ -15,6 +15,8 @@ struct SParseState {
     SDataModel model;
     bool sawModel = false;
     SString fault;
+    // The encoding that the XML declaration names and the parser does not know.
+    SString unknownEncoding;
 };
 
 SString AttributeOf(const XML_Char** attributes, const char* name) {
@@ -48,6 +50,12 @@ void OnStart(void* data, const XML_Char* element, const XML_Char** attributes) {
 
 void OnEnd(void*, const XML_Char*) {}
 
+// Declines every encoding the parser does not know of itself, keeping its name for the message.
+int OnUnknownEncoding(void* data, const XML_Char* name, XML_Encoding*) {
+    static_cast<SParseState*>(data)->unknownEncoding = SString(name);
+    return XML_STATUS_ERROR;
+}
+
 }  // namespace
 
 SDataModel SDataModelReader::ReadFile(const SString& path) {
@@ -63,10 +71,14 @@ SDataModel SDataModelReader::ReadText(const SString& text, const SString& name) 
     if (!parser) throw SException("the XML parser cannot be created");
     XML_SetUserData(parser.get(), &state);
     XML_SetElementHandler(parser.get(), OnStart, OnEnd);
+    XML_SetUnknownEncodingHandler(parser.get(), OnUnknownEncoding, &state);
     if (XML_Parse(parser.get(), text.c_str(), text.GetLength(), XML_TRUE) != XML_STATUS_OK) {
+        const XML_Error error = XML_GetErrorCode(parser.get());
         SString message;
         message.Format("%s:%d: %s", name.c_str(), static_cast<int32_t>(XML_GetCurrentLineNumber(parser.get())),
-                       XML_ErrorString(XML_GetErrorCode(parser.get())));
+                       XML_ErrorString(error));
+        if (error == XML_ERROR_UNKNOWN_ENCODING && !state.unknownEncoding.IsEmpty())
+            message += " '" + state.unknownEncoding + "'";
         throw SException(message);
     }
     if (!state.sawModel) throw SException(name + ": no <model> element");

@@ -54,6 +54,7 @@ HRESULT SDefaultReport::BuildFromTemplateFile(const SDataModel& model, const SSt
     switch (SRptHostTemplateFile::GetForm(path)) {
     case SRptHostTemplateFile::Document: return OpenDocument(path, session, report);
     case SRptHostTemplateFile::Record: return BuildFromRecord(model, path, session, report);
+    case SRptHostTemplateFile::TruncatedRecord: return SRptHostTemplateFile::kTruncated;
     default: return SRptHostTemplateFile::kNotATemplate;
     }
 }

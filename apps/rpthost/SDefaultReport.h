@@ -20,9 +20,10 @@ public:
     // The report of a template file (SRptHostTemplateFile): a document is opened as the editor
     // opens it, its report as it was saved; a template record takes the default template's place
     // in a new report. The read's failure, S_FALSE for a file that holds no template of a
-    // registered module, STG_E_FILENOTFOUND when there is no such file and
-    // SRptHostTemplateFile::kNotATemplate for a file that is no template, with both out-pointers
-    // null.
+    // registered module, STG_E_FILENOTFOUND when there is no such file,
+    // SRptHostTemplateFile::kNotATemplate for a file that is no template and
+    // SRptHostTemplateFile::kTruncated for a record that ends within its header, with both
+    // out-pointers null.
     static HRESULT BuildFromTemplateFile(const SDataModel& model, const SString& path, SComWrap<ISRepSession>& session,
                                          SComWrap<ISRptReport>& report);
 

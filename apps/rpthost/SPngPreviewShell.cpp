@@ -5,9 +5,8 @@
 #include <string>
 
 #include "SRptHostFrame.h"
-#include "SRptHostPaths.h"
 #include "platform/base/SException.h"
-#include "platform/base/SFile.h"
+#include "platform/base/SOutputFileSet.h"
 #include "platform/gdi/SDC.h"
 #include "platform/gdi/SImageBackEnd.h"
 #include "rpt/devices/print/SRptPhysicalLayer.h"
@@ -23,6 +22,8 @@ namespace {
 // The name of a page's picture: the head, the page's number and the tail.
 constexpr const char* kPageHead = "page-";
 constexpr const char* kPageTail = ".png";
+// The name of the set of pictures, which names the folder where they wait for their places.
+constexpr const char* kSetName = "pages";
 
 // `value` printer dots in picture dots.
 int32_t ToPicture(int32_t value, int32_t printerDotsPerInch) {
@@ -53,19 +54,26 @@ HRESULT SPngPreviewShell::Run(ISRptReport* report) {
 void SPngPreviewShell::WritePages(SRptViewReportPreview& window) {
     auto* layer = dynamic_cast<SRptPhysicalLayer*>(window.GetPrintView());
     if (!layer) return;
-    window.OnFirstPage();
-    for (uint32_t number = window.GetMinPage(); number <= window.GetMaxPage() && m_fault.IsEmpty(); ++number) {
-        window.ShowPage(static_cast<int32_t>(number));
-        try {
-            WritePage(*layer, window.GetCurrentPage());
-            ++m_written;
-        } catch (const SException& e) {
-            m_fault = e.GetText();
+    try {
+        // The pictures are staged and take their places together once all are written: a preview
+        // that fails part-way leaves the folder's earlier pictures as they were, none of them
+        // beside a picture of this run.
+        SOutputFileSet pictures(FolderOfPages(m_folder), kSetName);
+        int32_t staged = 0;
+        window.OnFirstPage();
+        for (uint32_t number = window.GetMinPage(); number <= window.GetMaxPage(); ++number) {
+            window.ShowPage(static_cast<int32_t>(number));
+            WritePage(*layer, pictures.GetStagingFolder(), window.GetCurrentPage());
+            ++staged;
         }
+        pictures.Commit();
+        m_written = staged;
+    } catch (const SException& e) {
+        m_fault = e.GetText();
     }
 }
 
-void SPngPreviewShell::WritePage(SRptPhysicalLayer& layer, int32_t number) {
+void SPngPreviewShell::WritePage(SRptPhysicalLayer& layer, const SString& folder, int32_t number) {
     SDC& printer = layer.GetPrinterDCObject();
     const int32_t dpiX = printer.GetDeviceCaps(LOGPIXELSX);
     const int32_t dpiY = printer.GetDeviceCaps(LOGPIXELSY);
@@ -82,25 +90,28 @@ void SPngPreviewShell::WritePage(SRptPhysicalLayer& layer, int32_t number) {
     dc.SetViewportOrg(ToPicture(printer.GetDeviceCaps(PHYSICALOFFSETX), dpiX),
                       ToPicture(printer.GetDeviceCaps(PHYSICALOFFSETY), dpiY));
     layer.OnDraw(&dc);
-    pixels->SaveAsPng(PagePath(m_folder, number));
+    pixels->SaveAsPng(PagePath(folder, number));
+}
+
+SString SPngPreviewShell::FolderOfPages(const SString& folder) {
+    const bool separated = folder.IsEmpty() || folder.str().back() == '/';
+    return separated ? folder : folder + "/";
 }
 
 SString SPngPreviewShell::PagePath(const SString& folder, int32_t number) {
-    const bool separated = folder.IsEmpty() || folder.str().back() == '/';
     SString path;
-    path.Format("%s%s%s%d%s", folder.c_str(), separated ? "" : "/", kPageHead, number, kPageTail);
+    path.Format("%s%s%d%s", FolderOfPages(folder).c_str(), kPageHead, number, kPageTail);
     return path;
 }
 
-bool SPngPreviewShell::IsPagePath(const SString& folder, const SString& path) {
+bool SPngPreviewShell::IsPageName(const SString& pageName) {
     // "page-", a number as PagePath writes it (no sign, no leading zero), ".png".
-    const std::string name = SFile::GetFileName(path).str();
+    const std::string& name = pageName.str();
     const size_t head = std::strlen(kPageHead);
     const size_t tail = std::strlen(kPageTail);
     if (name.size() <= head + tail || name.compare(0, head, kPageHead) != 0 ||
         name.compare(name.size() - tail, tail, kPageTail) != 0)
         return false;
     const std::string number = name.substr(head, name.size() - head - tail);
-    if (number[0] == '0' || number.find_first_not_of("0123456789") != std::string::npos) return false;
-    return SRptHostPaths::IsSameFile(SRptHostPaths::FolderOf(path), folder);
+    return number[0] != '0' && number.find_first_not_of("0123456789") == std::string::npos;
 }

@@ -2,7 +2,9 @@
 // The print preview of rpthost, which keeps no window on screen: the report's preview is opened
 // in a stand-in host through the library's preview window, and every page the window shows is
 // drawn on a white picture of the paper (kDotsPerInch dots per inch) and written as
-// `folder`/page-N.png, N from 1. The preview is closed again once the pages are written.
+// `folder`/page-N.png, N from 1. The pictures are written as one set of files (SOutputFileSet),
+// which replaces the earlier pictures only once every page is written. The preview is closed
+// again once the pages are written.
 #include <cstdint>
 
 #include "platform/base/SString.h"
@@ -20,7 +22,7 @@ public:
 
     // Opens the preview of the report and writes its pages: S_OK when every page was written,
     // the preview's failure, or E_FAIL when it showed no page or a page could not be drawn or
-    // written.
+    // written (then no picture of the folder has changed and none is counted written).
     HRESULT Run(ISRptReport* report);
     int32_t GetPagesWritten() const { return m_written; }
     // What went wrong with the pictures, empty when nothing did.
@@ -28,14 +30,17 @@ public:
 
     // The picture of page `number` in `folder`.
     static SString PagePath(const SString& folder, int32_t number);
-    // Whether `path` is a picture that a preview into `folder` may write, whatever the number of
+    // Whether `name` is the name of a picture that a preview may write, whatever the number of
     // pages.
-    static bool IsPagePath(const SString& folder, const SString& path);
+    static bool IsPageName(const SString& name);
 
 private:
     // Each page of the window, shown in turn and written.
     void WritePages(SRptViewReportPreview& window);
-    void WritePage(SRptPhysicalLayer& layer, int32_t number);
+    // The picture of a page, into `folder`.
+    void WritePage(SRptPhysicalLayer& layer, const SString& folder, int32_t number);
+    // `folder` as the pictures' paths begin: "" or ending with "/".
+    static SString FolderOfPages(const SString& folder);
 
     SString m_folder;
     int32_t m_written = 0;

@@ -17,13 +17,14 @@
 #include "SRptHostTemplateFile.h"
 #include "platform/base/SException.h"
 #include "platform/base/SFile.h"
+#include "rpt/devices/html/SRptHtmlPageNames.h"
 #include "varod9/RptApi.h"
 
 const char* const SRptHostCommand::kUsage =
     "usage: rpthost generate --model FILE [--template FILE] [--format rtf|html|pdf] -o OUT\n"
-    "       rpthost save-template --model FILE -o OUT\n"
+    "       rpthost save-template --model FILE -o OUT [--form xml|binary]\n"
     "       rpthost preview --model FILE -o DIR\n"
-    "       rpthost edit TEMPLATE --script FILE [--verbose]\n"
+    "       rpthost edit TEMPLATE --script FILE [--form xml|binary] [--verbose]\n"
     "       rpthost --help\n"
     "       rpthost            (says which report library it runs on)\n"
     "\n"
@@ -35,13 +36,15 @@ const char* const SRptHostCommand::kUsage =
     "               no extension takes .rtf, .htm or .pdf.\n"
     "save-template  writes the default template of the report on the model FILE as the template\n"
     "               file OUT, for generate --template, edit and the editor's templates folder: an\n"
-    "               XML template, or a binary one when OUT ends in .rtb.\n"
+    "               XML template, or with --form binary a binary one. The file that was OUT is\n"
+    "               kept as its backup, OUT's name with the extension .rtb.\n"
     "preview        opens the print preview of the report on the model FILE and writes the pages\n"
     "               it shows as pictures DIR/page-1.png, DIR/page-2.png and so on.\n"
     "edit           opens the template file TEMPLATE (an empty template when there is none) in\n"
     "               the template editor, runs the host actions of the script FILE on it and saves\n"
-    "               it as save-template does (also when the script closes the editor);\n"
-    "               --verbose shows what the host recorded.\n"
+    "               it as save-template does (also when the script closes the editor), in the\n"
+    "               form it was read in unless --form says another; --verbose shows what the\n"
+    "               host recorded.\n"
     "\n"
     "The model file, the edit script and the prompts a script answers: apps/rpthost/README.md\n";
 
@@ -54,6 +57,7 @@ struct SOptions {
     std::string model;
     std::string templateFile;
     std::string format = "rtf";
+    std::string form;
     std::string output;
     // The file the command writes for `output` (generate, save-template), or the folder of the
     // pictures (preview).
@@ -67,13 +71,42 @@ bool IsOption(const std::string& word) {
 
 // Takes the value that follows the option `name` at `i` into `value`; false with `problem` said
 // when the option is given a second time or has no value. An option says one thing once: a
-// second one would leave the command's meaning to the order of the words.
+// second one would leave the command's meaning to the order of the words. An empty value names
+// no file or form, and would otherwise read as an option not given.
 bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::string& name, std::set<std::string>& given,
                std::string& value, std::string& problem) {
     if (!given.insert(name).second) problem = name + " is given twice";
     else if (i + 1 >= args.size() || IsOption(args[i + 1])) problem = name + " needs a value";
+    else if (args[i + 1].empty()) problem = "the value of " + name + " is empty";
     else value = args[++i];
     return problem.empty();
+}
+
+// The form of a template document that --form names; none for any other value, or none given.
+std::optional<SRptHostTemplateFile::DocumentForm> ParseForm(const std::string& value) {
+    if (value == "xml") return SRptHostTemplateFile::DocumentForm::Xml;
+    if (value == "binary") return SRptHostTemplateFile::DocumentForm::Binary;
+    return std::nullopt;
+}
+
+// What is wrong with a --form that names no form.
+std::string FormProblem(const std::string& value) {
+    return "form '" + value + "' is not supported (xml or binary)";
+}
+
+// Refuses a template save at `target` whose backup would replace a file the command reads: the
+// load/save manager copies the file that is at `target` to the backup before it writes, and
+// whatever the backup's name names goes. Says why; true when refused.
+bool RefuseBackup(const SString& target, const std::vector<std::pair<const char*, std::string>>& inputs,
+                  std::ostream& err) {
+    const SString backup = SRptHostTemplateFile::BackupPathOf(target);
+    for (const auto& [kind, input] : inputs) {
+        if (backup.IsEmpty() || input.empty() || !SRptHostPaths::IsSameFile(backup, SString(input))) continue;
+        err << "rpthost: the backup '" << backup.str() << "' of '" << target.str() << "' would overwrite the " << kind
+            << " '" << input << "'\n";
+        return true;
+    }
+    return false;
 }
 
 // The file written for the output path: generate writes what the device's save dialog (or the
@@ -92,6 +125,7 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
     SOptions options;
     options.command = command;
     const bool generate = command == SCommand::Generate;
+    const bool saveTemplate = command == SCommand::SaveTemplate;
     std::set<std::string> given;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -99,6 +133,7 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
         std::string* target = arg == "--model"                  ? &options.model
                               : arg == "--template" && generate ? &options.templateFile
                               : arg == "--format" && generate   ? &options.format
+                              : arg == "--form" && saveTemplate ? &options.form
                               : output                          ? &options.output
                                                                 : nullptr;
         if (!target) {
@@ -111,19 +146,32 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
     else if (options.output.empty()) problem = "-o is required";
     else if (options.format != "rtf" && options.format != "html" && options.format != "pdf")
         problem = "format '" + options.format + "' is not supported (rtf, html or pdf)";
+    else if (!options.form.empty() && !ParseForm(options.form))
+        problem = FormProblem(options.form);
     if (!problem.empty()) return std::nullopt;
     options.target = TargetOf(options);
     return options;
 }
 
 // Refuses, before anything is read or written, an output that would not be the file the user
-// meant: a folder where a file is to be written, or a file that the command reads (the model,
-// the template), however it is spelled. Says why; true when refused.
+// meant: one in a folder that is not there, a folder where a file is to be written, or a file
+// that the command reads (the model, the template), however it is spelled, be it the output
+// itself, another file that a page set or a preview writes beside it, or a template's backup.
+// Says why; true when refused.
 bool RefuseOutput(const SOptions& options, std::ostream& err) {
     const SString model(options.model);
-    if (options.command == SCommand::Preview) {
+    const bool preview = options.command == SCommand::Preview;
+    // A report or a preview goes into a folder that is there: the device would fail only once
+    // the report is made, and say no more than that it could not write.
+    const SString missing = SRptHostPaths::MissingFolderOf(options.target);
+    if (!missing.IsEmpty() && options.command != SCommand::SaveTemplate) {
+        err << "rpthost: " << (preview ? "cannot make the folder '" : "cannot write '") << options.target.str()
+            << "': there is no folder '" << missing.str() << "'\n";
+        return true;
+    }
+    if (preview) {
         // The pictures go into the folder: none of them may be the model.
-        if (!SPngPreviewShell::IsPagePath(options.target, model)) return false;
+        if (!SRptHostPaths::WritesOver(options.target, SPngPreviewShell::IsPageName, model)) return false;
         err << "rpthost: the pages written into '" << options.output << "' would overwrite the model '" << options.model
             << "'\n";
         return true;
@@ -139,6 +187,19 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
         if (input->empty() || !SRptHostPaths::IsSameFile(options.target, SString(*input))) continue;
         err << "rpthost: writing '" << options.target.str() << "' would overwrite the " << kind << " '" << *input
             << "'\n";
+        return true;
+    }
+    if (options.command == SCommand::SaveTemplate) return RefuseBackup(options.target, {{"model", options.model}}, err);
+    if (options.format != "html") return false;
+    // The pages, pictures and buttons of a page set go beside its contents page.
+    const SRptHtmlPageNames names(options.target);
+    const auto isNameOfSet = [&names](const SString& name) { return names.IsNameOfSet(name); };
+    for (const auto& [kind, input] : inputs) {
+        if (input->empty() ||
+            !SRptHostPaths::WritesOver(SRptHostPaths::FolderOf(options.target), isNameOfSet, SString(*input)))
+            continue;
+        err << "rpthost: the page set written beside '" << options.target.str() << "' would overwrite the " << kind
+            << " '" << *input << "'\n";
         return true;
     }
     return false;
@@ -160,7 +221,8 @@ HRESULT PreviewReport(ISRptReport* report, const SOptions& options, std::ostream
     try {
         if (!SFile::Exists(folder)) SFile::CreateDirectory(folder);
     } catch (const SException& e) {
-        err << "rpthost: cannot make the folder '" << options.output << "': " << e.GetText().str() << "\n";
+        // The text names the folder and the cause.
+        err << "rpthost: " << e.GetText().str() << "\n";
         return E_FAIL;
     }
     if (!SFile::IsDirectory(folder)) {
@@ -182,7 +244,8 @@ HRESULT PreviewReport(ISRptReport* report, const SOptions& options, std::ostream
 }
 
 HRESULT SaveTemplate(ISRptReport* report, const SOptions& options) {
-    return SRptHostTemplateFile::Save(report, options.target);
+    return SRptHostTemplateFile::Save(report, options.target,
+                                      ParseForm(options.form).value_or(SRptHostTemplateFile::DocumentForm::Xml));
 }
 
 // What the command wrote, said once it is there.
@@ -250,10 +313,11 @@ int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-// rpthost edit TEMPLATE --script FILE [--verbose]
+// rpthost edit TEMPLATE --script FILE [--form xml|binary] [--verbose]
 int RunEdit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string templateFile;
     std::string scriptFile;
+    std::string form;
     bool verbose = false;
     std::string problem;
     std::set<std::string> given;
@@ -261,18 +325,24 @@ int RunEdit(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         if (args[i] == "--verbose" && !given.insert(args[i]).second) problem = "--verbose is given twice";
         else if (args[i] == "--verbose") verbose = true;
         else if (args[i] == "--script") TakeValue(args, i, args[i], given, scriptFile, problem);
+        else if (args[i] == "--form") TakeValue(args, i, args[i], given, form, problem);
         else if (!IsOption(args[i]) && templateFile.empty()) templateFile = args[i];
         else problem = "unknown argument '" + args[i] + "'";
     }
     if (problem.empty() && templateFile.empty()) problem = "edit needs a template file";
     if (problem.empty() && scriptFile.empty()) problem = "--script is required";
+    if (problem.empty() && !form.empty() && !ParseForm(form)) problem = FormProblem(form);
     if (!problem.empty()) {
         err << "rpthost: " << problem << "\n" << SRptHostCommand::kUsage;
         return SRptHostCommand::kUsageError;
     }
     try {
         const SRptEditScript script = SRptEditScript::ReadFile(SString(scriptFile));
-        return SRptHostEditor(SString(templateFile), script, out, err).Run(verbose);
+        // The template is saved where it is read.
+        if (RefuseBackup(SString(templateFile),
+                         {{"model", script.GetModel().str()}, {"script", scriptFile}, {"template", templateFile}}, err))
+            return SRptHostCommand::kFailure;
+        return SRptHostEditor(SString(templateFile), script, out, err, ParseForm(form)).Run(verbose);
     } catch (const SException& e) {
         err << "rpthost: cannot use the script '" << scriptFile << "': " << e.GetText().str() << "\n";
         return SRptHostCommand::kFailure;

@@ -8,14 +8,15 @@
 // or prints it with the print dialog answered by printing to the PDF file OUT, and says what it
 // wrote; an OUT whose name has no extension takes the format's (.rtf, .htm, .pdf), as a save
 // dialog gives it;
-//   rpthost save-template --model FILE -o OUT
-// writes the default template of the model's report as a template file that --template reads;
+//   rpthost save-template --model FILE -o OUT [--form xml|binary]
+// writes the default template of the model's report as a template file that --template reads,
+// in the XML form unless --form names the binary one, keeping the previous file as its backup;
 //   rpthost preview --model FILE -o DIR
 // lays the report out as the print preview does and writes its pages as DIR/page-N.png.
 // An option given twice or without its value is a usage error (kUsageError). An output that is a
 // folder, or a file that the command reads (the model, the template), is refused before
-// anything is written (kFailure). Every failure ends with a message on `err` and a non-zero
-// status.
+// anything is written (kFailure), and so is a template save whose backup would be such a file.
+// Every failure ends with a message on `err` and a non-zero status.
 #include <ostream>
 #include <string>
 #include <vector>

@@ -86,6 +86,7 @@ int SRptHostEditor::Run(bool verbose) {
     HRESULT hr = module->Register();
     SComWrap<ISRepSession> session;
     const bool exists = SFile::Exists(m_templatePath);
+    if (!m_form) m_form = SRptHostTemplateFile::GetDocumentForm(m_templatePath);
     if (hr == S_OK)
         hr = exists ? SDefaultReport::BuildFromTemplateFile(module->GetModel(), m_templatePath, session, m_report)
                     : SDefaultReport::BuildEmpty(module->GetModel(), session, m_report);
@@ -255,7 +256,7 @@ HRESULT SRptHostEditor::Save() {
             ++m_savedItems;
             return false;
         });
-        hr = SRptHostTemplateFile::Save(m_report.Get(), m_templatePath);
+        hr = SRptHostTemplateFile::Save(m_report.Get(), m_templatePath, *m_form);
     }
     if (hr != S_OK) {
         m_err << "rpthost: " << SRptHostTemplateFile::DescribeSaveFault(m_templatePath, hr) << "\n";

@@ -2,12 +2,15 @@
 // `rpthost edit`: a template opened in the library's template editor inside the stand-in host,
 // edited by the actions of a script as a user would (commands, keys, selections, items dropped
 // from the available items, answers to the library's prompts), then saved where it was read
-// from. A template file that is not there yet starts as an empty template of the model. When the
-// script closes the editor (Hide, Esc) the document closes with it: the template is saved then,
-// as a host saves a document whose editor closes, and no later action finds an editor.
+// from, in the form it was read in or the one the caller asks for. A template file that is not
+// there yet starts as an empty template of the model. When the script closes the editor (Hide,
+// Esc) the document closes with it: the template is saved then, as a host saves a document whose
+// editor closes, and no later action finds an editor.
+#include <optional>
 #include <ostream>
 
 #include "SRptEditScript.h"
+#include "SRptHostTemplateFile.h"
 #include "platform/com/HRESULT.h"
 #include "platform/com/SComWrap.h"
 #include "platform/host/SStandInHost.h"
@@ -20,8 +23,10 @@ class SRptViewBase;
 
 class SRptHostEditor {
 public:
-    SRptHostEditor(const SString& templatePath, const SRptEditScript& script, std::ostream& out, std::ostream& err)
-        : m_templatePath(templatePath), m_script(script), m_out(out), m_err(err) {}
+    // Without a `form` the template keeps the form of its document (XML for a new one).
+    SRptHostEditor(const SString& templatePath, const SRptEditScript& script, std::ostream& out, std::ostream& err,
+                   std::optional<SRptHostTemplateFile::DocumentForm> form = std::nullopt)
+        : m_templatePath(templatePath), m_script(script), m_out(out), m_err(err), m_form(form) {}
 
     // 0 once the template is saved; a failure is said on `err`. With `verbose` what the host
     // recorded and the prompts of the library follow on `out`.
@@ -60,6 +65,7 @@ private:
     const SRptEditScript& m_script;
     std::ostream& m_out;
     std::ostream& m_err;
+    std::optional<SRptHostTemplateFile::DocumentForm> m_form;
     SComWrap<ISRptReport> m_report;
     bool m_editing = false;
     bool m_saved = false;

@@ -17,7 +17,31 @@ bool SRptHostPaths::IsSameFile(const SString& a, const SString& b) {
     return std::filesystem::equivalent(a.str(), b.str(), error) && !error;
 }
 
+bool SRptHostPaths::WritesOver(const SString& folder, const std::function<bool(const SString& name)>& written,
+                               const SString& input) {
+    std::error_code error;
+    // A folder that cannot be listed holds nothing to be written over.
+    for (std::filesystem::directory_iterator entry(folder.IsEmpty() ? "." : folder.str(), error), end;
+         !error && entry != end; entry.increment(error)) {
+        if (written(SString(entry->path().filename().string())) && IsSameFile(SString(entry->path().string()), input))
+            return true;
+    }
+    return false;
+}
+
 SString SRptHostPaths::FolderOf(const SString& path) {
     const SString folder = SFile::GetFolder(path);
     return folder.IsEmpty() ? SString(".") : folder;
+}
+
+SString SRptHostPaths::MissingFolderOf(const SString& path) {
+    auto withoutLastSlash = [](std::string text) {
+        while (text.size() > 1 && text.back() == '/') text.pop_back();
+        return text;
+    };
+    // A folder to be made is named with or without a "/" at its end.
+    const std::string folder = withoutLastSlash(SFile::GetFolder(SString(withoutLastSlash(path.str()))).str());
+    // A bare name goes into the current folder, which is there.
+    if (folder.empty() || SFile::IsDirectory(SString(folder))) return SString();
+    return SString(folder);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Paths as rpthost completes and compares them before it writes: the name a save dialog makes of
 // a path, and whether two paths name one file.
+#include <functional>
+
 #include "platform/base/SString.h"
 
 class SRptHostPaths {
@@ -11,6 +13,14 @@ public:
     // Whether both paths name one existing file or folder, however they are spelled and through
     // whatever links.
     static bool IsSameFile(const SString& a, const SString& b);
+    // Whether writing files of the names that `written` takes into `folder` would replace the file
+    // `input`: a file of the folder under such a name is `input` itself, or leads to it through a
+    // link (a write goes through a link to the file it names), however either path is spelled.
+    static bool WritesOver(const SString& folder, const std::function<bool(const SString& name)>& written,
+                           const SString& input);
     // The folder of `path` as a path of its own: "." for a bare name.
     static SString FolderOf(const SString& path);
+    // The folder that `path` (a file, or a folder to be made) goes into, spelled without its last
+    // "/", when there is no folder of that name; empty when there is one.
+    static SString MissingFolderOf(const SString& path);
 };

@@ -47,6 +47,8 @@ public:
     virtual int32_t GetFileSignature(const SString& path, SString* typeName, SStringMap& map, SString& version);
 
     const SRepTypesArray& GetTypes() const { return m_types; }
+    // The backup file of `path` for the backup type: where a save puts the previous file.
+    SString GetBackupPath(const SString& path, int32_t backupType) const;
     int32_t GetRefCount() const { return m_refCount; }
 
     // The signature of a document file in one form: true when one was read.
@@ -83,8 +85,6 @@ protected:
     HRESULT RepDoBackup(const SString& path, int32_t backupType);
     // Copies the backup back to `path`: S_OK, STG_E_FILENOTFOUND without a backup, or the failure.
     HRESULT RepDoRestore(const SString& path, int32_t type, int32_t backupType);
-    // The backup file of `path` for the backup type.
-    SString GetBackupPath(const SString& path, int32_t backupType) const;
 
     SRepTypesArray m_types;
 

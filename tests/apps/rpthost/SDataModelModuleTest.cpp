@@ -45,6 +45,9 @@ TEST(SDataModelReader, MissingAndMalformedFilesAreRefusedWithTheirNameAndFault) 
     EXPECT_EQ(messageOf("<model><entity"), "m.xml:1: unclosed token");
     EXPECT_EQ(messageOf("<other/>"), "m.xml: no <model> element");
     EXPECT_EQ(messageOf("<model><entity/></model>"), "m.xml: an entity without a name");
+    // The parser knows a few encodings only: the one it does not know is named.
+    EXPECT_EQ(messageOf("<?xml version=\"1.0\" encoding=\"KOI9-Q\"?>\n<model/>"),
+              "m.xml:1: unknown encoding 'KOI9-Q'");
     EXPECT_THROW(SDataModelReader::ReadFile("/nonexistent/model.xml"), SException);
 }
 

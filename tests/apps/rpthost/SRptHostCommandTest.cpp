@@ -95,6 +95,34 @@ TEST_F(SDataModelHost, TheSavedDefaultTemplateGivesTheSameReport) {
     EXPECT_TRUE(Holds(STestTempFolder::ReadFile(page), ">Customer</a>"));
 }
 
+TEST_F(SDataModelHost, ATemplateIsSavedInTheFormAskedForAndThePreviousFileIsBackedUpBesideIt) {
+    const std::string model = ModelFile();
+    const SString saved = folder.PathOf("shop.rtp");
+    const SString backup = folder.PathOf("shop.rtb");
+    // The binary form under the template's own name, with the binary form's type name.
+    EXPECT_TRUE(Holds(Run({"save-template", "--model", model, "-o", saved.str(), "--form", "binary"}, 0),
+                      "wrote " + saved.str()));
+    const std::string binary = STestTempFolder::ReadFile(saved);
+    EXPECT_TRUE(Holds(binary, "RPT-TEMPLATE"));
+    EXPECT_FALSE(Holds(binary, "<?xml"));
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"shop.rtp", "shop.xml"}));
+
+    // Saved again, in the XML form: the binary file is its backup.
+    Run({"save-template", "--model", model, "-o", saved.str()}, 0);
+    const std::string xml = STestTempFolder::ReadFile(saved);
+    EXPECT_EQ(xml.rfind("<?xml", 0), 0u);
+    EXPECT_TRUE(Holds(xml, "RPT_TEMPLATE"));
+    EXPECT_TRUE(STestTempFolder::ReadFile(backup) == binary) << "the backup is not the previous file";
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"shop.rtb", "shop.rtp", "shop.xml"}));
+
+    // Both are read by what they hold: the backup is the template a user restores.
+    for (const SString& path : {saved, backup}) {
+        const SString report = folder.PathOf("shop.rtf");
+        Run({"generate", "--model", model, "--template", path.str(), "-o", report.str()}, 0);
+        EXPECT_TRUE(Holds(STestTempFolder::ReadFile(report), "places -> Order (0..n)")) << path.str();
+    }
+}
+
 TEST_F(SDataModelHost, ATemplateThatCannotBeUsedIsRefusedAndNothingIsWritten) {
     const std::string model = ModelFile();
     const SString output = folder.PathOf("x.rtf");
@@ -106,6 +134,13 @@ TEST_F(SDataModelHost, ATemplateThatCannotBeUsedIsRefusedAndNothingIsWritten) {
                            output.str()},
                           SRptHostCommand::kFailure),
                       "there is no such file"));
+    // A template record cut short within its header.
+    const SString cut = folder.PathOf("cut.rtp");
+    STestTempFolder::WriteFile(cut, std::string("RTP\0", 4));
+    EXPECT_EQ(
+        Run({"generate", "--model", model, "--template", cut.str(), "-o", output.str()}, SRptHostCommand::kFailure),
+        "rpthost: cannot use the template '" + cut.str() + "': it is truncated\n");
+    SFile::Remove(cut);
     // save-template writes a template and nothing else.
     EXPECT_TRUE(Holds(Run({"save-template", "--model", model, "--format", "html", "-o", output.str()},
                           SRptHostCommand::kUsageError),
@@ -120,7 +155,8 @@ TEST_F(SDataModelHost, ATemplateThatCannotBeUsedIsRefusedAndNothingIsWritten) {
 TEST_F(SDataModelHost, HelpShowsEveryCommand) {
     const std::string said = Run({"--help"}, 0);
     for (const char* text : {"generate --model FILE [--template FILE] [--format rtf|html|pdf] -o OUT",
-                             "save-template --model FILE -o OUT", "preview --model FILE -o DIR"})
+                             "save-template --model FILE -o OUT [--form xml|binary]", "preview --model FILE -o DIR",
+                             "edit TEMPLATE --script FILE [--form xml|binary] [--verbose]"})
         EXPECT_TRUE(Holds(said, text)) << said;
     // Its last line says where the model file and the edit script are described.
     EXPECT_TRUE(said.ends_with("\nThe model file, the edit script and the prompts a script answers: "

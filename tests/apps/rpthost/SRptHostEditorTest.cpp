@@ -91,12 +91,15 @@ TEST_F(SRptHostEditorTest, TheSavedTemplateIsTheDocumentThatTheTemplatesFolderTh
     const std::string script = Script("build.script", "add TBLCTS\nadd ENTITYLIST\n");
     const struct {
         const char* name;
+        const char* form;      // the value of --form
         const char* head;      // the form's first bytes
         uint32_t acceptance;   // the load/save manager's answer for it
-    } forms[] = {{"xml.rtp", "<?xml", 0x202}, {"bin.rtb", "SREP", 0x102}};
+    } forms[] = {{"xml.rtp", "xml", "<?xml", 0x202}, {"bin.rtp", "binary", "SREP", 0x102}};
     for (const auto& form : forms) {
         const SString saved = folder.PathOf(form.name);
-        EXPECT_TRUE(Holds(Edit(saved, script, 0), "saved " + saved.str() + " (2 items)")) << form.name;
+        EXPECT_TRUE(Holds(Run({"edit", saved.str(), "--script", script, "--form", form.form}, 0),
+                          "saved " + saved.str() + " (2 items)"))
+            << form.name;
         EXPECT_EQ(STestTempFolder::ReadFile(saved).rfind(form.head, 0), 0u) << form.name;
         SComWrap<ISLoadSaveManager> manager;
         ASSERT_EQ(GetRptGlobalsContainer()->GetRptShellModule()->GetLoadSaveManager(&manager), S_OK);
@@ -106,11 +109,14 @@ TEST_F(SRptHostEditorTest, TheSavedTemplateIsTheDocumentThatTheTemplatesFolderTh
         const SString report = folder.PathOf("shop.rtf");
         Run({"generate", "--model", model, "--template", saved.str(), "-o", report.str()}, 0);
         EXPECT_TRUE(Holds(STestTempFolder::ReadFile(report), "Customer")) << form.name;
-        // And so does the editor when it opens the file again.
+        // And so does the editor when it opens the file again; without --form it keeps its form.
         EXPECT_TRUE(Holds(Edit(saved, Script("none.script", ""), 0), "(2 items)")) << form.name;
+        EXPECT_EQ(STestTempFolder::ReadFile(saved).rfind(form.head, 0), 0u) << form.name;
     }
 
-    // The templates folder lists the XML template under its name and loads it.
+    // The templates folder lists the XML template under its name and loads it (alone: the list
+    // keeps one file a name, and both hold the template "Shop").
+    SFile::Remove(folder.PathOf("bin.rtp"));
     SComWrap<SDataModelModule> module;
     module.Attach(SDataModelModule::Create(SDataModelReader::ReadFile(SString(model))));
     ASSERT_EQ(module->Register(), S_OK);

@@ -111,10 +111,26 @@ TEST_F(SDataModelHost, AnOutputThatIsAFileTheCommandReadsIsRefusedAndNothingIsWr
     // A model whose name is the one an output without an extension takes.
     const SString modelRtf = folder.PathOf("shop.rtf");
     STestTempFolder::WriteFile(modelRtf, kModel);
-    // A model among the pictures that a preview writes.
+    // A model among the pictures that a preview writes, and a picture's name that leads to the model.
     SFile::CreateDirectory(folder.PathOf("pages"));
     const SString page = folder.PathOf("pages/page-2.png");
     STestTempFolder::WriteFile(page, kModel);
+    ASSERT_EQ(::symlink(model.c_str(), folder.PathOf("pages/page-3.png").c_str()), 0);
+    // Inputs among the files of the page set of "other.htm": a page, a button, a list page (the
+    // template) and a page's name that leads to the model.
+    SFile::CreateDirectory(folder.PathOf("set"));
+    const SString pageModel = folder.PathOf("set/othe1.htm");
+    STestTempFolder::WriteFile(pageModel, kModel);
+    const SString buttonModel = folder.PathOf("set/btnhome.jpg");
+    STestTempFolder::WriteFile(buttonModel, kModel);
+    const SString listPageTemplate = folder.PathOf("set/othe2_1.htm");
+    STestTempFolder::WriteFile(listPageTemplate, STestTempFolder::ReadFile(saved));
+    ASSERT_EQ(::symlink(model.c_str(), folder.PathOf("set/othe3.htm").c_str()), 0);
+    const std::string other = folder.PathOf("set/other").str();
+    auto overwriteBySet = [&other](const char* kind, const std::string& input) {
+        return "rpthost: the page set written beside '" + other + ".htm' would overwrite the " + kind + " '" + input +
+               "'\n";
+    };
 
     auto overwrite = [](const std::string& written, const char* kind, const std::string& input) {
         return "rpthost: writing '" + written + "' would overwrite the " + kind + " '" + input + "'\n";
@@ -134,6 +150,16 @@ TEST_F(SDataModelHost, AnOutputThatIsAFileTheCommandReadsIsRefusedAndNothingIsWr
         {{"preview", "--model", page.str(), "-o", folder.PathOf("pages").str()},
          "rpthost: the pages written into '" + folder.PathOf("pages").str() + "' would overwrite the model '" +
              page.str() + "'\n"},
+        {{"preview", "--model", model, "-o", folder.PathOf("pages").str()},
+         "rpthost: the pages written into '" + folder.PathOf("pages").str() + "' would overwrite the model '" + model +
+             "'\n"},
+        {{"generate", "--model", pageModel.str(), "--format", "html", "-o", other},
+         overwriteBySet("model", pageModel.str())},
+        {{"generate", "--model", buttonModel.str(), "--format", "html", "-o", other},
+         overwriteBySet("model", buttonModel.str())},
+        {{"generate", "--model", modelRtf.str(), "--template", listPageTemplate.str(), "--format", "html", "-o", other},
+         overwriteBySet("template", listPageTemplate.str())},
+        {{"generate", "--model", link.str(), "--format", "html", "-o", other}, overwriteBySet("model", link.str())},
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(args[0] + " " + args[args.size() - 1]);
@@ -150,6 +176,77 @@ TEST_F(SDataModelHost, AnOutputThatIsAFileTheCommandReadsIsRefusedAndNothingIsWr
     EXPECT_EQ(Run({"edit", script.str(), "--script", script.str()}, SRptHostCommand::kFailure),
               "rpthost: cannot use the template '" + script.str() + "': it is not a template file\n");
     EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(SDataModelHost, AReportIntoAFolderThatIsNotThereIsRefusedWithTheFolderNamed) {
+    const std::string model = ModelFile();
+    const SString missing = folder.PathOf("no/dir");
+    // A file where the folder should be is no folder either.
+    const SString plain = folder.PathOf("plain");
+    STestTempFolder::WriteFile(plain, "x");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"generate", "--model", model, "-o", missing.str() + "/shop.rtf"},
+         "rpthost: cannot write '" + missing.str() + "/shop.rtf': there is no folder '" + missing.str() + "'\n"},
+        {{"generate", "--model", model, "--format", "html", "-o", missing.str() + "/shop"},
+         "rpthost: cannot write '" + missing.str() + "/shop.htm': there is no folder '" + missing.str() + "'\n"},
+        {{"generate", "--model", model, "--format", "pdf", "-o", missing.str() + "/shop.pdf"},
+         "rpthost: cannot write '" + missing.str() + "/shop.pdf': there is no folder '" + missing.str() + "'\n"},
+        {{"generate", "--model", model, "-o", plain.str() + "/shop.rtf"},
+         "rpthost: cannot write '" + plain.str() + "/shop.rtf': there is no folder '" + plain.str() + "'\n"},
+        // The preview makes its own folder, but not the folders above it.
+        {{"preview", "--model", model, "-o", missing.str() + "/pages"},
+         "rpthost: cannot make the folder '" + missing.str() + "/pages': there is no folder '" + missing.str() +
+             "'\n"},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(args[args.size() - 1]);
+        const SFolderSnapshot before = Snapshot();
+        EXPECT_EQ(Run(args, SRptHostCommand::kFailure), message);
+        EXPECT_EQ(Snapshot(), before);
+    }
+}
+
+TEST_F(SDataModelHost, ATemplateSaveWhoseBackupWouldOverwriteAFileTheCommandReadsIsRefusedAndNothingIsWritten) {
+    // A save backs the previous file up under its name with the backups' extension, .rtb.
+    const SString modelRtb = folder.PathOf("m.rtb");
+    STestTempFolder::WriteFile(modelRtb, kModel);
+    const SString previous = folder.PathOf("m.rtp");
+    STestTempFolder::WriteFile(previous, "an earlier template");
+    const std::string model = ModelFile();
+    const SString link = folder.PathOf("l.rtb");
+    ASSERT_EQ(::symlink(model.c_str(), link.c_str()), 0);
+    // Scripts whose own name, or whose model's name, is the backup of the template they edit.
+    const SString scriptRtb = folder.PathOf("s.rtb");
+    STestTempFolder::WriteFile(scriptRtb, "model " + model + "\nadd TBLCTS\n");
+    const SString script = folder.PathOf("e.script");
+    STestTempFolder::WriteFile(script, "model " + modelRtb.str() + "\nadd TBLCTS\n");
+    // A template read from a backup would be saved over itself as its own backup.
+    const SString backupTemplate = folder.PathOf("b.rtb");
+    Run({"save-template", "--model", model, "-o", backupTemplate.str()}, 0);
+
+    auto overwrite = [](const SString& target, const SString& backup, const char* kind, const SString& input) {
+        return "rpthost: the backup '" + backup.str() + "' of '" + target.str() + "' would overwrite the " + kind +
+               " '" + input.str() + "'\n";
+    };
+    const SString s = folder.PathOf("s.rtp");
+    const SString l = folder.PathOf("l.rtp");
+    const SString m = folder.PathOf("m.rtp");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"save-template", "--model", modelRtb.str(), "-o", m.str()}, overwrite(m, modelRtb, "model", modelRtb)},
+        {{"save-template", "--model", modelRtb.str(), "-o", m.str(), "--form", "binary"},
+         overwrite(m, modelRtb, "model", modelRtb)},
+        {{"save-template", "--model", model, "-o", l.str()}, overwrite(l, link, "model", SString(model))},
+        {{"edit", s.str(), "--script", scriptRtb.str()}, overwrite(s, scriptRtb, "script", scriptRtb)},
+        {{"edit", m.str(), "--script", script.str()}, overwrite(m, modelRtb, "model", modelRtb)},
+        {{"edit", backupTemplate.str(), "--script", script.str()},
+         overwrite(backupTemplate, backupTemplate, "template", backupTemplate)},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(args[0] + " " + args[1] + " " + args[args.size() - 1]);
+        const SFolderSnapshot before = Snapshot();
+        EXPECT_EQ(Run(args, SRptHostCommand::kFailure), message);
+        EXPECT_EQ(Snapshot(), before);
+    }
 }
 
 TEST_F(SDataModelHost, AnOptionWithoutItsValueOrGivenTwiceIsAUsageError) {
@@ -174,6 +271,18 @@ TEST_F(SDataModelHost, AnOptionWithoutItsValueOrGivenTwiceIsAUsageError) {
         {{"edit", tpl, "--script", "--verbose"}, "--script needs a value"},
         {{"edit", tpl, "--script", script, "--script", script}, "--script is given twice"},
         {{"edit", tpl, "--script", script, "--verbose", "--verbose"}, "--verbose is given twice"},
+        {{"save-template", "--model", model, "-o", tpl, "--form", "xml", "--form", "binary"}, "--form is given twice"},
+        {{"edit", tpl, "--script", script, "--form"}, "--form needs a value"},
+        {{"save-template", "--model", model, "-o", tpl, "--form", "bin"},
+         "form 'bin' is not supported (xml or binary)"},
+        {{"edit", tpl, "--script", script, "--form", "rtf"}, "form 'rtf' is not supported (xml or binary)"},
+        {{"generate", "--model", model, "-o", out, "--form", "xml"}, "unknown argument '--form'"},
+        // An empty value names no file: the option is not taken as missing, nor as meaning a default.
+        {{"generate", "--model", model, "-o", ""}, "the value of -o is empty"},
+        {{"generate", "--model", "", "-o", out}, "the value of --model is empty"},
+        {{"generate", "--model", model, "--template", "", "-o", out}, "the value of --template is empty"},
+        {{"preview", "--model", model, "--output", ""}, "the value of -o is empty"},
+        {{"edit", tpl, "--script", ""}, "the value of --script is empty"},
     };
     for (const auto& [args, problem] : cases) {
         SCOPED_TRACE(problem);

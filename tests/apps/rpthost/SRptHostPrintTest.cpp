@@ -95,6 +95,22 @@ TEST_F(SDataModelHost, PreviewWritesEveryPageAsADecodablePicture) {
     }
 }
 
+TEST_F(SDataModelHost, APreviewThatCannotWriteAPageKeepsEveryEarlierPicture) {
+    const std::string model = ModelFile();
+    const SString pages = folder.PathOf("pages");
+    SFile::CreateDirectory(pages);
+    // The earlier pictures of a preview, with a folder where the second page goes.
+    STestTempFolder::WriteFile(folder.PathOf("pages/page-1.png"), "old 1");
+    SFile::CreateDirectory(folder.PathOf("pages/page-2.png"));
+    STestTempFolder::WriteFile(folder.PathOf("pages/page-3.png"), "old 3");
+    const auto before = Snapshot();
+    const std::string said = Run({"preview", "--model", model, "-o", pages.str()}, SRptHostCommand::kFailure);
+    EXPECT_EQ(said.rfind("rpthost: cannot preview into '" + pages.str() + "': ", 0), 0u) << said;
+    EXPECT_TRUE(Holds(said, "page-2.png")) << said;
+    EXPECT_FALSE(Holds(said, "wrote ")) << said;
+    EXPECT_EQ(Snapshot(), before);
+}
+
 TEST_F(SDataModelHost, PreviewTakesOnlyTheModelAndAFolder) {
     EXPECT_TRUE(Holds(Run({"preview", "--model", ModelFile(), "--format", "pdf", "-o", "x"}, 2),
                       "unknown argument '--format'"));

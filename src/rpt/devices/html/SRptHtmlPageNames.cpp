@@ -80,3 +80,12 @@ SString SRptHtmlPageNames::PictureName(int32_t picture) const {
     name.Format("%s%d.jpg", m_prefix.c_str(), picture);
     return name;
 }
+
+bool SRptHtmlPageNames::IsNameOfSet(const SString& name) const {
+    // The buttons of the navigation bar, which the device writes beside the pages.
+    for (const char* button : {"btnhome.jpg", "btnprev.jpg", "btnnext.jpg"})
+        if (EqualsNoCase(name.view(), button)) return true;
+    // The pictures are counted from 0, the pages from 1.
+    return EqualsNoCase(name.view(), m_homeName.view()) || EqualsNoCase(name.view(), PictureName(0).view()) ||
+           IsGeneratedName(name, m_prefix);
+}

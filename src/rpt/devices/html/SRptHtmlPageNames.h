@@ -31,6 +31,9 @@ public:
     SString PathOf(const SString& name) const { return (m_writeFolder.IsEmpty() ? m_folder : m_writeFolder) + name; }
     // The folder the files go to until the set is put in place ("" for the chosen file's own).
     void SetWriteFolder(const SString& folder) { m_writeFolder = folder; }
+    // Whether the set may write a file of this name into its folder, however many pages and
+    // pictures it has: the contents page, a page, list page or picture, or a navigation button.
+    bool IsNameOfSet(const SString& name) const;
 
 private:
     // Whether `name` is a page, list page or picture name that `prefix` makes.

@@ -47,6 +47,22 @@ TEST(SRptHtmlPageNames, AChosenNameThatTheSetWouldGenerateGetsTheWholeBaseNameAs
     EXPECT_EQ(SRptHtmlPageNames("/F/ab1.htm").GetPrefix(), "ab1");
 }
 
+TEST(SRptHtmlPageNames, TheNamesOfTheSetAreTheHomePagePagesListPagesPicturesAndButtons) {
+    const SRptHtmlPageNames names("/F/Report.htm");
+    // The picture counter starts at 0, the pages at 1.
+    for (const char* name : {"Report.htm", "Repo1.htm", "Repo12.htm", "Repo3_2.htm", "Repo0.jpg", "Repo7.jpg",
+                             "btnhome.jpg", "btnprev.jpg", "btnnext.jpg", "REPO1.HTM"})
+        EXPECT_TRUE(names.IsNameOfSet(name)) << name;
+    for (const char* name : {"Report.html", "Repo0.htm", "Repo01.htm", "Repo00.jpg", "Repo1.png", "Repo.htm",
+                             "Other1.htm", "btnhome.png", "Repo1_.htm"})
+        EXPECT_FALSE(names.IsNameOfSet(name)) << name;
+    // A chosen name that the set would generate gives the pages a prefix of their own.
+    const SRptHtmlPageNames own("/F/Repo1.htm");
+    EXPECT_TRUE(own.IsNameOfSet("Repo1.htm"));
+    EXPECT_TRUE(own.IsNameOfSet("Repo1_2.htm"));
+    EXPECT_FALSE(own.IsNameOfSet("Repo2.htm"));
+}
+
 TEST(SRptHtmlEscaper, UrlsKeepLettersDigitsAndPlainMarksAndEncodeTheRest) {
     EXPECT_EQ(SRptHtmlEscaper::EncodeUrl("Repo1.htm"), "Repo1.htm");
     EXPECT_EQ(SRptHtmlEscaper::EncodeUrl("My R1.htm"), "My%20R1.htm");
