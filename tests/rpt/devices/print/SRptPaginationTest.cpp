@@ -12,6 +12,7 @@
 #include "rpt/devices/print/SRptPhysicalItemPageBreak.h"
 #include "rpt/devices/print/SRptPhysicalItemTblCts.h"
 #include "SRptPrintTestFixture.h"
+#include "support/STestPictureLimit.h"
 #include "support/STestTextForms.h"
 #include "varod9/ISRptGraphicFile.h"
 #include "varod9/ISRptList.h"
@@ -323,6 +324,18 @@ TEST_F(SRptPaginationTest, APictureThatFailsToLoadOrHasNoRoomPlacesNothingAndIsC
     EXPECT_EQ(placement.result, S_OK);
     EXPECT_TRUE(placement.placed);
     for (const auto& room : kNoRoom) ExpectNothingPlaced(LayOut(Physical(picture.Get()), room[0], room[1]), Room(room));
+}
+
+TEST_F(SRptPaginationTest, APictureAtTheLimitIsPlacedAndOfOnePixelMoreNothing) {
+    script.ExpectFileDialog(SString(STestPictureLimit::OverLimitFile()));
+    auto overLimit = AddItem<ISRptGraphicFile>("GRAPHICFILE");
+    script.ExpectFileDialog(SString(STestPictureLimit::AtLimitFile()));
+    auto atLimit = AddItem<ISRptGraphicFile>("GRAPHICFILE");
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 1);
+    EXPECT_EQ(Page(overLimit.Get()), 0);
+    EXPECT_EQ(Page(atLimit.Get()), 1);
+    ASSERT_EQ(layer->GetPages()[0]->GetElements().size(), 1u);
 }
 
 TEST_F(SRptPaginationTest, AUserGraphicWithoutADrawingOrWithoutRoomPlacesNothingAndIsComplete) {
