@@ -338,6 +338,32 @@ TEST_F(SRptPaginationTest, APictureAtTheLimitIsPlacedAndOfOnePixelMoreNothing) {
     ASSERT_EQ(layer->GetPages()[0]->GetElements().size(), 1u);
 }
 
+TEST_F(SRptPaginationTest, AUserGraphicWhosePageImageWouldBeBeyondThePictureLimitPlacesNothing) {
+    RegisterItem("CHART", RPT_ITEMKIND_USERGRAPHIC, 1);
+    procs->begin = [](RPTPROCCONTEXT& record) {
+        record.PictureWidth = 8000;
+        record.PictureHeight = 4000;
+        return 1;
+    };
+    procs->getValue = [](RPTPROCCONTEXT& record) {
+        if (record.DrawingDC) record.DrawingDC->FillSolidRect(RECT{0, 0, 100, 100}, RGB(0, 0, 0));
+        return 0;
+    };
+    RenewReport();
+    auto chart = AddItem<ISRptUserGraphic>("CHART");
+    chart->PutUseZoom(false);
+    chart->PutOnePageType(2);
+    Preview();
+    // A centred page is the room, and its image would be 54 larger each way (8000 hundredths of
+    // a millimetre on 302 pixels) at 96 pixels an inch: the limit exactly, and one pixel more.
+    const SSize limit = STestPictureLimit::RoomFor(STestPictureLimit::kAtLimit, 54);
+    const SSize over = STestPictureLimit::RoomFor(STestPictureLimit::kOverLimit, 54);
+    const SPlacement placement = LayOut(Physical(chart.Get()), limit.cx, limit.cy);
+    EXPECT_EQ(placement.result, S_OK);
+    EXPECT_TRUE(placement.placed);
+    ExpectNothingPlaced(LayOut(Physical(chart.Get()), over.cx, over.cy), "a pixel more than the limit");
+}
+
 TEST_F(SRptPaginationTest, AUserGraphicWithoutADrawingOrWithoutRoomPlacesNothingAndIsComplete) {
     // The module draws a square of 4 by 3 cm for the graphic of parameter 2, nothing for 1.
     constexpr int32_t kBlank = 1;

@@ -215,6 +215,32 @@ TEST_F(SRptPictureWriters, AGraphicFileAtThePictureLimitIsWrittenAndOnePixelMore
     EXPECT_GT(static_cast<int64_t>(std::filesystem::file_size(path.str())), 2 * 3 * SImagePixels::kMaxPixels);
 }
 
+TEST_F(SRptPictureWriters, AUserGraphicWhosePageImageWouldBeBeyondThePictureLimitIsLeftOut) {
+    // A centred page is the printable area, and its image is made 54 larger each way (8000
+    // hundredths of a millimetre on 302 pixels) at the screen's 96 pixels an inch: one pixel more
+    // than the limit in one room, the limit exactly in the other.
+    const auto centredChart = [this](SIZE pixels) {
+        SComWrap<ISRptUserGraphic> chart = UserGraphic(8000, 4000);
+        ASSERT_TRUE(chart);
+        chart->PutUseZoom(false);
+        chart->PutOnePageType(2);
+        const SSize room = STestPictureLimit::RoomFor(pixels, 54);
+        reportTemplate->PutPaperSize(POINT{room.cx + 5000, room.cy + 5000});
+    };
+    centredChart(STestPictureLimit::kOverLimit);
+    std::string written = Generate();
+    EXPECT_EQ(written.find("\\pict"), std::string::npos);
+    EXPECT_EQ(written.find("\\pard\\plain\r\n\r\n\\pard"), std::string::npos);
+    EXPECT_EQ(written.find("\r\n\\page\r\n"), std::string::npos);
+
+    device->Release();
+    device = nullptr;
+    centredChart(STestPictureLimit::kAtLimit);
+    written = Generate(folder.PathOf("limit.rtf"));
+    EXPECT_EQ(Count(written, "{\\pict\\emfblip"), 1u);
+    EXPECT_EQ(Count(written, "\r\n}\r\n\r\n\\page\r\n"), 1u);
+}
+
 TEST_F(SRptPictureWriters, AUserGraphicAsAParagraphIsItsDrawingFollowedByAParagraphEnd) {
     SComWrap<ISRptUserGraphic> chart = UserGraphic(8000, 4000);
     ASSERT_TRUE(chart);
