@@ -1,7 +1,8 @@
 // Arbitrary bytes as a picture file: the first byte chooses the reader (BMP, PNG, JPEG or
 // enhanced metafile), the rest is the file, read through the platform's streams. Every reader
 // must refuse what it cannot read with its failure result, never crash, loop or allocate without
-// bound; a metafile that is accepted is also played onto a small bitmap.
+// bound; a picture that is accepted has the size its header claims, read alone; a metafile that
+// is accepted is also played onto a small bitmap.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -29,10 +30,14 @@ void CheckImage(const std::string& bytes) {
     const int32_t result = SLoadImage(&handle, stream);
     if (result != 0 && result != 1) std::abort();
     if ((result == 1) != (handle != nullptr)) std::abort();
+    int64_t width = 0;
+    int64_t height = 0;
+    const bool sized = SReadImageSize(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &width, &height);
     if (handle) {
         BITMAP bitmap;
         if (GetObjectA(handle, sizeof bitmap, &bitmap) != sizeof bitmap || bitmap.bmWidth <= 0 || bitmap.bmHeight <= 0)
             std::abort();
+        if (!sized || width != bitmap.bmWidth || height != bitmap.bmHeight) std::abort();
         DeleteObject(handle);
     }
 }

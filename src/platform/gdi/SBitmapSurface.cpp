@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/gdi/SImagePixels.h"
+
 SBitmapSurface::SBitmapSurface(int32_t width, int32_t height) {
-    if (width <= 0 || height <= 0 || static_cast<int64_t>(width) * height > kMaxPixels) return;
+    if (!SImagePixels::IsReadableSize(width, height)) return;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface);

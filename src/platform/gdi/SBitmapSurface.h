@@ -12,7 +12,8 @@ typedef struct _cairo_surface cairo_surface_t;
 
 class SBitmapSurface : public SGdiResource {
 public:
-    // A white bitmap; no pixels (and IsValid false) for a size of 0 or less or beyond kMaxPixels.
+    // A white bitmap; no pixels (and IsValid false) for a size of 0 or less or beyond the picture
+    // limit (SImagePixels).
     SBitmapSurface(int32_t width, int32_t height);
     ~SBitmapSurface() override;
     SBitmapSurface(const SBitmapSurface&) = delete;
@@ -38,9 +39,6 @@ public:
 
     SIZE GetDimension() const { return m_dimension; }
     void SetDimension(SIZE dimension) const { m_dimension = dimension; }
-
-    // Beyond this a bitmap is refused: a page at 600 dpi is about 35 million pixels.
-    static constexpr int64_t kMaxPixels = int64_t(1) << 26;
 
 private:
     int32_t m_width = 0;

@@ -11,4 +11,6 @@ public:
     static bool IsBmp(const uint8_t* data, size_t size) { return size >= 2 && data[0] == 'B' && data[1] == 'M'; }
     // False for a file that is malformed, truncated or too large.
     static bool Decode(const uint8_t* data, size_t size, SImagePixels* out);
+    // The size the header claims; false for a header that cannot be read.
+    static bool ReadSize(const uint8_t* data, size_t size, int64_t* width, int64_t* height);
 };

@@ -123,6 +123,14 @@ uint32_t PixelAt(const SDibLayout& layout, const uint8_t* row, int32_t x) {
 
 }  // namespace
 
+bool SDibReader::ReadSize(const uint8_t* info, size_t infoSize, int64_t* width, int64_t* height) {
+    SDibLayout layout;
+    if (!info || !width || !height || !ReadLayout(View(info, infoSize), &layout)) return false;
+    *width = layout.width;
+    *height = layout.height;
+    return true;
+}
+
 bool SDibReader::Decode(const uint8_t* info, size_t infoSize, const uint8_t* bits, size_t bitsSize, SImagePixels* out) {
     if (!info || !out) return false;
     SDibLayout layout;

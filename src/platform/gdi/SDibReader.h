@@ -14,4 +14,6 @@ public:
     // `info` holds the header and the colour table; `bits` the rows. False for anything
     // malformed, truncated or too large.
     static bool Decode(const uint8_t* info, size_t infoSize, const uint8_t* bits, size_t bitsSize, SImagePixels* out);
+    // The size the header claims; false for a header that cannot be read.
+    static bool ReadSize(const uint8_t* info, size_t infoSize, int64_t* width, int64_t* height);
 };

@@ -50,6 +50,9 @@ inline constexpr uint32_t kLogFontWSize = 92;
 inline constexpr uint32_t kTransparent = 1;
 inline constexpr uint32_t kBaseline = 24;
 inline constexpr uint32_t kDibRgbColours = 0;
+// The most bytes a pixel takes in a bitmap record: 32-bit rows, or 24-bit rows padded to 4 bytes
+// (a bitmap 1 to 3 pixels wide).
+inline constexpr int64_t kMaxDibBytesPerPixel = 4;
 
 // Little-endian words appended to a record being built.
 class Builder {
@@ -67,6 +70,8 @@ public:
         const auto* bytes = static_cast<const uint8_t*>(data);
         m_bytes.insert(m_bytes.end(), bytes, bytes + count);
     }
+    // Room for a record of `size` bytes, so that a large one is not copied as it grows.
+    void Reserve(size_t size) { m_bytes.reserve(size); }
     void Align() {
         while (m_bytes.size() % 4) m_bytes.push_back(0);
     }

@@ -8,6 +8,7 @@
 
 #include "platform/gdi/GdiDefs.h"
 #include "platform/gdi/SEmfFormat.h"
+#include "platform/gdi/SImagePixels.h"
 
 struct SEmfHeader {
     RECT bounds;       // reference device pixels, inclusive
@@ -26,6 +27,7 @@ public:
     static bool Parse(const std::vector<uint8_t>& bits, SEmfHeader* header,
                       std::vector<SEmfFormat::View>* records = nullptr);
 
-    // Files beyond this are refused before they are read.
-    static constexpr size_t kMaxBytes = size_t{64} << 20;
+    // Files and recordings beyond this are refused before they are read: room for a bitmap
+    // within the picture limit, with the metafile's headers and the records around it.
+    static constexpr size_t kMaxBytes = static_cast<size_t>(SImagePixels::MaxBytes(SEmfFormat::kMaxDibBytesPerPixel));
 };

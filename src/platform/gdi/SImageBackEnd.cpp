@@ -8,6 +8,7 @@
 #include "platform/base/SOutputFile.h"
 #include "platform/gdi/SBitmapSurface.h"
 #include "platform/gdi/SCairoStreamWriter.h"
+#include "platform/gdi/SImagePixels.h"
 
 SImageBackEnd::SImageBackEnd(int32_t width, int32_t height, int32_t logPixelsX, int32_t logPixelsY, int32_t technology)
     : m_caps(SDeviceCaps::ForRaster(width, height, logPixelsX, logPixelsY, technology)) {}
@@ -30,9 +31,8 @@ std::shared_ptr<const SBitmapSurface> SImageBackEnd::SelectBitmap(std::shared_pt
 cairo_surface_t* SImageBackEnd::GetSurface() const {
     if (m_memory) return m_bitmap ? m_bitmap->GetSurface() : nullptr;
     if (m_surface) return m_surface;
-    // Beyond a gigabyte of pixels a request is a mistake, not a page.
-    const int64_t pixels = static_cast<int64_t>(m_caps.horzRes) * m_caps.vertRes;
-    if (m_caps.horzRes <= 0 || m_caps.vertRes <= 0 || pixels > kMaxPixels) return nullptr;
+    // A page drawn as pixels is a picture, and is held only within the same limit.
+    if (!SImagePixels::IsReadableSize(m_caps.horzRes, m_caps.vertRes)) return nullptr;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, m_caps.horzRes, m_caps.vertRes);
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface);

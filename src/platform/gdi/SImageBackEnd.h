@@ -28,10 +28,9 @@ public:
     std::shared_ptr<const SBitmapSurface> SelectBitmap(std::shared_ptr<const SBitmapSurface> bitmap);
     const std::shared_ptr<const SBitmapSurface>& GetBitmap() const { return m_bitmap; }
 
-    // The surface, made on first use; null when it cannot be made (more than kMaxPixels, or a
-    // size beyond cairo's limits) or when a memory back end has no bitmap.
+    // The surface, made on first use; null when it cannot be made (a page beyond the picture
+    // limit of SImagePixels) or when a memory back end has no bitmap.
     cairo_surface_t* GetSurface() const;
-    static constexpr int64_t kMaxPixels = int64_t(1) << 28;
 
     // Writes the pixels as a PNG file (a preview page kept as a picture), through the platform's
     // file stream, so that a failed save leaves the target as it was. Throws SEIOException with

@@ -28,15 +28,44 @@ void OnProgress(j_common_ptr info) {
     }
 }
 
-// The part that may jump back: no object with a destructor lives here.
-bool DecodeRows(jpeg_decompress_struct* info, SJpegError* error, const uint8_t* data, size_t size, SImagePixels* out,
-                std::vector<uint8_t>* row) {
-    if (setjmp(error->jump)) return false;
-    jpeg_mem_src(info, data, static_cast<unsigned long>(size));
-    if (jpeg_read_header(info, TRUE) != JPEG_HEADER_OK) return false;
+// The memory libjpeg may take: the coefficients of a whole picture within the limit, which a
+// progressive file keeps (up to four components of two bytes a sample), and as much again for the
+// padding of the blocks and the decoder's own buffers.
+constexpr int64_t kMaxDecoderMemory = SImagePixels::kMaxPixels * 4 * 2 * 2;
+
+// A decompressor whose errors jump back to the step that called libjpeg, and which gives up after
+// kMaxScans scans.
+struct SJpegDecompressor {
+    SJpegDecompressor() {
+        info.err = jpeg_std_error(&error.manager);
+        error.manager.error_exit = OnError;
+        error.manager.output_message = OnMessage;
+        progress.progress_monitor = OnProgress;
+        jpeg_create_decompress(&info);
+        info.progress = &progress;
+    }
+    ~SJpegDecompressor() { jpeg_destroy_decompress(&info); }
+    SJpegDecompressor(const SJpegDecompressor&) = delete;
+    SJpegDecompressor& operator=(const SJpegDecompressor&) = delete;
+
+    jpeg_decompress_struct info;
+    SJpegError error;
+    jpeg_progress_mgr progress;
+};
+
+// The steps that may jump back: no object with a destructor lives in them.
+bool ReadHeader(SJpegDecompressor* decompressor, const uint8_t* data, size_t size) {
+    if (setjmp(decompressor->error.jump)) return false;
+    jpeg_mem_src(&decompressor->info, data, static_cast<unsigned long>(size));
+    return jpeg_read_header(&decompressor->info, TRUE) == JPEG_HEADER_OK;
+}
+
+bool DecodeRows(SJpegDecompressor* decompressor, SImagePixels* out, std::vector<uint8_t>* row) {
+    jpeg_decompress_struct* info = &decompressor->info;
+    if (setjmp(decompressor->error.jump)) return false;
     if (!SImagePixels::IsReadableSize(info->image_width, info->image_height)) return false;
     info->out_color_space = JCS_RGB;
-    info->mem->max_memory_to_use = 512L << 20;
+    info->mem->max_memory_to_use = static_cast<long>(kMaxDecoderMemory);
     jpeg_start_decompress(info);
     if (info->output_components != 3) return false;
     if (!out->Allocate(static_cast<int32_t>(info->output_width), static_cast<int32_t>(info->output_height))) return false;
@@ -57,20 +86,19 @@ bool DecodeRows(jpeg_decompress_struct* info, SJpegError* error, const uint8_t* 
 
 bool SJpegReader::Decode(const uint8_t* data, size_t size, SImagePixels* out) {
     if (!data || !out || !IsJpeg(data, size)) return false;
-    jpeg_decompress_struct info;
-    SJpegError error;
-    info.err = jpeg_std_error(&error.manager);
-    error.manager.error_exit = OnError;
-    error.manager.output_message = OnMessage;
-    jpeg_progress_mgr progress;
-    progress.progress_monitor = OnProgress;
-    jpeg_create_decompress(&info);
-    info.progress = &progress;
+    SJpegDecompressor decompressor;
     SImagePixels pixels;
     std::vector<uint8_t> row;
-    const bool decoded = DecodeRows(&info, &error, data, size, &pixels, &row);
-    jpeg_destroy_decompress(&info);
-    if (!decoded) return false;
+    if (!ReadHeader(&decompressor, data, size) || !DecodeRows(&decompressor, &pixels, &row)) return false;
     *out = std::move(pixels);
+    return true;
+}
+
+bool SJpegReader::ReadSize(const uint8_t* data, size_t size, int64_t* width, int64_t* height) {
+    if (!data || !width || !height || !IsJpeg(data, size)) return false;
+    SJpegDecompressor decompressor;
+    if (!ReadHeader(&decompressor, data, size)) return false;
+    *width = decompressor.info.image_width;
+    *height = decompressor.info.image_height;
     return true;
 }

@@ -8,12 +8,17 @@
 #include "platform/gdi/SJpegReader.h"
 #include "platform/gdi/SPngReader.h"
 
-bool SDecodeImage(const std::vector<uint8_t>& bytes, SImagePixels* pixels) {
-    const uint8_t* data = bytes.data();
-    const size_t size = bytes.size();
+bool SDecodeImage(const uint8_t* data, size_t size, SImagePixels* pixels) {
     if (SBmpReader::IsBmp(data, size)) return SBmpReader::Decode(data, size, pixels);
     if (SPngReader::IsPng(data, size)) return SPngReader::Decode(data, size, pixels);
     if (SJpegReader::IsJpeg(data, size)) return SJpegReader::Decode(data, size, pixels);
+    return false;
+}
+
+bool SReadImageSize(const uint8_t* data, size_t size, int64_t* width, int64_t* height) {
+    if (SBmpReader::IsBmp(data, size)) return SBmpReader::ReadSize(data, size, width, height);
+    if (SPngReader::IsPng(data, size)) return SPngReader::ReadSize(data, size, width, height);
+    if (SJpegReader::IsJpeg(data, size)) return SJpegReader::ReadSize(data, size, width, height);
     return false;
 }
 
@@ -27,7 +32,8 @@ int32_t SLoadImage(HBITMAP* bitmap, SInputStream& stream) {
         return 0;
     }
     SImagePixels pixels;
-    if (!SDecodeImage(std::vector<uint8_t>(bytes.begin(), bytes.end()), &pixels)) return 0;
+    // Decoded where it was read: a file may be as large as a picture's pixels.
+    if (!SDecodeImage(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &pixels)) return 0;
     HBITMAP handle = CreateBitmapOfSize(pixels.width, pixels.height);
     std::shared_ptr<const SBitmapSurface> surface = FindBitmap(handle);
     if (!surface) return 0;

@@ -1,10 +1,10 @@
 #pragma once
 // Loading a picture file as a bitmap: BMP, PNG and JPEG, told apart by their first bytes and read
 // through the platform's streams. Every failure (a missing or unreadable file, a file too large,
-// a picture whose header claims more than SImagePixels::kMaxPixels, a malformed, truncated or
-// hostile picture) answers 0 and leaves no handle.
+// a picture whose header claims a size beyond the limit of SImagePixels, a malformed, truncated
+// or hostile picture) answers 0 and leaves no handle.
+#include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "platform/base/SString.h"
 #include "platform/gdi/GdiDefs.h"
@@ -13,12 +13,18 @@
 class SDC;
 class SInputStream;
 
-// Files beyond this are refused before they are read.
-inline constexpr int64_t kMaxImageFileBytes = int64_t(64) << 20;
+// The most bytes a pixel takes in a file the readers take uncompressed: a 32-bit BMP.
+inline constexpr int64_t kMaxImageFileBytesPerPixel = 4;
+// Files beyond this are refused before they are read: room for a picture within the limit stored
+// uncompressed, with its headers.
+inline constexpr int64_t kMaxImageFileBytes = SImagePixels::MaxBytes(kMaxImageFileBytesPerPixel);
 
 // 1 with a new bitmap handle in `bitmap` (the caller owns it), 0 on failure. The device context
 // is not needed: every bitmap here is 24-bit.
 int32_t SLoadImage(HBITMAP* bitmap, const SString& path, const SDC* dc);
 int32_t SLoadImage(HBITMAP* bitmap, SInputStream& stream);
 // The pixels of a BMP, PNG or JPEG picture held in memory; false for anything else.
-bool SDecodeImage(const std::vector<uint8_t>& bytes, SImagePixels* pixels);
+bool SDecodeImage(const uint8_t* data, size_t size, SImagePixels* pixels);
+// The size the header of a BMP, PNG or JPEG picture held in memory claims, nothing decoded; false
+// for anything else or a header that cannot be read.
+bool SReadImageSize(const uint8_t* data, size_t size, int64_t* width, int64_t* height);

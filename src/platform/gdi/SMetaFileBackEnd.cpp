@@ -221,11 +221,14 @@ bool SMetaFileBackEnd::DrawImage(const SImageRun& image) {
     if (m_closed || !image.bitmap || !image.bitmap->IsValid()) return false;
     const int32_t width = image.bitmap->GetWidth();
     const int32_t height = image.bitmap->GetHeight();
-    // A device-independent bitmap of 24 bits, rows bottom up, each padded to 4 bytes.
+    // A device-independent bitmap of 24 bits, rows bottom up, each padded to 4 bytes: at most
+    // kMaxDibBytesPerPixel, so that a bitmap within the picture limit fits a metafile's bound.
     const int64_t rowBytes = (static_cast<int64_t>(width) * 3 + 3) & ~int64_t(3);
     const int64_t bitsSize = rowBytes * height;
-    if (bitsSize > kMaxImageBytes) return false;
+    // The bits follow the fixed fields (80 bytes) and the bitmap header (40).
+    constexpr uint32_t kBitsOffset = 120;
     Builder record(EMR_STRETCHDIBITS);
+    record.Reserve(static_cast<size_t>(kBitsOffset + bitsSize));
     PutRect(record, image.dest);
     record.PutInt(image.dest.left);
     record.PutInt(image.dest.top);
@@ -233,9 +236,9 @@ bool SMetaFileBackEnd::DrawImage(const SImageRun& image) {
     record.PutInt(image.source.top);
     record.PutInt(image.source.right - image.source.left);
     record.PutInt(image.source.bottom - image.source.top);
-    record.Put32(80);       // the bitmap header follows the fixed fields
+    record.Put32(80);
     record.Put32(40);
-    record.Put32(120);      // and the bits the header
+    record.Put32(kBitsOffset);
     record.Put32(static_cast<uint32_t>(bitsSize));
     record.Put32(kDibRgbColours);
     record.Put32(SRCCOPY);
@@ -323,6 +326,7 @@ std::vector<uint8_t> SMetaFileBackEnd::Close() {
     header.PutInt(m_caps.horzSize * 1000);
     header.PutInt(m_caps.vertSize * 1000);
     std::vector<uint8_t> bits = header.Finish();
+    bits.reserve(kHeaderSize + m_body.size() + eof.size());
     bits.insert(bits.end(), m_body.begin(), m_body.end());
     bits.insert(bits.end(), eof.begin(), eof.end());
     m_closed = true;

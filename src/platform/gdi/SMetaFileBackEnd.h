@@ -29,8 +29,6 @@ public:
     static constexpr uint32_t kBrushSlot = 2;
     static constexpr uint32_t kFontSlot = 3;
     static constexpr uint16_t kHandles = 4;
-    // A bitmap larger than this is left out of the recording.
-    static constexpr int64_t kMaxImageBytes = int64_t(1) << 28;
 
 private:
     void Add(std::vector<uint8_t> record);

@@ -4,7 +4,9 @@
 #include "platform/base/SInputFile.h"
 #include "platform/gdi/SBmpReader.h"
 #include "platform/gdi/SEmfFormat.h"
+#include "platform/gdi/SEmfReader.h"
 #include "platform/gdi/SJpegReader.h"
+#include "platform/gdi/SLoadImage.h"
 #include "platform/gdi/SPngReader.h"
 
 int32_t SPictureFile::GetContentType(const SString& path) {
@@ -24,4 +26,22 @@ int32_t SPictureFile::GetContentType(const SString& path) {
     if (SPngReader::IsPng(head, count)) return kPng;
     if (SJpegReader::IsJpeg(head, count)) return kJpeg;
     return kUnknown;
+}
+
+bool SPictureFile::IsBeyondLimit(const SString& path) {
+    const int32_t type = GetContentType(path);
+    if (type == kUnknown) return false;
+    std::string bytes;
+    try {
+        SInputFile file(path);
+        if (type == kEnhMetaFile) return file.GetSize() > static_cast<int64_t>(SEmfReader::kMaxBytes);
+        if (file.GetSize() > kMaxImageFileBytes) return true;
+        bytes = file.ReadAll(static_cast<size_t>(kMaxImageFileBytes));
+    } catch (const SEIOException&) {
+        return false;
+    }
+    int64_t width = 0;
+    int64_t height = 0;
+    return SReadImageSize(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &width, &height) &&
+           SImagePixels::IsBeyondLimit(width, height);
 }

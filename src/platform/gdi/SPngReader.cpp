@@ -34,8 +34,8 @@ bool DecodeRows(png_structp png, png_infop info, SPngSource* source, SImagePixel
                 std::vector<uint8_t>* buffer) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_read_fn(png, source, ReadBytes);
-    // Chunks and sizes beyond what a picture of a report needs are refused by libpng itself.
-    png_set_user_limits(png, 16384, 16384);
+    // Chunks and sides beyond what a picture of a report may have are refused by libpng itself.
+    png_set_user_limits(png, SImagePixels::kMaxSide, SImagePixels::kMaxSide);
     png_set_chunk_cache_max(png, 128);
     png_set_chunk_malloc_max(png, 8u << 20);
     png_read_info(png, info);
@@ -65,6 +65,18 @@ bool DecodeRows(png_structp png, png_infop info, SPngSource* source, SImagePixel
 
 bool SPngReader::IsPng(const uint8_t* data, size_t size) {
     return size >= 8 && png_sig_cmp(data, 0, 8) == 0;
+}
+
+bool SPngReader::ReadSize(const uint8_t* data, size_t size, int64_t* width, int64_t* height) {
+    // The header is the first chunk: its length and type follow the signature, then the width
+    // and the height, big-endian.
+    constexpr size_t kWidthAt = 16;
+    if (!data || !width || !height || !IsPng(data, size) || size < kWidthAt + 8 ||
+        std::memcmp(data + 12, "IHDR", 4) != 0)
+        return false;
+    *width = png_get_uint_32(data + kWidthAt);
+    *height = png_get_uint_32(data + kWidthAt + 4);
+    return true;
 }
 
 bool SPngReader::Decode(const uint8_t* data, size_t size, SImagePixels* out) {

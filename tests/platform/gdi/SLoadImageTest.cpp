@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "platform/gdi/SBitmap.h"
 #include "platform/gdi/SBitmapSurface.h"
+#include "platform/gdi/SEmfReader.h"
 #include "platform/gdi/SGdiHandleTable.h"
 #include "platform/gdi/SLoadImage.h"
 #include "platform/gdi/SPictureFile.h"
+#include "support/STestPictureLimit.h"
 #include "support/STestTempFolder.h"
 
 namespace {
@@ -29,6 +32,27 @@ SLoaded Load(const SString& path) {
     loaded.surface = FindBitmap(handle);
     DeleteObject(handle);
     return loaded;
+}
+
+// The headers of an uncompressed 32-bit BMP file of `width` x `height` pixels, rows bottom up.
+std::string BmpHeaders(int32_t width, int32_t height) {
+    std::string bytes = "BM";
+    auto put = [&bytes](uint32_t value, int count) {
+        for (int i = 0; i < count; ++i) bytes += static_cast<char>(value >> (8 * i));
+    };
+    const uint32_t bits = static_cast<uint32_t>(width) * static_cast<uint32_t>(height) * 4;
+    put(54 + bits, 4), put(0, 4), put(54, 4);
+    put(40, 4), put(static_cast<uint32_t>(width), 4), put(static_cast<uint32_t>(height), 4), put(1, 2), put(32, 2);
+    put(0, 4), put(bits, 4), put(2835, 4), put(2835, 4), put(0, 4), put(0, 4);
+    return bytes;
+}
+
+// A file of `size` bytes that begins with `head`; the rest is a hole of zeros that takes no room.
+SString SparseFile(const STestTempFolder& folder, const std::string& name, const std::string& head, int64_t size) {
+    const SString path = folder.PathOf(name);
+    STestTempFolder::WriteFile(path, head);
+    std::filesystem::resize_file(path.str(), static_cast<uintmax_t>(size));
+    return path;
 }
 
 }  // namespace
@@ -106,10 +130,80 @@ TEST(SLoadImage, APictureWhoseHeaderClaimsMoreThanTheLimitIsRefusedBeforeItIsDec
         EXPECT_EQ(handle, nullptr) << name;
         const std::string bytes = STestTempFolder::ReadFile(Picture(name));
         SImagePixels pixels;
-        EXPECT_FALSE(SDecodeImage(std::vector<uint8_t>(bytes.begin(), bytes.end()), &pixels)) << name;
+        EXPECT_FALSE(SDecodeImage(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &pixels)) << name;
         EXPECT_TRUE(pixels.pixels.empty()) << name;
     }
     EXPECT_EQ(SGdiHandleTable::Get().GetCount(), live);
+}
+
+TEST(SLoadImage, APictureAtTheLimitIsReadFromAnUncompressedFileAndOnePixelMoreIsRefused) {
+    const SIZE size = STestPictureLimit::kAtLimit;
+    ASSERT_EQ(int64_t{size.cx} * size.cy, SImagePixels::kMaxPixels);
+    // As a 32-bit BMP, the picture at the limit is a file of more than 128 MiB; its pixels are
+    // the hole's zeros, black.
+    STestTempFolder folder;
+    const SString limit = SparseFile(folder, "limit.bmp", BmpHeaders(size.cx, size.cy), 54 + 4 * SImagePixels::kMaxPixels);
+    const SLoaded loaded = Load(limit);
+    ASSERT_TRUE(loaded.surface);
+    EXPECT_EQ(loaded.description.bmWidth, size.cx);
+    EXPECT_EQ(loaded.description.bmHeight, size.cy);
+    EXPECT_EQ(loaded.surface->GetPixel(size.cx - 1, size.cy - 1), 0x000000u);
+
+    const size_t live = SGdiHandleTable::Get().GetCount();
+    HBITMAP handle = reinterpret_cast<HBITMAP>(1);
+    EXPECT_EQ(SLoadImage(&handle, STestPictureLimit::OverLimitFile().c_str(), nullptr), 0);
+    EXPECT_EQ(handle, nullptr);
+    EXPECT_EQ(SGdiHandleTable::Get().GetCount(), live);
+}
+
+TEST(SLoadImage, ASideOfUpTo32767PixelsIsReadAndALongerOneIsRefused) {
+    const SLoaded longest = Load(Picture("side-32767x1.png"));
+    ASSERT_TRUE(longest.surface);
+    EXPECT_EQ(longest.description.bmWidth, 32767);
+    EXPECT_EQ(longest.surface->GetPixel(32766, 0), 0x2060C0u);
+    HBITMAP handle = reinterpret_cast<HBITMAP>(1);
+    EXPECT_EQ(SLoadImage(&handle, Picture("side-32768x1.png"), nullptr), 0);
+    EXPECT_EQ(handle, nullptr);
+}
+
+TEST(SPictureFile, APictureBeyondTheLimitIsToldFromItsHeaderAndItsFileSize) {
+    // Sizes the readers refuse: a pixel more than the limit, a side longer than bitmaps take, a
+    // size far beyond; and those they read.
+    for (const char* name : {"over-limit-8283x4051.png", "side-32768x1.png", "claims-576x64544.png",
+                             "claims-576x64544.jpg"})
+        EXPECT_TRUE(SPictureFile::IsBeyondLimit(Picture(name))) << name;
+    for (const char* name : {"limit-8192x4096.png", "side-32767x1.png", "corners.bmp", "green.jpg"})
+        EXPECT_FALSE(SPictureFile::IsBeyondLimit(Picture(name))) << name;
+    // The size read from the header is the size decoded.
+    for (const char* name : {"corners.bmp", "gradient.png", "green.jpg", "claims-576x64544.jpg"}) {
+        const std::string bytes = STestTempFolder::ReadFile(Picture(name));
+        const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+        int64_t width = 0;
+        int64_t height = 0;
+        ASSERT_TRUE(SReadImageSize(data, bytes.size(), &width, &height)) << name;
+        SImagePixels pixels;
+        const bool decoded = SDecodeImage(data, bytes.size(), &pixels);
+        EXPECT_EQ(decoded, SImagePixels::IsReadableSize(width, height)) << name;
+        if (decoded) {
+            EXPECT_EQ(pixels.width, width) << name;
+            EXPECT_EQ(pixels.height, height) << name;
+        }
+    }
+
+    // Files larger than a picture within the limit takes, whatever their header claims.
+    STestTempFolder folder;
+    const std::string bmp = BmpHeaders(5, 3);
+    EXPECT_TRUE(SPictureFile::IsBeyondLimit(SparseFile(folder, "long.bmp", bmp, kMaxImageFileBytes + 1)));
+    EXPECT_FALSE(SPictureFile::IsBeyondLimit(SparseFile(folder, "short.bmp", bmp, 54 + 60)));
+    std::string emf(44, '\0');
+    emf[0] = 1;
+    emf[40] = ' ', emf[41] = 'E', emf[42] = 'M', emf[43] = 'F';
+    const SString metaFile = SparseFile(folder, "long.emf", emf, static_cast<int64_t>(SEmfReader::kMaxBytes) + 1);
+    ASSERT_EQ(SPictureFile::GetContentType(metaFile), SPictureFile::kEnhMetaFile);
+    EXPECT_TRUE(SPictureFile::IsBeyondLimit(metaFile));
+    // Neither a file that is not a picture nor a missing one.
+    EXPECT_FALSE(SPictureFile::IsBeyondLimit(SparseFile(folder, "long.txt", "text", kMaxImageFileBytes + 1)));
+    EXPECT_FALSE(SPictureFile::IsBeyondLimit(folder.PathOf("missing.png")));
 }
 
 TEST(SPictureFile, ContentTypeFromTheFirstBytes) {

@@ -6,15 +6,20 @@
 #include "platform/gdi/SLoadImage.h"
 #include "platform/gdi/SWindowDC.h"
 
-void SRptGraphicBitmap::Lock(const SSize& size) {
+SIZE SRptGraphicBitmap::PixelsOf(const SSize& size) {
     SWindowDC screen;
     const double horizontal = static_cast<double>(screen.GetDeviceCaps(HORZRES)) / screen.GetDeviceCaps(HORZSIZE) * 25.4;
     const double vertical = static_cast<double>(screen.GetDeviceCaps(VERTRES)) / screen.GetDeviceCaps(VERTSIZE) * 25.4;
+    return SIZE{static_cast<int32_t>(size.cx * horizontal * (1.0 / 2540)),
+                static_cast<int32_t>(size.cy * vertical * (1.0 / 2540))};
+}
+
+void SRptGraphicBitmap::Lock(const SSize& size) {
+    SWindowDC screen;
     m_memoryDC.CreateCompatibleDC(&screen);
     m_bitmap.DeleteObject();
-    const auto width = static_cast<int32_t>(size.cx * horizontal * (1.0 / 2540));
-    const auto height = static_cast<int32_t>(size.cy * vertical * (1.0 / 2540));
-    m_bitmap.CreateCompatibleBitmap(&screen, width, height);
+    const SIZE pixels = PixelsOf(size);
+    m_bitmap.CreateCompatibleBitmap(&screen, pixels.cx, pixels.cy);
     m_memoryDC.SelectObject(m_bitmap.GetSafeHandle());
     m_bitmap.SetBitmapDimension(size.cx / 10, size.cy / 10);
     m_memoryDC.FillRect(RECT{0, 0, size.cx, size.cy}, ::GetStockObject(WHITE_BRUSH));

@@ -22,6 +22,9 @@ public:
     int32_t GetBitmap(BITMAP* out) override;
     virtual SBitmap* GetBitmap() { return &m_bitmap; }
 
+    // The pixels of the bitmap that locking at `size` makes: the size at the screen's resolution.
+    static SIZE PixelsOf(const SSize& size);
+
 private:
     SDC m_memoryDC;
     SBitmap m_bitmap;

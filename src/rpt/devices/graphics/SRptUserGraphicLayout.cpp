@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "platform/gdi/MulDiv.h"
+#include "platform/gdi/SImagePixels.h"
 #include "platform/gdi/SMetaFile.h"
+#include "rpt/devices/graphics/SRptGraphicBitmap.h"
 #include "rpt/devices/graphics/SRptGraphicLayout.h"
 #include "varod9/ISRptUserGraphic.h"
 
@@ -48,6 +50,15 @@ SRptPictureTile SRptUserGraphicLayout::GetTile(int32_t row, int32_t column) cons
     const int64_t dx = (int64_t{m_columns} * aw - w) / 2 - int64_t{column} * aw;
     const int64_t dy = (int64_t{m_rows} * ah - h) / 2 - int64_t{row} * ah;
     return {RECT{ToInt32(dx), ToInt32(dy), ToInt32(dx + w), ToInt32(dy + h)}, m_area};
+}
+
+bool SRptUserGraphicLayout::IsPlaced() const {
+    if (IsEmpty() || GetTileCount() > kMaxTiles) return false;
+    // Every page image has the size of the first.
+    const SSize page = GetTile(0, 0).size;
+    const SIZE pixels = SRptGraphicBitmap::PixelsOf(
+        SSize{ToInt32(int64_t{page.cx} + m_edgeAllowance), ToInt32(int64_t{page.cy} + m_edgeAllowance)});
+    return !SImagePixels::IsBeyondLimit(pixels.cx, pixels.cy);
 }
 
 double SRptUserGraphicLayout::GetScale() const {

@@ -27,6 +27,11 @@ public:
 
     // No page when the drawing, its pixels or the room have no size, or the zoom leaves nothing.
     bool IsEmpty() const { return m_columns == 0; }
+    // Whether the pages are written, drawn or printed at all: they are not when there is none,
+    // when there are more than kMaxTiles, or when a page image, made at the screen's resolution
+    // as the bitmaps of pages are, would be a picture beyond the limit of SImagePixels. Every
+    // output leaves out the same user graphics.
+    bool IsPlaced() const;
     int32_t GetColumns() const { return m_columns; }
     int32_t GetRows() const { return m_rows; }
     int64_t GetTileCount() const { return int64_t{m_columns} * m_rows; }
@@ -40,8 +45,7 @@ public:
     // drawing's outer lines is not cut off: twice one device pixel, plus one, truncated.
     int32_t GetEdgeAllowance() const { return m_edgeAllowance; }
 
-    // Zoomed pages beyond this many are not written into a file: a drawing that asks for more is
-    // a mistake.
+    // Zoomed pages beyond this many are left out: a drawing that asks for more is a mistake.
     static constexpr int64_t kMaxTiles = 10000;
 
 private:

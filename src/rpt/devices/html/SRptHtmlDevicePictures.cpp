@@ -11,6 +11,7 @@
 #include "platform/gdi/SGdiHandleTable.h"
 #include "platform/gdi/SJpegWriter.h"
 #include "platform/gdi/SMetaFile.h"
+#include "platform/gdi/SPictureFile.h"
 #include "rpt/devices/generation/SRptGenerationNode.h"
 #include "rpt/devices/graphics/SRptGraphicBitmap.h"
 #include "rpt/devices/graphics/SRptGraphicCoords.h"
@@ -65,6 +66,9 @@ HRESULT SRptHtmlDevice::WriteGraphicFile(ISRptGraphicFile* pItem, SRptGeneration
     WriteBlock(para.Get(), [&] { return WriteItemTitle(pItem, path, pNode); });
     const int32_t display = pItem->GetDisplayFlag();
     if (display != kDisplayPathAndPicture && display != kDisplayPicture) return S_OK;
+    // A picture that RTF and printing cannot read for its size is left out here as there; the
+    // path stands for it where the display shows the path.
+    if (SPictureFile::IsBeyondLimit(path)) return S_OK;
     // The picture stays where it lies: the page refers to it by URL.
     OutputParagraph(para.Get(), RPTHTMLPARA_BEGIN);
     Write("<img border=\"0\" src=\"" + SFile::PathToURL(path) + "\" alt=\"[" +
@@ -85,7 +89,7 @@ HRESULT SRptHtmlDevice::WriteUserGraphic(ISRptUserGraphic* pItem, SRptGeneration
     if (!recording) return S_OK;
     const SMetaFile& metaFile = *recording;
     const SRptUserGraphicLayout layout(metaFile, area, pItem);
-    if (layout.IsEmpty() || layout.GetTileCount() > SRptUserGraphicLayout::kMaxTiles) return S_OK;
+    if (!layout.IsPlaced()) return S_OK;
     // Each tile's bitmap is larger than the tile by two device pixels and a little, so that the
     // drawing's edge is not cut off.
     const int32_t allowance = layout.GetEdgeAllowance();

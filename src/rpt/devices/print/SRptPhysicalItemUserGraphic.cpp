@@ -29,7 +29,7 @@ HRESULT SRptPhysicalItemUserGraphic::Layout(SRptPhysicalPage* page, int32_t widt
     if (!item) SComThrow(E_POINTER);
     const SMetaFile& metaFile = *picture->GetMetaFileA();
     const SRptUserGraphicLayout layout(metaFile, SSize{width, pageHeight}, item.Get());
-    if (layout.IsEmpty()) return S_FALSE;
+    if (!layout.IsPlaced()) return S_FALSE;
     // A centred drawing needs a page of its own: the pagination opens one.
     if (!item->GetUseZoom() && item->GetOnePageType() == 2 && available < pageHeight) {
         *status = RPTLAYOUT_MORE;

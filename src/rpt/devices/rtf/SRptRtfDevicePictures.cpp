@@ -137,7 +137,7 @@ HRESULT SRptRtfDevice::WriteUserGraphic(ISRptUserGraphic* pItem, SRptGenerationN
     if (!recording) return S_OK;
     const SMetaFile& metaFile = *recording;
     const SRptUserGraphicLayout layout(metaFile, area, pItem);
-    if (layout.GetTileCount() > SRptUserGraphicLayout::kMaxTiles) return S_OK;
+    if (!layout.IsPlaced()) return S_OK;
     const int32_t allowance = layout.GetEdgeAllowance();
     const int32_t columns = layout.GetColumns();
     for (int64_t index = 0; index < layout.GetTileCount(); ++index) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "platform/gdi/SImagePixels.h"
+#include "rpt/devices/graphics/SRptGraphicBitmap.h"
 #include "rpt/devices/graphics/SRptUserGraphicLayout.h"
+#include "support/STestPictureLimit.h"
 
 namespace {
 
@@ -10,6 +13,15 @@ SSize PixelsOf(SSize drawing) { return SSize{drawing.cx / 25, drawing.cy / 25}; 
 
 SRptUserGraphicLayout Layout(SSize drawing, SSize area, bool useZoom, int32_t onePageType, int32_t zoomPerct) {
     return SRptUserGraphicLayout(drawing, PixelsOf(drawing), area, useZoom, onePageType, zoomPerct);
+}
+
+// The room whose page images, 52 larger each way (the allowance of a drawing of 25 hundredths
+// a pixel), are `pixels`, and not one hundredth less.
+SSize RoomFor(SIZE pixels) {
+    const SSize room = STestPictureLimit::RoomFor(pixels, 52);
+    EXPECT_EQ(SRptGraphicBitmap::PixelsOf(SSize{room.cx + 52, room.cy + 52}), pixels);
+    EXPECT_EQ(SRptGraphicBitmap::PixelsOf(SSize{room.cx + 51, room.cy + 51}), (SIZE{pixels.cx - 1, pixels.cy - 1}));
+    return room;
 }
 
 }  // namespace
@@ -74,4 +86,28 @@ TEST(SRptUserGraphicLayout, PageImagesAllowTwicePixelAndUnitAroundTheDrawing) {
     // 8000 on 302: 26.49 a pixel, trunc(2 × 27.49) = 54; on 320, a whole 25: 52.
     EXPECT_EQ(SRptUserGraphicLayout(SSize{8000, 4000}, SSize{302, 151}, area, true, 1, 100).GetEdgeAllowance(), 54);
     EXPECT_EQ(SRptUserGraphicLayout(SSize{8000, 4000}, SSize{320, 160}, area, false, 2, 100).GetEdgeAllowance(), 52);
+}
+
+TEST(SRptUserGraphicLayout, PagesWhoseImagesWouldBeBeyondThePictureLimitAreNotPlaced) {
+    ASSERT_EQ(int64_t{STestPictureLimit::kAtLimit.cx} * STestPictureLimit::kAtLimit.cy, SImagePixels::kMaxPixels);
+    ASSERT_EQ(int64_t{STestPictureLimit::kOverLimit.cx} * STestPictureLimit::kOverLimit.cy, SImagePixels::kMaxPixels + 1);
+    const SSize limit = RoomFor(STestPictureLimit::kAtLimit);
+    const SSize over = RoomFor(STestPictureLimit::kOverLimit);
+    const SSize drawing{10000, 5000};
+    // A centred page and a zoomed page are the room; a page as a paragraph is the drawing.
+    EXPECT_TRUE(Layout(drawing, limit, false, 2, 100).IsPlaced());
+    EXPECT_FALSE(Layout(drawing, over, false, 2, 100).IsPlaced());
+    EXPECT_TRUE(Layout(drawing, limit, true, 1, 100).IsPlaced());
+    EXPECT_FALSE(Layout(drawing, over, true, 1, 100).IsPlaced());
+    // A side longer than bitmaps take.
+    EXPECT_FALSE(Layout(drawing, RoomFor(SIZE{32768, 100}), false, 2, 100).IsPlaced());
+    const SSize wide{300000, 300000};
+    EXPECT_TRUE(Layout(limit, wide, false, 1, 100).IsPlaced());
+    EXPECT_FALSE(Layout(over, wide, false, 1, 100).IsPlaced());
+    EXPECT_TRUE(Layout(drawing, over, false, 1, 100).IsPlaced());
+    // No page, and more pages than are written: 100 by 100 pages, and 101 by 100.
+    EXPECT_FALSE(Layout(SSize{0, 5000}, limit, false, 1, 100).IsPlaced());
+    const SSize area{19000, 25000};
+    EXPECT_TRUE(Layout(SSize{19000 * 99, 25000 * 99}, area, true, 1, 100).IsPlaced());
+    EXPECT_FALSE(Layout(SSize{19000 * 100, 25000 * 99}, area, true, 1, 100).IsPlaced());
 }

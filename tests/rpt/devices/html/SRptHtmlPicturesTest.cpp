@@ -13,6 +13,7 @@
 #include "rpt/devices/html/SRptHotZoneMap.h"
 #include "rpt/devices/html/SRptHtmlTestFixture.h"
 #include "support/SFileCompare.h"
+#include "support/STestPictureLimit.h"
 #include "varod9/ISRptForm.h"
 #include "varod9/ISRptGraphicFile.h"
 #include "varod9/ISRptUserGraphic.h"
@@ -208,6 +209,29 @@ TEST_F(SRptHtmlPictures, NothingToLayOutWritesNoTileAndNoTable) {
     EXPECT_TRUE(Holds(Read("Repo1.htm"), "Ann"));
 }
 
+TEST_F(SRptHtmlPictures, AUserGraphicWhosePageImageWouldBeBeyondThePictureLimitHasNoTile) {
+    // A centred page is the printable area, and its image is made 54 larger each way (8000
+    // hundredths of a millimetre on 302 pixels) at 96 pixels an inch: one pixel more than the
+    // limit in one room, the limit exactly in the other.
+    width = 8000;
+    height = 4000;
+    SComWrap<ISRptUserGraphic> graphic = GraphicAndForm();
+    graphic->PutUseZoom(false);
+    graphic->PutOnePageType(2);
+    const SSize over = STestPictureLimit::RoomFor(STestPictureLimit::kOverLimit, 54);
+    reportTemplate->PutPaperSize(POINT{over.cx + 2000, over.cy + 2000});
+    ASSERT_EQ(Generate(folder.PathOf("Report.htm")), S_OK);
+    EXPECT_TRUE(Pictures().empty());
+    EXPECT_FALSE(Holds(Read("Repo1.htm"), "<table border=\"0\" cellpadding"));
+    EXPECT_TRUE(Holds(Read("Repo1.htm"), "Ann"));
+
+    const SSize limit = STestPictureLimit::RoomFor(STestPictureLimit::kAtLimit, 54);
+    reportTemplate->PutPaperSize(POINT{limit.cx + 2000, limit.cy + 2000});
+    ASSERT_EQ(Generate(folder.PathOf("Report.htm")), S_OK);
+    EXPECT_EQ(Pictures(), std::vector<std::string>{"Repo0.jpg"});
+    EXPECT_EQ(Count(PictureMarkUp(), "<img border=\"0\" src=\"Repo0.jpg\""), 1u);
+}
+
 TEST_F(SRptHtmlPictures, ATileThatCannotBeSavedEndsTheRun) {
     GraphicAndForm();
     std::filesystem::create_directory(folder.path() / "Repo1.jpg");
@@ -271,4 +295,24 @@ TEST_F(SRptHtmlGraphicFiles, TheDisplayFlagShowsThePathThePictureOrBoth) {
     // The picture is not copied into the set.
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Repo1.htm", "Report.htm", "btnhome.jpg", "btnnext.jpg",
                                                           "btnprev.jpg", "my pic&1.jpg"}));
+}
+
+TEST_F(SRptHtmlGraphicFiles, APictureAtTheLimitIsShownAndOfOnePixelMoreOnlyThePath) {
+    const std::string atLimit = STestPictureLimit::AtLimitFile();
+    const std::string overLimit = STestPictureLimit::OverLimitFile();
+    PlainReport();
+    for (const std::string& path : {atLimit, overLimit}) {
+        script.ExpectFileDialog(path.c_str());
+        SComWrap<ISRptGraphicFile> file = AddItem<ISRptGraphicFile>("GRAPHICFILE");
+        ASSERT_TRUE(file);
+        file->PutTOCEntry(false);
+        file->PutDisplayFlag(0);
+        PlainPara(file.Get(), 0, 10);
+    }
+    ASSERT_EQ(Generate(folder.PathOf("Report.htm")), S_OK);
+    const std::string page = Read("Repo1.htm");
+    EXPECT_EQ(Count(page, "<img border=\"0\" src=\"file://"), 1u) << page;
+    EXPECT_TRUE(Holds(page, "alt=\"[" + atLimit + "]\" />")) << page;
+    // The path of the picture beyond the limit is its title, and nothing more.
+    EXPECT_EQ(Count(page, overLimit), 1u) << page;
 }

@@ -12,6 +12,7 @@
 #include "rpt/devices/print/SRptPhysicalItemPageBreak.h"
 #include "rpt/devices/print/SRptPhysicalItemTblCts.h"
 #include "SRptPrintTestFixture.h"
+#include "support/STestPictureLimit.h"
 #include "support/STestTextForms.h"
 #include "varod9/ISRptGraphicFile.h"
 #include "varod9/ISRptList.h"
@@ -323,6 +324,44 @@ TEST_F(SRptPaginationTest, APictureThatFailsToLoadOrHasNoRoomPlacesNothingAndIsC
     EXPECT_EQ(placement.result, S_OK);
     EXPECT_TRUE(placement.placed);
     for (const auto& room : kNoRoom) ExpectNothingPlaced(LayOut(Physical(picture.Get()), room[0], room[1]), Room(room));
+}
+
+TEST_F(SRptPaginationTest, APictureAtTheLimitIsPlacedAndOfOnePixelMoreNothing) {
+    script.ExpectFileDialog(SString(STestPictureLimit::OverLimitFile()));
+    auto overLimit = AddItem<ISRptGraphicFile>("GRAPHICFILE");
+    script.ExpectFileDialog(SString(STestPictureLimit::AtLimitFile()));
+    auto atLimit = AddItem<ISRptGraphicFile>("GRAPHICFILE");
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 1);
+    EXPECT_EQ(Page(overLimit.Get()), 0);
+    EXPECT_EQ(Page(atLimit.Get()), 1);
+    ASSERT_EQ(layer->GetPages()[0]->GetElements().size(), 1u);
+}
+
+TEST_F(SRptPaginationTest, AUserGraphicWhosePageImageWouldBeBeyondThePictureLimitPlacesNothing) {
+    RegisterItem("CHART", RPT_ITEMKIND_USERGRAPHIC, 1);
+    procs->begin = [](RPTPROCCONTEXT& record) {
+        record.PictureWidth = 8000;
+        record.PictureHeight = 4000;
+        return 1;
+    };
+    procs->getValue = [](RPTPROCCONTEXT& record) {
+        if (record.DrawingDC) record.DrawingDC->FillSolidRect(RECT{0, 0, 100, 100}, RGB(0, 0, 0));
+        return 0;
+    };
+    RenewReport();
+    auto chart = AddItem<ISRptUserGraphic>("CHART");
+    chart->PutUseZoom(false);
+    chart->PutOnePageType(2);
+    Preview();
+    // A centred page is the room, and its image would be 54 larger each way (8000 hundredths of
+    // a millimetre on 302 pixels) at 96 pixels an inch: the limit exactly, and one pixel more.
+    const SSize limit = STestPictureLimit::RoomFor(STestPictureLimit::kAtLimit, 54);
+    const SSize over = STestPictureLimit::RoomFor(STestPictureLimit::kOverLimit, 54);
+    const SPlacement placement = LayOut(Physical(chart.Get()), limit.cx, limit.cy);
+    EXPECT_EQ(placement.result, S_OK);
+    EXPECT_TRUE(placement.placed);
+    ExpectNothingPlaced(LayOut(Physical(chart.Get()), over.cx, over.cy), "a pixel more than the limit");
 }
 
 TEST_F(SRptPaginationTest, AUserGraphicWithoutADrawingOrWithoutRoomPlacesNothingAndIsComplete) {

@@ -4,13 +4,16 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "platform/gdi/SDC.h"
+#include "platform/gdi/SImagePixels.h"
 #include "rpt/devices/graphics/SRptGraphicBitmap.h"
 #include "rpt/devices/rtf/SRptRtfTestFixture.h"
 #include "support/STestModuleProcs.h"
+#include "support/STestPictureLimit.h"
 #include "varod9/ISRptDevice.h"
 #include "varod9/ISRptGraphicFile.h"
 #include "varod9/ISRptUserGraphic.h"
@@ -30,6 +33,15 @@ size_t Count(const std::string& text, const std::string& what) {
 std::string DataOf(const std::string& written, size_t at) {
     const size_t start = written.find("\r\n", at) + 2;
     return written.substr(start, written.find("\r\n", start) - start);
+}
+
+// The first `count` bytes of a file.
+std::string HeadOf(const SString& path, size_t count) {
+    std::ifstream in(path.c_str(), std::ios::binary);
+    std::string head(count, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(count));
+    head.resize(static_cast<size_t>(in.gcount()));
+    return head;
 }
 
 // Twips of hundredths of a millimetre, as the picture goals are given.
@@ -99,14 +111,23 @@ protected:
         ASSERT_EQ(report->GetTemplateAtPos(0, &reportTemplate), S_OK);
         Page();
     }
-    std::string Generate(const SString& path) {
+    void Run(const SString& path) {
         device = new SRptRtfDevice(report.Get(), nullptr, path);
         SComWrap<ISRptDevice> face;
         face = static_cast<ISRptDevice*>(device);
         EXPECT_EQ(face->Generate(), S_OK);
+    }
+    std::string Generate(const SString& path) {
+        Run(path);
         return STestTempFolder::ReadFile(path);
     }
     std::string Generate() { return Generate(folder.PathOf("pictures.rtf")); }
+    // A new report for another run.
+    void Again() {
+        device->Release();
+        device = nullptr;
+        Renew();
+    }
 
     SComWrap<STestModuleProcs> procs;
     std::vector<SComWrap<ISRptItem>> registered;
@@ -174,6 +195,50 @@ TEST_F(SRptPictureWriters, GraphicFilesThatCannotBePlacedWriteNothing) {
     ASSERT_TRUE(GraphicFile(Picture("green.jpg")));
     written = Generate(folder.PathOf("noroom.rtf"));
     EXPECT_EQ(written.find("\\pict"), std::string::npos);
+}
+
+TEST_F(SRptPictureWriters, AGraphicFileAtThePictureLimitIsWrittenAndOnePixelMoreIsLeftOut) {
+    // One pixel more is left out, and nothing stands in its place.
+    ASSERT_TRUE(GraphicFile(STestPictureLimit::OverLimitFile()));
+    const std::string written = Generate();
+    EXPECT_EQ(written.find("\\pict"), std::string::npos);
+    EXPECT_EQ(written.find("\\par\\pard\\plain\\pard"), std::string::npos);
+
+    // At the limit the picture is written whole: a metafile that holds its bitmap, at least three
+    // bytes a pixel, each byte two hexadecimal digits.
+    Again();
+    ASSERT_TRUE(GraphicFile(STestPictureLimit::AtLimitFile()));
+    const SString path = folder.PathOf("limit.rtf");
+    Run(path);
+    const std::string head = HeadOf(path, 64 << 10);
+    EXPECT_NE(head.find("\\par\\pard\\plain\\pard\r\n{\\pict\\emfblip\\picw"), std::string::npos);
+    EXPECT_GT(static_cast<int64_t>(std::filesystem::file_size(path.str())), 2 * 3 * SImagePixels::kMaxPixels);
+}
+
+TEST_F(SRptPictureWriters, AUserGraphicWhosePageImageWouldBeBeyondThePictureLimitIsLeftOut) {
+    // A centred page is the printable area, and its image is made 54 larger each way (8000
+    // hundredths of a millimetre on 302 pixels) at the screen's 96 pixels an inch: one pixel more
+    // than the limit in one room, the limit exactly in the other.
+    const auto centredChart = [this](SIZE pixels) {
+        SComWrap<ISRptUserGraphic> chart = UserGraphic(8000, 4000);
+        ASSERT_TRUE(chart);
+        chart->PutUseZoom(false);
+        chart->PutOnePageType(2);
+        const SSize room = STestPictureLimit::RoomFor(pixels, 54);
+        reportTemplate->PutPaperSize(POINT{room.cx + 5000, room.cy + 5000});
+    };
+    centredChart(STestPictureLimit::kOverLimit);
+    std::string written = Generate();
+    EXPECT_EQ(written.find("\\pict"), std::string::npos);
+    EXPECT_EQ(written.find("\\pard\\plain\r\n\r\n\\pard"), std::string::npos);
+    EXPECT_EQ(written.find("\r\n\\page\r\n"), std::string::npos);
+
+    device->Release();
+    device = nullptr;
+    centredChart(STestPictureLimit::kAtLimit);
+    written = Generate(folder.PathOf("limit.rtf"));
+    EXPECT_EQ(Count(written, "{\\pict\\emfblip"), 1u);
+    EXPECT_EQ(Count(written, "\r\n}\r\n\r\n\\page\r\n"), 1u);
 }
 
 TEST_F(SRptPictureWriters, AUserGraphicAsAParagraphIsItsDrawingFollowedByAParagraphEnd) {
