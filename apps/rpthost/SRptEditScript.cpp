@@ -1,5 +1,7 @@
 #include "SRptEditScript.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <sstream>
 
@@ -82,6 +84,11 @@ SRptEditStep ParseAnswer(const std::vector<std::string>& words, int line, const 
             hasPath = true;
             continue;
         }
+        if (name == "page") {
+            if (step.page >= 0) Fault(line, "the page is given twice");
+            step.page = static_cast<int32_t>(std::min<uint32_t>(Number(value.str(), line), INT32_MAX));
+            continue;
+        }
         // A control given again takes one more line.
         const auto [it, added] = step.values.emplace(static_cast<int32_t>(Number(name, line)), value);
         if (!added) it->second += "\n" + value;
@@ -134,6 +141,10 @@ SRptEditScript SRptEditScript::Parse(const std::string& text, const SString& fol
                 Fault(line, action + (action == "add" ? " needs one item id" : " needs item ids"));
             step.kind = action == "add" ? SRptEditStep::Add : SRptEditStep::Select;
             step.items.assign(words.begin() + 1, words.end());
+        } else if (action == "rename") {
+            if (words.size() != 2) Fault(line, "rename needs one name");
+            step.kind = SRptEditStep::Rename;
+            step.name = SString(words[1].c_str());
         } else if (action == "answer") {
             step = ParseAnswer(words, line, folder);
         } else {

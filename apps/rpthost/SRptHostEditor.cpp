@@ -15,6 +15,9 @@
 #include "platform/host/SHostCommandDispatcher.h"
 #include "platform/repo/SRepBrowserEx.h"
 #include "platform/repo/SRepClassColPtr.h"
+#include "platform/repo/SRepLabelEdit.h"
+#include "platform/ui/SMenu.h"
+#include "rpt/editor/RptCommandIds.h"
 #include "rpt/editor/SRptContentsPane.h"
 #include "rpt/editor/SRptShellModule.h"
 #include "rpt/editor/SRptShellViewBase.h"
@@ -70,6 +73,31 @@ SComWrap<ISRptItem> FirstTemplate(ISRptReport* report) {
     report->GetTemplateAtPos(0, &first);
     return AsItem(first.Get());
 }
+
+// The contents of the editor: the browser of the template's items, null when there is none.
+SRepBrowserEx* ContentsBrowser(SRptViewBase* window) {
+    SRptContentsPane* pane = window->GetContentsPane();
+    return pane ? dynamic_cast<SRepBrowserEx*>(pane->GetPaneWindow()) : nullptr;
+}
+
+// A user's choice in a popup menu: the command when the menu offers it, no command otherwise.
+class SMenuChoice final : public SInteractionScript {
+public:
+    explicit SMenuChoice(uint32_t command) : m_command(command) {}
+
+    SAnswer Answer(const SPrompt& prompt) override {
+        SAnswer answer;
+        if (prompt.kind != SPrompt::Menu) return answer;
+        const auto menu = static_cast<HMENU>(prompt.text.ToInt());
+        answer.button = 0;
+        for (int32_t i = 0; i < GetMenuItemCount(menu); ++i)
+            if (GetMenuItemID(menu, i) == m_command) answer.button = static_cast<int32_t>(m_command);
+        return answer;
+    }
+
+private:
+    uint32_t m_command;
+};
 
 }  // namespace
 
@@ -159,6 +187,7 @@ HRESULT SRptHostEditor::Edit(SRptShellViewBase* editor, SStandInHost& host, SRpt
             SAnswer answer;
             answer.button = static_cast<int32_t>(step.id);
             answer.controlValues = step.values;
+            answer.activePage = step.page;
             answer.path = step.path;
             answers.Queue(answer);
             continue;
@@ -182,6 +211,9 @@ HRESULT SRptHostEditor::Edit(SRptShellViewBase* editor, SStandInHost& host, SRpt
         case SRptEditStep::Add:
             hr = Add(step, window);
             break;
+        case SRptEditStep::Rename:
+            hr = Rename(step, window);
+            break;
         case SRptEditStep::Answer:
             break;
         }
@@ -198,14 +230,14 @@ HRESULT SRptHostEditor::Edit(SRptShellViewBase* editor, SStandInHost& host, SRpt
 }
 
 HRESULT SRptHostEditor::Select(const SRptEditStep& step, SRptViewBase* window) {
-    SRptContentsPane* pane = window->GetContentsPane();
-    auto* browser = pane ? dynamic_cast<SRepBrowserEx*>(pane->GetPaneWindow()) : nullptr;
+    SRepBrowserEx* browser = ContentsBrowser(window);
     SComWrap<ISRptItem> owner = FirstTemplate(m_report.Get());
     if (!browser || !owner) return E_UNEXPECTED;
     browser->ClearSelection();
     bool add = false;
     for (const std::string& itemID : step.items) {
-        SComWrap<ISRptItem> item = FindItem(owner.Get(), itemID);
+        // The template itself comes first in document order: its node is the contents' root.
+        SComWrap<ISRptItem> item = owner->GetItemID() == itemID.c_str() ? owner : FindItem(owner.Get(), itemID);
         auto* node = item ? dynamic_cast<SRepBrowserNode*>(browser->LookupNode(item.Get())) : nullptr;
         if (!node) {
             m_err << "rpthost: line " << step.line << ": the template holds no " << itemID << "\n";
@@ -235,6 +267,36 @@ HRESULT SRptHostEditor::Add(const SRptEditStep& step, SRptViewBase* window) {
     SComWrap<ISRptItem> added;
     const HRESULT hr = window->AddItemToActiveTemplate(item.Get(), &added);
     return FAILED(hr) ? hr : (added ? S_OK : E_FAIL);
+}
+
+HRESULT SRptHostEditor::Rename(const SRptEditStep& step, SRptViewBase* window) {
+    SRepBrowserEx* browser = ContentsBrowser(window);
+    SRepBrowserNode* root = browser ? browser->GetRoot(0) : nullptr;
+    if (!root) return E_UNEXPECTED;
+    // A right click on the template's node, and Rename chosen from its menu: the node's label
+    // is then edited in place.
+    SMenuChoice choice(ID_RPT_RENAME);
+    {
+        SInteractionScope scope(&choice);
+        browser->RightClick(root);
+    }
+    if (browser->GetEditedNode() != root) {
+        m_err << "rpthost: line " << step.line << ": the template's menu offers no Rename\n";
+        return E_FAIL;
+    }
+    // The name typed over the old one, then Enter.
+    SString typed = step.name;
+    if (SRepLabelEdit* edit = browser->GetEditControl()) {
+        edit->SetWindowText(step.name);
+        typed = edit->GetWindowText();
+    }
+    if (browser->EndLabelEdit(typed) != 1) {
+        m_err << "rpthost: line " << step.line << ": the template did not take the name " << typed.str() << "\n";
+        return E_FAIL;
+    }
+    // As a click in the contents would: the right side takes the focus.
+    window->SetFocusOnLeftPane(0, 1);
+    return S_OK;
 }
 
 HRESULT SRptHostEditor::PressKey(const SRptEditStep& step, SStandInHost& host) {

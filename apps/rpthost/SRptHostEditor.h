@@ -1,11 +1,11 @@
 #pragma once
 // `rpthost edit`: a template opened in the library's template editor inside the stand-in host,
 // edited by the actions of a script as a user would (commands, keys, selections, items dropped
-// from the available items, answers to the library's prompts), then saved where it was read
-// from, in the form it was read in or the one the caller asks for. A template file that is not
-// there yet starts as an empty template of the model. When the script closes the editor (Hide,
-// Esc) the document closes with it: the template is saved then, as a host saves a document whose
-// editor closes, and no later action finds an editor.
+// from the available items, the template renamed in place, answers to the library's prompts),
+// then saved where it was read from, in the form it was read in or the one the caller asks for.
+// A template file that is not there yet starts as an empty template of the model. When the
+// script closes the editor (Hide, Esc) the document closes with it: the template is saved then,
+// as a host saves a document whose editor closes, and no later action finds an editor.
 #include <optional>
 #include <ostream>
 
@@ -55,6 +55,7 @@ private:
     HRESULT Edit(SRptShellViewBase* editor, SStandInHost& host, SRptEditAnswers& answers);
     HRESULT Select(const SRptEditStep& step, SRptViewBase* window);
     HRESULT Add(const SRptEditStep& step, SRptViewBase* window);
+    HRESULT Rename(const SRptEditStep& step, SRptViewBase* window);
     HRESULT PressKey(const SRptEditStep& step, SStandInHost& host);
     // Saves the template once; a failure is said on `err`.
     HRESULT Save();

@@ -59,6 +59,14 @@ RPT_EXPORT intptr_t SendMessageA(uint32_t hwnd, uint32_t message, uintptr_t wPar
 RPT_EXPORT SWnd* SGetMainWnd();
 RPT_EXPORT void SSetMainWnd(SWnd* wnd);
 
+// The exceptions that cross between the library and a host: what the smart interface pointer and
+// the report interfaces throw (SECOMException, SEOutOfMemory), what a host's stream throws
+// (SEIOException), and their base. Exported, each has one type information in the process, so
+// that a host's handler takes what the library throws and the library's what a host throws.
+class RPT_EXPORT SException;
+class RPT_EXPORT SECOMException;
+class RPT_EXPORT SEOutOfMemory;
+class RPT_EXPORT SEIOException;
 // Called by the string's formatting and the version's text.
 struct SFormatArg;
 RPT_EXPORT std::string SFormatV(std::string_view format, const SFormatArg* args, size_t count);

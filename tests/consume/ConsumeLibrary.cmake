@@ -18,13 +18,16 @@ foreach(required SOURCE_DIR BUILD_DIR HOST_DIR SAMPLE_DIR WORK_DIR GENERATOR)
 endforeach()
 
 # What the host prints when it has loaded and started the library (version 9.0.0.438) and used
-# its exported classes.
+# its exported classes: among them, the library's exception caught by its type with its code
+# (E_POINTER), and the input/output failure of the host's streams answered 0x80030019.
 set(EXPECTED_OUTPUT
   "report library 9.0.0.438"
   "library module state ready"
   "item title Orders by customer"
   "item default title Orders"
-  "empty interface pointer refused"
+  "empty interface pointer refused: SECOMException 0x80004003"
+  "failing host stream written: 0x80030019"
+  "failing host stream read: 0x80030019"
   "helper First Second Third")
 
 cmake_host_system_information(RESULT jobs QUERY NUMBER_OF_LOGICAL_CORES)

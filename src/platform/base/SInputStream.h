@@ -1,11 +1,13 @@
 #pragma once
-// A source of bytes. Read answers short counts only at the end; the exact reads (ReadExactly,
-// ReadByte and the little-endian integers) throw SEIOException with the cause endOfFile when the
-// stream ends first, so that a truncated input never passes for a complete one.
+// A source of bytes. Read answers short counts only at the end, and a source that fails throws
+// SEIOException; the exact reads (ReadExactly, ReadByte and the little-endian integers) throw
+// SEIOException with the cause endOfFile when the stream ends first, so that a truncated input
+// never passes for a complete one.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "platform/base/SEIOException.h"
 #include "platform/base/SString.h"
 
 class SInputStream {

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/base/SEIOException.h"
 #include "platform/base/SString.h"
 
 class SOutputStream {

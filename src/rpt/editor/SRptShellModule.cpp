@@ -521,14 +521,15 @@ HRESULT AppendTemplateRecord(std::string& bytes, ISRptTemplate* source) {
     return S_OK;
 }
 
-// Reads up to `count` bytes; a stream that fails gives what it gave before.
-size_t ReadSome(SInputStream& in, void* buffer, size_t count) {
-    size_t got = 0;
-    SExceptionResult::Guard([&] {
+// Reads up to `count` bytes into `buffer` and their number into `got`; a stream that fails
+// answers with its failure's code (an input/output failure 0x80030019), which is the read's
+// answer: a record cut short by a failing stream is no refused record.
+HRESULT ReadSome(SInputStream& in, void* buffer, size_t count, size_t& got) {
+    got = 0;
+    return SExceptionResult::Guard([&] {
         got = in.Read(buffer, count);
         return S_OK;
     });
-    return got;
 }
 
 // Writes what was put together at once: the first failure of the stream is the answer.
@@ -572,7 +573,9 @@ HRESULT ReadFile(const SString& path, Reader&& reader) {
 HRESULT SRptShellModule::ReadTemplateFromStream(SInputStream& stream, ISRptTemplate** result, ISRepSession* session) {
     if (!result || !session) return E_POINTER;
     uint8_t header[kHeaderSize] = {};
-    const size_t got = ReadSome(stream, header, sizeof header);
+    size_t got = 0;
+    const HRESULT readHeader = ReadSome(stream, header, sizeof header, got);
+    if (FAILED(readHeader)) return readHeader;
     const uint32_t magic = static_cast<uint32_t>(header[0]) | (static_cast<uint32_t>(header[1]) << 8) |
                            (static_cast<uint32_t>(header[2]) << 16) | (static_cast<uint32_t>(header[3]) << 24);
     if (got != kHeaderSize || magic != kTemplateMagic) return S_FALSE;
@@ -604,7 +607,10 @@ HRESULT SRptShellModule::ReadTemplatesFromStream(SInputStream& stream, ISRepClas
                                                  ISRepSession* session) {
     if (!collection || !session) return E_POINTER;
     uint8_t word[4] = {};
-    if (ReadSome(stream, word, sizeof word) != sizeof word) return E_IOFAILURE;
+    size_t got = 0;
+    const HRESULT readCount = ReadSome(stream, word, sizeof word, got);
+    if (FAILED(readCount)) return readCount;
+    if (got != sizeof word) return E_IOFAILURE;
     const int32_t count = static_cast<int32_t>(static_cast<uint32_t>(word[0]) | (static_cast<uint32_t>(word[1]) << 8) |
                                                (static_cast<uint32_t>(word[2]) << 16) |
                                                (static_cast<uint32_t>(word[3]) << 24));

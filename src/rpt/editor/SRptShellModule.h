@@ -116,7 +116,8 @@ public:
     // that holds no template, which gives no template (the stream reader leaves its out-pointer
     // as it was, the file reader nulls it); the collection reader stops at the first such record,
     // keeping what it read before. The file readers answer STG_E_FILENOTFOUND when there is no
-    // such file. A record that does not read gives its failure.
+    // such file. A record that does not read gives its failure, and so does a stream that fails
+    // (an input/output failure 0x80030019), wherever it fails.
     // Writers: S_FALSE and nothing written for a null template, E_INVALIDARG for a null
     // collection or one that holds anything but templates; each record is put together before
     // any byte is written, and the first failure of the stream is the answer. The file writers

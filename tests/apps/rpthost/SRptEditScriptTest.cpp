@@ -16,11 +16,13 @@ TEST(SRptEditScript, ActionsAreReadInOrderWithPathsFromTheScriptsFolder) {
         "key tab\n"
         "fire 45006\n"
         "answer cancel\n"
-        "answer 6003 1135=First path=out.rtf\n",
+        "answer 6003 1135=First path=out.rtf\n"
+        "rename \"Shop catalogue\"\n"
+        "answer ok page=1 1010=\"12 pt\"\n",
         "/work/scripts");
     EXPECT_EQ(script.GetModel(), "/work/scripts/../models/shop.xml");
     const std::vector<SRptEditStep>& steps = script.GetSteps();
-    ASSERT_EQ(steps.size(), 6u);
+    ASSERT_EQ(steps.size(), 8u);
     EXPECT_EQ(steps[0].kind, SRptEditStep::Add);
     EXPECT_EQ(steps[0].items, (std::vector<std::string>{"ENTITY/ENTITYCARD"}));
     EXPECT_EQ(steps[0].line, 4);
@@ -35,6 +37,13 @@ TEST(SRptEditScript, ActionsAreReadInOrderWithPathsFromTheScriptsFolder) {
     EXPECT_EQ(steps[5].id, 6003u);
     EXPECT_EQ(steps[5].values.at(1135), "First");
     EXPECT_EQ(steps[5].path, "/work/scripts/out.rtf");
+    EXPECT_EQ(steps[5].page, -1);
+    EXPECT_EQ(steps[6].kind, SRptEditStep::Rename);
+    EXPECT_EQ(steps[6].name, "Shop catalogue");
+    EXPECT_EQ(steps[6].line, 10);
+    EXPECT_EQ(steps[7].kind, SRptEditStep::Answer);
+    EXPECT_EQ(steps[7].page, 1);
+    EXPECT_EQ(steps[7].values.at(1010), "12 pt");
 
     EXPECT_EQ(SRptEditScript::Parse("model /abs/shop.xml\n", "/work").GetModel(), "/abs/shop.xml");
 }
@@ -63,6 +72,10 @@ TEST(SRptEditScript, FaultsNameTheirLine) {
         {"model a.xml\nkey enter\n", "line 2: the keys are tab and esc"},
         {"model a.xml\nanswer ok 1137=\"0:Width=1\n", "line 2: a quote is not closed"},
         {"model a.xml\nanswer ok path=a path=b\n", "line 2: the path is given twice"},
+        {"model a.xml\nanswer ok page=1 page=2\n", "line 2: the page is given twice"},
+        {"model a.xml\nanswer ok page=first\n", "line 2: 'first' is not a number"},
+        {"model a.xml\nrename\n", "line 2: rename needs one name"},
+        {"model a.xml\nrename Shop catalogue\n", "line 2: rename needs one name"},
         {"model a.xml\nadd A B\n", "line 2: add needs one item id"},
         {"model a.xml\nselect\n", "line 2: select needs item ids"},
         {"model a.xml\nanswer ok 12\n", "line 2: '12' is not NAME=VALUE"},

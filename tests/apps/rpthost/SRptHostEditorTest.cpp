@@ -1,8 +1,10 @@
 // `rpthost edit` run in the test's process: the template it saves is the document that the
-// templates folder, the editor and generate read, a failure says its cause, the layout dialogs
-// are answered from the script, and Hide or Esc close the editor for good.
+// templates folder, the editor and generate read, a failure says its cause, the dialogs (a
+// property sheet on the page named) are answered from the script, the template is selected by its
+// own id and renamed from its node's menu, and Hide or Esc close the editor for good.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,8 @@
 #include "rpt/editor/SRptShellModule.h"
 #include "rpt/module/SRptTemplatesManager.h"
 #include "varod9/ISRptItem.h"
+#include "varod9/ISRptPara.h"
+#include "varod9/ISRptParaContainer.h"
 #include "varod9/ISRptTable.h"
 #include "varod9/ISRptTableCell.h"
 #include "varod9/ISRptTableRow.h"
@@ -71,8 +75,30 @@ protected:
         return list;
     }
 
+    // The template saved at `path`, loaded as the templates folder loads it while the data-model
+    // module is registered, handed to `check` as its report; everything is let go afterwards.
+    void CheckSaved(const SString& path, const std::function<void(ISRptReport*)>& check) {
+        SComWrap<SDataModelModule> module;
+        module.Attach(SDataModelModule::Create(SDataModelReader::ReadFile(SString(model))));
+        ASSERT_EQ(module->Register(), S_OK);
+        SComWrap<ISRptReport> loaded;
+        SComWrap<ISRepSession> session;
+        ListAndLoad(path, loaded, session);
+        EXPECT_TRUE(loaded) << path.str();
+        if (loaded) check(loaded.Get());
+        loaded.Clear();
+        if (session) session->Close();
+        module->Unregister();
+    }
+
     std::string model;
 };
+
+SComWrap<ISRptTemplate> FirstTemplateOf(ISRptReport* report) {
+    SComWrap<ISRptTemplate> first;
+    report->GetTemplateAtPos(0, &first);
+    return first;
+}
 
 // The item at a position of the report's first template.
 SComWrap<ISRptItem> ItemAt(ISRptReport* report, int32_t position) {
@@ -185,29 +211,90 @@ TEST_F(SRptHostEditorTest, EveryControlOfTheLayoutDialogsIsDrivenFromTheScript) 
     const SString saved = folder.PathOf("layout.rtp");
     EXPECT_TRUE(Holds(Edit(saved, script, 0, true), "prompt: List Layout: 235"));
 
-    SComWrap<SDataModelModule> module;
-    module.Attach(SDataModelModule::Create(SDataModelReader::ReadFile(SString(model))));
-    ASSERT_EQ(module->Register(), S_OK);
-    SComWrap<ISRptReport> loaded;
-    SComWrap<ISRepSession> session;
-    ListAndLoad(saved, loaded, session);
-    ASSERT_TRUE(loaded);
-    const SComWrap<ISRptItem> list = ItemAt(loaded.Get(), 0);
-    ASSERT_TRUE(list);
-    SComWrap<ISRepObject> listObject;
-    listObject = list.Get();
-    const SComWrap<ISRepObject> firstRow = SRepClassColPtr(listObject.Get(), RPTTABLE_ROWS).Item(0);
-    ASSERT_TRUE(firstRow);
-    SRepVariant width;
-    SRepVariant enabled;
-    EXPECT_EQ(SRepClassColPtr(firstRow.Get(), RPTTABLEROW_CELLS).Item(0)->GetAttribute(RPTTABLECELL_WIDTH, &width), S_OK);
-    EXPECT_EQ(SRepClassColPtr(firstRow.Get(), RPTTABLEROW_CELLS).Item(1)->GetAttribute(RPTTABLECELL_ENABLED, &enabled),
-              S_OK);
-    EXPECT_EQ(width.GetShort(), 1200);
-    EXPECT_FALSE(enabled.GetBool());
-    loaded.Clear();
-    if (session) session->Close();
-    module->Unregister();
+    CheckSaved(saved, [](ISRptReport* loaded) {
+        const SComWrap<ISRptItem> list = ItemAt(loaded, 0);
+        ASSERT_TRUE(list);
+        SComWrap<ISRepObject> listObject;
+        listObject = list.Get();
+        const SComWrap<ISRepObject> firstRow = SRepClassColPtr(listObject.Get(), RPTTABLE_ROWS).Item(0);
+        ASSERT_TRUE(firstRow);
+        SRepVariant width;
+        SRepVariant enabled;
+        EXPECT_EQ(SRepClassColPtr(firstRow.Get(), RPTTABLEROW_CELLS).Item(0)->GetAttribute(RPTTABLECELL_WIDTH, &width),
+                  S_OK);
+        EXPECT_EQ(
+            SRepClassColPtr(firstRow.Get(), RPTTABLEROW_CELLS).Item(1)->GetAttribute(RPTTABLECELL_ENABLED, &enabled),
+            S_OK);
+        EXPECT_EQ(width.GetShort(), 1200);
+        EXPECT_FALSE(enabled.GetBool());
+    });
+}
+
+TEST_F(SRptHostEditorTest, APropertySheetTurnsToThePageTheAnswerNamesBeforeItsValuesAreSet) {
+    // The Paragraph page of the list's Format sheet: 12 pt of space before is 423 hundredths of
+    // a millimetre, whichever page the sheet was left on last.
+    const std::string script = Script("paragraph.script",
+                                      "add ENTITYLIST\n"
+                                      "select ENTITYLIST\n"
+                                      "answer ok page=1 1010=\"12 pt\"\n"
+                                      "fire 45006\n");
+    const SString saved = folder.PathOf("paragraph.rtp");
+    EXPECT_TRUE(Holds(Edit(saved, script, 0, true), "prompt: Format: 213"));
+
+    CheckSaved(saved, [](ISRptReport* loaded) {
+        SComWrap<ISRptParaContainer> list;
+        list = ItemAt(loaded, 0).Get();
+        ASSERT_TRUE(list);
+        SComWrap<ISRptPara> title;
+        title = list->Paragraphs().Item(0).Get();
+        ASSERT_TRUE(title);
+        EXPECT_EQ(title->GetSpBefore(), 423);
+    });
+}
+
+TEST_F(SRptHostEditorTest, TheTemplateIsSelectedByItsOwnIdForItsHeaderAndFooterAndItsPageSetUp) {
+    // Header/Footer and Page Setup are the template node's commands: its id selects it. The
+    // header typed on the first tab, the footer on the second; A3 (8) landscape with a left
+    // margin of 30 mm.
+    const std::string script = Script("page.script",
+                                      "add TBLCTS\n"
+                                      "select TEMPLATE\n"
+                                      "answer ok 1113=\"Shop %PAGE%\" 1112=1 1114=%DATE%\n"
+                                      "fire 45009\n"
+                                      "answer ok 1137=8 1057=1 1155=3000\n"
+                                      "fire 103\n");
+    const SString saved = folder.PathOf("page.rtp");
+    const std::string said = Edit(saved, script, 0, true);
+    EXPECT_TRUE(Holds(said, "prompt: Header and Footer: 228\nprompt: Page Setup: ")) << said;
+
+    CheckSaved(saved, [](ISRptReport* loaded) {
+        const SComWrap<ISRptTemplate> first = FirstTemplateOf(loaded);
+        ASSERT_TRUE(first);
+        EXPECT_EQ(first->GetHeader(), "Shop %PAGE%");
+        EXPECT_TRUE(first->GetHeadUserDef());
+        EXPECT_EQ(first->GetFooter(), "%DATE%");
+        EXPECT_TRUE(first->GetFootUserDef());
+        EXPECT_EQ(first->GetPaperFormat(), 8);
+        EXPECT_EQ(first->GetOrientation(), 2);
+        EXPECT_EQ(first->GetPaperSize().x, 42000);
+        EXPECT_EQ(first->GetPaperSize().y, 29700);
+        EXPECT_EQ(first->GetMargin().left, 3000);
+    });
+}
+
+TEST_F(SRptHostEditorTest, RenameTakesTheTemplatesNewNameFromItsNodesMenu) {
+    const SString saved = folder.PathOf("renamed.rtp");
+    const std::string said =
+        Edit(saved, Script("rename.script", "add TBLCTS\nrename \"Shop catalogue\"\nadd ENTITYLIST\n"), 0, true);
+    // The name is typed in place once Rename is chosen from the popup menu of the template's node.
+    EXPECT_TRUE(Holds(said, "host: SetTitle Report Template, Shop catalogue\n")) << said;
+    EXPECT_TRUE(Holds(said, "saved " + saved.str() + " (2 items)")) << said;
+
+    CheckSaved(saved, [](ISRptReport* loaded) {
+        const SComWrap<ISRptTemplate> first = FirstTemplateOf(loaded);
+        ASSERT_TRUE(first);
+        EXPECT_EQ(first->GetName(), "Shop catalogue");
+    });
 }
 
 TEST_F(SRptHostEditorTest, HideAndEscCloseTheEditorForGoodAndTheTemplateIsSavedAsItStood) {

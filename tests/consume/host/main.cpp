@@ -2,10 +2,14 @@
 // library's exported classes the way a host module does. Each line it prints is checked by the
 // test that builds it.
 #include <cstdio>
+#include <typeinfo>
 
 #include "platform/com/SComWrap.h"
 #include "varod9/ISRptItem.h"
+#include "varod9/ISRptReport.h"
+#include "varod9/ISRptTemplate.h"
 #include "varod9/RptApi.h"
+#include "varod9/RptExceptions.h"
 #include "varod9/RptItemDef.h"
 #include "varod9/SAnyDIDHelper.h"
 
@@ -24,6 +28,45 @@ public:
 private:
     SString m_text;
 };
+
+// A host's streams whose device has gone: each read and each write fails as the streams' protocol
+// says, with the input/output exception.
+class HostFailingInput : public SInputStream {
+public:
+    size_t Read(void*, size_t) override { throw SEIOException("device gone", SEIOException::generic); }
+    bool IsEOF() override { return false; }
+    int64_t GetPosition() const override { return 0; }
+};
+
+class HostFailingOutput : public SOutputStream {
+protected:
+    void WriteImpl(const void*, size_t) override { throw SEIOException("device gone", SEIOException::diskFull); }
+};
+
+// Templates written to and read from the host's failing streams: what the library answers.
+void TransferOnFailingStreams() {
+    SComWrap<ISRepSession> session;
+    SComWrap<ISRepObject> reportObject;
+    if (RptCreateTemplate("HOST", "Transfer", &session, &reportObject) != S_OK) {
+        std::printf("no template to transfer\n");
+        return;
+    }
+    SComWrap<ISRptReport> report;
+    report = reportObject.Get();
+    SComWrap<ISRepClassCol> templates;
+    if (report) report->GetTemplatesCollection(&templates);
+    HostFailingOutput out;
+    std::printf("failing host stream written: 0x%08X\n", static_cast<unsigned>(WriteTemplatesToStream(out, templates.Get())));
+    HostFailingInput in;
+    ISRptTemplate* read = nullptr;
+    std::printf("failing host stream read: 0x%08X\n",
+                static_cast<unsigned>(ReadTemplateFromStream(in, &read, session.Get())));
+    if (read) read->Release();
+    templates.Clear();
+    report.Clear();
+    reportObject.Clear();
+    session->Close();
+}
 
 // The title of an item as the library reads it: from the string table of the module state that
 // the description's resource handle names.
@@ -55,14 +98,21 @@ int main() {
     def.TitleResID = kTitleId + 1;
     std::printf("item default title %s\n", LoadTitle(def).c_str());
 
-    // Reaching through an empty interface pointer is refused with the library's exception.
+    // Reaching through an empty interface pointer is refused with the library's exception, which
+    // the host's handler takes by its type: the type information the library threw with is the
+    // one the host's handler names.
     SComWrap<ISRptItem> item;
     try {
         item->GetLabel();
         std::printf("empty interface pointer used\n");
+    } catch (const SECOMException& e) {
+        std::printf("empty interface pointer refused: %s 0x%08X%s\n", e.GetFullText().c_str(),
+                    static_cast<unsigned>(e.GetHResult()),
+                    &typeid(e) == &typeid(SECOMException) ? "" : " (a type of the library's own)");
     } catch (...) {
-        std::printf("empty interface pointer refused\n");
+        std::printf("empty interface pointer refused with an exception of no known type\n");
     }
+    TransferOnFailingStreams();
 
     HostHelper helper;
     SAnyDIDHelper& base = helper;

@@ -3,6 +3,8 @@
 // records or nothing and pass the first failure on.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "platform/base/SEIOException.h"
 #include "platform/base/SFile.h"
 #include "platform/base/SInputStringStream.h"
@@ -35,6 +37,26 @@ protected:
 
 private:
     size_t m_room;
+};
+
+// A stream over `bytes` whose source fails once it has given `good` bytes: a read that would go
+// past them throws, as a stream does that is not at its end.
+class SFailingInput : public SInputStream {
+public:
+    SFailingInput(std::string bytes, size_t good) : m_bytes(std::move(bytes)), m_good(good) {}
+    size_t Read(void* buffer, size_t count) override {
+        if (m_position + count > m_good) throw SEIOException("device not ready");
+        std::memcpy(buffer, m_bytes.data() + m_position, count);
+        m_position += count;
+        return count;
+    }
+    bool IsEOF() override { return false; }
+    int64_t GetPosition() const override { return static_cast<int64_t>(m_position); }
+
+private:
+    std::string m_bytes;
+    size_t m_good;
+    size_t m_position = 0;
 };
 
 class SRptShellModuleTemplateStreams : public SRptModuleTestFixture {
@@ -190,6 +212,26 @@ TEST_F(SRptShellModuleTemplateStreams, AWriteThatFailsIsAnsweredWithItsFailure) 
     EXPECT_EQ(shell->WriteTemplateToStream(failing, Template(0).Get()), static_cast<HRESULT>(0x80030019));
     SFailingStream collection(full);
     EXPECT_EQ(shell->WriteTemplatesToStream(collection, templates.Get()), static_cast<HRESULT>(0x80030019));
+}
+
+TEST_F(SRptShellModuleTemplateStreams, AReadThatFailsIsAnsweredWithItsFailure) {
+    SOutputStringStream both;
+    ASSERT_EQ(shell->WriteTemplatesToStream(both, templates.Get()), S_OK);
+    const std::string bytes = both.GetString().str();
+    const std::string first = Written(Template(0).Get());
+    // In a template's header: the failure, not a refused record, and no template.
+    ISRptTemplate* const untouched = Template(1).Get();
+    ISRptTemplate* out = untouched;
+    SFailingInput header(first, 40);
+    EXPECT_EQ(shell->ReadTemplateFromStream(header, &out, target.Get()), static_cast<HRESULT>(0x80030019));
+    EXPECT_EQ(out, untouched);
+    // In the count, in the second template's header and in its object.
+    for (size_t good : {size_t(2), 4 + first.size() + 40, 4 + first.size() + 100}) {
+        SFailingInput collection(bytes, good);
+        EXPECT_EQ(shell->ReadTemplatesFromStream(collection, targetModel.Get(), target.Get()),
+                  static_cast<HRESULT>(0x80030019))
+            << good;
+    }
 }
 
 TEST_F(SRptShellModuleTemplateStreams, FilesAreWrittenWholeOrNotAtAll) {
