@@ -4,11 +4,12 @@
 //
 // A form (a card) shows one element of the module's, and none of its calls says which: Occurrence
 // and RowCursor are 0 in every call, also for a form under a group title or folder. A form under a
-// group title shows, for each of the group's elements, the element that the group title's calls
-// named last; the module keeps it and answers the form's calls for it (ISRptGrpTitleProcs.h).
+// group title is made and laid out once for each of the group's elements, each time right after
+// the group title's calls that name the element: the module keeps that element and answers the
+// form's calls for it (ISRptGrpTitleProcs.h).
 //
 // How the library calls them for a form (each step hands the module a fresh RPTPROCCONTEXT, the
-// cells of step 4 one for all their calls, with ItemParam the item's):
+// cells of step 4 one record for all their calls, with ItemParam the item's):
 //  1. While the report is generated, when the walk reaches the form: Begin, with a null report.
 //     The form is made only when Begin answers exactly 1: any other answer, 0 (S_OK) included,
 //     leaves it out of the report. A form that is made is then given to Process through the
