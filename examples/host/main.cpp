@@ -1,6 +1,7 @@
 // A host program of the report library: it registers a module that reports on a few orders, makes
-// a report of the module's list and writes it as an RTF file, as an HTML page set and printed to
-// a PDF file, answering the library's prompts in code.
+// a report of the module's list and, for each order, the order's title over its card, with a page
+// header of its own that shows the module's two fields and the date, and writes it as an RTF file,
+// as an HTML page set and printed to a PDF file, answering the library's prompts in code.
 //   sample_host FOLDER   writes FOLDER/orders.rtf, FOLDER/orders.htm (and its pages), FOLDER/orders.pdf,
 //                        making FOLDER when it is not there
 #include <cstdio>
@@ -32,22 +33,37 @@ SComWrap<ISRptItem> FindItem(ISRptItem* parent, const SString& itemID) {
     return SComWrap<ISRptItem>();
 }
 
-// Places the module's list in the report's template: the module's available items hold the
-// registered list, and the template takes a copy of it.
-HRESULT PlaceList(ISRptReport* report) {
-    SComWrap<ISRptTemplate> owner;
+// Places the module's items in the report's template: its list, then its group title, whose copy
+// brings the group's member, the card, along. The report's available items hold copies of what
+// the module registered; the template takes copies of those.
+HRESULT PlaceItems(ISRptReport* report, ISRptTemplate* owner) {
     SComWrap<ISRptAvailableItems> available;
-    HRESULT hr = report->GetTemplateAtPos(0, &owner);
-    if (hr == S_OK) hr = report->GetAvailableItemsOfModule(SampleOrders::kModuleID, &available);
-    if (hr != S_OK || !owner || !available) return FAILED(hr) ? hr : E_FAIL;
+    const HRESULT hr = report->GetAvailableItemsOfModule(SampleOrders::kModuleID, &available);
     SComWrap<ISRptItem> items;
     items = available.Get();
-    SComWrap<ISRptItem> list = FindItem(items.Get(), SampleOrders::kListID);
-    if (!list) return E_FAIL;
+    if (hr != S_OK || !items) return FAILED(hr) ? hr : E_FAIL;
     SComWrap<ISRptItem> root;
-    root = owner.Get();
-    SComWrap<ISRptItem> placed;
-    return owner->AddTemplateItem(list.Get(), root.Get(), -1, &placed);
+    root = owner;
+    for (const char* itemID : {SampleOrders::kListID, SampleOrders::kOrderID}) {
+        SComWrap<ISRptItem> registered = FindItem(items.Get(), itemID);
+        SComWrap<ISRptItem> placed;
+        const HRESULT placing = registered ? owner->AddTemplateItem(registered.Get(), root.Get(), -1, &placed) : E_FAIL;
+        if (placing != S_OK) return FAILED(placing) ? placing : E_FAIL;
+    }
+    return S_OK;
+}
+
+// The template's own page header: the module's name and the order book's (two fields of the
+// module) and, at the right-hand tab stop the default header already has, the date. The header is
+// the template's own only once HeadUserDef is set; until then the report's default one shows.
+HRESULT SetPageHeader(ISRptTemplate* owner) {
+    RPTHEADERFOOTERDEF texts;
+    texts.HeaderText = "%MODULE%: %MODELNAME%\t%DATE%";
+    texts.FooterText = owner->GetFooter();  // FootUserDef stays unset: the default footer shows
+    const HRESULT hr = owner->SetHeaderFooter(&texts);
+    if (hr != S_OK) return hr;
+    owner->PutHeadUserDef(true);
+    return S_OK;
 }
 
 }  // namespace
@@ -71,16 +87,21 @@ int main(int argc, char** argv) {
     SComWrap<ISRptModule> module;
     HRESULT hr = RptRegisterModule(orders.Get(), SampleOrders::kModuleID, "Orders", 1, &module);
 
-    // A report of one template, which holds the module's list.
+    // A report of one template, which holds the module's items.
     SComWrap<ISRepSession> session;
     SComWrap<ISRepObject> reportObject;
     if (hr == S_OK) hr = RptCreateTemplate(SampleOrders::kModuleID, "Orders", &session, &reportObject);
     SComWrap<ISRptReport> report;
     report = reportObject.Get();
-    if (hr == S_OK && report) {
+    SComWrap<ISRptTemplate> owner;
+    if (hr == S_OK && report) hr = report->GetTemplateAtPos(0, &owner);
+    if (hr == S_OK && owner) {
         report->PutHasFirstPage(true);
         report->PutFirstPageTitle("Orders");
-        hr = PlaceList(report.Get());
+        hr = PlaceItems(report.Get(), owner.Get());
+        if (hr == S_OK) hr = SetPageHeader(owner.Get());
+    } else if (hr == S_OK) {
+        hr = E_FAIL;
     }
 
     // Each output: its prompts answered by the script, the device the mode names (0 RTF, 2 HTML,
@@ -101,6 +122,7 @@ int main(int argc, char** argv) {
     if (hr != S_OK)
         std::fprintf(stderr, "sample_host: the report could not be made (0x%08X)\n", static_cast<unsigned>(hr));
 
+    owner.Clear();
     report.Clear();
     reportObject.Clear();
     if (session) session->Close();

@@ -1,8 +1,8 @@
 #pragma once
 // An item whose content a host module supplies (groups, folders, group texts and titles, tables,
 // user graphics): its title (a string of the module, a default, one the report gives for a title
-// path, or one the user typed), a parameter for the module, and the module's procedures and
-// resources.
+// path, or one the user typed; which of them shows, RptItemDef.h tells), a parameter for the
+// module, and the module's procedures and resources.
 #include <cstdint>
 
 #include "platform/base/HINSTANCE.h"

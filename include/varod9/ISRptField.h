@@ -1,6 +1,16 @@
 #pragma once
-// A text variable registered by a host module (the model's name, its author ...), which report
-// texts, headers and footers show: a fixed value, or one that the module's provider gives.
+// A text variable registered by a host module (the model's name, its author ...): a fixed value,
+// or one that the module's provider gives. It is registered under its token, "%" included
+// ("%MODELNAME%"), and its module's id.
+//
+// Where it shows: in the page headers and footers of the templates of its module (the template's
+// ModuleID), where a generation puts the field's value in place of its token (and, in an RTF
+// file, in the title page's date). Nowhere else: the texts of items, titles and cells show a token
+// as it was written. Besides the module's fields, headers and footers know the library's own
+// "%DATE%", "%TIME%" and "%PAGE%"; a token that neither knows, or whose field's provider answers
+// anything but S_OK, stays in the header as it was written. A new template's default header is
+// "%MODULE%\t%MODELNAME%": a module that does not register both fields has its reports print them
+// as tokens.
 #include <cstdint>
 
 #include "platform/base/SString.h"

@@ -2,6 +2,39 @@
 // The procedures a host module supplies for its group titles: those every kind has, and whether
 // the module lets the user choose the order of the group's elements (the user's own or the
 // alphabetical one).
+//
+// A group title stands for a run of elements that the module supplies (the orders of an order
+// book, the entities of a model): for each element the report shows a title that the module gives
+// and then, again, every item placed under the group title in the template, such as a card (a
+// form) or a list. Those items are not told which element they stand under (their Occurrence is
+// 0): the module keeps the element the group title's calls named last, its current element, and
+// answers the items' calls for it.
+//
+// How the library calls them for a group title (ItemParam is the item's in every record, UserOrder
+// the item's, 0 or 1):
+//  1. While the report is generated, every call with the report: when the walk reaches the group
+//     title, Begin, which answers the number of elements (0 or less: none, and the items under the
+//     group title are left out). Then for each element n from 0 below that number: Fetch with
+//     RowCursor n, which answers 1 when there is such an element (any other answer ends the
+//     elements there); GetMemberText with RowCursor n and Text1 the group title's displayed
+//     title (the title shown is the one it gives in step 2); the items under the group title,
+//     each with its own calls; then Next (RowCursor 0) before the next element's Fetch. After the
+//     last element, End (at once when there is none). UserParam is the module's own word,
+//     carried from Begin and from each Fetch to the calls after them.
+//  2. While the report is laid out, every call with a null report and Text1 the group title's
+//     displayed title: for each element, Process with Occurrence the element (RowCursor 0),
+//     preceded by Begin when the writer enters the group title afresh; then GetMemberText with
+//     Occurrence the element: a non-zero answer says that Text2 holds the element's title and
+//     ObjectID its model object (UserOrder may carry an order word back); 0 leaves the title
+//     empty. Then the items under the group title, each with its own calls. End comes when the
+//     writer is done with the group title, not once per element. The answers of Begin, Process and
+//     End are not looked at here.
+//
+// So the module takes its current element from Fetch's RowCursor while the report is generated,
+// and from Begin's and Process's Occurrence while it is laid out (the calls without a report),
+// answers GetMemberText for RowCursor or Occurrence the same way, and answers the calls of the
+// items under the group title (a form's GetValue, a list's Begin and Fetch) for its current
+// element. The items' own Occurrence is always 0 and says nothing.
 #include <cstdint>
 
 #include "varod9/ISRptUserProcs.h"

@@ -23,7 +23,11 @@ struct RPT_EXPORT ISRptModuleClient : IUnknown {
     virtual HRESULT GetReportLangName(SString& sLangName, ISRptReport* pReport) = 0;
     // Checks the report's language; the result is handed on.
     virtual HRESULT ValidateReportLang(ISRptReport* pReport) = 0;
-    // The text that a title path stands for in the report, into sTitle.
+    // The text that a title path stands for in the report, into sTitle. Asked of the first
+    // registered module's client for the title paths of the items and cells in the report's
+    // templates (RptItemDef.h, RptTableDef.h: an empty text lets them show their defaults) and,
+    // when the report has a language, for its default header, footer and contents title
+    // ("\Report Titles\General\Header", "...\Footer", "...\TOC").
     virtual HRESULT GetReportTitleText(SString& sTitle, ISRptReport* pReport, SString sTitlePath) = 0;
     // Adds to the combo box the names of the languages a new report template can be written in.
     virtual HRESULT FillLanguageCombo(SComboBoxCtrl* pCombo) = 0;

@@ -3,6 +3,17 @@
 // footer and its page set-up. Items are placed into it as copies made in its own session; it
 // re-links its items to the items its module registered, and has its header and footer expanded
 // by the output device at the start of each generation pass.
+//
+// The page header and footer. Each page shows the displayed header (GetDispHeader): the
+// template's own Header once HeadUserDef is set, and until then the report's default one; the
+// same for the footer with Footer and FootUserDef. The report's defaults are
+// "%MODULE%\t%MODELNAME%" and "Report Editor\t%DATE%\tPage %PAGE%" (when the report has a
+// language, the texts that the first registered module's client gives for the title paths
+// "\Report Titles\General\Header" and "...\Footer"). A new template's Header and Footer hold
+// the same two texts, with HeadUserDef and FootUserDef unset. In these texts a generation
+// replaces the tokens between two "%": the library's "%DATE%", "%TIME%" and "%PAGE%", and the
+// fields that the template's module registered (RptRegisterField, ISRptField.h); any other token
+// is printed as it stands.
 #include <cstdint>
 
 #include "platform/base/POINT.h"
@@ -52,7 +63,9 @@ inline constexpr uint32_t RPT_MOVE_LOWER = 4;
 inline constexpr uint32_t RPT_HEADERFOOTERDEF_SIZE = 32;
 
 // A header and footer for SetHeaderFooter: the two texts and the tab stops of the two paragraphs.
-// A count of 0 or a null array leaves that paragraph's stops as they are.
+// A count of 0 or a null array leaves that paragraph's stops as they are. A new template's header
+// has one stop, right-aligned at the printable width; its footer two, centred at half of it and
+// right-aligned at it.
 struct RPT_EXPORT RPTHEADERFOOTERDEF {
     uint32_t Size = RPT_HEADERFOOTERDEF_SIZE;
     int32_t Reserved = 0;
@@ -140,8 +153,11 @@ struct RPT_EXPORT ISRptTemplate : virtual ISRptItem {
     // there is no module item table.
     virtual HRESULT RetrieveUserProcs(ISRptAvailableItems* pAvailableItems) = 0;
     virtual HRESULT RetrieveRegisteredItems(ISRptAvailableItems* pAvailableItems) = 0;
-    // Applies a header and footer: tab stops first, then the texts. E_INVALIDARG for null or a
-    // wrong size word; a failing SetTabs result.
+    // Applies a header and footer: tab stops first, then the texts, into Header and Footer.
+    // E_INVALIDARG for null or a wrong size word; a failing SetTabs result. The texts show only
+    // once HeadUserDef (the header) and FootUserDef (the footer) are set, by PutHeadUserDef and
+    // PutFootUserDef or by UpdateUserDefinedItems for texts that differ from the report's
+    // defaults: until then the report's default header and footer show.
     virtual HRESULT SetHeaderFooter(const RPTHEADERFOOTERDEF* pDef) = 0;
     // The owning report with the caller's reference; null and S_FALSE when there is none.
     virtual HRESULT ComputeParentReport(ISRepObject** pParent) = 0;

@@ -1,7 +1,10 @@
 #pragma once
 // The procedures a host module supplies for its items, called with the report being generated
 // (or null) and the exchange record. ISRptProcs is the shape that the procedures of every kind
-// share; ISRptUserProcs are the ones handed in with an item's description and kept by the item.
+// share; ISRptUserProcs are the ones handed in with an item's description and kept by the item,
+// which the library asks for each kind's procedures (ISRptListProcs, ISRptFormProcs ...). When
+// each is called, with the report or null, and what is read of its answer, each kind's header
+// tells: ISRptListProcs.h, ISRptFormProcs.h, ISRptGrpTitleProcs.h, ISRptFolderProcs.h.
 #include "platform/com/IUnknown.h"
 #include "varod9/RptExport.h"
 #include "varod9/RptProcContext.h"
@@ -16,11 +19,14 @@ struct RPT_EXPORT ISRptProcs : IUnknown {
     virtual HRESULT Reserved1(ISRptReport* pReport, RPTPROCCONTEXT* pContext) = 0;
     virtual HRESULT Reserved2(ISRptReport* pReport, RPTPROCCONTEXT* pContext) = 0;
     virtual HRESULT Reserved3(ISRptReport* pReport, RPTPROCCONTEXT* pContext) = 0;
-    // Before the item's elements are walked; the number of elements.
+    // Opens the item's elements; where the kind's header says so, the answer is their number.
     virtual HRESULT Begin(ISRptReport* pReport, RPTPROCCONTEXT* pContext) = 0;
     virtual HRESULT End(ISRptReport* pReport, RPTPROCCONTEXT* pContext) = 0;
     virtual HRESULT Next(ISRptReport* pReport, RPTPROCCONTEXT* pContext) = 0;
-    // The item's title and object (and its table-of-contents text) into the record.
+    // Through ISRptUserProcs, for the item's heading: non-zero when the record carries the heading
+    // (also its table-of-contents text) in Text2 and its object in ObjectID. Through a kind's
+    // procedures, as the report comes to the item or back to it: the module may stand on the
+    // item's element again; the answer is not read.
     virtual HRESULT Process(ISRptReport* pReport, RPTPROCCONTEXT* pContext) = 0;
     // 1 while the record holds a further element.
     virtual HRESULT Fetch(ISRptReport* pReport, RPTPROCCONTEXT* pContext) = 0;

@@ -15,9 +15,9 @@ struct RPT_EXPORT RPTFIELDDEF {
     uint32_t Size = RPTFIELDDEF_SIZE;  // never read by the field
     uint32_t Reserved = 0;             // never read by the field
     int32_t PresenceFlag = 0;
-    SString ModuleID;
-    SString FieldName;
-    SString Descr;
+    SString ModuleID;   // the module whose templates show the field
+    SString FieldName;  // the token that headers and footers write, "%" included: "%MODELNAME%"
+    SString Descr;      // what the report editor's menu of fields calls it
     SString Value;                     // the fixed value, used when there is no provider
     ISRptFieldProcs* FieldProcs = nullptr;  // the value provider; may be null
 };

@@ -4,6 +4,17 @@
 // and, for the module's own kinds of items, the module's group, procedures and resources. The
 // library only reads the record and keeps none of it but the two interfaces, on which it takes
 // references of its own.
+//
+// The item's title. The title an item shows (its displayed title, ISRptCustom::GetDispTitle: the
+// Text1 its procedures get, from which they answer its heading, and the second part of its label
+// in a template) is, while the item is in a template of a report and ResPath is not empty, the
+// text that the first registered module's client gives for ResPath
+// (ISRptModuleClient::GetReportTitleText); when that is empty, and everywhere else, DefaultTitle.
+// The string TitleResID names in ResInstance (DefaultTitle when ResInstance has none) is loaded
+// into the item's Title and TitleFromRes, and Title shows only once the item's UserDefined is set:
+// by PutUserDefined (the report editor's, when the user makes the title their own), or by
+// ISRptTemplate::UpdateUserDefinedItems (ISRptReport::SyncTemplatesWithExtendedResource), which
+// sets it for an item of a report's template whose Title differs from its DefaultTitle.
 #include <cstdint>
 
 #include "platform/base/HINSTANCE.h"
@@ -54,9 +65,9 @@ struct RPT_EXPORT RPTUSRITEMDEF {
     HINSTANCE ResInstance = nullptr;  // the module's resources (titles, cell texts)
     int16_t LangSectn = 0;
     SString Label;
-    uint32_t TitleResID = 0;          // a string of ResInstance
-    SString DefaultTitle;             // when ResInstance has no such string
-    SString ResPath;
+    uint32_t TitleResID = 0;          // a string of ResInstance: the item's Title (see above)
+    SString DefaultTitle;             // the title shown when the report gives none for ResPath
+    SString ResPath;                  // the title path that the report turns into the title
     int32_t Image = 0;                // both the image and the expanded image
     int32_t ItemParam = 0;            // handed back to the module's procedures
     ISRptGroup* ParentGroup = nullptr;  // the group a sub-item belongs to; may be null

@@ -18,7 +18,11 @@ struct ISRptItem;
 struct RPT_EXPORT RPTPROCCONTEXT {
     ISRptGenerationClient* GenerationClient = nullptr;  // the run's client, or null
     int32_t ModuleCursor = 0;  // the module's own
-    int32_t RowCursor = 0;     // the current element or data row, from 0
+    // While a report is generated, the element a group title, folder or group text fetches; while
+    // it is laid out, a list's data row (0 for the first); 0 otherwise.
+    int32_t RowCursor = 0;
+    // While a report is laid out, the element of a group title's, folder's or group text's calls;
+    // 0 otherwise, and 0 in every call of a list, a form or a user graphic.
     int32_t Occurrence = 0;
     int32_t ItemParam = 0;     // the item's ItemParam
     SString Text1;             // the item's displayed title

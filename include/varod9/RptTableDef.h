@@ -6,6 +6,12 @@
 // The size words are version tags, not byte counts of these structures: a row record says 44, a
 // cell record of a form 44 and a cell record of a list 48 (the list's record carries Sortable
 // besides). A form or a list refuses a record whose tag is not its own with E_INVALIDARG.
+//
+// The text a cell shows where it is no keyword cell (a list's column heading, a form's label) is
+// its display name (ISRptTableCell::GetDispName): while its table is in a template of a report and
+// ResPath is not empty, the text that the first registered module's client gives for ResPath
+// (ISRptModuleClient::GetReportTitleText); when that is empty, and everywhere else, DefaultText.
+// The string CellResID names is loaded into the cell's TextFromRes, which no output shows.
 #include <cstdint>
 
 #include "platform/base/SString.h"
@@ -17,9 +23,9 @@ inline constexpr uint32_t RPTTABLECELLDEF_SIZE_LIST = 48;
 
 struct RPT_EXPORT RPTTABLECELLDEF {
     uint32_t Size = RPTTABLECELLDEF_SIZE_FORM;
-    int32_t CellResID = 0;   // a string of the module's resources, loaded as the cell's text
-    SString DefaultText;     // the text when the module has no such string, and the cell's name
-    SString ResPath;         // the title path, which a report may turn into a title
+    int32_t CellResID = 0;   // a string of the module's resources, kept as TextFromRes (see above)
+    SString DefaultText;     // the text shown when the report gives none for ResPath
+    SString ResPath;         // the title path that the report turns into the cell's text
     int32_t CellID = 0;      // the module's own id of the field or column
     int16_t Width = 0;       // positive: fixed; negative: percent of what the fixed cells leave
     int32_t Keyword = 0;     // non-zero: the cell identifies its form row

@@ -1,9 +1,9 @@
 #pragma once
 // A host module's procedures for every kind of module item, as one object: it answers the
 // queries for each kind's procedures interface, logs every call with a copy of the record it was
-// handed, and answers as the test scripts it. An operation without a script answers 0 and leaves
-// the record alone. It is counted like any interface object, so that tests see the references
-// the library holds.
+// handed and the report it came with, and answers as the test scripts it. An operation without a
+// script answers 0 and leaves the record alone. It is counted like any interface object, so that
+// tests see the references the library holds.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -34,6 +34,7 @@ public:
     struct Call {
         std::string operation;  // "begin", "end", "next", "process", "fetch", "getvalue", "membertext"
         RPTPROCCONTEXT record;  // as the module received it
+        ISRptReport* report;    // the report it was called with, or null
     };
 
     HRESULT QueryInterface(const GUID& riid, void** out) override {
@@ -60,16 +61,18 @@ public:
     // The face to hand to an item's SetUserProcs.
     IUnknown* AsUnknown() { return static_cast<ISRptUserProcs*>(this); }
 
-    HRESULT Reserved1(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("reserved1", nullptr, c); }
-    HRESULT Reserved2(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("reserved2", nullptr, c); }
-    HRESULT Reserved3(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("reserved3", nullptr, c); }
-    HRESULT Begin(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("begin", &begin, c); }
-    HRESULT End(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("end", &end, c); }
-    HRESULT Next(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("next", &next, c); }
-    HRESULT Process(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("process", &process, c); }
-    HRESULT Fetch(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("fetch", &fetch, c); }
-    HRESULT GetValue(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("getvalue", &getValue, c); }
-    HRESULT GetMemberText(ISRptReport*, RPTPROCCONTEXT* c) override { return Run("membertext", &memberText, c); }
+    HRESULT Reserved1(ISRptReport* r, RPTPROCCONTEXT* c) override { return Run("reserved1", nullptr, r, c); }
+    HRESULT Reserved2(ISRptReport* r, RPTPROCCONTEXT* c) override { return Run("reserved2", nullptr, r, c); }
+    HRESULT Reserved3(ISRptReport* r, RPTPROCCONTEXT* c) override { return Run("reserved3", nullptr, r, c); }
+    HRESULT Begin(ISRptReport* r, RPTPROCCONTEXT* c) override { return Run("begin", &begin, r, c); }
+    HRESULT End(ISRptReport* r, RPTPROCCONTEXT* c) override { return Run("end", &end, r, c); }
+    HRESULT Next(ISRptReport* r, RPTPROCCONTEXT* c) override { return Run("next", &next, r, c); }
+    HRESULT Process(ISRptReport* r, RPTPROCCONTEXT* c) override { return Run("process", &process, r, c); }
+    HRESULT Fetch(ISRptReport* r, RPTPROCCONTEXT* c) override { return Run("fetch", &fetch, r, c); }
+    HRESULT GetValue(ISRptReport* r, RPTPROCCONTEXT* c) override { return Run("getvalue", &getValue, r, c); }
+    HRESULT GetMemberText(ISRptReport* r, RPTPROCCONTEXT* c) override {
+        return Run("membertext", &memberText, r, c);
+    }
     int32_t IsCommandSupported(uint32_t) override { return 0; }
     int32_t HasUserOrder() override { return 0; }
 
@@ -96,8 +99,8 @@ public:
 
 private:
     ~STestModuleProcs() = default;
-    HRESULT Run(const char* operation, Answer* answer, RPTPROCCONTEXT* record) {
-        calls.push_back(Call{operation, *record});
+    HRESULT Run(const char* operation, Answer* answer, ISRptReport* report, RPTPROCCONTEXT* record) {
+        calls.push_back(Call{operation, *record, report});
         return answer && *answer ? (*answer)(*record) : 0;
     }
 

@@ -95,14 +95,7 @@ protected:
         reportTemplate->PutMargin(RECT{2500, 2500, 2500, 2500});
         report->PutHasFirstPage(false);
     }
-    std::string Generate() { return Generate(folder.PathOf("tables.rtf")); }
-    std::string Generate(const SString& path) {
-        device = new SRptRtfDevice(report.Get(), nullptr, path);
-        SComWrap<ISRptDevice> face;
-        face = static_cast<ISRptDevice*>(device);
-        EXPECT_EQ(face->Generate(), S_OK);
-        return STestTempFolder::ReadFile(path);
-    }
+    std::string Generate() { return GenerateFile(folder.PathOf("tables.rtf")); }
 
     SComWrap<STestModuleProcs> procs;
     std::vector<SComWrap<ISRptItem>> registered;
@@ -152,7 +145,7 @@ TEST_F(SRptRtfTables, LongListSampleForTheReaders) {
         return S_OK;
     };
     ASSERT_TRUE(Place("LIST", RPT_ITEMKIND_LIST, &row, 1));
-    EXPECT_NE(Generate(target).find("Row 199"), std::string::npos);
+    EXPECT_NE(GenerateFile(target).find("Row 199"), std::string::npos);
 }
 
 TEST_F(SRptRtfTables, AListsDataRowsAreInItsTextFormatItsHeadingInItsHeadingFormat) {

@@ -109,6 +109,8 @@ TEST_F(SRptTableRecords, ACellTakesItsRecordAndTheModulesTextForItsString) {
     EXPECT_EQ(cell->GetCellResID(), kCodeTextID);
     EXPECT_EQ(cell->GetDefaultText(), "Code");
     EXPECT_EQ(cell->GetTextFromRes(), "Code of the object");
+    // The module's string is kept, not shown: outside a report the cell shows its default text.
+    EXPECT_EQ(cell->GetDispName(), "Code");
     EXPECT_EQ(cell->GetResPath(), "\\Card\\Code");
     EXPECT_EQ(cell->GetCellID(), 17);
     EXPECT_EQ(cell->GetWidth(), -40);
