@@ -78,7 +78,8 @@ void ReadControl(std::string_view text, size_t pos, SRtfDocument::Tag& tag) {
     }
     tag.kind = SRtfDocument::Tag::kControlWord;
     const size_t letters = end;
-    while (end < size && end - letters < kMaxWordLetters && IsLetter(text[end])) ++end;
+    // A word longer than RTF allows is still one word: its letters never pass for text.
+    while (end < size && IsLetter(text[end])) ++end;
     tag.word = text.substr(letters, end - letters);
     size_t digits = end;
     if (digits < size && text[digits] == '-' && digits + 1 < size && IsDigit(text[digits + 1])) ++digits;
@@ -263,6 +264,14 @@ bool SRtfDocument::Balance() {
         if (tag.kind == Tag::kClose && depth > 0) --depth;
         if (!stray) {
             openWord = tag.kind == Tag::kControlWord && tag.End() == tag.paramEnd;
+            if (tag.kind == Tag::kControlWord && tag.word.size() > kMaxWordLetters) {
+                // Readers refuse a word longer than RTF allows: it keeps the letters it may have
+                // and stays a word, one that no reader knows.
+                const size_t letters = tag.offset + 1;
+                out.append(text, copied, letters + kMaxWordLetters - copied);
+                copied = letters + tag.word.size();
+                changed = true;
+            }
             continue;
         }
         out.append(text, copied, tag.offset - copied);

@@ -72,7 +72,8 @@ public:
     // Makes every group of the text whole, so that nothing of it reaches outside the place it is
     // put in: a closing brace that closes no group goes, so does a tag cut off (a lone
     // backslash, a "\'" without its digits, a "\bin" longer than what follows), and the groups
-    // left open are closed at the end. Answers whether the text changed.
+    // left open are closed at the end. A control word longer than RTF allows (32 letters) keeps
+    // its first 32. Answers whether the text changed.
     bool Balance();
 
 private:

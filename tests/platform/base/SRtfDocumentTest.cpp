@@ -136,3 +136,18 @@ TEST(SRtfDocument, ABalancedTextLosesStrayBracesAndCutTagsAndClosesWhatItLeftOpe
     EXPECT_EQ(balanced("{}\\bin}}4 {}{x}"), "{}\\bin 4 {}{x}");
     EXPECT_EQ(balanced("{}\\b0 }z"), "{}\\b0 z");
 }
+
+TEST(SRtfDocument, AControlWordLongerThanRtfAllowsIsOneWordThatBalancingCuts) {
+    const std::string letters33 = "abcdefghijklmnopqrstuvwxyzabcdefg";
+    const std::string word = "\\" + letters33 + "-7 x";
+    Tag tag;
+    ASSERT_TRUE(SRtfDocument::GetNextTag(word, 0, tag));
+    EXPECT_EQ(tag.word, letters33);
+    EXPECT_EQ(tag.param, -7);
+    EXPECT_EQ(tag.length, 37u);
+    // Cut to the 32 letters RTF allows, its number and delimiter kept; 32 letters stay as they are.
+    SString text = "{\\*\\" + letters33 + "5 x}";
+    EXPECT_TRUE(SRtfDocument(text).Balance());
+    EXPECT_EQ(text, "{\\*\\" + letters33.substr(0, 32) + "5 x}");
+    EXPECT_FALSE(SRtfDocument(text).Balance());
+}

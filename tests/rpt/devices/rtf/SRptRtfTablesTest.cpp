@@ -325,6 +325,16 @@ TEST_F(SRptRtfTables, AnRtfTextFileThatBeginsWithTextKeepsItApartFromTheWordBefo
     EXPECT_EQ(written.substr(text - 6, 6), "\\par\r\n");
 }
 
+TEST_F(SRptRtfTables, AMergedControlWordLongerThanRtfAllowsKeepsItsFirst32Letters) {
+    const std::string letters = "abcdefghijklmnopqrstuvwxyzabcdefghijkl";
+    const SString source = folder.PathOf("long.rtf");
+    STestTempFolder::WriteFile(source, "{\\rtf1\\ansi Shown{\\*\\" + letters + "7 hidden}\\par}");
+    ASSERT_TRUE(AddTextFile(source));
+    const std::string written = Generate();
+    EXPECT_NE(written.find("Shown{\\*\\" + letters.substr(0, 32) + "7 hidden}"), std::string::npos);
+    EXPECT_EQ(written.find(letters.substr(0, 33)), std::string::npos);
+}
+
 class SRptRtfPatch : public SRptRtfTest {
 protected:
     // A file written through an output that can still be patched, then made final.
