@@ -9,6 +9,7 @@
 #include "rpt/devices/rtf/SRptRtfTestFixture.h"
 #include "varod9/ISRptTblCts.h"
 #include "varod9/ISRptText.h"
+#include "varod9/ISRptTextFile.h"
 #include "varod9/ISRptTitle.h"
 
 namespace {
@@ -143,6 +144,33 @@ TEST_F(RptGenerateReport, CutRtfSampleForTheReaders) {
                                "and cut {\\i short {\\*\\x lost");
     ASSERT_TRUE(AddTextFile(source));
     AddItem<ISRptText>("TEXT")->PutText("After the file");
+    script.ExpectFileDialog(target);
+    script.ExpectMessage(Question(target), IDNO);
+    ASSERT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);
+    EXPECT_TRUE(std::filesystem::exists(target));
+}
+
+// Writes the sample of text files in RTF of other code pages, one of them with a count of
+// fallback characters and a control word longer than RTF allows, before a text in Greek, that
+// the real readers check (tests/readers) to the path the variable names.
+TEST_F(RptGenerateReport, CodePagesRtfSampleForTheReaders) {
+    const char* target = std::getenv("VAROD9_CODE_PAGES_RTF_SAMPLE");
+    if (!target || !*target) GTEST_SKIP() << "VAROD9_CODE_PAGES_RTF_SAMPLE not set";
+    report->PutHasFirstPage(false);
+    // "Привет" in code page 1251, escaped; "Ελλάδα" as raw bytes of code page 1253; "日本語"
+    // in code page 932.
+    const SString cyrillic = folder.PathOf("cyrillic.rtf");
+    STestTempFolder::WriteFile(cyrillic,
+                               "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fnil\\fcharset204 Arial;}}"
+                               "\\uc2\\f0 Cyrillic {\\*\\abcdefghijklmnopqrstuvwxyzabcdefgh x}"
+                               "\\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}");
+    const SString greek = folder.PathOf("greek.rtf");
+    STestTempFolder::WriteFile(greek, "{\\rtf1\\ansi\\ansicpg1253 Greek \\abcdefghijklmnopqrstuvwxyzabcdefgh "
+                                      "\xC5\xEB\xEB\xDC\xE4\xE1\\par}");
+    const SString japanese = folder.PathOf("japanese.rtf");
+    STestTempFolder::WriteFile(japanese, "{\\rtf1\\ansi\\ansicpg932 Japanese \\'93\\'fa\\'96\\'7b\\'8c\\'ea\\par}");
+    for (const SString& source : {cyrillic, greek, japanese}) ASSERT_TRUE(AddTextFile(source));
+    AddItem<ISRptText>("TEXT")->PutText("After \xCE\xA9mega \xCE\x94" "elta");
     script.ExpectFileDialog(target);
     script.ExpectMessage(Question(target), IDNO);
     ASSERT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);

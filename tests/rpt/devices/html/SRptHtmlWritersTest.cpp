@@ -30,6 +30,14 @@ protected:
         return node;
     }
     SComWrap<ISRptPara> Para() { return ParaOf(Text("unused").Get(), 0); }
+    // The node of a text file item on the (empty) file at `path`, outside the contents.
+    SRptGenerationNode* TextFileNode(const SString& path) {
+        STestTempFolder::WriteFile(path, "");
+        SComWrap<ISRptTextFile> file = AddTextFile(path);
+        if (!file) return nullptr;
+        file->PutTOCEntry(false);
+        return Node(file.Get());
+    }
 };
 
 TEST_F(SRptHtmlWriters, FullEscapingTurnsMarkUpIntoEntitiesAndLineEndsIntoBreaks) {
@@ -220,11 +228,8 @@ TEST_F(SRptHtmlWriters, TextFilesShowTheirLinesOrWhyThereAreNone) {
 
 TEST_F(SRptHtmlWriters, TextFilesOfEveryEncodingShowTheSameTextAndNoNul) {
     const SString path = folder.PathOf("notes.txt");
-    STestTempFolder::WriteFile(path, "");
-    SComWrap<ISRptTextFile> file = AddTextFile(path);
-    ASSERT_TRUE(file);
-    file->PutTOCEntry(false);
-    SRptGenerationNode* node = Node(file.Get());
+    SRptGenerationNode* node = TextFileNode(path);
+    ASSERT_TRUE(node);
     std::vector<STestTextForm> forms = STestTextForms();
     forms.push_back({"RTF of 8-bit text", kTestRawRtf});
     for (const STestTextForm& form : forms) {
@@ -233,6 +238,21 @@ TEST_F(SRptHtmlWriters, TextFilesOfEveryEncodingShowTheSameTextAndNoNul) {
         html->WriteNode(node, nullptr, nullptr);
         EXPECT_NE(Written().find("\r\nCaf&#233; 10 &#8364;<br />\r\n</font>"), std::string::npos) << form.name;
         EXPECT_EQ(Written().find('\0'), std::string::npos) << form.name;
+    }
+}
+
+TEST_F(SRptHtmlWriters, RtfTextFilesShowTheirOwnCodePagesText) {
+    const SString path = folder.PathOf("notes.rtf");
+    SRptGenerationNode* node = TextFileNode(path);
+    ASSERT_TRUE(node);
+    // "Привет" in code page 1251, escaped and as raw bytes.
+    for (const char* rtf : {"{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}\r\n",
+                            "{\\rtf1\\ansi\\ansicpg1251 \xCF\xF0\xE8\xE2\xE5\xF2\\par}\r\n"}) {
+        STestTempFolder::WriteFile(path, rtf);
+        ClearPage();
+        html->WriteNode(node, nullptr, nullptr);
+        EXPECT_NE(Written().find("\r\n&#1055;&#1088;&#1080;&#1074;&#1077;&#1090;<br />\r\n</font>"), std::string::npos)
+            << Written();
     }
 }
 

@@ -268,7 +268,7 @@ TEST_F(SRptRtfWriters, TextFilesOfEveryEncodingWriteTheSameTextAndNoNul) {
     STestTempFolder::WriteFile(path, kTestRawRtf);
     const size_t start = Written().size();
     device->WriteNode(node);
-    EXPECT_EQ(Written().substr(start), "\r\nCaf\\'e9 10 \\'80\\par");
+    EXPECT_EQ(Written().substr(start), "\r\n{Caf\\'e9 10 \\'80\\par}");
     EXPECT_EQ(Written().find('\0'), std::string::npos);
 }
 
