@@ -24,6 +24,7 @@ SString SRptRtfPlainText::ToText(std::string_view rtf) {
     SString characters{rtf};
     SRtfDocument(characters).ToUnicode();
     const std::string_view text = characters.view();
+    const bool document = !text.empty() && text[0] == '{';
     std::string out;
     std::vector<bool> hidden{false};
     bool groupStart = false;
@@ -37,6 +38,8 @@ SString SRptRtfPlainText::ToText(std::string_view rtf) {
             continue;
         }
         if (tag.kind == SRtfDocument::Tag::kClose) {
+            // The document ends with its group, as readers take it: what follows is no text.
+            if (document && hidden.size() == 2) break;
             if (hidden.size() > 1) hidden.pop_back();
             groupStart = false;
             continue;

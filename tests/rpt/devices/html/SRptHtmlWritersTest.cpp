@@ -241,18 +241,19 @@ TEST_F(SRptHtmlWriters, TextFilesOfEveryEncodingShowTheSameTextAndNoNul) {
     }
 }
 
-TEST_F(SRptHtmlWriters, RtfTextFilesShowTheirOwnCodePagesText) {
+TEST_F(SRptHtmlWriters, RtfTextFilesShowTheirOwnCodePagesTextUpToTheirDocumentsEnd) {
     const SString path = folder.PathOf("notes.rtf");
     SRptGenerationNode* node = TextFileNode(path);
     ASSERT_TRUE(node);
-    // "Привет" in code page 1251, escaped and as raw bytes.
-    for (const char* rtf : {"{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}\r\n",
-                            "{\\rtf1\\ansi\\ansicpg1251 \xCF\xF0\xE8\xE2\xE5\xF2\\par}\r\n"}) {
+    // "Привет" in code page 1251, escaped and as raw bytes; what follows the document is none of it.
+    for (const char* rtf : {"{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}after\r\n",
+                            "{\\rtf1\\ansi\\ansicpg1251 \xCF\xF0\xE8\xE2\xE5\xF2\\par}after\r\n"}) {
         STestTempFolder::WriteFile(path, rtf);
         ClearPage();
         html->WriteNode(node, nullptr, nullptr);
         EXPECT_NE(Written().find("\r\n&#1055;&#1088;&#1080;&#1074;&#1077;&#1090;<br />\r\n</font>"), std::string::npos)
             << Written();
+        EXPECT_EQ(Written().find("after"), std::string::npos);
     }
 }
 

@@ -164,13 +164,14 @@ TEST_F(SRptPaginationTest, TextFilesOfEveryEncodingPrintTheSameText) {
     EXPECT_EQ(count, forms.size()) << printed;
 }
 
-TEST_F(SRptPaginationTest, RtfTextFilesPrintTheirOwnCodePagesText) {
+TEST_F(SRptPaginationTest, RtfTextFilesPrintTheirOwnCodePagesTextUpToTheirDocumentsEnd) {
     const SString path = folder.PathOf("notes.rtf");
-    STestTempFolder::WriteFile(path, "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}\r\n");
+    STestTempFolder::WriteFile(path, "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}after\r\n");
     ASSERT_TRUE(AddTextFile(path));
     ASSERT_TRUE(Preview());
     const std::string printed = PageText(1);
     EXPECT_NE(printed.find("|\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82|"), std::string::npos) << printed;
+    EXPECT_EQ(printed.find("after"), std::string::npos) << printed;
 }
 
 TEST_F(SRptPaginationTest, AListsDataRowsArePrintedInItsTextFormatItsHeadingInItsHeadingFormat) {
