@@ -1,6 +1,7 @@
 // Generating a report as a host module does: RptGenerateReport on a report made by
 // RptCreateTemplate, the save dialog, the document written, and what the user is told.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -117,6 +118,22 @@ TEST_F(RptGenerateReport, AnsweredYesWithoutAProgramForTheFileItSaysSo) {
     script.ExpectOpen(path, false);
     script.ExpectMessage("Cannot launch the default RTF editor.");
     EXPECT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);
+}
+
+TEST_F(RptGenerateReport, ATextFileThatIsAPipeIsReportedInTheDocumentAndTheReportIsWritten) {
+    report->PutHasFirstPage(false);
+    const SString placed = folder.PathOf("placed.txt");
+    STestTempFolder::WriteFile(placed, "placed");
+    SComWrap<ISRptTextFile> file = AddTextFile(placed);
+    ASSERT_TRUE(file);
+    const SString pipe = folder.PathOf("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    file->PutAbsPath(pipe);
+    const SString path = folder.PathOf("report.rtf");
+    script.ExpectFileDialog(path);
+    script.ExpectMessage(Question(path), IDNO);
+    ASSERT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);
+    EXPECT_NE(STestTempFolder::ReadFile(path).find("File '" + pipe.str() + "' not found."), std::string::npos);
 }
 
 // Writes the sample that the real readers check (tests/readers) to the path the variable names;

@@ -1,6 +1,6 @@
 #include "rpt/devices/helpers/SRptTextFileReader.h"
 
-#include "platform/base/SFile.h"
+#include "platform/base/SEIOException.h"
 #include "platform/base/SInputFile.h"
 #include "platform/base/SInputMultiFormat.h"
 #include "platform/base/SRtfDocument.h"
@@ -16,20 +16,25 @@ SString SRptTextFileReader::ReadPlain(const SString& sPath) {
 
 SString SRptTextFileReader::Read(const SString& sPath, bool bEndMessage) {
     if (sPath.IsEmpty()) return "No file was specified.\r\n";
-    if (!SFile::Exists(sPath)) {
+    std::string bytes;
+    if (!ReadBytes(sPath, bytes)) {
         SString missing;
         missing.Format("File '%s' not found.", sPath.c_str());
         return bEndMessage ? missing + "\r\n" : missing;
     }
-    return TextOf(ReadBytes(sPath));
+    return TextOf(std::move(bytes));
 }
 
-std::string SRptTextFileReader::ReadBytes(const SString& sPath) {
-    SInputFile file(sPath);
-    // One buffer of the file's size: the text is read once, without growing.
-    std::string bytes(static_cast<size_t>(file.GetSize()), '\0');
-    bytes.resize(file.Read(bytes.data(), bytes.size()));
-    return bytes;
+bool SRptTextFileReader::ReadBytes(const SString& sPath, std::string& bytes) {
+    try {
+        SInputFile file(sPath);
+        // One buffer of the file's size: the text is read once, without growing.
+        bytes.resize(static_cast<size_t>(file.GetSize()));
+        bytes.resize(file.Read(bytes.data(), bytes.size()));
+        return true;
+    } catch (const SEIOException&) {
+        return false;
+    }
 }
 
 SString SRptTextFileReader::TextOf(std::string bytes) {

@@ -2,7 +2,9 @@
 // The text of a text file item, read the same way for every device: the file's lines, each ended
 // by CR LF, in UTF-8 whatever the file's own encoding (byte-order mark, UTF-8, else Windows-1252),
 // or the message that stands in for a file not named or not found. An RTF file is read as RTF:
-// its 8-bit bytes and escapes in its own code pages.
+// its 8-bit bytes and escapes in its own code pages. A file that cannot be read (not a plain
+// file, no permission) is taken as one that is not found, so that the report is written all the
+// same.
 #include <string>
 #include <string_view>
 
@@ -19,7 +21,8 @@ public:
 
 private:
     static SString Read(const SString& sPath, bool bEndMessage);
-    static std::string ReadBytes(const SString& sPath);
+    // The file's bytes; false when it cannot be read.
+    static bool ReadBytes(const SString& sPath, std::string& bytes);
     static SString TextOf(std::string bytes);
     // The lines of a text, each ended by CR LF (a line end may be LF, CR LF or a lone CR).
     static SString LinesOf(std::string_view text);

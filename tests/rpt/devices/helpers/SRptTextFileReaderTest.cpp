@@ -1,11 +1,36 @@
-// The text of a text file item as every device reads it: an RTF file keeps the bytes of its own
-// code page for the RTF reading.
+// The text of a text file item as every device reads it: files that cannot be read are reported
+// like missing ones, and an RTF file keeps the bytes of its own code page for the RTF reading.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <string>
 
 #include "rpt/devices/helpers/SRptTextFileReader.h"
 #include "support/STestTempFolder.h"
+
+namespace {
+
+SString NotFound(const SString& path) {
+    return "File '" + path + "' not found.";
+}
+
+}  // namespace
+
+TEST(SRptTextFileReader, WhatIsNoPlainFileIsReportedAsNotFoundWithoutBeingOpened) {
+    STestTempFolder folder;
+    // A pipe without a writer: opening it to read would wait for one.
+    const SString pipe = folder.PathOf("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const SString directory = folder.PathOf("folder");
+    std::filesystem::create_directory(directory.c_str());
+    // A device that never ends.
+    const SString device = "/dev/zero";
+    for (const SString& path : {pipe, directory, device}) {
+        EXPECT_EQ(SRptTextFileReader::Read(path), NotFound(path));
+        EXPECT_EQ(SRptTextFileReader::ReadPlain(path), NotFound(path) + "\r\n");
+    }
+}
 
 TEST(SRptTextFileReader, AnRtfFilesEightBitBytesAreReadInItsOwnCodePage) {
     STestTempFolder folder;

@@ -2,6 +2,7 @@
 // mark-up, item titles with their anchors and contents entries, the node writer, text files, and
 // the frame parts without an open page.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -212,6 +213,18 @@ TEST_F(SRptHtmlWriters, TextFilesShowTheirLinesOrWhyThereAreNone) {
     ClearPage();
     html->WriteNode(node, nullptr, nullptr);
     EXPECT_EQ(Written(), block + missing.str() + end + block + "File '" + missing.str() + "' not found.<br />\r\n" + end);
+
+    // A pipe (never opened: it would wait for a writer) and a folder cannot be read: they are
+    // reported as missing files are.
+    const SString pipe = folder.PathOf("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const SString& unreadable : {pipe, folder.GetPath()}) {
+        file->PutAbsPath(unreadable);
+        ClearPage();
+        EXPECT_EQ(html->WriteNode(node, nullptr, nullptr), S_OK);
+        EXPECT_EQ(Written(),
+                  block + unreadable.str() + end + block + "File '" + unreadable.str() + "' not found.<br />\r\n" + end);
+    }
 
     const SString present = folder.PathOf("notes.txt");
     STestTempFolder::WriteFile(present, "one & two\nthree\n");
