@@ -28,8 +28,10 @@ SString SRptTextFileReader::Read(const SString& sPath, bool bEndMessage) {
 bool SRptTextFileReader::ReadBytes(const SString& sPath, std::string& bytes) {
     try {
         SInputFile file(sPath);
+        const int64_t size = file.GetSize();
+        if (size > kMaxFileSize) return false;
         // One buffer of the file's size: the text is read once, without growing.
-        bytes.resize(static_cast<size_t>(file.GetSize()));
+        bytes.resize(static_cast<size_t>(size));
         bytes.resize(file.Read(bytes.data(), bytes.size()));
         return true;
     } catch (const SEIOException&) {

@@ -3,8 +3,9 @@
 // by CR LF, in UTF-8 whatever the file's own encoding (byte-order mark, UTF-8, else Windows-1252),
 // or the message that stands in for a file not named or not found. An RTF file is read as RTF:
 // its 8-bit bytes and escapes in its own code pages. A file that cannot be read (not a plain
-// file, no permission) is taken as one that is not found, so that the report is written all the
-// same.
+// file, no permission, larger than kMaxFileSize) is taken as one that is not found, so that the
+// report is written all the same.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@
 
 class SRptTextFileReader {
 public:
+    // The largest text file that is read: 64 MiB.
+    static constexpr int64_t kMaxFileSize = int64_t(64) << 20;
+
     // As the RTF document takes it: an RTF file as it stands, the not-found message without a
     // line break.
     static SString Read(const SString& sPath);

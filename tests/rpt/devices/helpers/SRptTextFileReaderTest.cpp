@@ -1,5 +1,6 @@
 // The text of a text file item as every device reads it: files that cannot be read are reported
-// like missing ones, and an RTF file keeps the bytes of its own code page for the RTF reading.
+// like missing ones, a file is read up to 64 MiB and no further, and an RTF file keeps the bytes
+// of its own code page for the RTF reading.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -10,6 +11,9 @@
 #include "support/STestTempFolder.h"
 
 namespace {
+
+// The documented limit of a text file.
+constexpr uintmax_t kDocumentedLimit = uintmax_t(64) << 20;
 
 SString NotFound(const SString& path) {
     return "File '" + path + "' not found.";
@@ -30,6 +34,20 @@ TEST(SRptTextFileReader, WhatIsNoPlainFileIsReportedAsNotFoundWithoutBeingOpened
         EXPECT_EQ(SRptTextFileReader::Read(path), NotFound(path));
         EXPECT_EQ(SRptTextFileReader::ReadPlain(path), NotFound(path) + "\r\n");
     }
+}
+
+TEST(SRptTextFileReader, AFileOfTheLimitIsReadAndOneByteLargerIsNot) {
+    STestTempFolder folder;
+    // Sparse files: their NULs are no text, so only the word at their start is read.
+    const SString limit = folder.PathOf("limit.txt");
+    STestTempFolder::WriteFile(limit, "Kept");
+    std::filesystem::resize_file(limit.c_str(), kDocumentedLimit);
+    EXPECT_EQ(SRptTextFileReader::Read(limit), "Kept\r\n");
+    const SString over = folder.PathOf("over.txt");
+    STestTempFolder::WriteFile(over, "Kept");
+    std::filesystem::resize_file(over.c_str(), kDocumentedLimit + 1);
+    EXPECT_EQ(SRptTextFileReader::Read(over), NotFound(over));
+    EXPECT_EQ(SRptTextFileReader::ReadPlain(over), NotFound(over) + "\r\n");
 }
 
 TEST(SRptTextFileReader, AnRtfFilesEightBitBytesAreReadInItsOwnCodePage) {
