@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/base/SCodePage.h"
+#include "platform/base/SCodePage1252.h"
 #include "platform/base/SUtf8.h"
 
 namespace {
@@ -41,8 +42,12 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian) {
 }
 
 std::string FromWindows1252(std::string_view bytes) {
+    // Room for the whole text at once: a text of many megabytes is not copied as it grows.
+    size_t length = bytes.size();
+    for (char byte : bytes)
+        if (static_cast<uint8_t>(byte) >= 0x80) length += SCodePage1252::ToUnicode(static_cast<uint8_t>(byte)) < 0x800 ? 1 : 2;
     std::string text;
-    text.reserve(bytes.size() + bytes.size() / 4);
+    text.reserve(length);
     SCodePage(SCodePage::kWestern).AppendUtf8(bytes, text);
     return text;
 }

@@ -49,7 +49,8 @@ SString SRptTextFileReader::TextOf(std::string bytes) {
         return rtf;
     }
     std::string text = SInputMultiFormat::Decode(bytes);
-    bytes = std::string();
+    // The bytes go before the lines are made (an assignment would keep their buffer).
+    std::string().swap(bytes);
     if (SRtfDocument::IsRtf(text)) return SString(std::move(text));
     return LinesOf(text);
 }
