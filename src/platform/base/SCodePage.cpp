@@ -28,7 +28,11 @@ std::string ConverterName(uint32_t codePage) {
     switch (codePage) {
         case kMac: return "MACINTOSH";
         case kUtf8: return "UTF-8";
-        default: return "CP" + std::to_string(codePage);
+        default: {
+            // Three digits at least: "CP037", "CP437".
+            std::string digits = std::to_string(codePage);
+            return "CP" + std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') + digits;
+        }
     }
 }
 

@@ -390,6 +390,20 @@ std::string HexEscape(uint32_t byte) {
     return {'\\', '\'', kDigits[(byte >> 4) & 0x0F], kDigits[byte & 0x0F]};
 }
 
+// Characters read from a code page, as RTF text: one that is ASCII (a page such as EBCDIC has
+// them above 0x7F) is written "\'hh", so that it never becomes a brace, a backslash or part of a
+// control word; a NUL is no character.
+std::string AsText(std::string characters) {
+    const auto isAscii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    if (std::none_of(characters.begin(), characters.end(), isAscii)) return characters;
+    std::string text;
+    for (char c : characters) {
+        if (!isAscii(c)) text += c;
+        else if (c != '\0') text += HexEscape(static_cast<unsigned char>(c));
+    }
+    return text;
+}
+
 // The characters of an RTF text made UTF-8 (SRtfDocument::ToUnicode), in one pass over its
 // tokens. What changes is written into a new text; what stays is copied in runs.
 class SCharacterDecoder {
@@ -601,7 +615,7 @@ private:
         Page(m_runPageNumber).AppendUtf8(m_run, characters);
         m_run.clear();
         m_leadPending = false;
-        Replace(m_runFrom, m_runTo, characters);
+        Replace(m_runFrom, m_runTo, AsText(std::move(characters)));
     }
 
     // A token that stays as it is.

@@ -84,9 +84,9 @@ public:
     // "\ansicpgN", else 1252), a lead byte of a double-byte page with the byte after it; every
     // "\uN" becomes its character and its fallback characters go, and so do the "\ucN" words
     // that counted them. Bytes are taken as UTF-8 instead when the whole text is well-formed
-    // UTF-8. A font of the symbol set keeps its bytes, as "\'hh": they are no characters. A
-    // character below 0x80 that came from "\uN" is written "\'hh", so that it stays text.
-    // Answers whether the text changed.
+    // UTF-8 (the bytes of "\bin" data aside). A font of the symbol set keeps its bytes, as
+    // "\'hh": they are no characters. An ASCII character that came from "\uN" or from a code
+    // page is written "\'hh", so that it stays text. Answers whether the text changed.
     bool ToUnicode();
 
 private:

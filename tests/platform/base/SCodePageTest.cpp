@@ -32,8 +32,9 @@ TEST(SCodePage, EachPageReadsItsOwnCharacters) {
     EXPECT_EQ(Read(936, "\xC4\xE3"), "\xE4\xBD\xA0");       // 你
     EXPECT_EQ(Read(949, "\xB0\xA1"), "\xEA\xB0\x80");       // 가
     EXPECT_EQ(Read(950, "\xA7\xDA"), "\xE6\x88\x91");       // 我
-    // ASCII is ASCII in every page.
+    // ASCII is ASCII in every Windows page; the EBCDIC pages have it above 0x7F.
     EXPECT_EQ(Read(1251, "a{\\}"), "a{\\}");
+    EXPECT_EQ(Read(37, "\xC1\xC0"), "A{");
 }
 
 TEST(SCodePage, BytesThatAreNoCharacterStandForTheReplacementCharacter) {

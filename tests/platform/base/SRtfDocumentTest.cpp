@@ -181,6 +181,9 @@ TEST(SRtfDocument, CharactersAreReadInTheCodePageOfTheirPlace) {
               "{\\rtf1\\ansi\\ansicpg932 \xE6\x97\xA5\xEF\xBF\xBD{}\xEF\xBC\xA2\xEF\xBF\xBD\\par}");
     // A code page the platform cannot read is read as 1252.
     EXPECT_EQ(Unicode("{\\rtf1\\ansicpg99999 \\'e9}"), "{\\rtf1\\ansicpg99999 \xC3\xA9}");
+    // A page whose bytes above 0x7F are ASCII (EBCDIC: a brace, a letter, a backslash) gives
+    // text, never RTF.
+    EXPECT_EQ(Unicode("{\\rtf1\\ansicpg500\\b\\'c0\\'c1\\'e0}"), "{\\rtf1\\ansicpg500\\b\\'7b\\'41\\'5c}");
     // Escapes of ASCII stay.
     EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg1251 \\'41\\'7b}", false), "{\\rtf1\\ansi\\ansicpg1251 \\'41\\'7b}");
 }
