@@ -5,7 +5,10 @@
 # the merged text's own face (Courier New, renumbered into the report's font table; Liberation
 # Mono stands in for it). The module test program writes a report whose text file is RTF cut
 # short, groups left open, between two texts: LibreOffice and pandoc both read it, and the text
-# after it is there.
+# after it is there. It also writes a report whose text files are RTF of other code pages (1251
+# escaped, with a count of fallback characters and a control word longer than RTF allows; 1253
+# as raw bytes; 932), before a text in Greek: both readers read it and show every script, the
+# Greek after the merged texts whole.
 # Usage: merged_rtf_readers.sh <test_apps_rpthost program> <test_rpt_module program>. Exits 77
 # (skipped) only when a reader is missing.
 set -eu
@@ -19,14 +22,17 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/varod9-merged-rtf-readers-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 report="$work/merged.rtf"
 cut="$work/cut.rtf"
+pages="$work/pages.rtf"
 
 VAROD9_MERGED_RTF_SAMPLE="$report" "$program" --gtest_filter=SDataModelHost.AnRtfTextFileIsMergedIntoTheReport
 test -s "$report" || { echo "no report was written"; exit 1; }
 VAROD9_CUT_RTF_SAMPLE="$cut" "$module_program" --gtest_filter=RptGenerateReport.CutRtfSampleForTheReaders
 test -s "$cut" || { echo "no report with a cut text was written"; exit 1; }
+VAROD9_CODE_PAGES_RTF_SAMPLE="$pages" "$module_program" --gtest_filter=RptGenerateReport.CodePagesRtfSampleForTheReaders
+test -s "$pages" || { echo "no report with texts of other code pages was written"; exit 1; }
 
 
-libreoffice -env:UserInstallation="file://$work/profile" --headless --convert-to pdf --outdir "$work" "$report" "$cut" \
+libreoffice -env:UserInstallation="file://$work/profile" --headless --convert-to pdf --outdir "$work" "$report" "$cut" "$pages" \
   >"$work/libreoffice.log" 2>&1 || { cat "$work/libreoffice.log"; exit 1; }
 test -s "$work/merged.pdf" || { echo "LibreOffice wrote no PDF"; cat "$work/libreoffice.log"; exit 1; }
 pdftotext -layout "$work/merged.pdf" "$work/pdf.txt"
@@ -42,25 +48,39 @@ else
   failures=$((failures + 1))
 fi
 
+# The texts both readers read of a report NAME ($work/NAME.rtf, converted to $work/NAME.pdf
+# above): $work/NAME.txt from LibreOffice's PDF, $work/NAME-pandoc.txt from pandoc; a reader that
+# could not read it counts as a failure and leaves its text empty.
+read_with_both() { # name what
+  if [ -s "$work/$1.pdf" ]; then
+    pdftotext -layout "$work/$1.pdf" "$work/$1.txt"
+  else
+    echo "FAILED: LibreOffice did not read the report with $2"
+    cat "$work/libreoffice.log"
+    failures=$((failures + 1))
+    : >"$work/$1.txt"
+  fi
+  if ! pandoc -f rtf -t plain "$work/$1.rtf" -o "$work/$1-pandoc.txt" 2>"$work/pandoc-$1.log"; then
+    echo "FAILED: pandoc did not read the report with $2"
+    cat "$work/pandoc-$1.log"
+    failures=$((failures + 1))
+    : >"$work/$1-pandoc.txt"
+  fi
+}
+
 # The text cut short stays in its place: both readers take the report whole, the text after it
 # included.
-if [ -s "$work/cut.pdf" ]; then
-  pdftotext -layout "$work/cut.pdf" "$work/cut.txt"
-else
-  echo "FAILED: LibreOffice did not read the report with the cut text"
-  cat "$work/libreoffice.log"
-  failures=$((failures + 1))
-  : >"$work/cut.txt"
-fi
-if ! pandoc -f rtf -t plain "$cut" -o "$work/cut-pandoc.txt" 2>"$work/pandoc.log"; then
-  echo "FAILED: pandoc did not read the report with the cut text"
-  cat "$work/pandoc.log"
-  failures=$((failures + 1))
-  : >"$work/cut-pandoc.txt"
-fi
+read_with_both cut "the cut text"
 for text in "Before the file" "Merged and cut" "After the file"; do
   expect "PDF of the cut text" "$work/cut.txt" "$text"
   expect "pandoc of the cut text" "$work/cut-pandoc.txt" "$text"
+done
+
+# The texts of other code pages, each in its own script, and the text after them whole.
+read_with_both pages "texts of other code pages"
+for text in "Cyrillic Привет" "Greek Ελλάδα" "Japanese 日本語" "After Ωmega Δelta"; do
+  expect "PDF of the code pages" "$work/pages.txt" "$text"
+  expect "pandoc of the code pages" "$work/pages-pandoc.txt" "$text"
 done
 
 [ "$failures" -eq 0 ]

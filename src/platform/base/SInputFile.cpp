@@ -10,7 +10,13 @@
 
 SInputFile::SInputFile(const SString& path) : m_path(path) {
     if (path.IsEmpty()) SFile::ThrowError(ENOENT, "open", path);
-    // Without O_NONBLOCK, opening a pipe waits for a writer before the check below can refuse it.
+    // A pipe or a device is refused before it is opened: opening one may wait for a writer, or
+    // act on the device.
+    struct stat named;
+    if (::stat(path.c_str(), &named) != 0) SFile::ThrowError(errno, "open", path);
+    if (!S_ISREG(named.st_mode)) SFile::ThrowError(S_ISDIR(named.st_mode) ? EISDIR : EINVAL, "open", path);
+    // What the name stands for may change before the open: without O_NONBLOCK, opening a pipe
+    // would wait for a writer before the check below can refuse it.
     m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (m_fd < 0) SFile::ThrowError(errno, "open", path);
     struct stat info;

@@ -1,7 +1,8 @@
 #pragma once
 // A file opened for reading, as a stream. Opening a file that does not exist throws
-// SEIOException with the cause fileNotFound; a folder or anything but a plain file is refused
-// too. Reads go straight to the file: put an SInputBufferStream over it for small reads.
+// SEIOException with the cause fileNotFound; a folder or anything but a plain file (a pipe, a
+// device) is refused too, without being opened. Reads go straight to the file: put an
+// SInputBufferStream over it for small reads.
 #include "platform/base/SInputStream.h"
 
 class SInputFile : public SInputStream {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/base/SCodePage.h"
 #include "platform/base/SCodePage1252.h"
 #include "platform/base/SUtf8.h"
 
@@ -18,19 +19,10 @@ bool StartsWith(std::string_view bytes, std::string_view mark) {
     return bytes.substr(0, mark.size()) == mark;
 }
 
-bool IsValidUtf8(std::string_view bytes) {
-    for (size_t pos = 0; pos < bytes.size();) {
-        const size_t length = SUtf8::SequenceLength(bytes, pos);
-        if (length == 0) return false;
-        pos += length;
-    }
-    return true;
-}
-
 // UTF-8 that a mark announced: a byte that begins no well-formed sequence stands for the
 // replacement character.
 std::string WellFormed(std::string_view bytes) {
-    if (IsValidUtf8(bytes)) return std::string(bytes);
+    if (SUtf8::IsWellFormed(bytes)) return std::string(bytes);
     std::string text;
     text.reserve(bytes.size() + bytes.size() / 4);
     for (size_t pos = 0; pos < bytes.size();) SUtf8::Encode(SUtf8::Decode(bytes, pos), text);
@@ -50,9 +42,13 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian) {
 }
 
 std::string FromWindows1252(std::string_view bytes) {
+    // Room for the whole text at once: a text of many megabytes is not copied as it grows.
+    size_t length = bytes.size();
+    for (char byte : bytes)
+        if (static_cast<uint8_t>(byte) >= 0x80) length += SCodePage1252::ToUnicode(static_cast<uint8_t>(byte)) < 0x800 ? 1 : 2;
     std::string text;
-    text.reserve(bytes.size() + bytes.size() / 4);
-    for (char byte : bytes) SUtf8::Encode(SCodePage1252::ToUnicode(static_cast<uint8_t>(byte)), text);
+    text.reserve(length);
+    SCodePage(SCodePage::kWestern).AppendUtf8(bytes, text);
     return text;
 }
 
@@ -68,12 +64,21 @@ std::string SInputMultiFormat::Decode(std::string_view bytes) {
         text = FromUtf16(bytes.substr(kUtf16LeMark.size()), false);
     else if (StartsWith(bytes, kUtf16BeMark))
         text = FromUtf16(bytes.substr(kUtf16BeMark.size()), true);
-    else if (IsValidUtf8(bytes))
+    else if (SUtf8::IsWellFormed(bytes))
         text = bytes;
     else
         text = FromWindows1252(bytes);
-    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
+    RemoveNuls(text);
     return text;
+}
+
+void SInputMultiFormat::RemoveNuls(std::string& text) {
+    size_t kept = text.find('\0');
+    if (kept == std::string::npos) return;
+    char* bytes = text.data();
+    for (size_t pos = kept; pos < text.size(); ++pos)
+        if (bytes[pos] != '\0') bytes[kept++] = bytes[pos];
+    text.resize(kept);
 }
 
 void SInputMultiFormat::Load() {

@@ -22,6 +22,8 @@ public:
 
     // The UTF-8 text of stored bytes, by the rules above.
     static std::string Decode(std::string_view bytes);
+    // Leaves the NULs out of a text.
+    static void RemoveNuls(std::string& text);
 
 private:
     void Load();

@@ -1,8 +1,13 @@
 #include "platform/base/SRtfDocument.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+#include "platform/base/SCodePage.h"
+#include "platform/base/SUtf8.h"
 
 namespace {
 
@@ -78,7 +83,8 @@ void ReadControl(std::string_view text, size_t pos, SRtfDocument::Tag& tag) {
     }
     tag.kind = SRtfDocument::Tag::kControlWord;
     const size_t letters = end;
-    while (end < size && end - letters < kMaxWordLetters && IsLetter(text[end])) ++end;
+    // A word longer than RTF allows is still one word: its letters never pass for text.
+    while (end < size && IsLetter(text[end])) ++end;
     tag.word = text.substr(letters, end - letters);
     size_t digits = end;
     if (digits < size && text[digits] == '-' && digits + 1 < size && IsDigit(text[digits + 1])) ++digits;
@@ -263,6 +269,14 @@ bool SRtfDocument::Balance() {
         if (tag.kind == Tag::kClose && depth > 0) --depth;
         if (!stray) {
             openWord = tag.kind == Tag::kControlWord && tag.End() == tag.paramEnd;
+            if (tag.kind == Tag::kControlWord && tag.word.size() > kMaxWordLetters) {
+                // Readers refuse a word longer than RTF allows: it keeps the letters it may have
+                // and stays a word, one that no reader knows.
+                const size_t letters = tag.offset + 1;
+                out.append(text, copied, letters + kMaxWordLetters - copied);
+                copied = letters + tag.word.size();
+                changed = true;
+            }
             continue;
         }
         out.append(text, copied, tag.offset - copied);
@@ -318,6 +332,10 @@ void SRtfDocument::ChangeFontAndColor(const SRtfNumberMap& fonts, const SRtfNumb
 }
 
 int32_t SRtfDocument::RemoveControlWord(std::string_view word) {
+    return RemoveControlWords([word](const Tag& tag) { return tag.word == word; });
+}
+
+int32_t SRtfDocument::RemoveControlWords(const std::function<bool(const Tag&)>& which) {
     const std::string_view text = m_text.view();
     std::string out;
     out.reserve(text.size());
@@ -327,7 +345,7 @@ int32_t SRtfDocument::RemoveControlWord(std::string_view word) {
     bool openWord = false;
     Tag tag;
     for (size_t pos = 0; GetNextToken(text, pos, tag); pos = tag.End()) {
-        if (tag.kind == Tag::kControlWord && tag.word == word) {
+        if (tag.kind == Tag::kControlWord && which(tag)) {
             ++removed;
             if (openWord && tag.End() > tag.paramEnd) {
                 out += ' ';
@@ -340,4 +358,315 @@ int32_t SRtfDocument::RemoveControlWord(std::string_view word) {
     }
     if (removed > 0) m_text = SString(std::move(out));
     return removed;
+}
+
+namespace {
+
+using Tag = SRtfDocument::Tag;
+
+// The code pages of RTF's character set words.
+constexpr uint32_t kMacPage = 10000;
+constexpr uint32_t kPcPage = 437;
+constexpr uint32_t kPcaPage = 850;
+
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Whether a character written right after a control word would become part of it (its letters,
+// its number or the blank that ends it).
+bool ExtendsWord(char c) {
+    return IsLetter(c) || IsDigit(c) || c == '-' || c == ' ';
+}
+
+uint8_t HexValue(char c) {
+    if (IsDigit(c)) return static_cast<uint8_t>(c - '0');
+    return static_cast<uint8_t>((c | 0x20) - 'a' + 10);
+}
+
+// "\'hh": a byte that stays a byte, whatever the code page.
+std::string HexEscape(uint32_t byte) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    return {'\\', '\'', kDigits[(byte >> 4) & 0x0F], kDigits[byte & 0x0F]};
+}
+
+// Characters read from a code page, as RTF text: one that is ASCII (a page such as EBCDIC has
+// them above 0x7F) is written "\'hh", so that it never becomes a brace, a backslash or part of a
+// control word; a NUL is no character.
+std::string AsText(std::string characters) {
+    const auto isAscii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    if (std::none_of(characters.begin(), characters.end(), isAscii)) return characters;
+    std::string text;
+    for (char c : characters) {
+        if (!isAscii(c)) text += c;
+        else if (c != '\0') text += HexEscape(static_cast<unsigned char>(c));
+    }
+    return text;
+}
+
+// The characters of an RTF text made UTF-8 (SRtfDocument::ToUnicode), in one pass over its
+// tokens. What changes is written into a new text; what stays is copied in runs.
+class SCharacterDecoder {
+public:
+    explicit SCharacterDecoder(std::string_view text) : m_text(text), m_rawUtf8(IsUtf8Text(text)) {}
+
+    // False when nothing changed; otherwise the new text is in `result`.
+    bool Run(std::string& result) {
+        Tag tag;
+        for (size_t pos = 0; SRtfDocument::GetNextToken(m_text, pos, tag); pos = tag.End()) {
+            const size_t from = SkipFallback(tag);
+            if (from == tag.End()) continue;
+            if (!(tag.kind == Tag::kControlWord && tag.word == "u")) m_highSurrogate = 0;
+            switch (tag.kind) {
+                case Tag::kOpen: Keep(); m_states.push_back(m_states.back()); break;
+                case Tag::kClose:
+                    Keep();
+                    if (m_states.size() > 1) m_states.pop_back();
+                    break;
+                case Tag::kControlWord: Word(tag); break;
+                case Tag::kControlSymbol: Symbol(tag); break;
+                case Tag::kText: Text(tag, from); break;
+                default: Keep(); break;
+            }
+        }
+        FlushRun();
+        if (!m_changed) return false;
+        m_out.append(m_text, m_copied, std::string_view::npos);
+        result = std::move(m_out);
+        return true;
+    }
+
+private:
+    // Whether the text's characters are UTF-8: the bytes of "\bin" data are no characters.
+    static bool IsUtf8Text(std::string_view text) {
+        Tag tag;
+        for (size_t pos = 0; SRtfDocument::GetNextToken(text, pos, tag); pos = tag.End())
+            if (tag.kind == Tag::kText && !SUtf8::IsWellFormed(text.substr(tag.offset, tag.length))) return false;
+        return true;
+    }
+
+    // What a group gives its text: the font, the number of fallback characters after "\u", and
+    // whether it is (in) the font table.
+    struct State {
+        int32_t font = -1;  // -1: the document's default font
+        int32_t fallback = 1;
+        bool fontTable = false;
+    };
+    // The code pages a font names: by "\cpgN" and by its character set; 0 when it names none.
+    struct FontPages {
+        uint32_t codePage = 0;
+        uint32_t charset = 0;
+    };
+
+    State& Top() { return m_states.back(); }
+
+    // The fallback characters that follow a "\u": each is dropped, a group's brace ends them.
+    // Answers where the token's own reading begins (its end when it is dropped whole).
+    size_t SkipFallback(const Tag& tag) {
+        if (m_skip == 0) return tag.offset;
+        if (tag.kind == Tag::kOpen || tag.kind == Tag::kClose) {
+            m_skip = 0;
+            return tag.offset;
+        }
+        if (tag.kind != Tag::kText) {
+            --m_skip;
+            Replace(tag.offset, tag.End(), {});
+            return tag.End();
+        }
+        size_t pos = tag.offset;
+        while (m_skip > 0 && pos < tag.End()) {
+            if (!IsLineEnd(m_text[pos])) --m_skip;
+            pos += m_rawUtf8 ? SUtf8::CharLength(m_text, pos) : 1;
+        }
+        Replace(tag.offset, pos, {});
+        return pos;
+    }
+
+    void Word(const Tag& tag) {
+        if (tag.word == "uc" && tag.hasParam) {
+            Top().fallback = std::max(tag.param, 0);
+            Change(tag.offset, tag.End(), {});
+            return;
+        }
+        if (tag.word == "u" && tag.hasParam) {
+            Unicode(tag);
+            return;
+        }
+        Keep();
+        m_openWord = tag.End() == tag.paramEnd;
+        if (tag.word == "ansicpg" && tag.param > 0) m_documentPage = static_cast<uint32_t>(tag.param);
+        else if (tag.word == "ansi") m_documentPage = SCodePage::kWestern;
+        else if (tag.word == "mac") m_documentPage = kMacPage;
+        else if (tag.word == "pc") m_documentPage = kPcPage;
+        else if (tag.word == "pca") m_documentPage = kPcaPage;
+        else if (tag.word == "deff" && tag.hasParam) m_defaultFont = tag.param;
+        else if (tag.word == "fonttbl") Top().fontTable = true;
+        else if (tag.word == "f" && tag.hasParam) Top().font = tag.param;
+        else if (tag.word == "plain") Top().font = -1;
+        else if (tag.word == "fcharset" && Top().fontTable && Top().font >= 0) {
+            // The ANSI set is the document's own code page.
+            m_fonts[Top().font].charset = tag.param == 0 ? 0 : SCodePage::OfCharset(tag.param);
+        } else if (tag.word == "cpg" && Top().fontTable && Top().font >= 0 && tag.param > 0) {
+            m_fonts[Top().font].codePage = static_cast<uint32_t>(tag.param);
+        }
+    }
+
+    // "\uN": a UTF-16 unit, a pair of them beyond U+FFFF (a half alone is dropped).
+    void Unicode(const Tag& tag) {
+        std::string character;
+        uint32_t unit = static_cast<uint16_t>(tag.param);
+        if (tag.param > 0xFFFF && tag.param <= 0x10FFFF) unit = static_cast<uint32_t>(tag.param);
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            m_highSurrogate = unit;
+        } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+            if (m_highSurrogate) SUtf8::Encode(0x10000 + ((m_highSurrogate - 0xD800) << 10) + (unit - 0xDC00), character);
+            m_highSurrogate = 0;
+        } else if (unit >= 0x80) {
+            SUtf8::Encode(unit, character);
+        } else if (unit > 0) {
+            character = HexEscape(unit);
+        }
+        Change(tag.offset, tag.End(), character);
+        m_skip = Top().fallback;
+    }
+
+    void Symbol(const Tag& tag) {
+        const std::string_view symbol = m_text.substr(tag.offset, tag.length);
+        if (tag.complete && symbol.size() == 4 && symbol[1] == '\'') {
+            const auto byte = static_cast<uint8_t>(HexValue(symbol[2]) << 4 | HexValue(symbol[3]));
+            if (m_leadPending) {
+                AddToRun(tag.offset, tag.End(), byte, m_runPageNumber);
+                return;
+            }
+            if (byte >= 0x80) {
+                const uint32_t page = CurrentPage();
+                if (page != SCodePage::kSymbol) {
+                    AddToRun(tag.offset, tag.End(), byte, page);
+                    return;
+                }
+            }
+        }
+        Keep();
+    }
+
+    void Text(const Tag& tag, size_t from) {
+        for (size_t pos = from; pos < tag.End();) {
+            const char c = m_text[pos];
+            const auto byte = static_cast<uint8_t>(c);
+            if (m_leadPending) {
+                // The byte after a lead byte is its trail, whatever it is; a line end is no byte.
+                if (IsLineEnd(c)) m_runTo = pos + 1;
+                else AddToRun(pos, pos + 1, byte, m_runPageNumber);
+                ++pos;
+                continue;
+            }
+            if (byte < 0x80 || m_rawUtf8) {
+                size_t end = pos + 1;
+                while (end < tag.End() && (static_cast<uint8_t>(m_text[end]) < 0x80 || m_rawUtf8)) ++end;
+                FlushRun();
+                // What was dropped before this text ended the word before it.
+                if (m_openWord && ExtendsWord(c)) Replace(pos, pos, " ");
+                m_openWord = false;
+                pos = end;
+                continue;
+            }
+            const uint32_t page = CurrentPage();
+            if (page == SCodePage::kSymbol) {
+                Change(pos, pos + 1, HexEscape(byte));
+            } else {
+                AddToRun(pos, pos + 1, byte, page);
+            }
+            ++pos;
+        }
+    }
+
+    // The code page of the current place: its font's, else the document's.
+    uint32_t CurrentPage() const {
+        const int32_t font = m_states.back().font >= 0 ? m_states.back().font : m_defaultFont;
+        if (font >= 0) {
+            const auto found = m_fonts.find(font);
+            if (found != m_fonts.end() && found->second.codePage) return found->second.codePage;
+            if (found != m_fonts.end() && found->second.charset) return found->second.charset;
+        }
+        return m_documentPage;
+    }
+
+    SCodePage& Page(uint32_t number) {
+        std::unique_ptr<SCodePage>& page = m_pages[number];
+        if (!page) page = std::make_unique<SCodePage>(number);
+        return *page;
+    }
+
+    // Bytes of a code page, read together so that a pair stays whole.
+    void AddToRun(size_t from, size_t to, uint8_t byte, uint32_t page) {
+        if (!m_run.empty() && (m_runTo != from || m_runPageNumber != page)) FlushRun();
+        if (m_run.empty()) {
+            m_runFrom = from;
+            m_runPageNumber = page;
+        }
+        m_run += static_cast<char>(byte);
+        m_runTo = to;
+        m_leadPending = !m_leadPending && Page(page).IsLeadByte(byte);
+    }
+
+    void FlushRun() {
+        if (m_run.empty()) return;
+        std::string characters;
+        Page(m_runPageNumber).AppendUtf8(m_run, characters);
+        m_run.clear();
+        m_leadPending = false;
+        Replace(m_runFrom, m_runTo, AsText(std::move(characters)));
+    }
+
+    // A token that stays as it is.
+    void Keep() {
+        FlushRun();
+        m_openWord = false;
+    }
+
+    void Change(size_t from, size_t to, std::string_view with) {
+        FlushRun();
+        Replace(from, to, with);
+    }
+
+    void Replace(size_t from, size_t to, std::string_view with) {
+        if (!m_changed) m_out.reserve(m_text.size() + m_text.size() / 8);
+        m_changed = true;
+        m_out.append(m_text, m_copied, from - m_copied);
+        m_out += with;
+        m_copied = to;
+        if (!with.empty()) m_openWord = false;
+    }
+
+    std::string_view m_text;
+    const bool m_rawUtf8;
+    std::string m_out;
+    size_t m_copied = 0;
+    bool m_changed = false;
+    // Whether what was written last is a control word that ends without its blank.
+    bool m_openWord = false;
+
+    std::vector<State> m_states{State()};
+    uint32_t m_documentPage = SCodePage::kWestern;
+    int32_t m_defaultFont = -1;
+    std::unordered_map<int32_t, FontPages> m_fonts;
+    std::map<uint32_t, std::unique_ptr<SCodePage>> m_pages;
+
+    std::string m_run;
+    size_t m_runFrom = 0;
+    size_t m_runTo = 0;
+    uint32_t m_runPageNumber = 0;
+    bool m_leadPending = false;
+
+    int32_t m_skip = 0;
+    uint32_t m_highSurrogate = 0;
+};
+
+}  // namespace
+
+bool SRtfDocument::ToUnicode() {
+    std::string result;
+    if (!SCharacterDecoder(m_text.view()).Run(result)) return false;
+    m_text = SString(std::move(result));
+    return true;
 }

@@ -6,6 +6,7 @@
 // past the end; nothing recurses, so deep nesting costs no stack.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string_view>
 
@@ -69,11 +70,24 @@ public:
     // "\pardeftab720" alone), without joining what follows to a control word before it. Answers
     // the number removed.
     int32_t RemoveControlWord(std::string_view word);
+    // The same for every control word that `which` chooses.
+    int32_t RemoveControlWords(const std::function<bool(const Tag&)>& which);
     // Makes every group of the text whole, so that nothing of it reaches outside the place it is
     // put in: a closing brace that closes no group goes, so does a tag cut off (a lone
     // backslash, a "\'" without its digits, a "\bin" longer than what follows), and the groups
-    // left open are closed at the end. Answers whether the text changed.
+    // left open are closed at the end. A control word longer than RTF allows (32 letters) keeps
+    // its first 32. Answers whether the text changed.
     bool Balance();
+    // Makes the text's characters UTF-8, so that the text reads the same in any document: every
+    // "\'hh" above 0x7F and every 8-bit byte is read in the code page of its place (the code
+    // page of the current font, from its "\cpgN" or "\fcharsetN", else the document's
+    // "\ansicpgN", else 1252), a lead byte of a double-byte page with the byte after it; every
+    // "\uN" becomes its character and its fallback characters go, and so do the "\ucN" words
+    // that counted them. Bytes are taken as UTF-8 instead when the whole text is well-formed
+    // UTF-8 (the bytes of "\bin" data aside). A font of the symbol set keeps its bytes, as
+    // "\'hh": they are no characters. An ASCII character that came from "\uN" or from a code
+    // page is written "\'hh", so that it stays text. Answers whether the text changed.
+    bool ToUnicode();
 
 private:
     // The top-level group whose destination is `destination`, as ExtractHeader's siblings do.

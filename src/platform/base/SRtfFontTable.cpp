@@ -97,20 +97,13 @@ std::vector<SRtfFontTable::Entry> SRtfFontTable::Parse(std::string_view table) {
 
 int32_t SRtfFontTable::AddFontTable(const SString& table, SRtfNumberMap* map) {
     int32_t added = 0;
-    for (const Entry& entry : Parse(table.view())) {
-        auto same = std::find_if(m_entries.begin(), m_entries.end(),
-                                 [&](const Entry& kept) { return kept.name == entry.name; });
-        int32_t number = 0;
-        if (same != m_entries.end()) {
-            number = same->number;
-        } else {
-            for (const Entry& kept : m_entries) number = std::max(number, kept.number + 1);
-            Entry copy = entry;
-            copy.number = number;
-            m_entries.push_back(copy);
-            ++added;
-        }
-        if (map) map->emplace(entry.number, number);
+    for (Entry& entry : Parse(table.view())) {
+        const auto [kept, isNew] = m_numbers.try_emplace(entry.name.str(), static_cast<int32_t>(m_entries.size()));
+        if (map) map->emplace(entry.number, kept->second);
+        if (!isNew) continue;
+        entry.number = kept->second;
+        m_entries.push_back(std::move(entry));
+        ++added;
     }
     return added;
 }

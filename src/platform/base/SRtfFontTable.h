@@ -1,9 +1,12 @@
 #pragma once
-// The fonts of a document gathered from RTF font tables ("{\fonttbl ...}"): the first table added
-// keeps its numbers, and every further one is mapped onto it, a face already there taking the
-// number it has, a new face the next free number. GetFontTable writes the gathered table back as
-// one "{\fonttbl" group.
+// The fonts of a document gathered from RTF font tables ("{\fonttbl ...}"): faces are numbered
+// from 0 in the order they come, so that the first table added (the document's own, numbered so)
+// keeps its numbers, and every further one is mapped onto them, a face already there taking the
+// number it has, a new face the next number. GetFontTable writes the gathered table back as one
+// "{\fonttbl" group.
 #include <cstdint>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/base/SRtfDocument.h"
@@ -21,7 +24,10 @@ public:
     // has in this table. Answers the number of faces that were new.
     int32_t AddFontTable(const SString& table, SRtfNumberMap* map = nullptr);
     SString GetFontTable() const;
-    void RemoveAll() { m_entries.clear(); }
+    void RemoveAll() {
+        m_entries.clear();
+        m_numbers.clear();
+    }
     const std::vector<Entry>& GetEntries() const { return m_entries; }
 
     // The entries of a font table's text, in their order; entries without a number are left out.
@@ -29,4 +35,6 @@ public:
 
 private:
     std::vector<Entry> m_entries;
+    // The number of each face by its name: a merged table of many faces is added in one pass.
+    std::unordered_map<std::string, int32_t> m_numbers;
 };

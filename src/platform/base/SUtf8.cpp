@@ -29,6 +29,19 @@ size_t SUtf8::SequenceLength(std::string_view text, size_t pos) {
     return length;
 }
 
+bool SUtf8::IsWellFormed(std::string_view text) {
+    for (size_t pos = 0; pos < text.size();) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        const size_t length = SequenceLength(text, pos);
+        if (length == 0) return false;
+        pos += length;
+    }
+    return true;
+}
+
 size_t SUtf8::CharLength(std::string_view text, size_t pos) {
     if (pos >= text.size()) return 0;
     size_t n = SequenceLength(text, pos);

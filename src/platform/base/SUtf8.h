@@ -9,6 +9,8 @@ class SUtf8 {
 public:
     // Length in bytes of the well-formed sequence at `pos`, or 0 when it is ill-formed.
     static size_t SequenceLength(std::string_view text, size_t pos);
+    // Whether the whole text is well-formed UTF-8.
+    static bool IsWellFormed(std::string_view text);
     // Length in bytes of the character at `pos`: a byte that begins no well-formed sequence is a
     // character of its own. 0 only at or past the end.
     static size_t CharLength(std::string_view text, size_t pos);

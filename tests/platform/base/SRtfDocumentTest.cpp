@@ -136,3 +136,77 @@ TEST(SRtfDocument, ABalancedTextLosesStrayBracesAndCutTagsAndClosesWhatItLeftOpe
     EXPECT_EQ(balanced("{}\\bin}}4 {}{x}"), "{}\\bin 4 {}{x}");
     EXPECT_EQ(balanced("{}\\b0 }z"), "{}\\b0 z");
 }
+
+TEST(SRtfDocument, AControlWordLongerThanRtfAllowsIsOneWordThatBalancingCuts) {
+    const std::string letters33 = "abcdefghijklmnopqrstuvwxyzabcdefg";
+    const std::string word = "\\" + letters33 + "-7 x";
+    Tag tag;
+    ASSERT_TRUE(SRtfDocument::GetNextTag(word, 0, tag));
+    EXPECT_EQ(tag.word, letters33);
+    EXPECT_EQ(tag.param, -7);
+    EXPECT_EQ(tag.length, 37u);
+    // Cut to the 32 letters RTF allows, its number and delimiter kept; 32 letters stay as they are.
+    SString text = "{\\*\\" + letters33 + "5 x}";
+    EXPECT_TRUE(SRtfDocument(text).Balance());
+    EXPECT_EQ(text, "{\\*\\" + letters33.substr(0, 32) + "5 x}");
+    EXPECT_FALSE(SRtfDocument(text).Balance());
+}
+
+namespace {
+
+std::string Unicode(const std::string& rtf, bool changed = true) {
+    SString text = rtf;
+    EXPECT_EQ(SRtfDocument(text).ToUnicode(), changed) << rtf;
+    return text.str();
+}
+
+}  // namespace
+
+TEST(SRtfDocument, CharactersAreReadInTheCodePageOfTheirPlace) {
+    // The document's code page: "Привет".
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2}"),
+              "{\\rtf1\\ansi\\ansicpg1251 \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82}");
+    // A font's character set, within the font's group; \plain goes back to the default font.
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial Cyr;}}"
+                      "\\f0 \\'e9\\f1 \\'e9{\\f0 \\'e9}\\'e9\\plain \\'e9}"),
+              "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial Cyr;}}"
+              "\\f0 \xC3\xA9\\f1 \xD0\xB9{\\f0 \xC3\xA9}\xD0\xB9\\plain \xC3\xA9}");
+    // The default font's set holds before any \f; ANSI is the document's page; \cpg wins.
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg1251\\deff1{\\fonttbl{\\f1\\fcharset161 G;}{\\f2\\fcharset0 A;}"
+                      "{\\f3\\fcharset0\\cpg1250 C;}}\\'e1\\f2\\'e1\\f3\\'8c}"),
+              "{\\rtf1\\ansi\\ansicpg1251\\deff1{\\fonttbl{\\f1\\fcharset161 G;}{\\f2\\fcharset0 A;}"
+              "{\\f3\\fcharset0\\cpg1250 C;}}\xCE\xB1\\f2\xD0\xB1\\f3\xC5\x9A}");
+    // A double-byte page: lead and trail as escapes or as a raw trail; a lead cut off by a word.
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg932 \\'93\\'fa\\'96{}\\'82a\\'82\\par}"),
+              "{\\rtf1\\ansi\\ansicpg932 \xE6\x97\xA5\xEF\xBF\xBD{}\xEF\xBC\xA2\xEF\xBF\xBD\\par}");
+    // A code page the platform cannot read is read as 1252.
+    EXPECT_EQ(Unicode("{\\rtf1\\ansicpg99999 \\'e9}"), "{\\rtf1\\ansicpg99999 \xC3\xA9}");
+    // A page whose bytes above 0x7F are ASCII (EBCDIC: a brace, a letter, a backslash) gives
+    // text, never RTF.
+    EXPECT_EQ(Unicode("{\\rtf1\\ansicpg500\\b\\'c0\\'c1\\'e0}"), "{\\rtf1\\ansicpg500\\b\\'7b\\'41\\'5c}");
+    // Escapes of ASCII stay.
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg1251 \\'41\\'7b}", false), "{\\rtf1\\ansi\\ansicpg1251 \\'41\\'7b}");
+}
+
+TEST(SRtfDocument, RawBytesAreTheCodePagesUnlessTheTextIsUtf8AndSymbolFontsKeepTheirs) {
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg1251 \xCF\xF0}"), "{\\rtf1\\ansi\\ansicpg1251 \xD0\x9F\xD1\x80}");
+    // Well-formed UTF-8 throughout: its bytes are characters already; its escapes are the page's.
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg1251 \xD0\x9F \\'cf}"), "{\\rtf1\\ansi\\ansicpg1251 \xD0\x9F \xD0\x9F}");
+    // A symbol font's bytes are glyphs: they stay bytes, as escapes.
+    EXPECT_EQ(Unicode("{\\fonttbl{\\f3\\fcharset2 Symbol;}}\\f3\\'b7\xB7{\\f0\\'b7}"),
+              "{\\fonttbl{\\f3\\fcharset2 Symbol;}}\\f3\\'b7\\'b7{\\f0\xC2\xB7}");
+}
+
+TEST(SRtfDocument, UnicodeWordsBecomeTheirCharactersAndTheirFallbacksAndCountsGo) {
+    // "\uc2" counts two fallback characters, "\uc0" none, one by default; the counts go too.
+    EXPECT_EQ(Unicode("\\uc2 \\u937\\'3f\\'3fmega \\u916??elta"), "\xCE\xA9mega \xCE\x94" "elta");
+    EXPECT_EQ(Unicode("\\uc0\\u937 mega"), "\xCE\xA9mega");
+    EXPECT_EQ(Unicode("\\u937?mega"), "\xCE\xA9mega");
+    // A brace ends the fallback; a pair beyond U+FFFF is one character, a half alone none.
+    EXPECT_EQ(Unicode("\\uc3\\u937?{x}"), "\xCE\xA9{x}");
+    EXPECT_EQ(Unicode("\\u-10179?\\u-8704?|\\u-10179?x"), "\xF0\x9F\x98\x80|x");
+    // An ASCII character stays text; nothing dropped joins a word to what follows.
+    EXPECT_EQ(Unicode("\\b\\u123?\\u65?"), "\\b\\'7b\\'41");
+    EXPECT_EQ(Unicode("\\b\\uc1 text"), "\\b text");
+    EXPECT_EQ(Unicode("\\b plain \\'41\\'7d", false), "\\b plain \\'41\\'7d");
+}

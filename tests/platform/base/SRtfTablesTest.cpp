@@ -20,6 +20,26 @@ TEST(SRtfFontTable, TheFirstTableKeepsItsNumbersAndLaterOnesAreMappedOntoIt) {
               "{\\f2\\fmodern Courier New;}\r\n}");
 }
 
+TEST(SRtfFontTable, AFaceTwiceTakesOneNumberAndNewFacesFollowTheHighest) {
+    SRtfFontTable table;
+    table.AddFontTable("{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}");
+    // Numbers of the merged table are its own: gaps, an order of their own and a face twice.
+    SRtfNumberMap merged;
+    EXPECT_EQ(table.AddFontTable("{\\fonttbl{\\f9 Courier New;}{\\f3 Arial;}{\\f12 Courier New;}{\\f4 Symbol;}}", &merged),
+              2);
+    EXPECT_EQ(merged, (SRtfNumberMap{{9, 2}, {3, 0}, {12, 2}, {4, 3}}));
+    SRtfNumberMap again;
+    EXPECT_EQ(table.AddFontTable("{\\fonttbl{\\f0 Symbol;}{\\f1 Wingdings;}}", &again), 1);
+    EXPECT_EQ(again, (SRtfNumberMap{{0, 3}, {1, 4}}));
+    ASSERT_EQ(table.GetEntries().size(), 5u);
+    for (int32_t n = 0; n < 5; ++n) EXPECT_EQ(table.GetEntries()[n].number, n);
+    // Emptied, the table numbers from 0 again and knows none of the faces it held.
+    table.RemoveAll();
+    SRtfNumberMap fresh;
+    EXPECT_EQ(table.AddFontTable("{\\fonttbl{\\f5 Wingdings;}{\\f6 Arial;}}", &fresh), 2);
+    EXPECT_EQ(fresh, (SRtfNumberMap{{5, 0}, {6, 1}}));
+}
+
 TEST(SRtfFontTable, EntriesWithoutGroupsAndBrokenTablesAreReadAsFarAsTheyGo) {
     const auto entries = SRtfFontTable::Parse("{\\fonttbl\\f0\\fnil Sym;\\f3\\fswiss Sans \\'e9;}");
     ASSERT_EQ(entries.size(), 2u);

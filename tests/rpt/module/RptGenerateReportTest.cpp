@@ -1,6 +1,7 @@
 // Generating a report as a host module does: RptGenerateReport on a report made by
 // RptCreateTemplate, the save dialog, the document written, and what the user is told.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include "rpt/devices/rtf/SRptRtfTestFixture.h"
 #include "varod9/ISRptTblCts.h"
 #include "varod9/ISRptText.h"
+#include "varod9/ISRptTextFile.h"
 #include "varod9/ISRptTitle.h"
 
 namespace {
@@ -118,6 +120,22 @@ TEST_F(RptGenerateReport, AnsweredYesWithoutAProgramForTheFileItSaysSo) {
     EXPECT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);
 }
 
+TEST_F(RptGenerateReport, ATextFileThatIsAPipeIsReportedInTheDocumentAndTheReportIsWritten) {
+    report->PutHasFirstPage(false);
+    const SString placed = folder.PathOf("placed.txt");
+    STestTempFolder::WriteFile(placed, "placed");
+    SComWrap<ISRptTextFile> file = AddTextFile(placed);
+    ASSERT_TRUE(file);
+    const SString pipe = folder.PathOf("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    file->PutAbsPath(pipe);
+    const SString path = folder.PathOf("report.rtf");
+    script.ExpectFileDialog(path);
+    script.ExpectMessage(Question(path), IDNO);
+    ASSERT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);
+    EXPECT_NE(STestTempFolder::ReadFile(path).find("File '" + pipe.str() + "' not found."), std::string::npos);
+}
+
 // Writes the sample that the real readers check (tests/readers) to the path the variable names;
 // without the variable there is nothing to do.
 TEST_F(RptGenerateReport, SampleForTheReaders) {
@@ -143,6 +161,33 @@ TEST_F(RptGenerateReport, CutRtfSampleForTheReaders) {
                                "and cut {\\i short {\\*\\x lost");
     ASSERT_TRUE(AddTextFile(source));
     AddItem<ISRptText>("TEXT")->PutText("After the file");
+    script.ExpectFileDialog(target);
+    script.ExpectMessage(Question(target), IDNO);
+    ASSERT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);
+    EXPECT_TRUE(std::filesystem::exists(target));
+}
+
+// Writes the sample of text files in RTF of other code pages, one of them with a count of
+// fallback characters and a control word longer than RTF allows, before a text in Greek, that
+// the real readers check (tests/readers) to the path the variable names.
+TEST_F(RptGenerateReport, CodePagesRtfSampleForTheReaders) {
+    const char* target = std::getenv("VAROD9_CODE_PAGES_RTF_SAMPLE");
+    if (!target || !*target) GTEST_SKIP() << "VAROD9_CODE_PAGES_RTF_SAMPLE not set";
+    report->PutHasFirstPage(false);
+    // "Привет" in code page 1251, escaped; "Ελλάδα" as raw bytes of code page 1253; "日本語"
+    // in code page 932.
+    const SString cyrillic = folder.PathOf("cyrillic.rtf");
+    STestTempFolder::WriteFile(cyrillic,
+                               "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fnil\\fcharset204 Arial;}}"
+                               "\\uc2\\f0 Cyrillic {\\*\\abcdefghijklmnopqrstuvwxyzabcdefgh x}"
+                               "\\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}");
+    const SString greek = folder.PathOf("greek.rtf");
+    STestTempFolder::WriteFile(greek, "{\\rtf1\\ansi\\ansicpg1253 Greek \\abcdefghijklmnopqrstuvwxyzabcdefgh "
+                                      "\xC5\xEB\xEB\xDC\xE4\xE1\\par}");
+    const SString japanese = folder.PathOf("japanese.rtf");
+    STestTempFolder::WriteFile(japanese, "{\\rtf1\\ansi\\ansicpg932 Japanese \\'93\\'fa\\'96\\'7b\\'8c\\'ea\\par}");
+    for (const SString& source : {cyrillic, greek, japanese}) ASSERT_TRUE(AddTextFile(source));
+    AddItem<ISRptText>("TEXT")->PutText("After \xCE\xA9mega \xCE\x94" "elta");
     script.ExpectFileDialog(target);
     script.ExpectMessage(Question(target), IDNO);
     ASSERT_EQ(::RptGenerateReport(report.Get(), nullptr, 0), S_OK);

@@ -20,21 +20,26 @@ bool SRptRtfPlainText::IsHiddenDestination(std::string_view word) {
 }
 
 SString SRptRtfPlainText::ToText(std::string_view rtf) {
+    // Its characters first, each read in the code page of its place.
+    SString characters{rtf};
+    SRtfDocument(characters).ToUnicode();
+    const std::string_view text = characters.view();
+    const bool document = !text.empty() && text[0] == '{';
     std::string out;
     std::vector<bool> hidden{false};
     bool groupStart = false;
-    int32_t fallbackChars = 1;  // what a reader skips after "\u": "\ucN" sets it
-    int32_t skip = 0;
     SRtfDocument::Tag tag;
-    for (size_t pos = 0; SRtfDocument::GetNextToken(rtf, pos, tag); pos = tag.End()) {
+    for (size_t pos = 0; SRtfDocument::GetNextToken(text, pos, tag); pos = tag.End()) {
         if (tag.length == 0) break;
-        const std::string_view part = rtf.substr(tag.offset, tag.length);
+        const std::string_view part = text.substr(tag.offset, tag.length);
         if (tag.kind == SRtfDocument::Tag::kOpen) {
             hidden.push_back(hidden.back());
             groupStart = true;
             continue;
         }
         if (tag.kind == SRtfDocument::Tag::kClose) {
+            // The document ends with its group, as readers take it: what follows is no text.
+            if (document && hidden.size() == 2) break;
             if (hidden.size() > 1) hidden.pop_back();
             groupStart = false;
             continue;
@@ -47,35 +52,19 @@ SString SRptRtfPlainText::ToText(std::string_view rtf) {
         if (hidden.back()) continue;
         switch (tag.kind) {
             case SRtfDocument::Tag::kText:
-                for (char c : part) {
-                    if (c == '\r' || c == '\n') continue;
-                    if (skip > 0) {
-                        --skip;
-                        continue;
-                    }
-                    out += c;
-                }
+                for (char c : part)
+                    if (c != '\r' && c != '\n' && c != '\0') out += c;
                 break;
             case SRtfDocument::Tag::kControlWord:
                 if (tag.word == "par" || tag.word == "line") out += "\r\n";
                 else if (tag.word == "tab") out += '\t';
-                else if (tag.word == "uc" && tag.hasParam) fallbackChars = tag.param < 0 ? 0 : tag.param;
-                else if (tag.word == "u" && tag.hasParam) {
-                    // Halves of a pair beyond U+FFFF are left out rather than written apart.
-                    const uint32_t unit = static_cast<uint16_t>(static_cast<int16_t>(tag.param));
-                    if (unit < 0xD800 || unit > 0xDFFF) SUtf8::Encode(unit, out);
-                    skip = fallbackChars;
-                }
                 break;
             case SRtfDocument::Tag::kControlSymbol:
-                if (skip > 0) {
-                    --skip;
-                    break;
-                }
+                // Bytes left as "\'hh" are ASCII, or glyphs of a symbol font.
                 if (part.size() == 4 && part[1] == '\'') {
                     uint32_t byte = 0;
                     const auto [end, error] = std::from_chars(part.data() + 2, part.data() + 4, byte, 16);
-                    if (error == std::errc() && end == part.data() + 4)
+                    if (error == std::errc() && end == part.data() + 4 && byte != 0)
                         SUtf8::Encode(SCodePage1252::ToUnicode(static_cast<uint8_t>(byte)), out);
                 } else if (part == "\\\\" || part == "\\{" || part == "\\}") {
                     out += part[1];

@@ -1,13 +1,23 @@
 #pragma once
 // The text of a text file item, read the same way for every device: the file's lines, each ended
 // by CR LF, in UTF-8 whatever the file's own encoding (byte-order mark, UTF-8, else Windows-1252),
-// or the message that stands in for a file not named or not found.
+// or the message that stands in for a file not named or not found. An RTF file is read as RTF:
+// its 8-bit bytes and escapes in its own code pages. A file that cannot be read (not a plain
+// file, no permission, larger than kMaxFileSize) is taken as one that is not found, so that the
+// report is written all the same.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "platform/base/SString.h"
 
 class SRptTextFileReader {
 public:
-    // As the RTF document takes it: an RTF file as it stands (its 8-bit bytes read as Windows-1252
-    // when they are no UTF-8), the not-found message without a line break.
+    // The largest text file that is read: 64 MiB.
+    static constexpr int64_t kMaxFileSize = int64_t(64) << 20;
+
+    // As the RTF document takes it: an RTF file as it stands, the not-found message without a
+    // line break.
     static SString Read(const SString& sPath);
     // As the pages show it (HTML and print): an RTF file as its plain text, and every message
     // ended by a line break like the file's lines.
@@ -15,4 +25,9 @@ public:
 
 private:
     static SString Read(const SString& sPath, bool bEndMessage);
+    // The file's bytes; false when it cannot be read.
+    static bool ReadBytes(const SString& sPath, std::string& bytes);
+    static SString TextOf(std::string bytes);
+    // The lines of a text, each ended by CR LF (a line end may be LF, CR LF or a lone CR).
+    static SString LinesOf(std::string_view text);
 };

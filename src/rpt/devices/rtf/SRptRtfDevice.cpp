@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/base/SCodePage.h"
 #include "platform/base/SOutputFile.h"
 #include "platform/base/SOutputStringStream.h"
 #include "platform/base/SRtfDocument.h"
@@ -34,6 +35,17 @@ const char* FamilyWord(uint8_t pitchAndFamily) {
         case FF_DECORATIVE: return "fdecor ";
         default: return "fnil ";
     }
+}
+
+// A merged text's font table as the collected table takes it: the faces' names written as the
+// report writes its own, and no character set or code page that would make readers take the
+// report's characters for another page's. The symbol set stays: its fonts' bytes are glyphs.
+SString MergedFontTable(const SString& sFonts) {
+    SString table = SRptRtfEscaper::Escape(sFonts.view(), RTFTEXT_RAW);
+    SRtfDocument(table).RemoveControlWords([](const SRtfDocument::Tag& tag) {
+        return tag.word == "cpg" || (tag.word == "fcharset" && SCodePage::OfCharset(tag.param) != SCodePage::kSymbol);
+    });
+    return table;
 }
 
 }  // namespace
@@ -214,19 +226,22 @@ HRESULT SRptRtfDevice::MergeRtf(SString& sRtf) {
     // A text cut short or with stray braces would close the document's own groups or leave them
     // open: made whole first, it stays in its place and its tables can be taken out.
     document.Balance();
+    // Its characters are read in its own code pages while its header and font table still say
+    // which; the report then writes them as it writes its own.
+    document.ToUnicode();
     document.ExtractHeader(nullptr, true);
     const bool hasFonts = document.ExtractFontTable(&fonts, true);
     const bool hasColors = document.ExtractColorTable(&colors, true);
     const bool hasStyles = document.ExtractStyleTable(&styles, true);
     SRtfNumberMap fontMap;
     SRtfNumberMap colorMap;
-    if (hasFonts) m_fontTable.AddFontTable(fonts, &fontMap);
+    if (hasFonts) m_fontTable.AddFontTable(MergedFontTable(fonts), &fontMap);
     if (hasColors) m_colorTable.AddColorTable(colors, &colorMap);
     document.ChangeFontAndColor(fontMap, colorMap);
     if (hasStyles) SRtfDocument(styles).ChangeFontAndColor(fontMap, colorMap);
-    // On a line of its own, a text that begins with letters cannot become part of the control
-    // word written before it.
-    if (!sRtf.IsEmpty()) sRtf = "\r\n" + sRtf;
+    // In a group of its own, nothing the text sets (its character and paragraph properties, any
+    // state a reader keeps per group) outlives it; on a line of its own.
+    if (!sRtf.IsEmpty()) sRtf = "\r\n{" + sRtf + "}";
     gRtfMerged = true;
     return S_OK;
 }

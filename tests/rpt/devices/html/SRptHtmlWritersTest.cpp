@@ -2,6 +2,7 @@
 // mark-up, item titles with their anchors and contents entries, the node writer, text files, and
 // the frame parts without an open page.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -30,6 +31,14 @@ protected:
         return node;
     }
     SComWrap<ISRptPara> Para() { return ParaOf(Text("unused").Get(), 0); }
+    // The node of a text file item on the (empty) file at `path`, outside the contents.
+    SRptGenerationNode* TextFileNode(const SString& path) {
+        STestTempFolder::WriteFile(path, "");
+        SComWrap<ISRptTextFile> file = AddTextFile(path);
+        if (!file) return nullptr;
+        file->PutTOCEntry(false);
+        return Node(file.Get());
+    }
 };
 
 TEST_F(SRptHtmlWriters, FullEscapingTurnsMarkUpIntoEntitiesAndLineEndsIntoBreaks) {
@@ -205,6 +214,18 @@ TEST_F(SRptHtmlWriters, TextFilesShowTheirLinesOrWhyThereAreNone) {
     html->WriteNode(node, nullptr, nullptr);
     EXPECT_EQ(Written(), block + missing.str() + end + block + "File '" + missing.str() + "' not found.<br />\r\n" + end);
 
+    // A pipe (never opened: it would wait for a writer) and a folder cannot be read: they are
+    // reported as missing files are.
+    const SString pipe = folder.PathOf("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const SString& unreadable : {pipe, folder.GetPath()}) {
+        file->PutAbsPath(unreadable);
+        ClearPage();
+        EXPECT_EQ(html->WriteNode(node, nullptr, nullptr), S_OK);
+        EXPECT_EQ(Written(),
+                  block + unreadable.str() + end + block + "File '" + unreadable.str() + "' not found.<br />\r\n" + end);
+    }
+
     const SString present = folder.PathOf("notes.txt");
     STestTempFolder::WriteFile(present, "one & two\nthree\n");
     file->PutAbsPath(present);
@@ -220,11 +241,8 @@ TEST_F(SRptHtmlWriters, TextFilesShowTheirLinesOrWhyThereAreNone) {
 
 TEST_F(SRptHtmlWriters, TextFilesOfEveryEncodingShowTheSameTextAndNoNul) {
     const SString path = folder.PathOf("notes.txt");
-    STestTempFolder::WriteFile(path, "");
-    SComWrap<ISRptTextFile> file = AddTextFile(path);
-    ASSERT_TRUE(file);
-    file->PutTOCEntry(false);
-    SRptGenerationNode* node = Node(file.Get());
+    SRptGenerationNode* node = TextFileNode(path);
+    ASSERT_TRUE(node);
     std::vector<STestTextForm> forms = STestTextForms();
     forms.push_back({"RTF of 8-bit text", kTestRawRtf});
     for (const STestTextForm& form : forms) {
@@ -233,6 +251,22 @@ TEST_F(SRptHtmlWriters, TextFilesOfEveryEncodingShowTheSameTextAndNoNul) {
         html->WriteNode(node, nullptr, nullptr);
         EXPECT_NE(Written().find("\r\nCaf&#233; 10 &#8364;<br />\r\n</font>"), std::string::npos) << form.name;
         EXPECT_EQ(Written().find('\0'), std::string::npos) << form.name;
+    }
+}
+
+TEST_F(SRptHtmlWriters, RtfTextFilesShowTheirOwnCodePagesTextUpToTheirDocumentsEnd) {
+    const SString path = folder.PathOf("notes.rtf");
+    SRptGenerationNode* node = TextFileNode(path);
+    ASSERT_TRUE(node);
+    // "Привет" in code page 1251, escaped and as raw bytes; what follows the document is none of it.
+    for (const char* rtf : {"{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}after\r\n",
+                            "{\\rtf1\\ansi\\ansicpg1251 \xCF\xF0\xE8\xE2\xE5\xF2\\par}after\r\n"}) {
+        STestTempFolder::WriteFile(path, rtf);
+        ClearPage();
+        html->WriteNode(node, nullptr, nullptr);
+        EXPECT_NE(Written().find("\r\n&#1055;&#1088;&#1080;&#1074;&#1077;&#1090;<br />\r\n</font>"), std::string::npos)
+            << Written();
+        EXPECT_EQ(Written().find("after"), std::string::npos);
     }
 }
 

@@ -1,7 +1,9 @@
 // The report laid out on pages: frames, the flow of items over pages, page breaks, the title
 // page, the contents' page numbers and the page numbers of headers.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -163,6 +165,37 @@ TEST_F(SRptPaginationTest, TextFilesOfEveryEncodingPrintTheSameText) {
          at = printed.find(kTestFormText + "|", at + 1))
         ++count;
     EXPECT_EQ(count, forms.size()) << printed;
+}
+
+TEST_F(SRptPaginationTest, RtfTextFilesPrintTheirOwnCodePagesTextUpToTheirDocumentsEnd) {
+    const SString path = folder.PathOf("notes.rtf");
+    STestTempFolder::WriteFile(path, "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}after\r\n");
+    ASSERT_TRUE(AddTextFile(path));
+    ASSERT_TRUE(Preview());
+    const std::string printed = PageText(1);
+    EXPECT_NE(printed.find("|\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82|"), std::string::npos) << printed;
+    EXPECT_EQ(printed.find("after"), std::string::npos) << printed;
+}
+
+TEST_F(SRptPaginationTest, ATextFileThatCannotBeReadPrintsThatItIsNotFound) {
+    const SString pipe = folder.PathOf("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const SString directory = folder.PathOf("folder");
+    std::filesystem::create_directory(directory.c_str());
+    // Placed on a file, then pointed at what is none.
+    const SString placed = folder.PathOf("placed.txt");
+    STestTempFolder::WriteFile(placed, "placed");
+    for (const SString& path : {pipe, directory}) {
+        SComWrap<ISRptTextFile> file = AddTextFile(placed);
+        ASSERT_TRUE(file);
+        file->PutAbsPath(path);
+    }
+    ASSERT_TRUE(Preview());
+    // The long paths break over lines: the text is read without the breaks.
+    std::string printed = PageText(1);
+    printed.erase(std::remove(printed.begin(), printed.end(), '|'), printed.end());
+    for (const SString& path : {pipe, directory})
+        EXPECT_NE(printed.find("File '" + path.str() + "' not found."), std::string::npos) << printed;
 }
 
 TEST_F(SRptPaginationTest, AListsDataRowsArePrintedInItsTextFormatItsHeadingInItsHeadingFormat) {

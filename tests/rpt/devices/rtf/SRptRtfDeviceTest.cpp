@@ -2,6 +2,7 @@
 // page, the header and footer, the table of contents, the dispatch of nodes, text files, the
 // file dialog, and what a failing output does.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -244,6 +245,17 @@ TEST_F(SRptRtfWriters, TextFilesWriteTheirLinesOrSayWhatIsMissing) {
     device->WriteNode(node);
     EXPECT_EQ(Written().substr(start), PlainParagraph("File '" + missing.str() + "' not found."));
 
+    // A pipe (never opened: it would wait for a writer) and a folder cannot be read: they are
+    // reported as missing files are.
+    const SString pipe = folder.PathOf("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const SString& unreadable : {pipe, folder.GetPath()}) {
+        file->PutAbsPath(unreadable);
+        start = Written().size();
+        EXPECT_EQ(device->WriteNode(node), S_OK);
+        EXPECT_EQ(Written().substr(start), PlainParagraph("File '" + unreadable.str() + "' not found."));
+    }
+
     const SString present = folder.PathOf("notes.txt");
     STestTempFolder::WriteFile(present, "a{b}\r\nc\\d");
     file->PutAbsPath(present);
@@ -268,7 +280,7 @@ TEST_F(SRptRtfWriters, TextFilesOfEveryEncodingWriteTheSameTextAndNoNul) {
     STestTempFolder::WriteFile(path, kTestRawRtf);
     const size_t start = Written().size();
     device->WriteNode(node);
-    EXPECT_EQ(Written().substr(start), "\r\nCaf\\'e9 10 \\'80\\par");
+    EXPECT_EQ(Written().substr(start), "\r\n{Caf\\'e9 10 \\'80\\par}");
     EXPECT_EQ(Written().find('\0'), std::string::npos);
 }
 

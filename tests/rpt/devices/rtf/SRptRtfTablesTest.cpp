@@ -315,7 +315,53 @@ TEST_F(SRptRtfTables, AnRtfTextFileThatBeginsWithTextKeepsItApartFromTheWordBefo
     const std::string written = Generate();
     const size_t text = written.find("Plain start\\par");
     ASSERT_NE(text, std::string::npos);
-    EXPECT_EQ(written.substr(text - 6, 6), "\\par\r\n");
+    EXPECT_EQ(written.substr(text - 7, 7), "\\par\r\n{");
+}
+
+TEST_F(SRptRtfTables, AMergedTextsStateEndsWithItsGroupAndNoFallbackCountOutlivesIt) {
+    const SString source = folder.PathOf("uc.rtf");
+    STestTempFolder::WriteFile(source, "{\\rtf1\\ansi\\uc2\\b \\u937\\'3f\\'3fmega}");
+    ASSERT_TRUE(AddTextFile(source));
+    AddItem<ISRptText>("TEXT")->PutText("\xCE\xA9mega \xCE\x94" "elta");
+    const std::string written = Generate();
+    // The merged text in a group of its own, its bold inside; no count of fallback characters
+    // is left for readers to apply to the report's own escapes after it.
+    EXPECT_NE(written.find("\r\n{\\b \\u937\\'3fmega}"), std::string::npos);
+    EXPECT_EQ(written.find("\\uc"), std::string::npos);
+    EXPECT_NE(written.find("\\u937\\'3fmega \\u916\\'3felta"), std::string::npos);
+}
+
+TEST_F(SRptRtfTables, AMergedTextIsReadInItsOwnCodePages) {
+    // "Привет" in code page 1251: escaped in a font of the Cyrillic set, and as raw bytes of the
+    // document's page; "日本" in code page 932, a lead and a trail byte each.
+    const SString escaped = folder.PathOf("escaped.rtf");
+    STestTempFolder::WriteFile(escaped,
+                               "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman\\fcharset204 Times New Roman Cyr;}}"
+                               "\\f0 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}");
+    const SString raw = folder.PathOf("raw.rtf");
+    STestTempFolder::WriteFile(raw, "{\\rtf1\\ansi\\ansicpg1251 \xCF\xF0\xE8\xE2\xE5\xF2\\par}");
+    const SString japanese = folder.PathOf("japanese.rtf");
+    STestTempFolder::WriteFile(japanese, "{\\rtf1\\ansi\\ansicpg932 \\'93\\'fa\\'96\\'7b\\par}");
+    for (const SString& path : {escaped, raw, japanese}) ASSERT_TRUE(AddTextFile(path));
+    const std::string written = Generate();
+
+    const std::string privet = "\\u1055\\'3f\\u1088\\'3f\\u1080\\'3f\\u1074\\'3f\\u1077\\'3f\\u1090\\'3f\\par";
+    EXPECT_EQ(Count(written, privet), 2u) << written;
+    EXPECT_NE(written.find("\\u26085\\'3f\\u26412\\'3f\\par"), std::string::npos);
+    // The face stays, without the character set that would make readers take the report's
+    // "\\'hh" for Cyrillic.
+    EXPECT_NE(written.find("{\\f1\\froman Times New Roman Cyr;}"), std::string::npos);
+    EXPECT_EQ(written.find("\\fcharset"), std::string::npos);
+}
+
+TEST_F(SRptRtfTables, AMergedControlWordLongerThanRtfAllowsKeepsItsFirst32Letters) {
+    const std::string letters = "abcdefghijklmnopqrstuvwxyzabcdefghijkl";
+    const SString source = folder.PathOf("long.rtf");
+    STestTempFolder::WriteFile(source, "{\\rtf1\\ansi Shown{\\*\\" + letters + "7 hidden}\\par}");
+    ASSERT_TRUE(AddTextFile(source));
+    const std::string written = Generate();
+    EXPECT_NE(written.find("Shown{\\*\\" + letters.substr(0, 32) + "7 hidden}"), std::string::npos);
+    EXPECT_EQ(written.find(letters.substr(0, 33)), std::string::npos);
 }
 
 class SRptRtfPatch : public SRptRtfTest {
