@@ -22,6 +22,7 @@
 #include "platform/repo/SRepVariant.h"
 #include "rpt/editor/SRptShellModule.h"
 #include "rpt/module/SRptTemplatesManager.h"
+#include "support/STestPrinterScope.h"
 #include "varod9/ISRptItem.h"
 #include "varod9/ISRptPara.h"
 #include "varod9/ISRptParaContainer.h"
@@ -255,7 +256,8 @@ TEST_F(SRptHostEditorTest, APropertySheetTurnsToThePageTheAnswerNamesBeforeItsVa
 TEST_F(SRptHostEditorTest, TheTemplateIsSelectedByItsOwnIdForItsHeaderAndFooterAndItsPageSetUp) {
     // Header/Footer and Page Setup are the template node's commands: its id selects it. The
     // header typed on the first tab, the footer on the second; A3 (8) landscape with a left
-    // margin of 30 mm.
+    // margin of 30 mm. The page set-up sets the library's printer too: the next test gets it back.
+    const STestPrinterScope printer;
     const std::string script = Script("page.script",
                                       "add TBLCTS\n"
                                       "select TEMPLATE\n"

@@ -14,6 +14,7 @@
 #include "rpt/objs/reports/SRptReportWithTemplateFixture.h"
 #include "rpt/objs/reports/SRptTemplateMem.h"
 #include "support/SRptItemKindTestFixture.h"
+#include "support/STestPrinterScope.h"
 #include "varod9/ISRptPara.h"
 #include "varod9/ISRptTabulation.h"
 #include "varod9/ISRptTemplate.h"
@@ -40,9 +41,6 @@ private:
 class SRptTemplateCommands : public SRptReportWithTemplateFixture {
 protected:
     void SetUp() override {
-        printer = GetRptGlobalsContainer()->GetPrinterCache();
-        saved = {printer->GetPageSize(), printer->GetMargins(), printer->GetMinMargins(), printer->GetOrientation(),
-                 printer->GetPaperSize()};
         printer->SetPaperSize(DMPAPER_A4);
         printer->SetOrientation(DMORIENT_PORTRAIT);
         printer->SetMargins(RECT{2000, 1000, 2000, 1200});
@@ -56,11 +54,6 @@ protected:
         SInteraction::SetScript(previousScript);
         for (const SString& unexpected : script.GetUnexpected()) ADD_FAILURE() << unexpected.c_str();
         EXPECT_TRUE(script.IsComplete()) << "scripted prompts were not all met";
-        printer->SetPageSize(saved.page);
-        printer->SetMargins(saved.margins);
-        printer->SetMinMargins(saved.minMargins);
-        printer->SetOrientation(saved.orientation);
-        printer->SetPaperSize(saved.paper);
     }
 
     HRESULT Command(uint32_t id) {
@@ -95,14 +88,7 @@ protected:
 
     static const std::vector<SPrompt>& Transcript() { return SInteraction::GetTranscript(); }
 
-    SPrinterCache* printer = nullptr;
-    struct {
-        POINT page;
-        RECT margins;
-        RECT minMargins;
-        int32_t orientation;
-        int32_t paper;
-    } saved{};
+    STestPrinterScope printer;
     SScriptedInteraction script;
     SStateNotingScript noting{script};
     SInteractionScript* previousScript = nullptr;
