@@ -12,7 +12,7 @@
 //   - the generation tree costs at most 300 bytes per table cell;
 //   - the x1 RTF report is written at 50 MB/s or more (figures of a release build);
 //   - the x1 HTML page set, which waits for the disk once for all its pages, takes at most 1.5
-//     times as long as the same set written without any wait for the disk: three runs of each,
+//     times as long as the same set written without any wait for the disk: five runs of each,
 //     in turns, each into a fresh folder ("html synced x1" and "html nosync x1", their sums).
 //
 // How memory is measured: this program replaces the global allocation functions with counting
@@ -171,20 +171,34 @@ void RemoveRunFolder(const std::filesystem::path& folder) {
     std::filesystem::remove_all(folder, ignored);
 }
 
+// The report of the benchmark's size (its argument times the x1 size), with what a run needs to
+// know of it; `report` is null when it could not be made (the benchmark is then skipped).
+struct SRunReport {
+    explicit SRunReport(benchmark::State& state)
+        : scale(static_cast<int32_t>(state.range(0))), run(scale), report(run.GetReportOrSkip(state)),
+          shape(ShapeOf(run.GetModel())) {
+        if (report) report->GetTemplatesCount(&templates);
+    }
+    int32_t scale;
+    SBenchReport run;
+    ISRptReport* report;
+    SReportShape shape;
+    int32_t templates = 0;
+};
+
 // One generation of a format (0 RTF, 2 HTML) into `folder`; false when it failed.
-bool GenerateOnce(ISRptReport* report, int32_t templates, uint32_t mode, const std::filesystem::path& folder,
-                  SFigures& figures) {
+bool GenerateOnce(const SRunReport& run, uint32_t mode, const std::filesystem::path& folder, SFigures& figures) {
     const bool html = mode == 2;
     const std::filesystem::path output = folder / (html ? "report.htm" : "report.rtf");
     SNonInteractiveScript script;
     script.AddPath(SString(output.string()));
     SInteractionScope scope(&script);
-    SMeasuringClient client(templates);
+    SMeasuringClient client(run.templates);
     ResetPeakRss();
     gPeakBytes = gLiveBytes.load();
     const int64_t heapBefore = gLiveBytes.load();
     const auto start = std::chrono::steady_clock::now();
-    const HRESULT hr = RptGenerateReport(report, &client, mode);
+    const HRESULT hr = RptGenerateReport(run.report, &client, mode);
     figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     figures.peakHeap = gPeakBytes.load() - heapBefore;
     figures.peakRss = PeakRssBytes();
@@ -212,26 +226,21 @@ void SetCounters(benchmark::State& state, const SFigures& figures, bool html) {
 
 // One run of a format (0 RTF, 2 HTML) on the model of `scale` times the x1 size.
 void Generate(benchmark::State& state, uint32_t mode) {
-    const int32_t scale = static_cast<int32_t>(state.range(0));
     const bool html = mode == 2;
-    SBenchReport run(scale);
-    ISRptReport* report = run.GetReportOrSkip(state);
-    if (!report) return;
-    int32_t templates = 0;
-    report->GetTemplatesCount(&templates);
-    const SReportShape shape = ShapeOf(run.GetModel());
+    const SRunReport run(state);
+    if (!run.report) return;
 
     const std::filesystem::path folder = MakeRunFolder();
     SFigures figures;
     for (auto _ : state) {
-        if (!GenerateOnce(report, templates, mode, folder, figures)) state.SkipWithError("the generation failed");
+        if (!GenerateOnce(run, mode, folder, figures)) state.SkipWithError("the generation failed");
         state.SetIterationTime(figures.seconds);
     }
-    figures.rows = shape.rows;
-    figures.cells = shape.cells;
+    figures.rows = run.shape.rows;
+    figures.cells = run.shape.cells;
     RemoveRunFolder(folder);
     SetCounters(state, figures, html);
-    gFigures[std::string(html ? "html" : "rtf") + " x" + std::to_string(scale)] = figures;
+    gFigures[std::string(html ? "html" : "rtf") + " x" + std::to_string(run.scale)] = figures;
 }
 
 void GenerateRtf(benchmark::State& state) { Generate(state, 0); }
@@ -243,14 +252,9 @@ void GenerateHtml(benchmark::State& state) { Generate(state, 2); }
 // disk is let settle first, so that no run pays for another's files being written back or
 // removed. The figures kept are the sums over the rounds.
 void GenerateHtmlWithAndWithoutSync(benchmark::State& state) {
-    constexpr int kRounds = 3;
-    const int32_t scale = static_cast<int32_t>(state.range(0));
-    SBenchReport run(scale);
-    ISRptReport* report = run.GetReportOrSkip(state);
-    if (!report) return;
-    int32_t templates = 0;
-    report->GetTemplatesCount(&templates);
-    const SReportShape shape = ShapeOf(run.GetModel());
+    constexpr int kRounds = 5;
+    const SRunReport run(state);
+    if (!run.report) return;
 
     bool& syncing = SOutputFileTestAccess::Syncing();
     SFigures synced;
@@ -264,7 +268,7 @@ void GenerateHtmlWithAndWithoutSync(benchmark::State& state) {
                 SFigures figures;
                 folders.push_back(MakeRunFolder());
                 syncing = sync;
-                const bool done = GenerateOnce(report, templates, 2, folders.back(), figures);
+                const bool done = GenerateOnce(run, 2, folders.back(), figures);
                 syncing = true;
                 if (!done) state.SkipWithError("the generation failed");
                 SFigures& sum = sync ? synced : unsynced;
@@ -280,12 +284,12 @@ void GenerateHtmlWithAndWithoutSync(benchmark::State& state) {
         state.SetIterationTime(synced.seconds + unsynced.seconds);
     }
     for (SFigures* figures : {&synced, &unsynced}) {
-        figures->rows = shape.rows;
-        figures->cells = shape.cells;
+        figures->rows = run.shape.rows;
+        figures->cells = run.shape.cells;
     }
     state.counters["synced s"] = synced.seconds;
     state.counters["unsynced s"] = unsynced.seconds;
-    const std::string size = " x" + std::to_string(scale);
+    const std::string size = " x" + std::to_string(run.scale);
     gFigures["html synced" + size] = synced;
     gFigures["html nosync" + size] = unsynced;
 }
@@ -307,7 +311,7 @@ void PrintHtmlVerdict() {
     if (synced == gFigures.end() || unsynced == gFigures.end()) return;
     const double ratio = synced->second.seconds / unsynced->second.seconds;
     std::printf("\nHTML targets:\n");
-    Verdict(ratio <= 1.5, "x1 page set with its sync / without any sync, 3 runs each in turns, %.2f (at most %.1f)",
+    Verdict(ratio <= 1.5, "x1 page set with its sync / without any sync, 5 runs each in turns, %.2f (at most %.1f)",
             ratio, 1.5);
 }
 
