@@ -16,6 +16,7 @@
 #include "varod9/ISRptListProcs.h"
 #include "varod9/ISRptUserGraphicProcs.h"
 #include "varod9/ISRptUserProcs.h"
+#include "varod9/RptItemDef.h"
 
 class STestModuleProcs final : public ISRptUserProcs,
                                public ISRptFolderProcs,
@@ -60,6 +61,19 @@ public:
     int32_t RefCount() const { return m_refs; }
     // The face to hand to an item's SetUserProcs.
     IUnknown* AsUnknown() { return static_cast<ISRptUserProcs*>(this); }
+    // The description of an item of `moduleID` that these procedures answer: `id` is its item id,
+    // label and default title, `param` the ItemParam handed back in every record.
+    RPTUSRITEMDEF Describe(const char* moduleID, const char* id, int32_t kind, int32_t param = 0) {
+        RPTUSRITEMDEF def;
+        def.ModuleID = moduleID;
+        def.ItemID = id;
+        def.Label = id;
+        def.Kind = kind;
+        def.DefaultTitle = id;
+        def.ItemParam = param;
+        def.UserProcs = AsUnknown();
+        return def;
+    }
 
     HRESULT Reserved1(ISRptReport* r, RPTPROCCONTEXT* c) override { return Run("reserved1", nullptr, r, c); }
     HRESULT Reserved2(ISRptReport* r, RPTPROCCONTEXT* c) override { return Run("reserved2", nullptr, r, c); }

@@ -73,12 +73,7 @@ std::string SInputMultiFormat::Decode(std::string_view bytes) {
 }
 
 void SInputMultiFormat::RemoveNuls(std::string& text) {
-    size_t kept = text.find('\0');
-    if (kept == std::string::npos) return;
-    char* bytes = text.data();
-    for (size_t pos = kept; pos < text.size(); ++pos)
-        if (bytes[pos] != '\0') bytes[kept++] = bytes[pos];
-    text.resize(kept);
+    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
 }
 
 void SInputMultiFormat::Load() {

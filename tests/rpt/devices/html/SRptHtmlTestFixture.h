@@ -119,14 +119,7 @@ protected:
     // in every record, so that one answer can tell the items apart.
     SComWrap<ISRptItem> Register(const char* id, int32_t kind, int32_t param, const RPTTABLEROWDEF* rows = nullptr,
                                  int16_t rowCount = 0) {
-        RPTUSRITEMDEF def;
-        def.ModuleID = "Sales";
-        def.ItemID = id;
-        def.Label = id;
-        def.Kind = kind;
-        def.DefaultTitle = id;
-        def.ItemParam = param;
-        def.UserProcs = procs->AsUnknown();
+        RPTUSRITEMDEF def = procs->Describe("Sales", id, kind, param);
         if (kind == RPT_ITEMKIND_USERGRAPHIC) {
             def.Size = RPTUSRITEMDEF_SIZE_USERGRAPHIC;
             def.UserGraphic = RPTUSERGRAPHICDEF{1, 1, 1, 100};

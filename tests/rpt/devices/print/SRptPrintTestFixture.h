@@ -140,14 +140,7 @@ protected:
     void RegisterItem(const char* id, int32_t kind, int32_t param, const RPTTABLEROWDEF* rows = nullptr,
                       int16_t rowCount = 0) {
         if (!procs) procs.Reset(new STestModuleProcs);
-        RPTUSRITEMDEF def;
-        def.ModuleID = "Sales";
-        def.ItemID = id;
-        def.Label = id;
-        def.Kind = kind;
-        def.DefaultTitle = id;
-        def.ItemParam = param;
-        def.UserProcs = procs->AsUnknown();
+        RPTUSRITEMDEF def = procs->Describe("Sales", id, kind, param);
         def.Table.NbRows = rowCount;
         def.Table.Rows = rows;
         if (kind == RPT_ITEMKIND_USERGRAPHIC) {

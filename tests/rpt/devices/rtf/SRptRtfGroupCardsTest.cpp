@@ -102,15 +102,7 @@ protected:
         return calls;
     }
     RPTUSRITEMDEF Describe(const char* itemID, int32_t kind, int32_t itemParam) {
-        RPTUSRITEMDEF def;
-        def.ModuleID = "Sales";
-        def.ItemID = itemID;
-        def.Label = itemID;
-        def.DefaultTitle = itemID;
-        def.Kind = kind;
-        def.ItemParam = itemParam;
-        def.UserProcs = procs->AsUnknown();
-        return def;
+        return procs->Describe("Sales", itemID, kind, itemParam);
     }
     std::string Generate() { return GenerateFile(folder.PathOf("cards.rtf")); }
 

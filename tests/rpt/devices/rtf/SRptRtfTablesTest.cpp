@@ -66,13 +66,7 @@ protected:
     // Registers a module item of a kind with the given rows and places it in the template.
     template <class I = ISRptItem>
     SComWrap<I> Place(const char* id, int32_t kind, const RPTTABLEROWDEF* rows, int16_t count) {
-        RPTUSRITEMDEF def;
-        def.ModuleID = "Sales";
-        def.ItemID = id;
-        def.Label = id;
-        def.Kind = kind;
-        def.DefaultTitle = id;
-        def.UserProcs = procs->AsUnknown();
+        RPTUSRITEMDEF def = procs->Describe("Sales", id, kind);
         def.Table.NbRows = count;
         def.Table.Rows = rows;
         SComWrap<ISRptItem> item;
