@@ -122,8 +122,9 @@ struct RPT_EXPORT ISRptItem : virtual ISRptParaContainer {
     // SECOMException when a kind's stock paragraph is missing or the repository fails.
     virtual HRESULT ConstructWithItemDef(const RPTUSRITEMDEF* pItemDef) = 0;
     // S_OK when the move command is possible: up or down among the siblings, lower into the next
-    // sibling, raise into the grandparent. An item without a parent item cannot be moved down,
-    // lowered or raised: SECOMException(E_POINTER).
+    // sibling, raise into the grandparent; S_FALSE when not. A template, whose owner is its
+    // report, answers S_FALSE to all four. Any other item without a parent item cannot be moved
+    // down, lowered or raised: SECOMException(E_POINTER).
     virtual HRESULT CanMoveItemUp() = 0;
     virtual HRESULT CanMoveItemDown() = 0;
     virtual HRESULT CanMoveItemLower() = 0;

@@ -140,7 +140,9 @@ RPT_EXPORT HRESULT CreateViewMultiModelReportEditor(ISRptReport* pReport, SShell
 // session (ISRptReport::AddTemplate, or read straight into the collection that
 // ISRptReport::GetTemplatesCollection gives), it is brought into line with its module: the
 // module's procedures, which records do not keep, are linked to its items again, and the items
-// the module no longer offers are dropped.
+// the module no longer offers are dropped. Its items' titles that come from title paths are then
+// answered as every report's are, by the client of the first module registered, whichever
+// module the template belongs to.
 
 // One template from a file: S_OK with the template (the caller's reference); S_FALSE and null when
 // the file yields none (an empty file, a template document, any file without a template record,
