@@ -408,7 +408,11 @@ std::string AsText(std::string characters) {
 // tokens. What changes is written into a new text; what stays is copied in runs.
 class SCharacterDecoder {
 public:
-    explicit SCharacterDecoder(std::string_view text) : m_text(text), m_rawUtf8(IsUtf8Text(text)) {}
+    // A text that names its code page has its raw bytes in that page, even where they happen to
+    // make UTF-8, as RTF readers take them; only a text that names none is taken as UTF-8 when
+    // it is.
+    explicit SCharacterDecoder(std::string_view text)
+        : m_text(text), m_rawUtf8(!NamesCodePage(text) && IsUtf8Text(text)) {}
 
     // False when nothing changed; otherwise the new text is in `result`.
     bool Run(std::string& result) {
@@ -437,6 +441,25 @@ public:
     }
 
 private:
+    // Whether a control word names the code page of the bytes that follow it: the document's
+    // "\ansicpgN", a font's "\cpgN" or "\fcharsetN" of a set that has a page. The symbol set's
+    // bytes are no characters of a page: its words stay, and name none.
+    static bool NamesCodePage(const Tag& tag) {
+        if (tag.kind != Tag::kControlWord) return false;
+        if (tag.word == "ansicpg") return tag.param > 0;
+        if (tag.word == "cpg") return tag.param > 0 && static_cast<uint32_t>(tag.param) != SCodePage::kSymbol;
+        if (tag.word != "fcharset") return false;
+        const uint32_t page = SCodePage::OfCharset(tag.param);
+        return page != 0 && page != SCodePage::kSymbol;
+    }
+
+    static bool NamesCodePage(std::string_view text) {
+        Tag tag;
+        for (size_t pos = 0; SRtfDocument::GetNextToken(text, pos, tag); pos = tag.End())
+            if (NamesCodePage(tag)) return true;
+        return false;
+    }
+
     // Whether the text's characters are UTF-8: the bytes of "\bin" data are no characters.
     static bool IsUtf8Text(std::string_view text) {
         Tag tag;
@@ -492,8 +515,17 @@ private:
             Unicode(tag);
             return;
         }
-        Keep();
-        m_openWord = tag.End() == tag.paramEnd;
+        if (NamesCodePage(tag)) {
+            // Its bytes become UTF-8 here: a second reading must not take them for the page's.
+            // Its blank stays to end an open word before it.
+            FlushRun();
+            const bool keepBlank = m_openWord && tag.End() > tag.paramEnd;
+            Replace(tag.offset, keepBlank ? tag.paramEnd : tag.End(), {});
+            if (keepBlank) m_openWord = false;
+        } else {
+            Keep();
+            m_openWord = tag.End() == tag.paramEnd;
+        }
         if (tag.word == "ansicpg" && tag.param > 0) m_documentPage = static_cast<uint32_t>(tag.param);
         else if (tag.word == "ansi") m_documentPage = SCodePage::kWestern;
         else if (tag.word == "mac") m_documentPage = kMacPage;
@@ -504,8 +536,9 @@ private:
         else if (tag.word == "f" && tag.hasParam) Top().font = tag.param;
         else if (tag.word == "plain") Top().font = -1;
         else if (tag.word == "fcharset" && Top().fontTable && Top().font >= 0) {
-            // The ANSI set is the document's own code page.
-            m_fonts[Top().font].charset = tag.param == 0 ? 0 : SCodePage::OfCharset(tag.param);
+            // The ANSI set is Western (1252) whatever the document's page; the default set, 0
+            // here, leaves the font in the document's page.
+            m_fonts[Top().font].charset = SCodePage::OfCharset(tag.param);
         } else if (tag.word == "cpg" && Top().fontTable && Top().font >= 0 && tag.param > 0) {
             m_fonts[Top().font].codePage = static_cast<uint32_t>(tag.param);
         }

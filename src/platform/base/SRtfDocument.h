@@ -83,10 +83,13 @@ public:
     // page of the current font, from its "\cpgN" or "\fcharsetN", else the document's
     // "\ansicpgN", else 1252), a lead byte of a double-byte page with the byte after it; every
     // "\uN" becomes its character and its fallback characters go, and so do the "\ucN" words
-    // that counted them. Bytes are taken as UTF-8 instead when the whole text is well-formed
-    // UTF-8 (the bytes of "\bin" data aside). A font of the symbol set keeps its bytes, as
-    // "\'hh": they are no characters. An ASCII character that came from "\uN" or from a code
-    // page is written "\'hh", so that it stays text. Answers whether the text changed.
+    // that counted them. Bytes are taken as UTF-8 instead when the text names no code page (no
+    // "\ansicpgN", no font's "\cpgN" or "\fcharsetN") and the whole text is well-formed UTF-8
+    // (the bytes of "\bin" data aside). The words that named a code page go, so that the text,
+    // UTF-8 now, is read as it is when it is read again: a second reading changes nothing. A
+    // font of the symbol set keeps its bytes, as "\'hh", and its set: they are no characters.
+    // An ASCII character that came from "\uN" or from a code page is written "\'hh", so that it
+    // stays text. Answers whether the text changed.
     bool ToUnicode();
 
 private:

@@ -154,45 +154,59 @@ TEST(SRtfDocument, AControlWordLongerThanRtfAllowsIsOneWordThatBalancingCuts) {
 
 namespace {
 
+// The text read once; a second reading changes nothing.
 std::string Unicode(const std::string& rtf, bool changed = true) {
     SString text = rtf;
     EXPECT_EQ(SRtfDocument(text).ToUnicode(), changed) << rtf;
+    SString again = text;
+    EXPECT_FALSE(SRtfDocument(again).ToUnicode()) << rtf;
     return text.str();
 }
 
 }  // namespace
 
 TEST(SRtfDocument, CharactersAreReadInTheCodePageOfTheirPlace) {
-    // The document's code page: "Привет".
+    // The document's code page: "Привет". The words that named a page go with the bytes they
+    // named, so that the text, UTF-8 now, is not read in that page again.
     EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2}"),
-              "{\\rtf1\\ansi\\ansicpg1251 \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82}");
+              "{\\rtf1\\ansi \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82}");
     // A font's character set, within the font's group; \plain goes back to the default font.
     EXPECT_EQ(Unicode("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial Cyr;}}"
                       "\\f0 \\'e9\\f1 \\'e9{\\f0 \\'e9}\\'e9\\plain \\'e9}"),
-              "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial Cyr;}}"
+              "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Arial Cyr;}}"
               "\\f0 \xC3\xA9\\f1 \xD0\xB9{\\f0 \xC3\xA9}\xD0\xB9\\plain \xC3\xA9}");
-    // The default font's set holds before any \f; ANSI is the document's page; \cpg wins.
+    // The default font's set holds before any \f; ANSI is Western whatever the document's page,
+    // the default set is the document's page; \cpg wins.
     EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg1251\\deff1{\\fonttbl{\\f1\\fcharset161 G;}{\\f2\\fcharset0 A;}"
-                      "{\\f3\\fcharset0\\cpg1250 C;}}\\'e1\\f2\\'e1\\f3\\'8c}"),
-              "{\\rtf1\\ansi\\ansicpg1251\\deff1{\\fonttbl{\\f1\\fcharset161 G;}{\\f2\\fcharset0 A;}"
-              "{\\f3\\fcharset0\\cpg1250 C;}}\xCE\xB1\\f2\xD0\xB1\\f3\xC5\x9A}");
+                      "{\\f3\\fcharset0\\cpg1250 C;}{\\f4\\fcharset1 D;}}\\'e1\\f2 caf\\'e9\\f3\\'8c\\f4\\'e1}"),
+              "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f1 G;}{\\f2 A;}"
+              "{\\f3 C;}{\\f4\\fcharset1 D;}}\xCE\xB1\\f2 caf\xC3\xA9\\f3\xC5\x9A\\f4\xD0\xB1}");
     // A double-byte page: lead and trail as escapes or as a raw trail; a lead cut off by a word.
     EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg932 \\'93\\'fa\\'96{}\\'82a\\'82\\par}"),
-              "{\\rtf1\\ansi\\ansicpg932 \xE6\x97\xA5\xEF\xBF\xBD{}\xEF\xBC\xA2\xEF\xBF\xBD\\par}");
+              "{\\rtf1\\ansi \xE6\x97\xA5\xEF\xBF\xBD{}\xEF\xBC\xA2\xEF\xBF\xBD\\par}");
     // A code page the platform cannot read is read as 1252.
-    EXPECT_EQ(Unicode("{\\rtf1\\ansicpg99999 \\'e9}"), "{\\rtf1\\ansicpg99999 \xC3\xA9}");
+    EXPECT_EQ(Unicode("{\\rtf1\\ansicpg99999 \\'e9}"), "{\\rtf1 \xC3\xA9}");
     // A page whose bytes above 0x7F are ASCII (EBCDIC: a brace, a letter, a backslash) gives
     // text, never RTF.
-    EXPECT_EQ(Unicode("{\\rtf1\\ansicpg500\\b\\'c0\\'c1\\'e0}"), "{\\rtf1\\ansicpg500\\b\\'7b\\'41\\'5c}");
+    EXPECT_EQ(Unicode("{\\rtf1\\ansicpg500\\b\\'c0\\'c1\\'e0}"), "{\\rtf1\\b\\'7b\\'41\\'5c}");
     // Escapes of ASCII stay.
-    EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg1251 \\'41\\'7b}", false), "{\\rtf1\\ansi\\ansicpg1251 \\'41\\'7b}");
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi \\'41\\'7b}", false), "{\\rtf1\\ansi \\'41\\'7b}");
 }
 
-TEST(SRtfDocument, RawBytesAreTheCodePagesUnlessTheTextIsUtf8AndSymbolFontsKeepTheirs) {
-    EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg1251 \xCF\xF0}"), "{\\rtf1\\ansi\\ansicpg1251 \xD0\x9F\xD1\x80}");
-    // Well-formed UTF-8 throughout: its bytes are characters already; its escapes are the page's.
-    EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg1251 \xD0\x9F \\'cf}"), "{\\rtf1\\ansi\\ansicpg1251 \xD0\x9F \xD0\x9F}");
-    // A symbol font's bytes are glyphs: they stay bytes, as escapes.
+TEST(SRtfDocument, RawBytesAreTheDeclaredCodePagesElseUtf8WhereTheTextIsAndSymbolFontsKeepTheirs) {
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg1251 \xCF\xF0}"), "{\\rtf1\\ansi \xD0\x9F\xD1\x80}");
+    // Bytes of a declared page that happen to be well-formed UTF-8 are the page's: "为时" in
+    // 936, "카타" in 949, "づｩ" after a lead byte's escape in 932, "cafÃ©" in a Western font.
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg936 \xCE\xAA\xCA\xB1}"), "{\\rtf1\\ansi \xE4\xB8\xBA\xE6\x97\xB6}");
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi\\ansicpg949 \xC4\xAB\xC5\xB8}"), "{\\rtf1\\ansi \xEC\xB9\xB4\xED\x83\x80}");
+    EXPECT_EQ(Unicode("{\\rtf1\\ansicpg932 \\'82\xC3\xA9 next}"), "{\\rtf1 \xE3\x81\xA5\xEF\xBD\xA9 next}");
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset0 Arial;}}\\f0 caf\xC3\xA9}"),
+              "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 caf\xC3\x83\xC2\xA9}");
+    // Where no page is declared, well-formed UTF-8 throughout is characters already; other bytes
+    // are 1252's. Escapes are the page's.
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi \xD0\x9F \\'e9}"), "{\\rtf1\\ansi \xD0\x9F \xC3\xA9}");
+    EXPECT_EQ(Unicode("{\\rtf1\\ansi \xE9\\'e9}"), "{\\rtf1\\ansi \xC3\xA9\xC3\xA9}");
+    // A symbol font's bytes are glyphs: they stay bytes, as escapes, and its set stays.
     EXPECT_EQ(Unicode("{\\fonttbl{\\f3\\fcharset2 Symbol;}}\\f3\\'b7\xB7{\\f0\\'b7}"),
               "{\\fonttbl{\\f3\\fcharset2 Symbol;}}\\f3\\'b7\\'b7{\\f0\xC2\xB7}");
 }

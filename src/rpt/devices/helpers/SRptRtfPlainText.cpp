@@ -9,15 +9,43 @@
 #include "platform/base/SUtf8.h"
 
 bool SRptRtfPlainText::IsHiddenDestination(std::string_view word) {
+    // Besides the tables and descriptions, the entries of the contents and the index (their text
+    // is shown where it stands already), the paragraph numbering that readers show from its
+    // "\pntext" instead, and the text kept for readers that know no nested tables.
     static constexpr std::string_view kHidden[] = {
         "fonttbl", "colortbl", "stylesheet", "info",    "pict",    "object",   "fldinst", "header",
         "headerl", "headerr",  "headerf",    "footer",  "footerl", "footerr",  "footerf", "listtable",
         "listoverridetable", "generator", "themedata", "datastore", "latentstyles", "rsidtbl", "xmlnstbl",
+        "filetbl", "revtbl",   "ftnsep",     "ftnsepc", "aftnsep", "aftnsepc", "tc",      "tcn",
+        "xe",      "pn",       "nonesttables",
     };
     for (std::string_view hidden : kHidden)
         if (word == hidden) return true;
     return false;
 }
+
+uint32_t SRptRtfPlainText::CharacterOfWord(std::string_view word) {
+    static constexpr struct {
+        std::string_view word;
+        uint32_t character;
+    } kCharacters[] = {
+        {"emdash", 0x2014}, {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},  {"rquote", 0x2019},
+        {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}, {"qmspace", 0x2005},
+    };
+    for (const auto& entry : kCharacters)
+        if (word == entry.word) return entry.character;
+    return 0;
+}
+
+namespace {
+
+// Ends the line unless it is ended already (or nothing is written yet): a section or a page
+// that follows a paragraph's end gives no empty line.
+void EndLine(std::string& out) {
+    if (!out.empty() && out.back() != '\n') out += "\r\n";
+}
+
+}  // namespace
 
 SString SRptRtfPlainText::ToText(std::string_view rtf) {
     // Its characters first, each read in the code page of its place.
@@ -26,38 +54,64 @@ SString SRptRtfPlainText::ToText(std::string_view rtf) {
     const std::string_view text = characters.view();
     const bool document = !text.empty() && text[0] == '{';
     std::string out;
-    std::vector<bool> hidden{false};
+    // What each open group gives the text in it: no body text at all, or hidden characters
+    // ("\v", which "\plain" clears).
+    struct GroupState {
+        bool skipped = false;
+        bool hidden = false;
+    };
+    std::vector<GroupState> groups{GroupState()};
     bool groupStart = false;
+    // Where the tab after the last cell ends: a row's end takes it back, the tab stands only
+    // between cells.
+    size_t cellEnd = std::string::npos;
     SRtfDocument::Tag tag;
     for (size_t pos = 0; SRtfDocument::GetNextToken(text, pos, tag); pos = tag.End()) {
         if (tag.length == 0) break;
         const std::string_view part = text.substr(tag.offset, tag.length);
         if (tag.kind == SRtfDocument::Tag::kOpen) {
-            hidden.push_back(hidden.back());
+            groups.push_back(groups.back());
             groupStart = true;
             continue;
         }
         if (tag.kind == SRtfDocument::Tag::kClose) {
             // The document ends with its group, as readers take it: what follows is no text.
-            if (document && hidden.size() == 2) break;
-            if (hidden.size() > 1) hidden.pop_back();
+            if (document && groups.size() == 2) break;
+            if (groups.size() > 1) groups.pop_back();
             groupStart = false;
             continue;
         }
+        GroupState& group = groups.back();
         if (groupStart) {
             groupStart = false;
             if (part == "\\*" || (tag.kind == SRtfDocument::Tag::kControlWord && IsHiddenDestination(tag.word)))
-                hidden.back() = true;
+                group.skipped = true;
         }
-        if (hidden.back()) continue;
+        if (group.skipped) continue;
+        if (tag.kind == SRtfDocument::Tag::kControlWord) {
+            if (tag.word == "v") group.hidden = !tag.hasParam || tag.param != 0;
+            else if (tag.word == "plain") group.hidden = false;
+        }
+        if (group.hidden) continue;
         switch (tag.kind) {
             case SRtfDocument::Tag::kText:
                 for (char c : part)
                     if (c != '\r' && c != '\n' && c != '\0') out += c;
                 break;
             case SRtfDocument::Tag::kControlWord:
-                if (tag.word == "par" || tag.word == "line") out += "\r\n";
-                else if (tag.word == "tab") out += '\t';
+                if (tag.word == "par" || tag.word == "line") {
+                    out += "\r\n";
+                } else if (tag.word == "tab") {
+                    out += '\t';
+                } else if (tag.word == "cell" || tag.word == "nestcell") {
+                    out += '\t';
+                    cellEnd = out.size();
+                } else if (tag.word == "row" || tag.word == "sect" || tag.word == "page") {
+                    if (tag.word == "row" && cellEnd == out.size()) out.pop_back();
+                    EndLine(out);
+                } else if (const uint32_t character = CharacterOfWord(tag.word)) {
+                    SUtf8::Encode(character, out);
+                }
                 break;
             case SRtfDocument::Tag::kControlSymbol:
                 // Bytes left as "\'hh" are ASCII, or glyphs of a symbol font.
@@ -70,6 +124,9 @@ SString SRptRtfPlainText::ToText(std::string_view rtf) {
                     out += part[1];
                 } else if (part == "\\~") {
                     SUtf8::Encode(0xA0, out);
+                } else if (part == "\\_") {
+                    // The non-breaking hyphen; the optional hyphen "\-" shows nothing.
+                    SUtf8::Encode(0x2011, out);
                 }
                 break;
             default: break;

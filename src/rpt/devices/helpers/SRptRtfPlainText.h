@@ -1,9 +1,13 @@
 #pragma once
 // The plain text of an RTF document, for the pages that show text files and group texts written
-// in RTF: paragraph and line ends become CR LF, tabs stay tabs, escaped and Unicode characters
-// become UTF-8 (read in the document's own code pages), and what is no body text (font, colour
-// and style tables, document information, pictures, field instructions, optional destinations)
-// is left out. The text ends where the document's group closes, as RTF readers end it.
+// in RTF, as RTF readers show it: paragraph and line ends become CR LF, tabs stay tabs, a tab
+// stands between the cells of a row and a row, a section and a page end their line; escaped and
+// Unicode characters become UTF-8 (read in the document's own code pages), and so do the
+// characters RTF names by words (dashes, quotes, bullets, spaces, the non-breaking space and
+// hyphen). What is no body text (font, colour and style tables, document information, pictures,
+// field instructions, entries of the contents and the index, optional destinations) is left out,
+// and so is hidden text. The text ends where the document's group closes, as RTF readers end it.
+#include <cstdint>
 #include <string_view>
 
 #include "platform/base/SString.h"
@@ -18,4 +22,6 @@ public:
 private:
     // Whether a group that begins with this control word holds no body text.
     static bool IsHiddenDestination(std::string_view word);
+    // The character a control word stands for ("\emdash" ...), 0 for a word that is none.
+    static uint32_t CharacterOfWord(std::string_view word);
 };

@@ -254,7 +254,7 @@ TEST_F(SRptHtmlWriters, TextFilesOfEveryEncodingShowTheSameTextAndNoNul) {
     }
 }
 
-TEST_F(SRptHtmlWriters, RtfTextFilesShowTheirOwnCodePagesTextUpToTheirDocumentsEnd) {
+TEST_F(SRptHtmlWriters, RtfTextFilesShowTheTextReadersShowUpToTheirDocumentsEnd) {
     const SString path = folder.PathOf("notes.rtf");
     SRptGenerationNode* node = TextFileNode(path);
     ASSERT_TRUE(node);
@@ -267,6 +267,31 @@ TEST_F(SRptHtmlWriters, RtfTextFilesShowTheirOwnCodePagesTextUpToTheirDocumentsE
         EXPECT_NE(Written().find("\r\n&#1055;&#1088;&#1080;&#1074;&#1077;&#1090;<br />\r\n</font>"), std::string::npos)
             << Written();
         EXPECT_EQ(Written().find("after"), std::string::npos);
+    }
+    // The characters of RTF's own words; a tab between cells, a line end after a row, a section
+    // and a page that ends none; neither hidden text nor entries of the contents or the index.
+    const struct {
+        const char* rtf;
+        const char* shown;
+    } cases[] = {
+        {"It\\rquote s the \\ldblquote final\\rdblquote  version \\emdash  2024\\endash 2025\\lquote",
+         "It&#8217;s the &#8220;final&#8221; version &#8212; 2024&#8211;2025&#8216;"},
+        {"\\bullet\\tab a\\~b\\_c\\-d\\emspace e\\enspace f\\qmspace g",
+         "&#8226;&nbsp;&nbsp;&nbsp;a&#160;b&#8209;cd&#8195;e&#8194;f&#8197;g"},
+        {"\\trowd\\cellx1000\\cellx2000\\pard\\intbl A1\\cell B1\\cell\\row"
+         "\\trowd\\cellx1000\\cellx2000\\pard\\intbl A2\\cell B2\\cell\\row\\pard After",
+         "A1&nbsp;&nbsp;&nbsp;B1<br />\r\nA2&nbsp;&nbsp;&nbsp;B2<br />\r\nAfter"},
+        {"One\\sect Two\\page Three\\par\\page Four", "One<br />\r\nTwo<br />\r\nThree<br />\r\nFour"},
+        {"Shown{\\v hidden}\\v  hidden\\v0  shown\\v  hidden\\plain  again"
+         "{\\pard\\plain \\sb200\\sa60\\nowidctlpar\\adjustright \\v\\f1\\fs20 {\\tc {\\f1\\cgrid0 Heading\\tcl2}}}"
+         "{\\tc Entry}{\\tcn Entry}{\\xe {\\v Entry}}{\\pn\\pnlvlblt{\\pntxtb x}} Heading",
+         "Shown shown again Heading"},
+    };
+    for (const auto& c : cases) {
+        STestTempFolder::WriteFile(path, std::string("{\\rtf1\\ansi ") + c.rtf + "\\par}");
+        ClearPage();
+        html->WriteNode(node, nullptr, nullptr);
+        EXPECT_NE(Written().find(std::string("\r\n") + c.shown + "<br />\r\n</font>"), std::string::npos) << Written();
     }
 }
 

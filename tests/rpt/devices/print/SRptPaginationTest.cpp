@@ -167,14 +167,22 @@ TEST_F(SRptPaginationTest, TextFilesOfEveryEncodingPrintTheSameText) {
     EXPECT_EQ(count, forms.size()) << printed;
 }
 
-TEST_F(SRptPaginationTest, RtfTextFilesPrintTheirOwnCodePagesTextUpToTheirDocumentsEnd) {
+TEST_F(SRptPaginationTest, RtfTextFilesPrintTheTextReadersShowUpToTheirDocumentsEnd) {
     const SString path = folder.PathOf("notes.rtf");
     STestTempFolder::WriteFile(path, "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}after\r\n");
     ASSERT_TRUE(AddTextFile(path));
+    // RTF's own characters, the cells of a table on a line a row, no hidden text.
+    const SString table = folder.PathOf("table.rtf");
+    STestTempFolder::WriteFile(table,
+                               "{\\rtf1\\ansi It\\rquote s\\emdash{\\v hidden}\\par"
+                               "\\trowd\\cellx1000\\cellx2000\\pard\\intbl A1\\cell B1\\cell\\row"
+                               "\\trowd\\cellx1000\\cellx2000\\pard\\intbl A2\\cell B2\\cell\\row\\pard After\\par}");
+    ASSERT_TRUE(AddTextFile(table));
     ASSERT_TRUE(Preview());
     const std::string printed = PageText(1);
     EXPECT_NE(printed.find("|\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82|"), std::string::npos) << printed;
     EXPECT_EQ(printed.find("after"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("|It\xE2\x80\x99s\xE2\x80\x94|A1|B1|A2|B2|After|"), std::string::npos) << printed;
 }
 
 TEST_F(SRptPaginationTest, ATextFileThatCannotBeReadPrintsThatItIsNotFound) {
