@@ -189,7 +189,10 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
             << "'\n";
         return true;
     }
-    if (options.command == SCommand::SaveTemplate) return RefuseBackup(options.target, {{"model", options.model}}, err);
+    // A template that is its own backup (t.rtb) would be replaced with no backup kept, as edit
+    // refuses it.
+    if (options.command == SCommand::SaveTemplate)
+        return RefuseBackup(options.target, {{"model", options.model}, {"template", options.target.str()}}, err);
     if (options.format != "html") return false;
     // The pages, pictures and buttons of a page set go beside its contents page.
     const SRptHtmlPageNames names(options.target);

@@ -220,7 +220,8 @@ TEST_F(SDataModelHost, ATemplateSaveWhoseBackupWouldOverwriteAFileTheCommandRead
     STestTempFolder::WriteFile(scriptRtb, "model " + model + "\nadd TBLCTS\n");
     const SString script = folder.PathOf("e.script");
     STestTempFolder::WriteFile(script, "model " + modelRtb.str() + "\nadd TBLCTS\n");
-    // A template read from a backup would be saved over itself as its own backup.
+    // A template under a backup's name, edited or saved again, would be saved over itself as its
+    // own backup; saved there the first time, it replaces nothing.
     const SString backupTemplate = folder.PathOf("b.rtb");
     Run({"save-template", "--model", model, "-o", backupTemplate.str()}, 0);
 
@@ -239,6 +240,8 @@ TEST_F(SDataModelHost, ATemplateSaveWhoseBackupWouldOverwriteAFileTheCommandRead
         {{"edit", s.str(), "--script", scriptRtb.str()}, overwrite(s, scriptRtb, "script", scriptRtb)},
         {{"edit", m.str(), "--script", script.str()}, overwrite(m, modelRtb, "model", modelRtb)},
         {{"edit", backupTemplate.str(), "--script", script.str()},
+         overwrite(backupTemplate, backupTemplate, "template", backupTemplate)},
+        {{"save-template", "--model", model, "-o", backupTemplate.str()},
          overwrite(backupTemplate, backupTemplate, "template", backupTemplate)},
     };
     for (const auto& [args, message] : cases) {
