@@ -17,6 +17,7 @@
 #include "SRptHostTemplateFile.h"
 #include "platform/base/SException.h"
 #include "platform/base/SFile.h"
+#include "platform/base/SOutputFileSet.h"
 #include "rpt/devices/html/SRptHtmlPageNames.h"
 #include "varod9/RptApi.h"
 
@@ -109,6 +110,20 @@ bool RefuseBackup(const SString& target, const std::vector<std::pair<const char*
     return false;
 }
 
+// Refuses inputs kept in the folder `staging`, where a page set or a preview stages its files
+// (`what`) until they take their places: the run clears what a dead run left there. Says why;
+// true when refused.
+bool RefuseStaged(const SString& staging, const char* what,
+                  const std::vector<std::pair<const char*, std::string>>& inputs, std::ostream& err) {
+    for (const auto& [kind, input] : inputs) {
+        if (input.empty() || !SRptHostPaths::IsInFolder(SString(input), staging)) continue;
+        err << "rpthost: the " << kind << " '" << input << "' is in the folder '" << staging.str() << "' where "
+            << what << " staged: keep it elsewhere\n";
+        return true;
+    }
+    return false;
+}
+
 // The file written for the output path: generate writes what the device's save dialog (or the
 // print-to-file dialog) makes of it, and for a report the name takes the format's extension
 // when it has none, so that the dialog adds none of its own (the print-to-file dialog would
@@ -171,7 +186,9 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
     }
     if (preview) {
         // The pictures go into the folder: none of them may be the model.
-        if (!SRptHostPaths::WritesOver(options.target, SPngPreviewShell::IsPageName, model)) return false;
+        if (!SRptHostPaths::WritesOver(options.target, SPngPreviewShell::IsPageName, model))
+            return RefuseStaged(SPngPreviewShell::StagingFolderOf(options.target), "the pages are",
+                                {{"model", options.model}}, err);
         err << "rpthost: the pages written into '" << options.output << "' would overwrite the model '" << options.model
             << "'\n";
         return true;
@@ -205,7 +222,8 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
             << " '" << *input << "'\n";
         return true;
     }
-    return false;
+    return RefuseStaged(SOutputFileSet::StagingFolderOf(SFile::GetFolder(options.target), names.GetHomeName()),
+                        "the page set is", {{"model", options.model}, {"template", options.templateFile}}, err);
 }
 
 // Generates the report: RTF (mode 0), an HTML page set (mode 2) or printed to a PDF file (mode 1),

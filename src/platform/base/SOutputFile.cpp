@@ -108,6 +108,7 @@ SOutputFile::SOutputFile(const SString& path, int32_t) : m_path(path) {
     m_targetPath = target.path;
     m_replacing = target.existing;
     m_mode = target.mode;
+    SOutputFileSet::NoteStaged(m_targetPath);
     OpenTemporary();
 }
 
@@ -152,7 +153,7 @@ int SOutputFile::SyncFileSystem(int fd) {
 void SOutputFile::OpenTemporary() {
     SString folder = SFile::GetFolder(m_targetPath);
     // A save killed between naming its file and the rename left a named file whatever kind it
-    // began with. A set's staging folder is as new as the set and holds none.
+    // began with. A set's staging folder holds none: the set cleared what a dead run left.
     if (!SOutputFileSet::IsStaged(m_targetPath)) RemoveStaleFiles(m_targetPath);
     if (OpenUnnamed(folder)) {
         // Marked as in use before it has a name, so that no clean-up ever takes it.

@@ -131,6 +131,24 @@ TEST_F(SDataModelHost, AnOutputThatIsAFileTheCommandReadsIsRefusedAndNothingIsWr
         return "rpthost: the page set written beside '" + other + ".htm' would overwrite the " + kind + " '" + input +
                "'\n";
     };
+    // Inputs kept where a page set or a preview stages its files, which a run clears, and a link
+    // elsewhere that leads to one of them.
+    const std::string setStaging = folder.PathOf("set/.other.htm.set/").str();
+    const std::string pagesStaging = folder.PathOf("pages/.pages.set/").str();
+    SFile::CreateDirectory(SString(setStaging));
+    SFile::CreateDirectory(SString(pagesStaging));
+    const SString stagedModel(setStaging + "m.xml");
+    STestTempFolder::WriteFile(stagedModel, kModel);
+    const SString stagedTemplate(setStaging + "t.rtp");
+    STestTempFolder::WriteFile(stagedTemplate, STestTempFolder::ReadFile(saved));
+    const SString stagedPicturesModel(pagesStaging + "m.xml");
+    STestTempFolder::WriteFile(stagedPicturesModel, kModel);
+    const SString linkToStaged = folder.PathOf("staged.xml");
+    ASSERT_EQ(::symlink(stagedModel.c_str(), linkToStaged.c_str()), 0);
+    auto staged = [](const char* kind, const SString& input, const std::string& staging, const char* what) {
+        return "rpthost: the " + std::string(kind) + " '" + input.str() + "' is in the folder '" + staging +
+               "' where " + what + " staged: keep it elsewhere\n";
+    };
 
     auto overwrite = [](const std::string& written, const char* kind, const std::string& input) {
         return "rpthost: writing '" + written + "' would overwrite the " + kind + " '" + input + "'\n";
@@ -160,6 +178,15 @@ TEST_F(SDataModelHost, AnOutputThatIsAFileTheCommandReadsIsRefusedAndNothingIsWr
         {{"generate", "--model", modelRtf.str(), "--template", listPageTemplate.str(), "--format", "html", "-o", other},
          overwriteBySet("template", listPageTemplate.str())},
         {{"generate", "--model", link.str(), "--format", "html", "-o", other}, overwriteBySet("model", link.str())},
+        {{"generate", "--model", stagedModel.str(), "--format", "html", "-o", other},
+         staged("model", stagedModel, setStaging, "the page set is")},
+        {{"generate", "--model", modelRtf.str(), "--template", stagedTemplate.str(), "--format", "html", "-o",
+          other + ".htm"},
+         staged("template", stagedTemplate, setStaging, "the page set is")},
+        {{"generate", "--model", linkToStaged.str(), "--format", "html", "-o", other},
+         staged("model", linkToStaged, setStaging, "the page set is")},
+        {{"preview", "--model", stagedPicturesModel.str(), "-o", folder.PathOf("pages").str()},
+         staged("model", stagedPicturesModel, pagesStaging, "the pages are")},
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(args[0] + " " + args[args.size() - 1]);

@@ -358,6 +358,9 @@ TEST_P(SOutputFileTest, AFileSetReplacesItsFolderFilesOnlyAtItsCommitWithOneWait
     WriteFile(PathOf("a.htm"), "old a");
     ASSERT_EQ(::chmod(PathOf("a.htm").c_str(), 0640), 0);
     WriteFile(PathOf("b.htm"), "old b");
+    // A user's file kept where the set stages its files is none of the set's.
+    fs::create_directory(PathOf(".a.htm.set").c_str());
+    WriteFile(PathOf(".a.htm.set/model.xml"), "user's");
     const int64_t before = SOutputFileTestAccess::DiskWaits();
     {
         SOutputFileSet set(PathOf(""), "a.htm");
@@ -381,18 +384,41 @@ TEST_P(SOutputFileTest, AFileSetReplacesItsFolderFilesOnlyAtItsCommitWithOneWait
     struct stat info;
     ASSERT_EQ(::stat(PathOf("a.htm").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
-    EXPECT_EQ(Entries(), (std::vector<std::string>{"a.htm", "b.htm", "c.htm"}));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{".a.htm.set", "a.htm", "b.htm", "c.htm"}));
+    EXPECT_EQ(ReadFile(PathOf(".a.htm.set/model.xml")), "user's");
+    std::vector<std::string> staging;
+    for (const auto& entry : fs::directory_iterator(PathOf(".a.htm.set").c_str()))
+        staging.push_back(entry.path().filename().string());
+    EXPECT_EQ(staging, std::vector<std::string>{"model.xml"});
 }
 
 TEST_P(SOutputFileTest, AFileSetThatIsRefusedOrDroppedLeavesItsFolderAsItWas) {
     WriteFile(PathOf("a.htm"), "old a");
     fs::create_directory(PathOf("b.htm").c_str());
-    // What a set of the same name left when its run died.
-    fs::create_directory(PathOf(".a.htm.set").c_str());
-    WriteFile(PathOf(".a.htm.set/a.htm"), "stale");
+    // What a set of the same name left when its run died: files staged, one of them part-way.
+    KillPartWay([&] {
+        SOutputFileSet set(PathOf(""), "a.htm");
+        for (const char* name : {"a.htm", "z.htm"}) {
+            SOutputFile file(set.GetStagingFolder() + name);
+            file.WriteString("stale");
+            file.Close();
+        }
+        SOutputFile file(set.GetStagingFolder() + "y.htm");
+        file.Write(std::string(20000, 'x').data(), 20000);
+        file.Flush();
+        ::raise(SIGKILL);
+    });
+    ASSERT_TRUE(fs::exists(PathOf(".a.htm.set/z.htm").c_str()));
     {
         SOutputFileSet set(PathOf(""), "a.htm");
-        EXPECT_FALSE(fs::exists(PathOf(".a.htm.set/a.htm").c_str()));
+        // The next set clears it all (z.htm, which it does not write, is not committed either);
+        // what is there is the set's own list of what it stages.
+        std::vector<std::string> left;
+        for (const auto& entry : fs::directory_iterator(set.GetStagingFolder().c_str()))
+            left.push_back(entry.path().filename().string());
+        ASSERT_EQ(left.size(), 1u);
+        EXPECT_EQ(left[0][0], '.');
+        EXPECT_EQ(left[0].rfind(".y.htm.", 0), std::string::npos);
         for (const char* name : {"a.htm", "b.htm"}) {
             SOutputFile file(set.GetStagingFolder() + name);
             file.WriteString("new");
