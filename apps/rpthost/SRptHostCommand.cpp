@@ -171,8 +171,9 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
 // Refuses, before anything is read or written, an output that would not be the file the user
 // meant: one in a folder that is not there, a folder where a file is to be written, or a file
 // that the command reads (the model, the template), however it is spelled, be it the output
-// itself, another file that a page set or a preview writes beside it, or a template's backup.
-// Says why; true when refused.
+// itself, another file that a page set or a preview writes beside it, or a template's backup;
+// a page set that would replace a page of another set; and an input kept where a page set or a
+// preview stages its files. Says why; true when refused.
 bool RefuseOutput(const SOptions& options, std::ostream& err) {
     const SString model(options.model);
     const bool preview = options.command == SCommand::Preview;
@@ -220,6 +221,15 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
             continue;
         err << "rpthost: the page set written beside '" << options.target.str() << "' would overwrite the " << kind
             << " '" << *input << "'\n";
+        return true;
+    }
+    // Sets whose contents pages share their first four letters name their pages alike.
+    const SRptHtmlPageNames::SOtherSetPage other = names.FindPageOfOtherSet();
+    if (!other.page.IsEmpty()) {
+        err << "rpthost: the page set of '" << options.target.str() << "' would replace '"
+            << (names.GetFolder() + other.page).str() << "' of the page set of '"
+            << (names.GetFolder() + other.contentsPage).str()
+            << "' (pages are named from the first four letters of their contents page)\n";
         return true;
     }
     return RefuseStaged(SOutputFileSet::StagingFolderOf(SFile::GetFolder(options.target), names.GetHomeName()),

@@ -72,6 +72,23 @@ TEST_F(SDataModelHost, AnHtmlContentsPageWithoutAnExtensionIsTheHtmFileSaid) {
                         folder.GetPath().str() + "/\n");
 }
 
+TEST_F(SDataModelHost, AnHtmlSetThatWouldReplaceAPageOfAnotherSetIsRefusedAndNothingIsWritten) {
+    const std::string model = ModelFile();
+    const SString orders = folder.PathOf("orders.htm");
+    Run({"generate", "--model", model, "--format", "html", "-o", orders.str()}, 0);
+    // orderbook.htm names its pages from the same four letters as orders.htm: orde1.htm ...
+    const SString orderbook = folder.PathOf("orderbook.htm");
+    const SFolderSnapshot before = Snapshot();
+    EXPECT_EQ(Run({"generate", "--model", model, "--format", "html", "-o", orderbook.str()}, SRptHostCommand::kFailure),
+              "rpthost: the page set of '" + orderbook.str() + "' would replace '" + folder.PathOf("orde1.htm").str() +
+                  "' of the page set of '" + orders.str() +
+                  "' (pages are named from the first four letters of their contents page)\n");
+    EXPECT_EQ(Snapshot(), before);
+    // The same set again replaces its own pages.
+    EXPECT_EQ(Run({"generate", "--model", model, "--format", "html", "-o", orders.str()}, 0),
+              WroteReport(orders) + "the pages of the set are in " + folder.GetPath().str() + "/\n");
+}
+
 TEST_F(SDataModelHost, AFolderIsRefusedAsTheOutputAndNothingIsWritten) {
     const std::string model = ModelFile();
     const SString reports = folder.PathOf("reports");
