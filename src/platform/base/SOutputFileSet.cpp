@@ -122,12 +122,14 @@ SOutputFileSet* SOutputFileSet::OpenSetOf(const SString& path) {
 }
 
 void SOutputFileSet::Note(const SString& name) {
-    if (std::find(m_noted.begin(), m_noted.end(), name) != m_noted.end()) return;
+    if (m_notedNames.count(name.str()) != 0) return;
     // On the list before the file is begun: a run that dies leaves no file of its own unlisted.
     const std::string entry = name.str() + '\0';
-    if (m_list < 0 || ::write(m_list, entry.data(), entry.size()) != static_cast<ssize_t>(entry.size()))
-        SFile::ThrowError(m_list < 0 ? EBADF : errno == 0 ? EIO : errno, "create", m_staging + name);
+    const ssize_t put = m_list < 0 ? -1 : ::write(m_list, entry.data(), entry.size());
+    if (put != static_cast<ssize_t>(entry.size()))
+        SFile::ThrowError(m_list < 0 ? EBADF : put < 0 ? errno : ENOSPC, "create", m_staging + name);
     m_noted.push_back(name);
+    m_notedNames.insert(name.str());
 }
 
 std::vector<SString> SOutputFileSet::StagedNames() const {

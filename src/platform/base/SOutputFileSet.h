@@ -26,10 +26,13 @@
 // found there (a model kept in the folder) is neither committed nor removed, and keeps the folder.
 // What a dead run left (the files on its list, and what their saves left) is removed by the next
 // set of the same name in the same folder, which writes all its files anew and commits them as
-// above, over whatever the stopped run left. While a set is open on a thread, the files that
-// thread writes into its staging folder leave their sync to the set.
+// above, over whatever the stopped run left. A link or a file where the staging folder goes is
+// refused: nothing is written through it. While a set is open on a thread, the files that thread
+// writes into its staging folder leave their sync to the set.
 //
 // Failures throw SEIOException with the path concerned.
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/base/SString.h"
@@ -84,6 +87,7 @@ private:
     SString m_staging;
     // The names staged, in the order noted, and the list on disk (-1 once closed).
     std::vector<SString> m_noted;
+    std::unordered_set<std::string> m_notedNames;
     int m_list = -1;
     bool m_removed = false;
     SOutputFileSet* m_previous = nullptr;
