@@ -5,6 +5,7 @@
 #include <string>
 
 #include "SRptHostFrame.h"
+#include "platform/base/SEIOException.h"
 #include "platform/base/SException.h"
 #include "platform/base/SOutputFileSet.h"
 #include "platform/gdi/SDC.h"
@@ -90,12 +91,25 @@ void SPngPreviewShell::WritePage(SRptPhysicalLayer& layer, const SString& folder
     dc.SetViewportOrg(ToPicture(printer.GetDeviceCaps(PHYSICALOFFSETX), dpiX),
                       ToPicture(printer.GetDeviceCaps(PHYSICALOFFSETY), dpiY));
     layer.OnDraw(&dc);
-    pixels->SaveAsPng(PagePath(folder, number));
+    const SString staged = PagePath(folder, number);
+    try {
+        pixels->SaveAsPng(staged);
+    } catch (const SEIOException& e) {
+        // Said of the page where the user looks for it, not where it waited for its place.
+        const SString page = PagePath(m_folder, number);
+        SString text = e.GetText();
+        text.Replace(staged.c_str(), page.c_str());
+        throw SEIOException(text, e.GetCause(), page);
+    }
 }
 
 SString SPngPreviewShell::FolderOfPages(const SString& folder) {
     const bool separated = folder.IsEmpty() || folder.str().back() == '/';
     return separated ? folder : folder + "/";
+}
+
+SString SPngPreviewShell::StagingFolderOf(const SString& folder) {
+    return SOutputFileSet::StagingFolderOf(FolderOfPages(folder), kSetName);
 }
 
 SString SPngPreviewShell::PagePath(const SString& folder, int32_t number) {

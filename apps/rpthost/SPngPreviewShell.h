@@ -25,11 +25,14 @@ public:
     // written (then no picture of the folder has changed and none is counted written).
     HRESULT Run(ISRptReport* report);
     int32_t GetPagesWritten() const { return m_written; }
-    // What went wrong with the pictures, empty when nothing did.
+    // What went wrong with the pictures, empty when nothing did: a picture that could not be
+    // written is named where it was to be, in the folder of the pages.
     const SString& GetFault() const { return m_fault; }
 
     // The picture of page `number` in `folder`.
     static SString PagePath(const SString& folder, int32_t number);
+    // Where the pictures wait in `folder` until they take their places together.
+    static SString StagingFolderOf(const SString& folder);
     // Whether `name` is the name of a picture that a preview may write, whatever the number of
     // pages.
     static bool IsPageName(const SString& name);
@@ -37,7 +40,8 @@ public:
 private:
     // Each page of the window, shown in turn and written.
     void WritePages(SRptViewReportPreview& window);
-    // The picture of a page, into `folder`.
+    // The picture of a page, into `folder` (the staging folder); a failure names the page's
+    // picture in the folder of the pages.
     void WritePage(SRptPhysicalLayer& layer, const SString& folder, int32_t number);
     // `folder` as the pictures' paths begin: "" or ending with "/".
     static SString FolderOfPages(const SString& folder);

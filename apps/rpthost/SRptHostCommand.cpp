@@ -17,6 +17,7 @@
 #include "SRptHostTemplateFile.h"
 #include "platform/base/SException.h"
 #include "platform/base/SFile.h"
+#include "platform/base/SOutputFileSet.h"
 #include "rpt/devices/html/SRptHtmlPageNames.h"
 #include "varod9/RptApi.h"
 
@@ -109,6 +110,20 @@ bool RefuseBackup(const SString& target, const std::vector<std::pair<const char*
     return false;
 }
 
+// Refuses inputs kept in the folder `staging`, where a page set or a preview stages its files
+// (`what`) until they take their places: the run clears what a dead run left there. Says why;
+// true when refused.
+bool RefuseStaged(const SString& staging, const char* what,
+                  const std::vector<std::pair<const char*, std::string>>& inputs, std::ostream& err) {
+    for (const auto& [kind, input] : inputs) {
+        if (input.empty() || !SRptHostPaths::IsInFolder(SString(input), staging)) continue;
+        err << "rpthost: the " << kind << " '" << input << "' is in the folder '" << staging.str() << "' where "
+            << what << " staged: keep it elsewhere\n";
+        return true;
+    }
+    return false;
+}
+
 // The file written for the output path: generate writes what the device's save dialog (or the
 // print-to-file dialog) makes of it, and for a report the name takes the format's extension
 // when it has none, so that the dialog adds none of its own (the print-to-file dialog would
@@ -156,8 +171,9 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
 // Refuses, before anything is read or written, an output that would not be the file the user
 // meant: one in a folder that is not there, a folder where a file is to be written, or a file
 // that the command reads (the model, the template), however it is spelled, be it the output
-// itself, another file that a page set or a preview writes beside it, or a template's backup.
-// Says why; true when refused.
+// itself, another file that a page set or a preview writes beside it, or a template's backup;
+// a page set that would replace a page of another set; and an input kept where a page set or a
+// preview stages its files. Says why; true when refused.
 bool RefuseOutput(const SOptions& options, std::ostream& err) {
     const SString model(options.model);
     const bool preview = options.command == SCommand::Preview;
@@ -171,7 +187,9 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
     }
     if (preview) {
         // The pictures go into the folder: none of them may be the model.
-        if (!SRptHostPaths::WritesOver(options.target, SPngPreviewShell::IsPageName, model)) return false;
+        if (!SRptHostPaths::WritesOver(options.target, SPngPreviewShell::IsPageName, model))
+            return RefuseStaged(SPngPreviewShell::StagingFolderOf(options.target), "the pages are",
+                                {{"model", options.model}}, err);
         err << "rpthost: the pages written into '" << options.output << "' would overwrite the model '" << options.model
             << "'\n";
         return true;
@@ -189,7 +207,10 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
             << "'\n";
         return true;
     }
-    if (options.command == SCommand::SaveTemplate) return RefuseBackup(options.target, {{"model", options.model}}, err);
+    // A template that is its own backup (t.rtb) would be replaced with no backup kept, as edit
+    // refuses it.
+    if (options.command == SCommand::SaveTemplate)
+        return RefuseBackup(options.target, {{"model", options.model}, {"template", options.target.str()}}, err);
     if (options.format != "html") return false;
     // The pages, pictures and buttons of a page set go beside its contents page.
     const SRptHtmlPageNames names(options.target);
@@ -202,7 +223,17 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
             << " '" << *input << "'\n";
         return true;
     }
-    return false;
+    // Sets whose contents pages share their first four letters name their pages alike.
+    const SRptHtmlPageNames::SOtherSetPage other = names.FindPageOfOtherSet();
+    if (!other.page.IsEmpty()) {
+        err << "rpthost: the page set of '" << options.target.str() << "' would replace '"
+            << (names.GetFolder() + other.page).str() << "' of the page set of '"
+            << (names.GetFolder() + other.contentsPage).str()
+            << "' (pages are named from the first four letters of their contents page)\n";
+        return true;
+    }
+    return RefuseStaged(SOutputFileSet::StagingFolderOf(SFile::GetFolder(options.target), names.GetHomeName()),
+                        "the page set is", {{"model", options.model}, {"template", options.templateFile}}, err);
 }
 
 // Generates the report: RTF (mode 0), an HTML page set (mode 2) or printed to a PDF file (mode 1),

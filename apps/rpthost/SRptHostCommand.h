@@ -15,7 +15,10 @@
 // lays the report out as the print preview does and writes its pages as DIR/page-N.png.
 // An option given twice or without its value is a usage error (kUsageError). An output that is a
 // folder, or a file that the command reads (the model, the template), is refused before
-// anything is written (kFailure), and so is a template save whose backup would be such a file.
+// anything is written (kFailure), and so is a template save whose backup would be such a file or
+// the file it replaces (a template saved again under a backup's name, t.rtb), a page set that
+// would replace a page of another set, and an input kept where a page set or a preview stages
+// its files.
 // Every failure ends with a message on `err` and a non-zero status.
 #include <ostream>
 #include <string>

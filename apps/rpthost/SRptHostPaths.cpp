@@ -29,6 +29,17 @@ bool SRptHostPaths::WritesOver(const SString& folder, const std::function<bool(c
     return false;
 }
 
+bool SRptHostPaths::IsInFolder(const SString& path, const SString& folder) {
+    const auto folderOf = [](const std::filesystem::path& file) {
+        return SString(file.has_parent_path() ? file.parent_path().string() : std::string("."));
+    };
+    const std::filesystem::path named(path.str());
+    if (IsSameFile(folderOf(named), folder)) return true;
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::canonical(named, error);
+    return !error && IsSameFile(folderOf(resolved), folder);
+}
+
 SString SRptHostPaths::FolderOf(const SString& path) {
     const SString folder = SFile::GetFolder(path);
     return folder.IsEmpty() ? SString(".") : folder;

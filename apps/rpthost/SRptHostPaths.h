@@ -18,6 +18,9 @@ public:
     // link (a write goes through a link to the file it names), however either path is spelled.
     static bool WritesOver(const SString& folder, const std::function<bool(const SString& name)>& written,
                            const SString& input);
+    // Whether the file `path` stands in the folder `folder` (an existing one, however spelled),
+    // under its own name or as the file that a link of that name leads to.
+    static bool IsInFolder(const SString& path, const SString& folder);
     // The folder of `path` as a path of its own: "." for a bare name.
     static SString FolderOf(const SString& path);
     // The folder that `path` (a file, or a folder to be made) goes into, spelled without its last

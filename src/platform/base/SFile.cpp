@@ -33,13 +33,15 @@ std::string RandomTail() {
     return tail;
 }
 
-// As much of `prefix` as leaves room for the unique tail within the folder's limit on a name,
-// cut between characters: a temporary named after a target whose own name just fits must fit too.
-SString FittingPrefix(const SString& folder, const SString& prefix) {
+// As much of `prefix` as leaves room for the marker and the unique tail within the folder's limit
+// on a name, cut between characters, then the marker: a temporary named after a target whose own
+// name just fits must fit too.
+SString FittingPrefix(const SString& folder, const SString& prefix, const SString& marker) {
     long limit = ::pathconf(folder.IsEmpty() ? "." : folder.c_str(), _PC_NAME_MAX);
     if (limit <= 0) limit = NAME_MAX;
-    size_t room = static_cast<size_t>(limit) > kTailLength ? static_cast<size_t>(limit) - kTailLength : 0;
-    return SString(SUtf8::TruncateBytes(prefix.view(), room));
+    const size_t fixed = kTailLength + marker.view().size();
+    size_t room = static_cast<size_t>(limit) > fixed ? static_cast<size_t>(limit) - fixed : 0;
+    return SString(SUtf8::TruncateBytes(prefix.view(), room)) + marker;
 }
 }  // namespace
 
@@ -114,9 +116,9 @@ SString SFile::GetCurrentDirectory() {
 }
 
 int SFile::MakeUnique(const SString& folder, const SString& prefix, SString& path,
-                      const std::function<int(const SString&)>& make) {
+                      const std::function<int(const SString&)>& make, const SString& marker) {
     SString base = WithSlash(folder);
-    SString head = UniqueHead(folder, prefix);
+    SString head = UniqueHead(folder, prefix, marker);
     for (int attempt = 0;; ++attempt) {
         path = base + head + SString(RandomTail());
         int result = make(path);
@@ -124,14 +126,18 @@ int SFile::MakeUnique(const SString& folder, const SString& prefix, SString& pat
     }
 }
 
-int SFile::OpenUnique(const SString& folder, const SString& prefix, SString& path, uint32_t mode) {
-    return MakeUnique(folder, prefix, path, [mode](const SString& candidate) {
-        return ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
-    });
+int SFile::OpenUnique(const SString& folder, const SString& prefix, SString& path, uint32_t mode,
+                      const SString& marker) {
+    return MakeUnique(
+        folder, prefix, path,
+        [mode](const SString& candidate) {
+            return ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
+        },
+        marker);
 }
 
-SString SFile::UniqueHead(const SString& folder, const SString& prefix) {
-    return FittingPrefix(WithSlash(folder), prefix);
+SString SFile::UniqueHead(const SString& folder, const SString& prefix, const SString& marker) {
+    return FittingPrefix(WithSlash(folder), prefix, marker);
 }
 
 bool SFile::HasUniqueTail(const SString& head, std::string_view name) {

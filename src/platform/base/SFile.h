@@ -49,18 +49,19 @@ public:
     // "file://" and the absolute path, with the bytes that a URL may not hold percent-encoded.
     static SString PathToURL(const SString& path);
 
-    // Creates a new file named `folder` + `prefix` + a unique tail, open for reading and writing
-    // with `mode` under the process's umask; answers its descriptor and sets `path`, or -1 with
-    // errno set. A prefix too long for the folder's limit on a name is cut to fit, never inside
-    // a character.
-    static int OpenUnique(const SString& folder, const SString& prefix, SString& path, uint32_t mode = 0666);
+    // Creates a new file named `folder` + `prefix` + `marker` + a unique tail, open for reading
+    // and writing with `mode` under the process's umask; answers its descriptor and sets `path`,
+    // or -1 with errno set. A prefix too long for the folder's limit on a name is cut to fit,
+    // never inside a character; the marker is never cut, so that the names stay recognisable.
+    static int OpenUnique(const SString& folder, const SString& prefix, SString& path, uint32_t mode = 0666,
+                          const SString& marker = SString());
     // The naming of OpenUnique for any way of making a name: calls `make` with candidate paths
     // until it answers something other than -1 with errno EEXIST (or gives up), and answers that.
     static int MakeUnique(const SString& folder, const SString& prefix, SString& path,
-                          const std::function<int(const SString&)>& make);
-    // The names that MakeUnique makes for `prefix` in `folder` are this head and a unique tail;
-    // HasUniqueTail says whether a name of the folder is one of them.
-    static SString UniqueHead(const SString& folder, const SString& prefix);
+                          const std::function<int(const SString&)>& make, const SString& marker = SString());
+    // The names that MakeUnique makes for `prefix` and `marker` in `folder` are this head and a
+    // unique tail; HasUniqueTail says whether a name of the folder is one of them.
+    static SString UniqueHead(const SString& folder, const SString& prefix, const SString& marker = SString());
     static bool HasUniqueTail(const SString& head, std::string_view name);
     // Throws SEIOException for the failure `error` (an errno value) of `action` on `path`.
     [[noreturn]] static void ThrowError(int error, const char* action, const SString& path);

@@ -46,32 +46,13 @@ SString ResolveTarget(const SString& path) {
     SFile::ThrowError(ELOOP, "follow the link", path);
 }
 
-// The new file's names beside the target: hidden, and named after it.
+// The new file's names beside the target: hidden, named after it, then the marker and a unique
+// tail. The marker tells the library's own files from a user's hidden ones named after the
+// target (".t.rtp.backup01"), which are never taken for a dead save's.
+constexpr const char* kTemporaryMarker = "varod9-tmp-";
+
 SString TemporaryPrefix(const SString& target) {
     return "." + SFile::GetFileName(target) + ".";
-}
-
-// Removes the files that saves of `target` which died part-way left beside it: only names that
-// such a save makes (the hidden prefix and a unique tail), only regular files of this user. A
-// save that is alive holds a lock on its file, so a file that can be locked has nobody left to
-// finish it.
-void RemoveStaleFiles(const SString& target) {
-    SString folder = SFile::GetFolder(target);
-    SString head = SFile::UniqueHead(folder, TemporaryPrefix(target));
-    DIR* dir = ::opendir(FolderName(folder));
-    // A folder that cannot be listed is reported by the creation that follows, if at all.
-    if (!dir) return;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (!SFile::HasUniqueTail(head, entry->d_name)) continue;
-        int fd = ::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-        if (fd < 0) continue;
-        struct stat info;
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
-            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            ::unlinkat(::dirfd(dir), entry->d_name, 0);
-        ::close(fd);
-    }
-    ::closedir(dir);
 }
 
 // Marks a new named file as in use, so that the clean-up of another save of the target leaves it
@@ -97,6 +78,29 @@ int PutAll(int fd, const char* data, size_t count, int64_t offset) {
 }
 }  // namespace
 
+// Removes the files that saves of `target` which died part-way left beside it: only names that
+// such a save makes (the hidden prefix, the marker and a unique tail), only regular files of this
+// user. A save that is alive holds a lock on its file, so a file that can be locked has nobody
+// left to finish it.
+void SOutputFile::RemoveStaleFiles(const SString& target) {
+    SString folder = SFile::GetFolder(target);
+    SString head = SFile::UniqueHead(folder, TemporaryPrefix(target), kTemporaryMarker);
+    DIR* dir = ::opendir(FolderName(folder));
+    // A folder that cannot be listed is reported by the creation that follows, if at all.
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!SFile::HasUniqueTail(head, entry->d_name)) continue;
+        int fd = ::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0) continue;
+        struct stat info;
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
 SOutputFile::SOutputFile(const SString& path, int32_t) : m_path(path) {
     if (path.IsEmpty()) SFile::ThrowError(ENOENT, "create", path);
     SetBufferSize(kDefaultBufferSize);
@@ -104,6 +108,7 @@ SOutputFile::SOutputFile(const SString& path, int32_t) : m_path(path) {
     m_targetPath = target.path;
     m_replacing = target.existing;
     m_mode = target.mode;
+    SOutputFileSet::NoteStaged(m_targetPath);
     OpenTemporary();
 }
 
@@ -148,7 +153,7 @@ int SOutputFile::SyncFileSystem(int fd) {
 void SOutputFile::OpenTemporary() {
     SString folder = SFile::GetFolder(m_targetPath);
     // A save killed between naming its file and the rename left a named file whatever kind it
-    // began with. A set's staging folder is as new as the set and holds none.
+    // began with. A set's staging folder holds none: the set cleared what a dead run left.
     if (!SOutputFileSet::IsStaged(m_targetPath)) RemoveStaleFiles(m_targetPath);
     if (OpenUnnamed(folder)) {
         // Marked as in use before it has a name, so that no clean-up ever takes it.
@@ -163,7 +168,7 @@ void SOutputFile::OpenTemporary() {
 void SOutputFile::OpenNamed(const SString& folder) {
     int error = EAGAIN;
     for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
-        m_fd = SFile::OpenUnique(folder, TemporaryPrefix(m_targetPath), m_tempPath, m_mode);
+        m_fd = SFile::OpenUnique(folder, TemporaryPrefix(m_targetPath), m_tempPath, m_mode, kTemporaryMarker);
         if (m_fd < 0) {
             error = errno;
             break;
@@ -262,7 +267,8 @@ void SOutputFile::PutInPlace() {
             if (link(m_targetPath) == 0) return;
             if (errno != EEXIST) Fail(errno, "create");
         }
-        if (SFile::MakeUnique(SFile::GetFolder(m_targetPath), TemporaryPrefix(m_targetPath), m_tempPath, link) != 0) {
+        if (SFile::MakeUnique(SFile::GetFolder(m_targetPath), TemporaryPrefix(m_targetPath), m_tempPath, link,
+                              kTemporaryMarker) != 0) {
             int error = errno;
             m_tempPath.Empty();
             Fail(error, "create");

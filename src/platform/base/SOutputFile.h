@@ -5,10 +5,12 @@
 // the complete new file, never a mixture. Until then what was written can be read back and
 // patched in place (SPatchableOutputStream). Destroyed without a successful Close (an exception
 // on the way), it drops the new file and leaves the target as it was. A save killed part-way
-// leaves at most a hidden file beside the target, named "." + the target's name + "." and eight
-// letters or digits (an unnamed file has that name only from the moment before its rename); the
-// next save of the same target removes such files, all but those that a save still running (in
-// this or another process) holds: a save keeps its file locked until the rename is done.
+// leaves at most a hidden file beside the target, named "." + the target's name + "." + the
+// library's marker "varod9-tmp-" and eight letters or digits (an unnamed file has that name only
+// from the moment before its rename); the next save of the same target removes such files, all
+// but those that a save still running (in this or another process) holds: a save keeps its file
+// locked until the rename is done. A user's own hidden files named after the target
+// (".t.rtp.backup01") lack the marker and are left alone.
 //
 // The new file carries the target's permissions from its creation (a new target: the usual mode
 // under the umask), so that no content is ever more readable than the file it will become.
@@ -60,6 +62,8 @@ public:
     // Makes the renames in `folder` ("" the current one) durable; throws SEIOException naming
     // `named`. A file system that cannot sync a folder at all is left as it is.
     static void SyncFolder(const SString& folder, const SString& named);
+    // Removes what saves of `target` that died part-way left beside it (above).
+    static void RemoveStaleFiles(const SString& target);
 
 protected:
     void WriteImpl(const void* data, size_t count) override;

@@ -1,6 +1,5 @@
 #include "platform/base/SOutputFileSet.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,12 +8,33 @@
 #include <cerrno>
 #include <utility>
 
+#include "platform/base/SException.h"
 #include "platform/base/SFile.h"
+#include "platform/base/SInputFile.h"
 #include "platform/base/SOutputFile.h"
 
 namespace {
 // The sets open on this thread, the latest first (each keeps the one before it).
 thread_local SOutputFileSet* tCurrent = nullptr;
+
+// The list of the names a run stages, in its staging folder: hidden, and named so that no file
+// of a set takes its place. The names are ended by NUL, which no name holds.
+constexpr const char* kListName = ".varod9-staged";
+// More than any run's list: a longer one is nobody's, and nothing is removed on its word.
+constexpr size_t kMaxListBytes = 64u << 20;
+
+// The names of a dead run's list that name files of the staging folder itself: no other folder's
+// file is ever removed on the list's word.
+std::vector<SString> ListedNames(const std::string& list) {
+    std::vector<SString> names;
+    for (size_t begin = 0, end; (end = list.find('\0', begin)) != std::string::npos; begin = end + 1) {
+        const std::string name = list.substr(begin, end - begin);
+        if (!name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+            name != kListName)
+            names.emplace_back(name);
+    }
+    return names;
+}
 
 // The staged file takes the permissions of the file that it replaces, as a single save's does.
 void KeepPermissions(const SString& staged, const SOutputFile::STarget& target, const SString& named) {
@@ -39,35 +59,86 @@ void SyncFolders(const SString& folder, const std::vector<SString>& names,
 void (*SOutputFileSet::sAfterStep)() = nullptr;
 
 SOutputFileSet::SOutputFileSet(const SString& folder, const SString& name)
-    : m_folder(folder), m_name(name), m_staging(folder + "." + name + ".set/") {
-    // What a set of the same name left when its run died goes first.
-    RemoveStaging(m_staging);
-    if (::mkdir(m_staging.c_str(), 0777) != 0) SFile::ThrowError(errno, "create the folder", m_staging);
+    : m_folder(folder), m_name(name), m_staging(StagingFolderOf(folder, name)) {
+    OpenStaging();
     m_previous = tCurrent;
     tCurrent = this;
 }
 
 SOutputFileSet::~SOutputFileSet() {
     tCurrent = m_previous;
-    RemoveStaging(m_staging);
+    RemoveStaging();
+}
+
+SString SOutputFileSet::StagingFolderOf(const SString& folder, const SString& name) {
+    return folder + "." + name + ".set/";
+}
+
+void SOutputFileSet::OpenStaging() {
+    const SString folder = m_staging.Left(m_staging.GetLength() - 1);
+    struct stat info;
+    const bool existing = ::lstat(folder.c_str(), &info) == 0;
+    if (!existing && errno != ENOENT) SFile::ThrowError(errno, "create the folder", m_staging);
+    // A link or a file of that name is nobody's staging folder: nothing is written through it.
+    if (existing && !S_ISDIR(info.st_mode)) SFile::ThrowError(EEXIST, "create the folder", m_staging);
+    if (existing) ClearDeadRun();
+    if (!existing && ::mkdir(folder.c_str(), 0777) != 0) SFile::ThrowError(errno, "create the folder", m_staging);
+    const SString list = m_staging + kListName;
+    m_list = ::open(list.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (m_list >= 0) return;
+    const int error = errno;
+    if (!existing) ::rmdir(folder.c_str());
+    SFile::ThrowError(error, "create", list);
+}
+
+void SOutputFileSet::ClearDeadRun() const {
+    std::string names;
+    try {
+        SInputFile list(m_staging + kListName);
+        names = list.ReadAll(kMaxListBytes);
+    } catch (const SException&) {
+        // No list (or none that can be read): nothing there is known to be the set's.
+        return;
+    }
+    for (const SString& name : ListedNames(names)) {
+        ::unlink((m_staging + name).c_str());
+        SOutputFile::RemoveStaleFiles(m_staging + name);
+    }
 }
 
 bool SOutputFileSet::IsStaged(const SString& path) {
+    return OpenSetOf(path) != nullptr;
+}
+
+void SOutputFileSet::NoteStaged(const SString& path) {
+    if (SOutputFileSet* set = OpenSetOf(path)) set->Note(SFile::GetFileName(path));
+}
+
+SOutputFileSet* SOutputFileSet::OpenSetOf(const SString& path) {
     const SString folder = SFile::GetFolder(path);
-    for (const SOutputFileSet* set = tCurrent; set; set = set->m_previous)
-        if (!set->m_committed && folder == set->m_staging) return true;
-    return false;
+    for (SOutputFileSet* set = tCurrent; set; set = set->m_previous)
+        if (!set->m_committed && folder == set->m_staging) return set;
+    return nullptr;
+}
+
+void SOutputFileSet::Note(const SString& name) {
+    if (m_notedNames.count(name.str()) != 0) return;
+    // On the list before the file is begun: a run that dies leaves no file of its own unlisted.
+    const std::string entry = name.str() + '\0';
+    const ssize_t put = m_list < 0 ? -1 : ::write(m_list, entry.data(), entry.size());
+    if (put != static_cast<ssize_t>(entry.size()))
+        SFile::ThrowError(m_list < 0 ? EBADF : put < 0 ? errno : ENOSPC, "create", m_staging + name);
+    m_noted.push_back(name);
+    m_notedNames.insert(name.str());
 }
 
 std::vector<SString> SOutputFileSet::StagedNames() const {
     std::vector<SString> names;
-    DIR* dir = ::opendir(m_staging.c_str());
-    if (!dir) SFile::ThrowError(errno, "read the folder", m_staging);
-    while (const dirent* entry = ::readdir(dir)) {
-        // Hidden names are the files of saves that did not finish, never files of the set.
-        if (entry->d_name[0] != '.') names.emplace_back(entry->d_name);
+    for (const SString& name : m_noted) {
+        // A file whose save was dropped never came.
+        struct stat info;
+        if (::lstat((m_staging + name).c_str(), &info) == 0 && S_ISREG(info.st_mode)) names.push_back(name);
     }
-    ::closedir(dir);
     std::sort(names.begin(), names.end());
     const auto lead = std::find(names.begin(), names.end(), m_name);
     if (lead != names.end()) std::rotate(lead, lead + 1, names.end());
@@ -98,7 +169,7 @@ void SOutputFileSet::Commit() {
         Stepped();
     }
     m_committed = true;
-    RemoveStaging(m_staging);
+    RemoveStaging();
     SyncFolders(m_folder, names, targets);
 }
 
@@ -115,13 +186,14 @@ void SOutputFileSet::SyncStaged() {
     if (error != 0) SFile::ThrowError(error, "sync the files written in", m_staging);
 }
 
-void SOutputFileSet::RemoveStaging(const SString& staging) {
-    DIR* dir = ::opendir(staging.c_str());
-    if (!dir) return;
-    while (const dirent* entry = ::readdir(dir)) {
-        const SString name(entry->d_name);
-        if (name != "." && name != "..") ::unlinkat(::dirfd(dir), entry->d_name, 0);
-    }
-    ::closedir(dir);
-    ::rmdir(staging.c_str());
+void SOutputFileSet::RemoveStaging() {
+    if (m_removed) return;
+    m_removed = true;
+    if (m_list >= 0) ::close(m_list);
+    m_list = -1;
+    // The files before their list: a removal stopped part-way leaves none unlisted.
+    for (const SString& name : m_noted) ::unlink((m_staging + name).c_str());
+    ::unlink((m_staging + kListName).c_str());
+    // Kept while anything else is in it.
+    ::rmdir(m_staging.c_str());
 }

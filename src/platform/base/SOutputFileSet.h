@@ -20,13 +20,19 @@
 // whose names the set does not take (the further pages of a longer previous set) are left as
 // they are, whatever they lead to.
 //
-// The staging folder goes whatever way the set ends while its process lives. One that a dead run
-// left behind is removed by the next set of the same name in the same folder, which writes all
-// its files anew and commits them as above, over whatever the stopped run left. While a set is
-// open on a thread, the files that thread writes into its staging folder leave their sync to the
-// set.
+// The staging folder holds, beside the files, the list of the names the set stages there, each
+// noted before its file is begun. Whatever way the set ends while its process lives, the files it
+// staged go, then the list, then the folder, when nothing else is in it: a file of anybody else's
+// found there (a model kept in the folder) is neither committed nor removed, and keeps the folder.
+// What a dead run left (the files on its list, and what their saves left) is removed by the next
+// set of the same name in the same folder, which writes all its files anew and commits them as
+// above, over whatever the stopped run left. A link or a file where the staging folder goes is
+// refused: nothing is written through it. While a set is open on a thread, the files that thread
+// writes into its staging folder leave their sync to the set.
 //
 // Failures throw SEIOException with the path concerned.
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/base/SString.h"
@@ -49,22 +55,41 @@ public:
     bool IsCommitted() const { return m_committed; }
 
     // Whether `path` lies in the staging folder of a set that is open on this thread: a file
-    // saved there leaves its sync to the set, and finds no dead save's files beside it, the
-    // folder being as new as the set.
+    // saved there leaves its sync to the set, and finds no dead save's files beside it, the set
+    // having cleared what a dead run left.
     static bool IsStaged(const SString& path);
+    // Notes the file at `path` as one of the set's when it lies in the staging folder of a set
+    // open on this thread (else does nothing): called before anything of the file is written.
+    static void NoteStaged(const SString& path);
+    // The staging folder of the set `name` in `folder`, ending with "/".
+    static SString StagingFolderOf(const SString& folder, const SString& name);
 
 private:
-    // The files of the staging folder, by name, the lead last.
+    // Makes the staging folder, or takes over the one a dead run of the set left, clearing what
+    // that run staged; then begins the list of the names staged.
+    void OpenStaging();
+    // Removes the files that the dead run's list names, and what their saves left.
+    void ClearDeadRun() const;
+    // The set open on this thread whose staging folder holds `path`, or null.
+    static SOutputFileSet* OpenSetOf(const SString& path);
+    void Note(const SString& name);
+    // The files staged, by name, the lead last.
     std::vector<SString> StagedNames() const;
     void SyncStaged();
     // Runs the test's hook after a step of the commit.
     static void Stepped();
-    // Removes the staging folder and what it holds; quiet about failures.
-    static void RemoveStaging(const SString& staging);
+    // Removes the files the set staged, its list, and the staging folder when nothing else is in
+    // it; quiet about failures. A second call does nothing.
+    void RemoveStaging();
 
     SString m_folder;
     SString m_name;
     SString m_staging;
+    // The names staged, in the order noted, and the list on disk (-1 once closed).
+    std::vector<SString> m_noted;
+    std::unordered_set<std::string> m_notedNames;
+    int m_list = -1;
+    bool m_removed = false;
     SOutputFileSet* m_previous = nullptr;
     bool m_committed = false;
 

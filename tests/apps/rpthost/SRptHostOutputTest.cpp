@@ -72,6 +72,23 @@ TEST_F(SDataModelHost, AnHtmlContentsPageWithoutAnExtensionIsTheHtmFileSaid) {
                         folder.GetPath().str() + "/\n");
 }
 
+TEST_F(SDataModelHost, AnHtmlSetThatWouldReplaceAPageOfAnotherSetIsRefusedAndNothingIsWritten) {
+    const std::string model = ModelFile();
+    const SString orders = folder.PathOf("orders.htm");
+    Run({"generate", "--model", model, "--format", "html", "-o", orders.str()}, 0);
+    // orderbook.htm names its pages from the same four letters as orders.htm: orde1.htm ...
+    const SString orderbook = folder.PathOf("orderbook.htm");
+    const SFolderSnapshot before = Snapshot();
+    EXPECT_EQ(Run({"generate", "--model", model, "--format", "html", "-o", orderbook.str()}, SRptHostCommand::kFailure),
+              "rpthost: the page set of '" + orderbook.str() + "' would replace '" + folder.PathOf("orde1.htm").str() +
+                  "' of the page set of '" + orders.str() +
+                  "' (pages are named from the first four letters of their contents page)\n");
+    EXPECT_EQ(Snapshot(), before);
+    // The same set again replaces its own pages.
+    EXPECT_EQ(Run({"generate", "--model", model, "--format", "html", "-o", orders.str()}, 0),
+              WroteReport(orders) + "the pages of the set are in " + folder.GetPath().str() + "/\n");
+}
+
 TEST_F(SDataModelHost, AFolderIsRefusedAsTheOutputAndNothingIsWritten) {
     const std::string model = ModelFile();
     const SString reports = folder.PathOf("reports");
@@ -131,6 +148,24 @@ TEST_F(SDataModelHost, AnOutputThatIsAFileTheCommandReadsIsRefusedAndNothingIsWr
         return "rpthost: the page set written beside '" + other + ".htm' would overwrite the " + kind + " '" + input +
                "'\n";
     };
+    // Inputs kept where a page set or a preview stages its files, which a run clears, and a link
+    // elsewhere that leads to one of them.
+    const std::string setStaging = folder.PathOf("set/.other.htm.set/").str();
+    const std::string pagesStaging = folder.PathOf("pages/.pages.set/").str();
+    SFile::CreateDirectory(SString(setStaging));
+    SFile::CreateDirectory(SString(pagesStaging));
+    const SString stagedModel(setStaging + "m.xml");
+    STestTempFolder::WriteFile(stagedModel, kModel);
+    const SString stagedTemplate(setStaging + "t.rtp");
+    STestTempFolder::WriteFile(stagedTemplate, STestTempFolder::ReadFile(saved));
+    const SString stagedPicturesModel(pagesStaging + "m.xml");
+    STestTempFolder::WriteFile(stagedPicturesModel, kModel);
+    const SString linkToStaged = folder.PathOf("staged.xml");
+    ASSERT_EQ(::symlink(stagedModel.c_str(), linkToStaged.c_str()), 0);
+    auto staged = [](const char* kind, const SString& input, const std::string& staging, const char* what) {
+        return "rpthost: the " + std::string(kind) + " '" + input.str() + "' is in the folder '" + staging +
+               "' where " + what + " staged: keep it elsewhere\n";
+    };
 
     auto overwrite = [](const std::string& written, const char* kind, const std::string& input) {
         return "rpthost: writing '" + written + "' would overwrite the " + kind + " '" + input + "'\n";
@@ -160,6 +195,15 @@ TEST_F(SDataModelHost, AnOutputThatIsAFileTheCommandReadsIsRefusedAndNothingIsWr
         {{"generate", "--model", modelRtf.str(), "--template", listPageTemplate.str(), "--format", "html", "-o", other},
          overwriteBySet("template", listPageTemplate.str())},
         {{"generate", "--model", link.str(), "--format", "html", "-o", other}, overwriteBySet("model", link.str())},
+        {{"generate", "--model", stagedModel.str(), "--format", "html", "-o", other},
+         staged("model", stagedModel, setStaging, "the page set is")},
+        {{"generate", "--model", modelRtf.str(), "--template", stagedTemplate.str(), "--format", "html", "-o",
+          other + ".htm"},
+         staged("template", stagedTemplate, setStaging, "the page set is")},
+        {{"generate", "--model", linkToStaged.str(), "--format", "html", "-o", other},
+         staged("model", linkToStaged, setStaging, "the page set is")},
+        {{"preview", "--model", stagedPicturesModel.str(), "-o", folder.PathOf("pages").str()},
+         staged("model", stagedPicturesModel, pagesStaging, "the pages are")},
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(args[0] + " " + args[args.size() - 1]);
@@ -220,7 +264,8 @@ TEST_F(SDataModelHost, ATemplateSaveWhoseBackupWouldOverwriteAFileTheCommandRead
     STestTempFolder::WriteFile(scriptRtb, "model " + model + "\nadd TBLCTS\n");
     const SString script = folder.PathOf("e.script");
     STestTempFolder::WriteFile(script, "model " + modelRtb.str() + "\nadd TBLCTS\n");
-    // A template read from a backup would be saved over itself as its own backup.
+    // A template under a backup's name, edited or saved again, would be saved over itself as its
+    // own backup; saved there the first time, it replaces nothing.
     const SString backupTemplate = folder.PathOf("b.rtb");
     Run({"save-template", "--model", model, "-o", backupTemplate.str()}, 0);
 
@@ -239,6 +284,8 @@ TEST_F(SDataModelHost, ATemplateSaveWhoseBackupWouldOverwriteAFileTheCommandRead
         {{"edit", s.str(), "--script", scriptRtb.str()}, overwrite(s, scriptRtb, "script", scriptRtb)},
         {{"edit", m.str(), "--script", script.str()}, overwrite(m, modelRtb, "model", modelRtb)},
         {{"edit", backupTemplate.str(), "--script", script.str()},
+         overwrite(backupTemplate, backupTemplate, "template", backupTemplate)},
+        {{"save-template", "--model", model, "-o", backupTemplate.str()},
          overwrite(backupTemplate, backupTemplate, "template", backupTemplate)},
     };
     for (const auto& [args, message] : cases) {

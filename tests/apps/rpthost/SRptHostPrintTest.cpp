@@ -109,6 +109,20 @@ TEST_F(SDataModelHost, APreviewThatCannotWriteAPageKeepsEveryEarlierPicture) {
     EXPECT_TRUE(Holds(said, "page-2.png")) << said;
     EXPECT_FALSE(Holds(said, "wrote ")) << said;
     EXPECT_EQ(Snapshot(), before);
+
+    // A picture that cannot be written whole (as on a full disk) is named where it was to be,
+    // not where it waited for its place.
+    std::filesystem::remove(folder.PathOf("pages/page-2.png").c_str());
+    const auto again = Snapshot();
+    std::string full;
+    {
+        STestFileSizeLimit limit(1000);
+        full = Run({"preview", "--model", model, "-o", pages.str()}, SRptHostCommand::kFailure);
+    }
+    EXPECT_EQ(full.rfind("rpthost: cannot preview into '" + pages.str() + "': ", 0), 0u) << full;
+    EXPECT_TRUE(Holds(full, "'" + folder.PathOf("pages/page-1.png").str() + "'")) << full;
+    EXPECT_FALSE(Holds(full, ".pages.set")) << full;
+    EXPECT_EQ(Snapshot(), again);
 }
 
 TEST_F(SDataModelHost, PreviewTakesOnlyTheModelAndAFolder) {

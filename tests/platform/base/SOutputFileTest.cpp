@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -242,21 +243,37 @@ TEST_P(SOutputFileTest, AKilledSaveLeavesNothingOnceTheNextSaveStarts) {
 
 TEST_P(SOutputFileTest, TheFileOfASaveKilledBeforeItsRenameGoesWithTheNextSave) {
     SString path = PathOf("report.rtf");
-    WriteFile(path, "previous");
+    // The names a save gives its new file beside the target: the name it took last time, but for
+    // its unique tail of eight letters or digits.
+    std::string head;
+    {
+        WriteFile(path, "before");
+        SOutputFile file(path);
+        file.WriteString("previous");
+        file.Close();
+        const std::string taken = SFile::GetFileName(file.GetTempPath()).str();
+        ASSERT_GT(taken.size(), 8u);
+        head = taken.substr(0, taken.size() - 8);
+    }
+    ASSERT_EQ(head.rfind(".report.rtf.", 0), 0u);
     // What a save killed between naming its new file and the rename leaves, unnamed or not.
-    WriteFile(PathOf(".report.rtf.k1lled00"), "dead save's");
+    WriteFile(PathOf((head + "k1lled00").c_str()), "dead save's");
     // A save of the target running in another process holds its file locked.
-    WriteFile(PathOf(".report.rtf.runn1ng0"), "running save's");
-    const int running = ::open(PathOf(".report.rtf.runn1ng0").c_str(), O_RDONLY | O_CLOEXEC);
+    const std::string runningName = head + "runn1ng0";
+    WriteFile(PathOf(runningName.c_str()), "running save's");
+    const int running = ::open(PathOf(runningName.c_str()).c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_GE(running, 0);
     ASSERT_EQ(::flock(running, LOCK_EX | LOCK_NB), 0);
     // Names that only look like a save's: the user's files, and those of another target.
     WriteFile(PathOf(".report.rtf.bak"), "user's");
+    WriteFile(PathOf(".report.rtf.backup01"), "user's");
     WriteFile(PathOf(".report.rtf.abcd123"), "user's");
     WriteFile(PathOf(".report.rtf.ABCD1234"), "user's");
     WriteFile(PathOf(".other.rtf.abcd1234"), "another target's");
-    fs::create_directory(PathOf(".report.rtf.f0lder00").c_str());
-    ASSERT_EQ(::symlink("report.rtf", PathOf(".report.rtf.l1nk0000").c_str()), 0);
+    const std::string folderName = head + "f0lder00";
+    const std::string linkName = head + "l1nk0000";
+    fs::create_directory(PathOf(folderName.c_str()).c_str());
+    ASSERT_EQ(::symlink("report.rtf", PathOf(linkName.c_str()).c_str()), 0);
     {
         SOutputFile file(path);
         file.WriteString("next");
@@ -264,9 +281,11 @@ TEST_P(SOutputFileTest, TheFileOfASaveKilledBeforeItsRenameGoesWithTheNextSave) 
     }
     ::close(running);
     EXPECT_EQ(ReadFile(path), "next");
-    EXPECT_EQ(Entries(), (std::vector<std::string>{".other.rtf.abcd1234", ".report.rtf.ABCD1234", ".report.rtf.abcd123",
-                                                   ".report.rtf.bak", ".report.rtf.f0lder00", ".report.rtf.l1nk0000",
-                                                   ".report.rtf.runn1ng0", "report.rtf"}));
+    std::vector<std::string> left = {".other.rtf.abcd1234", ".report.rtf.ABCD1234", ".report.rtf.abcd123",
+                                     ".report.rtf.backup01", ".report.rtf.bak", folderName, linkName, runningName,
+                                     "report.rtf"};
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(Entries(), left);
 }
 
 TEST_P(SOutputFileTest, TwoSavesOfOneTargetLeaveEachOthersFilesAlone) {
@@ -339,6 +358,9 @@ TEST_P(SOutputFileTest, AFileSetReplacesItsFolderFilesOnlyAtItsCommitWithOneWait
     WriteFile(PathOf("a.htm"), "old a");
     ASSERT_EQ(::chmod(PathOf("a.htm").c_str(), 0640), 0);
     WriteFile(PathOf("b.htm"), "old b");
+    // A user's file kept where the set stages its files is none of the set's.
+    fs::create_directory(PathOf(".a.htm.set").c_str());
+    WriteFile(PathOf(".a.htm.set/model.xml"), "user's");
     const int64_t before = SOutputFileTestAccess::DiskWaits();
     {
         SOutputFileSet set(PathOf(""), "a.htm");
@@ -362,18 +384,41 @@ TEST_P(SOutputFileTest, AFileSetReplacesItsFolderFilesOnlyAtItsCommitWithOneWait
     struct stat info;
     ASSERT_EQ(::stat(PathOf("a.htm").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
-    EXPECT_EQ(Entries(), (std::vector<std::string>{"a.htm", "b.htm", "c.htm"}));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{".a.htm.set", "a.htm", "b.htm", "c.htm"}));
+    EXPECT_EQ(ReadFile(PathOf(".a.htm.set/model.xml")), "user's");
+    std::vector<std::string> staging;
+    for (const auto& entry : fs::directory_iterator(PathOf(".a.htm.set").c_str()))
+        staging.push_back(entry.path().filename().string());
+    EXPECT_EQ(staging, std::vector<std::string>{"model.xml"});
 }
 
 TEST_P(SOutputFileTest, AFileSetThatIsRefusedOrDroppedLeavesItsFolderAsItWas) {
     WriteFile(PathOf("a.htm"), "old a");
     fs::create_directory(PathOf("b.htm").c_str());
-    // What a set of the same name left when its run died.
-    fs::create_directory(PathOf(".a.htm.set").c_str());
-    WriteFile(PathOf(".a.htm.set/a.htm"), "stale");
+    // What a set of the same name left when its run died: files staged, one of them part-way.
+    KillPartWay([&] {
+        SOutputFileSet set(PathOf(""), "a.htm");
+        for (const char* name : {"a.htm", "z.htm"}) {
+            SOutputFile file(set.GetStagingFolder() + name);
+            file.WriteString("stale");
+            file.Close();
+        }
+        SOutputFile file(set.GetStagingFolder() + "y.htm");
+        file.Write(std::string(20000, 'x').data(), 20000);
+        file.Flush();
+        ::raise(SIGKILL);
+    });
+    ASSERT_TRUE(fs::exists(PathOf(".a.htm.set/z.htm").c_str()));
     {
         SOutputFileSet set(PathOf(""), "a.htm");
-        EXPECT_FALSE(fs::exists(PathOf(".a.htm.set/a.htm").c_str()));
+        // The next set clears it all (z.htm, which it does not write, is not committed either);
+        // what is there is the set's own list of what it stages.
+        std::vector<std::string> left;
+        for (const auto& entry : fs::directory_iterator(set.GetStagingFolder().c_str()))
+            left.push_back(entry.path().filename().string());
+        ASSERT_EQ(left.size(), 1u);
+        EXPECT_EQ(left[0][0], '.');
+        EXPECT_EQ(left[0].rfind(".y.htm.", 0), std::string::npos);
         for (const char* name : {"a.htm", "b.htm"}) {
             SOutputFile file(set.GetStagingFolder() + name);
             file.WriteString("new");

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "platform/base/SEIOException.h"
 #include "platform/base/SFile.h"
 #include "platform/base/SOutputStringStream.h"
 #include "platform/base/SUserRegistry.h"
@@ -66,10 +67,20 @@ HRESULT SRptHtmlDevice::BeginGeneration() {
     const HRESULT hr = SRptDevice::BeginGeneration();
     if (hr < 0) return hr;
     m_names.Init(m_path);
+    RefuseOtherSetsPages();
     m_currentPageName = m_path;
     // There is no printer to measure on here: the screen stands in for it.
     m_refDC = std::make_unique<SWindowDC>();
     return S_OK;
+}
+
+void SRptHtmlDevice::RefuseOtherSetsPages() const {
+    const SRptHtmlPageNames::SOtherSetPage other = m_names.FindPageOfOtherSet();
+    if (other.page.IsEmpty()) return;
+    SString message;
+    message.Format("Cannot write the page set of '%s': it would replace '%s' of the page set of '%s'", m_path,
+                   m_names.GetFolder() + other.page, m_names.GetFolder() + other.contentsPage);
+    throw SEIOException(message, SEIOException::accessDenied, m_names.GetFolder() + other.page);
 }
 
 HRESULT SRptHtmlDevice::InitGeneration() {

@@ -6,7 +6,9 @@
 // chosen name. Pages link each other by bare names (Previous, Home, Next), so the whole set
 // belongs in one folder; every file is created there by full path. The pages, their pictures and
 // the contents page are written as one set of files (SOutputFileSet), led by the contents page,
-// that replaces the previous pages only once all of them are written and on disk.
+// that replaces the previous pages only once all of them are written and on disk. A set that
+// would replace a page of another set (one whose Home button leads to another contents page) is
+// refused before anything is written.
 //
 // The page loop runs twice: once dry, writing nothing, to learn the page on which every node is
 // written, then for real, so that every link names the page the loop writes.
@@ -128,6 +130,10 @@ protected:
     HRESULT FormatFieldText(int32_t nFieldNumber, SString* pText) override;
     int32_t GetDeviceKind() override { return RPTDEVICE_HTML; }
 
+    // Refuses, before anything is written, a set that would replace a page of another set in
+    // its folder (sets whose contents pages share their first four letters name their pages
+    // alike): throws SEIOException naming that set's contents page.
+    void RefuseOtherSetsPages() const;
     // The three button images in the chosen folder.
     HRESULT WriteButtons();
     // The list settings from the user's settings, or the machine's, or the defaults.

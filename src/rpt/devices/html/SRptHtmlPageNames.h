@@ -4,6 +4,11 @@
 // and pictures "<prefix><n>.jpg". The prefix is the first four characters of the chosen base
 // name; when the chosen name is itself one that the set generates (Repo1.htm), the prefix is the
 // whole base name and "_", so that no page takes the place of another.
+//
+// Sets whose contents pages share their first four characters (orders.htm, orderbook.htm) name
+// their pages alike. A page tells the set it belongs to by the Home button of its navigation bar,
+// which leads to the set's contents page (a contents page has none: it is its own set's), so that
+// a set which would replace a page of another set can be refused before anything is written.
 #include <cstdint>
 
 #include "platform/base/SString.h"
@@ -35,9 +40,27 @@ public:
     // pictures it has: the contents page, a page, list page or picture, or a navigation button.
     bool IsNameOfSet(const SString& name) const;
 
+    // A page of the chosen folder that the set would replace although it belongs to another set,
+    // and that set's contents page (bare names); both empty when there is none. The set's own
+    // earlier pages, and files that are no page of a set, are not another set's.
+    struct SOtherSetPage {
+        SString page;
+        SString contentsPage;
+    };
+    SOtherSetPage FindPageOfOtherSet() const;
+    // The contents page of the set that the page at `path` belongs to: where its Home button
+    // leads, or its own name when its navigation bar has no Home button (a contents page); empty
+    // for a file that is no page of a set (or cannot be read).
+    static SString ContentsPageOf(const SString& path);
+
 private:
     // Whether `name` is a page, list page or picture name that `prefix` makes.
     static bool IsGeneratedName(const SString& name, const SString& prefix);
+    // The name under which this set writes the page that `name` of the folder names when the
+    // folder does not tell case apart; empty when the set writes no page of that name.
+    SString OwnPageName(const SString& name) const;
+    // Whether the set whose contents page is `contentsPage` is this one.
+    bool IsOwnSet(const SString& contentsPage) const;
 
     SString m_folder;
     SString m_writeFolder;

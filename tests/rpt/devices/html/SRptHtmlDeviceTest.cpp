@@ -2,7 +2,10 @@
 // them, the contents page, the names it chooses, and what a failing file does to the run.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/base/SOutputFile.h"
@@ -218,6 +221,40 @@ TEST_F(SRptHtmlDeviceRun, ARunStoppedPartWayLeavesThePreviousSetAsItWas) {
     // No page of the new set stands beside the old contents page, and nothing is left over.
     for (size_t i = 0; i < pages.size(); ++i) EXPECT_EQ(Read(pages[i]), previous[i]) << pages[i];
     EXPECT_EQ(folder.Entries(), WithButtons({"Report.htm", "Repo1.htm", "Repo2.htm", "Repo3.htm"}));
+}
+
+TEST_F(SRptHtmlDeviceRun, ASetThatWouldReplaceAPageOfAnotherSetIsRefusedBeforeAnythingIsWritten) {
+    PlainReport();
+    Text("one");
+    AddItem("PAGEBREAK");
+    Text("two");
+    ASSERT_EQ(Generate(folder.PathOf("Report.htm")), S_OK);
+    // A file of a name that the sets write but that is no page of a set.
+    STestTempFolder::WriteFile(folder.PathOf("Repo7.htm"), "<html>mine</html>");
+    // Each file of the folder by its size and a hash of its bytes.
+    const auto files = [this] {
+        std::map<std::string, std::pair<size_t, size_t>> read;
+        for (const std::string& name : folder.Entries()) {
+            const std::string bytes = Read(name);
+            read[name] = {bytes.size(), std::hash<std::string>()(bytes)};
+        }
+        return read;
+    };
+    const auto before = files();
+    // Reports.htm names its pages from the same four letters as Report.htm, and a set chosen under
+    // the name of a page of Report.htm would put its contents page there.
+    for (const char* chosen : {"Reports.htm", "Repo2.htm"}) {
+        SCOPED_TRACE(chosen);
+        EXPECT_EQ(Generate(folder.PathOf(chosen)), static_cast<HRESULT>(0x80030019));
+        EXPECT_EQ(files(), before);
+    }
+    // The set's own earlier pages are replaced as before; a file that is no page of a set does not
+    // stop it.
+    report->PutName("Again");
+    Text("three");
+    ASSERT_EQ(Generate(folder.PathOf("Report.htm")), S_OK);
+    EXPECT_TRUE(Holds(Read("Repo2.htm"), "three"));
+    EXPECT_EQ(folder.Entries(), WithButtons({"Report.htm", "Repo1.htm", "Repo2.htm", "Repo7.htm"}));
 }
 
 // A page set whose pages all lead to others: the contents page to the pages of its entries and
