@@ -1,14 +1,18 @@
 // Output as the devices make it: many short strings. The buffer's inline path should cost a copy
-// per string, with one call below per buffer-full. And the font table of an RTF text merged into
-// a report: gathering it should take time in proportion to its number of faces.
+// per string, with one call below per buffer-full. The font table of an RTF text merged into a
+// report: gathering it should take time in proportion to its number of faces. And a picture's
+// size from its file, as an HTML page set asks it of every graphic item: the header alone is
+// read, so that a picture of 64 MiB costs what a small one does.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "platform/base/SOutputBufferStream.h"
 #include "platform/base/SOutputFile.h"
 #include "platform/base/SRtfFontTable.h"
+#include "platform/gdi/SPictureFile.h"
 
 namespace {
 const SString kPiece = "{\\f0\\fswiss Arial;}";
@@ -58,6 +62,31 @@ void BM_MergedFontTable(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_MergedFontTable)->Arg(25000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Whether a 32-bit BMP of N x N pixels is beyond the picture limit: 4096 makes a file of 64 MiB.
+void BM_PictureBeyondLimit(benchmark::State& state) {
+    const auto side = static_cast<uint32_t>(state.range(0));
+    const uint32_t bits = side * side * 4;
+    std::string header = "BM";
+    const auto put = [&header](uint32_t value, int count) {
+        for (int i = 0; i < count; ++i) header += static_cast<char>(value >> (8 * i));
+    };
+    put(54 + bits, 4), put(0, 4), put(54, 4);
+    put(40, 4), put(side, 4), put(side, 4), put(1, 2), put(32, 2), put(0, 4), put(bits, 4);
+    put(2835, 4), put(2835, 4), put(0, 4), put(0, 4);
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "varod9-bench-picture.bmp";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << header;
+        // The pixels are written, not left a hole, so that the file is read as a picture is.
+        const std::string row(side * 4, '\0');
+        for (uint32_t y = 0; y < side; ++y) file << row;
+    }
+    const SString name(path.string());
+    for (auto _ : state) benchmark::DoNotOptimize(SPictureFile::IsBeyondLimit(name));
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_PictureBeyondLimit)->Arg(64)->Arg(4096)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 BENCHMARK_MAIN();

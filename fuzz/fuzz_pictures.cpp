@@ -32,7 +32,8 @@ void CheckImage(const std::string& bytes) {
     if ((result == 1) != (handle != nullptr)) std::abort();
     int64_t width = 0;
     int64_t height = 0;
-    const bool sized = SReadImageSize(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &width, &height);
+    SInputStringStream header{SString(bytes)};
+    const bool sized = SReadImageSize(header, &width, &height);
     if (handle) {
         BITMAP bitmap;
         if (GetObjectA(handle, sizeof bitmap, &bitmap) != sizeof bitmap || bitmap.bmWidth <= 0 || bitmap.bmHeight <= 0)

@@ -29,12 +29,22 @@
 //     empty. Then the items under the group title, each with its own calls. End comes when the
 //     writer is done with the group title, not once per element. The answers of Begin, Process and
 //     End are not looked at here.
+//  3. Then, when the group title enters the table of contents (TOCEntry), the contents entries
+//     are brought up to date, every call again with a null report and Text1 the displayed title:
+//     after step 2's End, Process for each element but the first, in order, with Occurrence the
+//     element and no Begin before it, then End again. When nothing follows the group title in
+//     the report, step 2's End has not come yet: Process comes for every element, the first too,
+//     and End once, after them. When only items under the group title enter the contents and
+//     something follows it, Begin and Process come again for the last element, then End.
+//     GetMemberText is not called again.
 //
-// So the module takes its current element from Fetch's RowCursor while the report is generated,
-// and from Begin's and Process's Occurrence while it is laid out (the calls without a report),
-// answers GetMemberText for RowCursor or Occurrence the same way, and answers the calls of the
-// items under the group title (a form's GetValue, a list's Begin and Fetch) for its current
-// element. The items' own Occurrence is always 0 and says nothing.
+// So End is not the last call: a module keeps what it needs to answer a Process (or a Begin and a
+// Process) that comes after it, and takes its current element from their Occurrence as in step 2.
+// It takes its current element from Fetch's RowCursor while the report is generated, and from
+// Begin's and Process's Occurrence while it is laid out (the calls without a report), answers
+// GetMemberText for RowCursor or Occurrence the same way, and answers the calls of the items
+// under the group title (a form's GetValue, a list's Begin and Fetch) for its current element.
+// The items' own Occurrence is always 0 and says nothing.
 #include <cstdint>
 
 #include "varod9/ISRptUserProcs.h"

@@ -31,9 +31,13 @@ uint32_t Channel(uint32_t value, uint32_t mask) {
     return bits >= 255 ? raw >> (32 - __builtin_clz(bits) - 8) : raw * 255 / bits;
 }
 
-bool ReadLayout(const View& info, SDibLayout* layout) {
+// The header's fields, read from `info`; `extent` is what the header and its colour table take,
+// which the header's own sizes must keep within. Without `withPalette` the colour table is
+// only measured, so that `info` need hold no more than the header's first
+// SDibReader::kHeaderBytes bytes.
+bool ReadLayout(const View& info, size_t extent, SDibLayout* layout, bool withPalette) {
     uint32_t headerSize = 0;
-    if (!info.Get32(0, &headerSize) || headerSize < 12 || headerSize > info.GetSize()) return false;
+    if (!info.Get32(0, &headerSize) || headerSize < 12 || headerSize > extent) return false;
     uint16_t planes = 0;
     uint32_t colours = 0;
     size_t paletteEntry = 4;
@@ -72,7 +76,8 @@ bool ReadLayout(const View& info, SDibLayout* layout) {
     case 8: {
         const uint32_t most = 1u << layout->bitCount;
         if (colours == 0 || colours > most) colours = most;
-        if (!info.Holds(offset, colours, paletteEntry)) return false;
+        if (!View(info.GetData(), extent).Holds(offset, colours, paletteEntry)) return false;
+        if (!withPalette) return true;
         layout->palette.resize(colours);
         for (uint32_t i = 0; i < colours; ++i) {
             const uint8_t* entry = info.GetData() + offset + i * paletteEntry;
@@ -123,9 +128,9 @@ uint32_t PixelAt(const SDibLayout& layout, const uint8_t* row, int32_t x) {
 
 }  // namespace
 
-bool SDibReader::ReadSize(const uint8_t* info, size_t infoSize, int64_t* width, int64_t* height) {
+bool SDibReader::ReadSize(const uint8_t* info, size_t infoSize, size_t extent, int64_t* width, int64_t* height) {
     SDibLayout layout;
-    if (!info || !width || !height || !ReadLayout(View(info, infoSize), &layout)) return false;
+    if (!info || !width || !height || !ReadLayout(View(info, infoSize), extent, &layout, false)) return false;
     *width = layout.width;
     *height = layout.height;
     return true;
@@ -134,7 +139,7 @@ bool SDibReader::ReadSize(const uint8_t* info, size_t infoSize, int64_t* width, 
 bool SDibReader::Decode(const uint8_t* info, size_t infoSize, const uint8_t* bits, size_t bitsSize, SImagePixels* out) {
     if (!info || !out) return false;
     SDibLayout layout;
-    if (!ReadLayout(View(info, infoSize), &layout)) return false;
+    if (!ReadLayout(View(info, infoSize), infoSize, &layout, true)) return false;
     if (!SImagePixels::IsReadableSize(layout.width, layout.height)) return false;
     const uint64_t rowBytes = ((static_cast<uint64_t>(layout.width) * layout.bitCount + 31) / 32) * 4;
     if (!bits || rowBytes == 0 || static_cast<uint64_t>(layout.height) > bitsSize / rowBytes) return false;

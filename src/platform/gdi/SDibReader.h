@@ -14,6 +14,11 @@ public:
     // `info` holds the header and the colour table; `bits` the rows. False for anything
     // malformed, truncated or too large.
     static bool Decode(const uint8_t* info, size_t infoSize, const uint8_t* bits, size_t bitsSize, SImagePixels* out);
-    // The size the header claims; false for a header that cannot be read.
-    static bool ReadSize(const uint8_t* info, size_t infoSize, int64_t* width, int64_t* height);
+    // The size the header claims; false for a header that cannot be read. `info` holds the
+    // header's first `infoSize` bytes: all of its `extent` (the header and its colour table), or
+    // at least kHeaderBytes, all that is read of it; the rest is only measured against `extent`.
+    static bool ReadSize(const uint8_t* info, size_t infoSize, size_t extent, int64_t* width, int64_t* height);
+
+    // The bytes of a header that hold every field read, bit-field masks included.
+    static constexpr size_t kHeaderBytes = 64;
 };

@@ -5,6 +5,9 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
+
+#include "platform/base/SInputStream.h"
 
 
 namespace {
@@ -53,10 +56,70 @@ struct SJpegDecompressor {
     jpeg_progress_mgr progress;
 };
 
-// The steps that may jump back: no object with a destructor lives in them.
-bool ReadHeader(SJpegDecompressor* decompressor, const uint8_t* data, size_t size) {
+// The bytes of a file already read, then the rest of it from a stream, handed to libjpeg as its
+// own sources hand a file: past the end, a warning and the marker that ends an image. A stream
+// that fails ends the reading as an error of libjpeg's.
+struct SJpegStreamSource {
+    SJpegStreamSource(const uint8_t* head, size_t headSize, SInputStream& rest);
+
+    jpeg_source_mgr manager;  // first: libjpeg's pointer to it is the source's
+    SInputStream* stream;
+    JOCTET buffer[4096];
+};
+
+boolean FillInputBuffer(j_decompress_ptr info) {
+    auto* source = reinterpret_cast<SJpegStreamSource*>(info->src);
+    size_t count = 0;
+    bool failed = false;
+    try {
+        count = source->stream->Read(source->buffer, sizeof source->buffer);
+    } catch (const SEIOException&) {
+        failed = true;
+    }
+    if (failed) ERREXIT(info, JERR_FILE_READ);
+    if (count == 0) {
+        static const JOCTET kEnd[] = {0xFF, JPEG_EOI};
+        WARNMS(info, JWRN_JPEG_EOF);
+        source->manager.next_input_byte = kEnd;
+        source->manager.bytes_in_buffer = sizeof kEnd;
+        return TRUE;
+    }
+    source->manager.next_input_byte = source->buffer;
+    source->manager.bytes_in_buffer = count;
+    return TRUE;
+}
+
+void SkipInputData(j_decompress_ptr info, long count) {
+    jpeg_source_mgr* manager = info->src;
+    if (count <= 0) return;
+    while (count > static_cast<long>(manager->bytes_in_buffer)) {
+        count -= static_cast<long>(manager->bytes_in_buffer);
+        FillInputBuffer(info);
+    }
+    manager->next_input_byte += count;
+    manager->bytes_in_buffer -= static_cast<size_t>(count);
+}
+
+void InitSource(j_decompress_ptr) {}
+
+void TermSource(j_decompress_ptr) {}
+
+SJpegStreamSource::SJpegStreamSource(const uint8_t* head, size_t headSize, SInputStream& rest) : stream(&rest) {
+    manager.next_input_byte = head;
+    manager.bytes_in_buffer = headSize;
+    manager.init_source = InitSource;
+    manager.fill_input_buffer = FillInputBuffer;
+    manager.skip_input_data = SkipInputData;
+    manager.resync_to_restart = jpeg_resync_to_restart;
+    manager.term_source = TermSource;
+}
+
+// The steps that may jump back: no object with a destructor lives in them. The header is read
+// from `source`, or from `data` in memory when there is none.
+bool ReadHeader(SJpegDecompressor* decompressor, const uint8_t* data, size_t size, SJpegStreamSource* source) {
     if (setjmp(decompressor->error.jump)) return false;
-    jpeg_mem_src(&decompressor->info, data, static_cast<unsigned long>(size));
+    if (source) decompressor->info.src = &source->manager;
+    else jpeg_mem_src(&decompressor->info, data, static_cast<unsigned long>(size));
     return jpeg_read_header(&decompressor->info, TRUE) == JPEG_HEADER_OK;
 }
 
@@ -89,15 +152,16 @@ bool SJpegReader::Decode(const uint8_t* data, size_t size, SImagePixels* out) {
     SJpegDecompressor decompressor;
     SImagePixels pixels;
     std::vector<uint8_t> row;
-    if (!ReadHeader(&decompressor, data, size) || !DecodeRows(&decompressor, &pixels, &row)) return false;
+    if (!ReadHeader(&decompressor, data, size, nullptr) || !DecodeRows(&decompressor, &pixels, &row)) return false;
     *out = std::move(pixels);
     return true;
 }
 
-bool SJpegReader::ReadSize(const uint8_t* data, size_t size, int64_t* width, int64_t* height) {
-    if (!data || !width || !height || !IsJpeg(data, size)) return false;
+bool SJpegReader::ReadSize(const uint8_t* head, size_t headSize, SInputStream& rest, int64_t* width, int64_t* height) {
+    if (!head || !width || !height || !IsJpeg(head, headSize)) return false;
     SJpegDecompressor decompressor;
-    if (!ReadHeader(&decompressor, data, size)) return false;
+    SJpegStreamSource source(head, headSize, rest);
+    if (!ReadHeader(&decompressor, nullptr, 0, &source)) return false;
     *width = decompressor.info.image_width;
     *height = decompressor.info.image_height;
     return true;

@@ -6,6 +6,8 @@
 
 #include "platform/gdi/SImagePixels.h"
 
+class SInputStream;
+
 class SJpegReader {
 public:
     static bool IsJpeg(const uint8_t* data, size_t size) {
@@ -13,8 +15,10 @@ public:
     }
     // False for a file that is malformed, truncated or too large.
     static bool Decode(const uint8_t* data, size_t size, SImagePixels* out);
-    // The size the header claims; false for a header that cannot be read.
-    static bool ReadSize(const uint8_t* data, size_t size, int64_t* width, int64_t* height);
+    // The size the header claims; false for a header that cannot be read, or a stream that
+    // fails. `head` holds the file's first bytes, `rest` the rest of it, read only as far as the
+    // header goes.
+    static bool ReadSize(const uint8_t* head, size_t headSize, SInputStream& rest, int64_t* width, int64_t* height);
 
     static constexpr int kMaxScans = 256;
 };

@@ -15,10 +15,18 @@ bool SDecodeImage(const uint8_t* data, size_t size, SImagePixels* pixels) {
     return false;
 }
 
-bool SReadImageSize(const uint8_t* data, size_t size, int64_t* width, int64_t* height) {
-    if (SBmpReader::IsBmp(data, size)) return SBmpReader::ReadSize(data, size, width, height);
-    if (SPngReader::IsPng(data, size)) return SPngReader::ReadSize(data, size, width, height);
-    if (SJpegReader::IsJpeg(data, size)) return SJpegReader::ReadSize(data, size, width, height);
+bool SReadImageSize(SInputStream& stream, int64_t* width, int64_t* height) {
+    // Enough to tell the kinds apart, and all a BMP's or a PNG's size is read from.
+    uint8_t head[SBmpReader::kHeadBytes];
+    static_assert(sizeof head >= SPngReader::kHeadBytes);
+    try {
+        const size_t count = stream.Read(head, sizeof head);
+        if (SBmpReader::IsBmp(head, count)) return SBmpReader::ReadSize(head, count, stream, width, height);
+        if (SPngReader::IsPng(head, count)) return SPngReader::ReadSize(head, count, width, height);
+        if (SJpegReader::IsJpeg(head, count)) return SJpegReader::ReadSize(head, count, stream, width, height);
+    } catch (const SEIOException&) {
+        return false;
+    }
     return false;
 }
 

@@ -25,6 +25,8 @@ int32_t SLoadImage(HBITMAP* bitmap, const SString& path, const SDC* dc);
 int32_t SLoadImage(HBITMAP* bitmap, SInputStream& stream);
 // The pixels of a BMP, PNG or JPEG picture held in memory; false for anything else.
 bool SDecodeImage(const uint8_t* data, size_t size, SImagePixels* pixels);
-// The size the header of a BMP, PNG or JPEG picture held in memory claims, nothing decoded; false
-// for anything else or a header that cannot be read.
-bool SReadImageSize(const uint8_t* data, size_t size, int64_t* width, int64_t* height);
+// The size the header of a BMP, PNG or JPEG picture claims, read from the stream's start: nothing
+// is decoded, and no more of the stream is read than the header takes (a BMP's is read up to its
+// bits), so that a large picture costs no more than a small one. False for anything else, a
+// header that cannot be read or a stream that fails.
+bool SReadImageSize(SInputStream& stream, int64_t* width, int64_t* height);

@@ -31,17 +31,15 @@ int32_t SPictureFile::GetContentType(const SString& path) {
 bool SPictureFile::IsBeyondLimit(const SString& path) {
     const int32_t type = GetContentType(path);
     if (type == kUnknown) return false;
-    std::string bytes;
+    int64_t width = 0;
+    int64_t height = 0;
     try {
         SInputFile file(path);
         if (type == kEnhMetaFile) return file.GetSize() > static_cast<int64_t>(SEmfReader::kMaxBytes);
         if (file.GetSize() > kMaxImageFileBytes) return true;
-        bytes = file.ReadAll(static_cast<size_t>(kMaxImageFileBytes));
+        if (!SReadImageSize(file, &width, &height)) return false;
     } catch (const SEIOException&) {
         return false;
     }
-    int64_t width = 0;
-    int64_t height = 0;
-    return SReadImageSize(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &width, &height) &&
-           SImagePixels::IsBeyondLimit(width, height);
+    return SImagePixels::IsBeyondLimit(width, height);
 }

@@ -12,9 +12,9 @@ public:
     static int32_t GetContentType(const SString& path);
     // Whether the file holds a picture beyond what the readers take for its size: a metafile or
     // a picture file larger than its kind may be, or a header that claims a size beyond the limit
-    // of SImagePixels. Read without decoding, for outputs that refer to a picture rather than
-    // read it, so that they leave out what the others cannot show. A file that is not a picture,
-    // cannot be read or whose header cannot be read is not beyond it.
+    // of SImagePixels. Only the header is read, nothing decoded, for outputs that refer to a
+    // picture rather than read it, so that they leave out what the others cannot show. A file
+    // that is not a picture, cannot be read or whose header cannot be read is not beyond it.
     static bool IsBeyondLimit(const SString& path);
 
     static constexpr int32_t kUnknown = 0;

@@ -71,7 +71,8 @@ bool SPngReader::ReadSize(const uint8_t* data, size_t size, int64_t* width, int6
     // The header is the first chunk: its length and type follow the signature, then the width
     // and the height, big-endian.
     constexpr size_t kWidthAt = 16;
-    if (!data || !width || !height || !IsPng(data, size) || size < kWidthAt + 8 ||
+    static_assert(kHeadBytes == kWidthAt + 8);
+    if (!data || !width || !height || !IsPng(data, size) || size < kHeadBytes ||
         std::memcmp(data + 12, "IHDR", 4) != 0)
         return false;
     *width = png_get_uint_32(data + kWidthAt);

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/base/SInputFile.h"
+#include "platform/base/SInputStringStream.h"
 #include "platform/gdi/SBitmap.h"
 #include "platform/gdi/SBitmapSurface.h"
 #include "platform/gdi/SEmfReader.h"
@@ -180,7 +182,8 @@ TEST(SPictureFile, APictureBeyondTheLimitIsToldFromItsHeaderAndItsFileSize) {
         const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
         int64_t width = 0;
         int64_t height = 0;
-        ASSERT_TRUE(SReadImageSize(data, bytes.size(), &width, &height)) << name;
+        SInputStringStream stream{SString(bytes)};
+        ASSERT_TRUE(SReadImageSize(stream, &width, &height)) << name;
         SImagePixels pixels;
         const bool decoded = SDecodeImage(data, bytes.size(), &pixels);
         EXPECT_EQ(decoded, SImagePixels::IsReadableSize(width, height)) << name;
@@ -190,8 +193,19 @@ TEST(SPictureFile, APictureBeyondTheLimitIsToldFromItsHeaderAndItsFileSize) {
         }
     }
 
-    // Files larger than a picture within the limit takes, whatever their header claims.
+    // Only the header is read: a picture of 64 MiB costs no more than a small one.
     STestTempFolder folder;
+    const SString large = SparseFile(folder, "large.bmp", BmpHeaders(4096, 4096), 54 + (int64_t{64} << 20));
+    EXPECT_FALSE(SPictureFile::IsBeyondLimit(large));
+    SInputFile file(large);
+    int64_t width = 0;
+    int64_t height = 0;
+    ASSERT_TRUE(SReadImageSize(file, &width, &height));
+    EXPECT_EQ(width, 4096);
+    EXPECT_EQ(height, 4096);
+    EXPECT_LE(file.GetPosition(), 4096);
+
+    // Files larger than a picture within the limit takes, whatever their header claims.
     const std::string bmp = BmpHeaders(5, 3);
     EXPECT_TRUE(SPictureFile::IsBeyondLimit(SparseFile(folder, "long.bmp", bmp, kMaxImageFileBytes + 1)));
     EXPECT_FALSE(SPictureFile::IsBeyondLimit(SparseFile(folder, "short.bmp", bmp, 54 + 60)));

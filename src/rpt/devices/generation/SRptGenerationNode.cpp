@@ -123,6 +123,11 @@ int32_t SRptGenerationNode::CountNumberedSiblings() const {
     return count;
 }
 
+const SRptGenerationNode* SRptGenerationNode::GetNumberingParent() const {
+    if (!m_parent) return nullptr;
+    return m_parent->IsTemplateNode() ? m_parent->m_parent : m_parent;
+}
+
 bool SRptGenerationNode::MatchesObject(const SString& moduleId, const SString& itemId, const GUID& objectId) const {
     if (!m_item || !m_helper || objectId == GUID_NULL) return false;
     SComWrap<ISRptItem> item;

@@ -54,6 +54,9 @@ public:
     // The node's ordinal among the numbered nodes it is counted with (already inserted); whether
     // a node is numbered is decided when it is appended.
     int32_t CountNumberedSiblings() const;
+    // The node whose numbered descendants this node is counted among: its parent, or for a
+    // top-level item the root, which numbers them on across every template; null for none.
+    const SRptGenerationNode* GetNumberingParent() const;
     // Whether the item carries these module and item ids and the helper this object id.
     bool MatchesObject(const SString& moduleId, const SString& itemId, const GUID& objectId) const;
     // Whether the node's item asks for a contents entry.

@@ -1,5 +1,7 @@
 #include "rpt/devices/generation/SRptGenerationTree.h"
 
+#include <unordered_map>
+
 #include "platform/base/SWaitCursor.h"
 #include "rpt/devices/generation/SRptGenerationRootNode.h"
 #include "varod9/ISRptReport.h"
@@ -43,10 +45,25 @@ HRESULT SRptGenerationTree::Insert(std::unique_ptr<SRptGenerationNode> node, int
 }
 
 void SRptGenerationTree::AddContentsEntry(SRptGenerationNode* node, int32_t depth) {
-    STable<int32_t>& indexes = node->GetIndexTable();
-    for (int32_t index : node->GetParent()->GetIndexTable()) indexes.Add(index);
-    indexes.Add(node->CountNumberedSiblings());
+    Number(node, node->CountNumberedSiblings());
     m_contents.Add(RPTCONTENTSENTRY{node, depth, SString()});
+}
+
+void SRptGenerationTree::Number(SRptGenerationNode* node, int32_t ordinal) {
+    STable<int32_t>& indexes = node->GetIndexTable();
+    indexes.RemoveAll();
+    for (int32_t index : node->GetParent()->GetIndexTable()) indexes.Add(index);
+    indexes.Add(ordinal);
+}
+
+void SRptGenerationTree::Renumber() {
+    std::unordered_map<const SRptGenerationNode*, int32_t> counts;
+    for (SRptGenerationNode* node = GetNextInTreeOrder(m_root.get()); node; node = GetNextInTreeOrder(node)) {
+        // A numbered node has a number from the moment it is inserted.
+        if (node->GetIndexTable().GetSize() == 0) continue;
+        const SRptGenerationNode* counter = node->GetNumberingParent();
+        Number(node, counter ? ++counts[counter] : 0);
+    }
 }
 
 HRESULT SRptGenerationTree::GetRelation(RPTNODERELATION* relation) {
@@ -129,15 +146,27 @@ HRESULT SRptGenerationTree::ForEach() {
 
 HRESULT SRptGenerationTree::RefreshContents() {
     SWaitCursor wait;
+    bool unnumbered = false;
     for (int32_t i = 0; i < m_contents.GetSize();) {
-        RPTCONTENTSENTRY& entry = m_contents[i];
-        if (entry.level > m_maxContentsLevel) {
+        if (m_contents[i].level > m_maxContentsLevel) {
             m_contents.RemoveAt(i);
             continue;
         }
-        if (SRptOutputHelper* helper = MoveCursorTo(entry.node)) m_contents[i].text = helper->GetText();
+        SRptGenerationNode* node = m_contents[i].node;
+        SRptOutputHelper* helper = MoveCursorTo(node);
+        // Only the helper knows whether its item writes anything (a list learns it from its
+        // rows); one that writes nothing is no entry, nor does it take a number from the
+        // entries after it.
+        if (helper && helper->WritesNothing()) {
+            node->GetIndexTable().RemoveAll();
+            m_contents.RemoveAt(i);
+            unnumbered = true;
+            continue;
+        }
+        if (helper) m_contents[i].text = helper->GetText();
         ++i;
     }
+    if (unnumbered) Renumber();
     return S_FALSE;
 }
 

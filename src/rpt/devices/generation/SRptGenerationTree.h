@@ -45,8 +45,8 @@ public:
     HRESULT Insert(std::unique_ptr<SRptGenerationNode> node, int32_t depth);
     // Enters every node in tree order under the wait cursor.
     HRESULT ForEach();
-    // Drops the entries deeper than the maximum contents level and fills the others' texts;
-    // answers S_FALSE.
+    // Drops the entries deeper than the maximum contents level and those of items that write
+    // nothing, fills the others' texts and numbers them as the items written; answers S_FALSE.
     HRESULT RefreshContents();
     // The first node but the root presenting that object, or null.
     SRptGenerationNode* FindNode(const SString& moduleId, const SString& itemId, const GUID& objectId) const;
@@ -71,6 +71,11 @@ public:
 private:
     void LeaveUpTo(SRptGenerationNode* stop);
     void AddContentsEntry(SRptGenerationNode* node, int32_t depth);
+    // Gives the node its parent's outline number followed by `ordinal`.
+    static void Number(SRptGenerationNode* node, int32_t ordinal);
+    // Numbers every numbered node again, in document order, as if the nodes no longer numbered
+    // had never been.
+    void Renumber();
 
     std::unique_ptr<SRptGenerationNode> m_root;
     SRptGenerationNode* m_cursor = nullptr;

@@ -29,6 +29,9 @@ public:
     virtual SString GetText() = 0;
     // Turns cell and hot-zone references into links once the tree is complete.
     virtual HRESULT ResolveLinks() { return S_OK; }
+    // Whether the item writes nothing at all, not even its title or contents entry: a list
+    // without a data row, a form whose rows are all heading rows.
+    virtual bool WritesNothing() const { return false; }
 
     // The first text the helper keeps: the text, a text file's path, a template's first-page
     // title, a module item's title; empty for the kinds without texts.

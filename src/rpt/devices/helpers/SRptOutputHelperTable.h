@@ -21,6 +21,8 @@ public:
     using SRptOutputHelperCustom::SRptOutputHelperCustom;
 
     HRESULT ResolveLinks() override;
+    // A grid of heading rows alone shows no data.
+    bool WritesNothing() const override { return m_rows - m_headingRows <= 0; }
     // Copies the cell into `cell` and answers 0; 1 and `cell` untouched for a cell not filled.
     HRESULT GetCell(int32_t row, int32_t column, RPTCELLINFO* cell) const;
     // The whole grid, for a walk in its order.

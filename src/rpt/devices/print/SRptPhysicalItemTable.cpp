@@ -228,7 +228,7 @@ HRESULT SRptPhysicalItemTable::Layout(SRptPhysicalPage*, int32_t width, int32_t 
     if (!element || !status) return E_INVALIDARG;
     *status = RPTLAYOUT_DONE;
     SRptOutputHelperTable* helper = GetTableHelper();
-    if (!helper || !m_headingFlow || helper->GetNbRows() - helper->GetNbHeadingRows() <= 0) return S_FALSE;
+    if (!helper || !m_headingFlow || helper->WritesNothing()) return S_FALSE;
     if (!element->GetDrawable()) {
         const HRESULT hr = element->CreateDrawable();
         if (FAILED(hr)) return hr;

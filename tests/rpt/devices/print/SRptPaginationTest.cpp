@@ -307,6 +307,59 @@ TEST_F(SRptPaginationTest, TheContentsShow9999UntilThePagesAreNumberedThenTheRea
     EXPECT_TRUE(EndsWith(PageText(1), "|1 Chapter|", "|2|"));
 }
 
+TEST_F(SRptPaginationTest, TheContentsLeaveOutWhatWritesNothingAndNumberOnWithoutIt) {
+    // A list without a data row and a form of heading rows alone write nothing, as in RTF and HTML.
+    RPTTABLECELLDEF cells[2];
+    for (int32_t kind : {0, 1}) {
+        RPTTABLECELLDEF& cell = cells[kind];
+        cell.Size = kind == 0 ? RPTTABLECELLDEF_SIZE_LIST : RPTTABLECELLDEF_SIZE_FORM;
+        cell.DefaultText = "Name";
+        cell.CellID = 1;
+        cell.Width = 4000;
+        cell.Enabled = 1;
+    }
+    RPTTABLEROWDEF rows[2];
+    for (int32_t kind : {0, 1}) {
+        rows[kind].Enabled = 1;
+        rows[kind].NbCells = 1;
+        rows[kind].Cells = &cells[kind];
+    }
+    rows[1].HeadingRow = 1;
+    RegisterItem("LIST", RPT_ITEMKIND_LIST, 1, &rows[0], 1);
+    RegisterItem("FORM", RPT_ITEMKIND_FORM, 2, &rows[1], 1);
+    procs->begin = [](RPTPROCCONTEXT&) { return 1; };
+    procs->FetchRows(0);
+    procs->process = [](RPTPROCCONTEXT& record) {
+        record.Text2 = record.ItemParam == 1 ? "Orders" : "Customer";
+        return 1;
+    };
+    RenewReport();
+    AddItem("TBLCTS");
+    for (const char* placed : {"Chapter", "LIST", "FORM", "Closing"}) {
+        SComWrap<ISRptItem> item;
+        if (std::string(placed) == "LIST" || std::string(placed) == "FORM") {
+            item = AddItem(placed);
+        } else {
+            auto title = AddItem<ISRptTitle>("TITLE");
+            title->PutText(placed);
+            SRptMakePlainPara(ParaOf(title.Get(), 0).Get());
+            item = title.Get();
+        }
+        ASSERT_TRUE(item);
+        item->PutTOCEntry(true);
+    }
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 2);
+    const std::string contents = PageText(1);
+    EXPECT_EQ(contents.find("Orders"), std::string::npos) << contents;
+    EXPECT_EQ(contents.find("Customer"), std::string::npos) << contents;
+    EXPECT_EQ(contents.find("9999"), std::string::npos) << contents;
+    // The entry after them keeps the number it has where they are left out.
+    EXPECT_NE(contents.find("|1 Chapter|"), std::string::npos) << contents;
+    EXPECT_TRUE(EndsWith(contents, "|2 Closing|", "|2|")) << contents;
+    EXPECT_EQ(layer->GetGenerationTree()->GetContentsEntries().GetCount(), 2);
+}
+
 TEST_F(SRptPaginationTest, APictureThatCannotBeLoadedPlacesNothing) {
     // The file is there when the item is placed, and gone when the report is printed.
     const SString missing = folder.PathOf("gone.png");
