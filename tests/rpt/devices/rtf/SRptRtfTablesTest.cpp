@@ -161,6 +161,51 @@ TEST_F(SRptRtfTables, LongListSampleForTheReaders) {
     EXPECT_NE(GenerateFile(target).find("Row 199"), std::string::npos);
 }
 
+// Writes the sample of merged texts that the real readers check (tests/readers) to the path the
+// variable names: a report with a title page and a page header, and texts of RTF merged into it,
+// each followed by a text of the report's own: a picture of PNG bytes as "\bin" data, optional
+// data with NULs in it (in a text file and in a group text), a text whose last paragraph is left
+// open, two landscape sections with a header of their own, and a group text whose body is a table
+// and a bulleted paragraph, each followed by a plain one.
+TEST_F(SRptRtfTables, MergedTextsSampleForTheReaders) {
+    const char* target = std::getenv("VAROD9_MERGED_TEXTS_SAMPLE");
+    if (!target || !*target) GTEST_SKIP() << "VAROD9_MERGED_TEXTS_SAMPLE not set";
+    const std::string data = std::string("{\\*\\blob\\bin6 ab") + '\0' + '\0' + "cd}";
+    RegisterGroupText("{\\rtf1\\ansi Group data " + data +
+                      "kept\\par\\trowd\\cellx2000\\cellx4000\\pard\\intbl A1\\cell B1\\cell\\row\\pard After the "
+                      "table\\par{\\pntext\\bullet\\tab}{\\*\\pn\\pnlvlblt\\pnindent360"
+                      "{\\pntxtb\\bullet}}\\fi-360\\li720 Bullet\\par\\pard After the bullet\\par}");
+    report->PutHasFirstPage(true);
+    report->PutFirstPageTitle("Merged texts");
+    reportTemplate->PutHeader("Report header");
+    reportTemplate->PutHeadUserDef(true);
+    AddItem<ISRptText>("TEXT")->PutText("Before the merged texts");
+
+    // A text file of RTF, then a text of the report's own.
+    const auto merge = [this](const char* name, const std::string& rtf, const char* after) {
+        const SString path = folder.PathOf(name);
+        STestTempFolder::WriteFile(path, rtf);
+        ASSERT_TRUE(AddTextFile(path));
+        AddItem<ISRptText>("TEXT")->PutText(after);
+    };
+    const std::string png = STestTempFolder::ReadFile(std::string(VAROD9_TEST_DATA) + "/pictures/gradient.png");
+    const std::string pict = "{\\pict\\pngblip\\picw96\\pich48\\picwgoal1440\\pichgoal720\\bin";
+    merge("picture.rtf", "{\\rtf1\\ansi Picture " + pict + std::to_string(png.size()) + " " + png + "}\\par}",
+          "After the picture");
+    merge("data.rtf", "{\\rtf1\\ansi Data " + data + "kept\\par}", "After the data");
+    merge("open.rtf", "{\\rtf1\\ansi Hello world}", "List of entities");
+    merge("sections.rtf",
+          "{\\rtf1\\ansi\\paperw8391\\paperh5953\\margl567\\landscape\\titlepg\\sectd\\lndscpsxn\\pgwsxn8391"
+          "\\pghsxn5953{\\header Merged header}Landscape one\\sect\\sectd\\lndscpsxn\\pgwsxn8391\\pghsxn5953 "
+          "Landscape two\\par}",
+          "After the sections");
+    ASSERT_TRUE(AddItem<ISRptGrpText>("GRPTEXT"));
+    AddItem<ISRptText>("TEXT")->PutText("After the group text");
+    AddItem("PAGEBREAK");
+    AddItem<ISRptText>("TEXT")->PutText("Last page");
+    EXPECT_NE(GenerateFile(target).find("Last page"), std::string::npos);
+}
+
 TEST_F(SRptRtfTables, AListsDataRowsAreInItsTextFormatItsHeadingInItsHeadingFormat) {
     // The row that defines the list's cells is in its heading format: its cells are title cells.
     RPTTABLECELLDEF cells[] = {Cell(RPTTABLECELLDEF_SIZE_LIST, "Name", 1, 2500)};
