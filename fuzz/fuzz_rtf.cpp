@@ -37,6 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A merged document, as the RTF device takes it apart once it is balanced.
     SString text{input};
     SRtfDocument document(text);
+    // Binary data made text leaves no "\binN" with data, and making it text again changes nothing.
+    document.ConvertBinary();
+    SRtfDocument::Tag binary;
+    for (size_t pos = 0; SRtfDocument::GetNextToken(text.view(), pos, binary); pos = binary.End())
+        if (binary.kind == SRtfDocument::Tag::kControlWord && binary.word == "bin" && binary.param > 0) std::abort();
+    if (document.ConvertBinary()) std::abort();
     document.Balance();
     int32_t depth = 0;
     SRtfDocument::Tag token;
@@ -65,7 +71,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (hasColors) colorTable.AddColorTable(colors, &colorMap);
     document.ChangeFontAndColor(fontMap, colorMap);
     if (hasStyles) SRtfDocument(styles).ChangeFontAndColor(fontMap, colorMap);
-    document.RemoveControlWord("pard");
+    // Kept inside the report's section, its last paragraph ended, its resets given a format.
+    document.RemoveGroups([](std::string_view destination) { return destination == "header"; });
+    document.RemoveControlWords([](const SRtfDocument::Tag& tag) { return tag.word == "sectd"; });
+    document.ReplaceSectionBreaks();
+    document.IsLastParagraphOpen();
+    document.ReplaceControlWord("pard", "\\pard\\ql");
+    // None of it opens or closes a group.
+    depth = 0;
+    for (size_t pos = 0; SRtfDocument::GetNextToken(text.view(), pos, token); pos = token.End()) {
+        if (token.kind == SRtfDocument::Tag::kOpen) ++depth;
+        if (token.kind == SRtfDocument::Tag::kClose && --depth < 0) std::abort();
+    }
+    if (depth != 0) std::abort();
     // What the tables write back is a table of their own kind again.
     if (SRtfFontTable::Parse(fontTable.GetFontTable().view()).size() != fontTable.GetEntries().size()) std::abort();
     if (SRtfColorTable::Parse(colorTable.GetColorTable().view()).size() != colorTable.GetEntries().size()) std::abort();

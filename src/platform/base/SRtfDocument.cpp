@@ -294,6 +294,320 @@ bool SRtfDocument::Balance() {
     return true;
 }
 
+namespace {
+
+using Tag = SRtfDocument::Tag;
+
+// The destinations whose data a reader takes as hexadecimal digits as well as "\bin" data.
+constexpr std::string_view kHexDestinations[] = {"pict"};
+
+// Groups that hold no body text, whatever they hold.
+constexpr std::string_view kNoBodyDestinations[] = {
+    "fonttbl", "colortbl", "stylesheet", "info",    "listtable", "listoverridetable", "fldinst", "xe",      "tc",
+    "header",  "headerl",  "headerr",    "headerf", "footer",    "footerl",           "footerr", "footerf",
+};
+// Control words that show a character, and those that end a paragraph.
+constexpr std::string_view kCharacterWords[] = {
+    "u",      "tab",    "line",      "bullet",    "emdash", "endash", "emspace", "enspace", "qmspace",
+    "lquote", "rquote", "ldblquote", "rdblquote", "chpgn",  "chdate", "chtime",  "chftn",   "sectnum",
+};
+constexpr std::string_view kParagraphEnds[] = {"par", "sect", "row"};
+// Control symbols that show a character: "\'hh" aside, the non-breaking space and hyphen, and
+// the escaped backslash and braces.
+constexpr std::string_view kCharacterSymbols[] = {"\\~", "\\_", "\\\\", "\\{", "\\}"};
+
+// Whether a character written right after a control word would become part of it (its letters,
+// its number or the blank that ends it).
+bool ExtendsControlWord(char c) {
+    return IsLetter(c) || IsDigit(c) || c == '-' || c == ' ';
+}
+
+// What the tokens after a group's "{" tell of it: whether it is an optional destination ("\*")
+// and the control word it begins with.
+struct SGroupStart {
+    SGroupStart() = default;
+    SGroupStart(size_t at, bool openWord) : open(at), openWordBefore(openWord) {}
+
+    size_t open = 0;
+    // Whether the text kept before the group ends with a control word without its blank.
+    bool openWordBefore = false;
+    bool decided = false;
+    bool optional = false;
+    std::string_view destination;
+    // Set when the group goes whole.
+    bool drop = false;
+
+    // Takes the group's next token into account, until its destination is known.
+    void See(std::string_view text, const Tag& token) {
+        if (decided) return;
+        const std::string_view part = text.substr(token.offset, token.length);
+        if (token.kind == Tag::kControlSymbol && part == "\\*") {
+            optional = true;
+            return;
+        }
+        if (token.kind == Tag::kText && IsBlank(part)) return;
+        decided = true;
+        if (token.kind == Tag::kControlWord) destination = token.word;
+    }
+};
+
+// A pass over a text's tokens that changes some of them and may remove whole groups: it knows the
+// groups open at each token and how each begins, and removes those marked to go when they close.
+// No removal joins what follows it to a control word before it. The changes are made at the end.
+class SGroupPass {
+public:
+    explicit SGroupPass(std::string_view text) : m_text(text) {}
+
+    // Takes in a brace, which the pass handles itself (true), or the start of another token.
+    bool Brace(const Tag& tag) {
+        if (tag.kind == Tag::kOpen) {
+            m_groups.emplace_back(tag.offset, m_openWord);
+            m_openWord = false;
+            return true;
+        }
+        if (tag.kind == Tag::kClose && !m_groups.empty()) {
+            const SGroupStart group = m_groups.back();
+            m_groups.pop_back();
+            m_openWord = false;
+            if (group.drop) {
+                // The word before the group ends what follows it, unless a blank does now.
+                const bool blank = RemoveGroup(group, tag.End());
+                m_openWord = group.openWordBefore && !blank;
+            }
+            return true;
+        }
+        if (!m_groups.empty()) m_groups.back().See(m_text, tag);
+        return false;
+    }
+    // A token that stays as it is.
+    void Keep(const Tag& tag) { m_openWord = tag.kind == Tag::kControlWord && tag.End() == tag.paramEnd; }
+    // A token that goes.
+    void Remove(const Tag& tag) {
+        if (Remove(tag.offset, tag.End(), m_openWord)) m_openWord = false;
+    }
+    void Replace(size_t from, size_t to, std::string with) { m_edits.push_back({from, to, std::move(with)}); }
+    // The groups open at the current token, the innermost last.
+    std::vector<SGroupStart>& Groups() { return m_groups; }
+    // The changed text; false when nothing changed. A group to go that the text leaves open goes
+    // to the end, as readers take it.
+    bool Apply(SString& result) {
+        const auto open =
+            std::find_if(m_groups.begin(), m_groups.end(), [](const SGroupStart& group) { return group.drop; });
+        if (open != m_groups.end()) RemoveGroup(*open, m_text.size());
+        if (m_edits.empty()) return false;
+        std::string out;
+        out.reserve(m_text.size());
+        size_t copied = 0;
+        for (const Edit& edit : m_edits) {
+            out.append(m_text, copied, edit.from - copied);
+            out += edit.with;
+            copied = edit.to;
+        }
+        out.append(m_text, copied, std::string_view::npos);
+        result = SString(std::move(out));
+        return true;
+    }
+
+private:
+    struct Edit {
+        size_t from;
+        size_t to;
+        std::string with;
+    };
+
+    // Removes a group up to `end`, with whatever was changed inside it.
+    bool RemoveGroup(const SGroupStart& group, size_t end) {
+        while (!m_edits.empty() && m_edits.back().from >= group.open) m_edits.pop_back();
+        return Remove(group.open, end, group.openWordBefore);
+    }
+    // Removes a part; when the text kept before it ends with a control word without its blank and
+    // what follows would extend that word, a blank takes its place. Answers whether it did.
+    bool Remove(size_t from, size_t to, bool openWordBefore) {
+        const bool blank = openWordBefore && to < m_text.size() && ExtendsControlWord(m_text[to]);
+        Replace(from, to, blank ? " " : "");
+        return blank;
+    }
+
+    std::string_view m_text;
+    std::vector<Edit> m_edits;
+    std::vector<SGroupStart> m_groups;
+    // Whether the text kept last is a control word without its blank.
+    bool m_openWord = false;
+};
+
+// Bytes as hexadecimal digits, a line of 128 digits at a time, after a line break that ends the
+// control word before them.
+std::string HexLines(std::string_view bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    constexpr size_t kBytesPerLine = 64;
+    std::string hex;
+    hex.reserve(bytes.size() * 2 + (bytes.size() / kBytesPerLine + 1) * 2);
+    for (size_t pos = 0; pos < bytes.size(); ++pos) {
+        if (pos % kBytesPerLine == 0) hex += "\r\n";
+        const auto byte = static_cast<uint8_t>(bytes[pos]);
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 0x0F];
+    }
+    return hex;
+}
+
+// The paragraphs of a text, token by token: whether something shows since the last paragraph
+// end, and whether a token stands in a group that holds no body text.
+class SParagraphScan {
+public:
+    explicit SParagraphScan(std::string_view text) : m_text(text) {}
+
+    // Takes in the next token.
+    void See(const Tag& tag) {
+        if (tag.kind == Tag::kOpen) {
+            m_groups.push_back({m_groups.empty() ? false : m_groups.back().hidden, SGroupStart()});
+            return;
+        }
+        if (tag.kind == Tag::kClose) {
+            if (!m_groups.empty()) m_groups.pop_back();
+            return;
+        }
+        if (!m_groups.empty()) {
+            Group& group = m_groups.back();
+            const bool wasDecided = group.start.decided;
+            group.start.See(m_text, tag);
+            if (group.start.optional && !wasDecided) group.hidden = true;
+            if (group.start.decided && !wasDecided) {
+                if (IsOneOf(group.start.destination, kNoBodyDestinations)) group.hidden = true;
+                if (!group.hidden && group.start.destination == "field") m_open = true;
+            }
+        }
+        if (IsHidden()) return;
+        const std::string_view part = m_text.substr(tag.offset, tag.length);
+        switch (tag.kind) {
+            case Tag::kText: m_open = m_open || !IsBlank(part); break;
+            case Tag::kControlSymbol:
+                m_open = m_open || (part.size() == 4 && part[1] == '\'') || IsOneOf(part, kCharacterSymbols);
+                break;
+            case Tag::kControlWord:
+                if (IsOneOf(tag.word, kParagraphEnds)) m_open = false;
+                else if (IsOneOf(tag.word, kCharacterWords)) m_open = true;
+                break;
+            default: break;
+        }
+    }
+    bool IsHidden() const { return !m_groups.empty() && m_groups.back().hidden; }
+    bool IsOpen() const { return m_open; }
+
+private:
+    struct Group {
+        bool hidden;
+        SGroupStart start;
+    };
+    std::string_view m_text;
+    std::vector<Group> m_groups;
+    bool m_open = false;
+};
+
+}  // namespace
+
+int32_t SRtfDocument::ReplaceControlWord(std::string_view word, std::string_view with) {
+    const std::string_view text = m_text.view();
+    SGroupPass pass(text);
+    int32_t replaced = 0;
+    Tag tag;
+    for (size_t pos = 0; GetNextToken(text, pos, tag); pos = tag.End()) {
+        if (tag.kind != Tag::kControlWord || tag.word != word) continue;
+        pass.Replace(tag.offset, tag.paramEnd, std::string(with));
+        ++replaced;
+    }
+    pass.Apply(m_text);
+    return replaced;
+}
+
+int32_t SRtfDocument::RemoveGroups(const std::function<bool(std::string_view destination)>& which) {
+    const std::string_view text = m_text.view();
+    SGroupPass pass(text);
+    int32_t removed = 0;
+    Tag tag;
+    for (size_t pos = 0; GetNextToken(text, pos, tag); pos = tag.End()) {
+        if (pass.Brace(tag)) continue;
+        pass.Keep(tag);
+        SGroupStart* group = pass.Groups().empty() ? nullptr : &pass.Groups().back();
+        if (!group || group->drop || !group->decided || !which(group->destination)) continue;
+        group->drop = true;
+        ++removed;
+    }
+    pass.Apply(m_text);
+    return removed;
+}
+
+bool SRtfDocument::ConvertBinary() {
+    const std::string_view text = m_text.view();
+    if (text.find("\\bin") == std::string_view::npos) return false;
+    SGroupPass pass(text);
+    Tag tag;
+    for (size_t pos = 0; GetNextToken(text, pos, tag); pos = tag.End()) {
+        if (pass.Brace(tag)) continue;
+        if (tag.kind != Tag::kControlWord || tag.word != "bin" || !tag.hasParam || tag.param <= 0) {
+            pass.Keep(tag);
+            continue;
+        }
+        if (!tag.complete) {
+            pass.Remove(tag);
+            break;
+        }
+        // The innermost group that says what the data is: a picture's, or an optional
+        // destination's, which goes whole.
+        std::vector<SGroupStart>& groups = pass.Groups();
+        auto holder = std::find_if(groups.rbegin(), groups.rend(), [](const SGroupStart& group) {
+            return IsOneOf(group.destination, kHexDestinations) || group.optional;
+        });
+        if (holder == groups.rend()) {
+            pass.Remove(tag);
+        } else if (holder->optional) {
+            holder->drop = true;
+        } else {
+            const auto count = static_cast<size_t>(tag.param);
+            pass.Replace(tag.offset, tag.End(), HexLines(text.substr(tag.End() - count, count)));
+            pass.Keep(tag);
+        }
+    }
+    return pass.Apply(m_text);
+}
+
+int32_t SRtfDocument::ReplaceSectionBreaks() {
+    const std::string_view text = m_text.view();
+    SGroupPass pass(text);
+    SParagraphScan scan(text);
+    int32_t changed = 0;
+    Tag tag;
+    for (size_t pos = 0; GetNextToken(text, pos, tag); pos = tag.End()) {
+        const bool sectionBreak = tag.kind == Tag::kControlWord && tag.word == "sect" && !scan.IsHidden();
+        const bool open = scan.IsOpen();
+        scan.See(tag);
+        if (pass.Brace(tag)) continue;
+        if (!sectionBreak) {
+            pass.Keep(tag);
+            continue;
+        }
+        ++changed;
+        // A break after a paragraph end ends none; one that ends a paragraph becomes a paragraph
+        // end: its letters change, its delimiter stays.
+        if (!open) {
+            pass.Remove(tag);
+            continue;
+        }
+        pass.Replace(tag.offset + 1, tag.offset + 1 + tag.word.size(), "par");
+        pass.Keep(tag);
+    }
+    pass.Apply(m_text);
+    return changed;
+}
+
+bool SRtfDocument::IsLastParagraphOpen() const {
+    const std::string_view text = m_text.view();
+    SParagraphScan scan(text);
+    Tag tag;
+    for (size_t pos = 0; GetNextToken(text, pos, tag); pos = tag.End()) scan.See(tag);
+    return scan.IsOpen();
+}
+
 bool SRtfDocument::ExtractFontTable(SString* part, bool remove) {
     return ExtractGroup("fonttbl", part, remove);
 }

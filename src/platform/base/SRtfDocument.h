@@ -72,6 +72,26 @@ public:
     int32_t RemoveControlWord(std::string_view word);
     // The same for every control word that `which` chooses.
     int32_t RemoveControlWords(const std::function<bool(const Tag&)>& which);
+    // Puts `with` in the place of every control word with these letters, as a whole word, and its
+    // number; the blank that ended it stays. Answers the number replaced.
+    int32_t ReplaceControlWord(std::string_view word, std::string_view with);
+    // Removes every group whose destination (as GroupDestination gives it) `which` chooses,
+    // wherever it stands, without joining what follows to a control word before it. Answers the
+    // number removed.
+    int32_t RemoveGroups(const std::function<bool(std::string_view destination)>& which);
+    // Makes the data of every "\binN" text, so that no conversion of characters and no removal of
+    // NULs can change it and no reader takes other bytes for it: the N bytes of a picture become
+    // hexadecimal digits, as a picture may hold its data; data anywhere else goes with the
+    // optional destination ("{\*...}") that holds it, or alone outside one, as readers pass over
+    // it; data cut off by the end of the text goes, to the end. Answers whether the text changed.
+    bool ConvertBinary();
+    // Each section break ("\sect") that ends a paragraph becomes a paragraph end ("\par"); one
+    // that ends none goes. Answers the number of breaks changed or removed.
+    int32_t ReplaceSectionBreaks();
+    // Whether the text leaves its last paragraph open: whether something shows after its last
+    // paragraph end ("\par", "\sect" or the end of a table row): characters, a picture, a field,
+    // outside the groups that hold no body text.
+    bool IsLastParagraphOpen() const;
     // Makes every group of the text whole, so that nothing of it reaches outside the place it is
     // put in: a closing brace that closes no group goes, so does a tag cut off (a lone
     // backslash, a "\'" without its digits, a "\bin" longer than what follows), and the groups

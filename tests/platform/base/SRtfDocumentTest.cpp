@@ -137,6 +137,26 @@ TEST(SRtfDocument, ABalancedTextLosesStrayBracesAndCutTagsAndClosesWhatItLeftOpe
     EXPECT_EQ(balanced("{}\\b0 }z"), "{}\\b0 z");
 }
 
+TEST(SRtfDocument, BinaryDataBecomesAPicturesDigitsOrGoesWithoutJoiningItsNeighbours) {
+    const auto converted = [](const std::string& source, bool changed = true) {
+        SString text = source;
+        EXPECT_EQ(SRtfDocument(text).ConvertBinary(), changed) << source;
+        return text.str();
+    };
+    // A picture's bytes, a NUL and braces among them, as digits on a line of their own, so that
+    // the word before them ends there.
+    EXPECT_EQ(converted(std::string("{\\pict\\picw2\\bin3 \0{}}", 22)), "{\\pict\\picw2\r\n007b7d}");
+    // Elsewhere the data goes, with the optional destination that holds it; a word before it
+    // does not take in what follows.
+    EXPECT_EQ(converted("a{\\*\\x\\bin2 }}}b"), "ab");
+    EXPECT_EQ(converted("\\b{\\*\\x\\bin2 }}}1"), "\\b 1");
+    EXPECT_EQ(converted("{\\b\\bin2 ab1 c}"), "{\\b 1 c}");
+    // Data cut off by the end goes to the end, and so does a group to go that the text leaves open.
+    EXPECT_EQ(converted("a{\\bin9 bc"), "a{");
+    EXPECT_EQ(converted("a{{\\*\\x\\bin1 }b"), "a{");
+    EXPECT_EQ(converted("\\bin \\bin0 x", false), "\\bin \\bin0 x");
+}
+
 TEST(SRtfDocument, AControlWordLongerThanRtfAllowsIsOneWordThatBalancingCuts) {
     const std::string letters33 = "abcdefghijklmnopqrstuvwxyzabcdefg";
     const std::string word = "\\" + letters33 + "-7 x";

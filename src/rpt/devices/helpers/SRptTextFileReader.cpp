@@ -41,10 +41,13 @@ bool SRptTextFileReader::ReadBytes(const SString& sPath, std::string& bytes) {
 
 SString SRptTextFileReader::TextOf(std::string bytes) {
     if (SRtfDocument::IsRtf(bytes)) {
+        SString rtf(std::move(bytes));
+        // Binary data is no text, NULs and all: made text first, it keeps its bytes through the
+        // reading of the characters.
+        SRtfDocument(rtf).ConvertBinary();
         // An RTF file's 8-bit bytes are characters of its own code pages, which only its
         // header and font table tell. A NUL is no text: nothing that reads it passes one on.
-        SInputMultiFormat::RemoveNuls(bytes);
-        SString rtf(std::move(bytes));
+        SInputMultiFormat::RemoveNuls(rtf.str());
         SRtfDocument(rtf).ToUnicode();
         return rtf;
     }

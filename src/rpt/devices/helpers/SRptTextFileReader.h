@@ -2,7 +2,8 @@
 // The text of a text file item, read the same way for every device: the file's lines, each ended
 // by CR LF, in UTF-8 whatever the file's own encoding (byte-order mark, UTF-8, else Windows-1252),
 // or the message that stands in for a file not named or not found. An RTF file is read as RTF:
-// its 8-bit bytes and escapes in its own code pages. A file that cannot be read (not a plain
+// its binary data made text first (SRtfDocument::ConvertBinary), then its 8-bit bytes and escapes
+// in its own code pages. A file that cannot be read (not a plain
 // file, no permission, larger than kMaxFileSize) is taken as one that is not found, so that the
 // report is written all the same.
 #include <cstdint>

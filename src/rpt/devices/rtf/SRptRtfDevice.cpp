@@ -48,6 +48,36 @@ SString MergedFontTable(const SString& sFonts) {
     return table;
 }
 
+// The words that set up a section's or the document's pages: paper size, margins, orientation,
+// columns, page and line numbers, page borders, vertical alignment, the header and footer places,
+// the title page and the kind of section break.
+bool IsPageSetupWord(std::string_view word) {
+    static constexpr std::string_view kWords[] = {
+        "sectd",          "paperw",        "paperh",     "psz",          "margl",         "margr",
+        "margt",          "margb",         "gutter",     "ogutter",      "rtlgutter",     "gutterprl",
+        "margmirror",     "facingp",       "landscape",  "twoonone",     "bookfold",      "bookfoldrev",
+        "bookfoldsheets", "titlepg",       "headery",    "footery",      "cols",          "colsx",
+        "colno",          "colsr",         "colw",       "linebetcol",   "linemod",       "linex",
+        "linestarts",     "linerestart",   "lineppage",  "linecont",     "vertalt",       "vertalb",
+        "vertalc",        "vertalj",       "endnhere",   "ltrsect",      "rtlsect",       "stextflow",
+        "sectunlocked",   "sectdefaultcl", "sectexpand", "sectlinegrid", "sectspecifycl", "sectspecifygen",
+        "sectspecifyl",   "sectrsid",      "srauth",     "srdate",
+    };
+    static constexpr std::string_view kStarts[] = {"sbk", "pgn", "pgbrdr", "pgdsc"};
+    if (std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords)) return true;
+    for (std::string_view start : kStarts)
+        if (word.substr(0, start.size()) == start) return true;
+    // The section's own page size, margins and orientation: "\pgwsxn", "\marglsxn", "\lndscpsxn" ...
+    return word.size() > 3 && word.substr(word.size() - 3) == "sxn";
+}
+
+// The groups of a section's headers and footers.
+bool IsHeaderFooter(std::string_view destination) {
+    static constexpr std::string_view kDestinations[] = {"header", "headerl", "headerr", "headerf",
+                                                         "footer", "footerl", "footerr", "footerf"};
+    return std::find(std::begin(kDestinations), std::end(kDestinations), destination) != std::end(kDestinations);
+}
+
 }  // namespace
 
 SRptRtfDevice::SRptRtfDevice(ISRptReport* pReport, ISRptGenerationClient* pClient, const SString& sFileName)
@@ -223,6 +253,8 @@ HRESULT SRptRtfDevice::MergeRtf(SString& sRtf) {
     SString fonts;
     SString colors;
     SString styles;
+    // Binary data is no text: as text, it keeps its bytes through what follows.
+    document.ConvertBinary();
     // A text cut short or with stray braces would close the document's own groups or leave them
     // open: made whole first, it stays in its place and its tables can be taken out.
     document.Balance();
@@ -233,6 +265,11 @@ HRESULT SRptRtfDevice::MergeRtf(SString& sRtf) {
     const bool hasFonts = document.ExtractFontTable(&fonts, true);
     const bool hasColors = document.ExtractColorTable(&colors, true);
     const bool hasStyles = document.ExtractStyleTable(&styles, true);
+    // The text stays inside the report's section: its own pages, headers and footers would
+    // replace the report's, and a section break of its own ends only its paragraph.
+    document.RemoveGroups([](std::string_view destination) { return IsHeaderFooter(destination); });
+    document.RemoveControlWords([](const SRtfDocument::Tag& tag) { return IsPageSetupWord(tag.word); });
+    document.ReplaceSectionBreaks();
     SRtfNumberMap fontMap;
     SRtfNumberMap colorMap;
     if (hasFonts) m_fontTable.AddFontTable(MergedFontTable(fonts), &fontMap);
@@ -240,8 +277,10 @@ HRESULT SRptRtfDevice::MergeRtf(SString& sRtf) {
     document.ChangeFontAndColor(fontMap, colorMap);
     if (hasStyles) SRtfDocument(styles).ChangeFontAndColor(fontMap, colorMap);
     // In a group of its own, nothing the text sets (its character and paragraph properties, any
-    // state a reader keeps per group) outlives it; on a line of its own.
-    if (!sRtf.IsEmpty()) sRtf = "\r\n{" + sRtf + "}";
+    // state a reader keeps per group) outlives it; on a line of its own. A last paragraph it left
+    // open is ended, in its own format, so that what follows does not run into it.
+    const bool open = document.IsLastParagraphOpen();
+    if (!sRtf.IsEmpty()) sRtf = "\r\n{" + sRtf + (open ? "\\par}" : "}");
     gRtfMerged = true;
     return S_OK;
 }

@@ -52,9 +52,11 @@ public:
     HRESULT WriteCharFormat(ISRptPara* pPara);
     HRESULT WriteParaFormat(ISRptPara* pPara);
 
-    // Prepares a text that is itself an RTF document for its place in this one: its header and
-    // tables go, its fonts and colours join the collected tables and take their numbers there,
-    // and the end step puts the collected tables in the file.
+    // Prepares a text that is itself an RTF document for its place in this one: its binary data
+    // becomes text, its header and tables go, its fonts and colours join the collected tables and
+    // take their numbers there, its page set-up, headers and footers go and its section breaks
+    // become paragraph ends, and a last paragraph it leaves open is ended. The end step puts the
+    // collected tables in the file.
     HRESULT MergeRtf(SString& sRtf);
 
     // The body of a section: one generation node, through the writer of its item's kind.

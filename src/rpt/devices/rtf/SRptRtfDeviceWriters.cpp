@@ -226,9 +226,10 @@ HRESULT SRptRtfDevice::WriteGroupText(ISRptGrpText* pItem, SRptGenerationNode* p
     SString body = helper->GetSecondText();
     if (SRtfDocument::IsRtf(body.view())) {
         MergeRtf(body);
-        // The body's own paragraph resets would undo the group text's format; only the whole
-        // word goes, so that "\\pardeftab720" and the like keep their meaning.
-        SRtfDocument(body).RemoveControlWord("pard");
+        // The body's own paragraph resets would undo the group text's format: each brings it
+        // back, so that a reset still ends the table or list that a paragraph before it is in.
+        // Only the whole word counts, so that "\\pardeftab720" and the like keep their meaning.
+        SRtfDocument(body).ReplaceControlWord("pard", "\\pard" + ParaFormatWords(para.Get()));
         ParaText(para.Get(), RPTPARATEXT_PARA_BEGIN);
         ParaText(para.Get(), RPTPARATEXT_RAW_BEGIN);
         WriteText(body, RTFTEXT_RAW);

@@ -237,6 +237,13 @@ TEST_F(SRptHtmlWriters, TextFilesShowTheirLinesOrWhyThereAreNone) {
     ClearPage();
     html->WriteNode(node, nullptr, nullptr);
     EXPECT_EQ(Written(), block + present.str() + end + block + "Caf&#233; bold<br />\r\nnext" + end);
+
+    // Binary data takes its own bytes, NULs among them, and no text after it.
+    STestTempFolder::WriteFile(present, std::string("{\\rtf1\\ansi Data {\\*\\blob\\bin6 ab") + '\0' + '\0' +
+                                            "cd}after\\par}");
+    ClearPage();
+    html->WriteNode(node, nullptr, nullptr);
+    EXPECT_EQ(Written(), block + present.str() + end + block + "Data after<br />\r\n" + end);
 }
 
 TEST_F(SRptHtmlWriters, TextFilesOfEveryEncodingShowTheSameTextAndNoNul) {

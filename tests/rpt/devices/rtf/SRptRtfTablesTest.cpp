@@ -90,6 +90,25 @@ protected:
         report->PutHasFirstPage(false);
     }
     std::string Generate() { return GenerateFile(folder.PathOf("tables.rtf")); }
+    // Registers the module's group text GRPTEXT, for a new report: one element, headed "Heading",
+    // whose body is `body`.
+    void RegisterGroupText(const std::string& body) {
+        RPTUSRITEMDEF def = procs->Describe("Sales", "GRPTEXT", RPT_ITEMKIND_GRPTEXT);
+        SComWrap<ISRptItem> item;
+        ASSERT_EQ(RptRegisterItem(module.Get(), &def, &item), S_OK);
+        registered.push_back(item);
+        Renew();
+        procs->begin = [](RPTPROCCONTEXT&) { return 1; };
+        procs->FetchRows(1);
+        procs->process = [](RPTPROCCONTEXT& record) {
+            record.Text2 = "Heading";
+            return 1;
+        };
+        procs->getValue = [body](RPTPROCCONTEXT& record) {
+            record.Text2 = SString(body);
+            return 1;
+        };
+    }
 
     SComWrap<STestModuleProcs> procs;
     std::vector<SComWrap<ISRptItem>> registered;
@@ -140,6 +159,51 @@ TEST_F(SRptRtfTables, LongListSampleForTheReaders) {
     };
     ASSERT_TRUE(Place("LIST", RPT_ITEMKIND_LIST, &row, 1));
     EXPECT_NE(GenerateFile(target).find("Row 199"), std::string::npos);
+}
+
+// Writes the sample of merged texts that the real readers check (tests/readers) to the path the
+// variable names: a report with a title page and a page header, and texts of RTF merged into it,
+// each followed by a text of the report's own: a picture of PNG bytes as "\bin" data, optional
+// data with NULs in it (in a text file and in a group text), a text whose last paragraph is left
+// open, two landscape sections with a header of their own, and a group text whose body is a table
+// and a bulleted paragraph, each followed by a plain one.
+TEST_F(SRptRtfTables, MergedTextsSampleForTheReaders) {
+    const char* target = std::getenv("VAROD9_MERGED_TEXTS_SAMPLE");
+    if (!target || !*target) GTEST_SKIP() << "VAROD9_MERGED_TEXTS_SAMPLE not set";
+    const std::string data = std::string("{\\*\\blob\\bin6 ab") + '\0' + '\0' + "cd}";
+    RegisterGroupText("{\\rtf1\\ansi Group data " + data +
+                      "kept\\par\\trowd\\cellx2000\\cellx4000\\pard\\intbl A1\\cell B1\\cell\\row\\pard After the "
+                      "table\\par{\\pntext\\bullet\\tab}{\\*\\pn\\pnlvlblt\\pnindent360"
+                      "{\\pntxtb\\bullet}}\\fi-360\\li720 Bullet\\par\\pard After the bullet\\par}");
+    report->PutHasFirstPage(true);
+    report->PutFirstPageTitle("Merged texts");
+    reportTemplate->PutHeader("Report header");
+    reportTemplate->PutHeadUserDef(true);
+    AddItem<ISRptText>("TEXT")->PutText("Before the merged texts");
+
+    // A text file of RTF, then a text of the report's own.
+    const auto merge = [this](const char* name, const std::string& rtf, const char* after) {
+        const SString path = folder.PathOf(name);
+        STestTempFolder::WriteFile(path, rtf);
+        ASSERT_TRUE(AddTextFile(path));
+        AddItem<ISRptText>("TEXT")->PutText(after);
+    };
+    const std::string png = STestTempFolder::ReadFile(std::string(VAROD9_TEST_DATA) + "/pictures/gradient.png");
+    const std::string pict = "{\\pict\\pngblip\\picw96\\pich48\\picwgoal1440\\pichgoal720\\bin";
+    merge("picture.rtf", "{\\rtf1\\ansi Picture " + pict + std::to_string(png.size()) + " " + png + "}\\par}",
+          "After the picture");
+    merge("data.rtf", "{\\rtf1\\ansi Data " + data + "kept\\par}", "After the data");
+    merge("open.rtf", "{\\rtf1\\ansi Hello world}", "List of entities");
+    merge("sections.rtf",
+          "{\\rtf1\\ansi\\paperw8391\\paperh5953\\margl567\\landscape\\titlepg\\sectd\\lndscpsxn\\pgwsxn8391"
+          "\\pghsxn5953{\\header Merged header}Landscape one\\sect\\sectd\\lndscpsxn\\pgwsxn8391\\pghsxn5953 "
+          "Landscape two\\par}",
+          "After the sections");
+    ASSERT_TRUE(AddItem<ISRptGrpText>("GRPTEXT"));
+    AddItem<ISRptText>("TEXT")->PutText("After the group text");
+    AddItem("PAGEBREAK");
+    AddItem<ISRptText>("TEXT")->PutText("Last page");
+    EXPECT_NE(GenerateFile(target).find("Last page"), std::string::npos);
 }
 
 TEST_F(SRptRtfTables, AListsDataRowsAreInItsTextFormatItsHeadingInItsHeadingFormat) {
@@ -235,31 +299,22 @@ TEST_F(SRptRtfTables, ATextFileInRtfIsMergedWithItsFontsAndColoursRenumbered) {
     EXPECT_EQ(written.substr(written.size() - 3), "\r\n}");
 }
 
-TEST_F(SRptRtfTables, AGroupTextInRtfLosesItsParagraphResetsButNotOtherWords) {
-    RPTUSRITEMDEF def;
-    def.ModuleID = "Sales";
-    def.ItemID = "GRPTEXT";
-    def.Label = "GRPTEXT";
-    def.Kind = RPT_ITEMKIND_GRPTEXT;
-    def.UserProcs = procs->AsUnknown();
-    SComWrap<ISRptItem> item;
-    ASSERT_EQ(RptRegisterItem(module.Get(), &def, &item), S_OK);
-    registered.push_back(item);
-    Renew();
-    procs->begin = [](RPTPROCCONTEXT&) { return 1; };
-    procs->FetchRows(1);
-    procs->process = [](RPTPROCCONTEXT& record) {
-        record.Text2 = "Heading";
-        return 1;
-    };
-    procs->getValue = [](RPTPROCCONTEXT& record) {
-        record.Text2 = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\pard\\pardeftab720 One\\par\\pard Two\\par}";
-        return 1;
-    };
+TEST_F(SRptRtfTables, AGroupTextInRtfKeepsItsFormatAfterEachParagraphResetOfItsBody) {
+    RegisterGroupText("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\pard\\pardeftab720 One\\par\\trowd\\cellx2000"
+                      "\\pard\\intbl A1\\cell\\row\\pard After\\par}");
     ASSERT_TRUE(AddItem<ISRptGrpText>("GRPTEXT"));
     const std::string written = Generate();
-    EXPECT_NE(written.find("\\pardeftab720 One\\par Two\\par"), std::string::npos);
-    EXPECT_EQ(written.find("\\parTwo"), std::string::npos);
+    // The body's paragraph format, as the group text's paragraph begins: on the line before it.
+    const size_t body = written.find("\r\n{\\pard");
+    ASSERT_NE(body, std::string::npos);
+    const size_t formatStart = written.rfind("\\pard\\plain\r\n", body) + 13;
+    const std::string format = written.substr(formatStart, written.find("\r\n", formatStart) - formatStart);
+    // Each reset of the body brings the format back, so that the paragraph after the table is
+    // out of it; "\\pardeftab720" is another word and stays.
+    EXPECT_NE(written.find("{\\pard" + format + "\\pardeftab720 One\\par\\trowd\\cellx2000\\pard" + format +
+                           "\\intbl A1\\cell\\row\\pard" + format + " After\\par}"),
+              std::string::npos)
+        << written;
 }
 
 TEST_F(SRptRtfTables, AnRtfTextFileCutShortIsClosedInItsPlaceAndTheItemsAfterItStayOutside) {
@@ -320,7 +375,7 @@ TEST_F(SRptRtfTables, AMergedTextsStateEndsWithItsGroupAndNoFallbackCountOutlive
     const std::string written = Generate();
     // The merged text in a group of its own, its bold inside; no count of fallback characters
     // is left for readers to apply to the report's own escapes after it.
-    EXPECT_NE(written.find("\r\n{\\b \\u937\\'3fmega}"), std::string::npos);
+    EXPECT_NE(written.find("\r\n{\\b \\u937\\'3fmega\\par}"), std::string::npos);
     EXPECT_EQ(written.find("\\uc"), std::string::npos);
     EXPECT_NE(written.find("\\u937\\'3fmega \\u916\\'3felta"), std::string::npos);
 }
@@ -346,6 +401,55 @@ TEST_F(SRptRtfTables, AMergedTextIsReadInItsOwnCodePages) {
     // "\\'hh" for Cyrillic.
     EXPECT_NE(written.find("{\\f1\\froman Times New Roman Cyr;}"), std::string::npos);
     EXPECT_EQ(written.find("\\fcharset"), std::string::npos);
+}
+
+TEST_F(SRptRtfTables, BinaryDataOfAMergedTextBecomesAPicturesDigitsOrGoesWithItsDestination) {
+    // Data with a NUL and bytes above 0x7F in a picture, and data with NULs in an optional
+    // destination, with text after each: in text files and in a group text.
+    const std::string blob = std::string("{\\*\\blob\\bin6 ab") + '\0' + '\0' + "cd}";
+    RegisterGroupText("{\\rtf1\\ansi Group " + blob + "kept\\par}");
+    const SString picture = folder.PathOf("picture.rtf");
+    STestTempFolder::WriteFile(picture, "{\\rtf1\\ansi {\\pict\\pngblip\\bin6 \x89PN" + std::string(1, '\0') +
+                                            "\r\n}after\\par}");
+    const SString data = folder.PathOf("data.rtf");
+    STestTempFolder::WriteFile(data, "{\\rtf1\\ansi Data " + blob + "kept\\par}");
+    for (const SString& path : {picture, data}) ASSERT_TRUE(AddTextFile(path));
+    ASSERT_TRUE(AddItem<ISRptGrpText>("GRPTEXT"));
+    const std::string written = Generate();
+    EXPECT_NE(written.find("{\\pict\\pngblip\r\n89504e000d0a}after\\par}"), std::string::npos) << written;
+    EXPECT_NE(written.find("{Data kept\\par}"), std::string::npos);
+    EXPECT_NE(written.find("{Group kept\\par}"), std::string::npos);
+    EXPECT_EQ(written.find("\\bin"), std::string::npos);
+}
+
+TEST_F(SRptRtfTables, AMergedTextsLastParagraphLeftOpenIsEndedAndOneThatIsEndedStaysAsItIs) {
+    RegisterGroupText("{\\rtf1\\ansi Group {\\b body}}");
+    const SString open = folder.PathOf("open.rtf");
+    STestTempFolder::WriteFile(open, "{\\rtf1\\ansi Hello world}");
+    const SString ended = folder.PathOf("ended.rtf");
+    STestTempFolder::WriteFile(ended, "{\\rtf1\\ansi Ended\\par {\\*\\x hidden}\r\n}");
+    for (const SString& path : {open, ended}) ASSERT_TRUE(AddTextFile(path));
+    ASSERT_TRUE(AddItem<ISRptGrpText>("GRPTEXT"));
+    const std::string written = Generate();
+    EXPECT_NE(written.find("\r\n{Hello world\\par}\r\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("\r\n{Ended\\par {\\*\\x hidden}\r\n}\r\n"), std::string::npos);
+    EXPECT_NE(written.find("{Group {\\b body}\\par}"), std::string::npos);
+}
+
+TEST_F(SRptRtfTables, AMergedTextStaysInTheReportsSectionItsSectionBreaksEndingItsParagraphs) {
+    const SString source = folder.PathOf("sections.rtf");
+    STestTempFolder::WriteFile(source,
+                               "{\\rtf1\\ansi\\paperw8391\\paperh5953\\margl567\\landscape\\titlepg\\sectd\\lndscpsxn"
+                               "\\pgwsxn8391\\pghsxn5953{\\header Merged header}{\\footerf Merged footer}One"
+                               "\\sect\\sectd\\lndscpsxn Two\\par\\sect\\pgnstarts5 Three\\par}");
+    ASSERT_TRUE(AddTextFile(source));
+    const std::string written = Generate();
+    EXPECT_NE(written.find("\r\n{One\\par Two\\par Three\\par}"), std::string::npos) << written;
+    // The report's one section, its own page and no header or footer of the text.
+    EXPECT_EQ(Count(written, "\\sect"), 1u);
+    EXPECT_EQ(Count(written, "\\paperw"), 1u);
+    for (const char* gone : {"8391", "5953", "\\landscape", "\\titlepg", "Merged"})
+        EXPECT_EQ(written.find(gone), std::string::npos) << gone;
 }
 
 TEST_F(SRptRtfTables, AMergedControlWordLongerThanRtfAllowsKeepsItsFirst32Letters) {
