@@ -102,7 +102,7 @@ bool RefuseBackup(const SString& target, const std::vector<std::pair<const char*
                   std::ostream& err) {
     const SString backup = SRptHostTemplateFile::BackupPathOf(target);
     for (const auto& [kind, input] : inputs) {
-        if (backup.IsEmpty() || input.empty() || !SRptHostPaths::IsSameFile(backup, SString(input))) continue;
+        if (backup.IsEmpty() || input.empty() || !SFile::IsSameFile(backup, SString(input))) continue;
         err << "rpthost: the backup '" << backup.str() << "' of '" << target.str() << "' would overwrite the " << kind
             << " '" << input << "'\n";
         return true;
@@ -202,7 +202,7 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
     const std::pair<const char*, const std::string*> inputs[] = {{"model", &options.model},
                                                                  {"template", &options.templateFile}};
     for (const auto& [kind, input] : inputs) {
-        if (input->empty() || !SRptHostPaths::IsSameFile(options.target, SString(*input))) continue;
+        if (input->empty() || !SFile::IsSameFile(options.target, SString(*input))) continue;
         err << "rpthost: writing '" << options.target.str() << "' would overwrite the " << kind << " '" << *input
             << "'\n";
         return true;

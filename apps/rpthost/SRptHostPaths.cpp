@@ -11,19 +11,14 @@ SString SRptHostPaths::WithDefaultExtension(const SString& path, const SString& 
     return path + "." + extension;
 }
 
-bool SRptHostPaths::IsSameFile(const SString& a, const SString& b) {
-    std::error_code error;
-    // A path that is not there names no file; the error says so and the answer is false.
-    return std::filesystem::equivalent(a.str(), b.str(), error) && !error;
-}
-
 bool SRptHostPaths::WritesOver(const SString& folder, const std::function<bool(const SString& name)>& written,
                                const SString& input) {
     std::error_code error;
     // A folder that cannot be listed holds nothing to be written over.
     for (std::filesystem::directory_iterator entry(folder.IsEmpty() ? "." : folder.str(), error), end;
          !error && entry != end; entry.increment(error)) {
-        if (written(SString(entry->path().filename().string())) && IsSameFile(SString(entry->path().string()), input))
+        if (written(SString(entry->path().filename().string())) &&
+            SFile::IsSameFile(SString(entry->path().string()), input))
             return true;
     }
     return false;
@@ -34,10 +29,10 @@ bool SRptHostPaths::IsInFolder(const SString& path, const SString& folder) {
         return SString(file.has_parent_path() ? file.parent_path().string() : std::string("."));
     };
     const std::filesystem::path named(path.str());
-    if (IsSameFile(folderOf(named), folder)) return true;
+    if (SFile::IsSameFile(folderOf(named), folder)) return true;
     std::error_code error;
     const std::filesystem::path resolved = std::filesystem::canonical(named, error);
-    return !error && IsSameFile(folderOf(resolved), folder);
+    return !error && SFile::IsSameFile(folderOf(resolved), folder);
 }
 
 SString SRptHostPaths::FolderOf(const SString& path) {

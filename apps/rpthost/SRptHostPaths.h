@@ -1,6 +1,6 @@
 #pragma once
 // Paths as rpthost completes and compares them before it writes: the name a save dialog makes of
-// a path, and whether two paths name one file.
+// a path, which files a write into a folder would replace, and where an input is kept.
 #include <functional>
 
 #include "platform/base/SString.h"
@@ -10,9 +10,6 @@ public:
     // The path that a save dialog with the default extension `extension` answers for `path`: the
     // name with "." and the extension when it holds no "." of its own, otherwise as it is.
     static SString WithDefaultExtension(const SString& path, const SString& extension);
-    // Whether both paths name one existing file or folder, however they are spelled and through
-    // whatever links.
-    static bool IsSameFile(const SString& a, const SString& b);
     // Whether writing files of the names that `written` takes into `folder` would replace the file
     // `input`: a file of the folder under such a name is `input` itself, or leads to it through a
     // link (a write goes through a link to the file it names), however either path is spelled.

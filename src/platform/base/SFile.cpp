@@ -81,6 +81,12 @@ bool SFile::IsDirectory(const SString& path) {
     return StatPath(path, info) && S_ISDIR(info.st_mode);
 }
 
+bool SFile::IsSameFile(const SString& a, const SString& b) {
+    struct stat first;
+    struct stat second;
+    return StatPath(a, first) && StatPath(b, second) && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 bool SFile::IsReadOnly(const SString& path) {
     struct stat info;
     return StatPath(path, info) && (info.st_mode & 0222) == 0;

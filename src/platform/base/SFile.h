@@ -25,6 +25,9 @@ public:
 
     static bool Exists(const SString& path);
     static bool IsDirectory(const SString& path);
+    // Whether both paths name one existing file or folder, however they are spelled and through
+    // whatever links.
+    static bool IsSameFile(const SString& a, const SString& b);
     // True for an existing file that nobody may write (no write permission bit at all).
     static bool IsReadOnly(const SString& path);
     static int64_t GetSize(const SString& path);

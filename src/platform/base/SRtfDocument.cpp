@@ -301,11 +301,6 @@ using Tag = SRtfDocument::Tag;
 // The destinations whose data a reader takes as hexadecimal digits as well as "\bin" data.
 constexpr std::string_view kHexDestinations[] = {"pict"};
 
-// Groups that hold no body text, whatever they hold.
-constexpr std::string_view kNoBodyDestinations[] = {
-    "fonttbl", "colortbl", "stylesheet", "info",    "listtable", "listoverridetable", "fldinst", "xe",      "tc",
-    "header",  "headerl",  "headerr",    "headerf", "footer",    "footerl",           "footerr", "footerf",
-};
 // Control words that show a character, and those that end a paragraph.
 constexpr std::string_view kCharacterWords[] = {
     "u",      "tab",    "line",      "bullet",    "emdash", "endash", "emspace", "enspace", "qmspace",
@@ -473,7 +468,7 @@ public:
             group.start.See(m_text, tag);
             if (group.start.optional && !wasDecided) group.hidden = true;
             if (group.start.decided && !wasDecided) {
-                if (IsOneOf(group.start.destination, kNoBodyDestinations)) group.hidden = true;
+                if (SRtfDocument::HoldsNoBodyText(group.start.destination)) group.hidden = true;
                 if (!group.hidden && group.start.destination == "field") m_open = true;
             }
         }
@@ -505,6 +500,21 @@ private:
 };
 
 }  // namespace
+
+bool SRtfDocument::HoldsNoBodyText(std::string_view destination) {
+    // Besides the tables, descriptions, headers and footers, the entries of the contents and the
+    // index (their text stands in the body already), the paragraph numbering that readers show
+    // from its "\pntext" instead, and the text kept for readers that know no nested tables.
+    static constexpr std::string_view kDestinations[] = {
+        "fonttbl",      "colortbl",     "stylesheet",        "info",      "fldinst",   "header",
+        "headerl",      "headerr",      "headerf",           "footer",    "footerl",   "footerr",
+        "footerf",      "listtable",    "listoverridetable", "generator", "themedata", "datastore",
+        "latentstyles", "rsidtbl",      "xmlnstbl",          "filetbl",   "revtbl",    "ftnsep",
+        "ftnsepc",      "aftnsep",      "aftnsepc",          "tc",        "tcn",       "xe",
+        "pn",           "nonesttables",
+    };
+    return IsOneOf(destination, kDestinations);
+}
 
 int32_t SRtfDocument::ReplaceControlWord(std::string_view word, std::string_view with) {
     const std::string_view text = m_text.view();

@@ -52,6 +52,10 @@ public:
     static bool GetNextToken(std::string_view text, size_t pos, Tag& tag);
     // The first control word of a group's text, the "\*" of an optional destination skipped.
     static std::string_view GroupDestination(std::string_view group);
+    // Whether a group with this destination holds no text of the body (tables, document
+    // information, headers and footers, field instructions, entries of the contents and the
+    // index ...), whatever it holds.
+    static bool HoldsNoBodyText(std::string_view destination);
 
     // The document's opening ("{\rtf1" and the header words that follow it: character set and
     // defaults), its closing brace, and the header groups and words that have no place inside

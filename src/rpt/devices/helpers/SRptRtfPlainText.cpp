@@ -9,19 +9,8 @@
 #include "platform/base/SUtf8.h"
 
 bool SRptRtfPlainText::IsHiddenDestination(std::string_view word) {
-    // Besides the tables and descriptions, the entries of the contents and the index (their text
-    // is shown where it stands already), the paragraph numbering that readers show from its
-    // "\pntext" instead, and the text kept for readers that know no nested tables.
-    static constexpr std::string_view kHidden[] = {
-        "fonttbl", "colortbl", "stylesheet", "info",    "pict",    "object",   "fldinst", "header",
-        "headerl", "headerr",  "headerf",    "footer",  "footerl", "footerr",  "footerf", "listtable",
-        "listoverridetable", "generator", "themedata", "datastore", "latentstyles", "rsidtbl", "xmlnstbl",
-        "filetbl", "revtbl",   "ftnsep",     "ftnsepc", "aftnsep", "aftnsepc", "tc",      "tcn",
-        "xe",      "pn",       "nonesttables",
-    };
-    for (std::string_view hidden : kHidden)
-        if (word == hidden) return true;
-    return false;
+    // Pictures and objects show, but not as text.
+    return word == "pict" || word == "object" || SRtfDocument::HoldsNoBodyText(word);
 }
 
 uint32_t SRptRtfPlainText::CharacterOfWord(std::string_view word) {

@@ -37,10 +37,9 @@ HRESULT SRptHtmlDevice::WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode
     SComWrap<ISRptPara> format;
     if (FAILED(pTable->GetParaAtPos(1, &format)) || !format) return E_INVALIDARG;
     SRptOutputHelperTable* helper = TableHelperOf(pNode);
-    if (!helper) return S_OK;
+    if (!helper || helper->WritesNothing()) return S_OK;
     const int32_t rows = helper->GetNbRows();
     const int32_t heading = helper->GetNbHeadingRows();
-    if (rows - heading <= 0) return S_OK;
 
     const HRESULT hr = WriteHelperTitle(pTable, pNode, false);
     if (hr < 0) return hr;

@@ -72,13 +72,6 @@ SString DecodeUrl(std::string_view url) {
     return SString(std::move(name));
 }
 
-// Whether two paths name one file (case aside, where the file system sets it aside).
-bool IsSameFile(const SString& a, const SString& b) {
-    std::error_code error;
-    // A path that is not there names no file; the error says so and the answer is false.
-    return std::filesystem::equivalent(a.str(), b.str(), error) && !error;
-}
-
 }  // namespace
 
 void SRptHtmlPageNames::Init(const SString& chosenPath) {
@@ -172,7 +165,7 @@ SString SRptHtmlPageNames::OwnPageName(const SString& name) const {
 }
 
 bool SRptHtmlPageNames::IsOwnSet(const SString& contentsPage) const {
-    return contentsPage == m_homeName || IsSameFile(m_folder + contentsPage, m_folder + m_homeName);
+    return contentsPage == m_homeName || SFile::IsSameFile(m_folder + contentsPage, m_folder + m_homeName);
 }
 
 SRptHtmlPageNames::SOtherSetPage SRptHtmlPageNames::FindPageOfOtherSet() const {
@@ -187,7 +180,7 @@ SRptHtmlPageNames::SOtherSetPage SRptHtmlPageNames::FindPageOfOtherSet() const {
         const SString own = OwnPageName(name);
         // The set writes this very file: the same name, or another spelling of it where the file
         // system does not tell case apart.
-        if (own.IsEmpty() || (own != name && !IsSameFile(m_folder + own, m_folder + name))) continue;
+        if (own.IsEmpty() || (own != name && !SFile::IsSameFile(m_folder + own, m_folder + name))) continue;
         if (!first.page.IsEmpty() && first.page.str() < name.str()) continue;
         const SString contentsPage = ContentsPageOf(m_folder + name);
         if (!contentsPage.IsEmpty() && !IsOwnSet(contentsPage)) first = {name, contentsPage};

@@ -183,9 +183,9 @@ HRESULT SRptRtfDevice::WriteTable(ISRptTable* pTable, SRptGenerationNode* pNode)
     const RECT margin = owner->GetMargin();
     const int32_t width = paper.x - margin.left - margin.right;
 
+    if (helper->WritesNothing()) return S_OK;
     const int32_t rows = helper->GetNbRows();
     const int32_t headingRows = helper->GetNbHeadingRows();
-    if (rows - headingRows <= 0) return S_OK;
 
     const HRESULT hr = WriteHeading(pTable, pNode);
     if (FAILED(hr)) return hr;
