@@ -204,12 +204,14 @@ void SOutputFile::CheckOpen() const {
 
 void SOutputFile::WriteImpl(const void* data, size_t count) {
     CheckOpen();
+    m_complete = false;
     // A half-written file must never become the target: the save is over.
     if (int error = PutAll(m_fd, static_cast<const char*>(data), count, -1)) Fail(error, "write");
 }
 
 void SOutputFile::PatchImpl(int64_t offset, const void* data, size_t count) {
     CheckOpen();
+    m_complete = false;
     if (int error = PutAll(m_fd, static_cast<const char*>(data), count, offset)) Fail(error, "write");
 }
 
@@ -231,20 +233,29 @@ void SOutputFile::Flush() {
     FlushBuffer();
 }
 
-void SOutputFile::Commit() {
-    if (m_committed) return;
+void SOutputFile::Complete() {
     CheckOpen();
     FlushBuffer();
+    if (m_complete) return;
     // Writing takes the set-user and set-group bits away; the new file gets them back.
     if (m_replacing && ::fchmod(m_fd, static_cast<mode_t>(m_mode)) != 0) Fail(errno, "keep the permissions of");
     // A file of a set is made durable with the whole set, in one pass at its end.
-    const bool deferred = SOutputFileSet::IsStaged(m_targetPath);
-    if (!deferred) {
+    if (!SOutputFileSet::IsStaged(m_targetPath)) {
         if (int error = SyncFile(m_fd)) Fail(error, "write");
     } else if (sSyncing) {
         // The disk starts on it now; the set's pass then finds it written.
         ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
     }
+    // A file that replaces another takes its name beside the target now, so that all the commit
+    // has left to do is the rename.
+    if (m_replacing && m_tempPath.IsEmpty()) NameBesideTarget();
+    m_complete = true;
+}
+
+void SOutputFile::Commit() {
+    if (m_committed) return;
+    Complete();
+    const bool deferred = SOutputFileSet::IsStaged(m_targetPath);
     PutInPlace();
     m_committed = true;
     MarkClosed();
@@ -256,23 +267,29 @@ void SOutputFile::Commit() {
     if (!deferred) SyncFolder(SFile::GetFolder(m_targetPath), m_path);
 }
 
+int SOutputFile::LinkUnnamed(const SString& name) const {
+    const SString self = "/proc/self/fd/" + SString::FromInt(m_fd);
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+}
+
+void SOutputFile::NameBesideTarget() {
+    auto link = [this](const SString& name) { return LinkUnnamed(name); };
+    if (SFile::MakeUnique(SFile::GetFolder(m_targetPath), TemporaryPrefix(m_targetPath), m_tempPath, link,
+                          kTemporaryMarker) != 0) {
+        int error = errno;
+        m_tempPath.Empty();
+        Fail(error, "create");
+    }
+}
+
 void SOutputFile::PutInPlace() {
     if (m_tempPath.IsEmpty()) {
-        SString self = "/proc/self/fd/" + SString::FromInt(m_fd);
-        auto link = [&self](const SString& name) {
-            return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
-        };
         // A new target takes the file's name directly: there is nothing to replace.
         if (!m_replacing) {
-            if (link(m_targetPath) == 0) return;
+            if (LinkUnnamed(m_targetPath) == 0) return;
             if (errno != EEXIST) Fail(errno, "create");
         }
-        if (SFile::MakeUnique(SFile::GetFolder(m_targetPath), TemporaryPrefix(m_targetPath), m_tempPath, link,
-                              kTemporaryMarker) != 0) {
-            int error = errno;
-            m_tempPath.Empty();
-            Fail(error, "create");
-        }
+        NameBesideTarget();
     }
     if (::rename(m_tempPath.c_str(), m_targetPath.c_str()) != 0) Fail(errno, "replace");
 }

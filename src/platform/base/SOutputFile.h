@@ -7,9 +7,9 @@
 // on the way), it drops the new file and leaves the target as it was. A save killed part-way
 // leaves at most a hidden file beside the target, named "." + the target's name + "." + the
 // library's marker "varod9-tmp-" and eight letters or digits (an unnamed file has that name only
-// from the moment before its rename); the next save of the same target removes such files, all
-// but those that a save still running (in this or another process) holds: a save keeps its file
-// locked until the rename is done. A user's own hidden files named after the target
+// once it is complete, just before its rename); the next save of the same target removes such
+// files, all but those that a save still running (in this or another process) holds: a save keeps
+// its file locked until the rename is done. A user's own hidden files named after the target
 // (".t.rtp.backup01") lack the marker and are left alone.
 //
 // The new file carries the target's permissions from its creation (a new target: the usual mode
@@ -33,9 +33,15 @@ public:
     void Close() override { Commit(); }
     SString GetName() const override { return m_path; }
 
-    // Makes the written file the target. A second call does nothing. A failure before the file
-    // has taken the target's place leaves the target as it was; a failure to make the change
-    // durable afterwards (the folder's sync) is reported too, with IsCommitted true.
+    // Makes the written file whole without putting it in the target's place: written out, on
+    // the disk and, when it replaces a file, named beside the target, so that Commit has only
+    // the rename left. What must wait until the new file is complete (a backup of the previous
+    // file) goes between the two. A failure drops the new file; writing more undoes it.
+    void Complete();
+    // Makes the written file the target (completing it first). A second call does nothing. A
+    // failure before the file has taken the target's place leaves the target as it was; a
+    // failure to make the change durable afterwards (the folder's sync) is reported too, with
+    // IsCommitted true.
     void Commit();
     // Drops what was written: removes the new file, the target stays as it was.
     void Abort();
@@ -77,6 +83,10 @@ private:
     bool OpenUnnamed(const SString& folder);
     // A new file named after the target, hidden, locked as in use.
     void OpenNamed(const SString& folder);
+    // Gives the unnamed file the name `name`: 0, or -1 with errno set.
+    int LinkUnnamed(const SString& name) const;
+    // Gives the unnamed file a hidden name of its own beside the target.
+    void NameBesideTarget();
     void PutInPlace();
 
     SString m_path;        // the name the caller gave
@@ -85,6 +95,7 @@ private:
     int m_fd = -1;
     uint32_t m_mode = 0666;    // the permissions the new file carries
     bool m_replacing = false;  // the target existed when the save began
+    bool m_complete = false;   // nothing written since the last Complete
     bool m_committed = false;
 
     // Tests switch these to reach what this machine's file system never does: saving without

@@ -1,5 +1,7 @@
 #include "platform/repo/SRepLoadSaveManager.h"
 
+#include <functional>
+
 #include "platform/base/SExceptionResult.h"
 #include "platform/base/SFile.h"
 #include "platform/base/SInputBufferStream.h"
@@ -188,15 +190,22 @@ HRESULT LoadFile(SRepStreamManager& manager, ISLoadSaveManager* types, const SSt
     return hr;
 }
 
+// Writes the document; `beforeReplacing`, when given, runs once the new file is complete and
+// before it takes the target's place, and a failure there drops the new file.
 HRESULT SaveFile(SRepStreamManager& manager, const SString& path, ISRepObject* root, const SString& typeName,
-                 const SStringMap& map, const SString& version) {
+                 const SStringMap& map, const SString& version, const std::function<HRESULT()>& beforeReplacing) {
     if (!root) return E_POINTER;
     return SExceptionResult::Guard([&] {
         manager.SetSignature(typeName, version, map);
         SOutputFile file(path, 1);
-        const HRESULT hr = manager.Save(file, root);
+        HRESULT hr = manager.Save(file, root);
         // A failed document never takes the target's place: the file goes unclosed.
         if (FAILED(hr)) return hr;
+        if (beforeReplacing) {
+            file.Complete();
+            hr = beforeReplacing();
+            if (FAILED(hr)) return hr;
+        }
         file.Close();
         return S_OK;
     });
@@ -224,15 +233,22 @@ HRESULT SRepLoadSaveManager::RepBinLoad(SProgressIndicatorEx*, const SString& pa
 }
 
 HRESULT SRepLoadSaveManager::RepXMLSave(SProgressIndicatorEx*, const SString& path, ISRepObject* root,
-                                        const SString& typeName, const SStringMap& map, const SString& version) {
+                                        const SString& typeName, const SStringMap& map, const SString& version,
+                                        int32_t backupType) {
     SRepXMLStreamManager manager;
-    return SaveFile(manager, path, root, typeName, map, version);
+    return SaveFile(manager, path, root, typeName, map, version, BackupStep(path, backupType));
 }
 
 HRESULT SRepLoadSaveManager::RepBinSave(SProgressIndicatorEx*, const SString& path, ISRepObject* root,
-                                        const SString& typeName, const SStringMap& map, const SString& version) {
+                                        const SString& typeName, const SStringMap& map, const SString& version,
+                                        int32_t backupType) {
     SRepStreamManager manager;
-    return SaveFile(manager, path, root, typeName, map, version);
+    return SaveFile(manager, path, root, typeName, map, version, BackupStep(path, backupType));
+}
+
+std::function<HRESULT()> SRepLoadSaveManager::BackupStep(const SString& path, int32_t backupType) {
+    if (backupType == kNoBackup) return nullptr;
+    return [this, path, backupType] { return RepDoBackup(path, backupType); };
 }
 
 // ---- backups and object ids ----

@@ -9,6 +9,7 @@
 // that takes the target's place only once complete (SOutputFile), so a failed save leaves the
 // previous file as it was.
 #include <cstdint>
+#include <functional>
 
 #include "platform/base/SReadResult.h"
 #include "platform/base/SString.h"
@@ -64,6 +65,9 @@ public:
     static SString URLToPath(const SString& url);
 
 protected:
+    // The backup type of a save that makes no backup.
+    static constexpr int32_t kNoBackup = -1;
+
     // The count starts at 0: the creator adds the first reference.
     SRepLoadSaveManager() = default;
     virtual ~SRepLoadSaveManager() = default;
@@ -71,15 +75,17 @@ protected:
     // Whole document files. The loads put the top objects into the session's model and name the
     // session's format after the type read; the saves write the signature (type name, map,
     // version) and the document that holds `root`. A refused file answers E_IOFAILURE with the
-    // place in `result`.
+    // place in `result`. A save with a backup type backs the previous file up (RepDoBackup) once
+    // the new one is complete, just before it takes the file's place: a save that fails, its
+    // backup included, leaves both the file and its earlier backup as they were.
     HRESULT RepXMLLoad(SProgressIndicatorEx* progress, const SString& path, ISRepObject* root, ISRepSession* session,
                        const SString& typeName, const SString& version, SReadResult* result = nullptr);
     HRESULT RepBinLoad(SProgressIndicatorEx* progress, const SString& path, ISRepObject* root, ISRepSession* session,
                        SString* typeName, SString* version, SStringMap* map, SReadResult* result = nullptr);
     HRESULT RepXMLSave(SProgressIndicatorEx* progress, const SString& path, ISRepObject* root, const SString& typeName,
-                       const SStringMap& map, const SString& version);
+                       const SStringMap& map, const SString& version, int32_t backupType = kNoBackup);
     HRESULT RepBinSave(SProgressIndicatorEx* progress, const SString& path, ISRepObject* root, const SString& typeName,
-                       const SStringMap& map, const SString& version);
+                       const SStringMap& map, const SString& version, int32_t backupType = kNoBackup);
     // Copies the file at `path` to its backup, named with the extension of the backup type's
     // pattern ("*.rtb"): S_OK, S_FALSE when there is no file to back up, or the failure.
     HRESULT RepDoBackup(const SString& path, int32_t backupType);
@@ -90,6 +96,9 @@ protected:
 
 private:
     static void CopyFile(const SString& from, const SString& to);
+    // What a save with `backupType` does before its file takes the place of `path`: nothing
+    // (null) without a backup type.
+    std::function<HRESULT()> BackupStep(const SString& path, int32_t backupType);
 
     int32_t m_refCount = 0;
 };

@@ -100,10 +100,11 @@ SStringMap SRptTemplateLoadSaveManager::BuildSignature(ISRepObject* root) {
     return map;
 }
 
-HRESULT SRptTemplateLoadSaveManager::SaveAs(int32_t type, const SString& path, ISRepObject* root,
-                                            const SStringMap& map) {
-    if (type == kXmlType) return RepXMLSave(nullptr, path, root, RPT_TEMPLATE_XML_TYPE, map, sCurrentVersion);
-    return RepBinSave(nullptr, path, root, RPT_TEMPLATE_BIN_TYPE, map, sCurrentVersion);
+HRESULT SRptTemplateLoadSaveManager::SaveAs(int32_t type, const SString& path, ISRepObject* root, const SStringMap& map,
+                                            int32_t backupType) {
+    if (type == kXmlType)
+        return RepXMLSave(nullptr, path, root, RPT_TEMPLATE_XML_TYPE, map, sCurrentVersion, backupType);
+    return RepBinSave(nullptr, path, root, RPT_TEMPLATE_BIN_TYPE, map, sCurrentVersion, backupType);
 }
 
 HRESULT SRptTemplateLoadSaveManager::Save(IUnknown*, const SString& path, ISRepObject* root, const SString& typeName,
@@ -121,12 +122,13 @@ HRESULT SRptTemplateLoadSaveManager::Save(IUnknown*, const SString& path, ISRepO
             // A document that no reader would take back is refused before the backup, the new
             // ids or the file are touched.
             SRepDocumentWriter::CheckNesting(SRepDocumentWriter::TopObjectsOf(root), SRepDocumentLimits::kMaxDepth);
-            // The previous file goes to its backup first; a backup that fails stops the save.
-            HRESULT hr = RepDoBackup(path, kBackupType);
+            const HRESULT hr = RegenerateOID(root);
             if (FAILED(hr)) return hr;
-            hr = RegenerateOID(root);
-            if (FAILED(hr)) return hr;
-            return SaveAs(type, path, root, map);
+            // The previous file goes to its backup only once the new one is complete, just before
+            // the new one takes its place: a save that fails, or is refused (a read-only file, a
+            // full disk), leaves the file and its earlier backup as they were. A backup that fails
+            // stops the save.
+            return SaveAs(type, path, root, map, kBackupType);
         }
         // A backup is written in the form the session was read in, as it is.
         HRESULT hr = S_OK;

@@ -70,5 +70,8 @@ private:
     ~SRptTemplateLoadSaveManager() override = default;
 
     static SRptDTDFiller& Filler(int32_t index);
-    HRESULT SaveAs(int32_t type, const SString& path, ISRepObject* root, const SStringMap& map);
+    // Writes the document in the form of `type`, backing the previous file up as `backupType`
+    // once the new one is complete.
+    HRESULT SaveAs(int32_t type, const SString& path, ISRepObject* root, const SStringMap& map,
+                   int32_t backupType = kNoBackup);
 };

@@ -1,6 +1,7 @@
 // The stand-in host's commands beyond the RTF report: the HTML page set, the default template
 // saved and read back, the help, and a text file of RTF merged into the data-model report.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <string>
@@ -11,6 +12,7 @@
 #include "SDefaultReport.h"
 #include "platform/base/SFile.h"
 #include "platform/ui/SNonInteractiveScript.h"
+#include "support/STestFileSizeLimit.h"
 #include "varod9/ISRptItem.h"
 #include "varod9/ISRptTextFile.h"
 #include "varod9/RptApi.h"
@@ -121,6 +123,24 @@ TEST_F(SDataModelHost, ATemplateIsSavedInTheFormAskedForAndThePreviousFileIsBack
         Run({"generate", "--model", model, "--template", path.str(), "-o", report.str()}, 0);
         EXPECT_TRUE(Holds(STestTempFolder::ReadFile(report), "places -> Order (0..n)")) << path.str();
     }
+
+    // A save that fails leaves the template and its backup as they were: a disk that takes the
+    // backup (the binary file's size) but not the new file in the XML form, and a read-only
+    // template.
+    Run({"save-template", "--model", model, "-o", saved.str(), "--form", "binary"}, 0);
+    const std::string cannotWrite =
+        "cannot write '" + saved.str() + "': the template could not be saved: the file could not be written";
+    const auto before = Snapshot();
+    {
+        STestFileSizeLimit limit(static_cast<rlim_t>(SFile::GetSize(saved)));
+        EXPECT_TRUE(
+            Holds(Run({"save-template", "--model", model, "-o", saved.str()}, SRptHostCommand::kFailure), cannotWrite));
+    }
+    EXPECT_EQ(Snapshot(), before);
+    ASSERT_EQ(::chmod(saved.c_str(), 0444), 0);
+    EXPECT_TRUE(Holds(Run({"save-template", "--model", model, "-o", saved.str()}, SRptHostCommand::kFailure),
+                      cannotWrite + " (0x80030019)"));
+    EXPECT_EQ(Snapshot(), before);
 }
 
 TEST_F(SDataModelHost, ATemplateThatCannotBeUsedIsRefusedAndNothingIsWritten) {

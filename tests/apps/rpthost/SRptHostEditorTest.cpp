@@ -3,6 +3,7 @@
 // property sheet on the page named) are answered from the script, the template is selected by its
 // own id and renamed from its node's menu, and Hide or Esc close the editor for good.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <functional>
 #include <string>
@@ -200,6 +201,17 @@ TEST_F(SRptHostEditorTest, AFileThatIsNoTemplateAndASaveThatFailsSayTheirCause) 
                       "rpthost: cannot write '" + nowhere.str() +
                           "': the template could not be saved: the file could not be written (0x80030019)\n"));
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"build.script", "shop.xml"}));
+
+    // A read-only template is refused, and neither it nor its backup changes.
+    const SString kept = folder.PathOf("t.rtp");
+    Edit(kept, script, 0);
+    Edit(kept, script, 0);
+    ASSERT_EQ(::chmod(kept.c_str(), 0444), 0);
+    const auto before = Snapshot();
+    EXPECT_TRUE(Holds(Edit(kept, script, SRptHostCommand::kFailure),
+                      "rpthost: cannot write '" + kept.str() +
+                          "': the template could not be saved: the file could not be written (0x80030019)\n"));
+    EXPECT_EQ(Snapshot(), before);
 }
 
 TEST_F(SRptHostEditorTest, EveryControlOfTheLayoutDialogsIsDrivenFromTheScript) {

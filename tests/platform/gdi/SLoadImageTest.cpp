@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "platform/base/SInputFile.h"
@@ -55,6 +56,17 @@ SString SparseFile(const STestTempFolder& folder, const std::string& name, const
     STestTempFolder::WriteFile(path, head);
     std::filesystem::resize_file(path.str(), static_cast<uintmax_t>(size));
     return path;
+}
+
+// The bytes that the process has read so far, as the system counts what every read returned:
+// what a call reads is the difference around it; -1 where the system keeps no count.
+int64_t BytesReadByProcess() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    int64_t value = 0;
+    while (io >> key >> value)
+        if (key == "rchar:") return value;
+    return -1;
 }
 
 }  // namespace
@@ -196,7 +208,10 @@ TEST(SPictureFile, APictureBeyondTheLimitIsToldFromItsHeaderAndItsFileSize) {
     // Only the header is read: a picture of 64 MiB costs no more than a small one.
     STestTempFolder folder;
     const SString large = SparseFile(folder, "large.bmp", BmpHeaders(4096, 4096), 54 + (int64_t{64} << 20));
+    const int64_t readBefore = BytesReadByProcess();
+    ASSERT_GE(readBefore, 0) << "the system keeps no count of the bytes read";
     EXPECT_FALSE(SPictureFile::IsBeyondLimit(large));
+    EXPECT_LT(BytesReadByProcess() - readBefore, 64 * 1024);
     SInputFile file(large);
     int64_t width = 0;
     int64_t height = 0;

@@ -1,6 +1,6 @@
 // The load/save manager of template files: the file types, the recognition of a file, the
 // element-name table picked by a file's version, backups, restores, and saves that leave the
-// previous file whole when they fail.
+// previous file and its backup as they were when they fail.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -244,21 +244,45 @@ TEST_F(SRptTemplateLoadSaveManagerTest, RestorePutsTheBackupBackAndPassesItsFail
     EXPECT_EQ(manager->Restore(folder.PathOf("other.rtp"), "RPT_TEMPLATE"), static_cast<HRESULT>(0x80030002));
 }
 
-TEST_F(SRptTemplateLoadSaveManagerTest, ASaveThatFailsHalfWayLeavesTheOldFile) {
+TEST_F(SRptTemplateLoadSaveManagerTest, ASaveThatFailsHalfWayLeavesTheOldFileAndItsBackup) {
     STestTempFolder::WriteFile(path, "the template that stays");
-    {
-        // No file may grow beyond 2 KiB: the backup fits, the new template does not.
-        STestFileSizeLimit limit(2048);
-        EXPECT_TRUE(FAILED(manager->Save(nullptr, path, report.Get(), "RPT_TEMPLATE", nullptr)));
-        EXPECT_TRUE(FAILED(manager->Save(nullptr, path, report.Get(), "RPT-TEMPLATE", nullptr)));
+    const SString backup = folder.PathOf("report.rtb");
+    auto leftAsItWas = [&](const char* backupText) {
+        EXPECT_EQ(STestTempFolder::ReadFile(path), "the template that stays");
+        if (!backupText) {
+            EXPECT_EQ(folder.Entries(), std::vector<std::string>{"report.rtp"});
+            return;
+        }
+        EXPECT_EQ(STestTempFolder::ReadFile(backup), backupText);
+        EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"report.rtb", "report.rtp"}));
+    };
+    for (const char* backupText : {static_cast<const char*>(nullptr), "the older template"}) {
+        SCOPED_TRACE(backupText ? "with a backup" : "without a backup");
+        if (backupText) STestTempFolder::WriteFile(backup, backupText);
+        {
+            // No file may grow beyond 2 KiB: the backup would fit, the new template does not.
+            STestFileSizeLimit limit(2048);
+            EXPECT_TRUE(FAILED(manager->Save(nullptr, path, report.Get(), "RPT_TEMPLATE", nullptr)));
+            EXPECT_TRUE(FAILED(manager->Save(nullptr, path, report.Get(), "RPT-TEMPLATE", nullptr)));
+        }
+        leftAsItWas(backupText);
+        // A read-only template is refused before anything is written, whoever saves it.
+        ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+        EXPECT_EQ(manager->Save(nullptr, path, report.Get(), "RPT_TEMPLATE", nullptr), E_IOFAILURE);
+        EXPECT_EQ(manager->Save(nullptr, path, report.Get(), "RPT-TEMPLATE", nullptr), E_IOFAILURE);
+        ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+        leftAsItWas(backupText);
     }
-    EXPECT_EQ(STestTempFolder::ReadFile(path), "the template that stays");
-    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"report.rtb", "report.rtp"}));
+    // A backup that cannot be written stops the save: the new file never takes the template's place.
+    ASSERT_EQ(::chmod(backup.c_str(), 0444), 0);
+    EXPECT_EQ(manager->Save(nullptr, path, report.Get(), "RPT_TEMPLATE", nullptr), E_IOFAILURE);
+    ASSERT_EQ(::chmod(backup.c_str(), 0644), 0);
+    leftAsItWas("the older template");
     if (::geteuid() == 0) return;  // permissions do not bind the superuser
     ASSERT_EQ(::chmod(folder.GetPath().c_str(), 0555), 0);
     EXPECT_TRUE(FAILED(manager->Save(nullptr, path, report.Get(), "RPT_TEMPLATE", nullptr)));
     ::chmod(folder.GetPath().c_str(), 0755);
-    EXPECT_EQ(STestTempFolder::ReadFile(path), "the template that stays");
+    leftAsItWas("the older template");
 }
 
 TEST_F(SRptTemplateLoadSaveManagerTest, ATemplateAsDeepAsReadersTakeSavesInBothFormsAndOneLevelMoreTouchesNothing) {
