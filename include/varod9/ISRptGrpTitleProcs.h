@@ -29,14 +29,26 @@
 //     empty. Then the items under the group title, each with its own calls. End comes when the
 //     writer is done with the group title, not once per element. The answers of Begin, Process and
 //     End are not looked at here.
-//  3. Then, when the group title enters the table of contents (TOCEntry), the contents entries
-//     are brought up to date, every call again with a null report and Text1 the displayed title:
-//     after step 2's End, Process for each element but the first, in order, with Occurrence the
-//     element and no Begin before it, then End again. When nothing follows the group title in
-//     the report, step 2's End has not come yet: Process comes for every element, the first too,
-//     and End once, after them. When only items under the group title enter the contents and
-//     something follows it, Begin and Process come again for the last element, then End.
-//     GetMemberText is not called again.
+//  3. Then, when the group title or an item under it enters the table of contents (TOCEntry),
+//     the contents entries are brought up to date: the library goes to each entry in the
+//     contents' order, every call again with a null report and Text1 the displayed title;
+//     GetMemberText is not called again. Going from one element of the group title to another
+//     calls Process with Occurrence the element, without Begin; leaving the group title calls
+//     End; coming back into it from outside calls nothing for an element, except for the last
+//     one, which step 2's End closed: Begin and Process with its Occurrence. Step 2 leaves off
+//     where the report ends, so the refresh finds the group title as step 2 left it (inside it,
+//     before its End) only when nothing follows the group title in the report and no other
+//     item enters the contents before it (one that writes nothing counts too; one deeper than
+//     the levels the table of contents shows does not). So, when the group title enters the
+//     contents:
+//     - found as step 2 left it: Process for every element, the first too, in order, then End
+//       once, after them;
+//     - otherwise (something follows the group title, or another entry comes before it, as a
+//       list placed before a group title that ends the report): step 2's End, then Process for
+//       each element but the first, in order, then End again.
+//     When only items under the group title enter the contents and something follows it or
+//     another entry comes before it: step 2's End, then Begin and Process for the last element,
+//     then End.
 //
 // So End is not the last call: a module keeps what it needs to answer a Process (or a Begin and a
 // Process) that comes after it, and takes its current element from their Occurrence as in step 2.

@@ -217,6 +217,10 @@ HRESULT SRptPhysicalLayer::Paginate() {
         if (!report || !report->GetHasFirstPage()) SetupPage(page, first->GetFrame(), 0);
         bool stopped = false;
         for (size_t i = 0; i < m_items.size() && page && !stopped; ++i) PaginateItem(m_items[i].get(), &page, &stopped);
+        // A break opens the page for what comes after it: when nothing came, the report ends on
+        // the page before, as readers show its RTF. Only the last page goes, so every other keeps
+        // its number for the contents and the headers laid out after this.
+        if (m_pages.size() > 1 && m_pages.back()->GetElements().empty()) m_pages.pop_back();
     }
     ClosePrintingDialog();
     return S_OK;

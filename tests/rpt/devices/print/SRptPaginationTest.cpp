@@ -285,6 +285,24 @@ TEST_F(SRptPaginationTest, HeadersShowTheirPageNumbers) {
     EXPECT_EQ(PageText(2).find("%PAGE%"), std::string::npos);
 }
 
+TEST_F(SRptPaginationTest, APageBreakWithNothingPrintedAfterItOpensNoPage) {
+    // The report ends with a page break, as each element of a group ending in one does.
+    AddText("First");
+    AddItem("PAGEBREAK");
+    AddText("Last");
+    AddItem("PAGEBREAK");
+    SRptPhysicalLayer* layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 2);
+    EXPECT_NE(PageText(2).find("|Page 2|Last|"), std::string::npos);
+
+    // Two breaks at the end: the first still has a break after it and keeps its empty page.
+    AddItem("PAGEBREAK");
+    layer = Preview();
+    ASSERT_EQ(layer->GetPageCount(), 3);
+    EXPECT_EQ(layer->GetPages()[2]->GetElements().size(), 0u);
+    EXPECT_NE(PageText(3).find("|Page 3|"), std::string::npos);
+}
+
 TEST_F(SRptPaginationTest, TheContentsShow9999UntilThePagesAreNumberedThenTheRealPages) {
     AddItem("TBLCTS");
     auto title = AddItem<ISRptTitle>("TITLE");

@@ -1,7 +1,7 @@
 // A group title with a card (a form) under it, generated as RTF as a host module meets it: the
-// calls the group title and the card get, first while the report is generated and then while it
-// is laid out, and a module that keeps the element the group title's calls name showing each
-// element's own card under its title.
+// calls the group title and the card get, first while the report is generated, then while it is
+// laid out and then while its contents entries are brought up to date, and a module that keeps the
+// element the group title's calls name showing each element's own card under its title.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +9,7 @@
 
 #include "rpt/devices/rtf/SRptRtfTestFixture.h"
 #include "support/STestModuleProcs.h"
+#include "varod9/ISRptAvailableItems.h"
 #include "varod9/RptItemDef.h"
 #include "varod9/RptTableDef.h"
 
@@ -55,11 +56,11 @@ protected:
         card.Table.Rows = &row;
         SComWrap<ISRptItem> registered;
         ASSERT_EQ(RptRegisterSubItem(module.Get(), group.Get(), &card, &registered), S_OK);
-        SComWrap<ISRptItem> placed;
         ASSERT_EQ(reportTemplate->AddTemplateItem(group.Get(), reportTemplate.Get(), -1, &placed), S_OK);
         ASSERT_EQ(ChildIds(placed.Get()), (std::vector<std::string>{"CARD"}));
     }
     void TearDown() override {
+        placed.Clear();
         procs.Clear();
         SRptRtfTest::TearDown();
     }
@@ -105,8 +106,38 @@ protected:
         return procs->Describe("Sales", itemID, kind, itemParam);
     }
     std::string Generate() { return GenerateFile(folder.PathOf("cards.rtf")); }
+    // The library's own item `itemId` placed at `position` of `parent`'s items (-1: last).
+    SComWrap<ISRptItem> Place(const char* itemId, ISRptItem* parent, int32_t position) {
+        SComWrap<ISRptAvailableItems> available;
+        EXPECT_EQ(report->GetAvailableItemsOfModule("Sales", &available), S_OK);
+        SComWrap<ISRptItem> container;
+        container = available.Get();
+        SRepClassColPtr items = container->Items();
+        SComWrap<ISRptItem> added;
+        for (int32_t i = 0; i < items.GetCount() && !added; ++i) {
+            SComWrap<ISRptItem> registered;
+            registered = static_cast<IUnknown*>(items.Item(i).Get());
+            if (registered && registered->GetItemID() == itemId)
+                EXPECT_EQ(reportTemplate->AddTemplateItem(registered.Get(), parent, position, &added), S_OK);
+        }
+        EXPECT_TRUE(added) << itemId;
+        return added;
+    }
+    // The group title's calls without the report (while the report is laid out and its contents
+    // brought up to date) in a new generation, without GetMemberText.
+    Log GroupCallsAfterGeneration() {
+        procs->calls.clear();
+        Generate();
+        Log calls;
+        for (const std::string& call : Calls())
+            if (call.rfind("G ", 0) == 0 && call.find(" - ") != std::string::npos &&
+                call.find("membertext") == std::string::npos)
+                calls.push_back(call);
+        return calls;
+    }
 
     SComWrap<STestModuleProcs> procs;
+    SComWrap<ISRptItem> placed;  // the group title in the template
     int32_t elements = 0;
     int32_t current = 0;
 };
@@ -143,4 +174,40 @@ TEST_F(SRptRtfGroupCards, TheGroupTitlesCallsNameTheElementTheCardsNever) {
     Log expected = generated;
     expected.insert(expected.end(), laidOut.begin(), laidOut.end());
     EXPECT_EQ(Calls(), expected);
+}
+
+TEST_F(SRptRtfGroupCards, TheContentsRefreshCallsTheGroupTitleAgainAfterTheLayout) {
+    elements = 3;
+    // The layout's calls, the same in every case: Begin and Process for the first element,
+    // Process for the others.
+    const Log laidOut = {"G begin - @0 #0", "G process - @0 #0", "G process - @1 #0", "G process - @2 #0"};
+    const auto with = [&](const Log& refreshed) {
+        Log all = laidOut;
+        all.insert(all.end(), refreshed.begin(), refreshed.end());
+        return all;
+    };
+    // The group title is the last item and the only contents entry: the refresh finds it where
+    // the layout left it, Process comes for every element, and End once.
+    placed->PutTOCEntry(true);
+    EXPECT_EQ(GroupCallsAfterGeneration(),
+              with({"G process - @0 #0", "G process - @1 #0", "G process - @2 #0", "G end - @2 #0"}));
+
+    // Another entry before it, the group title still last (a list then the group title): the
+    // layout's End first, then Process for each element but the first, then End again.
+    const Log leftAndCameBack = {"G end - @2 #0", "G process - @1 #0", "G process - @2 #0", "G end - @2 #0"};
+    SComWrap<ISRptItem> before = Place("TITLE", reportTemplate.Get(), 0);
+    before->PutTOCEntry(true);
+    EXPECT_EQ(GroupCallsAfterGeneration(), with(leftAndCameBack));
+
+    // No entry before it, something after it: the same.
+    before->PutTOCEntry(false);
+    Place("TEXT", reportTemplate.Get(), -1);
+    EXPECT_EQ(GroupCallsAfterGeneration(), with(leftAndCameBack));
+
+    // Only an item under the group title enters the contents, something after it: the layout's
+    // End, then Begin and Process for the last element, then End.
+    placed->PutTOCEntry(false);
+    Place("TITLE", placed.Get(), -1)->PutTOCEntry(true);
+    EXPECT_EQ(GroupCallsAfterGeneration(),
+              with({"G end - @2 #0", "G begin - @2 #0", "G process - @2 #0", "G end - @2 #0"}));
 }
