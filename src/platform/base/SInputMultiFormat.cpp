@@ -72,6 +72,10 @@ std::string SInputMultiFormat::Decode(std::string_view bytes) {
     return text;
 }
 
+std::string_view SInputMultiFormat::AfterUtf8Mark(std::string_view bytes) {
+    return StartsWith(bytes, kUtf8Mark) ? bytes.substr(kUtf8Mark.size()) : bytes;
+}
+
 void SInputMultiFormat::RemoveNuls(std::string& text) {
     text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
 }

@@ -7,6 +7,7 @@
 // a NUL byte. The source is read whole at the first read.
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/base/SInputStream.h"
 
@@ -22,6 +23,8 @@ public:
 
     // The UTF-8 text of stored bytes, by the rules above.
     static std::string Decode(std::string_view bytes);
+    // The bytes after a UTF-8 mark, all of them when there is none.
+    static std::string_view AfterUtf8Mark(std::string_view bytes);
     // Leaves the NULs out of a text.
     static void RemoveNuls(std::string& text);
 

@@ -301,11 +301,9 @@ using Tag = SRtfDocument::Tag;
 // The destinations whose data a reader takes as hexadecimal digits as well as "\bin" data.
 constexpr std::string_view kHexDestinations[] = {"pict"};
 
-// Control words that show a character, and those that end a paragraph.
-constexpr std::string_view kCharacterWords[] = {
-    "u",      "tab",    "line",      "bullet",    "emdash", "endash", "emspace", "enspace", "qmspace",
-    "lquote", "rquote", "ldblquote", "rdblquote", "chpgn",  "chdate", "chtime",  "chftn",   "sectnum",
-};
+// Control words that show something besides the characters they name (SRtfDocument::
+// CharacterOfWord), and those that end a paragraph.
+constexpr std::string_view kShowingWords[] = {"u", "tab", "line", "chpgn", "chdate", "chtime", "chftn", "sectnum"};
 constexpr std::string_view kParagraphEnds[] = {"par", "sect", "row"};
 // Control symbols that show a character: "\'hh" aside, the non-breaking space and hyphen, and
 // the escaped backslash and braces.
@@ -481,7 +479,8 @@ public:
                 break;
             case Tag::kControlWord:
                 if (IsOneOf(tag.word, kParagraphEnds)) m_open = false;
-                else if (IsOneOf(tag.word, kCharacterWords)) m_open = true;
+                else if (IsOneOf(tag.word, kShowingWords) || SRtfDocument::CharacterOfWord(tag.word))
+                    m_open = true;
                 break;
             default: break;
         }
@@ -506,13 +505,30 @@ bool SRtfDocument::HoldsNoBodyText(std::string_view destination) {
     // index (their text stands in the body already), the paragraph numbering that readers show
     // from its "\pntext" instead, and the text kept for readers that know no nested tables.
     static constexpr std::string_view kDestinations[] = {
-        "fonttbl",      "colortbl",     "stylesheet",        "info",      "fldinst",   "header",
-        "headerl",      "headerr",      "headerf",           "footer",    "footerl",   "footerr",
-        "footerf",      "listtable",    "listoverridetable", "generator", "themedata", "datastore",
-        "latentstyles", "rsidtbl",      "xmlnstbl",          "filetbl",   "revtbl",    "ftnsep",
-        "ftnsepc",      "aftnsep",      "aftnsepc",          "tc",        "tcn",       "xe",
-        "pn",           "nonesttables",
+        "fonttbl",           "colortbl",  "stylesheet", "info",      "fldinst",      "listtable",
+        "listoverridetable", "generator", "themedata",  "datastore", "latentstyles", "rsidtbl",
+        "xmlnstbl",          "filetbl",   "revtbl",     "ftnsep",    "ftnsepc",      "aftnsep",
+        "aftnsepc",          "tc",        "tcn",        "xe",        "pn",           "nonesttables",
     };
+    return IsHeaderFooter(destination) || IsOneOf(destination, kDestinations);
+}
+
+uint32_t SRtfDocument::CharacterOfWord(std::string_view word) {
+    static constexpr struct {
+        std::string_view word;
+        uint32_t character;
+    } kCharacters[] = {
+        {"emdash", 0x2014},    {"endash", 0x2013},    {"bullet", 0x2022},  {"lquote", 0x2018},  {"rquote", 0x2019},
+        {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}, {"qmspace", 0x2005},
+    };
+    for (const auto& entry : kCharacters)
+        if (word == entry.word) return entry.character;
+    return 0;
+}
+
+bool SRtfDocument::IsHeaderFooter(std::string_view destination) {
+    static constexpr std::string_view kDestinations[] = {"header", "headerl", "headerr", "headerf",
+                                                         "footer", "footerl", "footerr", "footerf"};
     return IsOneOf(destination, kDestinations);
 }
 
@@ -661,26 +677,26 @@ int32_t SRtfDocument::RemoveControlWord(std::string_view word) {
 
 int32_t SRtfDocument::RemoveControlWords(const std::function<bool(const Tag&)>& which) {
     const std::string_view text = m_text.view();
-    std::string out;
-    out.reserve(text.size());
+    SGroupPass pass(text);
     int32_t removed = 0;
-    // Whether what was kept last is a control word that ends without its blank: what follows a
-    // removed word must then keep a blank between them.
-    bool openWord = false;
     Tag tag;
     for (size_t pos = 0; GetNextToken(text, pos, tag); pos = tag.End()) {
-        if (tag.kind == Tag::kControlWord && which(tag)) {
-            ++removed;
-            if (openWord && tag.End() > tag.paramEnd) {
-                out += ' ';
-                openWord = false;
-            }
+        // Whether this token, a control word, names the group it begins.
+        const bool names = !pass.Groups().empty() && !pass.Groups().back().decided;
+        if (pass.Brace(tag)) continue;
+        if (tag.kind != Tag::kControlWord || !which(tag)) {
+            pass.Keep(tag);
             continue;
         }
-        out.append(text, tag.offset, tag.length);
-        openWord = tag.kind == Tag::kControlWord && tag.End() == tag.paramEnd;
+        ++removed;
+        // The word of an optional destination goes with its group: left without its word, the
+        // group's "\*" would apply to whatever comes next, and its contents would show.
+        if (names && pass.Groups().back().optional)
+            pass.Groups().back().drop = true;
+        else
+            pass.Remove(tag);
     }
-    if (removed > 0) m_text = SString(std::move(out));
+    pass.Apply(m_text);
     return removed;
 }
 
@@ -744,7 +760,9 @@ public:
         for (size_t pos = 0; SRtfDocument::GetNextToken(m_text, pos, tag); pos = tag.End()) {
             const size_t from = SkipFallback(tag);
             if (from == tag.End()) continue;
-            if (!(tag.kind == Tag::kControlWord && tag.word == "u")) m_highSurrogate = 0;
+            // The first half of a pair waits for the second over the count of fallback characters
+            // that writers set between the halves; anything else leaves it alone.
+            if (!(tag.kind == Tag::kControlWord && (tag.word == "u" || tag.word == "uc"))) m_highSurrogate = 0;
             switch (tag.kind) {
                 case Tag::kOpen: Keep(); m_states.push_back(m_states.back()); break;
                 case Tag::kClose:
@@ -770,8 +788,8 @@ private:
     // bytes are no characters of a page: its words stay, and name none.
     static bool NamesCodePage(const Tag& tag) {
         if (tag.kind != Tag::kControlWord) return false;
-        if (tag.word == "ansicpg") return tag.param > 0;
-        if (tag.word == "cpg") return tag.param > 0 && static_cast<uint32_t>(tag.param) != SCodePage::kSymbol;
+        if (tag.word == "ansicpg" || tag.word == "cpg")
+            return tag.param > 0 && static_cast<uint32_t>(tag.param) != SCodePage::kSymbol;
         if (tag.word != "fcharset") return false;
         const uint32_t page = SCodePage::OfCharset(tag.param);
         return page != 0 && page != SCodePage::kSymbol;

@@ -56,6 +56,12 @@ public:
     // information, headers and footers, field instructions, entries of the contents and the
     // index ...), whatever it holds.
     static bool HoldsNoBodyText(std::string_view destination);
+    // The character a control word stands for ("\emdash", "\ldblquote", "\bullet" ...), 0 for a
+    // word that names none.
+    static uint32_t CharacterOfWord(std::string_view word);
+    // Whether a group with this destination is a header or a footer (of every page, of left or
+    // right pages, of the first page).
+    static bool IsHeaderFooter(std::string_view destination);
 
     // The document's opening ("{\rtf1" and the header words that follow it: character set and
     // defaults), its closing brace, and the header groups and words that have no place inside
@@ -71,8 +77,9 @@ public:
     // "\highlight", the border and shading colours ...) that the maps hold; others stay.
     void ChangeFontAndColor(const SRtfNumberMap& fonts, const SRtfNumberMap& colors);
     // Removes every control word with these letters, as a whole word ("\pard" leaves
-    // "\pardeftab720" alone), without joining what follows to a control word before it. Answers
-    // the number removed.
+    // "\pardeftab720" alone), without joining what follows to a control word before it. A word
+    // that names an optional destination ("{\*\word ...}") goes with its whole group, so that no
+    // group is left marked optional without its destination. Answers the number removed.
     int32_t RemoveControlWord(std::string_view word);
     // The same for every control word that `which` chooses.
     int32_t RemoveControlWords(const std::function<bool(const Tag&)>& which);

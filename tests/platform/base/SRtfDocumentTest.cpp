@@ -98,6 +98,11 @@ TEST(SRtfDocument, AControlWordIsRemovedWholeWithoutJoiningItsNeighbours) {
     SRtfDocument(glued).RemoveControlWord("pard");
     // After text the blank was the word's delimiter only; after a word it keeps them apart.
     EXPECT_EQ(glued, "ab\\b c");
+    // A word that names an optional destination goes with its group, whatever the group holds.
+    SString named = "a{\\*\\pgdscno0}\\b{\\*\\x y}{\\*\\pgdsctbl\r\n{\\pgdsc0 Default;}}c\\i{\\*\\pgdscno1}1";
+    EXPECT_EQ(SRtfDocument(named).RemoveControlWords([](const Tag& tag) { return tag.word.substr(0, 5) == "pgdsc"; }),
+              4);
+    EXPECT_EQ(named, "a\\b{\\*\\x y}c\\i 1");
 }
 
 TEST(SRtfDocument, FormattingWordsBeforeTheFirstTextStayWithTheBody) {
@@ -229,6 +234,8 @@ TEST(SRtfDocument, RawBytesAreTheDeclaredCodePagesElseUtf8WhereTheTextIsAndSymbo
     // A symbol font's bytes are glyphs: they stay bytes, as escapes, and its set stays.
     EXPECT_EQ(Unicode("{\\fonttbl{\\f3\\fcharset2 Symbol;}}\\f3\\'b7\xB7{\\f0\\'b7}"),
               "{\\fonttbl{\\f3\\fcharset2 Symbol;}}\\f3\\'b7\\'b7{\\f0\xC2\xB7}");
+    // So are those of a document whose page is the symbol page, which stays named.
+    EXPECT_EQ(Unicode("{\\rtf1\\ansicpg42 caf\\'e9}", false), "{\\rtf1\\ansicpg42 caf\\'e9}");
 }
 
 TEST(SRtfDocument, UnicodeWordsBecomeTheirCharactersAndTheirFallbacksAndCountsGo) {
@@ -239,6 +246,9 @@ TEST(SRtfDocument, UnicodeWordsBecomeTheirCharactersAndTheirFallbacksAndCountsGo
     // A brace ends the fallback; a pair beyond U+FFFF is one character, a half alone none.
     EXPECT_EQ(Unicode("\\uc3\\u937?{x}"), "\xCE\xA9{x}");
     EXPECT_EQ(Unicode("\\u-10179?\\u-8704?|\\u-10179?x"), "\xF0\x9F\x98\x80|x");
+    // A count of fallback characters between the halves leaves the pair whole: "😀".
+    EXPECT_EQ(Unicode("A \\uc0 \\u55357\\uc1 \\u56832\\'3f B"), "A \xF0\x9F\x98\x80 B");
+    EXPECT_EQ(Unicode("\\uc1\\u55357?\\u56832?"), "\xF0\x9F\x98\x80");
     // An ASCII character stays text; nothing dropped joins a word to what follows.
     EXPECT_EQ(Unicode("\\b\\u123?\\u65?"), "\\b\\'7b\\'41");
     EXPECT_EQ(Unicode("\\b\\uc1 text"), "\\b text");

@@ -13,19 +13,6 @@ bool SRptRtfPlainText::IsHiddenDestination(std::string_view word) {
     return word == "pict" || word == "object" || SRtfDocument::HoldsNoBodyText(word);
 }
 
-uint32_t SRptRtfPlainText::CharacterOfWord(std::string_view word) {
-    static constexpr struct {
-        std::string_view word;
-        uint32_t character;
-    } kCharacters[] = {
-        {"emdash", 0x2014}, {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},  {"rquote", 0x2019},
-        {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}, {"qmspace", 0x2005},
-    };
-    for (const auto& entry : kCharacters)
-        if (word == entry.word) return entry.character;
-    return 0;
-}
-
 namespace {
 
 // Ends the line unless it is ended already (or nothing is written yet): a section or a page
@@ -98,7 +85,7 @@ SString SRptRtfPlainText::ToText(std::string_view rtf) {
                 } else if (tag.word == "row" || tag.word == "sect" || tag.word == "page") {
                     if (tag.word == "row" && cellEnd == out.size()) out.pop_back();
                     EndLine(out);
-                } else if (const uint32_t character = CharacterOfWord(tag.word)) {
+                } else if (const uint32_t character = SRtfDocument::CharacterOfWord(tag.word)) {
                     SUtf8::Encode(character, out);
                 }
                 break;

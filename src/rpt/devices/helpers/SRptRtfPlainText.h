@@ -7,7 +7,6 @@
 // hyphen). What is no body text (font, colour and style tables, document information, pictures,
 // field instructions, entries of the contents and the index, optional destinations) is left out,
 // and so is hidden text. The text ends where the document's group closes, as RTF readers end it.
-#include <cstdint>
 #include <string_view>
 
 #include "platform/base/SString.h"
@@ -22,6 +21,4 @@ public:
 private:
     // Whether a group that begins with this control word holds no body text.
     static bool IsHiddenDestination(std::string_view word);
-    // The character a control word stands for ("\emdash" ...), 0 for a word that is none.
-    static uint32_t CharacterOfWord(std::string_view word);
 };

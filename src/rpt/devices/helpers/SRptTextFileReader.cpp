@@ -40,22 +40,29 @@ bool SRptTextFileReader::ReadBytes(const SString& sPath, std::string& bytes) {
 }
 
 SString SRptTextFileReader::TextOf(std::string bytes) {
-    if (SRtfDocument::IsRtf(bytes)) {
-        SString rtf(std::move(bytes));
-        // Binary data is no text, NULs and all: made text first, it keeps its bytes through the
-        // reading of the characters.
-        SRtfDocument(rtf).ConvertBinary();
-        // An RTF file's 8-bit bytes are characters of its own code pages, which only its
-        // header and font table tell. A NUL is no text: nothing that reads it passes one on.
-        SInputMultiFormat::RemoveNuls(rtf.str());
-        SRtfDocument(rtf).ToUnicode();
-        return rtf;
+    // An RTF file says itself how its characters are stored, and its binary data is no text of
+    // any encoding: after a UTF-8 mark, its bytes are read as any RTF file's.
+    const std::string_view afterMark = SInputMultiFormat::AfterUtf8Mark(bytes);
+    if (SRtfDocument::IsRtf(afterMark)) {
+        bytes.erase(0, bytes.size() - afterMark.size());
+        return RtfOf(SString(std::move(bytes)));
     }
     std::string text = SInputMultiFormat::Decode(bytes);
     // The bytes go before the lines are made (an assignment would keep their buffer).
     std::string().swap(bytes);
-    if (SRtfDocument::IsRtf(text)) return SString(std::move(text));
+    if (SRtfDocument::IsRtf(text)) return RtfOf(SString(std::move(text)));
     return LinesOf(text);
+}
+
+SString SRptTextFileReader::RtfOf(SString rtf) {
+    // Binary data is no text, NULs and all: made text first, it keeps its bytes through the
+    // reading of the characters.
+    SRtfDocument(rtf).ConvertBinary();
+    // An RTF file's 8-bit bytes are characters of its own code pages, which only its header and
+    // font table tell. A NUL is no text: nothing that reads it passes one on.
+    SInputMultiFormat::RemoveNuls(rtf.str());
+    SRtfDocument(rtf).ToUnicode();
+    return rtf;
 }
 
 SString SRptTextFileReader::LinesOf(std::string_view text) {

@@ -71,11 +71,10 @@ bool IsPageSetupWord(std::string_view word) {
     return word.size() > 3 && word.substr(word.size() - 3) == "sxn";
 }
 
-// The groups of a section's headers and footers.
-bool IsHeaderFooter(std::string_view destination) {
-    static constexpr std::string_view kDestinations[] = {"header", "headerl", "headerr", "headerf",
-                                                         "footer", "footerl", "footerr", "footerf"};
-    return std::find(std::begin(kDestinations), std::end(kDestinations), destination) != std::end(kDestinations);
+// The page words that name a group of their own, whatever marks it: the table of page styles and
+// each style in it, which go whole with what they hold (the styles' names would show as text).
+bool IsPageSetupDestination(std::string_view destination) {
+    return destination == "pgdsctbl" || destination == "pgdsc";
 }
 
 }  // namespace
@@ -267,7 +266,9 @@ HRESULT SRptRtfDevice::MergeRtf(SString& sRtf) {
     const bool hasStyles = document.ExtractStyleTable(&styles, true);
     // The text stays inside the report's section: its own pages, headers and footers would
     // replace the report's, and a section break of its own ends only its paragraph.
-    document.RemoveGroups([](std::string_view destination) { return IsHeaderFooter(destination); });
+    document.RemoveGroups([](std::string_view destination) {
+        return SRtfDocument::IsHeaderFooter(destination) || IsPageSetupDestination(destination);
+    });
     document.RemoveControlWords([](const SRtfDocument::Tag& tag) { return IsPageSetupWord(tag.word); });
     document.ReplaceSectionBreaks();
     SRtfNumberMap fontMap;

@@ -289,6 +289,7 @@ TEST_F(SRptHtmlWriters, RtfTextFilesShowTheTextReadersShowUpToTheirDocumentsEnd)
          "\\trowd\\cellx1000\\cellx2000\\pard\\intbl A2\\cell B2\\cell\\row\\pard After",
          "A1&nbsp;&nbsp;&nbsp;B1<br />\r\nA2&nbsp;&nbsp;&nbsp;B2<br />\r\nAfter"},
         {"One\\sect Two\\page Three\\par\\page Four", "One<br />\r\nTwo<br />\r\nThree<br />\r\nFour"},
+        {"A \\uc0 \\u55357\\uc1 \\u56832\\'3f B", "A &#128512; B"},
         {"Shown{\\v hidden}\\v  hidden\\v0  shown\\v  hidden\\plain  again"
          "{\\pard\\plain \\sb200\\sa60\\nowidctlpar\\adjustright \\v\\f1\\fs20 {\\tc {\\f1\\cgrid0 Heading\\tcl2}}}"
          "{\\tc Entry}{\\tcn Entry}{\\xe {\\v Entry}}{\\pn\\pnlvlblt{\\pntxtb x}} Heading",
@@ -300,6 +301,12 @@ TEST_F(SRptHtmlWriters, RtfTextFilesShowTheTextReadersShowUpToTheirDocumentsEnd)
         html->WriteNode(node, nullptr, nullptr);
         EXPECT_NE(Written().find(std::string("\r\n") + c.shown + "<br />\r\n</font>"), std::string::npos) << Written();
     }
+    // After a UTF-8 mark, binary data is data still: the text after it shows.
+    STestTempFolder::WriteFile(path, std::string("\xEF\xBB\xBF{\\rtf1\\ansi Before{\\*\\blob\\bin6 ab") + '\0' + '\0' +
+                                         "cd} after\\par Next\\par}");
+    ClearPage();
+    html->WriteNode(node, nullptr, nullptr);
+    EXPECT_NE(Written().find("\r\nBefore after<br />\r\nNext<br />\r\n</font>"), std::string::npos) << Written();
 }
 
 TEST_F(SRptHtmlWriters, FieldTextsAreTheDateTheTimeAndAnEmptyPage) {

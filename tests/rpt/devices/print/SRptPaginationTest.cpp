@@ -178,8 +178,17 @@ TEST_F(SRptPaginationTest, RtfTextFilesPrintTheTextReadersShowUpToTheirDocuments
                                "\\trowd\\cellx1000\\cellx2000\\pard\\intbl A1\\cell B1\\cell\\row"
                                "\\trowd\\cellx1000\\cellx2000\\pard\\intbl A2\\cell B2\\cell\\row\\pard After\\par}");
     ASSERT_TRUE(AddTextFile(table));
+    // "😀" as a pair with a count of fallback characters between its halves, and binary data
+    // after a UTF-8 mark, which is data still.
+    const SString marked = folder.PathOf("marked.rtf");
+    STestTempFolder::WriteFile(marked,
+                               std::string("\xEF\xBB\xBF{\\rtf1\\ansi A \\uc0 \\u55357\\uc1 \\u56832\\'3f B\\par "
+                                           "Before{\\*\\blob\\bin6 ab") +
+                                   '\0' + '\0' + "cd} kept\\par Next\\par}");
+    ASSERT_TRUE(AddTextFile(marked));
     ASSERT_TRUE(Preview());
     const std::string printed = PageText(1);
+    EXPECT_NE(printed.find("|A \xF0\x9F\x98\x80 B|Before kept|Next|"), std::string::npos) << printed;
     EXPECT_NE(printed.find("|\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82|"), std::string::npos) << printed;
     EXPECT_EQ(printed.find("after"), std::string::npos) << printed;
     EXPECT_NE(printed.find("|It\xE2\x80\x99s\xE2\x80\x94|A1|B1|A2|B2|After|"), std::string::npos) << printed;

@@ -368,11 +368,20 @@ TEST_F(SRptRtfTables, AnRtfTextFileThatBeginsWithTextKeepsItApartFromTheWordBefo
 }
 
 TEST_F(SRptRtfTables, AMergedTextsStateEndsWithItsGroupAndNoFallbackCountOutlivesIt) {
+    // "😀" as a pair whose halves have a count of fallback characters between them, in a group
+    // text and in a text file.
+    const std::string pair = "{\\rtf1\\ansi A \\uc0 \\u55357\\uc1 \\u56832\\'3f B\\par}";
+    RegisterGroupText(pair);
     const SString source = folder.PathOf("uc.rtf");
     STestTempFolder::WriteFile(source, "{\\rtf1\\ansi\\uc2\\b \\u937\\'3f\\'3fmega}");
+    const SString paired = folder.PathOf("pair.rtf");
+    STestTempFolder::WriteFile(paired, pair);
     ASSERT_TRUE(AddTextFile(source));
     AddItem<ISRptText>("TEXT")->PutText("\xCE\xA9mega \xCE\x94" "elta");
+    ASSERT_TRUE(AddTextFile(paired));
+    ASSERT_TRUE(AddItem<ISRptGrpText>("GRPTEXT"));
     const std::string written = Generate();
+    EXPECT_EQ(Count(written, "A \\u-10179\\'3f\\u-8704\\'3f B\\par}"), 2u) << written;
     // The merged text in a group of its own, its bold inside; no count of fallback characters
     // is left for readers to apply to the report's own escapes after it.
     EXPECT_NE(written.find("\r\n{\\b \\u937\\'3fmega\\par}"), std::string::npos);
@@ -413,11 +422,16 @@ TEST_F(SRptRtfTables, BinaryDataOfAMergedTextBecomesAPicturesDigitsOrGoesWithIts
                                             "\r\n}after\\par}");
     const SString data = folder.PathOf("data.rtf");
     STestTempFolder::WriteFile(data, "{\\rtf1\\ansi Data " + blob + "kept\\par}");
-    for (const SString& path : {picture, data}) ASSERT_TRUE(AddTextFile(path));
+    // The same files after a UTF-8 mark.
+    const SString markedPicture = folder.PathOf("marked-picture.rtf");
+    STestTempFolder::WriteFile(markedPicture, "\xEF\xBB\xBF" + STestTempFolder::ReadFile(picture));
+    const SString markedData = folder.PathOf("marked-data.rtf");
+    STestTempFolder::WriteFile(markedData, "\xEF\xBB\xBF" + STestTempFolder::ReadFile(data));
+    for (const SString& path : {picture, data, markedPicture, markedData}) ASSERT_TRUE(AddTextFile(path));
     ASSERT_TRUE(AddItem<ISRptGrpText>("GRPTEXT"));
     const std::string written = Generate();
-    EXPECT_NE(written.find("{\\pict\\pngblip\r\n89504e000d0a}after\\par}"), std::string::npos) << written;
-    EXPECT_NE(written.find("{Data kept\\par}"), std::string::npos);
+    EXPECT_EQ(Count(written, "{\\pict\\pngblip\r\n89504e000d0a}after\\par}"), 2u) << written;
+    EXPECT_EQ(Count(written, "{Data kept\\par}"), 2u);
     EXPECT_NE(written.find("{Group kept\\par}"), std::string::npos);
     EXPECT_EQ(written.find("\\bin"), std::string::npos);
 }
@@ -428,11 +442,15 @@ TEST_F(SRptRtfTables, AMergedTextsLastParagraphLeftOpenIsEndedAndOneThatIsEndedS
     STestTempFolder::WriteFile(open, "{\\rtf1\\ansi Hello world}");
     const SString ended = folder.PathOf("ended.rtf");
     STestTempFolder::WriteFile(ended, "{\\rtf1\\ansi Ended\\par {\\*\\x hidden}\r\n}");
-    for (const SString& path : {open, ended}) ASSERT_TRUE(AddTextFile(path));
+    // Groups that are not optional but hold no body text show nothing after the last paragraph.
+    const SString described = folder.PathOf("described.rtf");
+    STestTempFolder::WriteFile(described, "{\\rtf1\\ansi Described\\par {\\tc Entry}{\\info{\\title Title}}\r\n}");
+    for (const SString& path : {open, ended, described}) ASSERT_TRUE(AddTextFile(path));
     ASSERT_TRUE(AddItem<ISRptGrpText>("GRPTEXT"));
     const std::string written = Generate();
     EXPECT_NE(written.find("\r\n{Hello world\\par}\r\n"), std::string::npos) << written;
     EXPECT_NE(written.find("\r\n{Ended\\par {\\*\\x hidden}\r\n}\r\n"), std::string::npos);
+    EXPECT_NE(written.find("\r\n{Described\\par {\\tc Entry}{\\info{\\title Title}}\r\n}\r\n"), std::string::npos);
     EXPECT_NE(written.find("{Group {\\b body}\\par}"), std::string::npos);
 }
 
@@ -442,9 +460,26 @@ TEST_F(SRptRtfTables, AMergedTextStaysInTheReportsSectionItsSectionBreaksEndingI
                                "{\\rtf1\\ansi\\paperw8391\\paperh5953\\margl567\\landscape\\titlepg\\sectd\\lndscpsxn"
                                "\\pgwsxn8391\\pghsxn5953{\\header Merged header}{\\footerf Merged footer}One"
                                "\\sect\\sectd\\lndscpsxn Two\\par\\sect\\pgnstarts5 Three\\par}");
-    ASSERT_TRUE(AddTextFile(source));
+    // The page styles' table and a section's page style, each a destination of its own, after a
+    // table that ends the header: in a text file and in a group text.
+    const std::string styles =
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\listoverridetable{\\listoverride\\listid1"
+        "\\listoverridecount0\\ls1}}\r\n{\\*\\pgdsctbl\r\n{\\pgdsc0\\pgdscuse451\\pgwsxn11906"
+        "\\pgdscnxt0 Default Page Style;}}\r\nIntro\\par\\formshade{\\*\\pgdscno0}\\sftnnar\\ftnbj"
+        "{\\*\\ftnsep\\chftnsep}\\pard\\plain Body one\\par Body two\\par}";
+    RegisterGroupText(styles);
+    const SString styled = folder.PathOf("styles.rtf");
+    STestTempFolder::WriteFile(styled, styles);
+    for (const SString& path : {source, styled}) ASSERT_TRUE(AddTextFile(path));
+    ASSERT_TRUE(AddItem<ISRptGrpText>("GRPTEXT"));
     const std::string written = Generate();
     EXPECT_NE(written.find("\r\n{One\\par Two\\par Three\\par}"), std::string::npos) << written;
+    // The styles go whole, and the text after them stays; every optional destination keeps its word.
+    EXPECT_EQ(Count(written, "Intro\\par\\formshade\\sftnnar\\ftnbj{\\*\\ftnsep\\chftnsep}"), 2u);
+    EXPECT_EQ(Count(written, "Body one\\par Body two\\par}"), 2u);
+    EXPECT_EQ(written.find("Default Page Style"), std::string::npos);
+    for (size_t at = written.find("{\\*"); at != std::string::npos; at = written.find("{\\*", at + 1))
+        EXPECT_EQ(written[at + 3], '\\') << written.substr(at, 20);
     // The report's one section, its own page and no header or footer of the text.
     EXPECT_EQ(Count(written, "\\sect"), 1u);
     EXPECT_EQ(Count(written, "\\paperw"), 1u);
