@@ -61,13 +61,18 @@ void SPngPreviewShell::WritePages(SRptViewReportPreview& window) {
         // beside a picture of this run.
         SOutputFileSet pictures(FolderOfPages(m_folder), kSetName);
         int32_t staged = 0;
-        window.OnFirstPage();
-        for (uint32_t number = window.GetMinPage(); number <= window.GetMaxPage(); ++number) {
-            window.ShowPage(static_cast<int32_t>(number));
-            WritePage(*layer, pictures.GetStagingFolder(), window.GetCurrentPage());
-            ++staged;
+        try {
+            window.OnFirstPage();
+            for (uint32_t number = window.GetMinPage(); number <= window.GetMaxPage(); ++number) {
+                window.ShowPage(static_cast<int32_t>(number));
+                WritePage(*layer, pictures.GetStagingFolder(), window.GetCurrentPage());
+                ++staged;
+            }
+            pictures.Commit();
+        } catch (const SEIOException&) {
+            // Said of the page where the user looks for it, not where it waited for its place.
+            pictures.RethrowInFolder();
         }
-        pictures.Commit();
         m_written = staged;
     } catch (const SException& e) {
         m_fault = e.GetText();
@@ -91,16 +96,7 @@ void SPngPreviewShell::WritePage(SRptPhysicalLayer& layer, const SString& folder
     dc.SetViewportOrg(ToPicture(printer.GetDeviceCaps(PHYSICALOFFSETX), dpiX),
                       ToPicture(printer.GetDeviceCaps(PHYSICALOFFSETY), dpiY));
     layer.OnDraw(&dc);
-    const SString staged = PagePath(folder, number);
-    try {
-        pixels->SaveAsPng(staged);
-    } catch (const SEIOException& e) {
-        // Said of the page where the user looks for it, not where it waited for its place.
-        const SString page = PagePath(m_folder, number);
-        SString text = e.GetText();
-        text.Replace(staged.c_str(), page.c_str());
-        throw SEIOException(text, e.GetCause(), page);
-    }
+    pixels->SaveAsPng(PagePath(folder, number));
 }
 
 SString SPngPreviewShell::FolderOfPages(const SString& folder) {

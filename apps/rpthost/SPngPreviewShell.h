@@ -40,8 +40,7 @@ public:
 private:
     // Each page of the window, shown in turn and written.
     void WritePages(SRptViewReportPreview& window);
-    // The picture of a page, into `folder` (the staging folder); a failure names the page's
-    // picture in the folder of the pages.
+    // The picture of a page, into `folder` (the staging folder).
     void WritePage(SRptPhysicalLayer& layer, const SString& folder, int32_t number);
     // `folder` as the pictures' paths begin: "" or ending with "/".
     static SString FolderOfPages(const SString& folder);

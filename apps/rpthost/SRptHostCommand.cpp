@@ -19,6 +19,7 @@
 #include "platform/base/SFile.h"
 #include "platform/base/SOutputFileSet.h"
 #include "rpt/devices/html/SRptHtmlPageNames.h"
+#include "rpt/objs/reports/SRptReportMem.h"
 #include "varod9/RptApi.h"
 
 const char* const SRptHostCommand::kUsage =
@@ -172,8 +173,7 @@ std::optional<SOptions> ParseOptions(SCommand command, const std::vector<std::st
 // meant: one in a folder that is not there, a folder where a file is to be written, or a file
 // that the command reads (the model, the template), however it is spelled, be it the output
 // itself, another file that a page set or a preview writes beside it, or a template's backup;
-// a page set that would replace a page of another set; and an input kept where a page set or a
-// preview stages its files. Says why; true when refused.
+// and an input kept where a page set or a preview stages its files. Says why; true when refused.
 bool RefuseOutput(const SOptions& options, std::ostream& err) {
     const SString model(options.model);
     const bool preview = options.command == SCommand::Preview;
@@ -223,27 +223,23 @@ bool RefuseOutput(const SOptions& options, std::ostream& err) {
             << " '" << *input << "'\n";
         return true;
     }
-    // Sets whose contents pages share their first four letters name their pages alike.
-    const SRptHtmlPageNames::SOtherSetPage other = names.FindPageOfOtherSet();
-    if (!other.page.IsEmpty()) {
-        err << "rpthost: the page set of '" << options.target.str() << "' would replace '"
-            << (names.GetFolder() + other.page).str() << "' of the page set of '"
-            << (names.GetFolder() + other.contentsPage).str()
-            << "' (pages are named from the first four letters of their contents page)\n";
-        return true;
-    }
+    // A page of another set that the set would replace, and a name of the set that is a folder,
+    // the device refuses before it writes anything: the folder is looked through once, there.
     return RefuseStaged(SOutputFileSet::StagingFolderOf(SFile::GetFolder(options.target), names.GetHomeName()),
                         "the page set is", {{"model", options.model}, {"template", options.templateFile}}, err);
 }
 
 // Generates the report: RTF (mode 0), an HTML page set (mode 2) or printed to a PDF file (mode 1),
 // the save dialog or the print-to-file dialog answered with the output path and the question
-// whether to open the result with no.
-HRESULT GenerateReport(ISRptReport* report, const SOptions& options) {
+// whether to open the result with no. A failure that the library can say more of than its code
+// (the file that could not be written, and why) is said in `fault`.
+HRESULT GenerateReport(ISRptReport* report, const SOptions& options, SString& fault) {
     SRptHostScript script{options.target};
     SInteractionScope scope(&script);
     const uint32_t mode = options.format == "html" ? 2u : options.format == "pdf" ? 1u : 0u;
-    return RptGenerateReport(report, nullptr, mode);
+    const HRESULT hr = RptGenerateReport(report, nullptr, mode);
+    if (const auto* impl = dynamic_cast<const SRptReportImpl*>(report)) fault = impl->GetGenerationFault();
+    return hr;
 }
 
 // Previews the report into the output folder (made when missing); says how many pages it wrote.
@@ -316,10 +312,11 @@ int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
         hr = SDefaultReport::Build(module->GetModel(), session, report);
     }
     const bool preview = options.command == SCommand::Preview;
+    SString fault;
     if (hr == S_OK && preview) hr = PreviewReport(report.Get(), options, out, err);
     else if (hr == S_OK)
         hr = options.command == SCommand::SaveTemplate ? SaveTemplate(report.Get(), options)
-                                                       : GenerateReport(report.Get(), options);
+                                                       : GenerateReport(report.Get(), options, fault);
     report.Clear();
     if (session) session->Close();
     session.Clear();
@@ -336,7 +333,9 @@ int Execute(const SOptions& options, std::ostream& out, std::ostream& err) {
         err << "rpthost: "
             << (options.command == SCommand::SaveTemplate
                     ? SRptHostTemplateFile::DescribeSaveFault(output, hr)
-                    : "cannot write '" + output.str() + "': the report generation failed (" + HresultText(hr) + ")")
+                    : "cannot write '" + output.str() + "': " +
+                          (fault.IsEmpty() ? std::string("the report generation failed") : fault.str()) + " (" +
+                          HresultText(hr) + ")")
             << "\n";
         return SRptHostCommand::kFailure;
     }

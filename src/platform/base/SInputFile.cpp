@@ -69,6 +69,12 @@ int64_t SInputFile::GetSize() const {
     return static_cast<int64_t>(info.st_size);
 }
 
+void SInputFile::Seek(int64_t position) {
+    CheckOpen();
+    if (::lseek(m_fd, static_cast<off_t>(position), SEEK_SET) < 0) SFile::ThrowError(errno, "read", m_path);
+    m_position = position;
+}
+
 void SInputFile::Close() {
     if (m_fd < 0) return;
     int fd = m_fd;

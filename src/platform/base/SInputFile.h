@@ -17,6 +17,8 @@ public:
     void Close() override;
 
     int64_t GetSize() const;
+    // Reads on from `position` (bytes from the start of the file).
+    void Seek(int64_t position);
     bool IsOpen() const { return m_fd >= 0; }
 
 private:

@@ -1,13 +1,17 @@
 #include "platform/base/SOutputFileSet.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
+#include "platform/base/SEIOAbortedException.h"
+#include "platform/base/SEIOException.h"
 #include "platform/base/SException.h"
 #include "platform/base/SFile.h"
 #include "platform/base/SInputFile.h"
@@ -22,6 +26,9 @@ thread_local SOutputFileSet* tCurrent = nullptr;
 constexpr const char* kListName = ".varod9-staged";
 // More than any run's list: a longer one is nobody's, and nothing is removed on its word.
 constexpr size_t kMaxListBytes = 64u << 20;
+// Staging folders that the runs before this one may remove while it waits for them, before it
+// gives up.
+constexpr int kMaxAttempts = 100;
 
 // The names of a dead run's list that name files of the staging folder itself: no other folder's
 // file is ever removed on the list's word.
@@ -76,19 +83,82 @@ SString SOutputFileSet::StagingFolderOf(const SString& folder, const SString& na
 
 void SOutputFileSet::OpenStaging() {
     const SString folder = m_staging.Left(m_staging.GetLength() - 1);
-    struct stat info;
-    const bool existing = ::lstat(folder.c_str(), &info) == 0;
-    if (!existing && errno != ENOENT) SFile::ThrowError(errno, "create the folder", m_staging);
-    // A link or a file of that name is nobody's staging folder: nothing is written through it.
-    if (existing && !S_ISDIR(info.st_mode)) SFile::ThrowError(EEXIST, "create the folder", m_staging);
-    if (existing) ClearDeadRun();
-    if (!existing && ::mkdir(folder.c_str(), 0777) != 0) SFile::ThrowError(errno, "create the folder", m_staging);
+    for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
+        struct stat info;
+        const bool existing = ::lstat(folder.c_str(), &info) == 0;
+        if (!existing && errno != ENOENT) ThrowStagingError(errno);
+        // A link or a file of that name is nobody's staging folder: nothing is written through it.
+        if (existing && !S_ISDIR(info.st_mode)) ThrowStagingError(EEXIST);
+        if (!existing && ::mkdir(folder.c_str(), 0777) != 0) {
+            // Another run of the set made it meanwhile: it is taken as found.
+            if (errno == EEXIST) continue;
+            ThrowStagingError(errno);
+        }
+        m_lock = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (m_lock < 0) {
+            // Removed by the run that had it, or replaced by something else, meanwhile.
+            if (errno == ENOENT) continue;
+            ThrowStagingError(errno == ELOOP || errno == ENOTDIR ? EEXIST : errno);
+        }
+        if (!TakeLock()) continue;
+        if (existing) ClearDeadRun();
+        OpenList(existing);
+        return;
+    }
+    ThrowStagingError(EAGAIN);
+}
+
+bool SOutputFileSet::TakeLock() {
+    // The lock is held for the whole run and dies with its process: a second run of the set
+    // waits for the first instead of taking its files for a dead run's. A file system without
+    // locks leaves the runs unguarded, as before.
+    if (::flock(m_lock, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        // A set of this name already open on this thread would never end while this one waits.
+        for (SOutputFileSet* set = tCurrent; set; set = set->m_previous)
+            if (set->m_staging == m_staging) {
+                CloseLock();
+                ThrowStagingError(EBUSY);
+            }
+        while (::flock(m_lock, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    // The run waited for may have removed the folder at its end: this run makes its own.
+    struct stat held;
+    struct stat named;
+    if (::fstat(m_lock, &held) == 0 && held.st_nlink > 0 && ::lstat(m_staging.c_str(), &named) == 0 &&
+        held.st_dev == named.st_dev && held.st_ino == named.st_ino)
+        return true;
+    CloseLock();
+    return false;
+}
+
+void SOutputFileSet::OpenList(bool existing) {
     const SString list = m_staging + kListName;
     m_list = ::open(list.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (m_list >= 0) return;
     const int error = errno;
-    if (!existing) ::rmdir(folder.c_str());
+    if (!existing) ::rmdir(m_staging.c_str());
+    CloseLock();
     SFile::ThrowError(error, "create", list);
+}
+
+void SOutputFileSet::CloseLock() {
+    if (m_lock >= 0) ::close(m_lock);
+    m_lock = -1;
+}
+
+void SOutputFileSet::ThrowStagingError(int error) const {
+    SString reason;
+    if (error == EEXIST)
+        reason = "a link or a file of that name is there";
+    else if (error == EBUSY)
+        reason = "the set is being written already";
+    else
+        reason = std::strerror(error);
+    SString message;
+    message.Format("Cannot create the folder '%s' where the files of the set wait for their places: %s", m_staging,
+                   reason);
+    throw SEIOException(message, SFile::CauseOf(error), m_staging);
 }
 
 void SOutputFileSet::ClearDeadRun() const {
@@ -173,6 +243,20 @@ void SOutputFileSet::Commit() {
     SyncFolders(m_folder, names, targets);
 }
 
+void SOutputFileSet::RethrowInFolder() const {
+    try {
+        throw;
+    } catch (const SEIOAbortedException&) {
+        throw;
+    } catch (const SEIOException& failure) {
+        SString text = failure.GetMessage();
+        text.Replace(m_staging.c_str(), m_folder.c_str());
+        SString file = failure.GetFileName();
+        file.Replace(m_staging.c_str(), m_folder.c_str());
+        throw SEIOException(text, failure.GetCause(), file);
+    }
+}
+
 void SOutputFileSet::Stepped() {
     if (sAfterStep) sAfterStep();
 }
@@ -191,9 +275,13 @@ void SOutputFileSet::RemoveStaging() {
     m_removed = true;
     if (m_list >= 0) ::close(m_list);
     m_list = -1;
-    // The files before their list: a removal stopped part-way leaves none unlisted.
-    for (const SString& name : m_noted) ::unlink((m_staging + name).c_str());
+    // The files before their list: a removal stopped part-way leaves none unlisted. A committed
+    // set has none left: each took its place, and one whose save was dropped never came.
+    if (!m_committed)
+        for (const SString& name : m_noted) ::unlink((m_staging + name).c_str());
     ::unlink((m_staging + kListName).c_str());
     // Kept while anything else is in it.
     ::rmdir(m_staging.c_str());
+    // Released last: the next run finds the folder as this one leaves it.
+    CloseLock();
 }

@@ -24,10 +24,14 @@
 // noted before its file is begun. Whatever way the set ends while its process lives, the files it
 // staged go, then the list, then the folder, when nothing else is in it: a file of anybody else's
 // found there (a model kept in the folder) is neither committed nor removed, and keeps the folder.
-// What a dead run left (the files on its list, and what their saves left) is removed by the next
-// set of the same name in the same folder, which writes all its files anew and commits them as
-// above, over whatever the stopped run left. A link or a file where the staging folder goes is
-// refused: nothing is written through it. While a set is open on a thread, the files that thread
+// A run holds a lock on its staging folder from its opening to its end, and the lock dies with its
+// process: a second set of the same name in the same folder, in this process or another, waits
+// until the first has ended (a set already open on the same thread is refused instead, as it
+// would wait for itself). What a dead run left (the files on its list, and what their saves
+// left) is removed by the next set of the same name in the same folder, once it holds the lock:
+// a list whose run still holds it is no dead run's. That set writes all its files anew and
+// commits them as above, over whatever the stopped run left. A link or a file where the staging
+// folder goes is refused: nothing is written through it. While a set is open on a thread, the files that thread
 // writes into its staging folder leave their sync to the set.
 //
 // Failures throw SEIOException with the path concerned.
@@ -36,6 +40,8 @@
 #include <vector>
 
 #include "platform/base/SString.h"
+
+class SEIOException;
 
 class SOutputFileSet {
 public:
@@ -53,6 +59,10 @@ public:
     // their places, then the folder is synced. A second call does nothing.
     void Commit();
     bool IsCommitted() const { return m_committed; }
+    // Rethrows the failure being handled said of the files where they go rather than where they
+    // wait: a path in the staging folder becomes the same name in the set's folder. Call it only
+    // inside a handler.
+    [[noreturn]] void RethrowInFolder() const;
 
     // Whether `path` lies in the staging folder of a set that is open on this thread: a file
     // saved there leaves its sync to the set, and finds no dead save's files beside it, the set
@@ -66,8 +76,16 @@ public:
 
 private:
     // Makes the staging folder, or takes over the one a dead run of the set left, clearing what
-    // that run staged; then begins the list of the names staged.
+    // that run staged, once the run before holds it no longer; then begins the list of the names
+    // staged.
     void OpenStaging();
+    // Locks the staging folder opened as m_lock, waiting for a run that holds it; false when the
+    // folder was removed or replaced meanwhile (the lock is closed then).
+    bool TakeLock();
+    void OpenList(bool existing);
+    void CloseLock();
+    // A staging folder that cannot be had, and why.
+    [[noreturn]] void ThrowStagingError(int error) const;
     // Removes the files that the dead run's list names, and what their saves left.
     void ClearDeadRun() const;
     // The set open on this thread whose staging folder holds `path`, or null.
@@ -89,6 +107,8 @@ private:
     std::vector<SString> m_noted;
     std::unordered_set<std::string> m_notedNames;
     int m_list = -1;
+    // The staging folder, held locked for the run (-1 once released).
+    int m_lock = -1;
     bool m_removed = false;
     SOutputFileSet* m_previous = nullptr;
     bool m_committed = false;

@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "SDataModelHostFixture.h"
 #include "platform/base/SFile.h"
+#include "support/STestFileSizeLimit.h"
 
 namespace {
 
@@ -80,13 +82,58 @@ TEST_F(SDataModelHost, AnHtmlSetThatWouldReplaceAPageOfAnotherSetIsRefusedAndNot
     const SString orderbook = folder.PathOf("orderbook.htm");
     const SFolderSnapshot before = Snapshot();
     EXPECT_EQ(Run({"generate", "--model", model, "--format", "html", "-o", orderbook.str()}, SRptHostCommand::kFailure),
-              "rpthost: the page set of '" + orderbook.str() + "' would replace '" + folder.PathOf("orde1.htm").str() +
-                  "' of the page set of '" + orders.str() +
-                  "' (pages are named from the first four letters of their contents page)\n");
+              "rpthost: cannot write '" + orderbook.str() + "': the page set would replace '" +
+                  folder.PathOf("orde1.htm").str() + "' of the page set of '" + orders.str() +
+                  "': pages are named from the first four letters of their contents page (0x80030019)\n");
     EXPECT_EQ(Snapshot(), before);
     // The same set again replaces its own pages.
     EXPECT_EQ(Run({"generate", "--model", model, "--format", "html", "-o", orders.str()}, 0),
               WroteReport(orders) + "the pages of the set are in " + folder.GetPath().str() + "/\n");
+}
+
+TEST_F(SDataModelHost, AnHtmlSetThatCannotBeWrittenNamesTheFileAndWhy) {
+    const std::string model = ModelFile();
+    const auto generate = [&](const SString& contents) {
+        return Run({"generate", "--model", model, "--format", "html", "-o", contents.str()}, SRptHostCommand::kFailure);
+    };
+    const auto holds = [](const std::string& said, const std::string& part) {
+        return said.find(part) != std::string::npos;
+    };
+    // A link where the files of the set wait for their places.
+    const SString linked = folder.PathOf("linked.htm");
+    const SString staging = folder.PathOf(".linked.htm.set");
+    ASSERT_EQ(::symlink("elsewhere", staging.c_str()), 0);
+    std::string said = generate(linked);
+    EXPECT_EQ(said.rfind("rpthost: cannot write '" + linked.str() + "': ", 0), 0u) << said;
+    EXPECT_TRUE(holds(said, "'" + staging.str() + "/'") && holds(said, "a link or a file of that name is there"))
+        << said;
+    // A contents page whose name leaves no room for the name of that folder.
+    const SString longName = folder.PathOf(std::string(250, 'n') + ".htm");
+    said = generate(longName);
+    EXPECT_EQ(said.rfind("rpthost: cannot write '" + longName.str() + "': ", 0), 0u) << said;
+    EXPECT_TRUE(holds(said, "File name too long")) << said;
+    // A disk that fills up: the page is named where it was to go, not where it waited. The files
+    // may grow up to the size of the buttons, which are written in the folder itself, and a
+    // page is larger.
+    SFile::CreateDirectory(folder.PathOf("sizes"));
+    Run({"generate", "--model", model, "--format", "html", "-o", folder.PathOf("sizes/full.htm").str()}, 0);
+    int64_t buttons = 0;
+    int64_t pages = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.PathOf("sizes").c_str())) {
+        int64_t& largest = entry.path().extension() == ".jpg" ? buttons : pages;
+        largest = std::max(largest, static_cast<int64_t>(entry.file_size()));
+    }
+    ASSERT_GT(pages, buttons);
+    const SString full = folder.PathOf("full.htm");
+    {
+        STestFileSizeLimit limit(static_cast<rlim_t>(buttons));
+        said = generate(full);
+    }
+    EXPECT_EQ(said.rfind("rpthost: cannot write '" + full.str() + "': Cannot write '" + folder.PathOf("full").str(), 0),
+              0u)
+        << said;
+    EXPECT_TRUE(holds(said, "File too large")) << said;
+    EXPECT_FALSE(holds(said, ".set/")) << said;
 }
 
 TEST_F(SDataModelHost, AFolderIsRefusedAsTheOutputAndNothingIsWritten) {
@@ -115,6 +162,14 @@ TEST_F(SDataModelHost, AFolderIsRefusedAsTheOutputAndNothingIsWritten) {
         EXPECT_EQ(Run(args, SRptHostCommand::kFailure), message);
         EXPECT_EQ(Snapshot(), before);
     }
+    // A page of a page set that is a folder is refused the same way, the page named.
+    SFile::CreateDirectory(folder.PathOf("Repo2.htm"));
+    const SFolderSnapshot before = Snapshot();
+    const SString contents = folder.PathOf("Report.htm");
+    EXPECT_EQ(Run({"generate", "--model", model, "--format", "html", "-o", contents.str()}, SRptHostCommand::kFailure),
+              "rpthost: cannot write '" + contents.str() + "': '" + folder.PathOf("Repo2.htm").str() +
+                  "', a file of the page set, is a folder (0x80030019)\n");
+    EXPECT_EQ(Snapshot(), before);
 }
 
 TEST_F(SDataModelHost, AnOutputThatIsAFileTheCommandReadsIsRefusedAndNothingIsWritten) {

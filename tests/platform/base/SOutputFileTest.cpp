@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -486,6 +487,48 @@ TEST_P(SOutputFileTest, AFileSetCommitStoppedAfterAnyStepLeavesNoFileBesideOneOf
     }
     // At the least a stop after each new file came.
     EXPECT_GE(stops, static_cast<int>(newSet.size()));
+}
+
+TEST_P(SOutputFileTest, ASecondRunOfAFileSetWaitsForTheFirstAndLeavesItsFilesAlone) {
+    int go[2];
+    int opened[2];
+    ASSERT_EQ(::pipe(go), 0);
+    ASSERT_EQ(::pipe(opened), 0);
+    // The second run, in a process of its own, begins once the first has staged a file.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        char byte = 0;
+        if (::read(go[0], &byte, 1) != 1) ::_exit(2);
+        SOutputFileSet second(PathOf(""), "a.htm");
+        if (::write(opened[1], "o", 1) != 1) ::_exit(3);
+        SOutputFile file(second.GetStagingFolder() + "b.htm");
+        file.WriteString("second");
+        file.Close();
+        second.Commit();
+        ::_exit(0);
+    }
+    {
+        SOutputFileSet first(PathOf(""), "a.htm");
+        SOutputFile file(first.GetStagingFolder() + "a.htm");
+        file.WriteString("first");
+        file.Close();
+        // A second set of the same name on this thread would wait for itself: it is refused.
+        EXPECT_THROW(SOutputFileSet(PathOf(""), "a.htm"), SEIOException);
+        ASSERT_EQ(::write(go[1], "g", 1), 1);
+        // The other run waits while this one is open, and its file stays where it was staged.
+        pollfd waiting = {opened[0], POLLIN, 0};
+        EXPECT_EQ(::poll(&waiting, 1, 500), 0);
+        EXPECT_EQ(ReadFile(first.GetStagingFolder() + "a.htm"), "first");
+        first.Commit();
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    for (int fd : {go[0], go[1], opened[0], opened[1]}) ::close(fd);
+    EXPECT_EQ(ReadFile(PathOf("a.htm")), "first");
+    EXPECT_EQ(ReadFile(PathOf("b.htm")), "second");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"a.htm", "b.htm"}));
 }
 
 TEST_P(SOutputFileTest, PatchesRewriteWhatWasWrittenAndReadBack) {

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "platform/com/SComThrow.h"
+#include "platform/base/SException.h"
 #include "platform/base/SExceptionResult.h"
 #include "platform/base/SWaitCursor.h"
 #include "platform/repo/SRepKindTests.h"
@@ -64,10 +65,21 @@ uint32_t SRptDevice::Release() {
 }
 
 HRESULT SRptDevice::Generate() {
-    return SExceptionResult::Guard([&] {
+    m_fault.Empty();
+    try {
         SWaitCursor wait;
         return RunSteps();
-    });
+    } catch (const SException& e) {
+        // Kept for whoever ran the device to say; the code alone crosses the boundary.
+        try {
+            m_fault = e.GetText();
+        } catch (...) {
+            m_fault.Empty();
+        }
+        return SExceptionResult::FromCurrent();
+    } catch (...) {
+        return SExceptionResult::FromCurrent();
+    }
 }
 
 HRESULT SRptDevice::GenerateUntilFinish() {

@@ -72,6 +72,10 @@ public:
     uint32_t Release() override;
 
     HRESULT Generate() override;
+    // What ended the last run of Generate, in the words of the failure that ended it (the file
+    // and the cause of a file that could not be written); empty after a run that succeeded or
+    // failed with a code only.
+    const SString& GetFault() const { return m_fault; }
     // The steps of a run but the end step, so that what the run made stays for its reader (the
     // print preview shows the pages afterwards): the first negative result, else 0.
     HRESULT GenerateUntilFinish();
@@ -227,4 +231,5 @@ private:
     int32_t m_nLevel = 0;
     int32_t m_nPosition = 0;
     int32_t m_bTblCtsGenerated = 0;
+    SString m_fault;
 };

@@ -67,20 +67,25 @@ HRESULT SRptHtmlDevice::BeginGeneration() {
     const HRESULT hr = SRptDevice::BeginGeneration();
     if (hr < 0) return hr;
     m_names.Init(m_path);
-    RefuseOtherSetsPages();
+    RefuseUnwritablePages();
     m_currentPageName = m_path;
     // There is no printer to measure on here: the screen stands in for it.
     m_refDC = std::make_unique<SWindowDC>();
     return S_OK;
 }
 
-void SRptHtmlDevice::RefuseOtherSetsPages() const {
-    const SRptHtmlPageNames::SOtherSetPage other = m_names.FindPageOfOtherSet();
-    if (other.page.IsEmpty()) return;
+void SRptHtmlDevice::RefuseUnwritablePages() const {
+    const SRptHtmlPageNames::SRefusedPage refused = m_names.FindRefusedPage();
+    if (refused.page.IsEmpty()) return;
+    const SString page = m_names.GetFolder() + refused.page;
     SString message;
-    message.Format("Cannot write the page set of '%s': it would replace '%s' of the page set of '%s'", m_path,
-                   m_names.GetFolder() + other.page, m_names.GetFolder() + other.contentsPage);
-    throw SEIOException(message, SEIOException::accessDenied, m_names.GetFolder() + other.page);
+    if (refused.folder)
+        message.Format("'%s', a file of the page set, is a folder", page);
+    else
+        message.Format("the page set would replace '%s' of the page set of '%s': pages are named from the first four "
+                       "letters of their contents page",
+                       page, m_names.GetFolder() + refused.contentsPage);
+    throw SEIOException(message, SEIOException::accessDenied, page);
 }
 
 HRESULT SRptHtmlDevice::InitGeneration() {

@@ -7,8 +7,9 @@
 // belongs in one folder; every file is created there by full path. The pages, their pictures and
 // the contents page are written as one set of files (SOutputFileSet), led by the contents page,
 // that replaces the previous pages only once all of them are written and on disk. A set that
-// would replace a page of another set (one whose Home button leads to another contents page) is
-// refused before anything is written.
+// would replace a page of another set (one whose Home button leads to another contents page), or
+// one of whose names is a folder, is refused before anything is written. A file that cannot be
+// written is named where it was to go, not where it waited for its place.
 //
 // The page loop runs twice: once dry, writing nothing, to learn the page on which every node is
 // written, then for real, so that every link names the page the loop writes.
@@ -130,10 +131,11 @@ protected:
     HRESULT FormatFieldText(int32_t nFieldNumber, SString* pText) override;
     int32_t GetDeviceKind() override { return RPTDEVICE_HTML; }
 
-    // Refuses, before anything is written, a set that would replace a page of another set in
-    // its folder (sets whose contents pages share their first four letters name their pages
-    // alike): throws SEIOException naming that set's contents page.
-    void RefuseOtherSetsPages() const;
+    // Refuses, before anything is written, a set that cannot write one of its files: a name of
+    // the set that is a folder in its folder, or a page of another set that it would replace
+    // (sets whose contents pages share their first four letters name their pages alike). Throws
+    // SEIOException naming the file (and that set's contents page).
+    void RefuseUnwritablePages() const;
     // The three button images in the chosen folder.
     HRESULT WriteButtons();
     // The list settings from the user's settings, or the machine's, or the defaults.

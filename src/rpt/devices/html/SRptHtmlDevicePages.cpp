@@ -2,6 +2,7 @@
 // the pages by a dry run of the same loop, and the open page as the current output.
 #include <utility>
 
+#include "platform/base/SEIOException.h"
 #include "platform/base/SOutputFile.h"
 #include "platform/base/SOutputFileSet.h"
 #include "platform/base/SOutputStringStream.h"
@@ -128,10 +129,15 @@ HRESULT SRptHtmlDevice::WriteAllPages() {
     // that leads to a page of another run.
     SOutputFileSet pages(m_names.GetFolder(), m_names.GetHomeName());
     SStagedNames staged(m_names, pages.GetStagingFolder());
-    HRESULT hr = RunPageLoop();
-    if (hr >= 0) hr = WriteContentsPage();
-    if (hr < 0) return hr;
-    pages.Commit();
+    try {
+        HRESULT hr = RunPageLoop();
+        if (hr >= 0) hr = WriteContentsPage();
+        if (hr < 0) return hr;
+        pages.Commit();
+    } catch (const SEIOException&) {
+        // A page that cannot be written is said of the folder where the user looks for it.
+        pages.RethrowInFolder();
+    }
     return S_OK;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/base/SException.h"
 #include "platform/base/SFile.h"
 #include "platform/base/SInputFile.h"
+#include "platform/repo/SRepLoadSaveManager.h"
 
 namespace {
 
@@ -21,7 +22,8 @@ constexpr std::string_view kHomeButton = "\"><img border=\"0\" src=\"btnhome.jpg
 // The bar stands at the end of a page, before the page's tail: this much of the end holds it,
 // whatever the length of its links.
 constexpr size_t kEndBytes = 16384;
-constexpr size_t kReadBytes = 65536;
+// The buttons of the navigation bar, which the device writes beside the pages.
+constexpr const char* kButtons[] = {"btnhome.jpg", "btnprev.jpg", "btnnext.jpg"};
 
 // Skips a number as "%d" writes a positive one (no sign, no leading zero); false when there is none.
 bool SkipNumber(std::string_view& rest) {
@@ -41,35 +43,22 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The bytes at the end of the file at `path`; throws SEIOException when it cannot be read.
+// The bytes at the end of the file at `path`, no more than hold the bar; throws SEIOException
+// when it cannot be read.
 std::string ReadEnd(const SString& path) {
     SInputFile file(path);
-    std::string end;
-    std::string chunk(kReadBytes, '\0');
-    while (const size_t got = file.Read(chunk.data(), chunk.size())) {
-        end.append(chunk, 0, got);
-        if (end.size() > kEndBytes) end.erase(0, end.size() - kEndBytes);
-    }
+    const int64_t size = file.GetSize();
+    const size_t count = size < static_cast<int64_t>(kEndBytes) ? static_cast<size_t>(size) : kEndBytes;
+    if (size > static_cast<int64_t>(count)) file.Seek(size - static_cast<int64_t>(count));
+    std::string end(count, '\0');
+    end.resize(file.Read(end.data(), count));
     return end;
 }
 
-// A link as the page frame writes it (percent-encoded) back to the file name.
+// A link as the page frame writes it (percent-encoded, relative to the page) back to the file
+// name, as the file URLs of documents are.
 SString DecodeUrl(std::string_view url) {
-    auto hex = [](char c) {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-    };
-    std::string name;
-    for (size_t i = 0; i < url.size(); ++i) {
-        if (url[i] == '%' && i + 2 < url.size() && hex(url[i + 1]) >= 0 && hex(url[i + 2]) >= 0) {
-            name += static_cast<char>(hex(url[i + 1]) * 16 + hex(url[i + 2]));
-            i += 2;
-        } else {
-            name += url[i];
-        }
-    }
-    return SString(std::move(name));
+    return SRepLoadSaveManager::URLToPath(SString("file://") + SString(url));
 }
 
 }  // namespace
@@ -128,12 +117,18 @@ SString SRptHtmlPageNames::PictureName(int32_t picture) const {
 }
 
 bool SRptHtmlPageNames::IsNameOfSet(const SString& name) const {
-    // The buttons of the navigation bar, which the device writes beside the pages.
-    for (const char* button : {"btnhome.jpg", "btnprev.jpg", "btnnext.jpg"})
-        if (EqualsNoCase(name.view(), button)) return true;
+    return !OwnName(name).IsEmpty();
+}
+
+SString SRptHtmlPageNames::OwnName(const SString& name) const {
+    for (const char* button : kButtons)
+        if (EqualsNoCase(name.view(), button)) return SString(button);
+    if (EqualsNoCase(name.view(), m_homeName.view())) return m_homeName;
     // The pictures are counted from 0, the pages from 1.
-    return EqualsNoCase(name.view(), m_homeName.view()) || EqualsNoCase(name.view(), PictureName(0).view()) ||
-           IsGeneratedName(name, m_prefix);
+    const SString firstPicture = PictureName(0);
+    if (EqualsNoCase(name.view(), firstPicture.view())) return firstPicture;
+    if (!IsGeneratedName(name, m_prefix)) return SString();
+    return m_prefix + SString(name.view().substr(m_prefix.view().size()));
 }
 
 SString SRptHtmlPageNames::ContentsPageOf(const SString& path) {
@@ -156,34 +151,38 @@ SString SRptHtmlPageNames::ContentsPageOf(const SString& path) {
     return DecodeUrl(buttons.substr(start, home - start));
 }
 
-SString SRptHtmlPageNames::OwnPageName(const SString& name) const {
-    if (EqualsNoCase(name.view(), m_homeName.view())) return m_homeName;
-    // Pictures carry no navigation bar: only pages tell their set.
-    const std::string_view view = name.view();
-    if (!IsGeneratedName(name, m_prefix) || !EqualsNoCase(view.substr(view.size() - 4), ".htm")) return SString();
-    return m_prefix + SString(view.substr(m_prefix.view().size()));
+bool SRptHtmlPageNames::IsPageName(const SString& ownName) const {
+    // Pictures and buttons carry no navigation bar: only pages tell their set.
+    const std::string_view view = ownName.view();
+    return ownName == m_homeName || (view.size() > 4 && EqualsNoCase(view.substr(view.size() - 4), ".htm"));
 }
 
 bool SRptHtmlPageNames::IsOwnSet(const SString& contentsPage) const {
     return contentsPage == m_homeName || SFile::IsSameFile(m_folder + contentsPage, m_folder + m_homeName);
 }
 
-SRptHtmlPageNames::SOtherSetPage SRptHtmlPageNames::FindPageOfOtherSet() const {
-    // The first by name of such pages, whatever order the folder lists them in.
-    SOtherSetPage first;
+SRptHtmlPageNames::SRefusedPage SRptHtmlPageNames::FindRefusedPage() const {
+    // The first by name of such files, whatever order the folder lists them in.
+    SRefusedPage first;
     std::error_code error;
     const std::string folder = m_folder.IsEmpty() ? std::string(".") : m_folder.str();
     // A folder that cannot be listed holds no page to replace; writing there will say why not.
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
         const SString name(entry->path().filename().string());
-        const SString own = OwnPageName(name);
+        const SString own = OwnName(name);
         // The set writes this very file: the same name, or another spelling of it where the file
         // system does not tell case apart.
         if (own.IsEmpty() || (own != name && !SFile::IsSameFile(m_folder + own, m_folder + name))) continue;
         if (!first.page.IsEmpty() && first.page.str() < name.str()) continue;
+        std::error_code kind;
+        if (entry->is_directory(kind)) {
+            first = {name, SString(), true};
+            continue;
+        }
+        if (!IsPageName(own)) continue;
         const SString contentsPage = ContentsPageOf(m_folder + name);
-        if (!contentsPage.IsEmpty() && !IsOwnSet(contentsPage)) first = {name, contentsPage};
+        if (!contentsPage.IsEmpty() && !IsOwnSet(contentsPage)) first = {name, contentsPage, false};
     }
     return first;
 }

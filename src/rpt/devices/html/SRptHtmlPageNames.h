@@ -40,14 +40,17 @@ public:
     // pictures it has: the contents page, a page, list page or picture, or a navigation button.
     bool IsNameOfSet(const SString& name) const;
 
-    // A page of the chosen folder that the set would replace although it belongs to another set,
-    // and that set's contents page (bare names); both empty when there is none. The set's own
-    // earlier pages, and files that are no page of a set, are not another set's.
-    struct SOtherSetPage {
+    // A file of the chosen folder that the set cannot write, found in one pass over the folder:
+    // a name of the set that is a folder (`folder`), or a page that the set would replace although
+    // it belongs to another set, with that set's contents page (bare names); `page` is empty when
+    // there is none, and the first by name when there are several. The set's own earlier pages,
+    // and files that are no page of a set, are not another set's.
+    struct SRefusedPage {
         SString page;
         SString contentsPage;
+        bool folder = false;
     };
-    SOtherSetPage FindPageOfOtherSet() const;
+    SRefusedPage FindRefusedPage() const;
     // The contents page of the set that the page at `path` belongs to: where its Home button
     // leads, or its own name when its navigation bar has no Home button (a contents page); empty
     // for a file that is no page of a set (or cannot be read).
@@ -56,9 +59,11 @@ public:
 private:
     // Whether `name` is a page, list page or picture name that `prefix` makes.
     static bool IsGeneratedName(const SString& name, const SString& prefix);
-    // The name under which this set writes the page that `name` of the folder names when the
-    // folder does not tell case apart; empty when the set writes no page of that name.
-    SString OwnPageName(const SString& name) const;
+    // The name under which this set writes the file that `name` of the folder names when the
+    // folder does not tell case apart; empty when the set writes no file of that name.
+    SString OwnName(const SString& name) const;
+    // Whether a name that the set writes (as OwnName gives it) is a page's.
+    bool IsPageName(const SString& ownName) const;
     // Whether the set whose contents page is `contentsPage` is this one.
     bool IsOwnSet(const SString& contentsPage) const;
 

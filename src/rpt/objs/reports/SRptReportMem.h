@@ -161,6 +161,9 @@ public:
                                           ISShellCommandTarget* target, SRptPrintPreviewShell** view);
     static SPreviewViewMaker SetPreviewViewMaker(SPreviewViewMaker maker);
     SRptPrintPreviewShell* GetPreviewShellView() const { return m_previewShellView; }
+    // What ended the last GenerateReport that failed, in the words of its failure (the device's
+    // fault): empty after one that succeeded, or failed with a code only.
+    const SString& GetGenerationFault() const { return m_generationFault; }
     // A preview that goes away is no longer the report's.
     void ForgetPreviewShellView(const SRptPrintPreviewShell* view) {
         if (m_previewShellView == view) m_previewShellView = nullptr;
@@ -235,6 +238,7 @@ private:
 
     // The preview's shell view; the preview editor owns it.
     SRptPrintPreviewShell* m_previewShellView = nullptr;
+    SString m_generationFault;
 
     // Makes the two paragraphs at positions 0 and 1 of Paragraphs, then sets them up.
     HRESULT ConstructPara();

@@ -84,6 +84,7 @@ HRESULT SRptReportImpl::GenerateReport(ISRptGenerationClient* pGenerationClient,
     HRESULT result = E_UNEXPECTED;
     SString fileName;
     SWaitCursor wait;
+    m_generationFault.Empty();
 
     SComWrap<ISRptReport> report;
     report = static_cast<ISRptReport*>(this);
@@ -110,6 +111,8 @@ HRESULT SRptReportImpl::GenerateReport(ISRptGenerationClient* pGenerationClient,
         default: break;
     }
     if (device) result = device->Generate();
+    // The code is the answer; the host may say more of a failure than the message below.
+    if (auto* run = dynamic_cast<SRptDevice*>(device.Get()); run && result != S_OK) m_generationFault = run->GetFault();
 
     SModuleStateGuard state(SRptGetModuleState());
     const SLibMsgBox box(SGetMainWnd(), " - ");

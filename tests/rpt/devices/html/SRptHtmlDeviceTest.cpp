@@ -198,6 +198,10 @@ TEST_F(SRptHtmlDeviceRun, APageThatCannotBeWrittenFailsTheRunAndLeavesNoPageOpen
     std::filesystem::create_directory(folder.path() / "Repo1.htm");
     EXPECT_EQ(Generate(folder.PathOf("Report.htm")), static_cast<HRESULT>(0x80030019));
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Report.htm"));
+    // Refused before anything is written, the buttons included, and the page is named.
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Repo1.htm"});
+    EXPECT_TRUE(Holds(html->GetFault().str(), "'" + folder.PathOf("Repo1.htm").str() + "'")) << html->GetFault().str();
+    EXPECT_TRUE(Holds(html->GetFault().str(), "is a folder")) << html->GetFault().str();
 }
 
 TEST_F(SRptHtmlDeviceRun, ARunStoppedPartWayLeavesThePreviousSetAsItWas) {
