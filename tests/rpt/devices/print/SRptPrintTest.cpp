@@ -1,9 +1,13 @@
 // Printing the laid-out pages: the page range and its order, the cancel of a run, printing to a
 // PDF file through the report's generation, the module's fields in the printed headers, and the
-// search of a previewed report's pages.
+// search of a previewed report's pages; and the sample of RTF files of other programs merged into
+// reports, written as RTF, HTML and printed, that the real readers check.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <utility>
@@ -184,6 +188,67 @@ TEST_F(SRptPrintRunTest, PrintedToAFileTheReportIsAPdfOfItsPagesInOrder) {
     EXPECT_LT(one, two);
     EXPECT_LT(two, three);
     EXPECT_NE(three, std::string::npos);
+}
+
+// Writes, for the real readers (tests/readers), a report for each RTF file that the variable
+// VAROD9_MERGED_FILES names (paths parted by ':'; files other programs wrote) into the folder that
+// VAROD9_MERGED_FILES_SAMPLE_DIR names: the file merged as a text file and as the body of a group
+// text, each followed by a text of the report's own, written as RTF (NAME.rtf), as an HTML page
+// set (NAME/NAME.htm) and printed (NAME.pdf), NAME being the file's name without its extension.
+TEST_F(SRptPrintRunTest, FilesOfOtherProgramsSampleForTheReaders) {
+    const char* files = std::getenv("VAROD9_MERGED_FILES");
+    const char* target = std::getenv("VAROD9_MERGED_FILES_SAMPLE_DIR");
+    if (!files || !*files || !target || !*target) GTEST_SKIP() << "VAROD9_MERGED_FILES not set";
+    SRealFontEngineScope realFonts;
+    std::string body;
+    bool fetched = false;
+    RegisterItem("GRPTEXT", RPT_ITEMKIND_GRPTEXT, 1);
+    // One element in each generation.
+    procs->begin = [&fetched](RPTPROCCONTEXT&) {
+        fetched = false;
+        return 1;
+    };
+    procs->fetch = [&fetched](RPTPROCCONTEXT&) { return std::exchange(fetched, true) ? 0 : 1; };
+    procs->process = [](RPTPROCCONTEXT& record) {
+        record.Text2 = "Group text heading";
+        return 1;
+    };
+    procs->getValue = [&body](RPTPROCCONTEXT& record) {
+        record.Text2 = SString(body);
+        return 1;
+    };
+    const std::string list = files;
+    for (size_t start = 0, end; start <= list.size(); start = end + 1) {
+        end = std::min(list.find(':', start), list.size());
+        const SString source(list.substr(start, end - start));
+        if (source.IsEmpty()) continue;
+        body = STestTempFolder::ReadFile(source);
+        RenewReport();
+        report->PutHasFirstPage(false);
+        // No page header or footer: only the merged texts and their neighbours show words.
+        reportTemplate->PutHeader("");
+        reportTemplate->PutHeadUserDef(true);
+        reportTemplate->PutFooter("");
+        reportTemplate->PutFootUserDef(true);
+        AddText("Before the text file");
+        // The text file in its own default paragraph, as a user places it.
+        script.ExpectFileDialog(source);
+        ASSERT_TRUE(AddItem("TEXTFILE"));
+        AddText("After the text file");
+        ASSERT_TRUE(AddItem("GRPTEXT"));
+        AddText("After the group text");
+
+        const std::string name = std::filesystem::path(source.str()).stem().string();
+        const SString rtf = SString(target) + "/" + SString(name) + ".rtf";
+        EXPECT_NE(GenerateFile(rtf).find("After the group text"), std::string::npos) << name;
+        const SString pages = SString(target) + "/" + SString(name);
+        std::filesystem::create_directories(pages.str());
+        script.ExpectFileDialog(pages + "/" + SString(name) + ".htm");
+        script.ExpectMessage("", IDNO);
+        EXPECT_EQ(report->GenerateReport(nullptr, 2), S_OK) << name;
+        ExpectPrintToFile(SString(target) + "/" + SString(name) + ".pdf");
+        EXPECT_EQ(report->GenerateReport(nullptr, 1), S_OK) << name;
+    }
 }
 
 TEST_F(SRptPrintRunTest, APdfFileThatCannotBeWrittenFailsTheRunAndKeepsTheEarlierFile) {
