@@ -11,6 +11,7 @@
 #include "platform/base/SOutputStringStream.h"
 #include "platform/gdi/SFontEngine.h"
 #include "platform/repo/ISRepClassCol.h"
+#include "platform/repo/SRepObjectBaseMem.h"
 #include "platform/repo/SRepSession.h"
 #include "platform/repo/SRepStreamManager.h"
 #include "rpt/module/SRptStartup.h"
@@ -58,6 +59,9 @@ inline int32_t ModelCount(ISRepSession* session) {
 template <class Manager>
 void CheckDocumentReader(const uint8_t* data, size_t size) {
     Start();
+    // Ids drawn at random would make the written document, and so the paths the input takes,
+    // differ from one run of the same input to the next.
+    SRepObjectBaseMem::SeedNewOIDs(1);
     SComWrap<ISRepSession> session;
     if (SRepSession::Create("fuzz", &session) != S_OK) __builtin_trap();
     Manager manager;

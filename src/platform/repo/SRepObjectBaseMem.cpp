@@ -16,9 +16,22 @@ SRepObjectBaseMem::SRepObjectBaseMem(const SRepObjectBaseMem& source)
       m_modifier(source.m_modifier),
       m_reserved(source.m_reserved) {}
 
+namespace {
+
+std::mt19937_64& OIDGenerator() {
+    thread_local std::mt19937_64 generator{std::random_device{}()};
+    return generator;
+}
+
+}  // namespace
+
+void SRepObjectBaseMem::SeedNewOIDs(uint64_t seed) {
+    OIDGenerator().seed(seed);
+}
+
 GUID SRepObjectBaseMem::NewOID() {
     // Random (version 4) ids: unique enough for a document, and no clock or machine id to leak.
-    thread_local std::mt19937_64 generator{std::random_device{}()};
+    std::mt19937_64& generator = OIDGenerator();
     const uint64_t high = generator();
     const uint64_t low = generator();
     GUID oid;
