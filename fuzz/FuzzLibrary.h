@@ -61,7 +61,7 @@ void CheckDocumentReader(const uint8_t* data, size_t size) {
     Start();
     // Ids drawn at random would make the written document, and so the paths the input takes,
     // differ from one run of the same input to the next.
-    SRepObjectBaseMem::SeedNewOIDs(1);
+    SRepObjectBaseMem::RestartNewOIDs(1);
     SComWrap<ISRepSession> session;
     if (SRepSession::Create("fuzz", &session) != S_OK) __builtin_trap();
     Manager manager;

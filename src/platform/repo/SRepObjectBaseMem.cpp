@@ -25,8 +25,8 @@ std::mt19937_64& OIDGenerator() {
 
 }  // namespace
 
-void SRepObjectBaseMem::SeedNewOIDs(uint64_t seed) {
-    OIDGenerator().seed(seed);
+void SRepObjectBaseMem::RestartNewOIDs(uint64_t start) {
+    OIDGenerator() = std::mt19937_64(start);
 }
 
 GUID SRepObjectBaseMem::NewOID() {

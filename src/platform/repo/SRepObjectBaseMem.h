@@ -65,9 +65,10 @@ public:
     static bool ClassHasCollection(int32_t id) { return id == SREP_COL_OWNER; }
     // A fresh object id.
     static GUID NewOID();
-    // Makes the ids that this thread draws from now on follow from `seed`, for a fuzz target,
-    // whose inputs must run the same way every time, whatever ran before them.
-    static void SeedNewOIDs(uint64_t seed);
+    // Makes the ids that this thread draws from now on the same row of ids every time it is
+    // restarted from the same `start`, for a fuzz target, whose inputs must run the same way
+    // every time, whatever ran before them.
+    static void RestartNewOIDs(uint64_t start);
 
     // The framework's own attributes, in ascending order of their ids.
     static std::span<const SRepSysAttribute> SysAttributes();

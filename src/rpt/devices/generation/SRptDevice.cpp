@@ -66,20 +66,16 @@ uint32_t SRptDevice::Release() {
 
 HRESULT SRptDevice::Generate() {
     m_fault.Empty();
-    try {
-        SWaitCursor wait;
-        return RunSteps();
-    } catch (const SException& e) {
-        // Kept for whoever ran the device to say; the code alone crosses the boundary.
+    return SExceptionResult::Guard([&] {
         try {
+            SWaitCursor wait;
+            return RunSteps();
+        } catch (const SException& e) {
+            // Kept for whoever ran the device to say; the code alone crosses the boundary.
             m_fault = e.GetText();
-        } catch (...) {
-            m_fault.Empty();
+            throw;
         }
-        return SExceptionResult::FromCurrent();
-    } catch (...) {
-        return SExceptionResult::FromCurrent();
-    }
+    });
 }
 
 HRESULT SRptDevice::GenerateUntilFinish() {
